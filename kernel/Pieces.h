@@ -1,0 +1,103 @@
+// The three kinds of piece the program drafts: a garment (TModel), a collar
+// (TCollar) and a sleeve (TSleeve).  The main window owns at most one of
+// each and drives them only through these virtual operations, in the order
+// the calculation road calls them.
+#pragma once
+
+#include "kernel/Record.h"
+
+class TModel {
+public:
+    // True only while the drawn result matches the inputs: set by the last
+    // step of a successful Calculate, cleared by ClearInputs, by a failed
+    // GetMeasures on the calculate command and by a failed drag.
+    bool calculated = false;
+
+    TModel() = default;
+    TModel(const TModel&) = delete;
+    TModel& operator=(const TModel&) = delete;
+
+    // Reads and checks the measurement fields; shows its own message and
+    // returns false on bad input.  Never throws.
+    virtual bool GetMeasures() = 0;
+    // Drafts every point and curve (and the sleeve and collar); fails only
+    // by throwing: int 1 (sleeve cap), int 2 (armhole) or EFloatError.
+    virtual void Calculate() = 0;
+    virtual void Draw() = 0;
+    virtual void RedrawCollar() = 0;
+    virtual void RedrawSleeve() = 0;
+    virtual void ClearSheets() = 0;
+    virtual void ClearInputs(int sleeveKind) = 0;
+    virtual void ShowMeasure(int n) = 0;
+    virtual void CalcSegments() = 0;
+    virtual void DrawTables(int scale) = 0;
+    virtual void Print() = 0;
+    // The garment's block of the order file.
+    virtual void SaveMeasures(RecordWriter& f) = 0;
+    virtual void LoadMeasures(RecordReader& f) = 0;
+    virtual ~TModel() = default;
+};
+
+class TCollar {
+public:
+    // Extent of the collar piece in its own axes (cm), written by Calculate.
+    float BoxLeft = 0.0f;
+    float BoxRight = 0.0f;
+    float BoxTop = 0.0f;
+    float BoxBottom = 0.0f;
+
+    TCollar() = default;
+    TCollar(const TCollar&) = delete;
+    TCollar& operator=(const TCollar&) = delete;
+
+    virtual void Calculate() = 0;
+    virtual void Draw() = 0;
+    virtual void DrawLabels() = 0;
+    virtual void ClearCaption() = 0;
+    virtual void Hook4() = 0;
+    virtual void Hook5() = 0;
+    // (x, y) in cm on sheet 1; true when it grabs a handle.
+    virtual bool HitTest(float x, float y) = 0;
+    // Moves the grabbed handle; must not throw.
+    virtual void Drag(float x, float y) = 0;
+    virtual ~TCollar() = default;
+};
+
+class TSleeve {
+public:
+    float ArmLength = 0.0f;          // Др1с, arm length to the first thumb joint
+    float UpperArmGirth = 0.0f;      // Оп.в
+    float WristGirth = 0.0f;         // Озап
+    float ShoulderPad = 0.0f;        // Пн, shoulder-pad thickness
+    float CapEase = 0.0f;            // sleeve-cap ease, computed
+    float UpperArmEase = 0.0f;       // Попв
+    float UpperArmEaseTotal = 0.0f;  // Попв + 3 x interlining ease, computed
+    float WristEase = 0.0f;          // Поз
+    float WristEaseTotal = 0.0f;     // Поз + 3 x interlining ease, computed
+    float ArmholeDrop = 0.0f;        // С.пр
+    // Extent of the separate sleeve piece (cm), written by Calculate.
+    float BoxLeft = 0.0f;
+    float BoxRight = 0.0f;
+    float BoxTop = 0.0f;
+    float BoxBottom = 0.0f;
+
+    TSleeve() = default;
+    TSleeve(const TSleeve&) = delete;
+    TSleeve& operator=(const TSleeve&) = delete;
+
+    // Throws int 1 when the cap or the sleeve cannot be built.
+    virtual void Calculate() = 0;
+    virtual void Draw() = 0;
+    virtual void DrawOnFront() = 0;
+    virtual void DrawOnBack() = 0;
+    virtual void DrawLabels() = 0;
+    virtual void LabelsOnFront() = 0;
+    virtual void LabelsOnBack() = 0;
+    virtual void ClearCaption() = 0;
+    virtual void Hook8() = 0;
+    virtual void Hook9() = 0;
+    virtual bool HitTest(float x, float y) = 0;
+    // Must not throw.
+    virtual void Drag(float x, float y) = 0;
+    virtual ~TSleeve() = default;
+};

@@ -1,0 +1,342 @@
+#include "platform/Canvas.h"
+
+#include <QFontMetrics>
+#include <QString>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+constexpr const char* kDefaultFontFamily = "DejaVu Sans";
+
+QString ToQString(const std::string& utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
+
+}  // namespace
+
+QColor WinColorToQColor(int color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
+
+int QColorToWinColor(const QColor& color) { return WinRGB(color.red(), color.green(), color.blue()); }
+
+// ---------------------------------------------------------------------------
+// Canvas
+
+Canvas::Canvas() : fontFamily_(kDefaultFontFamily) {}
+
+Canvas::~Canvas() {
+    if (painter_.isActive()) painter_.end();
+}
+
+void Canvas::SetPenColor(int color) {
+    penColor_ = color;
+    penDirty_ = true;
+}
+
+void Canvas::SetPenWidth(int width) {
+    penWidth_ = width;
+    penDirty_ = true;
+}
+
+void Canvas::SetBrushColor(int color) {
+    brushColor_ = color;
+    brushDirty_ = true;
+}
+
+void Canvas::SetBrushStyle(BrushStyle style) {
+    brushStyle_ = style;
+    brushDirty_ = true;
+}
+
+void Canvas::SetFontSize(int points) {
+    fontSize_ = points;
+    fontDirty_ = true;
+}
+
+void Canvas::SetFontColor(int color) {
+    fontColor_ = color;
+    penDirty_ = true;  // text is written with a pen of the font colour
+}
+
+void Canvas::SetFontFamily(const std::string& family) {
+    fontFamily_ = family;
+    fontDirty_ = true;
+}
+
+std::string Canvas::FontFamily() const { return fontFamily_; }
+
+QFont Canvas::Font() const {
+    QFont font(ToQString(fontFamily_));
+    font.setPointSize(fontSize_ > 0 ? fontSize_ : 1);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+QPainter& Canvas::Begin() {
+    BeforePainting();
+    if (!painter_.isActive()) {
+        CheckMayBegin();
+        if (!painter_.begin(Device())) throw std::runtime_error("Canvas does not allow drawing");
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        painter_.setRenderHint(QPainter::TextAntialiasing, false);
+        penDirty_ = brushDirty_ = fontDirty_ = true;
+    }
+    return painter_;
+}
+
+void Canvas::ApplyPen() {
+    QPainter& p = Begin();
+    if (!penDirty_) return;
+    QPen pen(WinColorToQColor(penColor_));
+    if (penWidth_ <= 1) {
+        // A thin pen leaves out the end pixel of a line, as Windows does.
+        pen.setWidth(1);
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setJoinStyle(Qt::MiterJoin);
+    } else {
+        pen.setWidth(penWidth_);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    }
+    p.setPen(pen);
+    penDirty_ = false;
+}
+
+void Canvas::ApplyBrush() {
+    QPainter& p = Begin();
+    if (!brushDirty_) return;
+    if (brushStyle_ == BrushStyle::Solid)
+        p.setBrush(QBrush(WinColorToQColor(brushColor_)));
+    else
+        p.setBrush(Qt::NoBrush);
+    brushDirty_ = false;
+}
+
+void Canvas::ApplyTextPen() {
+    QPainter& p = Begin();
+    if (fontDirty_) {
+        p.setFont(Font());
+        fontDirty_ = false;
+    }
+    p.setPen(QPen(WinColorToQColor(fontColor_)));
+    penDirty_ = true;  // the drawing pen is set again at the next line
+}
+
+void Canvas::MoveTo(int x, int y) {
+    penPosX_ = x;
+    penPosY_ = y;
+}
+
+void Canvas::LineTo(int x, int y) {
+    ApplyPen();
+    const int x0 = penPosX_, y0 = penPosY_;
+    penPosX_ = x;
+    penPosY_ = y;
+    if (penWidth_ > 1) {
+        painter_.drawLine(x0, y0, x, y);
+        return;
+    }
+    // A thin line covers its start and leaves out its end pixel.  Qt's thin
+    // flat-capped line leaves out the end with the larger coordinate along
+    // the line's main direction, which is the right one when the line runs
+    // that way.  A line running back along an axis is drawn as the same
+    // pixels forward; a slanting one running back keeps Qt's pixels plus its
+    // start (so its end pixel is painted too).
+    const int dx = x - x0, dy = y - y0;
+    if (dx == 0 && dy == 0) return;
+    const bool forward = std::abs(dx) >= std::abs(dy) ? dx > 0 : dy > 0;
+    if (forward) {
+        painter_.drawLine(x0, y0, x, y);
+    } else if (dx == 0 || dy == 0) {
+        const int ux = dx != 0 ? 1 : 0, uy = dy != 0 ? 1 : 0;
+        painter_.drawLine(x + ux, y + uy, x0 + ux, y0 + uy);
+    } else {
+        painter_.drawLine(x0, y0, x, y);
+        painter_.drawPoint(x0, y0);
+    }
+}
+
+void Canvas::HorizontalLines(const std::vector<int>& ys, int x0, int x1) {
+    for (int y : ys) {
+        MoveTo(x0, y);
+        LineTo(x1, y);
+    }
+}
+
+void Canvas::VerticalLines(const std::vector<int>& xs, int y0, int y1) {
+    for (int x : xs) {
+        MoveTo(x, y0);
+        LineTo(x, y1);
+    }
+}
+
+void Canvas::Rectangle(int left, int top, int right, int bottom) {
+    if (right < left) std::swap(left, right);
+    if (bottom < top) std::swap(top, bottom);
+    if (right - left < 1 || bottom - top < 1) return;
+    if (brushStyle_ == BrushStyle::Solid && penWidth_ <= 1 && penColor_ == brushColor_)
+        return FillSolid(left, top, right, bottom, brushColor_);
+    ApplyPen();
+    if (brushStyle_ == BrushStyle::Solid)
+        painter_.fillRect(QRect(left, top, right - left, bottom - top), WinColorToQColor(brushColor_));
+    // The interior is filled above; the outline alone is drawn here.
+    painter_.setBrush(Qt::NoBrush);
+    brushDirty_ = true;
+    painter_.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void Canvas::FillSolid(int left, int top, int right, int bottom, int color) {
+    Begin().fillRect(QRect(left, top, right - left, bottom - top), WinColorToQColor(color));
+}
+
+void Canvas::Polygon(const std::vector<PixelPoint>& points) {
+    if (points.empty()) return;
+    ApplyPen();
+    ApplyBrush();
+    QPolygon polygon;
+    polygon.reserve(int(points.size()));
+    for (const PixelPoint& pt : points) polygon.append(QPoint(pt.x, pt.y));
+    painter_.drawPolygon(polygon, Qt::OddEvenFill);
+}
+
+void Canvas::TextOut(int x, int y, const std::string& utf8) {
+    ApplyTextPen();
+    const QString text = ToQString(utf8);
+    const QFontMetrics fm(painter_.font(), Device());
+    if (brushStyle_ == BrushStyle::Solid)
+        painter_.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), WinColorToQColor(brushColor_));
+    painter_.drawText(x, y + fm.ascent(), text);
+}
+
+void Canvas::TextOutUp(int x, int y, const std::string& utf8) {
+    ApplyTextPen();
+    const QString text = ToQString(utf8);
+    const QFontMetrics fm(painter_.font(), Device());
+    painter_.save();
+    painter_.translate(x, y);
+    painter_.rotate(-90.0);
+    if (brushStyle_ == BrushStyle::Solid)
+        painter_.fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), WinColorToQColor(brushColor_));
+    painter_.drawText(0, fm.ascent(), text);
+    painter_.restore();
+}
+
+int Canvas::TextWidth(const std::string& utf8) const {
+    return QFontMetrics(Font(), Device()).horizontalAdvance(ToQString(utf8));
+}
+
+int Canvas::TextHeight(const std::string& utf8) const {
+    (void)utf8;  // every line of one font has the same height
+    return QFontMetrics(Font(), Device()).height();
+}
+
+void Canvas::Draw(int x, int y, const QImage& image) { Begin().drawImage(QPoint(x, y), image); }
+
+void Canvas::End() {
+    if (painter_.isActive()) painter_.end();
+}
+
+// ---------------------------------------------------------------------------
+// ImageCanvas
+
+namespace {
+
+// Writes the pixels of span (all of one value) into row y from column x.
+// memset is the fastest fill where it applies (white: all four bytes equal);
+// copying a prepared row is the next best for any other colour.
+void CopySpan(QImage& image, int y, int x, const std::vector<QRgb>& span) {
+    if (span.empty()) return;
+    QRgb* dst = reinterpret_cast<QRgb*>(image.scanLine(y)) + x;
+    const QRgb v = span[0];
+    if (v == (v & 0xFFu) * 0x01010101u)
+        std::memset(dst, int(v & 0xFFu), span.size() * sizeof(QRgb));
+    else
+        std::memcpy(dst, span.data(), span.size() * sizeof(QRgb));
+}
+
+}  // namespace
+
+ImageCanvas::ImageCanvas(QImage image) : image_(std::move(image)) {}
+
+ImageCanvas::~ImageCanvas() { End(); }
+
+const QImage& ImageCanvas::Image() {
+    End();
+    FlushPendingFill();
+    return image_;
+}
+
+QPaintDevice* ImageCanvas::Device() const { return &image_; }
+
+bool ImageCanvas::Direct() const {
+    const QImage::Format format = image_.format();
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
+}
+
+bool ImageCanvas::DirectPenPixel(QRgb& pixel) {
+    if (PenWidth() > 1 || !Direct()) return false;
+    End();
+    pixel = WinColorToQColor(PenColor()).rgb();
+    return true;
+}
+
+void ImageCanvas::BeforePainting() {
+    if (!fillPending_) return;
+    End();
+    FlushPendingFill();
+}
+
+void ImageCanvas::FillSolid(int left, int top, int right, int bottom, int color) {
+    if (!Direct()) return Canvas::FillSolid(left, top, right, bottom, color);
+    End();
+    FlushPendingFill();
+    fillRect_ = QRect(left, top, right - left, bottom - top) & image_.rect();
+    fillPending_ = !fillRect_.isEmpty();
+    fillRow_.assign(size_t(std::max(fillRect_.width(), 0)), WinColorToQColor(color).rgb());
+}
+
+void ImageCanvas::FillRow(int y) {
+    if (!fillPending_ || y < fillRect_.top() || y > fillRect_.bottom()) return;
+    CopySpan(image_, y, fillRect_.left(), fillRow_);
+}
+
+void ImageCanvas::FlushPendingFill() {
+    if (!fillPending_) return;
+    for (int y = fillRect_.top(); y <= fillRect_.bottom(); ++y) FillRow(y);
+    fillPending_ = false;
+}
+
+void ImageCanvas::HorizontalLines(const std::vector<int>& ys, int x0, int x1) {
+    QRgb pixel;
+    if (ys.empty() || !DirectPenPixel(pixel)) return Canvas::HorizontalLines(ys, x0, x1);
+    FlushPendingFill();
+    // Pixels from x0 up to x1, end left out, as LineTo draws them.
+    const int from = std::max(std::min(x0, x1 + 1), 0);
+    const int to = std::min(std::max(x0, x1 - 1), image_.width() - 1);
+    if (from <= to && x0 != x1) {
+        const std::vector<QRgb> span(size_t(to - from + 1), pixel);
+        for (int y : ys)
+            if (y >= 0 && y < image_.height()) CopySpan(image_, y, from, span);
+    }
+    MoveTo(x1, ys.back());
+}
+
+void ImageCanvas::VerticalLines(const std::vector<int>& xs, int y0, int y1) {
+    QRgb pixel;
+    if (xs.empty() || !DirectPenPixel(pixel)) return Canvas::VerticalLines(xs, y0, y1);
+    std::vector<int> columns;
+    for (int x : xs)
+        if (x >= 0 && x < image_.width()) columns.push_back(x);
+    const int from = std::max(std::min(y0, y1 + 1), 0);
+    const int to = y0 == y1 ? from - 1 : std::min(std::max(y0, y1 - 1), image_.height() - 1);
+    // Row by row, a pending fill first: each row is written while in cache.
+    for (int y = 0; y < image_.height(); ++y) {
+        FillRow(y);
+        if (y < from || y > to) continue;
+        QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        for (int x : columns) row[x] = pixel;
+    }
+    fillPending_ = false;
+    MoveTo(xs.back(), y1);
+}

@@ -1,0 +1,169 @@
+// The drawing surface of the program: a pen, a brush and a font over a
+// QPainter, with the Windows canvas conventions the drafting code was written
+// for (colours as 0x00BBGGRR values, LineTo from the pen position without its
+// end pixel, Rectangle with exclusive right and bottom edges, text placed by
+// its top-left corner).  Antialiasing is off: the patterns are pixel-exact.
+//
+// The painter is begun lazily at the first drawing call and can be ended at
+// any time with End() (a widget that shows an image, or a test that reads its
+// pixels, ends it first); the next drawing call begins it again with the same
+// pen, brush and font.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Windows colour values (0x00BBGGRR: 255 is pure red).  The only place where
+// they meet Qt's colours.
+QColor WinColorToQColor(int color);
+int QColorToWinColor(const QColor& color);
+constexpr int WinRGB(int r, int g, int b) { return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16); }
+
+constexpr int kWinBlack = 0;
+constexpr int kWinWhite = 16777215;
+
+enum class BrushStyle { Solid, Clear };
+
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+};
+
+class Canvas {
+public:
+    Canvas();
+    virtual ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    // Pen: colour (Windows value) and width in pixels (device dots).
+    void SetPenColor(int color);
+    int PenColor() const { return penColor_; }
+    void SetPenWidth(int width);
+    int PenWidth() const { return penWidth_; }
+
+    // Brush: colour and style.  A solid brush fills rectangles and polygons
+    // and the background of text; a clear one leaves them unfilled.
+    void SetBrushColor(int color);
+    int BrushColor() const { return brushColor_; }
+    void SetBrushStyle(BrushStyle style);
+    BrushStyle GetBrushStyle() const { return brushStyle_; }
+
+    // Font: size in points (of the device's resolution), colour and family.
+    void SetFontSize(int points);
+    int FontSize() const { return fontSize_; }
+    void SetFontColor(int color);
+    int FontColor() const { return fontColor_; }
+    void SetFontFamily(const std::string& family);
+    std::string FontFamily() const;
+
+    // The pen position, as MoveTo and LineTo leave it.
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    int PenPosX() const { return penPosX_; }
+    int PenPosY() const { return penPosY_; }
+
+    // Axis-parallel lines in the pen colour, each like MoveTo + LineTo (end
+    // pixel left out): horizontal ones at rows ys from x0 to x1, vertical
+    // ones at columns xs from y0 to y1.  The pen position ends at the end of
+    // the last line.  An image canvas writes a 1-pixel pen straight into the
+    // bitmap, which makes a full-sheet grid cost about as much as a fill.
+    virtual void HorizontalLines(const std::vector<int>& ys, int x0, int x1);
+    virtual void VerticalLines(const std::vector<int>& xs, int y0, int y1);
+
+    // Outline with the pen, interior with the brush; right and bottom are
+    // exclusive (the outline of a 1-pixel pen covers left..right-1).
+    void Rectangle(int left, int top, int right, int bottom);
+    void Polygon(const std::vector<PixelPoint>& points);
+
+    // Text with its top-left corner at (x, y); the background is filled with
+    // the brush when the brush is solid.
+    void TextOut(int x, int y, const std::string& utf8);
+    // Text turned 90 degrees counter-clockwise (running upwards) whose
+    // unturned top-left corner is at (x, y): the text goes up from y and its
+    // glyphs lie to the right of x.
+    void TextOutUp(int x, int y, const std::string& utf8);
+    int TextWidth(const std::string& utf8) const;
+    int TextHeight(const std::string& utf8) const;
+
+    // Copies the image with its top-left corner at (x, y), unscaled.
+    void Draw(int x, int y, const QImage& image);
+
+    // Ends the painter so that the device can be shown or read.
+    void End();
+    bool Painting() const { return painter_.isActive(); }
+
+protected:
+    // The device drawn on; must stay valid while the canvas lives.
+    virtual QPaintDevice* Device() const = 0;
+    // Whether the painter may be begun now (a printer only while printing);
+    // throws when not.
+    virtual void CheckMayBegin() const {}
+    // Begins the painter when it is not active; before that, and before
+    // every painter operation, BeforePainting runs.
+    QPainter& Begin();
+    virtual void BeforePainting() {}
+    // Fills left..right-1, top..bottom-1 with one colour: a rectangle whose
+    // pen (1 pixel) and brush have the same colour.
+    virtual void FillSolid(int left, int top, int right, int bottom, int color);
+
+private:
+    void ApplyPen();
+    void ApplyBrush();
+    void ApplyTextPen();
+    QFont Font() const;
+
+    mutable QPainter painter_;
+    int penColor_ = kWinBlack;
+    int penWidth_ = 1;
+    int brushColor_ = kWinWhite;
+    BrushStyle brushStyle_ = BrushStyle::Solid;
+    int fontSize_ = 8;
+    int fontColor_ = kWinBlack;
+    std::string fontFamily_;
+    int penPosX_ = 0;
+    int penPosY_ = 0;
+    bool penDirty_ = true;
+    bool brushDirty_ = true;
+    bool fontDirty_ = true;
+};
+
+// A canvas over an image it owns.
+class ImageCanvas : public Canvas {
+public:
+    explicit ImageCanvas(QImage image);
+    ~ImageCanvas() override;
+
+    // The image with every pending drawing flushed (the painter is ended).
+    const QImage& Image();
+
+    void HorizontalLines(const std::vector<int>& ys, int x0, int x1) override;
+    void VerticalLines(const std::vector<int>& xs, int y0, int y1) override;
+
+protected:
+    QPaintDevice* Device() const override;
+
+    void BeforePainting() override;
+    // A whole-colour fill is kept pending and done together with the next
+    // drawing, so that clearing a sheet and drawing its grid pass over the
+    // bitmap once.
+    void FillSolid(int left, int top, int right, int bottom, int color) override;
+
+private:
+    bool Direct() const;
+    // The pixel value of the pen when the lines can be written directly
+    // (1-pixel pen on a 32-bit image; the painter is ended); false otherwise.
+    bool DirectPenPixel(QRgb& pixel);
+    void FlushPendingFill();
+    void FillRow(int y);
+
+    mutable QImage image_;
+    bool fillPending_ = false;
+    QRect fillRect_;
+    std::vector<QRgb> fillRow_;  // one row of the pending fill
+};

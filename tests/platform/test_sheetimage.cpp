@@ -1,0 +1,68 @@
+// Sheet images: the bitmap is made once, at the size of the first canvas
+// access, and a failed allocation is reported.
+#include <gtest/gtest.h>
+
+#include "platform/SheetImage.h"
+
+namespace {
+
+class SheetImageTest : public ::testing::Test {
+protected:
+    void TearDown() override { SheetImage::SetAllocationLimit(0); }
+};
+
+}  // namespace
+
+TEST_F(SheetImageTest, BitmapIsCreatedWhiteAtFirstCanvasAccessAndNeverResized) {
+    SheetImage sheet;
+    sheet.SetWidth(40);
+    sheet.SetHeight(30);
+    EXPECT_FALSE(sheet.HasBitmap());
+    EXPECT_TRUE(sheet.Bitmap().isNull());
+
+    Canvas& canvas = sheet.GetCanvas();
+    ASSERT_TRUE(sheet.HasBitmap());
+    EXPECT_EQ(sheet.Bitmap().size(), QSize(40, 30));
+    EXPECT_EQ(sheet.Bitmap().format(), QImage::Format_RGB32);
+    EXPECT_EQ(sheet.Bitmap().pixel(39, 29), qRgb(255, 255, 255));
+
+    sheet.SetWidth(10);
+    sheet.SetHeight(300);
+    EXPECT_EQ(&sheet.GetCanvas(), &canvas);
+    EXPECT_EQ(sheet.Bitmap().size(), QSize(40, 30));
+}
+
+TEST_F(SheetImageTest, AllocationFailureThrowsAndLeavesNoBitmap) {
+    SheetImage::SetAllocationLimit(1000);
+    SheetImage sheet;
+    sheet.SetWidth(50);
+    sheet.SetHeight(21);
+    EXPECT_THROW(sheet.GetCanvas(), EOutOfResources);
+    EXPECT_FALSE(sheet.HasBitmap());
+
+    sheet.SetHeight(20);  // exactly at the limit
+    EXPECT_NO_THROW(sheet.GetCanvas());
+    EXPECT_EQ(sheet.Bitmap().size(), QSize(50, 20));
+}
+
+TEST_F(SheetImageTest, ChangeCallbackFiresOnRealChangesAndRefresh) {
+    SheetImage sheet;
+    int calls = 0;
+    sheet.SetOnChange([&] { ++calls; });
+    sheet.SetLeft(0);  // unchanged
+    sheet.SetVisible(true);
+    EXPECT_EQ(calls, 0);
+    sheet.SetLeft(5);
+    sheet.SetTop(6);
+    sheet.SetWidth(7);
+    sheet.SetHeight(8);
+    sheet.SetVisible(false);
+    EXPECT_EQ(calls, 5);
+    sheet.Refresh();
+    EXPECT_EQ(calls, 6);
+    EXPECT_EQ(sheet.Left(), 5);
+    EXPECT_EQ(sheet.Top(), 6);
+    EXPECT_EQ(sheet.Width(), 7);
+    EXPECT_EQ(sheet.Height(), 8);
+    EXPECT_FALSE(sheet.Visible());
+}
