@@ -402,23 +402,37 @@ void TDrawContext::DrawGrid(SheetImage& image) {
 void TDrawContext::BeginPrinterPage(float s) { BeginPrinterPage(s, CurrentPrinterMetrics()); }
 
 void TDrawContext::BeginPrinterPage(float s, const PrinterMetrics& metrics) {
-    PrinterWidthMm = metrics.WidthMm();
-    PrinterHeightMm = metrics.HeightMm();
-    PrinterWidthDots = metrics.WidthDots();
-    PrinterHeightDots = metrics.HeightDots();
-    PxPerCmX = float(Checked::Div(Checked::Div(PrinterWidthDots * 10.0, s, "print scale"), PrinterWidthMm,
-                                  "printer width"));
-    PxPerCmY = float(Checked::Div(Checked::Div(PrinterHeightDots * 10.0, s, "print scale"), PrinterHeightMm,
-                                  "printer height"));
-    IntFactorX = float(Checked::Div(PrinterWidthDots * 2.54, PrinterWidthMm * 9.6, "printer width"));
-    IntFactorY = float(Checked::Div(PrinterHeightDots * 2.54, PrinterHeightMm * 9.6, "printer height"));
-    PageWidthCm = float(double(s) * PrinterWidthMm * 0.1);
-    PageHeightCm = float(double(s) * PrinterHeightMm * 0.1);
+    SetPrinterPage(s, metrics, metrics.WidthMm(), metrics.HeightMm());
 }
 
-int TDrawContext::PageWidthUnits() const { return ToPixel(PrinterWidthMm * 9.6 / 2.54, "page width"); }
+void TDrawContext::BeginTrueScalePage(float s) { BeginTrueScalePage(s, CurrentPrinterMetrics()); }
 
-int TDrawContext::PageHeightUnits() const { return ToPixel(PrinterHeightMm * 9.6 / 2.54, "page height"); }
+void TDrawContext::BeginTrueScalePage(float s, const PrinterMetrics& metrics) {
+    SetPrinterPage(s, metrics, metrics.WidthMmExact(), metrics.HeightMmExact());
+}
+
+void TDrawContext::SetPrinterPage(float s, const PrinterMetrics& metrics, double widthMm, double heightMm) {
+    // A page of no size (or of no sane size) cannot carry a pattern.
+    if (!(widthMm > 0.0) || !std::isfinite(widthMm)) Checked::Fail("printer width");
+    if (!(heightMm > 0.0) || !std::isfinite(heightMm)) Checked::Fail("printer height");
+    PrinterWidthMm = metrics.WidthMm();
+    PrinterHeightMm = metrics.HeightMm();
+    PrinterWidthMmExact = widthMm;
+    PrinterHeightMmExact = heightMm;
+    PrinterWidthDots = metrics.WidthDots();
+    PrinterHeightDots = metrics.HeightDots();
+    PxPerCmX = float(Checked::Div(Checked::Div(PrinterWidthDots * 10.0, s, "print scale"), widthMm, "printer width"));
+    PxPerCmY =
+        float(Checked::Div(Checked::Div(PrinterHeightDots * 10.0, s, "print scale"), heightMm, "printer height"));
+    IntFactorX = float(Checked::Div(PrinterWidthDots * 2.54, widthMm * 9.6, "printer width"));
+    IntFactorY = float(Checked::Div(PrinterHeightDots * 2.54, heightMm * 9.6, "printer height"));
+    PageWidthCm = float(double(s) * widthMm * 0.1);
+    PageHeightCm = float(double(s) * heightMm * 0.1);
+}
+
+int TDrawContext::PageWidthUnits() const { return ToPixel(PrinterWidthMmExact * 9.6 / 2.54, "page width"); }
+
+int TDrawContext::PageHeightUnits() const { return ToPixel(PrinterHeightMmExact * 9.6 / 2.54, "page height"); }
 
 void TDrawContext::SetPrinterOrigin(float x, float y) {
     IntOffsetX = float(Checked::Finite((double(OriginX) + x) * 96.0 / 2.54, "printer origin x"));

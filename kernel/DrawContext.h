@@ -111,6 +111,11 @@ struct TDrawContext {
     int MinScale = 0;
     Vector CollarOrigin;
     Vector SleeveOrigin;
+    // Printer: the printable width and height in millimetres that the page
+    // size was taken from (whole millimetres after BeginPrinterPage, the
+    // device's real size after BeginTrueScalePage).
+    double PrinterWidthMmExact = 0.0;
+    double PrinterHeightMmExact = 0.0;
 
     // The drawing window reached by AllocateSheets and SetScale (not owned).
     SheetWindow* Window = nullptr;
@@ -187,6 +192,13 @@ struct TDrawContext {
     // ones); a size of 0 mm or s = 0 throws EFloatError.
     void BeginPrinterPage(float s);
     void BeginPrinterPage(float s, const PrinterMetrics& metrics);
+    // The same from the printable size that the device's real resolution
+    // gives (PrinterMetrics::WidthMmExact, HeightMmExact, not rounded to
+    // whole millimetres), so that a centimetre of pattern prints as a
+    // centimetre at 1:s in both axes.  The printing of the garments uses
+    // this one.  A size of 0 mm or s = 0 throws EFloatError.
+    void BeginTrueScalePage(float s);
+    void BeginTrueScalePage(float s, const PrinterMetrics& metrics);
     // Printable width and height in 96-dpi table units.
     int PageWidthUnits() const;
     int PageHeightUnits() const;
@@ -209,6 +221,9 @@ private:
     void PlaceSheets(bool clear);
     void SetMaxWindowSize();
     void SetScaleFactors(float pxPerCm);
+    // The page set-up of both Begin...Page: scale 1:s, printable size
+    // widthMm x heightMm and the metrics' dots.
+    void SetPrinterPage(float s, const PrinterMetrics& metrics, double widthMm, double heightMm);
 };
 
 extern TDrawContext ScreenDC;

@@ -1,0 +1,62 @@
+#include "garments/lower_women/ValueTable.h"
+
+#include <stdexcept>
+
+#include "kernel/DrawContext.h"
+#include "platform/Canvas.h"
+
+namespace {
+
+constexpr int kTableWidth = 200;
+constexpr int kColumnX[] = {0, 100, 200};
+constexpr int kFirstRule = 20;
+constexpr int kRowPitch = 16;
+constexpr int kHeadY = 22;
+constexpr int kFirstRowY = 38;
+constexpr int kPrintedTitleFontSize = 10;
+constexpr int kPrintedFontSize = 8;
+
+void Paint(TDrawContext& dc, const ValueTableLayout& l, const std::vector<ValueTableRow>& rows, Canvas* printed) {
+    if (printed) printed->SetFontSize(kPrintedTitleFontSize);
+    dc.TextAt(l.titleX, 0, l.title);
+
+    const int lastRule = kFirstRule + kRowPitch * int(rows.size() + 1);
+    for (int y = kFirstRule; y <= lastRule; y += kRowPitch) {
+        dc.MoveToInt(0, y);
+        dc.LineToInt(kTableWidth, y);
+    }
+    for (int x : kColumnX) {
+        dc.MoveToInt(x, kFirstRule);
+        dc.LineToInt(x, lastRule + l.ruleOvershoot);
+    }
+
+    if (printed) printed->SetFontSize(kPrintedFontSize);
+    dc.TextAt(l.nameHeadX, kHeadY, l.nameHead);
+    dc.TextAt(l.valueHeadX, kHeadY, l.valueHead);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int y = kFirstRowY + kRowPitch * int(i);
+        dc.TextAt(l.textX, y, rows[i].text);
+        dc.NumberAt(l.valueX, y, rows[i].value);
+    }
+}
+
+}  // namespace
+
+void DrawValueTable(TDrawContext& dc, const ValueTableLayout& layout, const std::vector<ValueTableRow>& rows,
+                    TableMedium medium) {
+    if (!dc.Canvas) throw std::logic_error("The drawing context has no canvas");
+    if (medium == TableMedium::Screen) {
+        Paint(dc, layout, rows, nullptr);
+        return;
+    }
+    // The font size comes back however the table ends.
+    Canvas& canvas = *dc.Canvas;
+    const int keptSize = canvas.FontSize();
+    try {
+        Paint(dc, layout, rows, &canvas);
+    } catch (...) {
+        canvas.SetFontSize(keptSize);
+        throw;
+    }
+    canvas.SetFontSize(keptSize);
+}

@@ -1,0 +1,92 @@
+#include "kernel/PrintTiling.h"
+
+#include <cmath>
+
+#include "kernel/Checked.h"
+#include "kernel/DrawContext.h"
+#include "kernel/OrderInfo.h"
+#include "kernel/SheetCaptions.h"
+#include "platform/Printer.h"
+
+TPrintLayout PrintLayout;
+
+float TilingMargin(int tilingMode) {
+    switch (tilingMode) {
+        case 1: return 1.0f;
+        case 2: return 2.0f;
+        case 4: return 4.0f;
+        default: return 0.0f;
+    }
+}
+
+namespace {
+
+// Index of the last page of a span: floor(span / page), so a span of
+// exactly two pages gets three.
+int LastIndex(float span, float page, const char* what) {
+    if (!(page > 0.0f)) Checked::Fail(what);
+    const double last = std::floor(Checked::Div(span, page, what));
+    if (!(last >= 0.0 && last < kMaxPrintPages)) Checked::Fail(what);
+    return int(last);
+}
+
+}  // namespace
+
+int TilePrintSheets(const float& minX, const float& maxX, const float& maxY, const float& minY) {
+    TPrintLayout& l = PrintLayout;
+    const float pageW = PrinterDC.PageWidthCm;
+    const float pageH = PrinterDC.PageHeightCm;
+    const float m = TilingMargin(CurrentOrder().TilingMode());
+
+    l.SpanX = float(Checked::Finite(double(maxX) - minX + m, "print span x"));
+    l.SpanY = float(Checked::Finite(double(maxY) - minY + m, "print span y"));
+    l.LastColumn = LastIndex(l.SpanX, pageW, "print columns");
+    l.LastRow = LastIndex(l.SpanY, pageH, "print rows");
+    if (double(l.LastColumn + 1) * (l.LastRow + 1) > kMaxPrintPages) Checked::Fail("print pages");
+    l.CoveredX = float((l.LastColumn + 1) * double(pageW));
+    l.CoveredY = float((l.LastRow + 1) * double(pageH));
+    l.PageCount = (l.LastColumn + 1) * (l.LastRow + 1);
+    l.PagesDone = 0;
+    // The box in the middle of the block across, 44 % of the spare height
+    // above it and 56 % below.
+    l.StartX = float((double(l.CoveredX) - l.SpanX + m) * 0.5 - minX);
+    l.StartY = float((double(l.CoveredY) - l.SpanY + m) * 0.44 + maxY);
+    return l.PageCount;
+}
+
+void WalkPrintPages(const std::string& sheetLabel, const std::function<void(const PrintPage&)>& drawPieces) {
+    TPrintLayout& l = PrintLayout;
+    const float pageW = PrinterDC.PageWidthCm;
+    const float pageH = PrinterDC.PageHeightCm;
+    for (int r = 0; r <= l.LastRow; ++r) {
+        l.CurrentX = l.StartX;
+        for (int c = 0; c <= l.LastColumn; ++c) {
+            PrinterDC.SetOrigin(l.CurrentX, l.StartY);
+            ++l.PagesDone;
+            PrinterDC.PrintableAreaFrame();
+            const bool top = r == 0, bottom = r == l.LastRow;
+            const bool left = c == 0, right = c == l.LastColumn;
+            if (top && left) PrintSheetCaptions();
+            if (top && right) PrintPageText(sheetLabel);
+            drawPieces(PrintPage{r, c});
+            if (bottom && left) PrintProgramFooter();
+            if (bottom && right) PrintPageDateFooter();
+            l.CurrentX -= pageW;
+            if (l.PagesDone < l.PageCount) ThePrinter().NewPage();
+        }
+        l.StartY -= pageH;
+    }
+}
+
+void RunPrintJob(const std::function<void()>& body) {
+    Printer& printer = ThePrinter();
+    printer.BeginDoc();
+    try {
+        PrinterDC.AttachPrinterCanvas();
+        body();
+        printer.EndDoc();
+    } catch (...) {
+        printer.Abort();
+        throw;
+    }
+}

@@ -1,0 +1,65 @@
+// Print tiling: a pattern printed at 1:1, 1:2 or 1:4 is laid over a block of
+// printer pages, columns by rows, that together carry the whole drawing.
+//
+// TilePrintSheets computes the block for the drawing's extent box from the
+// page size of the printer drawing context (PrinterDC.PageWidthCm and
+// PageHeightCm, set by BeginTrueScalePage for the print tiling mode) and
+// keeps it in PrintLayout.  WalkPrintPages then walks the block row by row
+// from the top, each row from left to right, with the page furniture in the
+// four corners; RunPrintJob wraps a garment's printing in the printer's
+// document calls.
+#pragma once
+
+#include <functional>
+#include <string>
+
+// The block of pages of one print job (lengths in pattern cm).
+struct TPrintLayout {
+    int LastColumn = 0;    // there are LastColumn + 1 columns
+    int LastRow = 0;       // there are LastRow + 1 rows
+    int PageCount = 0;     // (LastColumn + 1) x (LastRow + 1)
+    int PagesDone = 0;     // pages begun so far by the walk
+    float SpanX = 0.0f;    // width of the drawing plus the margin
+    float SpanY = 0.0f;    // height of the drawing plus the margin
+    float CoveredX = 0.0f; // width of the page block
+    float CoveredY = 0.0f; // height of the page block
+    float CurrentX = 0.0f; // x origin of the page being printed
+    float StartX = 0.0f;   // x origin of the first column
+    float StartY = 0.0f;   // y origin of the current row
+};
+
+// The one layout, rebuilt by every TilePrintSheets and consumed by the walk.
+extern TPrintLayout PrintLayout;
+
+// More pages than this are refused (EFloatError): only a degenerate page
+// size or extent box can ask for them.
+constexpr int kMaxPrintPages = 10000;
+
+// The margin added to both spans: 1, 2 or 4 pattern cm at tiling mode 1, 2
+// or 4 (1 cm on paper), 0 for any other mode.
+float TilingMargin(int tilingMode);
+
+// Lays the extent box (pattern cm, y up) over pages of PrinterDC's page size
+// at the current order's tiling mode; fills every field of PrintLayout but
+// CurrentX, PagesDone := 0; returns the page count.  A page size that is not
+// positive, a box that is not finite or a block of more than kMaxPrintPages
+// throws EFloatError.
+int TilePrintSheets(const float& minX, const float& maxX, const float& maxY, const float& minY);
+
+// The page being printed by the walk.
+struct PrintPage {
+    int row = 0;
+    int column = 0;
+};
+
+// Walks the pages of PrintLayout on PrinterDC (the document begun and the
+// printer canvas attached): for each page the origin, the frame of the
+// printable area, the sheet captions (first page) and the sheet label
+// (top-right page), then drawPieces, then the footers (bottom-left and
+// bottom-right pages); a new printer page follows every page but the last.
+void WalkPrintPages(const std::string& sheetLabel, const std::function<void(const PrintPage&)>& drawPieces);
+
+// A print job: BeginDoc, the printer canvas attached to PrinterDC, body,
+// EndDoc.  When anything throws, the job is abandoned (Printer::Abort) and
+// the exception goes on to the print command.
+void RunPrintJob(const std::function<void()>& body);

@@ -1,0 +1,328 @@
+// The main window's life after construction: restoring from the settings,
+// the start-up sequence, the calculation road, clearing, the screen scale,
+// printing, help and the help menu's links, and the shutdown.
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolButton>
+#include <exception>
+
+#include "kernel/DrawContext.h"
+#include "kernel/Pieces.h"
+#include "platform/Desktop.h"
+#include "platform/MessageBox.h"
+#include "platform/Printer.h"
+#include "platform/PrinterList.h"
+#include "shell/AboutForm.h"
+#include "shell/AppInfo.h"
+#include "shell/CorrectForm.h"
+#include "shell/MainForm.h"
+#include "shell/NewPrForm.h"
+#include "shell/OrderFile.h"
+#include "shell/PrintSetUps.h"
+#include "shell/ReporForm.h"
+#include "shell/Settings.h"
+
+namespace {
+
+// The calculation block runs at most this many times for one command.
+constexpr int kCalcRuns = 8;
+
+const char* const kCheckMeasuresText = "Пожалуйста, проверьте измерения. ";
+const char* const kCalcFailedCaption = "Сбой при расчёте";
+const char* const kCapFailedText = "Ширина рукава больше допустимой. ";
+const char* const kCapFailedCaption = "Сбой при расчёте оката";
+const char* const kArmholeFailedCaption = "Сбой при расчёте проймы";
+
+// The maker's pages and mail, opened by the help menu's links.
+const char* const kAnswersUrl = "https://ladomirka.ru/voprosy-i-otvety";
+const char* const kModellingUrl = "https://ladomirka.ru/modelirovanie";
+const char* const kQuestionUrl = "mailto:vopros@ladomirka.ru?subject=%D0%9B%D0%B0%D0%B4%D0%BE%D0%BC%D0%B8%D1%80%D0%BA%D0%B0%204.23";
+
+// Stored print quality 0..3 <-> the driver's -4..-1 (high, medium, low,
+// draft); anything else has no counterpart.
+int QualityFromStored(int stored) { return stored >= 0 && stored <= 3 ? stored - 4 : 0; }
+int StoredFromQuality(int quality) { return quality >= -4 && quality <= -1 ? quality + 4 : -1; }
+// The printer resolution of a quality, in dots per inch.
+int ResolutionOfQuality(int quality) {
+    switch (quality) {
+        case -4: return 600;
+        case -3: return 300;
+        case -2: return 150;
+        default: return 96;
+    }
+}
+
+void OpenLink(const char* url) {
+    if (!OpenUrl(url))
+        ShowMessage(std::string("Не удалось открыть адрес ") + url + ". ", kAppTitle, MsgIcon::Error);
+}
+
+}  // namespace
+
+void ShowNoPrinterMessage() { ShowMessage("Принтер не установлен!  ", "", MsgIcon::Error); }
+
+// ---------------------------------------------------------------------------
+// Restoring, start-up and shutdown
+
+void TMainForm::FormCreate() {
+    TSettingsRecord& r = *Settings->Record;
+    move(r.MainLeft, r.MainTop);
+    OrderNumber = r.OrderNumber;
+    if (PrinterInstalled()) {
+        TDevMode mode = LockDevMode();
+        const int quality = QualityFromStored(r.PrintQuality);
+        if (quality != 0) mode.PrintQuality = quality;
+        mode.Copies = 1;
+        mode.Portrait = r.Portrait != 0;
+        ApplyDevMode(mode);
+    }
+    FillSamples = r.FillSamples != 0;
+}
+
+void TMainForm::Timer1Timer() {
+    Timer1->stop();
+    ShowAboutAtStartUp(*this);
+    RunBaseSelection();
+}
+
+void TMainForm::FormClose() {
+    if (closed_) return;
+    closed_ = true;
+    delete Model;
+    Model = nullptr;
+    delete Collar;
+    Collar = nullptr;
+    delete Sleeve;
+    Sleeve = nullptr;
+    if (!Settings) return;
+
+    TSettingsRecord& r = *Settings->Record;
+    r.MainLeft = x();
+    r.MainTop = y();
+    r.OrderNumber = OrderNumber;
+    if (ReporForm) {
+        const Qt::WindowStates state = ReporForm->windowState();
+        if (!(state & (Qt::WindowMinimized | Qt::WindowMaximized))) {
+            const QRect bounds = ReporForm->geometry();
+            r.ReportLeft = ReporForm->x();
+            r.ReportTop = ReporForm->y();
+            r.ReportWidth = bounds.width();
+            r.ReportHeight = bounds.height();
+        }
+        r.ReportState = (state & Qt::WindowMinimized) ? 2 : (state & Qt::WindowMaximized) ? 1 : 0;
+    }
+    if (PrinterInstalled()) {
+        const TDevMode mode = LockDevMode();
+        const int stored = StoredFromQuality(mode.PrintQuality);
+        if (stored >= 0) r.PrintQuality = stored;
+        r.Portrait = mode.Portrait ? 1 : 0;
+    }
+    r.FillSamples = FillSamples ? 1 : 0;
+    delete Settings;  // writes the file
+    Settings = nullptr;
+}
+
+void TMainForm::CloseProgExecute() { close(); }
+
+void TMainForm::NewProjectExecute() { RunBaseSelection(); }
+
+void TMainForm::PAboutExecute() { ToggleAboutBox(*this); }
+
+void TMainForm::OpenExecute() { OpenOrderCommand(*this); }
+
+void TMainForm::SaveModelExecute() { SaveOrderCommand(*this); }
+
+void TMainForm::ModelTypeMouseDown(Qt::MouseButton button) {
+    if (button != Qt::RightButton) return;
+    RunOrderNumberDialog(*this);
+}
+
+// ---------------------------------------------------------------------------
+// The calculation road
+
+void TMainForm::CalcBlock() {
+    Model->Calculate();
+    Model->CalcSegments();
+    Model->Draw();
+    Model->DrawTables(4 - MasAtMain->currentIndex());
+}
+
+void TMainForm::RunCalcBlock(const char* eighthFailureText) {
+    // A floating-point fault of the kernel (EFloatError, or any other
+    // exception of the standard library) reruns the whole block; the eighth
+    // failure in a row is reported.  A thrown integer is the drafting's own
+    // verdict and is never rerun.
+    for (int run = 1; run <= kCalcRuns; ++run) {
+        try {
+            CalcBlock();
+            return;
+        } catch (const std::exception&) {
+            if (run == kCalcRuns) ShowMessage(eighthFailureText, kCalcFailedCaption, MsgIcon::Error);
+        } catch (int code) {
+            if (code == 1)
+                ShowMessage(kCapFailedText, kCapFailedCaption, MsgIcon::Error);
+            else if (code == 2)
+                ShowMessage(kCheckMeasuresText, kArmholeFailedCaption, MsgIcon::Error);
+            return;
+        }
+    }
+}
+
+void TMainForm::CalcExecute() {
+    if (!Model) return;
+    if (!Model->GetMeasures()) {
+        Model->ClearSheets();
+        Model->calculated = false;
+        return;
+    }
+    if (ReporForm && !ReporForm->isVisible()) ReporForm->show();
+    Model->ClearSheets();
+    RunCalcBlock(kCheckMeasuresText);
+
+    if (ReporForm) {
+        ReporForm->raise();
+        ReporForm->activateWindow();
+    }
+    ++OrderNumber;
+}
+
+void TMainForm::ClearModelExecute() {
+    if (Model) {
+        Model->ClearInputs(SleeveKind);
+        Model->ClearSheets();
+    }
+    if (!Meas(1)->isHidden()) Meas(1)->setFocus();
+    if (ScrollBox1->verticalScrollBar()->isVisible()) ScrollBox1->verticalScrollBar()->setValue(0);
+}
+
+void TMainForm::ReOnExecute() {
+    if (!ReporForm) return;
+    ReporForm->show();
+    ReporForm->raise();
+    ReporForm->activateWindow();
+}
+
+// ---------------------------------------------------------------------------
+// Screen scale
+
+void TMainForm::ApplyScale(int n) {
+    // Setting the other lists below must not come back here through their
+    // change signals.
+    if (scaleChanging_) return;
+    scaleChanging_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{scaleChanging_};
+
+    if (ScreenDC.Window) {
+        // A scale finer than the sheets allow is refused (with a message) and
+        // the finest allowed one used instead: the lists, the menu and the
+        // tables show the scale actually in force.
+        ScreenDC.SetScale(n);
+        if (ScreenDC.Scale >= 1 && ScreenDC.Scale <= 4) n = ScreenDC.Scale;
+    }
+    {
+        const QSignalBlocker block(MasAtMain);
+        MasAtMain->setCurrentIndex(4 - n);
+    }
+    if (ReporForm) {
+        const QSignalBlocker block(ReporForm->MasAtReport);
+        ReporForm->MasAtReport->setCurrentIndex(4 - n);
+    }
+    ScaleMenuItem(n)->setChecked(true);
+    if (Model) {
+        Model->ClearSheets();
+        Model->Draw();
+        Model->DrawTables(n);
+    }
+}
+
+void TMainForm::MasAtMainChange(int index) {
+    if (index >= 0 && index <= 3) ApplyScale(4 - index);
+}
+
+void TMainForm::Mashtab14Execute() { ApplyScale(4); }
+void TMainForm::Mashtab13Execute() { ApplyScale(3); }
+void TMainForm::Mashtab12Execute() { ApplyScale(2); }
+void TMainForm::Mashtab11Execute() { ApplyScale(1); }
+
+// ---------------------------------------------------------------------------
+// Printing
+
+TDevMode TMainForm::LockDevMode() {
+    TDevMode mode = DevMode;
+    mode.Portrait = ThePrinter().Device().pageLayout().orientation() == QPageLayout::Portrait;
+    return mode;
+}
+
+void TMainForm::ApplyDevMode(const TDevMode& mode) {
+    DevMode = mode;
+    QPrinter& device = ThePrinter().Device();
+    device.setResolution(ResolutionOfQuality(mode.PrintQuality));
+    device.setCopyCount(mode.Copies);
+    device.setPageOrientation(mode.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
+}
+
+void TMainForm::ToPrintExecute() {
+    if (!Model) return;
+    if (!PrinterInstalled()) {
+        RefreshPrinters();
+        if (!PrinterInstalled()) {
+            ShowNoPrinterMessage();
+            return;
+        }
+    }
+    PrintModel();
+}
+
+void TMainForm::PrintModel() {
+    if (!Model) return;
+    if (!PrintSetUpOpen && Settings && Settings->Record->ShowSetupBeforePrint && !RunPrintSetupBeforePrint(*this))
+        return;
+    auto enableButtons = [this](bool enabled) {
+        ToolButton8->setEnabled(enabled);
+        ToolButton6->setEnabled(enabled);
+        if (ReporForm) ReporForm->SetPrintButtonsEnabled(enabled);
+    };
+    enableButtons(false);
+    try {
+        // An open (modeless) print set-up window hides while printing.
+        const PrintSetupHiddenWhilePrinting hideSetUp;
+        Model->Print();
+    } catch (...) {
+        enableButtons(true);
+        throw;
+    }
+    enableButtons(true);
+}
+
+void TMainForm::PrintSetUpExecute() {
+    RefreshPrinters();
+    if (!PrinterInstalled()) {
+        ShowNoPrinterMessage();
+        return;
+    }
+    ShowPrintSetupWindow(*this);
+}
+
+// ---------------------------------------------------------------------------
+// Help
+
+void TMainForm::OpenHelpFileExecute() {
+    const QString path = QString::fromStdString(HelpFile);
+    if (!QFileInfo(path).isFile() || !OpenDocument(HelpFile))
+        ShowMessage("Не удалось открыть описание программы:\n" + HelpFile + "\n\nПроверьте, что файл на месте и что в системе есть программа для просмотра страниц HTML. ",
+                    "Справка по программе Ладомирка", MsgIcon::Error);
+}
+
+void TMainForm::AnswersExecute() { OpenLink(kAnswersUrl); }
+void TMainForm::ModellingExecute() { OpenLink(kModellingUrl); }
+void TMainForm::QuestionMeExecute() { OpenLink(kQuestionUrl); }

@@ -1,0 +1,65 @@
+// What every garment does with the main window's measurement column: lay
+// out its rows (caption, hint, sample value), hide them again, empty them,
+// write loaded values into them, and read them back as numbers.
+//
+// A garment describes its rows as a table of MeasureRow; row k of the table
+// is the column's row firstRow + k.  All helpers do nothing while there is
+// no main window (a garment drafted on its own, in a benchmark or a test of
+// its geometry).
+#pragma once
+
+#include <string>
+
+struct MeasureRow {
+    const char* caption;     // the label's caption, the measurement's code and a colon ("Ст:")
+    const char* hint;        // the measurement's full name, hint of label and edit
+    const char* sampleInt;   // integer digits of the sample value
+    const char* sampleFrac;  // its fraction digit; nullptr or "" for a whole number
+};
+
+// Caption and message of the input checks of every garment.
+extern const char* const kBadMeasuresCaption;  // "Введите верные измерения  "
+
+namespace MeasureColumn {
+
+// Shows rows firstRow .. firstRow + count - 1 with the captions and hints of
+// the table, and writes the samples into their edits when the main window's
+// FillSamples option is set.
+void LayOut(const MeasureRow* rows, int count, int firstRow = 1);
+// Hides the rows again (default captions, no hints).
+void Hide(int firstRow, int count);
+// The sample values of the table into the edits: integer digits, the user's
+// decimal separator and the fraction digit.
+void FillSamples(const MeasureRow* rows, int count, int firstRow = 1);
+std::string SampleText(const MeasureRow& row);
+// Empties the edits.
+void Clear(int firstRow, int count);
+// values[k] into edit firstRow + k, in fixed notation with one decimal
+// (precision 5) and the user's separator.
+void Load(const float* values, int count, int firstRow = 1);
+std::string ValueText(float value);
+
+// The order caption: ModelCaption(type) followed by the order number.
+void WriteOrderCaption(int type);
+// ClearInputs of a garment: the edits emptied, the order caption written
+// again, the customer line and the comment emptied.
+void ClearOrder(int type, int firstRow, int count);
+
+// Reads the edits firstRow .. firstRow + count - 1 into *dest[k]:
+//  - an empty edit shows the shared "measurements missing" message;
+//  - text that is not a number shows a message naming the measurement
+//    (caption kBadMeasuresCaption, exclamation icon);
+// and the answer is false with nothing stored.  Never throws.
+bool Read(float* const* dest, int count, int firstRow = 1);
+
+// A check of GetMeasures that failed: its text with kBadMeasuresCaption and
+// the exclamation icon.  Returns false, for "return Refuse(...)".
+bool Refuse(const char* text);
+
+}  // namespace MeasureColumn
+
+// Parses a measurement as typed: optional blanks, an optional sign, digits
+// with at most one decimal separator ('.' or ',', whichever the user's is),
+// at least one digit, optional blanks.  The value must be a finite float.
+// False (value untouched) for anything else; never throws.
+bool ParseMeasure(const std::string& text, float& value);

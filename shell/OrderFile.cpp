@@ -1,0 +1,440 @@
+// The order file: its byte layout, the checks an opened file passes before
+// anything in the window changes, and the save and open roads.
+#include "shell/OrderFile.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QSaveFile>
+#include <QStringList>
+#include <QTextEdit>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <exception>
+
+#include "kernel/Pieces.h"
+#include "kernel/Record.h"
+#include "platform/MessageBox.h"
+#include "platform/Text.h"
+#include "shell/BaseCatalog.h"
+#include "shell/Factory.h"
+#include "shell/MainForm.h"
+#include "shell/ReporForm.h"
+
+namespace {
+
+const char* const kSaveTitle = "Сохранение основы";
+const char* const kOpenTitle = "Открытие основы";
+const char* const kFileFilter = " Основа (*.mdr)";
+const char* const kWriteFailedText = "Ошибка при записи в файл!  ";
+const char* const kOpenFailedText = "Ошибка при открытии файла!  ";
+const char* const kDamagedText = "Файл основы повреждён и не может быть открыт: ";
+const char* const kShortReason = "файл короче, чем должен быть";
+
+// ---------------------------------------------------------------------------
+// Block sizes the garments declared.
+
+std::array<OrderBlockSize, kModelTypes>& BlockSizes() {
+    static std::array<OrderBlockSize, kModelTypes> sizes;
+    return sizes;
+}
+
+// ---------------------------------------------------------------------------
+// Reading the texts at the end of the file.
+
+// A little-endian cursor over the file's bytes that never reads past the end.
+struct Cursor {
+    const std::string& bytes;
+    std::size_t pos;
+
+    bool Int(std::int32_t& v) {
+        if (bytes.size() - pos < 4) return false;
+        std::uint32_t u = 0;
+        for (int i = 0; i < 4; ++i) u |= std::uint32_t(static_cast<unsigned char>(bytes[pos + i])) << (8 * i);
+        v = static_cast<std::int32_t>(u);
+        pos += 4;
+        return true;
+    }
+};
+
+struct Texts {
+    std::string caption, customer;    // Windows-1251
+    std::vector<std::string> lines;   // lines 0..N, Windows-1251
+};
+
+// Why reading the texts from one place failed, and how far it got.
+struct TailFailure {
+    std::string reason;
+    std::size_t reached = 0;
+};
+
+bool ReadString(Cursor& c, std::string& out, TailFailure& why) {
+    std::int32_t len = 0;
+    if (!c.Int(len)) {
+        why.reason = kShortReason;
+        return false;
+    }
+    if (len < 0 || len > kOrderMaxString) {
+        why.reason = "длина строки (" + std::to_string(len) + ") вне допустимых 0.." + std::to_string(kOrderMaxString);
+        return false;
+    }
+    if (c.bytes.size() - c.pos < std::size_t(len)) {
+        why.reason = kShortReason;
+        return false;
+    }
+    out = c.bytes.substr(c.pos, std::size_t(len));
+    c.pos += std::size_t(len);
+    return true;
+}
+
+// The caption, the customer and the comment from `from` exactly to the end
+// of the file.
+bool ReadTexts(const std::string& bytes, std::size_t from, Texts& out, TailFailure& why) {
+    Cursor c{bytes, from};
+    auto fail = [&] {
+        why.reached = c.pos - from;
+        return false;
+    };
+    if (!ReadString(c, out.caption, why) || !ReadString(c, out.customer, why)) return fail();
+    std::int32_t n = 0;
+    if (!c.Int(n)) {
+        why.reason = kShortReason;
+        return fail();
+    }
+    if (n < 0 || n > kOrderMaxCommentCount) {
+        why.reason = "число строк комментария (" + std::to_string(n) + ") вне допустимых 0.." +
+                     std::to_string(kOrderMaxCommentCount);
+        return fail();
+    }
+    out.lines.assign(std::size_t(n) + 1, std::string());
+    for (std::string& line : out.lines)
+        if (!ReadString(c, line, why)) return fail();
+    if (c.pos != bytes.size()) {
+        why.reason = "после комментария в файле лишние данные";
+        return fail();
+    }
+    return true;
+}
+
+// The longest the texts can be: two strings, the count, 28 lines.
+constexpr std::size_t kMaxTextsSize = 4 + (kOrderMaxCommentCount + 3) * (4 + std::size_t(kOrderMaxString));
+// The shortest: two empty strings, the count, one empty line.
+constexpr std::size_t kMinTextsSize = 16;
+
+// True when every 4-byte item of [from, to) is a finite float.
+bool AllFinite(const std::string& bytes, std::size_t from, std::size_t to) {
+    Cursor c{bytes, from};
+    std::int32_t item = 0;
+    while (c.pos + 4 <= to && c.Int(item)) {
+        float f;
+        std::memcpy(&f, &item, 4);
+        if (!std::isfinite(f)) return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Writing.
+
+void WriteString(RecordWriter& w, const std::string& utf8) {
+    const std::string text = Utf8ToCp1251(utf8).substr(0, kOrderMaxString);
+    w.WriteInt(std::int32_t(text.size()));
+    w.WriteBytes(text);
+}
+
+SaveDialogHook& SaveHook() {
+    static SaveDialogHook hook;
+    return hook;
+}
+OpenDialogHook& OpenHook() {
+    static OpenDialogHook hook;
+    return hook;
+}
+
+std::string RunFileDialog(TMainForm& form, bool save, const std::string& proposed) {
+    QFileDialog dialog(&form, QString::fromUtf8(save ? kSaveTitle : kOpenTitle), QString(),
+                       QString::fromUtf8(kFileFilter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("mdr"));
+    if (save) dialog.selectFile(QString::fromStdString(proposed));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::string();
+    return dialog.selectedFiles().first().toStdString();
+}
+
+// The proposed name of a saved order: the caption immediately followed by
+// the customer, with the characters a file name cannot hold replaced.
+std::string ProposedName(const TMainForm& form) {
+    QString name = form.ModelType->text() + form.CustomerData->text();
+    for (QChar& ch : name)
+        if (QStringLiteral("/\\:*?\"<>|").contains(ch)) ch = QLatin1Char('_');
+    return name.toStdString();
+}
+
+bool WriteOrderFile(TMainForm& form, const std::string& path) {
+    OrderContents order;
+    order.type = form.ModelIndex;
+    order.collarKind = form.CollarKind;
+    order.sleeveKind = form.SleeveKind;
+    order.caption = form.ModelType->text().toStdString();
+    order.customer = form.CustomerData->text().toStdString();
+    order.comment = form.CommentLines();
+    bool written = false;
+    try {
+        RecordWriter block;
+        form.Model->SaveMeasures(block);
+        order.block = block.Bytes();
+        const std::string bytes = EncodeOrder(order);
+        QSaveFile file(QString::fromStdString(path));
+        if (file.open(QIODevice::WriteOnly)) {
+            // A short write can be counted as whole and leave only the
+            // error behind, so the error is asked before the old file is
+            // replaced.
+            const bool whole = file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) &&
+                               file.flush() && file.error() == QFileDevice::NoError;
+            if (whole)
+                written = file.commit() && file.error() == QFileDevice::NoError;
+            else
+                file.cancelWriting();
+        }
+    } catch (const std::exception&) {
+        written = false;
+    }
+    if (!written) ShowMessage(kWriteFailedText, "", MsgIcon::Error);
+    return written;
+}
+
+// The guarded block of the calculation road for an opened order, with its
+// own count of reruns and its own text for the eighth failure.
+void ShowDamaged(const std::string& reason) {
+    ShowMessage(kDamagedText + reason + ".  ", kOpenTitle, MsgIcon::Error);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// The file's contents
+
+void RegisterOrderBlockSize(int type, OrderBlockSize size) {
+    if (ModelCaption(type)) BlockSizes()[std::size_t(type)] = std::move(size);
+}
+
+std::string EncodeOrder(const OrderContents& order) {
+    RecordWriter w;
+    w.WriteInt(order.type);
+    w.WriteInt(order.version);
+    if (order.type >= 7) {
+        w.WriteInt(order.collarKind);
+        w.WriteInt(order.sleeveKind);
+    }
+    w.WriteBytes(order.block);
+    WriteString(w, order.caption);
+    WriteString(w, order.customer);
+    const int lines = int(order.comment.size());
+    const int n = std::min(lines, kOrderMaxCommentCount);
+    w.WriteInt(n);
+    for (int i = 0; i <= n; ++i) WriteString(w, i < lines ? order.comment[std::size_t(i)] : std::string());
+    return w.Bytes();
+}
+
+bool DecodeOrder(const std::string& bytes, OrderContents& out, std::string& reason) {
+    if (bytes.size() > kOrderMaxFileSize) {
+        reason = "файл слишком велик для файла основы";
+        return false;
+    }
+    OrderContents order;
+    Cursor header{bytes, 0};
+    std::int32_t type = 0, version = 0, collar = -1, sleeve = -1;
+    if (!header.Int(type) || !header.Int(version)) {
+        reason = kShortReason;
+        return false;
+    }
+    if (!ModelCaption(type)) {
+        reason = "неизвестный вид основы (" + std::to_string(type) + ")";
+        return false;
+    }
+    if (version != 0 && version != 1) {
+        reason = "неизвестная версия формата (" + std::to_string(version) + ")";
+        return false;
+    }
+    if (type >= 7 && (!header.Int(collar) || !header.Int(sleeve))) {
+        reason = kShortReason;
+        return false;
+    }
+    if (!BaseKindsOffered(type, collar, sleeve)) {
+        reason = "воротник вида " + std::to_string(collar) + " с рукавом вида " + std::to_string(sleeve) +
+                 " не предлагаются для этой основы";
+        return false;
+    }
+    const std::size_t blockStart = header.pos;
+
+    // Where the garment's block ends: at its declared size, or at the one
+    // place (on a 4-byte step) from which the rest reads as the texts.
+    Texts texts;
+    std::size_t blockEnd = 0;
+    const OrderBlockSize& declared = BlockSizes()[std::size_t(type)];
+    if (declared) {
+        const int size = declared(version, collar, sleeve);
+        if (size < 0) {
+            reason = "версия формата " + std::to_string(version) + " не подходит для этой основы";
+            return false;
+        }
+        blockEnd = blockStart + std::size_t(size);
+        TailFailure why;
+        if (blockEnd > bytes.size() || !ReadTexts(bytes, blockEnd, texts, why)) {
+            reason = blockEnd > bytes.size() ? kShortReason : why.reason;
+            return false;
+        }
+    } else {
+        if (bytes.size() < blockStart + kMinTextsSize) {
+            reason = kShortReason;
+            return false;
+        }
+        const std::size_t last = bytes.size() - kMinTextsSize;
+        std::size_t first = blockStart;
+        if (bytes.size() - blockStart > kMaxTextsSize)
+            first += (bytes.size() - blockStart - kMaxTextsSize + 3) / 4 * 4;
+        std::vector<std::size_t> ends;
+        TailFailure furthest;
+        for (std::size_t at = first; at <= last; at += 4) {
+            Texts t;
+            TailFailure why;
+            if (ReadTexts(bytes, at, t, why)) {
+                if (ends.empty()) texts = t;
+                ends.push_back(at);
+            } else if (why.reached >= furthest.reached || furthest.reason.empty()) {
+                furthest = why;
+            }
+        }
+        if (ends.empty()) {
+            reason = furthest.reason.empty() ? kShortReason : furthest.reason;
+            return false;
+        }
+        if (ends.size() > 1) {
+            reason = "не удаётся определить, где кончаются мерки основы";
+            return false;
+        }
+        blockEnd = ends.front();
+    }
+    if (!AllFinite(bytes, blockStart, blockEnd)) {
+        reason = "в мерках основы недопустимое (бесконечное или неопределённое) значение";
+        return false;
+    }
+
+    order.type = type;
+    order.version = version;
+    order.collarKind = collar;
+    order.sleeveKind = sleeve;
+    order.block = bytes.substr(blockStart, blockEnd - blockStart);
+    order.caption = Cp1251ToUtf8(texts.caption);
+    order.customer = Cp1251ToUtf8(texts.customer);
+    // The last line is the terminator when it is empty.
+    if (texts.lines.back().empty()) texts.lines.pop_back();
+    for (const std::string& line : texts.lines) order.comment.push_back(Cp1251ToUtf8(line));
+    out = std::move(order);
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// The roads
+
+void SetOrderDialogHooks(SaveDialogHook save, OpenDialogHook open) {
+    SaveHook() = std::move(save);
+    OpenHook() = std::move(open);
+}
+
+bool SaveOrderTo(TMainForm& form, const std::string& path) {
+    if (!form.Model || !form.Model->GetMeasures()) return false;
+    return WriteOrderFile(form, path);
+}
+
+void SaveOrderCommand(TMainForm& form) {
+    if (!form.Model) return;
+    if (!form.Model->GetMeasures()) {
+        form.activateWindow();
+        return;
+    }
+    const std::string proposed = ProposedName(form);
+    const std::string path = SaveHook() ? SaveHook()(proposed) : RunFileDialog(form, true, proposed);
+    if (path.empty()) return;
+    WriteOrderFile(form, path);
+}
+
+void OpenOrderCommand(TMainForm& form) {
+    const std::string path = OpenHook() ? OpenHook()() : RunFileDialog(form, false, std::string());
+    if (path.empty()) return;
+    OpenOrderFrom(form, path);
+}
+
+bool OpenOrderFrom(TMainForm& form, const std::string& path) {
+    // 1. The whole file, checked, before anything changes.
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowMessage(kOpenFailedText, "", MsgIcon::Error);
+        return false;
+    }
+    if (file.size() > qint64(kOrderMaxFileSize)) {
+        ShowDamaged("файл слишком велик для файла основы");
+        return false;
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        ShowMessage(kOpenFailedText, "", MsgIcon::Error);
+        return false;
+    }
+    file.close();
+    OrderContents order;
+    std::string reason;
+    if (!DecodeOrder(data.toStdString(), order, reason)) {
+        ShowDamaged(reason);
+        return false;
+    }
+
+    // 2. The pieces of the file.  The factory refuses (with its message, and
+    // nothing changed) a garment that this program cannot build yet.
+    const bool kinds = order.type >= 7;
+    if (!form.CreateModel(order.type, kinds ? order.collarKind : -1, kinds ? order.sleeveKind : -1)) return false;
+    form.FileVersion = order.version;
+
+    // 3. The fields.  Only a garment that declared no block size can find
+    // the block not to its measure here; its fields are then emptied again.
+    bool loaded = false;
+    try {
+        RecordReader block(order.block);
+        form.Model->LoadMeasures(block);
+        loaded = block.Remaining() == 0;
+    } catch (const std::exception&) {
+        loaded = false;
+    }
+    if (!loaded) {
+        form.Model->ClearInputs(form.SleeveKind);
+        form.Model->ClearSheets();
+        ShowDamaged("мерки в файле не подходят к этой основе");
+        return false;
+    }
+
+    // 4. The texts; the comment holds only the file's lines.
+    form.ModelType->setText(QString::fromStdString(order.caption));
+    form.CustomerData->setText(QString::fromStdString(order.customer));
+    form.Comment->clear();
+    QStringList lines;
+    for (const std::string& line : order.comment) lines << QString::fromStdString(line);
+    form.Comment->setPlainText(lines.join(QLatin1Char('\n')));
+
+    // 5. The loaded values pass the garment's own checks before they are
+    // calculated; a refusal has shown its message.
+    if (!form.Model->GetMeasures()) {
+        form.Model->ClearSheets();
+        form.Model->calculated = false;
+        return true;
+    }
+    if (ReporForm && !ReporForm->isVisible()) ReporForm->show();
+    form.Model->ClearSheets();
+    // The open road's own text has two trailing blanks.
+    form.RunCalcBlock("Пожалуйста, проверьте измерения.  ");
+    return true;
+}

@@ -1,0 +1,102 @@
+// The order file (*.mdr): one order (garment type, collar and sleeve, the
+// garment's measurements, the order caption, the customer and the comment)
+// saved from and opened into the main window.
+//
+// Layout, little-endian, no gaps:
+//   int32 garment type 0..36
+//   int32 format version (written as 1; 0 is the older layout of the women's
+//         bodice blocks)
+//   int32 collar kind, int32 sleeve kind   -- only when the type is 7 or more
+//   the garment's block                     -- TModel::SaveMeasures/LoadMeasures
+//   string caption, string customer
+//   int32 N (0..27), then N + 1 strings: comment lines 0..N
+// A string is an int32 byte count 0..255 and that many Windows-1251 bytes.
+// With c comment lines, N = min(c, 27); when c <= 27 the last string is empty.
+//
+// Opening reads the whole file into memory and checks all of it before the
+// factory is called, so a refused file leaves the open order as it was.  The
+// garment's block has no length of its own: it ends where the rest of the
+// file reads exactly as the texts (caption, customer, count, lines up to the
+// file's end).  A garment may also declare its block size
+// (RegisterOrderBlockSize); the block must then end exactly there.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+class TMainForm;
+
+// ---- The file's contents. ----
+
+constexpr int kOrderFormatVersion = 1;  // the version this program writes
+constexpr int kOrderMaxCommentCount = 27;  // the largest N: lines 0..27
+constexpr int kOrderMaxString = 255;   // longest string, in bytes
+// Files longer than this are not orders (a real one is a few kilobytes).
+constexpr std::size_t kOrderMaxFileSize = 1 << 20;
+
+struct OrderContents {
+    int type = 0;
+    int version = kOrderFormatVersion;
+    // Stored only for types 7 and more; -1 for the lower-body types.
+    int collarKind = -1;
+    int sleeveKind = -1;
+    std::string block;                 // the garment's block, raw bytes
+    std::string caption;               // UTF-8
+    std::string customer;              // UTF-8
+    std::vector<std::string> comment;  // UTF-8 lines, as the comment shows them
+};
+
+// The bytes of the file.  Texts are converted to Windows-1251 and cut to
+// 255 bytes; beyond the 28th comment line the lines are dropped.
+std::string EncodeOrder(const OrderContents& order);
+
+// Reads and checks a whole file.  On a refusal answers false and `reason`
+// holds why, in Russian (it follows "Файл основы повреждён и не может быть
+// открыт: ").  Checks: the file is complete; type 0..36; version 0 or 1;
+// kinds that the base dialog offers for the type (BaseKindsOffered);
+// string lengths 0..255; comment count 0..27; every 4-byte item of the
+// garment's block a finite float; the block size the one the garment
+// declared (when it did), else a single place where the texts fit.
+// The comment's last, empty line (the terminator of a file with 27 lines or
+// fewer) is not part of `comment`.
+bool DecodeOrder(const std::string& bytes, OrderContents& out, std::string& reason);
+
+// The size in bytes of a garment type's block for a file of this version
+// and these kinds, or -1 when the garment reads no such block.
+using OrderBlockSize = std::function<int(int version, int collarKind, int sleeveKind)>;
+// Declares (or, with an empty function, forgets) the block size of a type.
+void RegisterOrderBlockSize(int type, OrderBlockSize size);
+
+// ---- The two roads of the main window. ----
+
+// The file dialogs, replaceable for tests: the save dialog gets the proposed
+// file name; both answer the chosen path, "" when cancelled.  nullptr
+// restores the real dialogs.
+using SaveDialogHook = std::function<std::string(const std::string& proposedName)>;
+using OpenDialogHook = std::function<std::string()>;
+void SetOrderDialogHooks(SaveDialogHook save, OpenDialogHook open);
+
+// Save: with a garment whose measurements pass its GetMeasures (else it has
+// shown its message and the main window takes the focus), the save dialog
+// proposes the caption followed by the customer, and the order is written.
+void SaveOrderCommand(TMainForm& form);
+// Open: the open dialog, then OpenOrderFrom.
+void OpenOrderCommand(TMainForm& form);
+
+// Runs the garment's GetMeasures and writes the order to `path` through a
+// temporary file that replaces the old one only when complete.  False (after
+// the message "Ошибка при записи в файл!  ") when anything could not be
+// written; an existing file is then left as it was.  False without a
+// garment or when GetMeasures refuses.
+bool SaveOrderTo(TMainForm& form, const std::string& path);
+
+// Reads and checks the file, then recreates the pieces through the factory,
+// fills the fields, the caption, the customer and the comment, and - when
+// the garment's GetMeasures accepts the loaded values - shows the drawing
+// window and calculates (the guarded block of the calculation road), without
+// moving the focus to the drawing window and without raising the order
+// number.  A file that cannot be read or is refused leaves the window
+// untouched and answers false (after its message).
+bool OpenOrderFrom(TMainForm& form, const std::string& path);

@@ -1,0 +1,331 @@
+// The main window's commands on the test garment: the calculation road with
+// each way it can fail, clearing, the scale commands, printing, help and the
+// links, and the shutdown and restoring through the settings file.
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "kernel/DrawContext.h"
+#include "platform/Printer.h"
+#include "tests/shell/MainFormFixture.h"
+
+namespace {
+
+using Step = TestScript::Step;
+
+const char* const kCheck = "Пожалуйста, проверьте измерения. ";
+
+bool IsWhite(QRgb c) { return c == qRgb(255, 255, 255); }
+
+}  // namespace
+
+class MainCommandsTest : public MainFormFixture {
+protected:
+    // A garment whose script counters start from zero.
+    void MakeFreshGarment() {
+        MakeGarment();
+        Script().Reset();
+    }
+};
+
+TEST_F(MainCommandsTest, CalculateRoadAndItsFailures) {
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+        int runs;              // Calculate calls
+        const char* text;      // the message, nullptr for none
+        const char* caption;
+        bool calculated;
+    };
+    const std::vector<Step> sevenFaults(7, Step::Float);
+    const std::vector<Step> eightFaults(8, Step::Float);
+    const Case cases[] = {
+        {"success", {}, 1, nullptr, nullptr, true},
+        {"sleeve cap", {Step::Int1}, 1, "Ширина рукава больше допустимой. ", "Сбой при расчёте оката", false},
+        {"armhole", {Step::Int2}, 1, kCheck, "Сбой при расчёте проймы", false},
+        {"another integer", {Step::Int7}, 1, nullptr, nullptr, false},
+        {"eight kernel faults", eightFaults, 8, kCheck, "Сбой при расчёте", false},
+        {"seven faults, then success", sevenFaults, 8, nullptr, nullptr, true},
+        {"a fault, then the sleeve cap", {Step::Float, Step::Int1}, 2, "Ширина рукава больше допустимой. ",
+         "Сбой при расчёте оката", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MakeFreshGarment();
+        report->hide();
+        const int order = main->OrderNumber;
+        Script().calculate.assign(c.steps.begin(), c.steps.end());
+
+        main->Calc->trigger();
+
+        EXPECT_EQ(Script().getMeasures, 1);
+        EXPECT_EQ(Script().clearSheets, 1) << "cleared once, not per run";
+        EXPECT_EQ(Script().calculateCalls, c.runs);
+        EXPECT_EQ(Script().draws, c.calculated ? 1 : 0);
+        if (c.calculated) {
+            EXPECT_EQ(Script().lastTableScale, 4);
+        }
+        EXPECT_EQ(main->Model->calculated, c.calculated);
+        EXPECT_EQ(main->OrderNumber, order + 1);
+        EXPECT_TRUE(report->isVisible());
+        if (c.text) {
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_EQ(messages[0].text, c.text);
+            EXPECT_EQ(messages[0].caption, c.caption);
+            EXPECT_EQ(messages[0].icon, MsgIcon::Error);
+        } else {
+            EXPECT_TRUE(messages.empty());
+        }
+        messages.clear();
+    }
+}
+
+TEST_F(MainCommandsTest, FailedMeasuresLeaveBlankSheetsAndTheOrderNumber) {
+    MakeFreshGarment();
+    main->Calc->trigger();  // a drawn pattern first
+    ASSERT_TRUE(main->Model->calculated);
+    report->hide();
+    Script().Reset();
+    Script().measuresOk = false;
+    const int order = main->OrderNumber;
+
+    main->Calc->trigger();
+
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, "Введите верные измерения  ") << "only the garment's own message";
+    EXPECT_EQ(Script().calculateCalls, 0);
+    EXPECT_EQ(Script().clearSheets, 1);
+    EXPECT_FALSE(main->Model->calculated);
+    EXPECT_EQ(main->OrderNumber, order);
+    EXPECT_FALSE(report->isVisible());
+    // The sheet is white with its grid: the drawn line is gone.
+    const QImage& sheet = report->List1()->Bitmap();
+    EXPECT_TRUE(IsWhite(sheet.pixel(100, 20)));
+    EXPECT_TRUE(IsWhite(sheet.pixel(1, 1)));
+    const int coarse = int(ScreenDC.PxPerCmX * 2.5f);
+    const int fine = int(ScreenDC.PxPerCmX * 0.5f);
+    EXPECT_EQ(sheet.pixel(coarse, 1), qRgb(220, 220, 220));
+    EXPECT_EQ(sheet.pixel(fine, 1), qRgb(240, 240, 240));
+}
+
+TEST_F(MainCommandsTest, AnUnexpectedExceptionIsShownNotThrown) {
+    MakeFreshGarment();
+    Script().calculate = {Step::Other};
+    const int order = main->OrderNumber;
+    main->Calc->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].icon, MsgIcon::Error);
+    EXPECT_EQ(Script().calculateCalls, 1) << "not rerun";
+    EXPECT_EQ(main->OrderNumber, order);
+}
+
+TEST_F(MainCommandsTest, ClearEmptiesTheInputsAndTheSheets) {
+    MakeGarment(1, 2);
+    ShowMain();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    main->Calc->trigger();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    main->Meas(2)->setFocus();
+    main->CustomerData->setText("Иванова");
+    Script().Reset();
+
+    main->ClearModel->trigger();
+
+    EXPECT_EQ(Script().log, (std::vector<std::string>{"clear(2)"}));
+    EXPECT_EQ(Script().clearSheets, 1);
+    EXPECT_TRUE(main->Meas(1)->text().isEmpty());
+    EXPECT_TRUE(main->CustomerData->text().isEmpty());
+    EXPECT_FALSE(main->Model->calculated);
+    EXPECT_EQ(QApplication::focusWidget(), main->Meas(1));
+}
+
+TEST_F(MainCommandsTest, ScaleCommandsKeepBothListsAndTheMenuInStepWithoutRecalculating) {
+    MakeFreshGarment();
+    main->Calc->trigger();
+    Script().Reset();
+
+    main->Mashtab13->trigger();
+    EXPECT_EQ(ScreenDC.Scale, 3);
+    EXPECT_EQ(main->MasAtMain->currentIndex(), 1);
+    EXPECT_EQ(report->MasAtReport->currentIndex(), 1);
+    EXPECT_TRUE(main->Mas13->isChecked());
+    EXPECT_FALSE(main->Mas14->isChecked());
+    EXPECT_EQ(Script().calculateCalls, 0);
+    EXPECT_EQ(Script().clearSheets, 1);
+    EXPECT_EQ(Script().draws, 1);
+    EXPECT_EQ(Script().lastTableScale, 3);
+    EXPECT_EQ(report->List1()->Width(), int(ScreenDC.PxPerCmAt1 / 3 * kSheetWidthCm));
+
+    // The main window's list, as the user chooses in it.
+    main->MasAtMain->setCurrentIndex(0);
+    emit main->MasAtMain->activated(0);
+    EXPECT_EQ(ScreenDC.Scale, 4);
+    EXPECT_EQ(report->MasAtReport->currentIndex(), 0);
+    EXPECT_TRUE(main->Mas14->isChecked());
+    EXPECT_EQ(Script().draws, 2);
+    EXPECT_EQ(Script().lastTableScale, 4);
+
+    // The drawing window's list leads the main window's.
+    report->MasAtReport->setCurrentIndex(1);
+    emit report->MasAtReport->activated(1);
+    EXPECT_EQ(ScreenDC.Scale, 3);
+    EXPECT_EQ(main->MasAtMain->currentIndex(), 1);
+    EXPECT_TRUE(main->Mas13->isChecked());
+    EXPECT_EQ(Script().calculateCalls, 0);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainCommandsTest, AScaleFinerThanTheSheetsIsRefusedAndTheListsShowTheOneInForce) {
+    ASSERT_EQ(ScreenDC.MinScale, 3) << "the fixture's sheets stop at 1:3";
+    main->Mashtab11->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kScaleTooFineText);
+    EXPECT_EQ(ScreenDC.Scale, 3);
+    EXPECT_EQ(main->MasAtMain->currentIndex(), 1);
+    EXPECT_EQ(report->MasAtReport->currentIndex(), 1);
+    EXPECT_TRUE(main->Mas13->isChecked());
+    EXPECT_FALSE(main->Mas11->isChecked());
+}
+
+TEST_F(MainCommandsTest, PrintWithoutPrinterShowsTheMessage) {
+    MakeFreshGarment();
+    main->ToPrint->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Принтер не установлен!  ");
+    EXPECT_EQ(messages[0].caption, "");
+    EXPECT_EQ(messages[0].icon, MsgIcon::Error);
+    EXPECT_EQ(Script().prints, 0);
+
+    messages.clear();
+    main->PrintSetUp->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Принтер не установлен!  ");
+}
+
+TEST_F(MainCommandsTest, PrintDisablesTheButtonsAndRestoresThemEvenWhenPrintingFails) {
+    printers = {"Office"};
+    MakeFreshGarment();
+    main->ToPrint->trigger();
+    EXPECT_EQ(Script().prints, 1);
+    EXPECT_FALSE(Script().printButtonsEnabledDuringPrint);
+    EXPECT_TRUE(messages.empty());
+
+    Script().printThrows = true;
+    main->ToPrint->trigger();
+    EXPECT_EQ(Script().prints, 2);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Принтер не отвечает.");
+    EXPECT_EQ(messages[0].icon, MsgIcon::Error);
+    EXPECT_TRUE(main->ToolButton6->isEnabled());
+    EXPECT_TRUE(main->ToolButton8->isEnabled());
+    EXPECT_TRUE(report->ToPrint->isEnabled());
+    EXPECT_TRUE(report->PrintSetUp->isEnabled());
+}
+
+TEST_F(MainCommandsTest, CommandsWithoutAGarmentDoNothing) {
+    printers = {"Office"};
+    for (QAction* a : {main->Calc, main->ClearModel, main->ToPrint, main->Mashtab13, main->Mashtab14}) a->trigger();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(main->OrderNumber, 1);
+    EXPECT_EQ(Script().getMeasures + Script().clearSheets + Script().prints, 0);
+}
+
+TEST_F(MainCommandsTest, HelpOpensTheProgramsPageOrSaysWhyNot) {
+    main->OpenHelpFile->trigger();
+    ASSERT_EQ(desktop.size(), 1u);
+    EXPECT_EQ(desktop[0].kind, DesktopRequest::Kind::Document);
+    EXPECT_EQ(desktop[0].target, main->HelpFile);
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(main->HelpFile))) << "the page lies next to the program";
+    EXPECT_TRUE(messages.empty());
+
+    desktopAnswer = false;
+    main->OpenHelpFile->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].icon, MsgIcon::Error);
+    EXPECT_NE(messages[0].text.find(main->HelpFile), std::string::npos);
+
+    messages.clear();
+    desktop.clear();
+    main->HelpFile = "/nowhere/ModrinHelp.html";
+    main->OpenHelpFile->trigger();
+    EXPECT_TRUE(desktop.empty());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].icon, MsgIcon::Error);
+}
+
+TEST_F(MainCommandsTest, LinksOpenThroughTheDesktop) {
+    for (QAction* a : {main->Answers, main->Modelling, main->QuestionMe}) a->trigger();
+    ASSERT_EQ(desktop.size(), 3u);
+    for (const DesktopRequest& r : desktop) EXPECT_EQ(r.kind, DesktopRequest::Kind::Url);
+    EXPECT_EQ(desktop[0].target.rfind("https://", 0), 0u);
+    EXPECT_EQ(desktop[1].target.rfind("https://", 0), 0u);
+    EXPECT_EQ(desktop[2].target.rfind("mailto:", 0), 0u);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainCommandsTest, ReOnShowsTheDrawingWindow) {
+    report->hide();
+    main->ReOn->trigger();
+    EXPECT_TRUE(report->isVisible());
+}
+
+TEST_F(MainCommandsTest, ShutdownDeletesThePiecesAndWritesTheSettings) {
+    MakeGarment(1, 2);
+    main->OrderNumber = 41;
+    main->FillSamples = false;
+    report->show();
+    report->setWindowState(Qt::WindowMinimized);
+    const TSettingsRecord before = *Settings->Record;
+    Script().log.clear();
+
+    main->close();
+
+    EXPECT_EQ(Script().log, (std::vector<std::string>{"model-", "collar-1", "sleeve-2"}));
+    EXPECT_EQ(main->Model, nullptr);
+    EXPECT_EQ(Settings, nullptr);
+    ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(SettingsFile())));
+
+    TSettings written(683, 530);
+    EXPECT_EQ(written.Record->OrderNumber, 41);
+    EXPECT_EQ(written.Record->FillSamples, 0);
+    EXPECT_EQ(written.Record->ReportState, 2);
+    EXPECT_EQ(written.Record->ReportWidth, before.ReportWidth) << "a minimized window keeps the last normal bounds";
+    EXPECT_EQ(written.Record->ReportHeight, before.ReportHeight);
+    EXPECT_EQ(written.Record->MainLeft, main->x());
+    EXPECT_EQ(written.Record->MainTop, main->y());
+}
+
+TEST_F(MainCommandsTest, RestoringReadsTheOrderNumberSamplesAndPrinterChoices) {
+    main.reset();  // writes the file of a first start
+    {
+        TSettings settings(683, 530);
+        settings.Record->OrderNumber = 17;
+        settings.Record->FillSamples = 0;
+        settings.Record->PrintQuality = 0;  // best
+        settings.Record->Portrait = 0;
+    }
+    printers = {"Office"};
+    RefreshPrinters();
+    QPrinter& device = ThePrinter().Device();
+    const int resolution = device.resolution();
+    main = std::make_unique<TMainForm>();
+    EXPECT_EQ(main->OrderNumber, 17);
+    EXPECT_FALSE(main->FillSamples);
+    EXPECT_EQ(main->DevMode.PrintQuality, -4);
+    EXPECT_EQ(device.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(device.resolution(), 600) << "best quality";
+
+    main->DevMode.PrintQuality = -1;  // draft, as the print set-up window would choose
+    main.reset();
+    TSettings written(683, 530);
+    EXPECT_EQ(written.Record->PrintQuality, 3);
+    EXPECT_EQ(written.Record->Portrait, 0);
+    device.setPageOrientation(QPageLayout::Portrait);
+    device.setResolution(resolution);
+}
