@@ -44,6 +44,23 @@ void Printer::SetPdfOutput(const std::string& path) {
     device_->setOutputFileName(QString::fromStdString(path));
 }
 
+void Printer::UsePdfFormat() {
+    CheckNotPrinting();
+    device_->setOutputFormat(QPrinter::PdfFormat);
+}
+
+void Printer::UseSystemPrinter(const std::string& name) {
+    CheckNotPrinting();
+    // No file: an output file name would turn the print into a print to file.
+    device_->setOutputFileName(QString());
+    device_->setOutputFormat(QPrinter::NativeFormat);
+    device_->setPrinterName(QString::fromStdString(name));
+}
+
+void Printer::CheckNotPrinting() const {
+    if (printing_) throw std::runtime_error("Printing in progress");
+}
+
 int Printer::WidthDots() const { return device_->width(); }
 int Printer::HeightDots() const { return device_->height(); }
 double Printer::WidthMmExact() const { return DotsToMm(WidthDots(), device_->logicalDpiX()); }
@@ -54,7 +71,7 @@ int Printer::HeightMm() const { return int(std::lround(HeightMmExact())); }
 Canvas& Printer::GetCanvas() { return *canvas_; }
 
 void Printer::BeginDoc() {
-    if (printing_) throw std::runtime_error("Printing in progress");
+    CheckNotPrinting();
     printing_ = true;
     try {
         canvas_->Start();

@@ -51,8 +51,15 @@ public:
 
     // The Qt printer (printer choice, orientation, copies, resolution).
     QPrinter& Device();
-    // Sends the output to a PDF file instead of a printer (headless use).
+    // Sends the output to a PDF file instead of a printer (the PDF-file
+    // printer, and headless use).
     void SetPdfOutput(const std::string& path);
+    // The PDF format, the file to be named before the job (SetPdfOutput).
+    void UsePdfFormat();
+    // Sends the output to the system printer of this name, in its own format
+    // and not to a file.  Qt keeps the PDF format when there is no such
+    // printer.  Quality, copies and orientation stay as they were set.
+    void UseSystemPrinter(const std::string& name);
 
     int WidthMm() const override;
     int HeightMm() const override;
@@ -75,6 +82,8 @@ public:
 
 private:
     class PrinterCanvas;
+    // Throws std::runtime_error while a document is open.
+    void CheckNotPrinting() const;
     std::unique_ptr<QPrinter> device_;
     std::unique_ptr<PrinterCanvas> canvas_;
     bool printing_ = false;

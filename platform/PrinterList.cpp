@@ -1,13 +1,22 @@
 #include "platform/PrinterList.h"
 
+#include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 #include <optional>
+
+#include "platform/Printer.h"
+
+const char* const kPdfPrinterName = "Файл PDF";
 
 namespace {
 
 struct PrinterListState {
     PrinterListSource source;
+    bool sourceWithPdfFile = false;
     std::optional<std::vector<std::string>> names;
+    std::optional<std::string> chosen;   // the user's choice
+    std::optional<std::string> applied;  // what ThePrinter() was last sent to
 };
 
 PrinterListState& State() {
@@ -27,18 +36,77 @@ const std::vector<std::string>& Kept() {
     return *s.names;
 }
 
+bool Listed(const std::string& name) {
+    const std::vector<std::string>& names = Kept();
+    return !name.empty() && std::find(names.begin(), names.end(), name) != names.end();
+}
+
+std::string DefaultPrinter() {
+    const std::vector<std::string>& names = Kept();
+    if (names.empty()) return std::string();
+    // A test's list names its default printer first; the system's list
+    // always holds the PDF-file printer.
+    if (State().source) return names.front();
+    const std::string system = QPrinterInfo::defaultPrinterName().toStdString();
+    return Listed(system) ? system : kPdfPrinterName;
+}
+
+void SendPrinterTo(const std::string& name) {
+    if (name == kPdfPrinterName)
+        ThePrinter().UsePdfFormat();
+    else
+        ThePrinter().UseSystemPrinter(name);
+    State().applied = name;
+}
+
 }  // namespace
 
 void RefreshPrinters() {
     PrinterListState& s = State();
     s.names = s.source ? s.source() : SystemPrinters();
+    if (!s.source || s.sourceWithPdfFile) s.names->push_back(kPdfPrinterName);
 }
 
 bool PrinterInstalled() { return !Kept().empty(); }
 
 std::vector<std::string> PrinterNames() { return Kept(); }
 
-void SetPrinterListOverride(PrinterListSource source) {
-    State().source = std::move(source);
-    State().names.reset();
+std::string ChosenPrinter() {
+    const PrinterListState& s = State();
+    if (s.chosen && Listed(*s.chosen)) return *s.chosen;
+    return DefaultPrinter();
+}
+
+bool PdfFileChosen() { return ChosenPrinter() == kPdfPrinterName; }
+
+bool ChoosePrinter(const std::string& name) {
+    if (!Listed(name)) return false;
+    SendPrinterTo(name);
+    State().chosen = name;
+    return true;
+}
+
+void ApplyChosenPrinter() {
+    const PrinterListState& s = State();
+    if (!s.applied) return;
+    const std::string chosen = ChosenPrinter();
+    if (!chosen.empty() && chosen != *s.applied) SendPrinterTo(chosen);
+}
+
+void TakeChosenPrinterFromDevice() {
+    const QPrinter& device = ThePrinter().Device();
+    const std::string name = device.outputFormat() == QPrinter::PdfFormat ? std::string(kPdfPrinterName)
+                                                                           : device.printerName().toStdString();
+    if (!Listed(name)) return;
+    State().chosen = name;
+    State().applied = name;
+}
+
+void SetPrinterListOverride(PrinterListSource source, bool withPdfFile) {
+    PrinterListState& s = State();
+    s.source = std::move(source);
+    s.sourceWithPdfFile = withPdfFile;
+    s.names.reset();
+    s.chosen.reset();
+    s.applied.reset();
 }

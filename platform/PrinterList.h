@@ -1,20 +1,52 @@
 // The list of installed printers, read once and kept until refreshed (the
-// print commands refresh it when it is empty before they give up).
+// print commands refresh it when it is empty before they give up), and the
+// printer the print commands use for this run.
+//
+// Beside the system's printers the list always offers the PDF-file printer
+// (kPdfPrinterName): printing to it asks for the name of the file.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <vector>
 
+// The PDF-file printer's name in the list.
+extern const char* const kPdfPrinterName;
+
 // Whether the kept list holds at least one printer (read at first use).
 bool PrinterInstalled();
-// The kept list of printer names (UTF-8).
+// The kept list of printer names (UTF-8): the system's printers, then the
+// PDF-file printer.
 std::vector<std::string> PrinterNames();
 // Reads the list again.
 void RefreshPrinters();
 
-// For tests: while set, the list is read from this function instead of the
-// system; the kept list is dropped so that the next use reads it.  nullptr
-// gives back the system's list.
+// The printer of the print commands, a choice for the run only (it is not
+// stored): the one last chosen while it is still listed; else the system's
+// default printer when it is listed; else the PDF-file printer; "" for an
+// empty list.
+std::string ChosenPrinter();
+// Whether the chosen printer is the PDF-file printer.
+bool PdfFileChosen();
+// Makes a listed printer the chosen one and sends ThePrinter() to it: a
+// system printer by name in its own format, or the PDF format.  A name that
+// is not listed changes nothing (false).
+bool ChoosePrinter(const std::string& name);
+// Before a print job: once a choice has been made, ThePrinter() is sent to
+// the chosen printer again when that changed since (a chosen printer gone
+// from the list after a refresh gives way to the default one).  Until the
+// first choice ThePrinter() keeps the printer it starts with, which is the
+// system's default one.
+void ApplyChosenPrinter();
+// After the printer's own set-up dialog changed ThePrinter(): the printer it
+// now prints to (the PDF-file printer for PDF output) becomes the chosen one
+// when it is listed.  Nothing is sent to ThePrinter().
+void TakeChosenPrinterFromDevice();
+
+// For tests: while set, the system's printers are read from this function
+// (its first name standing for the system's default printer), followed by
+// the PDF-file printer only with `withPdfFile`, so that a test can also
+// have an empty list.  The kept list and the choice are dropped so that the
+// next use reads them afresh.  nullptr gives back the system's list.
 using PrinterListSource = std::function<std::vector<std::string>()>;
-void SetPrinterListOverride(PrinterListSource source);
+void SetPrinterListOverride(PrinterListSource source, bool withPdfFile = false);

@@ -4,10 +4,13 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFont>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/Desktop.h"
 #include "platform/MessageBox.h"
@@ -54,14 +57,13 @@ TAboutForm::TAboutForm(TMainForm& main)
     AboutForm = this;
     main_.AboutOpen = true;
     setWindowTitle(Q("О программе"));
-    setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
 
     Image1 = new QLabel(this);
-    Image1->setGeometry(24, 24, 32, 32);
+    Image1->setFixedSize(32, 32);
     Image1->setPixmap(main_.windowIcon().pixmap(32, 32));
 
     Label1 = new QLabel(Q("Ладомирка"), this);
@@ -69,30 +71,54 @@ TAboutForm::TAboutForm(TMainForm& main)
     big.setBold(true);
     big.setPixelSize(24);
     Label1->setFont(big);
-    Label1->setGeometry(72, 24, kWidth - 96, 32);
 
     Label3 = new QLabel(Q("Версия 4.23"), this);
-    Label3->setGeometry(72, 64, kWidth - 96, 20);
 
     auto* text = new QLabel(Q("Построение основ одежды по измерениям заказчика.\n"
                               "Вопросы, пожелания и замечания присылайте автору:"),
                             this);
+    text->setObjectName(QStringLiteral("AboutText"));
     text->setWordWrap(true);
-    text->setGeometry(24, 112, kWidth - 48, 48);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Label5 = MakeLink(5, 172, kMailHint);
-    Label6 = MakeLink(6, 202, kPageHint);
-    Label7 = MakeLink(7, 232, kMailHint);
+    Label5 = MakeLink(5, kMailHint);
+    Label6 = MakeLink(6, kPageHint);
+    Label7 = MakeLink(7, kMailHint);
     RestColor = Label5->palette().color(QPalette::WindowText);
 
     CheckBox1 = new QCheckBox(Q("Заполнять измерениями для примера."), this);
-    CheckBox1->setGeometry(24, 300, kWidth - 48, 24);
     CheckBox1->setChecked(main_.FillSamples);
     connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
 
     Button1 = new QPushButton(Q("Закрыть"), this);
-    Button1->setGeometry((kWidth - 96) / 2, kHeight - 48, 96, 28);
+    Button1->setMinimumSize(96, 28);
     connect(Button1, &QPushButton::clicked, this, [this] { close(); });
+
+    // Every text takes the room its font needs, wrapped lines included; the
+    // box keeps its size unless the texts need more.
+    auto* title = new QVBoxLayout;
+    title->setSpacing(8);
+    title->addWidget(Label1);
+    title->addWidget(Label3);
+    auto* head = new QHBoxLayout;
+    head->setSpacing(16);
+    head->addWidget(Image1, 0, Qt::AlignTop);
+    head->addLayout(title, 1);
+    auto* all = new QVBoxLayout(this);
+    all->setContentsMargins(24, 24, 24, 20);
+    all->setSpacing(8);
+    all->addLayout(head);
+    all->addSpacing(20);
+    all->addWidget(text);
+    all->addSpacing(4);
+    for (QLabel* link : {Label5, Label6, Label7}) all->addWidget(link);
+    all->addStretch(1);
+    all->addWidget(CheckBox1);
+    all->addSpacing(12);
+    all->addWidget(Button1, 0, Qt::AlignHCenter);
+    all->activate();
+    const int width = std::max(kWidth, all->totalMinimumSize().width());
+    setFixedSize(width, std::max({kHeight, all->totalMinimumSize().height(), all->totalHeightForWidth(width)}));
 
     Timer2 = new QTimer(this);
     Timer2->setSingleShot(true);
@@ -108,12 +134,11 @@ TAboutForm::~TAboutForm() {
     if (AboutForm == this) AboutForm = nullptr;
 }
 
-QLabel* TAboutForm::MakeLink(int label, int top, const char* hint) {
+QLabel* TAboutForm::MakeLink(int label, const char* hint) {
     std::string target = LinkTarget(label);
     const std::string mailto = "mailto:";
     if (target.compare(0, mailto.size(), mailto) == 0) target.erase(0, mailto.size());
     auto* link = new QLabel(QString::fromStdString(target), this);
-    link->setGeometry(24, top, kWidth - 48, 22);
     link->setCursor(Qt::PointingHandCursor);
     link->setToolTip(Q(hint));
     QFont font = link->font();

@@ -58,7 +58,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* MakeLink(int label, int top, const char* hint);
+    QLabel* MakeLink(int label, const char* hint);
     TMainForm& main_;
 };
 

@@ -26,6 +26,7 @@
 #include "shell/NewPrForm.h"
 #include "shell/OrderFile.h"
 #include "shell/PrintSetUps.h"
+#include "shell/PrintToPdf.h"
 #include "shell/ReporForm.h"
 #include "shell/Settings.h"
 
@@ -296,7 +297,10 @@ void TMainForm::PrintModel() {
     try {
         // An open (modeless) print set-up window hides while printing.
         const PrintSetupHiddenWhilePrinting hideSetUp;
-        Model->Print();
+        // The chosen printer; for the PDF file its name, asked just before
+        // the job (a garment with nothing to print says so itself).
+        // Cancelling prints nothing.
+        if (!Model->calculated || PreparePrinterForJob(*this)) Model->Print();
     } catch (...) {
         enableButtons(true);
         throw;

@@ -40,6 +40,9 @@ int QualityItem(int code) { return code >= -4 && code <= -1 ? code + 4 : -1; }
 int QualityCode(int item) { return item - 4; }
 
 constexpr int kMinCopies = 1;
+// The printer list is as wide as this many characters; longer names are
+// cut in the closed list and shown whole in the open one.
+constexpr int kPrinterBoxChars = 18;
 constexpr int kMaxCopies = 10;
 
 // The page pictures, in pixels of the 41 x 33 image: outline and folded
@@ -149,18 +152,26 @@ void TPrintSetUps::BuildWindow() {
     CloseButton = new QPushButton(this);
     CloseButton->setDefault(true);
 
+    PrinterLabel = new QLabel(Q("Принтер:"), this);
+    PrinterBox = new QComboBox(this);
+    PrinterBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    PrinterBox->setMinimumContentsLength(kPrinterBoxChars);
+    PrinterLabel->setBuddy(PrinterBox);
+
     auto* all = new QGridLayout(this);
-    all->addWidget(GroupBox1, 0, 0, 2, 1);
-    all->addWidget(AdditionButton, 0, 1, Qt::AlignTop);
-    all->addWidget(Label2, 2, 0, 1, 2);
-    all->addWidget(ComboBox1, 3, 0, 1, 2);
+    all->addWidget(PrinterLabel, 0, 0, 1, 2);
+    all->addWidget(PrinterBox, 1, 0, 1, 2);
+    all->addWidget(GroupBox1, 2, 0, 2, 1);
+    all->addWidget(AdditionButton, 2, 1, Qt::AlignTop);
+    all->addWidget(Label2, 4, 0, 1, 2);
+    all->addWidget(ComboBox1, 5, 0, 1, 2);
     auto* copies = new QHBoxLayout;
     copies->addWidget(Label1);
     copies->addWidget(UpDownCopy, 1);
-    all->addLayout(copies, 4, 0, 1, 2);
-    all->addWidget(GroupBox3, 5, 0, 1, 2);
-    all->addWidget(DoShowBeforePrinting, 6, 0, 1, 2);
-    all->addWidget(CloseButton, 7, 0, 1, 2, Qt::AlignRight);
+    all->addLayout(copies, 6, 0, 1, 2);
+    all->addWidget(GroupBox3, 7, 0, 1, 2);
+    all->addWidget(DoShowBeforePrinting, 8, 0, 1, 2);
+    all->addWidget(CloseButton, 9, 0, 1, 2, Qt::AlignRight);
     setFixedSize(sizeHint().expandedTo(QSize(217, 240)));
 
     // A blank picture until the orientation is known.
@@ -176,6 +187,7 @@ void TPrintSetUps::BuildWindow() {
     connect(RadioButton1to4, &QRadioButton::clicked, this, guarded(&TPrintSetUps::RadioButton1to4Click));
     connect(DoShowBeforePrinting, &QCheckBox::clicked, this, guarded(&TPrintSetUps::DoShowBeforePrintingClick));
     connect(ComboBox1, &QComboBox::activated, this, guarded(&TPrintSetUps::ComboBox1Click));
+    connect(PrinterBox, &QComboBox::activated, this, guarded(&TPrintSetUps::PrinterBoxClick));
     connect(UpDownCopy, &QSpinBox::valueChanged, this, guarded(&TPrintSetUps::UpDownCopyClick));
     connect(RadioButtonPortrait, &QRadioButton::clicked, this, guarded(&TPrintSetUps::RadioButtonPortraitClick));
     connect(RadioButtonLandscape, &QRadioButton::clicked, this, guarded(&TPrintSetUps::RadioButtonLandscapeClick));
@@ -206,6 +218,7 @@ void TPrintSetUps::FormCreate() {
         MainForm->PrintSetUpOpen = true;
         move(MainForm->x() + 244, MainForm->y() + 86);
     }
+    ReadPrinterChoice();
     ReadDevMode();
 }
 
@@ -239,6 +252,27 @@ void TPrintSetUps::RadioButton1to4Click() { StoreTilingMode(); }
 
 void TPrintSetUps::DoShowBeforePrintingClick() {
     if (Settings) Settings->Record->ShowSetupBeforePrint = DoShowBeforePrinting->isChecked() ? 1 : 0;
+}
+
+// ---------------------------------------------------------------------------
+// The printer: a choice for the run
+
+void TPrintSetUps::ReadPrinterChoice() {
+    const QSignalBlocker block(PrinterBox);
+    PrinterBox->clear();
+    for (const std::string& name : PrinterNames()) PrinterBox->addItem(QString::fromStdString(name));
+    PrinterBox->setCurrentIndex(PrinterBox->findText(QString::fromStdString(ChosenPrinter())));
+}
+
+void TPrintSetUps::PrinterBoxClick() {
+    const int item = PrinterBox->currentIndex();
+    if (item < 0) return;
+    // The quality, copies and orientation set here go with the printer.
+    const bool keepMode = HaveDevMode();
+    const TDevMode mode = keepMode ? MainForm->LockDevMode() : TDevMode{};
+    ChoosePrinter(PrinterBox->itemText(item).toStdString());
+    if (keepMode) MainForm->ApplyDevMode(mode);
+    ReadPrinterChoice();
 }
 
 // ---------------------------------------------------------------------------
@@ -283,6 +317,9 @@ void TPrintSetUps::RadioButtonLandscapeClick() { SetOrientation(false); }
 
 void TPrintSetUps::AdditionButtonClick() {
     if (!RunPrinterSetupDialog(this)) return;
+    // The printer picked in the dialog becomes the chosen one.
+    TakeChosenPrinterFromDevice();
+    ReadPrinterChoice();
     // The dialog set the printer itself; the copies it chose join the
     // settings the main window keeps (the orientation is read from the
     // printer).

@@ -1,6 +1,7 @@
-// The print set-up window ("Настройка печати"): print scale (how the pattern
-// is tiled over pages: 1:1, 1:2 or 1:4), print quality, copies, paper
-// orientation, and whether the window is shown before every print.
+// The print set-up window ("Настройка печати"): the printer (a system
+// printer or the PDF file, chosen for the run only), print scale (how the
+// pattern is tiled over pages: 1:1, 1:2 or 1:4), print quality, copies,
+// paper orientation, and whether the window is shown before every print.
 //
 // Quality, copies and orientation go into the printer settings the main
 // window keeps and applies to the printer (TDevMode, LockDevMode,
@@ -37,6 +38,8 @@ public:
     ~TPrintSetUps() override;
 
     // ---- Controls. ----
+    QLabel* PrinterLabel = nullptr;             // "Принтер:"
+    QComboBox* PrinterBox = nullptr;            // the printers and the PDF file
     QCheckBox* DoShowBeforePrinting = nullptr;  // "Показывать перед печатью"
     QGroupBox* GroupBox1 = nullptr;             // " Масштаб "
     QRadioButton* RadioButton1to4 = nullptr;
@@ -72,6 +75,9 @@ public:
     void RadioButton1to2Click();
     void RadioButton1to4Click();
     void DoShowBeforePrintingClick();
+    // Another printer chosen in PrinterBox (for the run; the quality, copies
+    // and orientation stay).
+    void PrinterBoxClick();
     void ComboBox1Click();
     void UpDownCopyClick();
     void RadioButtonPortraitClick();
@@ -82,6 +88,8 @@ public:
     // taken.
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
+    // Lists the printers in PrinterBox and selects the chosen one.
+    void ReadPrinterChoice();
     // Shows the printer settings in the controls.
     void ReadDevMode();
     // Redraws the page picture for the printer's orientation.

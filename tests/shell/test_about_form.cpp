@@ -157,3 +157,44 @@ TEST_F(AboutFormTest, StandsCentredOnTheMainWindow) {
     EXPECT_TRUE(box->Label1->font().bold());
     box->close();
 }
+
+// Every text of the box shows whole: each label is as tall as its font
+// needs for its lines at its width (and as wide as a line that cannot wrap),
+// no two overlap, all lie inside the box; a larger font makes the box larger
+// rather than cutting lines.
+TEST_F(AboutFormTest, EveryLineShowsInFull) {
+    const QFont appFont = QApplication::font();
+    for (double grow : {1.0, 1.6}) {
+        SCOPED_TRACE(grow);
+        QFont font = appFont;
+        font.setPointSizeF(appFont.pointSizeF() * grow);
+        QApplication::setFont(font);
+        ToggleAboutBox(*main);
+        ASSERT_NE(AboutForm, nullptr);
+        TAboutForm& box = *AboutForm;
+        QCoreApplication::processEvents();
+        auto* text = box.findChild<QLabel*>(QStringLiteral("AboutText"));
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(text->text(), QString::fromUtf8("Построение основ одежды по измерениям заказчика.\n"
+                                                  "Вопросы, пожелания и замечания присылайте автору:"));
+        EXPECT_GE(text->height(), text->heightForWidth(text->width()));
+        EXPECT_GE(text->height(), 2 * text->fontMetrics().lineSpacing());
+        QWidget* const inOrder[] = {box.Label1, box.Label3, text,          box.Label5,
+                                    box.Label6, box.Label7, box.CheckBox1, box.Button1};
+        int bottom = 0;
+        for (QWidget* w : inOrder) {
+            SCOPED_TRACE(w->metaObject()->className());
+            EXPECT_GE(w->height(), w->sizeHint().height());
+            EXPECT_GE(w->width(), w->minimumSizeHint().width());
+            EXPECT_GE(w->y(), bottom) << "overlaps the one above";
+            EXPECT_TRUE(box.rect().contains(w->geometry()));
+            bottom = w->geometry().bottom() + 1;
+        }
+        EXPECT_GE(box.width(), 369);
+        EXPECT_GE(box.height(), 425);
+        if (grow == 1.0) EXPECT_EQ(box.size(), QSize(369, 425)) << "the texts fit the box as it was drawn";
+        ToggleAboutBox(*main);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QApplication::setFont(appFont);
+}

@@ -1,0 +1,53 @@
+#include "shell/PrintToPdf.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+
+#include "platform/Printer.h"
+#include "platform/PrinterList.h"
+#include "shell/MainForm.h"
+
+namespace {
+
+const char* const kDialogTitle = "Сохранение чертежа в PDF";
+const char* const kDialogFilter = "Файлы PDF (*.pdf)";
+const char* const kUnnamed = "Чертёж";
+
+PdfFileDialogHook& Hook() {
+    static PdfFileDialogHook hook;
+    return hook;
+}
+
+std::string RunPdfFileDialog(TMainForm& form, const std::string& proposed) {
+    QString path = QFileDialog::getSaveFileName(&form, QString::fromUtf8(kDialogTitle),
+                                                QString::fromStdString(proposed), QString::fromUtf8(kDialogFilter));
+    if (path.isEmpty()) return std::string();
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+    return path.toStdString();
+}
+
+}  // namespace
+
+void SetPdfFileDialogHook(PdfFileDialogHook hook) { Hook() = std::move(hook); }
+
+std::string PdfProposedName(const std::string& caption, const std::string& customer) {
+    const QString first = QString::fromStdString(caption).trimmed();
+    const QString second = QString::fromStdString(customer).trimmed();
+    QString name = first.isEmpty() || second.isEmpty() ? first + second : first + QLatin1Char(' ') + second;
+    if (name.isEmpty()) name = QString::fromUtf8(kUnnamed);
+    for (QChar& ch : name)
+        if (ch.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(ch)) ch = QLatin1Char('_');
+    return (name + QStringLiteral(".pdf")).toStdString();
+}
+
+bool PreparePrinterForJob(TMainForm& form) {
+    ApplyChosenPrinter();
+    if (!PdfFileChosen()) return true;
+    const std::string proposed = PdfProposedName(form.ModelType->text().toStdString(),
+                                                 form.CustomerData->text().toStdString());
+    const std::string path = Hook() ? Hook()(proposed) : RunPdfFileDialog(form, proposed);
+    if (path.empty()) return false;
+    ThePrinter().SetPdfOutput(path);
+    return true;
+}
