@@ -1,0 +1,517 @@
+#include "garments/lower_women/WJeans.h"
+
+#include <cmath>
+#include <string>
+
+#include "kernel/Bezier.h"
+#include "kernel/Checked.h"
+#include "kernel/DrawContext.h"
+#include "kernel/FloatStore.h"
+#include "kernel/MeasureFigure.h"
+#include "platform/Text.h"
+#include "shell/Factory.h"
+#include "shell/OrderFile.h"
+
+namespace {
+
+using Field = TWJeansVariant::Field;
+
+// ---- TWJeans: seven rows; Пок is the seventh edit but the fifth field. ----
+const MeasureRow kJeansRows[] = {
+    {"Ст:", "Полуобхват талии", "39", "5"},
+    {"Сб:", "Полуобхват бёдер", "50", nullptr},
+    {"Ок:", "Обхват колена", "39", "4"},
+    {"Дсп:", "Длина брюк спереди", "99", "9"},
+    {"Пт:", "Прибавка к полуобхвату талии", "0", "5"},
+    {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr},
+    {"Пок:", "Прибавка к обхвату колена", "4", nullptr},
+};
+const Field kJeansEdits[] = {&TWJeansBase::WaistHalfGirth, &TWJeansBase::HipHalfGirth, &TWJeansBase::KneeGirth,
+                             &TWJeansBase::FrontLength,    &TWJeansBase::WaistEase,    &TWJeansBase::HipEase,
+                             &TWJeansBase::KneeEase};
+const Field kJeansRecord[] = {&TWJeansBase::WaistHalfGirth, &TWJeansBase::HipHalfGirth, &TWJeansBase::KneeGirth,
+                              &TWJeansBase::FrontLength,    &TWJeansBase::KneeEase,     &TWJeansBase::WaistEase,
+                              &TWJeansBase::HipEase};
+const TWJeansVariant::TableRow kJeansTable[] = {
+    {"Ст", &TWJeansBase::WaistHalfGirth}, {"Сб", &TWJeansBase::HipHalfGirth}, {"Ок", &TWJeansBase::KneeGirth},
+    {"Дб", &TWJeansBase::FrontLength},    {"Пт", &TWJeansBase::WaistEase},    {"Пб", &TWJeansBase::HipEase},
+    {"Пок", &TWJeansBase::KneeEase},
+};
+void (*const kJeansIllustrations[])() = {
+    MeasureHints::LowerLine1, MeasureHints::LowerLine2, MeasureHints::LowerLine8, MeasureHints::LowerLine6,
+    MeasureHints::LowerPt3,   MeasureHints::LowerPb4,   MeasureHints::LowerPok,
+};
+const TWJeansVariant kJeans{kWJeansType, 7,           kJeansRows,          kJeansEdits,
+                            kJeansRecord, kJeansTable, kJeansIllustrations, true};
+
+// ---- TWJeans2: nine rows, fields, record and table all in edit order. ----
+const MeasureRow kJeans2Rows[] = {
+    {"Ст:", "Полуобхват талии", "39", "5"},
+    {"Сб:", "Полуобхват бёдер", "50", nullptr},
+    {"Вс:", "Высота сидения", "23", "5"},
+    {"Ок:", "Обхват колена", "39", "4"},
+    {"Дсп:", "Длина брюк спереди", "99", "9"},
+    {"Пт:", "Прибавка к полуобхвату талии", "0", "5"},
+    {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr},
+    {"Пвс:", "Прибавка к высоте сидения", "0", nullptr},
+    {"Пок:", "Прибавка к обхвату колена", "4", nullptr},
+};
+const Field kJeans2Fields[] = {&TWJeansBase::WaistHalfGirth, &TWJeansBase::HipHalfGirth, &TWJeansBase::SeatHeight,
+                               &TWJeansBase::KneeGirth,      &TWJeansBase::FrontLength,  &TWJeansBase::WaistEase,
+                               &TWJeansBase::HipEase,        &TWJeansBase::SeatEase,     &TWJeansBase::KneeEase};
+const TWJeansVariant::TableRow kJeans2Table[] = {
+    {"Ст", &TWJeansBase::WaistHalfGirth}, {"Сб", &TWJeansBase::HipHalfGirth}, {"Вс", &TWJeansBase::SeatHeight},
+    {"Ок", &TWJeansBase::KneeGirth},      {"Дсп", &TWJeansBase::FrontLength}, {"Пт", &TWJeansBase::WaistEase},
+    {"Пб", &TWJeansBase::HipEase},        {"Пвс", &TWJeansBase::SeatEase},    {"Пок", &TWJeansBase::KneeEase},
+};
+void (*const kJeans2Illustrations[])() = {
+    MeasureHints::LowerLine1, MeasureHints::LowerLine2, MeasureHints::LowerLine3,
+    MeasureHints::LowerLine8, MeasureHints::LowerLine6, MeasureHints::LowerPt3,
+    MeasureHints::LowerPb4,   MeasureHints::LowerPvs1,  MeasureHints::LowerPok,
+};
+const TWJeansVariant kJeans2{kWJeans2Type,  9,            kJeans2Rows,          kJeans2Fields,
+                             kJeans2Fields, kJeans2Table, kJeans2Illustrations, false};
+
+// ---- The segment tables. ----
+const char* const kFrontRowTexts[TWJeansBase::kFrontRows] = {
+    "[ T0, H0 ]",  "[ T0, C0 ]",  "[ C0, B0 ]",    "[ T0, K0 ]",    "[ B0, B ]",  "[ B0, B1 ]", "[ K0, K1 ]",
+    "[ K0, K2 ]",  "[ H0, H1 ]",  "[ H0, H2 ]",    "[ H0, H01 ]",   "[ T1, T11 ]", "[ T11, T111 ]",
+    "[ T11, T3 ]", "[ T3, T4 ]",  "[ 1, 2 ]",      "[ 3, 4 ]",      "[ C1, C2 ]", "[ C2, 5 ]",  "[ 5, 6 ]",
+};
+// The back table's rows before the yoke's.
+constexpr int kBackRowsBeforeYoke = TWJeansBase::kBackRows - TJeansYoke::kYokeRows;
+const char* const kBackRowTexts[kBackRowsBeforeYoke] = {
+    "[ K0, K3 ]", "[ K0, K4 ]", "[ H0, H3 ]", "[ H0, H4 ]", "[ H0, H11 ]", "[ B, B3 ]", "[ B3, B4 ]",  "[ B4, B5 ]",
+    "[ C0, C3 ]", "[ B5, T5 ]", "[ C3, C4 ]", "[ K4, C5 ]", "[ 7, 8 ]",    "[ T5, T6 ]", "[ K3, T6 ]", "[ 9, 10 ]",
+    "[ 11, 12 ]",
+};
+
+// ---- Point labels, in drawing order. ----
+using J = TWJeansBase;
+using PointLabel = JeansSheets::PointLabel<J>;
+const PointLabel kLabelsBeforeC[] = {
+    {"H3", &J::H3, 4},   {"H1", &J::H1, 2},   {"H01", &J::H01, 2}, {"H0", &J::H0, 7},  {"H011", &J::H011, 3},
+    {"H2", &J::H2, 8},   {"H4", &J::H4, 3},   {"K4", &J::K4, 3},   {"7", &J::P7, 3},   {"8", &J::P8, 2},
+    {"5", &J::P5, 4},    {"6", &J::P6, 1},    {"K2", &J::K2, 8},   {"K0", &J::K0, 3},  {"K1", &J::K1, 3},
+    {"K3", &J::K3, 7},   {"11", &J::P11, 4},  {"12", &J::P12, 2},  {"3", &J::P3, 4},   {"4", &J::P4, 2},
+    {"C", &J::C, 4},     {"B3", &J::B3, 7},   {"B", &J::B, 4},     {"B0", &J::B0, 3},  {"C0", &J::C0, 3},
+};
+const PointLabel kLabelsAfterC[] = {
+    {"C5", &J::C5, 3},     {"C4", &J::C4, 2},   {"C2", &J::C2, 2},   {"B1", &J::B1, 2},   {"B4", &J::B4, 5},
+    {"B5", &J::B5, 10},    {"T51", &J::T51, 5}, {"T52", &J::T52, 2}, {"T1", &J::T1, 3},   {"T11", &J::T11, 5},
+    {"T111", &J::T111, 2}, {"T5", &J::T5, 2},   {"T53", &J::T53, 2}, {"T0", &J::T0, 3},   {"13", &J::P13, 2},
+    {"y", &J::Y, 3},       {"1", &J::P1, 3},    {"2", &J::P2, 1},    {"9", &J::P9, 2},    {"10", &J::P10, 5},
+    {"T61", &J::T61, 5},   {"T62", &J::T62, 8}, {"T3", &J::T3, 3},   {"T4", &J::T4, 2},   {"T", &J::T, 5},
+    {"T6", &J::T6, 8},     {"T63", &J::T63, 2},
+};
+
+// A drafting value kept as float; a non-finite one throws.
+float F(double v) { return FloatStore::Scalar(v, "jeans draft"); }
+
+Vector Mid(const Vector& a, const Vector& b) {
+    return FloatStore::Point((double(a.x) + b.x) / 2.0, (double(a.y) + b.y) / 2.0, "jeans draft");
+}
+
+// The side of a half below the hip, from the hip point `top` to the knee:
+// "mid" 0.63 of the way, "bulge" a quarter of the way out to the leg line
+// H → K continued, the cubic's controls, and the control of the curve on to
+// the knee.  The side leaves `top` along the direction in which the curve
+// above arrives from `arriving`.
+struct SideBelowHip {
+    Vector mid, bulge, leave, before, after;
+};
+SideBelowHip DraftSideBelowHip(const Vector& top, const Vector& knee, const Vector& hem, const Vector& arriving) {
+    SideBelowHip s;
+    const Vector u = Vector::UnitBetween(top, knee);
+    const Vector n = Vector::UnitNormalBetween(top, knee);
+    s.mid = top + u * F(0.63 * Geom::Distance(top, knee));
+    const Vector X = Geom::IntersectLines(s.mid, knee, n, Vector::UnitBetween(hem, knee));
+    s.bulge = s.mid + n * F(0.25 * Geom::Distance(s.mid, X));
+    s.before = s.bulge - u * F(Geom::Distance(top, s.mid) / 3.0);
+    s.after = s.bulge + u * F(0.75 * Geom::Distance(s.mid, knee));
+    s.leave = top + Vector::UnitBetween(arriving, top) * F(0.25 * Geom::Distance(top, s.mid));
+    return s;
+}
+
+// The inner leg from the knee to the crotch point: "mid" halfway, "bulge"
+// 0.42 of the way out to the leg line H → K continued, and the two controls.
+struct InnerLeg {
+    Vector mid, bulge, lower, upper;
+};
+InnerLeg DraftInnerLeg(const Vector& knee, const Vector& crotch, const Vector& hem) {
+    InnerLeg l;
+    const Vector u = Vector::UnitBetween(knee, crotch);
+    const Vector n = Vector::UnitNormalBetween(knee, crotch);
+    const Vector v = Vector::UnitBetween(hem, knee);
+    l.mid = Mid(knee, crotch);
+    const Vector X = Geom::IntersectLines(l.mid, knee, n, v);
+    l.bulge = l.mid + n * F(0.42 * Geom::Distance(l.mid, X));
+    l.lower = Geom::IntersectLines(l.bulge, knee, u, v);
+    l.upper = l.bulge + u * F(Geom::Distance(l.mid, crotch) / 3.0);
+    return l;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Life cycle and the measurement column
+
+TWJeansBase::TWJeansBase(const TWJeansVariant& variant) : variant_(variant) {
+    calculated = false;
+    MeasureColumn::LayOut(variant_.rows, variant_.rowCount);
+    MeasureColumn::WriteOrderCaption(variant_.type);
+    JeansSheets::Show(true);
+}
+
+TWJeansBase::~TWJeansBase() {
+    MeasureColumn::Hide(1, variant_.rowCount);
+    JeansSheets::Show(false);
+}
+
+TWJeans::TWJeans() : TWJeansBase(kJeans) {}
+
+TWJeans2::TWJeans2() : TWJeansBase(kJeans2) {}
+
+bool TWJeansBase::GetMeasures() {
+    std::vector<float*> fields;
+    for (int k = 0; k < variant_.rowCount; ++k) fields.push_back(&(this->*variant_.editFields[k]));
+    if (!MeasureColumn::Read(fields.data(), variant_.rowCount)) return false;
+    if (double(HipHalfGirth) + HipEase - WaistHalfGirth - WaistEase < 0) return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
+    return true;
+}
+
+void TWJeansBase::ClearInputs(int) {
+    calculated = false;
+    MeasureColumn::ClearOrder(variant_.type, 1, variant_.rowCount);
+}
+
+void TWJeansBase::ShowMeasure(int n) {
+    if (n >= 1 && n <= variant_.rowCount) variant_.illustrations[n - 1]();
+}
+
+void TWJeansBase::SaveMeasures(RecordWriter& f) {
+    for (int k = 0; k < variant_.rowCount; ++k) f.WriteFloat(this->*variant_.recordFields[k]);
+}
+
+void TWJeansBase::LoadMeasures(RecordReader& f) {
+    for (int k = 0; k < variant_.rowCount; ++k) this->*variant_.recordFields[k] = f.ReadFloat();
+    std::vector<float> edits;
+    for (int k = 0; k < variant_.rowCount; ++k) edits.push_back(this->*variant_.editFields[k]);
+    MeasureColumn::Load(edits.data(), variant_.rowCount);
+}
+
+// ---------------------------------------------------------------------------
+// The draft
+
+void TWJeansBase::Calculate() {
+    const float Ct = WaistHalfGirth, Cb = HipHalfGirth, Pt = WaistEase, Pb = HipEase;
+    const float hips = F(double(Cb) + Pb);
+
+    // 1. The hip-over-waist excess, the seat depth W and the seat ease E.
+    const float D = Excess = F(double(Cb) + Pb - Ct - Pt);
+    SeatDepth = variant_.seatFromHip ? F(0.5 * Cb - 1.5) : SeatHeight;
+    const float W = SeatDepth;
+    const float E = variant_.seatFromHip ? 0.0f : SeatEase;
+
+    // 2. The base line: waist, hem, crotch, hip and knee levels.
+    T0 = Vector(0, 0);
+    H0 = Vector(0, -FrontLength);
+    C0 = Vector(0, F(D / 9.0 - W - E));
+    B0 = Vector(0, F(W / 3.0 + C0.y + E - 1.0));
+    K0 = Vector(0, F((double(B0.y) + H0.y) / 2.0));
+
+    // 3. The front frame.
+    B = Vector(F(-0.29 * hips + 0.5), B0.y);
+    B1 = Vector(F(0.21 * hips - 0.5), B0.y);
+    C2 = Vector(F(B1.x + 0.08 * hips), C0.y);
+    K2 = Vector(F(0.25 * (double(KneeGirth) + KneeEase) - 0.5), K0.y);
+    K1 = Vector(-K2.x, K0.y);
+    H2 = Vector(K2.x, H0.y);
+    H1 = Vector(K1.x, H0.y);
+    H01 = Vector(0, F(H0.y + 0.5));
+    DraftFrontWaist(D, F(0.5 * (double(Ct) + Pt) - 1.0));
+    SideInset = F(double(T3.x) - T.x);
+    const float s = SideInset;
+
+    // 4. The front hip curve, "2" set off by 0.24·s.
+    DraftHipCurve(F(0.24 * s));
+
+    // 5. The front side below the hip, B → "4" → K1.
+    {
+        const SideBelowHip side = DraftSideBelowHip(B, K1, H1, HipLowerCtrl);
+        P3 = side.mid;
+        P4 = side.bulge;
+        j11 = side.leave;
+        j12 = side.before;
+        j13 = side.after;
+    }
+
+    // 6. The front hem.
+    j14 = Vector(F(-H2.x / 3.0), H01.y);
+    j15 = Vector(F(H2.x / 3.0), H01.y);
+
+    // 7. The front inner leg, K2 → "6" → C2.
+    {
+        const InnerLeg leg = DraftInnerLeg(K2, C2, H2);
+        P5 = leg.mid;
+        P6 = leg.bulge;
+        j16 = leg.lower;
+        j17 = leg.upper;
+    }
+
+    // 8. - 9. The front crotch and the waist controls.
+    DraftCrotch(0.2f);
+    DraftWaistControls();
+
+    // 10. The back knee and hem.
+    K4 = Vector(F(0.25 * (double(KneeGirth) + KneeEase) + 0.5), K0.y);
+    K3 = Vector(-K4.x, K0.y);
+    H3 = Vector(K3.x, H0.y);
+    H4 = Vector(K4.x, H0.y);
+    H011 = Vector(0, F(H0.y - 0.5));
+    j20 = Vector(F(-H4.x / 3.0), H011.y);
+    j21 = Vector(F(H4.x / 3.0), H011.y);
+
+    // 11. The back hip line, tilted, and the back centre up to T5.
+    DraftSeat(Cb, Pb, W, E, B0.y, C0.y);
+
+    // 12. The back inner leg as long as the front one, the back side as
+    //     long as the front side.
+    C5 = Geom::CircleCross(K4, C3, Geom::Distance(K2, C2), F(double(C4.x) - C3.x), 0);
+    T6 = Geom::CircleCross(K3, T5, Geom::Distance(K1, T4), F(0.5 * (double(Ct) + Pt) + 0.22 * D + 1.0), 1);
+
+    // 13. The back side curve, "10" set off by 0.18·s.
+    DraftSide(F(0.18 * s));
+
+    // 14. - 17. The yoke, 0.4·W below the waist.
+    DraftYoke(B0, D, W, F(0.4 * W));
+
+    // 18. The back side below the hip, B3 → "12" → K3.
+    {
+        const SideBelowHip side = DraftSideBelowHip(B3, K3, H3, SideLowerCtrl);
+        P11 = side.mid;
+        P12 = side.bulge;
+        j28 = side.leave;
+        j29 = side.before;
+        j30 = side.after;
+    }
+
+    // 19. The back inner leg, K4 → "8" → C5.
+    {
+        const InnerLeg leg = DraftInnerLeg(K4, C5, H4);
+        P7 = leg.mid;
+        P8 = leg.bulge;
+        j31 = leg.lower;
+        j32 = leg.upper;
+    }
+
+    // 20. The back crotch curve starts 3/4 of the way from C3 to C5.
+    j43 = C3 + (C5 - C3) * 0.75f;
+
+    // 21. - 23. The front arc line, the back pentagon, the label anchor.
+    DraftArcLine(j11, j12, P4);
+    DraftPentagon();
+    j44 = Vector(F(C0.x + 0.5), F(C0.y - 1.7));
+
+    // 24. The crotch seam.
+    CrotchSeam = CrotchSeamLength(B5, j43, T111, B1, CrotchCtrl, C2);
+
+    MeasureExtent();
+    // 25.
+    calculated = true;
+}
+
+void TWJeansBase::MeasureExtent() {
+    JeansSheets::Box box;
+    for (const Vector* p :
+         {&T0,  &T,   &T1,  &T11, &T111, &T3,  &T4,  &B0,   &B,   &B1,  &C0,  &C,   &C1,  &C2,  &P1,  &P2,
+          &HipUpperCtrl, &HipLowerCtrl, &CrotchCtrl, &K1, &K2, &K3, &K4, &H1, &H2, &H3, &H4, &H011, &P3,
+          &P4,  &P6,  &P8,  &P12, &j11,  &j12, &j13, &j16,  &j17, &j28, &j29, &j30, &j31, &j32, &B3,  &B4,
+          &B5,  &C3,  &C4,  &C5,  &j43,  &T5,  &T6,  &P10,  &SideUpperCtrl, &SideLowerCtrl, &P13, &Y, &T51,
+          &T52, &T53, &T61, &T62, &T63,  &EdgeP10, &EdgeUpperCtrl, &PentBottom, &PentTopLeft, &PentTopRight,
+          &j44})
+        box.Take(p->x, p->y);
+    if (LowYoke()) {
+        box.Take(EdgeLowerCtrl.x, EdgeLowerCtrl.y);
+        box.Take(EdgeB3.x, EdgeB3.y);
+    }
+    Extent = box;
+}
+
+void TWJeansBase::CalcSegments() {
+    float* f = FrontSegments;
+    f[0] = FrontLength;
+    f[1] = -C0.y;
+    f[2] = F(double(B0.y) - C0.y);
+    f[3] = -K0.y;
+    f[4] = -B.x;
+    f[5] = B1.x;
+    f[6] = -K1.x;
+    f[7] = K2.x;
+    f[8] = -H1.x;
+    f[9] = H2.x;
+    f[10] = 0.5f;
+    f[11] = F(double(T1.x) - T11.x);
+    f[12] = T111.y;
+    f[13] = F(double(T11.x) - T3.x);
+    f[14] = T4.y;
+    f[15] = Geom::Distance(P1, P2);
+    f[16] = Geom::Distance(P3, P4);
+    f[17] = F(double(C2.x) - C1.x);
+    f[18] = Geom::Distance(C2, P5);
+    f[19] = Geom::Distance(P5, P6);
+
+    float* b = BackSegments;
+    b[0] = -K3.x;
+    b[1] = K4.x;
+    b[2] = -H3.x;
+    b[3] = H4.x;
+    b[4] = 0.5f;  // H011 lies 0.5 below H0
+    SeatSegments(B, b + 5);
+    b[11] = Geom::Distance(K4, C5);
+    b[12] = Geom::Distance(P7, P8);
+    b[13] = Geom::Distance(T5, T6);
+    b[14] = Geom::Distance(K3, T6);
+    b[15] = Geom::Distance(P9, P10);
+    b[16] = Geom::Distance(P11, P12);
+    YokeSegments(b + kBackRowsBeforeYoke);
+}
+
+// ---------------------------------------------------------------------------
+// Drawing
+
+void TWJeansBase::DrawPieces(TDrawContext& dc, int outline, bool printer) const {
+    // 1. The front outline.
+    dc.SetPenWidth(outline);
+    DrawHip(dc);
+    dc.Bezier3(B, j11, j12, P4, 40);
+    dc.Bezier2(P4, j13, K1, 15);
+    dc.LineTo(H1);
+    dc.Bezier2(H1, j14, H01, 10);
+    dc.Bezier2(H01, j15, H2, 10);
+    dc.LineTo(K2);
+    dc.Bezier2(K2, j16, P6, 24);
+    dc.Bezier2(P6, j17, C2, 16);
+    DrawCrotchAndWaist(dc);
+
+    // 2. - 3. The front arc line and the yoke.
+    DrawArcLine(dc);
+    DrawYoke(dc);
+
+    // 4. The lower back panel from T61 round to T61.
+    DrawPanelSide(dc);
+    dc.Bezier3(B3, j28, j29, P12, 40);
+    dc.Bezier2(P12, j30, K3, 20);
+    dc.LineTo(H3);
+    dc.Bezier2(H3, j20, H011, 10);
+    dc.Bezier2(H011, j21, H4, 10);
+    dc.LineTo(K4);
+    dc.Bezier2(K4, j31, P8, 24);
+    dc.Bezier2(P8, j32, C5, 16);
+    dc.LineTo(j43);
+    dc.Bezier2(j43, C3, B5, 30);
+    dc.LineTo(T51);
+    dc.LineTo(T61);
+
+    // 5. The yoke's middle line.
+    dc.SetPenWidth(1);
+    dc.MoveTo(P13);
+    dc.LineTo(Y);
+
+    // 6. The back pentagon.
+    dc.SetPenWidth(outline);
+    DrawPentagon(dc);
+
+    // 7. Construction lines.
+    dc.SetPenWidth(1);
+    DrawPentagonAxis(dc);
+    DrawHipConstruction(dc);
+    DrawBackConstruction(dc, B1);
+    DrawCrotchConstruction(dc, B5, j43, C);
+    dc.MoveTo(B3);
+    dc.LineTo(P11);
+    dc.LineTo(P12);
+    dc.MoveTo(P11);
+    dc.LineTo(K3);
+    dc.LineTo(K1);
+    dc.LineTo(P3);
+    dc.LineTo(P4);
+    dc.MoveTo(P3);
+    dc.LineTo(B);
+    DrawWaistConstruction(dc);
+    dc.MoveTo(C5);
+    dc.LineTo(P7);
+    dc.LineTo(P8);
+    dc.MoveTo(P7);
+    dc.LineTo(K4);
+    dc.LineTo(K2);
+    dc.LineTo(P5);
+    dc.LineTo(P6);
+    dc.MoveTo(P5);
+    dc.LineTo(C2);
+    dc.MoveTo(T0);
+    dc.LineTo(K0);
+    dc.MoveTo(K2);
+    dc.LineTo(K1);
+    dc.MoveTo(K0);
+    dc.LineTo(H011);
+    dc.MoveTo(H4);
+    dc.LineTo(H3);
+
+    // 8. - 9. The labels and the crotch seam.
+    DrawLabels(dc, printer);
+}
+
+void TWJeansBase::DrawLabels(TDrawContext& dc, bool printer) const {
+    JeansSheets::PutLabels(dc, printer, *this, kLabelsBeforeC);
+    JeansSheets::LabelC1C3(dc, printer, C1, C3);
+    JeansSheets::PutLabels(dc, printer, *this, kLabelsAfterC);
+    JeansSheets::LabelCrotchSeam(dc, printer, j44, CrotchSeam);
+}
+
+void TWJeansBase::Draw() {
+    // The waist line 10 cm below the sheet's top edge.
+    if (!calculated || !JeansSheets::AttachPieces(10.0f)) return;
+    DrawPieces(ScreenDC, JeansSheets::kScreenOutline, false);
+    JeansSheets::PiecesDrawn();
+}
+
+void TWJeansBase::ClearSheets() { JeansSheets::Clear(); }
+
+std::vector<ValueTableRow> TWJeansBase::MeasureTableRows() const {
+    std::vector<ValueTableRow> rows;
+    for (int k = 0; k < variant_.rowCount; ++k)
+        rows.push_back({variant_.tableRows[k].text, this->*variant_.tableRows[k].field});
+    return rows;
+}
+
+std::vector<ValueTableRow> TWJeansBase::FrontTableRows() const {
+    return JeansSheets::Rows(kFrontRowTexts, FrontSegments, kFrontRows);
+}
+
+std::vector<ValueTableRow> TWJeansBase::BackTableRows() const {
+    return JeansSheets::BackRows(kBackRowTexts, BackSegments, kBackRows);
+}
+
+void TWJeansBase::DrawTables(int) {
+    if (calculated) JeansSheets::DrawTables({MeasureTableRows(), FrontTableRows(), BackTableRows()});
+}
+
+void TWJeansBase::Print() {
+    JeansSheets::Print(
+        calculated, Extent,
+        [this](TDrawContext& dc, int outline, bool printer) { DrawPieces(dc, outline, printer); },
+        {MeasureTableRows(), FrontTableRows(), BackTableRows()});
+}
+
+// ---------------------------------------------------------------------------
+// Registration
+
+void RegisterWJeans() {
+    RegisterModelMaker(kWJeansType, [] { return new TWJeans; });
+    RegisterModelMaker(kWJeans2Type, [] { return new TWJeans2; });
+    // Seven floats: Ст, Сб, Ок, Дсп, Пок, Пт, Пб.
+    RegisterOrderBlockSize(kWJeansType, [](int, int, int) { return 28; });
+    // Nine floats: Ст, Сб, Вс, Ок, Дсп, Пт, Пб, Пвс, Пок.
+    RegisterOrderBlockSize(kWJeans2Type, [](int, int, int) { return 36; });
+}

@@ -1,0 +1,134 @@
+// The women's jeans: "Джинсы женские" (TWJeans, garment type 2) and
+// "Джинсы женские 2" (TWJeans2, type 18).  Both draft one method: a front
+// half with an arc line from the side seam to the waist, a back half divided
+// into a lower back panel and a yoke, a pentagon on the lower back panel,
+// straight legs from the knee down, and the length of the crotch seam.
+// TWJeans takes seven measurements and derives the seat depth from the hip
+// girth; TWJeans2 takes nine, the seat height Вс and its ease Пвс among
+// them.  Everything else is one implementation, TWJeansBase, which the two
+// configure with their measurement rows, record and table.
+//
+// The draft lives in pattern centimetres, y up.  The line x = 0 is the base
+// line (the crease of both halves); the waist lies at y = 0 and the legs
+// below it; front and back are drawn over each other on the base line.
+#pragma once
+
+#include <vector>
+
+#include "garments/lower_women/JeansSheets.h"
+#include "garments/lower_women/JeansYoke.h"
+#include "garments/lower_women/ValueTable.h"
+#include "kernel/Pieces.h"
+#include "shell/MeasureColumn.h"
+
+// The garment types of the two jeans in the piece factory.
+constexpr int kWJeansType = 2;
+constexpr int kWJeans2Type = 18;
+
+class TWJeansBase;
+
+// What tells the two jeans apart.
+struct TWJeansVariant {
+    using Field = float TWJeansBase::*;
+    struct TableRow {
+        const char* text;
+        Field field;
+    };
+    int type;                          // garment type of the factory
+    int rowCount;                      // measurement rows of the column
+    const MeasureRow* rows;            // their captions, hints and samples
+    const Field* editFields;           // the field of each edit, in edit order
+    const Field* recordFields;         // the order-file block, rowCount floats in this order
+    const TableRow* tableRows;         // the measurement table, rowCount rows
+    void (*const* illustrations)();    // ShowMeasure of each edit
+    bool seatFromHip;                  // W = 0.5·Сб − 1.5 and no seat ease (TWJeans), else W = Вс, E = Пвс
+};
+
+class TWJeansBase : public TModel, public TJeansFront, public TJeansYoke {
+public:
+    // ---- Measurements (cm). ----
+    float WaistHalfGirth = 0.0f;  // Ст
+    float HipHalfGirth = 0.0f;    // Сб
+    float SeatHeight = 0.0f;      // Вс (TWJeans2)
+    float KneeGirth = 0.0f;       // Ок
+    float FrontLength = 0.0f;     // Дсп, trouser length at the front
+    float KneeEase = 0.0f;        // Пок
+    float WaistEase = 0.0f;       // Пт
+    float HipEase = 0.0f;         // Пб
+    float SeatEase = 0.0f;        // Пвс (TWJeans2)
+    float SeatDepth = 0.0f;       // W: 0.5·Сб − 1.5 (TWJeans) or Вс (TWJeans2)
+
+    // ---- Construction points besides the shared front and back. ----
+    Vector K0, K1, K2, K3, K4;
+    Vector H0, H01, H011, H1, H2, H3, H4;
+    Vector P3, P4, P5, P6, P7, P8, P11, P12;  // the points labelled "3" .. "12"
+    Vector j11, j12, j13;     // controls of the front side B → "4" → K1
+    Vector j14, j15;          // controls of the front hem
+    Vector j16, j17;          // controls of the front inner leg K2 → "6" → C2
+    Vector j20, j21;          // controls of the back hem
+    Vector j28, j29, j30;     // controls of the back side B3 → "12" → K3
+    Vector j31, j32;          // controls of the back inner leg K4 → "8" → C5
+    Vector j43;               // start of the back crotch curve
+    Vector j44;               // where "Средний срез:" is written
+
+    // ---- Derived values. ----
+    float Excess = 0.0f;      // D = Сб + Пб − Ст − Пт
+    float SideInset = 0.0f;   // s = T3.x − T.x
+    float CrotchSeam = 0.0f;  // length of the crotch seam
+    JeansSheets::Box Extent;  // of the drawn pieces, for printing
+
+    // ---- The segment tables, in the order of their rows. ----
+    static constexpr int kFrontRows = 20;  // row 0 shows Дсп itself
+    static constexpr int kBackRows = 26;
+    float FrontSegments[kFrontRows] = {};
+    float BackSegments[kBackRows] = {};
+
+    explicit TWJeansBase(const TWJeansVariant& variant);
+    ~TWJeansBase() override;
+
+    bool GetMeasures() override;
+    void Calculate() override;
+    void Draw() override;
+    void RedrawCollar() override {}
+    void RedrawSleeve() override {}
+    void ClearSheets() override;
+    void ClearInputs(int sleeveKind) override;
+    void ShowMeasure(int n) override;
+    void CalcSegments() override;
+    void DrawTables(int scale) override;
+    void Print() override;
+    void SaveMeasures(RecordWriter& f) override;
+    void LoadMeasures(RecordReader& f) override;
+
+    // The rows of the three tables of sheet 2 (and of the printed tables
+    // page).
+    std::vector<ValueTableRow> MeasureTableRows() const;
+    std::vector<ValueTableRow> FrontTableRows() const;
+    std::vector<ValueTableRow> BackTableRows() const;
+
+    const TWJeansVariant& Variant() const { return variant_; }
+
+private:
+    // The pieces on the context (outline pen `outline`), with their labels.
+    void DrawPieces(TDrawContext& dc, int outline, bool printer) const;
+    void DrawLabels(TDrawContext& dc, bool printer) const;
+    void MeasureExtent();
+
+    const TWJeansVariant& variant_;
+};
+
+// "Джинсы женские": Ст, Сб, Ок, Дсп, Пт, Пб, Пок.
+class TWJeans : public TWJeansBase {
+public:
+    TWJeans();
+};
+
+// "Джинсы женские 2": Ст, Сб, Вс, Ок, Дсп, Пт, Пб, Пвс, Пок.
+class TWJeans2 : public TWJeansBase {
+public:
+    TWJeans2();
+};
+
+// Registers both jeans with the piece factory and their order-file blocks
+// (28 and 36 bytes).
+void RegisterWJeans();

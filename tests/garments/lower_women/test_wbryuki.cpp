@@ -1,0 +1,436 @@
+// The two classic trousers in the real windows: their rows in the
+// measurement column, the input check, the illustrations, the order-file
+// blocks and an order of each type saved and reopened, the calculation road
+// drawing the draft and the three tables, a degenerate order failing through
+// the road's message, and printing into a PDF file at true scale.
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QTextEdit>
+#include <string>
+#include <vector>
+
+#include "garments/lower_women/WBryuki.h"
+#include "kernel/Checked.h"
+#include "kernel/DrawContext.h"
+#include "kernel/MeasureFigure.h"
+#include "kernel/PrintTiling.h"
+#include "kernel/Record.h"
+#include "kernel/SheetCaptions.h"
+#include "platform/Printer.h"
+#include "platform/Text.h"
+#include "shell/BuiltInPieces.h"
+#include "shell/OrderFile.h"
+#include "tests/ProgramWindows.h"
+#include "tests/garments/lower_women/PagesAndPixels.h"
+
+namespace {
+
+// What the tests know of each trousers.
+struct Kind {
+    int type;
+    const char* caption;  // the order caption before the number
+    std::vector<std::string> captions, hints, samples;
+    std::vector<void (*)()> illustrations;
+};
+
+const Kind kTrousers{kWBryukiType,
+                     " Брюки женские классические. Заказ № ",
+                     {"Ст:", "Сб:", "Дсп:", "Пт:", "Пб:"},
+                     {"Полуобхват талии", "Полуобхват бёдер", "Длина брюк спереди", "Прибавка по талии",
+                      "Прибавка по бёдрам"},
+                     {"37.5", "50", "99.9", "0.5", "1"},
+                     {MeasureHints::LowerLine1, MeasureHints::LowerLine2, MeasureHints::LowerLine6,
+                      MeasureHints::LowerPt2, MeasureHints::LowerPb3}};
+
+const Kind kTrousers2{kWBryuki2Type,
+                      " Брюки женские классические 2. Заказ № ",
+                      {"Ст:", "Сб:", "Вс:", "Дсп:", "Пт:", "Пб:", "Пвс:"},
+                      {"Полуобхват талии", "Полуобхват бёдер", "Высота сидения", "Длина брюк спереди",
+                       "Прибавка по талии", "Прибавка по бёдрам", "Прибавка к высоте сидения"},
+                      {"37.5", "50", "25", "99.9", "0.5", "1", "0"},
+                      {MeasureHints::LowerLine1, MeasureHints::LowerLine2, MeasureHints::LowerLine3,
+                       MeasureHints::LowerLine6, MeasureHints::LowerPt2, MeasureHints::LowerPb3,
+                       MeasureHints::LowerPvs1}};
+
+const Kind* const kKinds[] = {&kTrousers, &kTrousers2};
+
+// An order file of a type with these block values and no texts.
+std::string OrderBytes(int type, const std::vector<float>& values) {
+    OrderContents order;
+    order.type = type;
+    RecordWriter block;
+    for (float v : values) block.WriteFloat(v);
+    order.block = block.Bytes();
+    return EncodeOrder(order);
+}
+
+class WBryukiTest : public ProgramWindowsTest {
+protected:
+    void BeforeWindows() override {
+        printers = {"PDF"};
+        SetDecimalSeparator('.');
+        RegisterBuiltInPieces();
+        RegisterWBryuki();
+    }
+    void AfterWindows() override {
+        main->DecimalSeparator = '.';
+        main->DecimalSeparatorText = ".";
+        main->FillSamples = false;
+        Choose(kTrousers);
+    }
+    void AfterTearDown() override {
+        ThePrinter().Abort();
+        SetDecimalSeparator(0);
+    }
+
+    void Choose(const Kind& kind) { ASSERT_TRUE(main->CreateModel(kind.type, -1, -1)); }
+    TWBryukiDraft& Garment() { return *dynamic_cast<TWBryukiDraft*>(main->Model); }
+
+    void Type(const std::vector<std::string>& texts) {
+        for (size_t k = 0; k < texts.size(); ++k) main->Meas(int(k) + 1)->setText(QString::fromStdString(texts[k]));
+    }
+    std::string Field(int n) const { return main->Meas(n)->text().toStdString(); }
+
+    void Calculate(const Kind& kind) {
+        Choose(kind);
+        Type(kind.samples);
+        main->CalcExecute();
+        ASSERT_TRUE(Garment().calculated) << (messages.empty() ? "" : messages[0].text);
+        messages.clear();
+    }
+
+    std::string PrintAt(int mode, const std::string& name) {
+        Settings->Record->TilingMode = mode;
+        const std::string path = TempPath(name + "_" + std::to_string(mode) + ".pdf");
+        ThePrinter().SetPdfOutput(path);
+        Garment().Print();
+        return path;
+    }
+};
+
+// ---------------------------------------------------------------------------
+// The measurement column
+
+TEST_F(WBryukiTest, ConstructorLaysOutTheRowsTheCaptionAndTwoSheets) {
+    for (const Kind* kind : kKinds) {
+        Choose(*kind);
+        EXPECT_TRUE(dynamic_cast<TWBryukiDraft*>(main->Model)) << kind->type;
+        EXPECT_EQ(Garment().Type(), kind->type);
+        const int rows = int(kind->captions.size());
+        for (int n = 1; n <= rows; ++n) {
+            EXPECT_FALSE(main->Line(n)->isHidden()) << n;
+            EXPECT_FALSE(main->Meas(n)->isHidden()) << n;
+            EXPECT_EQ(main->Line(n)->text().toStdString(), kind->captions[size_t(n - 1)]);
+            EXPECT_EQ(main->MeasHint(n), kind->hints[size_t(n - 1)]);
+            EXPECT_EQ(Field(n), "");
+        }
+        EXPECT_TRUE(main->Line(rows + 1)->isHidden()) << kind->type;
+        EXPECT_EQ(main->ModelType->text().toStdString(), kind->caption + std::to_string(main->OrderNumber));
+        EXPECT_TRUE(report->List1()->Visible());
+        EXPECT_TRUE(report->List2()->Visible());
+
+        delete main->Model;
+        main->Model = nullptr;
+        for (int n = 1; n <= rows; ++n) EXPECT_TRUE(main->Line(n)->isHidden()) << n;
+        EXPECT_FALSE(report->List1()->Visible());
+        EXPECT_FALSE(report->List2()->Visible());
+    }
+}
+
+TEST_F(WBryukiTest, SamplesUseTheUsersSeparator) {
+    main->FillSamples = true;
+    main->DecimalSeparator = ',';
+    main->DecimalSeparatorText = ",";
+    for (const Kind* kind : kKinds) {
+        Choose(*kind);
+        for (size_t n = 0; n < kind->samples.size(); ++n) {
+            std::string expected = kind->samples[n];
+            for (char& c : expected)
+                if (c == '.') c = ',';
+            EXPECT_EQ(Field(int(n) + 1), expected);
+        }
+    }
+}
+
+TEST_F(WBryukiTest, ClearInputsEmptiesTheOrder) {
+    Choose(kTrousers2);
+    Type(kTrousers2.samples);
+    main->CustomerData->setText("Иванова");
+    main->Comment->setPlainText("строка");
+    main->OrderNumber = 41;
+    Garment().calculated = true;
+    Garment().ClearInputs(3);
+    EXPECT_FALSE(Garment().calculated);
+    for (int n = 1; n <= 7; ++n) EXPECT_EQ(Field(n), "");
+    EXPECT_EQ(main->ModelType->text().toStdString(), " Брюки женские классические 2. Заказ № 41");
+    EXPECT_TRUE(main->CustomerData->text().isEmpty());
+    EXPECT_TRUE(main->Comment->toPlainText().isEmpty());
+}
+
+// Each row shows its own illustration; other numbers leave the figure.
+TEST_F(WBryukiTest, ShowMeasureRoutesEveryRow) {
+    for (const Kind* kind : kKinds) {
+        Choose(*kind);
+        const int rows = int(kind->illustrations.size());
+        for (int k = 1; k <= rows; ++k) {
+            kind->illustrations[size_t(k - 1)]();
+            const QImage expected = main->LineImage.Bitmap().copy();
+            MeasureHints::LowerLine7();  // something else first
+            Garment().ShowMeasure(k);
+            EXPECT_EQ(main->LineImage.Bitmap(), expected) << kind->type << " row " << k;
+        }
+        const QImage before = main->LineImage.Bitmap().copy();
+        for (int k : {0, rows + 1, 27}) {
+            Garment().ShowMeasure(k);
+            EXPECT_EQ(main->LineImage.Bitmap(), before) << k;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// GetMeasures
+
+TEST_F(WBryukiTest, TheHipsMustHoldTheWaist) {
+    struct Case {
+        std::vector<std::string> fields;
+        bool accepted;
+    } cases[] = {
+        {{"37.5", "50", "99.9", "0.5", "1"}, true},
+        {{"38", "37.5", "99.9", "0.5", "1"}, true},   // Сб + Пб = Ст + Пт: D = 0
+        {{"38", "37.4", "99.9", "0.5", "1"}, false},  // the hips 0.1 short
+        {{"37.5", "30", "0", "0", "0"}, false},
+    };
+    for (const Case& c : cases) {
+        messages.clear();
+        Type(c.fields);
+        EXPECT_EQ(Garment().GetMeasures(), c.accepted) << c.fields[1];
+        if (c.accepted) {
+            EXPECT_TRUE(messages.empty());
+            continue;
+        }
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, "Ст+Пт > Сб+Пб");
+        EXPECT_EQ(messages[0].caption, "Введите верные измерения  ");
+        EXPECT_EQ(messages[0].icon, MsgExclamation);
+    }
+    Type(kTrousers.samples);
+    ASSERT_TRUE(Garment().GetMeasures());
+    EXPECT_EQ(Garment().FrontLength, 99.9f);
+}
+
+TEST_F(WBryukiTest, EmptyOrUnreadableFieldIsReportedNeverThrown) {
+    Choose(kTrousers2);
+    std::vector<std::string> fields = kTrousers2.samples;
+    fields[6] = "";
+    fields[1] = "1";  // would fail the check
+    Type(fields);
+    EXPECT_FALSE(Garment().GetMeasures());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kMeasurementsMissingText);
+
+    messages.clear();
+    fields = kTrousers2.samples;
+    fields[2] = "2.5.";
+    Type(fields);
+    bool ok = true;
+    EXPECT_NO_THROW(ok = Garment().GetMeasures());
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].text.find("Вс"), std::string::npos) << messages[0].text;
+}
+
+// ---------------------------------------------------------------------------
+// The order-file block and whole orders
+
+TEST_F(WBryukiTest, BlocksAreTwentyAndTwentyEightBytes) {
+    for (const Kind* kind : kKinds) {
+        Choose(*kind);
+        Type(kind->samples);
+        ASSERT_TRUE(Garment().GetMeasures());
+        RecordWriter w;
+        Garment().SaveMeasures(w);
+        EXPECT_EQ(int(w.Bytes().size()), 4 * int(kind->samples.size()));
+        EXPECT_EQ(Garment().BlockSize(), int(w.Bytes().size()));
+        RecordReader r(w.Bytes());
+        for (const std::string& s : kind->samples) EXPECT_EQ(r.ReadFloat(), std::stof(s));  // row order
+
+        // Only a block of that size opens.
+        OrderContents decoded;
+        std::string reason;
+        const size_t n = kind->samples.size();
+        EXPECT_TRUE(DecodeOrder(OrderBytes(kind->type, std::vector<float>(n, 1.0f)), decoded, reason)) << reason;
+        for (size_t other : {n - 1, n + 1})
+            EXPECT_FALSE(DecodeOrder(OrderBytes(kind->type, std::vector<float>(other, 1.0f)), decoded, reason));
+    }
+}
+
+TEST_F(WBryukiTest, LoadRefillsTheFieldsWithOneDecimal) {
+    Choose(kTrousers2);
+    main->DecimalSeparator = ',';
+    main->DecimalSeparatorText = ",";
+    SetDecimalSeparator(',');
+    RecordWriter block;
+    for (float v : {37.5f, 50.0f, 25.04f, 99.9f, 0.5f, 1.0f, 0.0f}) block.WriteFloat(v);
+    RecordReader r(block.Bytes());
+    Garment().LoadMeasures(r);
+    EXPECT_EQ(r.Remaining(), 0u);
+    EXPECT_EQ(Garment().SeatHeight, 25.04f);
+    const char* expected[] = {"37,5", "50,0", "25,0", "99,9", "0,5", "1,0", "0,0"};
+    for (int n = 1; n <= 7; ++n) EXPECT_EQ(Field(n), expected[n - 1]);
+    // The loaded texts read back through GetMeasures.
+    EXPECT_TRUE(Garment().GetMeasures());
+    EXPECT_EQ(Garment().SeatHeight, 25.0f);
+}
+
+TEST_F(WBryukiTest, OrderOfEachTypeSavedAndReopened) {
+    for (const Kind* kind : kKinds) {
+        Choose(*kind);
+        Type(kind->samples);
+        main->CustomerData->setText("Петрова");
+        const std::string path = TempPath("trousers_" + std::to_string(kind->type) + ".mdr");
+        ASSERT_TRUE(SaveOrderTo(*main, path));
+
+        Choose(kind == &kTrousers ? kTrousers2 : kTrousers);  // another garment meanwhile
+        ASSERT_TRUE(OpenOrderFrom(*main, path));
+        EXPECT_TRUE(messages.empty()) << messages[0].text;
+        ASSERT_EQ(Garment().Type(), kind->type);
+        EXPECT_EQ(Field(1), "37.5");
+        EXPECT_EQ(main->CustomerData->text().toStdString(), "Петрова");
+        ASSERT_TRUE(Garment().calculated);
+        EXPECT_EQ(Garment().SeamLabelText(), "Средний срез:62.1");
+    }
+}
+
+// An opened order is checked like typed measurements before it is drafted.
+TEST_F(WBryukiTest, OpenedOrderIsCheckedBeforeItIsDrafted) {
+    const std::string path = TempPath("narrow_hips.mdr");
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const std::string bytes = OrderBytes(kWBryukiType, {40, 35, 99.9f, 0.5f, 1});
+    file.write(bytes.data(), qint64(bytes.size()));
+    file.close();
+
+    OpenOrderFrom(*main, path);
+    EXPECT_FALSE(Garment().calculated);
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages[0].text, "Ст+Пт > Сб+Пб");
+}
+
+// Measurements that pass the check but cannot be drafted fail through the
+// road's message; nothing hangs or is drawn.
+TEST_F(WBryukiTest, DegenerateOrderFailsThroughTheRoadsMessage) {
+    Choose(kTrousers2);
+    std::vector<std::string> fields = kTrousers2.samples;
+    fields[2] = "0";  // Вс = 0: a front dart of no depth
+    Type(fields);
+    main->CalcExecute();
+    EXPECT_FALSE(Garment().calculated);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+}
+
+// ---------------------------------------------------------------------------
+// The calculation road and the sheets
+
+TEST_F(WBryukiTest, CalculateRoadDrawsTheDraftAndTheTables) {
+    for (const Kind* kind : kKinds) {
+        Calculate(*kind);
+        const TWBryukiDraft& w = Garment();
+        // Sheet 1: the outline at the hip points, the crease line, the captions.
+        const QImage& sheet1 = report->List1()->Bitmap();
+        for (const Vector& p : {w.B2, w.B3, w.B, w.H01}) {
+            const int x = ScreenDC.PixelX(p.x), y = ScreenDC.PixelY(p.y);
+            EXPECT_GT(DarkPixels(sheet1, QRect(x - 5, y - 5, 10, 10)), 3) << kind->type;
+        }
+        EXPECT_GT(DarkPixels(sheet1, QRect(0, 0, sheet1.width(), 30)), 20);
+        // T0 sits 52.5 cm from the left and 10 cm from the top of the sheet.
+        EXPECT_EQ(ScreenDC.PixelX(0), int(52.5f * ScreenDC.PxPerCmX));
+        EXPECT_EQ(ScreenDC.PixelY(0), int(10.0f * ScreenDC.PxPerCmY));
+        // Sheet 2: the three tables (five or seven measurements, 24 front
+        // rows, 24 back rows).
+        const QImage& sheet2 = report->List2()->Bitmap();
+        const int measureHeight = 20 + 16 * int(kind->samples.size() + 1) + 1;
+        EXPECT_GT(DarkPixels(sheet2, QRect(50, 57, 201, measureHeight)), 200);
+        EXPECT_GT(DarkPixels(sheet2, QRect(296, 57, 201, 421)), 500);
+        EXPECT_GT(DarkPixels(sheet2, QRect(541, 57, 201, 421)), 500);
+    }
+}
+
+TEST_F(WBryukiTest, NothingIsDrawnBeforeCalculating) {
+    Garment().ClearSheets();
+    const QImage before1 = report->List1()->Bitmap().copy();
+    const QImage before2 = report->List2()->Bitmap().copy();
+    Garment().Draw();
+    Garment().DrawTables(4);
+    EXPECT_EQ(report->List1()->Bitmap(), before1);
+    EXPECT_EQ(report->List2()->Bitmap(), before2);
+}
+
+TEST_F(WBryukiTest, RedrawAtEveryScaleAndVariantThrowsNothing) {
+    const std::vector<std::vector<std::string>> drafts = {
+        {"37.5", "50", "99.9", "0.5", "1"},  // one front dart, two back darts
+        {"38", "39", "99.9", "0.5", "1"},    // no front dart, one back dart
+        {"30", "52", "99.9", "0.5", "1"},    // two front darts
+    };
+    for (const auto& fields : drafts) {
+        Type(fields);
+        main->CalcExecute();
+        ASSERT_TRUE(Garment().calculated) << fields[1];
+        for (int scale = 4; scale >= ScreenDC.MinScale; --scale) {
+            ScreenDC.SetScale(scale);
+            Garment().ClearSheets();
+            EXPECT_NO_THROW(Garment().Draw()) << scale;
+            EXPECT_NO_THROW(Garment().DrawTables(scale)) << scale;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Printing
+
+// 1:1 prints the tiled draft alone; 1:2 and 1:4 add a page of tables.
+TEST_F(WBryukiTest, EachTypePrintsItsPagesToPdf) {
+    for (const Kind* kind : kKinds) {
+        Calculate(*kind);
+        for (int mode : {1, 2, 4}) {
+            const std::string path = PrintAt(mode, "trousers" + std::to_string(kind->type));
+            EXPECT_FALSE(ThePrinter().Printing());
+            const TPrintLayout& l = PrintLayout;
+            EXPECT_EQ(l.PagesDone, l.PageCount);
+            EXPECT_EQ(PdfPages(path), l.PageCount + (mode == 1 ? 0 : 1)) << kind->type << " 1:" << mode;
+            if (mode == 1) EXPECT_GT(l.PageCount, 1) << "a full-size trouser needs several pages";
+        }
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+// The box's width and the length T → H on paper, against the printer's
+// resolution: within a dot or two of the true size.
+TEST_F(WBryukiTest, PatternPrintsAtTrueScale) {
+    Calculate(kTrousers);
+    const TWBryukiDraft& w = Garment();
+    for (int mode : {1, 2, 4}) {
+        PrintAt(mode, "scale");
+        const double dotsPerCmX = ThePrinter().Device().logicalDpiX() / 2.54 / mode;
+        const double dotsPerCmY = ThePrinter().Device().logicalDpiY() / 2.54 / mode;
+        EXPECT_NEAR(PrinterDC.PixelX(w.BoxRight) - PrinterDC.PixelX(w.BoxLeft), (w.BoxRight - w.BoxLeft) * dotsPerCmX,
+                    2.0)
+            << mode;
+        EXPECT_NEAR(PrinterDC.PixelY(w.H.y) - PrinterDC.PixelY(w.T.y), 99.9 * dotsPerCmY, 2.0) << mode;
+    }
+}
+
+TEST_F(WBryukiTest, NothingToPrintBeforeCalculating) {
+    const std::string path = TempPath("none.pdf");
+    ThePrinter().SetPdfOutput(path);
+    Garment().Print();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kNothingToPrintText);
+    EXPECT_FALSE(ThePrinter().Printing());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+}
+
+}  // namespace
