@@ -3,6 +3,8 @@
 // caption them, and the GUI application that the sheet bitmaps need.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <array>
@@ -12,6 +14,7 @@
 
 #include "kernel/DrawContext.h"
 #include "kernel/OrderInfo.h"
+#include "kernel/Pieces.h"
 #include "platform/SheetImage.h"
 
 namespace bench {
@@ -61,26 +64,29 @@ private:
     std::array<SheetImage, 3> sheets_;
 };
 
-// An order of the given garment type and caption, printed at 1:1.
+// An order of the given garment type, caption and comment, printed at 1:1.
 class BenchOrder final : public OrderInfoSource {
 public:
-    BenchOrder(int type, std::string caption) : type_(type), caption_(std::move(caption)) {}
+    BenchOrder(int type, std::string caption, std::string comment = "Комментарий к заказу")
+        : type_(type), caption_(std::move(caption)), comment_(std::move(comment)) {}
     std::string ModelTypeText() const override { return caption_; }
     std::string CustomerText() const override { return "Клиент"; }
-    std::vector<std::string> CommentLines() const override { return {"Комментарий к заказу"}; }
+    std::vector<std::string> CommentLines() const override { return {comment_}; }
     int ModelIndex() const override { return type_; }
     int TilingMode() const override { return 1; }
 
 private:
     int type_;
     std::string caption_;
+    std::string comment_;
 };
 
 // For the life of the object: the screen context draws on full-size sheets
 // at 1:1 and the order is the given one; both are put back afterwards.
 class FullSizeRoad {
 public:
-    FullSizeRoad(int type, std::string caption) : order_(type, std::move(caption)) {
+    FullSizeRoad(int type, std::string caption, std::string comment = "Комментарий к заказу")
+        : order_(type, std::move(caption), std::move(comment)) {
         NeedGuiApplication();
         previous_ = ScreenDC.Window;
         ScreenDC.SetSheetWindow(&sheets_);
@@ -101,5 +107,19 @@ private:
     BenchOrder order_;
     SheetWindow* previous_ = nullptr;
 };
+
+// The guarded block of the calculation road after the sheets are cleared,
+// once per iteration: drafting, the segments, the draft and the tables;
+// reading `lastSheet`'s bitmap flushes the drawing.
+inline void RunCalculateRoad(benchmark::State& state, TModel& model, SheetImage& lastSheet) {
+    model.ClearSheets();
+    for (auto _ : state) {
+        model.Calculate();
+        model.CalcSegments();
+        model.Draw();
+        model.DrawTables(1);
+        benchmark::DoNotOptimize(lastSheet.Bitmap().constBits());
+    }
+}
 
 }  // namespace bench

@@ -3,30 +3,20 @@
 // the fill.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 
+#include "bench/FullSizeSheets.h"
 #include "kernel/DrawContext.h"
 #include "platform/SheetImage.h"
 
 namespace {
-
-// Fonts and the screen need a GUI application; one for the whole run.
-void EnsureGuiApplication() {
-    if (QCoreApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "modrin_bench";
-    static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);  // kept until exit
-}
 
 // A 1:1 sheet at 96 ppi.
 constexpr int kSheetWidth = 3968;
 constexpr int kSheetHeight = 5631;
 
 void BM_ClearImageAndDrawGrid(benchmark::State& state) {
-    EnsureGuiApplication();
+    bench::NeedGuiApplication();
     SheetImage sheet;
     sheet.SetWidth(kSheetWidth);
     sheet.SetHeight(kSheetHeight);
@@ -42,7 +32,7 @@ void BM_ClearImageAndDrawGrid(benchmark::State& state) {
 BENCHMARK(BM_ClearImageAndDrawGrid)->Unit(benchmark::kMillisecond);
 
 void BM_PlainFillOfTheSameBitmap(benchmark::State& state) {
-    EnsureGuiApplication();
+    bench::NeedGuiApplication();
     QImage image(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
     for (auto _ : state) {
         image.fill(Qt::white);

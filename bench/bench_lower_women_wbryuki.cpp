@@ -41,14 +41,7 @@ void BM_WBryukiCalculateRoadAtOneToOne(benchmark::State& state) {
     Trousers w;
     bench::FullSizeRoad road(w.Type(), " Брюки женские классические. Заказ № 1");
     TakeSamples(w);
-    w.ClearSheets();
-    for (auto _ : state) {
-        w.Calculate();
-        w.CalcSegments();
-        w.Draw();
-        w.DrawTables(1);
-        benchmark::DoNotOptimize(road.Sheets().List2()->Bitmap().constBits());  // flushes the drawing
-    }
+    bench::RunCalculateRoad(state, w, *road.Sheets().List2());
 }
 BENCHMARK_TEMPLATE(BM_WBryukiCalculateRoadAtOneToOne, TWBryuki)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_WBryukiCalculateRoadAtOneToOne, TWBryuki2)->Unit(benchmark::kMillisecond);

@@ -57,14 +57,7 @@ void BM_WJeansCalculateRoadAtOneToOne(benchmark::State& state) {
     bench::FullSizeRoad road(2, " Джинсы женские. Заказ № 1");
     Garment g;
     TakeSamples(g);
-    g.ClearSheets();
-    for (auto _ : state) {
-        g.Calculate();
-        g.CalcSegments();
-        g.Draw();
-        g.DrawTables(1);
-        benchmark::DoNotOptimize(road.Sheets().List2()->Bitmap().constBits());  // flushes the drawing
-    }
+    bench::RunCalculateRoad(state, g, *road.Sheets().List2());
 }
 BENCHMARK_TEMPLATE(BM_WJeansCalculateRoadAtOneToOne, TWJeans)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_WJeansCalculateRoadAtOneToOne, TWJeans2)->Unit(benchmark::kMillisecond);

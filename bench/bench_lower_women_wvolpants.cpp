@@ -42,14 +42,7 @@ void BM_WVolPantsCalculateRoadAtOneToOne(benchmark::State& state) {
     bench::FullSizeRoad road(kWVolPantsType, kCaption);
     TWVolPants pants;
     TakeSamples(pants);
-    pants.ClearSheets();
-    for (auto _ : state) {
-        pants.Calculate();
-        pants.CalcSegments();
-        pants.Draw();
-        pants.DrawTables(1);
-        benchmark::DoNotOptimize(road.Sheets().List2()->Bitmap().constBits());  // flushes the drawing
-    }
+    bench::RunCalculateRoad(state, pants, *road.Sheets().List2());
 }
 BENCHMARK(BM_WVolPantsCalculateRoadAtOneToOne)->Unit(benchmark::kMillisecond);
 

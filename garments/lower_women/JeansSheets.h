@@ -7,9 +7,7 @@
 // ("Лист 2 из 2"), at every tiling mode.
 #pragma once
 
-#include <cstddef>
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "garments/lower_women/ValueTable.h"
@@ -33,25 +31,17 @@ struct Box {
     void Take(float x, float y);
 };
 
-// Shows or hides sheets 1 and 2 of the drawing window.
-void Show(bool visible);
-// Sheets 1 and 2 white with the centimetre grid.
-void Clear();
-// Attaches sheet n (1 or 2) to the screen context with its origin at
-// (52.5, originY); false when there is no drawing window.
+// The two sheets (GarmentSheets 1 and 2).
+constexpr int kSheets = 2;
+// Attaches sheet 1 to the screen context with its origin at (52.5,
+// originY); false when there is no drawing window.
 bool AttachPieces(float originY);
-// Refreshes sheet 1 after the pieces are drawn.
-void PiecesDrawn();
 // The captions of both sheets, the three tables and the comment block.
 void DrawTables(const Tables& tables);
 
 // Draws the pieces on the context: outline pen `outline`, labels through
 // Label (screen) or PrinterLabel (paper).
 using PieceDrawer = std::function<void(TDrawContext& dc, int outline, bool printer)>;
-// The outline pen on the screen and on paper.
-constexpr int kScreenOutline = 2;
-constexpr int kPaperOutline = 4;
-
 // The print command of a garment: unless it is calculated the shared
 // "nothing to print" message; else the print job, the pieces tiled over
 // pages and then the tables page.
@@ -63,27 +53,8 @@ std::vector<ValueTableRow> Rows(const char* const* texts, const float* values, i
 // textsBeforeYoke for the first count − TJeansYoke::kYokeRows values.
 std::vector<ValueTableRow> BackRows(const char* const* textsBeforeYoke, const float* values, int count);
 
-// ---- Point labels. ----
-// A label beside p: Label on the screen, PrinterLabel on paper.
-void PutLabel(TDrawContext& dc, bool printer, const Vector& p, const std::string& text, int placement);
 // C1 and C3: the one further left is labelled with placement 5, the other
 // with 3 (C3 on the left when they stand one above the other).
 void LabelC1C3(TDrawContext& dc, bool printer, const Vector& C1, const Vector& C3);
-// "Средний срез:" directly followed by the crotch-seam length with one
-// decimal, at p with placement 3.
-void LabelCrotchSeam(TDrawContext& dc, bool printer, const Vector& p, float length);
-extern const char* const kCrotchSeamCaption;
-
-// A row of a garment's label list: the text, the point, the placement code.
-template <class Garment>
-struct PointLabel {
-    const char* text;
-    Vector Garment::*point;
-    int placement;
-};
-template <class Garment, std::size_t N>
-void PutLabels(TDrawContext& dc, bool printer, const Garment& g, const PointLabel<Garment> (&labels)[N]) {
-    for (const PointLabel<Garment>& l : labels) PutLabel(dc, printer, g.*l.point, l.text, l.placement);
-}
 
 }  // namespace JeansSheets

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "kernel/DrawContext.h"
+#include "kernel/SheetCaptions.h"
 #include "platform/Canvas.h"
 
 namespace {
@@ -29,6 +30,11 @@ void Paint(TDrawContext& dc, const ValueTableLayout& l, const std::vector<ValueT
         dc.MoveToInt(x, kFirstRule);
         dc.LineToInt(x, lastRule + l.ruleOvershoot);
     }
+    if (l.rightRulesExtra != 0)
+        for (int x : {kColumnX[1], kColumnX[2]}) {
+            dc.MoveToInt(x, lastRule + l.ruleOvershoot);
+            dc.LineToInt(x, lastRule + l.ruleOvershoot + l.rightRulesExtra);
+        }
 
     if (printed) printed->SetFontSize(kPrintedFontSize);
     dc.TextAt(l.nameHeadX, kHeadY, l.nameHead);
@@ -59,4 +65,39 @@ void DrawValueTable(TDrawContext& dc, const ValueTableLayout& layout, const std:
         throw;
     }
     canvas.SetFontSize(keptSize);
+}
+
+const char* const kFrontHalfTableTitle = "Передняя половинка (см)";
+const char* const kBackHalfTableTitle = "Задняя половинка (см)";
+
+ValueTableLayout MeasureTableLayout(TableMedium medium) {
+    const bool screen = medium == TableMedium::Screen;
+    return {"Таблица измерений (см)", screen ? 42 : 28, "Измерение", 20, "Величина", 125, 40, 140, screen ? 1 : 0};
+}
+
+ValueTableLayout SegmentTableLayout(TableMedium medium, const char* title, int screenTitleX, int paperTitleX) {
+    const bool screen = medium == TableMedium::Screen;
+    return {title, screen ? screenTitleX : paperTitleX, "Отрезок", 28, "Длина", 134, 30, 140, screen ? 1 : 0};
+}
+
+ValueTableLayout FrontHalfTableLayout(TableMedium medium, int paperTitleX) {
+    return SegmentTableLayout(medium, kFrontHalfTableTitle, 40, paperTitleX);
+}
+
+ValueTableLayout BackHalfTableLayout(TableMedium medium, int paperTitleX) {
+    return SegmentTableLayout(medium, kBackHalfTableTitle, 42, paperTitleX);
+}
+
+void DrawTablesAndComment(TableMedium medium, const std::vector<PlacedTable>& tables, int commentX, int commentY) {
+    const bool screen = medium == TableMedium::Screen;
+    TDrawContext& dc = screen ? ScreenDC : PrinterDC;
+    for (const PlacedTable& t : tables) {
+        dc.SetIntOffset(t.x, t.y);
+        DrawValueTable(dc, t.layout, t.rows, medium);
+    }
+    dc.SetIntOffset(commentX, commentY);
+    if (screen)
+        DrawCommentBlock();
+    else
+        PrintCommentBlock();
 }

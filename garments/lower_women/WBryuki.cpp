@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "garments/lower_women/PointLabels.h"
 #include "garments/lower_women/ValueTable.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
@@ -15,11 +16,8 @@
 #include "kernel/OrderInfo.h"
 #include "kernel/PrintTiling.h"
 #include "kernel/SheetCaptions.h"
-#include "platform/Canvas.h"
-#include "platform/Printer.h"
-#include "platform/SheetImage.h"
-#include "platform/Text.h"
 #include "shell/Factory.h"
+#include "shell/GarmentSheets.h"
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
@@ -71,18 +69,12 @@ const WBryukiKind kKind2{kWBryuki2Type, true, 7, kRows2, kIllustrations2, kCodes
 
 // ---- Drawing constants. ----
 
-constexpr int kScreenOutline = 2;
-constexpr int kPaperOutline = 4;
-constexpr int kPaperLabelFontSize = 8;
+// Sheet 1 carries the draft, sheet 2 the tables.
+constexpr int kSheets = 2;
 // The sheet's origin: T0 52.5 cm from the left edge, 10 cm below the top.
 constexpr float kOriginX = 52.5f;
 constexpr float kOriginY = 10.0f;
 constexpr int kArcChords = 10;
-
-const char* const kSheet1Of2 = "Лист 1 из 2";
-const char* const kSheet2Of2 = "Лист 2 из 2";
-const char* const kSheet1Of1 = "Лист 1 из 1";
-const char* const kSeamText = "Средний срез:";
 
 // Which layouts show a label or a table row: a mask of the waist variants
 // (1, 2, 3), and whether only the two-back-dart layout shows it.
@@ -227,24 +219,10 @@ const SegmentRow kBackRows[] = {
     {"[ b9, b10 ]", S::Segb9b10, Measure::Distance, &P::b9, &P::b10, kTwoDarts},
 };
 
-// Screen and paper differ in the title's place (the printed title is
-// larger) and the length of the vertical rules.
-const ValueTableLayout kScreenMeasureTable{"Таблица измерений (см)", 42, "Измерение", 20, "Величина", 125, 40, 140, 1};
-const ValueTableLayout kScreenFrontTable{"Передняя половинка (см)", 40, "Отрезок", 28, "Длина", 134, 30, 140, 1};
-const ValueTableLayout kScreenBackTable{"Задняя половинка (см)", 42, "Отрезок", 28, "Длина", 134, 30, 140, 1};
-const ValueTableLayout kPaperMeasureTable{"Таблица измерений (см)", 28, "Измерение", 20, "Величина", 125, 40, 140, 0};
-const ValueTableLayout kPaperFrontTable{"Передняя половинка (см)", 26, "Отрезок", 28, "Длина", 134, 30, 140, 0};
-const ValueTableLayout kPaperBackTable{"Задняя половинка (см)", 28, "Отрезок", 28, "Длина", 134, 30, 140, 0};
-
-// Where the tables and the comment block stand (table units).  The comment
-// starts below the front table, whose length follows the waist variant.
-struct At {
-    int x, y;
-};
-constexpr At kScreenMeasureAt{50, 57}, kScreenFrontAt{296, 57}, kScreenBackAt{541, 57};
+// Where the comment block stands (table units): below the front table,
+// whose length follows the waist variant; on paper a little lower.
 constexpr int kScreenCommentX = 228;
 constexpr int kScreenCommentY[4] = {0, 537, 505, 585};  // by waist variant
-constexpr At kPaperMeasureAt{35, 57}, kPaperFrontAt{282, 57}, kPaperBackAt{529, 57};
 constexpr int kPaperCommentX = 184;
 constexpr int kPaperCommentBelowScreen = 23;
 
@@ -267,25 +245,6 @@ Vector MirroredSide(const Vector& apex, const Vector& from, const Vector& to) {
     return Geom::Rotated(Vector::UnitBetween(from, to), Geom::Angle(apex, from, to));
 }
 
-// ---- The drawing window's two sheets. ----
-
-SheetImage* Sheet(int n) {
-    SheetWindow* window = ScreenDC.Window;
-    if (!window) return nullptr;
-    return n == 1 ? window->List1() : window->List2();
-}
-
-bool AttachSheet(int n) {
-    SheetImage* sheet = Sheet(n);
-    if (sheet) ScreenDC.SetCanvas(&sheet->GetCanvas());
-    return sheet != nullptr;
-}
-
-void ShowSheets(bool visible) {
-    for (int n = 1; n <= 2; ++n)
-        if (SheetImage* sheet = Sheet(n)) sheet->SetVisible(visible);
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -295,12 +254,12 @@ TWBryukiDraft::TWBryukiDraft(const WBryukiKind& kind) : kind_(kind) {
     calculated = false;
     MeasureColumn::LayOut(kind_.rows, kind_.rowCount);
     MeasureColumn::WriteOrderCaption(kind_.type);
-    ShowSheets(true);
+    GarmentSheets::Show(kSheets, true);
 }
 
 TWBryukiDraft::~TWBryukiDraft() {
     MeasureColumn::Hide(1, kind_.rowCount);
-    ShowSheets(false);
+    GarmentSheets::Show(kSheets, false);
 }
 
 TWBryuki::TWBryuki() : TWBryukiDraft(kKind1) {}
@@ -671,7 +630,7 @@ void TWBryukiDraft::CalcSegments() {
     if (WaistVariant == 2) Segments[SegT21b1] = Geom::Distance(T21, T0);
 }
 
-std::string TWBryukiDraft::SeamLabelText() const { return kSeamText + FormatFixed(CrotchSeam, 5, 1); }
+std::string TWBryukiDraft::SeamLabelText() const { return Labels::CrotchSeamText(CrotchSeam); }
 
 // ---------------------------------------------------------------------------
 // Drawing
@@ -830,39 +789,20 @@ void TWBryukiDraft::DrawPaths(TDrawContext& dc, int thick) const {
 void TWBryukiDraft::DrawLabels(TDrawContext& dc, bool printer) const {
     const bool twoDarts = TwoBackDarts();
     for (const PointLabel& l : kLabels) {
-        if (!Shown(l.show, WaistVariant, twoDarts)) continue;
-        if (printer)
-            dc.PrinterLabel(this->*l.point, l.text, l.placement);
-        else
-            dc.Label(this->*l.point, l.text, l.placement);
+        if (Shown(l.show, WaistVariant, twoDarts)) Labels::Put(dc, printer, this->*l.point, l.text, l.placement);
     }
-}
-
-void TWBryukiDraft::DrawSeamLabel(TDrawContext& dc, bool printer) const {
-    if (printer)
-        dc.PrinterLabel(SeamLabelPos, SeamLabelText(), 3);
-    else
-        dc.Label(SeamLabelPos, SeamLabelText(), 3);
 }
 
 void TWBryukiDraft::Draw() {
-    if (!calculated || !AttachSheet(1)) return;
+    if (!calculated || !GarmentSheets::Attach(1)) return;
     ScreenDC.SetOrigin(kOriginX, kOriginY);
-    DrawPaths(ScreenDC, kScreenOutline);
+    DrawPaths(ScreenDC, GarmentSheets::kScreenOutline);
     DrawLabels(ScreenDC, false);
-    DrawSeamLabel(ScreenDC, false);
-    Sheet(1)->Refresh();
+    Labels::CrotchSeam(ScreenDC, false, SeamLabelPos, CrotchSeam);
+    GarmentSheets::Refresh(1);
 }
 
-void TWBryukiDraft::ClearSheets() {
-    for (int n = 1; n <= 2; ++n) {
-        SheetImage* sheet = Sheet(n);
-        if (!sheet) continue;
-        ScreenDC.ClearImage(*sheet);
-        ScreenDC.DrawGrid(*sheet);
-        sheet->Refresh();
-    }
-}
+void TWBryukiDraft::ClearSheets() { GarmentSheets::Clear(kSheets); }
 
 namespace {
 
@@ -890,34 +830,10 @@ std::vector<ValueTableRow> TWBryukiDraft::BackTableRows() const {
     return RowsOf(kBackRows, std::size(kBackRows), Segments, WaistVariant, TwoBackDarts());
 }
 
-void TWBryukiDraft::DrawMeasureTable() {
-    DrawValueTable(ScreenDC, kScreenMeasureTable, MeasureTableRows(), TableMedium::Screen);
-}
-
-void TWBryukiDraft::DrawFrontTable() {
-    DrawValueTable(ScreenDC, kScreenFrontTable, FrontTableRows(), TableMedium::Screen);
-}
-
-void TWBryukiDraft::DrawBackTable() { DrawValueTable(ScreenDC, kScreenBackTable, BackTableRows(), TableMedium::Screen); }
-
 void TWBryukiDraft::DrawTables(int) {
-    if (!calculated || !AttachSheet(1)) return;
-    ScreenDC.SetIntOffset(0, 0);
-    DrawSheetCaptions(kSheet1Of2);
-    Sheet(1)->Refresh();
-
-    if (!AttachSheet(2)) return;
-    ScreenDC.SetIntOffset(0, 0);
-    DrawSheetCaptions(kSheet2Of2);
-    ScreenDC.SetIntOffset(kScreenMeasureAt.x, kScreenMeasureAt.y);
-    DrawMeasureTable();
-    ScreenDC.SetIntOffset(kScreenFrontAt.x, kScreenFrontAt.y);
-    DrawFrontTable();
-    ScreenDC.SetIntOffset(kScreenBackAt.x, kScreenBackAt.y);
-    DrawBackTable();
-    ScreenDC.SetIntOffset(kScreenCommentX, kScreenCommentY[WaistVariant]);
-    DrawCommentBlock();
-    Sheet(2)->Refresh();
+    if (!calculated || !GarmentSheets::CaptionSheetsForTables(kSheets)) return;
+    DrawTablesAndComment(TableMedium::Screen);
+    GarmentSheets::Refresh(2);
 }
 
 // ---------------------------------------------------------------------------
@@ -925,15 +841,14 @@ void TWBryukiDraft::DrawTables(int) {
 // with the three tables and the comment.  At 1:1 (one sheet) the labels are
 // left out and the measurement table rides on the front leg below the knee.
 
-void TWBryukiDraft::PrintTables() const {
-    PrinterDC.SetIntOffset(kPaperMeasureAt.x, kPaperMeasureAt.y);
-    DrawValueTable(PrinterDC, kPaperMeasureTable, MeasureTableRows(), TableMedium::Paper);
-    PrinterDC.SetIntOffset(kPaperFrontAt.x, kPaperFrontAt.y);
-    DrawValueTable(PrinterDC, kPaperFrontTable, FrontTableRows(), TableMedium::Paper);
-    PrinterDC.SetIntOffset(kPaperBackAt.x, kPaperBackAt.y);
-    DrawValueTable(PrinterDC, kPaperBackTable, BackTableRows(), TableMedium::Paper);
-    PrinterDC.SetIntOffset(kPaperCommentX, kScreenCommentY[WaistVariant] + kPaperCommentBelowScreen);
-    PrintCommentBlock();
+void TWBryukiDraft::DrawTablesAndComment(TableMedium medium) const {
+    const bool screen = medium == TableMedium::Screen;
+    const int commentY = kScreenCommentY[WaistVariant] + (screen ? 0 : kPaperCommentBelowScreen);
+    ::DrawTablesAndComment(medium,
+                           {{screen ? 50 : 35, 57, MeasureTableLayout(medium), MeasureTableRows()},
+                            {screen ? 296 : 282, 57, FrontHalfTableLayout(medium), FrontTableRows()},
+                            {screen ? 541 : 529, 57, BackHalfTableLayout(medium), BackTableRows()}},
+                           screen ? kScreenCommentX : kPaperCommentX, commentY);
 }
 
 void TWBryukiDraft::Print() {
@@ -950,24 +865,20 @@ void TWBryukiDraft::Print() {
     const Vector tableAt(F(H1.x + 1.0), F(K.y + (double(H.y) - K.y) * 0.3));
 
     RunPrintJob([&] {
-        WalkPrintPages(oneSheet ? kSheet1Of1 : kSheet1Of2, [&](const PrintPage&) {
-            if (PrinterDC.Canvas) PrinterDC.Canvas->SetFontSize(kPaperLabelFontSize);
-            DrawPaths(PrinterDC, kPaperOutline);
+        WalkPrintPages(GarmentSheets::SheetText(1, oneSheet ? 1 : kSheets), [&](const PrintPage&) {
+            GarmentSheets::SetPaperLabelFont();
+            DrawPaths(PrinterDC, GarmentSheets::kPaperOutline);
             if (!oneSheet) DrawLabels(PrinterDC, true);
-            DrawSeamLabel(PrinterDC, true);
+            Labels::CrotchSeam(PrinterDC, true, SeamLabelPos, CrotchSeam);
             if (oneSheet) {
                 PrinterDC.SetPrinterOrigin(tableAt.x, tableAt.y);
-                DrawValueTable(PrinterDC, kPaperMeasureTable, MeasureTableRows(), TableMedium::Paper);
+                const TableMedium paper = TableMedium::Paper;
+                DrawValueTable(PrinterDC, MeasureTableLayout(paper), MeasureTableRows(), paper);
             }
         });
         if (oneSheet) return;
-        ThePrinter().NewPage();
-        PrinterDC.PrintableAreaFrame();
-        PrintPageHeader();
-        PrintPageText(kSheet2Of2);
-        PrintTables();
-        PrintProgramFooter();
-        PrintPageDateFooter();
+        GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(2, kSheets),
+                                       [&] { DrawTablesAndComment(TableMedium::Paper); });
     });
 }
 

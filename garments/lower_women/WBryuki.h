@@ -123,11 +123,6 @@ public:
     void SaveMeasures(RecordWriter& f) override;
     void LoadMeasures(RecordReader& f) override;
 
-    // The three tables of sheet 2 at the screen context's integer offset.
-    void DrawMeasureTable();
-    void DrawFrontTable();
-    void DrawBackTable();
-
     // The rows of the three tables as the sheet and the page show them:
     // the measurements (5 or 7), the front half (24, 22 or 27 rows by waist
     // variant), the back half (21 rows, 24 with two back darts).
@@ -168,12 +163,13 @@ private:
     void SeamPoints();
     void CurvePoints();
     void ExtentBox();
-    // The whole draft (outline pen `thick`, construction lines 1), its
-    // point labels and the crotch-seam text, on screen or on paper.
+    // The whole draft (outline pen `thick`, construction lines 1) and its
+    // point labels, on screen or on paper.
     void DrawPaths(TDrawContext& dc, int thick) const;
     void DrawLabels(TDrawContext& dc, bool printer) const;
-    void DrawSeamLabel(TDrawContext& dc, bool printer) const;
-    void PrintTables() const;
+    // The three tables and the comment block of sheet 2 or of the printed
+    // page of tables.
+    void DrawTablesAndComment(TableMedium medium) const;
 };
 
 class TWBryuki : public TWBryukiDraft {

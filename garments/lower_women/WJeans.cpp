@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "garments/lower_women/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
@@ -10,6 +11,7 @@
 #include "kernel/MeasureFigure.h"
 #include "platform/Text.h"
 #include "shell/Factory.h"
+#include "shell/GarmentSheets.h"
 #include "shell/OrderFile.h"
 
 namespace {
@@ -88,7 +90,7 @@ const char* const kBackRowTexts[kBackRowsBeforeYoke] = {
 
 // ---- Point labels, in drawing order. ----
 using J = TWJeansBase;
-using PointLabel = JeansSheets::PointLabel<J>;
+using PointLabel = Labels::Row<J>;
 const PointLabel kLabelsBeforeC[] = {
     {"H3", &J::H3, 4},   {"H1", &J::H1, 2},   {"H01", &J::H01, 2}, {"H0", &J::H0, 7},  {"H011", &J::H011, 3},
     {"H2", &J::H2, 8},   {"H4", &J::H4, 3},   {"K4", &J::K4, 3},   {"7", &J::P7, 3},   {"8", &J::P8, 2},
@@ -160,12 +162,12 @@ TWJeansBase::TWJeansBase(const TWJeansVariant& variant) : variant_(variant) {
     calculated = false;
     MeasureColumn::LayOut(variant_.rows, variant_.rowCount);
     MeasureColumn::WriteOrderCaption(variant_.type);
-    JeansSheets::Show(true);
+    GarmentSheets::Show(JeansSheets::kSheets, true);
 }
 
 TWJeansBase::~TWJeansBase() {
     MeasureColumn::Hide(1, variant_.rowCount);
-    JeansSheets::Show(false);
+    GarmentSheets::Show(JeansSheets::kSheets, false);
 }
 
 TWJeans::TWJeans() : TWJeansBase(kJeans) {}
@@ -463,20 +465,20 @@ void TWJeansBase::DrawPieces(TDrawContext& dc, int outline, bool printer) const 
 }
 
 void TWJeansBase::DrawLabels(TDrawContext& dc, bool printer) const {
-    JeansSheets::PutLabels(dc, printer, *this, kLabelsBeforeC);
+    Labels::PutAll(dc, printer, *this, kLabelsBeforeC);
     JeansSheets::LabelC1C3(dc, printer, C1, C3);
-    JeansSheets::PutLabels(dc, printer, *this, kLabelsAfterC);
-    JeansSheets::LabelCrotchSeam(dc, printer, j44, CrotchSeam);
+    Labels::PutAll(dc, printer, *this, kLabelsAfterC);
+    Labels::CrotchSeam(dc, printer, j44, CrotchSeam);
 }
 
 void TWJeansBase::Draw() {
     // The waist line 10 cm below the sheet's top edge.
     if (!calculated || !JeansSheets::AttachPieces(10.0f)) return;
-    DrawPieces(ScreenDC, JeansSheets::kScreenOutline, false);
-    JeansSheets::PiecesDrawn();
+    DrawPieces(ScreenDC, GarmentSheets::kScreenOutline, false);
+    GarmentSheets::Refresh(1);
 }
 
-void TWJeansBase::ClearSheets() { JeansSheets::Clear(); }
+void TWJeansBase::ClearSheets() { GarmentSheets::Clear(JeansSheets::kSheets); }
 
 std::vector<ValueTableRow> TWJeansBase::MeasureTableRows() const {
     std::vector<ValueTableRow> rows;

@@ -4,12 +4,14 @@
 #include <array>
 #include <cmath>
 
+#include "garments/lower_women/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
+#include "shell/GarmentSheets.h"
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
@@ -48,7 +50,7 @@ const char* const kBackRowTexts[kBackRowsBeforeYoke] = {
 
 // ---- Point labels, in drawing order (C1 and C3 between the lists). ----
 using S = TWShort;
-using PointLabel = JeansSheets::PointLabel<S>;
+using PointLabel = Labels::Row<S>;
 const PointLabel kLabelsBeforeC[] = {
     {"T0", &S::T0, 3},   {"T53", &S::T53, 2}, {"T5", &S::T5, 2},  {"T111", &S::T111, 2}, {"T11", &S::T11, 5},
     {"T1", &S::T1, 3},   {"T52", &S::T52, 2}, {"T51", &S::T51, 5}, {"B5", &S::B5, 10},   {"B0", &S::B0, 3},
@@ -120,12 +122,12 @@ TWShort::TWShort() {
     calculated = false;
     MeasureColumn::LayOut(kMeasureRows, kRows);
     MeasureColumn::WriteOrderCaption(kWShortType);
-    JeansSheets::Show(true);
+    GarmentSheets::Show(JeansSheets::kSheets, true);
 }
 
 TWShort::~TWShort() {
     MeasureColumn::Hide(1, kRows);
-    JeansSheets::Show(false);
+    GarmentSheets::Show(JeansSheets::kSheets, false);
 }
 
 bool TWShort::GetMeasures() {
@@ -387,20 +389,20 @@ void TWShort::DrawPieces(TDrawContext& dc, int outline, bool printer) const {
     dc.LineTo(T0);
 
     // Labels, and the crotch seam last.
-    JeansSheets::PutLabels(dc, printer, *this, kLabelsBeforeC);
+    Labels::PutAll(dc, printer, *this, kLabelsBeforeC);
     JeansSheets::LabelC1C3(dc, printer, C1, C3);
-    JeansSheets::PutLabels(dc, printer, *this, kLabelsAfterC);
-    JeansSheets::LabelCrotchSeam(dc, printer, s46, CrotchSeam);
+    Labels::PutAll(dc, printer, *this, kLabelsAfterC);
+    Labels::CrotchSeam(dc, printer, s46, CrotchSeam);
 }
 
 void TWShort::Draw() {
     // The waist line 15 cm below the sheet's top edge.
     if (!calculated || !JeansSheets::AttachPieces(15.0f)) return;
-    DrawPieces(ScreenDC, JeansSheets::kScreenOutline, false);
-    JeansSheets::PiecesDrawn();
+    DrawPieces(ScreenDC, GarmentSheets::kScreenOutline, false);
+    GarmentSheets::Refresh(1);
 }
 
-void TWShort::ClearSheets() { JeansSheets::Clear(); }
+void TWShort::ClearSheets() { GarmentSheets::Clear(JeansSheets::kSheets); }
 
 std::vector<ValueTableRow> TWShort::MeasureTableRows() const {
     const float values[kRows] = {WaistHalfGirth, HipHalfGirth, SeatHeight, ShortsLength,

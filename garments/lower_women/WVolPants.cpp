@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "garments/lower_women/PointLabels.h"
 #include "garments/lower_women/ValueTable.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
@@ -19,10 +19,8 @@
 #include "kernel/PrintTiling.h"
 #include "kernel/SheetCaptions.h"
 #include "kernel/Units.h"
-#include "platform/Canvas.h"
-#include "platform/Printer.h"
-#include "platform/SheetImage.h"
 #include "shell/Factory.h"
+#include "shell/GarmentSheets.h"
 #include "shell/MainForm.h"
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
@@ -54,13 +52,8 @@ void (*const kIllustrations[kRows])() = {
     MeasureHints::LowerPb1,   MeasureHints::LowerPvs1,  MeasureHints::LowerKs1,
 };
 
-constexpr int kScreenOutline = 2;
-constexpr int kPaperOutline = 4;
-constexpr int kPaperLabelFontSize = 8;
-
-const char* const kSheet1Of2 = "Лист 1 из 2";
-const char* const kSheet2Of2 = "Лист 2 из 2";
-const char* const kCrotchCaption = "Средний срез:";
+// Sheet 1 carries the draft, sheet 2 the tables.
+constexpr int kSheets = 2;
 
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "model trousers draft"); }
@@ -193,46 +186,9 @@ const SegmentEnds kAlwaysSegments[] = {
     {W::Segb5b6, &W::b5, &W::b6},       {W::Segb4b3, &W::b4, &W::b3},     {W::Segb4b41, &W::b4, &W::b41},
 };
 
-const ValueTableLayout kScreenMeasureTable{"Таблица измерений (см)", 42, "Измерение", 20, "Величина", 125, 40, 140, 1};
-const ValueTableLayout kScreenFrontTable{"Передняя половинка (см)", 40, "Отрезок", 28, "Длина", 134, 30, 140, 1};
-const ValueTableLayout kScreenBackTable{"Задняя половинка (см)", 42, "Отрезок", 28, "Длина", 134, 30, 140, 1};
-// On paper the titles are written at font size 10, a little to the left.
-const ValueTableLayout kPaperMeasureTable{"Таблица измерений (см)", 28, "Измерение", 20, "Величина", 125, 40, 140, 0};
-const ValueTableLayout kPaperFrontTable{"Передняя половинка (см)", 26, "Отрезок", 28, "Длина", 134, 30, 140, 0};
-const ValueTableLayout kPaperBackTable{"Задняя половинка (см)", 28, "Отрезок", 28, "Длина", 134, 30, 140, 0};
-
-// Where the tables stand (table units).  The comment block of sheet 2 goes
-// below the front table, whose length follows Кс.
-constexpr int kScreenMeasureAt[2] = {50, 57};
-constexpr int kScreenFrontAt[2] = {296, 57};
-constexpr int kScreenBackAt[2] = {541, 57};
-constexpr int kScreenCommentX = 228;
+// The comment block of sheet 2 goes below the front table, whose length
+// follows Кс (table units).
 constexpr int kScreenCommentY[4] = {520, 537, 553, 569};  // by Кс 0..3
-// The tables page: measurement and back table in the left column, the front
-// table and the comment in the right one, so that the page fits portrait A4
-// and Letter alike.
-constexpr int kPaperMeasureAt[2] = {35, 57};
-constexpr int kPaperBackAt[2] = {35, 277};
-constexpr int kPaperFrontAt[2] = {282, 57};
-constexpr int kPaperCommentAt[2] = {282, 450};
-
-// ---- The drawing window's sheets. ----
-SheetImage* Sheet(int n) {
-    SheetWindow* window = ScreenDC.Window;
-    if (!window) return nullptr;
-    return n == 1 ? window->List1() : window->List2();
-}
-
-bool AttachSheet(int n) {
-    SheetImage* sheet = Sheet(n);
-    if (sheet) ScreenDC.SetCanvas(&sheet->GetCanvas());
-    return sheet != nullptr;
-}
-
-void ForEachSheet(const std::function<void(SheetImage&)>& f) {
-    for (int n = 1; n <= 2; ++n)
-        if (SheetImage* sheet = Sheet(n)) f(*sheet);
-}
 
 // The measurement fields in the order of the rows (the pleat count apart).
 std::array<float*, kFloatRows> FloatFieldsOf(TWVolPants& w) {
@@ -297,12 +253,12 @@ TWVolPants::TWVolPants() {
     calculated = false;
     MeasureColumn::LayOut(kPantsRows, kRows);
     MeasureColumn::WriteOrderCaption(kWVolPantsType);
-    ForEachSheet([](SheetImage& s) { s.SetVisible(true); });
+    GarmentSheets::Show(kSheets, true);
 }
 
 TWVolPants::~TWVolPants() {
     MeasureColumn::Hide(1, kRows);
-    ForEachSheet([](SheetImage& s) { s.SetVisible(false); });
+    GarmentSheets::Show(kSheets, false);
 }
 
 bool TWVolPants::GetMeasures() {
@@ -620,7 +576,11 @@ void TWVolPants::ComputeBox() {
     BoxBottom = minY;
 }
 
-std::string TWVolPants::CrotchText() const { return kCrotchCaption + MeasureColumn::ValueText(CrotchLength); }
+// The length as the measurement column writes it (with the main window's
+// decimal separator), unlike the other trousers' CrotchSeamText.
+std::string TWVolPants::CrotchText() const {
+    return Labels::kCrotchSeamCaption + MeasureColumn::ValueText(CrotchLength);
+}
 
 void TWVolPants::CalcSegments() {
     for (const SegmentEnds& s : kAlwaysSegments) Segments[s.segment] = Geom::Distance(this->*s.from, this->*s.to);
@@ -817,33 +777,21 @@ void TWVolPants::DrawPaths(TDrawContext& dc, int thick) const {
 }
 
 void TWVolPants::DrawLabels(TDrawContext& dc, bool printer) const {
-    auto label = [&](const Vector& p, const std::string& text, int placement) {
-        if (printer)
-            dc.PrinterLabel(p, text, placement);
-        else
-            dc.Label(p, text, placement);
-    };
     const bool two = TwoBackDarts();
     for (const PointLabel& l : kLabels)
-        if (IsShown(l.when, PleatCount, two)) label(this->*l.point, l.text, l.placement);
-    label(q45, CrotchText(), 3);
+        if (IsShown(l.when, PleatCount, two)) Labels::Put(dc, printer, this->*l.point, l.text, l.placement);
+    Labels::Put(dc, printer, q45, CrotchText(), 3);
 }
 
 void TWVolPants::Draw() {
-    if (!calculated || !AttachSheet(1)) return;
+    if (!calculated || !GarmentSheets::Attach(1)) return;
     ScreenDC.SetOrigin(kSheetQuarterWidth * 2, 10.0f);
-    DrawPaths(ScreenDC, kScreenOutline);
+    DrawPaths(ScreenDC, GarmentSheets::kScreenOutline);
     DrawLabels(ScreenDC, false);
-    Sheet(1)->Refresh();
+    GarmentSheets::Refresh(1);
 }
 
-void TWVolPants::ClearSheets() {
-    ForEachSheet([](SheetImage& sheet) {
-        ScreenDC.ClearImage(sheet);
-        ScreenDC.DrawGrid(sheet);
-        sheet.Refresh();
-    });
-}
+void TWVolPants::ClearSheets() { GarmentSheets::Clear(kSheets); }
 
 // ---------------------------------------------------------------------------
 // Tables
@@ -868,32 +816,15 @@ std::vector<ValueTableRow> TWVolPants::BackTableRows() const {
     return rows;
 }
 
-void TWVolPants::DrawMeasureTable() {
-    DrawValueTable(ScreenDC, kScreenMeasureTable, MeasureTableRows(), TableMedium::Screen);
-}
-
-void TWVolPants::DrawFrontTable() { DrawValueTable(ScreenDC, kScreenFrontTable, FrontTableRows(), TableMedium::Screen); }
-
-void TWVolPants::DrawBackTable() { DrawValueTable(ScreenDC, kScreenBackTable, BackTableRows(), TableMedium::Screen); }
-
 void TWVolPants::DrawTables(int) {
-    if (!calculated || !AttachSheet(1)) return;
-    ScreenDC.SetIntOffset(0, 0);
-    DrawSheetCaptions(kSheet1Of2);
-    Sheet(1)->Refresh();
-
-    if (!AttachSheet(2)) return;
-    ScreenDC.SetIntOffset(0, 0);
-    DrawSheetCaptions(kSheet2Of2);
-    ScreenDC.SetIntOffset(kScreenMeasureAt[0], kScreenMeasureAt[1]);
-    DrawMeasureTable();
-    ScreenDC.SetIntOffset(kScreenFrontAt[0], kScreenFrontAt[1]);
-    DrawFrontTable();
-    ScreenDC.SetIntOffset(kScreenBackAt[0], kScreenBackAt[1]);
-    DrawBackTable();
-    ScreenDC.SetIntOffset(kScreenCommentX, kScreenCommentY[std::clamp(PleatCount, 0, 3)]);
-    DrawCommentBlock();
-    Sheet(2)->Refresh();
+    if (!calculated || !GarmentSheets::CaptionSheetsForTables(kSheets)) return;
+    const TableMedium screen = TableMedium::Screen;
+    DrawTablesAndComment(screen,
+                         {{50, 57, MeasureTableLayout(screen), MeasureTableRows()},
+                          {296, 57, FrontHalfTableLayout(screen), FrontTableRows()},
+                          {541, 57, BackHalfTableLayout(screen), BackTableRows()}},
+                         228, kScreenCommentY[std::clamp(PleatCount, 0, 3)]);
+    GarmentSheets::Refresh(2);
 }
 
 // ---------------------------------------------------------------------------
@@ -909,24 +840,21 @@ void TWVolPants::Print() {
     PrinterDC.BeginTrueScalePage(float(CurrentOrder().TilingMode()));
     TilePrintSheets(BoxLeft, BoxRight, BoxTop, BoxBottom);
     RunPrintJob([&] {
-        WalkPrintPages(kSheet1Of2, [&](const PrintPage&) {
-            if (PrinterDC.Canvas) PrinterDC.Canvas->SetFontSize(kPaperLabelFontSize);
-            DrawPaths(PrinterDC, kPaperOutline);
+        WalkPrintPages(GarmentSheets::SheetText(1, kSheets), [&](const PrintPage&) {
+            GarmentSheets::SetPaperLabelFont();
+            DrawPaths(PrinterDC, GarmentSheets::kPaperOutline);
             DrawLabels(PrinterDC, true);
         });
-        ThePrinter().NewPage();
-        PrinterDC.PrintableAreaFrame();
-        PrintPageHeader();
-        PrintPageText(kSheet2Of2);
-        PrinterDC.SetIntOffset(kPaperMeasureAt[0], kPaperMeasureAt[1]);
-        DrawValueTable(PrinterDC, kPaperMeasureTable, MeasureTableRows(), TableMedium::Paper);
-        PrinterDC.SetIntOffset(kPaperFrontAt[0], kPaperFrontAt[1]);
-        DrawValueTable(PrinterDC, kPaperFrontTable, FrontTableRows(), TableMedium::Paper);
-        PrinterDC.SetIntOffset(kPaperBackAt[0], kPaperBackAt[1]);
-        DrawValueTable(PrinterDC, kPaperBackTable, BackTableRows(), TableMedium::Paper);
-        PrinterDC.SetIntOffset(kPaperCommentAt[0], kPaperCommentAt[1]);
-        PrintCommentBlock();
-        PrintProgramFooter();
-        PrintPageDateFooter();
+        // The tables page: measurement and back table in the left column,
+        // the front table and the comment in the right one, so that the page
+        // fits portrait A4 and Letter alike.
+        GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(2, kSheets), [&] {
+            const TableMedium paper = TableMedium::Paper;
+            DrawTablesAndComment(paper,
+                                 {{35, 57, MeasureTableLayout(paper), MeasureTableRows()},
+                                  {282, 57, FrontHalfTableLayout(paper), FrontTableRows()},
+                                  {35, 277, BackHalfTableLayout(paper), BackTableRows()}},
+                                 282, 450);
+        });
     });
 }

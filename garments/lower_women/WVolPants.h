@@ -111,11 +111,6 @@ public:
     void SaveMeasures(RecordWriter& f) override;
     void LoadMeasures(RecordReader& f) override;
 
-    // The tables of sheet 2 at the screen context's integer offset.
-    void DrawMeasureTable();
-    void DrawFrontTable();
-    void DrawBackTable();
-
     // The rows of the three tables as the sheet and the page show them: the
     // nine measurements (Кс as Calculate left it); the front rows, with
     // "[ T0, b0 ]", "[ b1, b2 ]", "[ b7, b8 ]" as far as Кс reaches; the back

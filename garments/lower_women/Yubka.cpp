@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "garments/lower_women/PointLabels.h"
 #include "garments/lower_women/ValueTable.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
@@ -16,9 +17,7 @@
 #include "kernel/PrintTiling.h"
 #include "kernel/SheetCaptions.h"
 #include "kernel/Units.h"
-#include "platform/Canvas.h"
-#include "platform/Printer.h"
-#include "platform/SheetImage.h"
+#include "shell/GarmentSheets.h"
 #include "shell/MeasureColumn.h"
 
 namespace {
@@ -45,14 +44,9 @@ void (*const kIllustrations[kRows])() = {
 // Chords of the drawn curves.
 constexpr int kWaistChords = 12;
 constexpr int kSideChords = 20;
-// Outline pen on the screen and on paper; construction lines are 1.
-constexpr int kScreenOutline = 2;
-constexpr int kPaperOutline = 4;
-constexpr int kPaperLabelFontSize = 8;
 
-const char* const kSheet1Of2 = "Лист 1 из 2";
-const char* const kSheet2Of2 = "Лист 2 из 2";
-const char* const kSheet1Of1 = "Лист 1 из 1";
+// Sheet 1 carries the draft, sheet 2 the tables.
+constexpr int kSheets = 2;
 
 // ---- Point labels, in drawing order. ----
 struct PointLabel {
@@ -102,49 +96,16 @@ const SegmentRow kTwoDartRows[] = {
     {"[ B5, b9 ]", TYubka::SegB5b9},
 };
 
-// Screen and paper differ only in the title's place and the length of the
-// vertical rules.
-const ValueTableLayout kScreenMeasureTable{"Таблица измерений (см)", 42, "Измерение", 20, "Величина", 125, 40, 140, 1};
-const ValueTableLayout kPaperMeasureTable{"Таблица измерений (см)", 28, "Измерение", 20, "Величина", 125, 40, 140, 0};
-const ValueTableLayout kScreenSegmentTable{"Таблица результатов (см)", 40, "Отрезок", 28, "Длина", 134, 30, 140, 1};
-const ValueTableLayout kPaperSegmentTable{"Таблица результатов (см)", 24, "Отрезок", 28, "Длина", 134, 30, 140, 0};
-
-// Where the tables and the comment block stand (table units).
-constexpr int kScreenMeasureAt[2] = {50, 57};
-constexpr int kScreenSegmentAt[2] = {296, 57};
-constexpr int kScreenCommentAt[2] = {228, 494};
-constexpr int kPaperMeasureAt[2] = {35, 57};
-constexpr int kPaperSegmentAt[2] = {282, 57};
-constexpr int kPaperCommentAt[2] = {184, 517};
+// The segment table's title: at 40 on the screen, at 24 on paper.
+ValueTableLayout SegmentTable(TableMedium medium) {
+    return SegmentTableLayout(medium, "Таблица результатов (см)", 40, 24);
+}
 
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "skirt draft"); }
 
 // The quadratic curve's length over its whole parameter range.
 float CurveLength(const Vector& p0, const Vector& p1, const Vector& p2) { return Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f); }
-
-SheetImage* Sheet(int n) {
-    SheetWindow* window = ScreenDC.Window;
-    if (!window) return nullptr;
-    return n == 1 ? window->List1() : window->List2();
-}
-
-void ShowSheets(bool visible) {
-    for (int n = 1; n <= 2; ++n)
-        if (SheetImage* sheet = Sheet(n)) sheet->SetVisible(visible);
-}
-
-// Attaches sheet n to the screen context; false when there is no sheet.
-bool AttachSheet(int n) {
-    SheetImage* sheet = Sheet(n);
-    if (!sheet) return false;
-    ScreenDC.SetCanvas(&sheet->GetCanvas());
-    return true;
-}
-
-void RefreshSheet(int n) {
-    if (SheetImage* sheet = Sheet(n)) sheet->Refresh();
-}
 
 }  // namespace
 
@@ -155,12 +116,12 @@ TYubka::TYubka() {
     calculated = false;
     MeasureColumn::LayOut(kMeasureRows, kRows);
     MeasureColumn::WriteOrderCaption(kYubkaType);
-    ShowSheets(true);
+    GarmentSheets::Show(kSheets, true);
 }
 
 TYubka::~TYubka() {
     MeasureColumn::Hide(1, kRows);
-    ShowSheets(false);
+    GarmentSheets::Show(kSheets, false);
 }
 
 namespace {
@@ -471,32 +432,20 @@ void TYubka::DrawPaths(TDrawContext& dc, int thick) const {
 void TYubka::DrawLabels(TDrawContext& dc, bool printer) const {
     const bool twoDarts = TwoDarts();
     for (const PointLabel& l : kLabels) {
-        if (l.secondDart && !twoDarts) continue;
-        if (printer)
-            dc.PrinterLabel(this->*l.point, l.text, l.placement);
-        else
-            dc.Label(this->*l.point, l.text, l.placement);
+        if (!l.secondDart || twoDarts) Labels::Put(dc, printer, this->*l.point, l.text, l.placement);
     }
 }
 
 void TYubka::Draw() {
-    if (!calculated || !AttachSheet(1)) return;
+    if (!calculated || !GarmentSheets::Attach(1)) return;
     // x = 0 in the middle of the sheet, T21 10 cm below its top edge.
     ScreenDC.SetOrigin(kSheetQuarterWidth * 2, Geom::Distance(T21, T2) + 10.0f);
-    DrawPaths(ScreenDC, kScreenOutline);
+    DrawPaths(ScreenDC, GarmentSheets::kScreenOutline);
     DrawLabels(ScreenDC, false);
-    RefreshSheet(1);
+    GarmentSheets::Refresh(1);
 }
 
-void TYubka::ClearSheets() {
-    for (int n = 1; n <= 2; ++n) {
-        SheetImage* sheet = Sheet(n);
-        if (!sheet) continue;
-        ScreenDC.ClearImage(*sheet);
-        ScreenDC.DrawGrid(*sheet);
-        sheet->Refresh();
-    }
-}
+void TYubka::ClearSheets() { GarmentSheets::Clear(kSheets); }
 
 std::vector<ValueTableRow> TYubka::MeasureTableRows() const {
     const float values[kRows] = {WaistHalfGirth,    HipHalfGirth,    WaistToKnee, SideWaistToFloor,
@@ -518,40 +467,24 @@ std::vector<ValueTableRow> TYubka::SegmentTableRows() const {
     return rows;
 }
 
-void TYubka::DrawMeasureTable() { DrawValueTable(ScreenDC, kScreenMeasureTable, MeasureTableRows(), TableMedium::Screen); }
-
-void TYubka::DrawSegmentTable() { DrawValueTable(ScreenDC, kScreenSegmentTable, SegmentTableRows(), TableMedium::Screen); }
-
 void TYubka::DrawTables(int) {
-    if (!calculated || !AttachSheet(1)) return;
-    ScreenDC.SetIntOffset(0, 0);
-    DrawSheetCaptions(kSheet1Of2);
-    RefreshSheet(1);
-
-    if (!AttachSheet(2)) return;
-    ScreenDC.SetIntOffset(0, 0);
-    DrawSheetCaptions(kSheet2Of2);
-    ScreenDC.SetIntOffset(kScreenMeasureAt[0], kScreenMeasureAt[1]);
-    DrawMeasureTable();
-    ScreenDC.SetIntOffset(kScreenSegmentAt[0], kScreenSegmentAt[1]);
-    DrawSegmentTable();
-    ScreenDC.SetIntOffset(kScreenCommentAt[0], kScreenCommentAt[1]);
-    DrawCommentBlock();
-    RefreshSheet(2);
+    if (!calculated || !GarmentSheets::CaptionSheetsForTables(kSheets)) return;
+    const TableMedium screen = TableMedium::Screen;
+    DrawTablesAndComment(screen,
+                         {{50, 57, MeasureTableLayout(screen), MeasureTableRows()},
+                          {296, 57, SegmentTable(screen), SegmentTableRows()}},
+                         228, 494);
+    GarmentSheets::Refresh(2);
 }
 
 // ---------------------------------------------------------------------------
 // Printing
 
 void TYubka::PrintPattern(bool* oneSheet) {
-    if (PrinterDC.Canvas) PrinterDC.Canvas->SetFontSize(kPaperLabelFontSize);
-    DrawPaths(PrinterDC, kPaperOutline);
+    GarmentSheets::SetPaperLabelFont();
+    DrawPaths(PrinterDC, GarmentSheets::kPaperOutline);
     if (!*oneSheet) DrawLabels(PrinterDC, true);
 }
-
-void TYubka::PrintMeasureTable() { DrawValueTable(PrinterDC, kPaperMeasureTable, MeasureTableRows(), TableMedium::Paper); }
-
-void TYubka::PrintSegmentTable() { DrawValueTable(PrinterDC, kPaperSegmentTable, SegmentTableRows(), TableMedium::Paper); }
 
 void TYubka::Print() {
     if (!calculated) {
@@ -560,7 +493,7 @@ void TYubka::Print() {
     }
     const int tiling = CurrentOrder().TilingMode();
     bool oneSheet = tiling == 1;
-    const std::string sheetText = oneSheet ? kSheet1Of1 : kSheet1Of2;
+    const std::string sheetText = GarmentSheets::SheetText(1, oneSheet ? 1 : kSheets);
 
     PrinterDC.BeginTrueScalePage(float(tiling));
     TilePrintSheets(BoxLeft, BoxRight, BoxTop, BoxBottom);
@@ -568,28 +501,22 @@ void TYubka::Print() {
     // between the hem and the hip line.
     const float tableX = F(B.x + (double(B2.x) - B.x - kTable200UnitsCm) * 0.33);
     const float tableY = F(H.y + (double(B.y) - H.y) * 0.614);
+    const TableMedium paper = TableMedium::Paper;
 
     RunPrintJob([&] {
         WalkPrintPages(sheetText, [&](const PrintPage&) {
             PrintPattern(&oneSheet);
             if (oneSheet) {
                 PrinterDC.SetPrinterOrigin(tableX, tableY);
-                PrintMeasureTable();
+                DrawValueTable(PrinterDC, MeasureTableLayout(paper), MeasureTableRows(), paper);
             }
         });
         if (oneSheet) return;
-        // A page of tables.
-        ThePrinter().NewPage();
-        PrinterDC.PrintableAreaFrame();
-        PrintPageHeader();
-        PrintPageText(kSheet2Of2);
-        PrinterDC.SetIntOffset(kPaperMeasureAt[0], kPaperMeasureAt[1]);
-        PrintMeasureTable();
-        PrinterDC.SetIntOffset(kPaperSegmentAt[0], kPaperSegmentAt[1]);
-        PrintSegmentTable();
-        PrinterDC.SetIntOffset(kPaperCommentAt[0], kPaperCommentAt[1]);
-        PrintCommentBlock();
-        PrintProgramFooter();
-        PrintPageDateFooter();
+        GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(2, kSheets), [&] {
+            DrawTablesAndComment(paper,
+                                 {{35, 57, MeasureTableLayout(paper), MeasureTableRows()},
+                                  {282, 57, SegmentTable(paper), SegmentTableRows()}},
+                                 184, 517);
+        });
     });
 }

@@ -85,15 +85,9 @@ public:
     void SaveMeasures(RecordWriter& f) override;
     void LoadMeasures(RecordReader& f) override;
 
-    // The tables of sheet 2 at the screen context's integer offset.
-    void DrawMeasureTable();
-    void DrawSegmentTable();
     // Printing: the whole draft at the printer context's origin (without
-    // point labels in one-sheet mode), and the two tables at its integer
-    // offset.
+    // point labels in one-sheet mode).
     void PrintPattern(bool* oneSheet);
-    void PrintMeasureTable();
-    void PrintSegmentTable();
 
     // The rows of the two tables: the eight measurements, and the segments
     // (16 rows with one dart, 19 with two) as the sheet and the page show

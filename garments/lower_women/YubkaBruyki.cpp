@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "garments/lower_women/PointLabels.h"
 #include "garments/lower_women/ValueTable.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
@@ -14,10 +15,9 @@
 #include "kernel/OrderInfo.h"
 #include "kernel/PrintTiling.h"
 #include "kernel/SheetCaptions.h"
-#include "platform/Canvas.h"
 #include "platform/Printer.h"
-#include "platform/SheetImage.h"
 #include "shell/Factory.h"
+#include "shell/GarmentSheets.h"
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
@@ -44,15 +44,10 @@ void (*const kIllustrations[kRows])() = {
 // The order-file block: six floats.
 constexpr int kBlockBytes = 4 * kRows;
 
-// Outline pen on the screen and on paper; construction lines are 1.
-constexpr int kScreenOutline = 2;
-constexpr int kPaperOutline = 4;
-constexpr int kPaperLabelFontSize = 8;
 constexpr int kArcChords = 10;
 
 // Sheets 1 and 2 carry the halves, sheet 3 the tables.
 constexpr int kTablesSheet = 3;
-const char* const kSheetLabels[3] = {"Лист 1 из 3", "Лист 2 из 3", "Лист 3 из 3"};
 const char* const kHalfTitles[2] = {"Передняя половинка", "Задняя половинка"};
 // Where a half's title stands: on the sheet below its header, on the first
 // printed page of the half below the header and the scale line.
@@ -113,11 +108,7 @@ const PathStep kBackPath[] = {
 };
 
 // ---- Point labels, in drawing order. ----
-struct PointLabel {
-    const char* text;
-    Pt point;
-    int placement;
-};
+using PointLabel = Labels::Row<Y>;
 
 const PointLabel kFrontLabels[] = {
     {"T5", &Y::T5, 2},  {"T", &Y::T, 4},    {"B", &Y::B, 1},     {"C", &Y::C, 3},      {"C1", &Y::C1, 7},
@@ -172,52 +163,23 @@ const ResultRow kBackRows[] = {
     {"[ b4, b5 ]", Y::SegBackDart},
 };
 
-// Screen and paper differ in the title's place (the printed title is
-// larger) and in the vertical rules' overshoot.
-const ValueTableLayout kScreenMeasureTable{"Таблица измерений (см)", 42, "Измерение", 20, "Величина", 125, 40, 140, 1};
-const ValueTableLayout kScreenFrontTable{"Передняя половинка (см)", 40, "Отрезок", 28, "Длина", 134, 30, 140, 0};
-const ValueTableLayout kScreenBackTable{"Задняя половинка (см)", 42, "Отрезок", 28, "Длина", 134, 30, 140, 1};
-const ValueTableLayout kPaperMeasureTable{"Таблица измерений (см)", 28, "Измерение", 20, "Величина", 125, 40, 140, 0};
-const ValueTableLayout kPaperFrontTable{"Передняя половинка (см)", 24, "Отрезок", 28, "Длина", 134, 30, 140, 0};
-const ValueTableLayout kPaperBackTable{"Задняя половинка (см)", 30, "Отрезок", 28, "Длина", 134, 30, 140, 0};
-
-// Where the tables and the comment block stand (table units).  Sheet 3 has
-// them side by side; the printed page, narrower, has the back table under
-// the measurement table and the comment block below both columns.
-constexpr int kScreenMeasureAt[2] = {50, 57};
-constexpr int kScreenFrontAt[2] = {296, 57};
-constexpr int kScreenBackAt[2] = {541, 57};
-constexpr int kScreenCommentAt[2] = {228, 533};
-constexpr int kPaperMeasureAt[2] = {35, 57};
-constexpr int kPaperFrontAt[2] = {282, 57};
-constexpr int kPaperBackAt[2] = {35, 233};
-constexpr int kPaperCommentAt[2] = {184, 549};
+// The printed titles of the half tables stand at 24 and 30.  On the screen
+// the left rule of the front table stops at the last horizontal rule and
+// only the inner and right ones run one unit further.
+ValueTableLayout FrontTable(TableMedium medium) {
+    ValueTableLayout layout = FrontHalfTableLayout(medium, 24);
+    if (medium == TableMedium::Screen) {
+        layout.ruleOvershoot = 0;
+        layout.rightRulesExtra = 1;
+    }
+    return layout;
+}
+ValueTableLayout BackTable(TableMedium medium) { return BackHalfTableLayout(medium, 30); }
 
 std::vector<ValueTableRow> RowsOf(const Y& y, const ResultRow* rows, size_t count) {
     std::vector<ValueTableRow> out;
     for (size_t i = 0; i < count; ++i) out.push_back({rows[i].text, y.TableValue(rows[i].segment)});
     return out;
-}
-
-// ---- The drawing window's sheets. ----
-SheetImage* Sheet(int n) {
-    SheetWindow* window = ScreenDC.Window;
-    if (!window) return nullptr;
-    switch (n) {
-        case 1: return window->List1();
-        case 2: return window->List2();
-        default: return window->List3();
-    }
-}
-
-// Attaches sheet n to the screen context with the integer offset (0, 0);
-// false when there is no such sheet.
-bool AttachSheet(int n) {
-    SheetImage* sheet = Sheet(n);
-    if (!sheet) return false;
-    ScreenDC.SetCanvas(&sheet->GetCanvas());
-    ScreenDC.SetIntOffset(0, 0);
-    return true;
 }
 
 std::array<float*, kRows> FieldsOf(Y& y) {
@@ -239,14 +201,12 @@ TYubka_Bruyki::TYubka_Bruyki() {
     calculated = false;
     MeasureColumn::LayOut(kMeasureRows, kRows);
     MeasureColumn::WriteOrderCaption(kYubkaBruykiType);
-    for (int n = 1; n <= kTablesSheet; ++n)
-        if (SheetImage* sheet = Sheet(n)) sheet->SetVisible(true);
+    GarmentSheets::Show(kTablesSheet, true);
 }
 
 TYubka_Bruyki::~TYubka_Bruyki() {
     MeasureColumn::Hide(1, kRows);
-    for (int n = 1; n <= kTablesSheet; ++n)
-        if (SheetImage* sheet = Sheet(n)) sheet->SetVisible(false);
+    GarmentSheets::Show(kTablesSheet, false);
 }
 
 // Only missing or unreadable measurements are refused: any six numbers make
@@ -459,13 +419,8 @@ void TYubka_Bruyki::DrawPaths(TDrawContext& dc, int thick, Half half) const {
 void TYubka_Bruyki::DrawLabels(TDrawContext& dc, bool printer, Half half) const {
     size_t count = 0;
     const PointLabel* labels = LabelsOf(half, count);
-    for (size_t i = 0; i < count; ++i) {
-        const PointLabel& l = labels[i];
-        if (printer)
-            dc.PrinterLabel(this->*l.point, l.text, l.placement);
-        else
-            dc.Label(this->*l.point, l.text, l.placement);
-    }
+    for (size_t i = 0; i < count; ++i)
+        Labels::Put(dc, printer, this->*labels[i].point, labels[i].text, labels[i].placement);
 }
 
 TYubka_Bruyki::PieceBox TYubka_Bruyki::PrintBox(Half half) const {
@@ -498,27 +453,20 @@ void TYubka_Bruyki::Draw() {
     if (!calculated) return;
     for (Half half : {Front, Back}) {
         const int n = half == Front ? 1 : 2;
-        if (!AttachSheet(n)) return;
+        if (!GarmentSheets::Attach(n)) return;
+        ScreenDC.SetIntOffset(0, 0);
         // The half in the middle of the sheet across, the waist 10 cm below
         // its top edge.
         const Vector& left = half == Front ? FrontInseamAtHem : BackSideAtHem;
         const Vector& right = half == Front ? FrontSideAtHem : BackInseamAtHem;
         ScreenDC.SetOrigin(F(kSheetWidthCm / 2.0 - (double(left.x) + right.x) / 2.0), 10.0f);
-        DrawPaths(ScreenDC, kScreenOutline, half);
+        DrawPaths(ScreenDC, GarmentSheets::kScreenOutline, half);
         DrawLabels(ScreenDC, false, half);
-        Sheet(n)->Refresh();
+        GarmentSheets::Refresh(n);
     }
 }
 
-void TYubka_Bruyki::ClearSheets() {
-    for (int n = 1; n <= kTablesSheet; ++n) {
-        SheetImage* sheet = Sheet(n);
-        if (!sheet) continue;
-        ScreenDC.ClearImage(*sheet);
-        ScreenDC.DrawGrid(*sheet);
-        sheet->Refresh();
-    }
-}
+void TYubka_Bruyki::ClearSheets() { GarmentSheets::Clear(kTablesSheet); }
 
 std::vector<ValueTableRow> TYubka_Bruyki::MeasureTableRows() const {
     const float values[kRows] = {WaistHalfGirth, HipHalfGirth, SkirtLength, SeatEase, WaistEase, HipEase};
@@ -535,43 +483,27 @@ std::vector<ValueTableRow> TYubka_Bruyki::BackTableRows() const {
     return RowsOf(*this, kBackRows, std::size(kBackRows));
 }
 
-void TYubka_Bruyki::DrawMeasureTable() {
-    DrawValueTable(ScreenDC, kScreenMeasureTable, MeasureTableRows(), TableMedium::Screen);
-}
-
-void TYubka_Bruyki::DrawFrontTable() {
-    DrawValueTable(ScreenDC, kScreenFrontTable, FrontTableRows(), TableMedium::Screen);
-    // The inner and right rules run one unit further than the left one.
-    const int last = 20 + 16 * int(std::size(kFrontRows) + 1);
-    for (int x : {100, 200}) {
-        ScreenDC.MoveToInt(x, last);
-        ScreenDC.LineToInt(x, last + 1);
-    }
-}
-
-void TYubka_Bruyki::DrawBackTable() {
-    DrawValueTable(ScreenDC, kScreenBackTable, BackTableRows(), TableMedium::Screen);
+// The three tables and the comment block.  Sheet 3 has them side by side;
+// the printed page, narrower, has the back table under the measurement
+// table and the comment block below both columns.
+void TYubka_Bruyki::DrawTablesAndComment(TableMedium medium) const {
+    const bool screen = medium == TableMedium::Screen;
+    ::DrawTablesAndComment(medium,
+                           {{screen ? 50 : 35, 57, MeasureTableLayout(medium), MeasureTableRows()},
+                            {screen ? 296 : 282, 57, FrontTable(medium), FrontTableRows()},
+                            {screen ? 541 : 35, screen ? 57 : 233, BackTable(medium), BackTableRows()}},
+                           screen ? 228 : 184, screen ? 533 : 549);
 }
 
 void TYubka_Bruyki::DrawTables(int) {
     if (!calculated) return;
-    for (int n = 1; n <= 2; ++n) {
-        if (!AttachSheet(n)) return;
-        DrawSheetCaptions(kSheetLabels[n - 1]);
-        ScreenDC.TextAt(kScreenHalfTitleAt[0], kScreenHalfTitleAt[1], kHalfTitles[n - 1]);
-        Sheet(n)->Refresh();
-    }
-    if (!AttachSheet(kTablesSheet)) return;
-    DrawSheetCaptions(kSheetLabels[kTablesSheet - 1]);
-    ScreenDC.SetIntOffset(kScreenMeasureAt[0], kScreenMeasureAt[1]);
-    DrawMeasureTable();
-    ScreenDC.SetIntOffset(kScreenFrontAt[0], kScreenFrontAt[1]);
-    DrawFrontTable();
-    ScreenDC.SetIntOffset(kScreenBackAt[0], kScreenBackAt[1]);
-    DrawBackTable();
-    ScreenDC.SetIntOffset(kScreenCommentAt[0], kScreenCommentAt[1]);
-    DrawCommentBlock();
-    Sheet(kTablesSheet)->Refresh();
+    // Each half's sheet has the half's name below the header.
+    if (!GarmentSheets::CaptionSheetsForTables(kTablesSheet, [](int n) {
+            ScreenDC.TextAt(kScreenHalfTitleAt[0], kScreenHalfTitleAt[1], kHalfTitles[n - 1]);
+        }))
+        return;
+    DrawTablesAndComment(TableMedium::Screen);
+    GarmentSheets::Refresh(kTablesSheet);
 }
 
 // ---------------------------------------------------------------------------
@@ -580,20 +512,9 @@ void TYubka_Bruyki::DrawTables(int) {
 // tables and the comment block ("Лист 3 из 3").
 
 void TYubka_Bruyki::PrintPattern(Half half) {
-    if (PrinterDC.Canvas) PrinterDC.Canvas->SetFontSize(kPaperLabelFontSize);
-    DrawPaths(PrinterDC, kPaperOutline, half);
+    GarmentSheets::SetPaperLabelFont();
+    DrawPaths(PrinterDC, GarmentSheets::kPaperOutline, half);
     DrawLabels(PrinterDC, true, half);
-}
-
-void TYubka_Bruyki::PrintTables() {
-    PrinterDC.SetIntOffset(kPaperMeasureAt[0], kPaperMeasureAt[1]);
-    DrawValueTable(PrinterDC, kPaperMeasureTable, MeasureTableRows(), TableMedium::Paper);
-    PrinterDC.SetIntOffset(kPaperFrontAt[0], kPaperFrontAt[1]);
-    DrawValueTable(PrinterDC, kPaperFrontTable, FrontTableRows(), TableMedium::Paper);
-    PrinterDC.SetIntOffset(kPaperBackAt[0], kPaperBackAt[1]);
-    DrawValueTable(PrinterDC, kPaperBackTable, BackTableRows(), TableMedium::Paper);
-    PrinterDC.SetIntOffset(kPaperCommentAt[0], kPaperCommentAt[1]);
-    PrintCommentBlock();
 }
 
 void TYubka_Bruyki::Print() {
@@ -607,7 +528,7 @@ void TYubka_Bruyki::Print() {
             if (half == Back) ThePrinter().NewPage();
             const PieceBox box = PrintBox(half);
             TilePrintSheets(box.left, box.right, box.top, box.bottom);
-            WalkPrintPages(kSheetLabels[half], [&](const PrintPage& page) {
+            WalkPrintPages(GarmentSheets::SheetText(half + 1, kTablesSheet), [&](const PrintPage& page) {
                 PrintPattern(half);
                 if (page.row != 0 || page.column != 0) return;
                 // The half's name under the header of its first page.
@@ -615,12 +536,7 @@ void TYubka_Bruyki::Print() {
                 PrinterDC.TextAt(kPaperHalfTitleAt[0], kPaperHalfTitleAt[1], kHalfTitles[half]);
             });
         }
-        ThePrinter().NewPage();
-        PrinterDC.PrintableAreaFrame();
-        PrintPageHeader();
-        PrintPageText(kSheetLabels[kTablesSheet - 1]);
-        PrintTables();
-        PrintProgramFooter();
-        PrintPageDateFooter();
+        GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(kTablesSheet, kTablesSheet),
+                                       [&] { DrawTablesAndComment(TableMedium::Paper); });
     });
 }

@@ -90,14 +90,8 @@ public:
     void SaveMeasures(RecordWriter& f) override;
     void LoadMeasures(RecordReader& f) override;
 
-    // The tables of sheet 3 at the screen context's integer offset.
-    void DrawMeasureTable();
-    void DrawFrontTable();
-    void DrawBackTable();
-    // Printing: one half at the printer context's origin, and the page of
-    // tables (the three tables and the comment block).
+    // Printing: one half at the printer context's origin.
     void PrintPattern(Half half);
-    void PrintTables();
 
     // The rows of the three tables as the sheet and the page show them.
     std::vector<ValueTableRow> MeasureTableRows() const;
@@ -111,6 +105,9 @@ public:
     PieceBox PrintBox(Half half) const;
 
 private:
+    // The three tables and the comment block of sheet 3 or of the printed
+    // page of tables.
+    void DrawTablesAndComment(TableMedium medium) const;
     // The paths of one half (outline pen `thick`, construction lines 1).
     void DrawPaths(TDrawContext& dc, int thick, Half half) const;
     // The point labels of one half, through Label (screen) or PrinterLabel.

@@ -10,6 +10,7 @@
 #include "kernel/SheetCaptions.h"
 #include "shell/MeasureColumn.h"
 #include "tests/garments/lower_women/SkirtFixture.h"
+#include "tests/garments/lower_women/PagesAndPixels.h"
 
 namespace {
 
@@ -22,16 +23,6 @@ const char* const kHints[] = {"Полуобхват талии",
                               "Длина спины до талии",
                               "Прибавка по талии",
                               "Прибавка по бёдрам"};
-
-// Pixels darker than the grid (black lines and text).
-int DarkPixels(const QImage& image, const QRect& area) {
-    int n = 0;
-    const QRect a = area.intersected(image.rect());
-    for (int y = a.top(); y <= a.bottom(); ++y)
-        for (int x = a.left(); x <= a.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 128) ++n;
-    return n;
-}
 
 using SkirtColumnTest = SkirtWindowTest;
 

@@ -3,12 +3,10 @@
 // the calculation road drawing both halves and the tables on three sheets,
 // a degenerate order failing through the road's message, and printing into
 // a PDF file.
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QTextEdit>
 #include <string>
 #include <vector>
@@ -25,6 +23,7 @@
 #include "shell/BuiltInPieces.h"
 #include "shell/OrderFile.h"
 #include "tests/ProgramWindows.h"
+#include "tests/garments/lower_women/PagesAndPixels.h"
 
 namespace {
 
@@ -32,23 +31,6 @@ const std::vector<std::string> kSamples = {"38", "53", "75", "1", "0.5", "2"};
 const char* const kCaptions[] = {"Ст:", "Сб:", "Дю:", "Пвс:", "Пт:", "Пб:"};
 const char* const kHints[] = {"Полуобхват талии",  "Полуобхват бёдер",  "Длина юбки",
                               "Прибавка к высоте сиденья", "Прибавка по талии", "Прибавка по бёдрам"};
-
-// Pixels darker than the grid (black lines and text).
-int DarkPixels(const QImage& image, const QRect& area) {
-    int n = 0;
-    const QRect a = area.intersected(image.rect());
-    for (int y = a.top(); y <= a.bottom(); ++y)
-        for (int x = a.left(); x <= a.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 128) ++n;
-    return n;
-}
-
-// Pages of a PDF file written by Qt: its /Type /Page objects.
-int PdfPages(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) return -1;
-    return int(QString::fromLatin1(file.readAll()).count(QRegularExpression("/Type\\s*/Page(?![s\\w])")));
-}
 
 // The bytes of a skirt-trousers order file with this block.
 std::string OrderBytes(const std::vector<float>& values) {

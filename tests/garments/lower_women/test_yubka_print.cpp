@@ -2,9 +2,7 @@
 // pages the tiling asks for (and the tables page at 1:2 and 1:4), the true
 // scale of the pattern on paper, a failed job abandoned, and no job at all
 // before calculating.
-#include <QFile>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <cmath>
 
 #include "kernel/Checked.h"
@@ -13,15 +11,9 @@
 #include "kernel/SheetCaptions.h"
 #include "platform/Printer.h"
 #include "tests/garments/lower_women/SkirtFixture.h"
+#include "tests/garments/lower_women/PagesAndPixels.h"
 
 namespace {
-
-// Pages of a PDF file written by Qt: its /Type /Page objects.
-int PdfPages(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) return -1;
-    return int(QString::fromLatin1(file.readAll()).count(QRegularExpression("/Type\\s*/Page(?![s\\w])")));
-}
 
 class SkirtPrintTest : public SkirtWindowTest {
 protected:

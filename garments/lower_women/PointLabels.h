@@ -1,0 +1,37 @@
+// The point labels of the garments' drafts, on the screen (Label) and on
+// paper (PrinterLabel) alike, and the crotch-seam text of the trousers.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "kernel/Geometry.h"
+
+struct TDrawContext;
+
+namespace Labels {
+
+// A label beside p: Label on the screen, PrinterLabel on paper.
+void Put(TDrawContext& dc, bool printer, const Vector& p, const std::string& text, int placement);
+
+// A row of a garment's label list: the text, the point, the placement code.
+template <class Garment>
+struct Row {
+    const char* text;
+    Vector Garment::*point;
+    int placement;
+};
+template <class Garment, std::size_t N>
+void PutAll(TDrawContext& dc, bool printer, const Garment& g, const Row<Garment> (&labels)[N]) {
+    for (const Row<Garment>& l : labels) Put(dc, printer, g.*l.point, l.text, l.placement);
+}
+
+// "Средний срез:", which the trousers write beside the crotch seam directly
+// followed by its length.
+extern const char* const kCrotchSeamCaption;
+// The caption and the length with one decimal.
+std::string CrotchSeamText(float length);
+// CrotchSeamText(length) at p with placement 3.
+void CrotchSeam(TDrawContext& dc, bool printer, const Vector& p, float length);
+
+}  // namespace Labels

@@ -1,0 +1,50 @@
+// The drawing window's sheets as a garment uses them, and what its sheets
+// and printed pages share: sheet n (1 to 3) is List1 .. List3 of the
+// screen context's window; a garment with `count` sheets uses sheets 1 to
+// count.  Every routine does nothing (or answers false) when there is no
+// drawing window.
+#pragma once
+
+#include <functional>
+#include <string>
+
+class SheetImage;
+
+namespace GarmentSheets {
+
+// The outline pen of the pieces on the screen and on paper (construction
+// lines are 1), and the font size of the point labels on paper.
+constexpr int kScreenOutline = 2;
+constexpr int kPaperOutline = 4;
+constexpr int kPaperLabelFontSize = 8;
+
+// "Лист n из count".
+std::string SheetText(int n, int count);
+
+// Sheet n (1 .. 3) of the drawing window; nullptr without a window.
+SheetImage* Sheet(int n);
+// Shows or hides sheets 1 .. count.
+void Show(int count, bool visible);
+// Sheets 1 .. count white with the centimetre grid, each refreshed.
+void Clear(int count);
+// Attaches sheet n's canvas to the screen context; false without the sheet.
+bool Attach(int n);
+// Refreshes sheet n, when there is one.
+void Refresh(int n);
+// Attaches sheet n with the integer offset (0, 0) and draws its captions
+// with `label`; false (and nothing drawn) without the sheet.
+bool AttachWithCaptions(int n, const std::string& label);
+// The sheets' captions ("Лист n из count") before the tables of the last
+// sheet: sheets 1 .. count − 1 get theirs, then pieceSheet(n) when given,
+// and are refreshed; sheet `count` is attached with its captions for the
+// tables.  False when a sheet is missing (what was drawn stays).
+bool CaptionSheetsForTables(int count, const std::function<void(int n)>& pieceSheet = nullptr);
+
+// The printer canvas at the label font size, before the pieces of a page.
+void SetPaperLabelFont();
+// A printed page of tables after the pieces' pages: a new page, the frame
+// of the printable area, the header, `label` at the top right, `body` (the
+// tables at the printer context's integer offsets), the footers.
+void PrintTablesPage(const std::string& label, const std::function<void()>& body);
+
+}  // namespace GarmentSheets
