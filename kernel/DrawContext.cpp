@@ -382,8 +382,11 @@ void TDrawContext::DrawGrid(SheetImage& image) {
     auto draw = [&](const std::vector<int>& rows, const std::vector<int>& columns) {
         Canvas->VerticalLines(columns, 0, bottom);
         Canvas->HorizontalLines(rows, 0, right);
-        PenX = right;
-        PenY = rows.back();
+        // The pen ends where drawing rows first and columns last would
+        // leave it: at the foot of the last column.
+        PenX = columns.back();
+        PenY = bottom;
+        Canvas->MoveTo(PenX, PenY);
     };
 
     // Every centimetre, half a centimetre off the whole ones.

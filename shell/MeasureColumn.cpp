@@ -125,6 +125,8 @@ bool Read(float* const* dest, int count, int firstRow) {
     return true;
 }
 
+bool Exceeds(double a, double b) { return a - b > 1e-3; }
+
 bool Refuse(const char* text) {
     ShowMessage(text, kBadMeasuresCaption, MsgExclamation);
     return false;

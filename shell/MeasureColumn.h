@@ -52,6 +52,13 @@ void ClearOrder(int type, int firstRow, int count);
 // and the answer is false with nothing stored.  Never throws.
 bool Read(float* const* dest, int count, int firstRow = 1);
 
+// True when a is larger than b by more than a thousandth of a centimetre.
+// The relation checks compare sums of measurements typed to a tenth of a
+// centimetre; in binary floating point two sums that are equal as typed
+// (53.3 + 0.7 and 53.9 + 0.1) can differ in their last bits, and such a
+// tie must pass as the equality it is.
+bool Exceeds(double a, double b);
+
 // A check of GetMeasures that failed: its text with kBadMeasuresCaption and
 // the exclamation icon.  Returns false, for "return Refuse(...)".
 bool Refuse(const char* text);

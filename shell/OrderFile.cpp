@@ -432,6 +432,10 @@ bool OpenOrderFrom(TMainForm& form, const std::string& path) {
         form.Model->calculated = false;
         return true;
     }
+    // The checks read the fields, which show one decimal; the pattern is
+    // drafted from the values as the file holds them.
+    RecordReader exact(order.block);
+    form.Model->LoadMeasures(exact);
     if (ReporForm && !ReporForm->isVisible()) ReporForm->show();
     form.Model->ClearSheets();
     // The open road's own text has two trailing blanks.

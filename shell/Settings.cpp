@@ -120,13 +120,15 @@ void ReplaceOutOfRange(TSettingsRecord& r, const TSettingsRecord& d) {
     keep(r.TilingMode, r.TilingMode == 1 || r.TilingMode == 2 || r.TilingMode == 4, d.TilingMode);
     keep(r.PrintQuality, r.PrintQuality >= 0 && r.PrintQuality <= 3, d.PrintQuality);
     keep(r.SelectedNode, r.SelectedNode >= -1 && r.SelectedNode < kSettingsTreeNodes, d.SelectedNode);
-    keep(r.NecklineIndex, r.NecklineIndex >= 0, d.NecklineIndex);
-    keep(r.CollarIndex, r.CollarIndex >= 0, d.CollarIndex);
-    keep(r.SleeveIndex, r.SleeveIndex >= 0, d.SleeveIndex);
+    // -1 is a list without a selected item.
+    keep(r.NecklineIndex, r.NecklineIndex >= -1, d.NecklineIndex);
+    keep(r.CollarIndex, r.CollarIndex >= -1, d.CollarIndex);
+    keep(r.SleeveIndex, r.SleeveIndex >= -1, d.SleeveIndex);
     for (const ByteField& f : kByteFields)
         if (!IsFlag(r.*f.member)) r.*f.member = d.*f.member;
+    // Any non-zero tree byte means an expanded node.
     for (int k = 0; k < kSettingsTreeNodes; ++k)
-        if (!IsFlag(r.Expanded[k])) r.Expanded[k] = d.Expanded[k];
+        if (!IsFlag(r.Expanded[k])) r.Expanded[k] = 1;
 }
 
 // Area shared by the window (left, top, width, height) and a screen area,

@@ -278,7 +278,7 @@ std::vector<float*> TWBryukiDraft::Fields() {
 
 bool TWBryukiDraft::GetMeasures() {
     if (!MeasureColumn::Read(Fields().data(), kind_.rowCount)) return false;
-    if (double(HipHalfGirth) + HipEase >= double(WaistHalfGirth) + WaistEase) return true;
+    if (!MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase)) return true;
     return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
 }
 

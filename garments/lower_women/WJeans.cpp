@@ -178,7 +178,8 @@ bool TWJeansBase::GetMeasures() {
     std::vector<float*> fields;
     for (int k = 0; k < variant_.rowCount; ++k) fields.push_back(&(this->*variant_.editFields[k]));
     if (!MeasureColumn::Read(fields.data(), variant_.rowCount)) return false;
-    if (double(HipHalfGirth) + HipEase - WaistHalfGirth - WaistEase < 0) return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
+    if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase))
+        return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
     return true;
 }
 

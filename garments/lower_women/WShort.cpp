@@ -133,13 +133,13 @@ TWShort::~TWShort() {
 bool TWShort::GetMeasures() {
     if (!MeasureColumn::Read(FieldsOf(*this).data(), kRows)) return false;
     const float Cb = HipHalfGirth, Pb = HipEase;
-    if (double(Cb) + Pb - WaistHalfGirth - WaistEase < 0) return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
-    // Compared in float, as the measurements are kept: a length of exactly
-    // Вс + 0.1·Сb and a hem of exactly 0.6·(Сб + Пб) + 0.1 pass.
-    const float seatAndEase = 0.1f * Cb + SeatHeight;
-    if (seatAndEase > ShortsLength) return MeasureColumn::Refuse("Дш < Вс+0.1*Сб");
-    const float hemLimit = 0.6f * (Cb + Pb);
-    if (HemWidth - 0.1f > hemLimit) return MeasureColumn::Refuse("Шн > 0,6*(Сб+Пб)");
+    if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(Cb) + Pb))
+        return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
+    // A length of exactly Вс + 0.1·Сб and a hem of exactly
+    // 0.6·(Сб + Пб) + 0.1, as typed, pass.
+    if (MeasureColumn::Exceeds(0.1 * Cb + SeatHeight, ShortsLength)) return MeasureColumn::Refuse("Дш < Вс+0.1*Сб");
+    if (MeasureColumn::Exceeds(double(HemWidth) - 0.1, 0.6 * (double(Cb) + Pb)))
+        return MeasureColumn::Refuse("Шн > 0,6*(Сб+Пб)");
     return true;
 }
 

@@ -135,7 +135,8 @@ std::array<float*, kRows> FieldsOf(TYubka& y) {
 
 bool TYubka::GetMeasures() {
     if (!MeasureColumn::Read(FieldsOf(*this).data(), kRows)) return false;
-    if (double(HipHalfGirth) + HipEase - WaistHalfGirth - WaistEase < 0) return MeasureColumn::Refuse("Сб+Пб < Ст+Пт");
+    if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase))
+        return MeasureColumn::Refuse("Сб+Пб < Ст+Пт");
     if (SideWaistToFloor < FrontWaistToFloor) return MeasureColumn::Refuse("Дсб < Дсп");
     if (BackWaistLength >= WaistToKnee) return MeasureColumn::Refuse("Дтс >= Дтк");
     return true;

@@ -556,6 +556,9 @@ TEST_F(ScreenContextTest, GridAtFullScaleOn96Ppi) {
     EXPECT_EQ(img.pixel(5, 5461), coarse);     // 144.5 cm
     EXPECT_EQ(img.pixel(3949, 5), fine);       // the last centimetre line, 104.5 cm
     EXPECT_EQ(img.pixel(40, 40), kWhite);
+    // The pen ends at the foot of the last ten-centimetre column.
+    EXPECT_EQ(dc.PenX, 3874);
+    EXPECT_EQ(dc.PenY, 5631);
 }
 
 // ---------------------------------------------------------------------------

@@ -52,3 +52,18 @@ TEST(MeasureColumnTexts, SamplesAndValues) {
 }
 
 }  // namespace
+
+// Sums equal as typed to a tenth of a centimetre can differ in their last
+// binary digits; the relation checks treat them as the equality they are.
+TEST(MeasureColumnRelations, TiesAsTypedAreNotExceeded) {
+    struct Case {
+        double a, b;
+        bool exceeds;
+    } cases[] = {
+        {53.9f + 0.1f, 53.3f + 0.7f, false},
+        {0.1 * 31.0f + 16.2f, 19.3f, false},  // shorts: Вс + 0.1·Сб = Дш
+        {53.4f, 53.3f, true},
+        {53.3f, 53.4f, false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(MeasureColumn::Exceeds(c.a, c.b), c.exceeds) << c.a << " " << c.b;
+}

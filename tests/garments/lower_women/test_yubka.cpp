@@ -9,6 +9,7 @@
 #include "kernel/Record.h"
 #include "kernel/SheetCaptions.h"
 #include "shell/MeasureColumn.h"
+#include "shell/OrderFile.h"
 #include "tests/garments/lower_women/SkirtFixture.h"
 #include "tests/garments/lower_women/PagesAndPixels.h"
 
@@ -188,6 +189,26 @@ TEST_F(SkirtColumnTest, SaveWritesThirtyTwoBytesAndLoadRefillsTheFields) {
     EXPECT_EQ(Skirt().SideWaistToFloor, 99.44f);
     const char* expected[] = {"38,0", "53,0", "53,3", "99,4", "97,9", "38,2", "0,5", "1,0"};
     for (int n = 1; n <= 8; ++n) EXPECT_EQ(Field(n), expected[n - 1]);
+    EXPECT_TRUE(messages.empty());
+}
+
+// An opened order is checked through the fields (one decimal), but drafted
+// from the values as the file holds them: the reopened pattern is the one
+// that was saved, to the last digit.
+TEST_F(SkirtColumnTest, ReopenedOrderDraftsFromTheSavedValues) {
+    Type({"38.25", "53.35", "53.35", "99.45", "97.95", "38.25", "0.55", "1.05"});
+    main->CalcExecute();
+    ASSERT_TRUE(Skirt().calculated);
+    std::vector<float> saved(std::begin(Skirt().Segments), std::end(Skirt().Segments));
+    const std::string path = TempPath("two-decimals.mdr");
+    ASSERT_TRUE(SaveOrderTo(*main, path));
+
+    ASSERT_TRUE(main->CreateModel(kYubkaType, -1, -1));
+    ASSERT_TRUE(OpenOrderFrom(*main, path));
+    ASSERT_TRUE(Skirt().calculated);
+    EXPECT_EQ(Skirt().WaistHalfGirth, 38.25f);
+    EXPECT_EQ(Field(1), "38.3");
+    for (size_t k = 0; k < saved.size(); ++k) EXPECT_EQ(Skirt().Segments[k], saved[k]) << k;
     EXPECT_TRUE(messages.empty());
 }
 
