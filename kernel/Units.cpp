@@ -19,7 +19,7 @@ void InitModelsGlobals() {
     kSheetQuarterWidth = 26.25f;
     kSheetHeight = kSheetQuarterHeight * 4;
     kSheetWidth = kSheetQuarterWidth * 4;
-    FooterText = "Modrin — построение основ лекал";
+    FooterText = "Ладомирка 4.23 — построение основ лекал";
     kPx96PerMm = float(9.6 / kCmPerInch);
     kTable200UnitsCm = float(200 * double(kCmPerInch) / 96);
     kPx96PerCm = float(96 / double(kCmPerInch));

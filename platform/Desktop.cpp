@@ -1,7 +1,9 @@
 #include "platform/Desktop.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -30,4 +32,25 @@ bool OpenUrl(const std::string& url) {
     const QUrl address(QString::fromStdString(url), QUrl::StrictMode);
     if (url.empty() || !address.isValid() || address.scheme().isEmpty()) return false;
     return Open(DesktopRequest::Kind::Url, url, address);
+}
+
+namespace {
+
+std::string& LastFolder() {
+    static std::string folder;
+    return folder;
+}
+
+}  // namespace
+
+std::string FileDialogFolder() {
+    if (!LastFolder().empty() && QDir(QString::fromStdString(LastFolder())).exists()) return LastFolder();
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty() || !QDir(documents).exists()) documents = QDir::homePath();
+    return documents.toStdString();
+}
+
+void RememberFileDialogFolder(const std::string& chosenFile) {
+    if (chosenFile.empty()) return;
+    LastFolder() = QFileInfo(QString::fromStdString(chosenFile)).absolutePath().toStdString();
 }

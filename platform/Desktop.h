@@ -25,3 +25,9 @@ bool OpenUrl(const std::string& url);
 // to it instead, and it answers whether they succeeded.  nullptr removes it.
 using DesktopInterceptor = std::function<bool(const DesktopRequest&)>;
 void SetDesktopInterceptor(DesktopInterceptor interceptor);
+
+// The folder the file dialogs start in: the last folder a file was chosen
+// in during this run, else the user's documents folder (or home).
+std::string FileDialogFolder();
+// Remembers the folder of a chosen file for the next dialog.
+void RememberFileDialogFolder(const std::string& chosenFile);

@@ -18,6 +18,7 @@
 
 #include "kernel/Pieces.h"
 #include "kernel/Record.h"
+#include "platform/Desktop.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
 #include "shell/BaseCatalog.h"
@@ -156,14 +157,16 @@ OpenDialogHook& OpenHook() {
 }
 
 std::string RunFileDialog(TMainForm& form, bool save, const std::string& proposed) {
-    QFileDialog dialog(&form, QString::fromUtf8(save ? kSaveTitle : kOpenTitle), QString(),
-                       QString::fromUtf8(kFileFilter));
+    QFileDialog dialog(&form, QString::fromUtf8(save ? kSaveTitle : kOpenTitle),
+                       QString::fromStdString(FileDialogFolder()), QString::fromUtf8(kFileFilter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("mdr"));
     if (save) dialog.selectFile(QString::fromStdString(proposed));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::string();
-    return dialog.selectedFiles().first().toStdString();
+    const std::string chosen = dialog.selectedFiles().first().toStdString();
+    RememberFileDialogFolder(chosen);
+    return chosen;
 }
 
 // The proposed name of a saved order: the caption immediately followed by

@@ -1,9 +1,11 @@
 #include "shell/PrintToPdf.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 
+#include "platform/Desktop.h"
 #include "platform/Printer.h"
 #include "platform/PrinterList.h"
 #include "shell/MainForm.h"
@@ -20,10 +22,12 @@ PdfFileDialogHook& Hook() {
 }
 
 std::string RunPdfFileDialog(TMainForm& form, const std::string& proposed) {
-    QString path = QFileDialog::getSaveFileName(&form, QString::fromUtf8(kDialogTitle),
-                                                QString::fromStdString(proposed), QString::fromUtf8(kDialogFilter));
+    const QString start = QDir(QString::fromStdString(FileDialogFolder())).filePath(QString::fromStdString(proposed));
+    QString path = QFileDialog::getSaveFileName(&form, QString::fromUtf8(kDialogTitle), start,
+                                                QString::fromUtf8(kDialogFilter));
     if (path.isEmpty()) return std::string();
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+    RememberFileDialogFolder(path.toStdString());
     return path.toStdString();
 }
 

@@ -2,6 +2,9 @@
 // kept printer list with its refresh.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <QTemporaryDir>
 #include <QFile>
 #include <string>
@@ -81,4 +84,18 @@ TEST(PrinterList, KeptUntilRefreshed) {
     EXPECT_EQ(PrinterNames(), system);
     EXPECT_EQ(reads, 2);
     SetPrinterListOverride(nullptr);
+}
+
+// The file dialogs start in an existing folder: the documents (or home)
+// folder, then the folder of the last file chosen while it exists.
+TEST(FileDialogFolder, StartsAtDocumentsThenFollowsTheLastChoice) {
+    EXPECT_TRUE(QDir(QString::fromStdString(FileDialogFolder())).exists());
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    RememberFileDialogFolder(dir.filePath("order.mdr").toStdString());
+    EXPECT_EQ(FileDialogFolder(), dir.path().toStdString());
+    const std::string gone = dir.path().toStdString();
+    dir.remove();
+    EXPECT_NE(FileDialogFolder(), gone);
+    EXPECT_TRUE(QDir(QString::fromStdString(FileDialogFolder())).exists());
 }
