@@ -122,4 +122,15 @@ inline void RunCalculateRoad(benchmark::State& state, TModel& model, SheetImage&
     }
 }
 
+// The drafting alone, once per iteration: the draft and the segments;
+// `segments` (the garment's table of them) is kept from the optimiser.
+template <class Garment, class Segments>
+void RunGeometry(benchmark::State& state, Garment& garment, Segments& segments) {
+    for (auto _ : state) {
+        garment.Calculate();
+        garment.CalcSegments();
+        benchmark::DoNotOptimize(segments);
+    }
+}
+
 }  // namespace bench

@@ -21,11 +21,7 @@ void TakeSamples(TYubka_Bruyki& y) {
 void BM_SkirtTrousersGeometry(benchmark::State& state) {
     TYubka_Bruyki y;
     TakeSamples(y);
-    for (auto _ : state) {
-        y.Calculate();
-        y.CalcSegments();
-        benchmark::DoNotOptimize(y.Segments);
-    }
+    bench::RunGeometry(state, y, y.Segments);
 }
 BENCHMARK(BM_SkirtTrousersGeometry)->Unit(benchmark::kMicrosecond);
 

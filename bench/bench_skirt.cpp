@@ -29,11 +29,7 @@ void Measure(TYubka& y) {
 void BM_SkirtGeometry(benchmark::State& state) {
     TYubka skirt;
     Measure(skirt);
-    for (auto _ : state) {
-        skirt.Calculate();
-        skirt.CalcSegments();
-        benchmark::DoNotOptimize(skirt.Segments);
-    }
+    bench::RunGeometry(state, skirt, skirt.Segments);
 }
 BENCHMARK(BM_SkirtGeometry)->Unit(benchmark::kMicrosecond);
 

@@ -74,7 +74,7 @@ void (*const kJeans2Illustrations[])() = {
 const TWJeansVariant kJeans2{kWJeans2Type,  9,            kJeans2Rows,          kJeans2Fields,
                              kJeans2Fields, kJeans2Table, kJeans2Illustrations, false};
 
-// ---- The segment tables. ----
+// ---- The segment tables, the same for both jeans. ----
 const char* const kFrontRowTexts[TWJeansBase::kFrontRows] = {
     "[ T0, H0 ]",  "[ T0, C0 ]",  "[ C0, B0 ]",    "[ T0, K0 ]",    "[ B0, B ]",  "[ B0, B1 ]", "[ K0, K1 ]",
     "[ K0, K2 ]",  "[ H0, H1 ]",  "[ H0, H2 ]",    "[ H0, H01 ]",   "[ T1, T11 ]", "[ T11, T111 ]",
@@ -87,6 +87,7 @@ const char* const kBackRowTexts[kBackRowsBeforeYoke] = {
     "[ C0, C3 ]", "[ B5, T5 ]", "[ C3, C4 ]", "[ K4, C5 ]", "[ 7, 8 ]",    "[ T5, T6 ]", "[ K3, T6 ]", "[ 9, 10 ]",
     "[ 11, 12 ]",
 };
+const JeansTableTexts kTableTexts{kFrontRowTexts, TWJeansBase::kFrontRows, kBackRowTexts, TWJeansBase::kBackRows};
 
 // ---- Point labels, in drawing order. ----
 using J = TWJeansBase;
@@ -158,17 +159,12 @@ InnerLeg DraftInnerLeg(const Vector& knee, const Vector& crotch, const Vector& h
 // ---------------------------------------------------------------------------
 // Life cycle and the measurement column
 
-TWJeansBase::TWJeansBase(const TWJeansVariant& variant) : variant_(variant) {
-    calculated = false;
-    MeasureColumn::LayOut(variant_.rows, variant_.rowCount);
-    MeasureColumn::WriteOrderCaption(variant_.type);
-    GarmentSheets::Show(JeansSheets::kSheets, true);
-}
+// The waist line 10 cm below the top edge of sheet 1.
+TWJeansBase::TWJeansBase(const TWJeansVariant& variant)
+    : TJeansGarment({variant.type, variant.rowCount, variant.rows, variant.illustrations}, kTableTexts, 10.0f),
+      variant_(variant) {}
 
-TWJeansBase::~TWJeansBase() {
-    MeasureColumn::Hide(1, variant_.rowCount);
-    GarmentSheets::Show(JeansSheets::kSheets, false);
-}
+TWJeansBase::~TWJeansBase() = default;
 
 TWJeans::TWJeans() : TWJeansBase(kJeans) {}
 
@@ -181,15 +177,6 @@ bool TWJeansBase::GetMeasures() {
     if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase))
         return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
     return true;
-}
-
-void TWJeansBase::ClearInputs(int) {
-    calculated = false;
-    MeasureColumn::ClearOrder(variant_.type, 1, variant_.rowCount);
-}
-
-void TWJeansBase::ShowMeasure(int n) {
-    if (n >= 1 && n <= variant_.rowCount) variant_.illustrations[n - 1]();
 }
 
 void TWJeansBase::SaveMeasures(RecordWriter& f) {
@@ -319,30 +306,14 @@ void TWJeansBase::Calculate() {
     // 24. The crotch seam.
     CrotchSeam = CrotchSeamLength(B5, j43, T111, B1, CrotchCtrl, C2);
 
-    MeasureExtent();
+    MeasureExtent({&K1, &K2, &K3, &K4, &P3, &P4, &P12, &j11, &j12, &j13, &j16, &j17, &j28, &j29, &j30, &j31,
+                   &j32, &j43, &j44});
     // 25.
     calculated = true;
 }
 
-void TWJeansBase::MeasureExtent() {
-    JeansSheets::Box box;
-    for (const Vector* p :
-         {&T0,  &T,   &T1,  &T11, &T111, &T3,  &T4,  &B0,   &B,   &B1,  &C0,  &C,   &C1,  &C2,  &P1,  &P2,
-          &HipUpperCtrl, &HipLowerCtrl, &CrotchCtrl, &K1, &K2, &K3, &K4, &H1, &H2, &H3, &H4, &H011, &P3,
-          &P4,  &P6,  &P8,  &P12, &j11,  &j12, &j13, &j16,  &j17, &j28, &j29, &j30, &j31, &j32, &B3,  &B4,
-          &B5,  &C3,  &C4,  &C5,  &j43,  &T5,  &T6,  &P10,  &SideUpperCtrl, &SideLowerCtrl, &P13, &Y, &T51,
-          &T52, &T53, &T61, &T62, &T63,  &EdgeP10, &EdgeUpperCtrl, &PentBottom, &PentTopLeft, &PentTopRight,
-          &j44})
-        box.Take(p->x, p->y);
-    if (LowYoke()) {
-        box.Take(EdgeLowerCtrl.x, EdgeLowerCtrl.y);
-        box.Take(EdgeB3.x, EdgeB3.y);
-    }
-    Extent = box;
-}
-
 void TWJeansBase::CalcSegments() {
-    float* f = FrontSegments;
+    float* f = FrontSegments.data();
     f[0] = FrontLength;
     f[1] = -C0.y;
     f[2] = F(double(B0.y) - C0.y);
@@ -364,7 +335,7 @@ void TWJeansBase::CalcSegments() {
     f[18] = Geom::Distance(C2, P5);
     f[19] = Geom::Distance(P5, P6);
 
-    float* b = BackSegments;
+    float* b = BackSegments.data();
     b[0] = -K3.x;
     b[1] = K4.x;
     b[2] = -H3.x;
@@ -416,18 +387,10 @@ void TWJeansBase::DrawPieces(TDrawContext& dc, int outline, bool printer) const 
     dc.LineTo(T51);
     dc.LineTo(T61);
 
-    // 5. The yoke's middle line.
-    dc.SetPenWidth(1);
-    dc.MoveTo(P13);
-    dc.LineTo(Y);
-
-    // 6. The back pentagon.
-    dc.SetPenWidth(outline);
-    DrawPentagon(dc);
+    // 5. - 6. The yoke's middle line and the back pentagon.
+    DrawYokeLineAndPentagon(dc, outline);
 
     // 7. Construction lines.
-    dc.SetPenWidth(1);
-    DrawPentagonAxis(dc);
     DrawHipConstruction(dc);
     DrawBackConstruction(dc, B1);
     DrawCrotchConstruction(dc, B5, j43, C);
@@ -442,16 +405,7 @@ void TWJeansBase::DrawPieces(TDrawContext& dc, int outline, bool printer) const 
     dc.MoveTo(P3);
     dc.LineTo(B);
     DrawWaistConstruction(dc);
-    dc.MoveTo(C5);
-    dc.LineTo(P7);
-    dc.LineTo(P8);
-    dc.MoveTo(P7);
-    dc.LineTo(K4);
-    dc.LineTo(K2);
-    dc.LineTo(P5);
-    dc.LineTo(P6);
-    dc.MoveTo(P5);
-    dc.LineTo(C2);
+    DrawInseamConstruction(dc, K4, K2);
     dc.MoveTo(T0);
     dc.LineTo(K0);
     dc.MoveTo(K2);
@@ -472,39 +426,11 @@ void TWJeansBase::DrawLabels(TDrawContext& dc, bool printer) const {
     Labels::CrotchSeam(dc, printer, j44, CrotchSeam);
 }
 
-void TWJeansBase::Draw() {
-    // The waist line 10 cm below the sheet's top edge.
-    if (!calculated || !JeansSheets::AttachPieces(10.0f)) return;
-    DrawPieces(ScreenDC, GarmentSheets::kScreenOutline, false);
-    GarmentSheets::Refresh(1);
-}
-
-void TWJeansBase::ClearSheets() { GarmentSheets::Clear(JeansSheets::kSheets); }
-
 std::vector<ValueTableRow> TWJeansBase::MeasureTableRows() const {
     std::vector<ValueTableRow> rows;
     for (int k = 0; k < variant_.rowCount; ++k)
         rows.push_back({variant_.tableRows[k].text, this->*variant_.tableRows[k].field});
     return rows;
-}
-
-std::vector<ValueTableRow> TWJeansBase::FrontTableRows() const {
-    return JeansSheets::Rows(kFrontRowTexts, FrontSegments, kFrontRows);
-}
-
-std::vector<ValueTableRow> TWJeansBase::BackTableRows() const {
-    return JeansSheets::BackRows(kBackRowTexts, BackSegments, kBackRows);
-}
-
-void TWJeansBase::DrawTables(int) {
-    if (calculated) JeansSheets::DrawTables({MeasureTableRows(), FrontTableRows(), BackTableRows()});
-}
-
-void TWJeansBase::Print() {
-    JeansSheets::Print(
-        calculated, Extent,
-        [this](TDrawContext& dc, int outline, bool printer) { DrawPieces(dc, outline, printer); },
-        {MeasureTableRows(), FrontTableRows(), BackTableRows()});
 }
 
 // ---------------------------------------------------------------------------

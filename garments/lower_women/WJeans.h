@@ -6,7 +6,8 @@
 // TWJeans takes seven measurements and derives the seat depth from the hip
 // girth; TWJeans2 takes nine, the seat height Вс and its ease Пвс among
 // them.  Everything else is one implementation, TWJeansBase, which the two
-// configure with their measurement rows, record and table.
+// configure with their measurement rows, record and table; what the jeans
+// share with the shorts (the column, the sheets, printing) is TJeansGarment.
 //
 // The draft lives in pattern centimetres, y up.  The line x = 0 is the base
 // line (the crease of both halves); the waist lies at y = 0 and the legs
@@ -15,11 +16,7 @@
 
 #include <vector>
 
-#include "garments/lower_women/JeansSheets.h"
-#include "garments/lower_women/JeansYoke.h"
-#include "garments/lower_women/ValueTable.h"
-#include "kernel/Pieces.h"
-#include "shell/MeasureColumn.h"
+#include "garments/lower_women/JeansGarment.h"
 
 // The garment types of the two jeans in the piece factory.
 constexpr int kWJeansType = 2;
@@ -44,7 +41,7 @@ struct TWJeansVariant {
     bool seatFromHip;                  // W = 0.5·Сб − 1.5 and no seat ease (TWJeans), else W = Вс, E = Пвс
 };
 
-class TWJeansBase : public TModel, public TJeansFront, public TJeansYoke {
+class TWJeansBase : public TJeansGarment {
 public:
     // ---- Measurements (cm). ----
     float WaistHalfGirth = 0.0f;  // Ст
@@ -58,10 +55,9 @@ public:
     float SeatEase = 0.0f;        // Пвс (TWJeans2)
     float SeatDepth = 0.0f;       // W: 0.5·Сб − 1.5 (TWJeans) or Вс (TWJeans2)
 
-    // ---- Construction points besides the shared front and back. ----
+    // ---- Construction points besides the shared front, back and hem. ----
     Vector K0, K1, K2, K3, K4;
-    Vector H0, H01, H011, H1, H2, H3, H4;
-    Vector P3, P4, P5, P6, P7, P8, P11, P12;  // the points labelled "3" .. "12"
+    Vector P3, P4, P11, P12;  // the points labelled "3", "4", "11", "12"
     Vector j11, j12, j13;     // controls of the front side B → "4" → K1
     Vector j14, j15;          // controls of the front hem
     Vector j16, j17;          // controls of the front inner leg K2 → "6" → C2
@@ -71,48 +67,26 @@ public:
     Vector j43;               // start of the back crotch curve
     Vector j44;               // where "Средний срез:" is written
 
-    // ---- Derived values. ----
-    float Excess = 0.0f;      // D = Сб + Пб − Ст − Пт
-    float SideInset = 0.0f;   // s = T3.x − T.x
-    float CrotchSeam = 0.0f;  // length of the crotch seam
-    JeansSheets::Box Extent;  // of the drawn pieces, for printing
-
-    // ---- The segment tables, in the order of their rows. ----
+    // ---- The rows of the segment tables (SideInset is s). ----
     static constexpr int kFrontRows = 20;  // row 0 shows Дсп itself
     static constexpr int kBackRows = 26;
-    float FrontSegments[kFrontRows] = {};
-    float BackSegments[kBackRows] = {};
 
     explicit TWJeansBase(const TWJeansVariant& variant);
     ~TWJeansBase() override;
 
     bool GetMeasures() override;
     void Calculate() override;
-    void Draw() override;
-    void RedrawCollar() override {}
-    void RedrawSleeve() override {}
-    void ClearSheets() override;
-    void ClearInputs(int sleeveKind) override;
-    void ShowMeasure(int n) override;
     void CalcSegments() override;
-    void DrawTables(int scale) override;
-    void Print() override;
     void SaveMeasures(RecordWriter& f) override;
     void LoadMeasures(RecordReader& f) override;
 
-    // The rows of the three tables of sheet 2 (and of the printed tables
-    // page).
-    std::vector<ValueTableRow> MeasureTableRows() const;
-    std::vector<ValueTableRow> FrontTableRows() const;
-    std::vector<ValueTableRow> BackTableRows() const;
+    std::vector<ValueTableRow> MeasureTableRows() const override;
 
     const TWJeansVariant& Variant() const { return variant_; }
 
 private:
-    // The pieces on the context (outline pen `outline`), with their labels.
-    void DrawPieces(TDrawContext& dc, int outline, bool printer) const;
+    void DrawPieces(TDrawContext& dc, int outline, bool printer) const override;
     void DrawLabels(TDrawContext& dc, bool printer) const;
-    void MeasureExtent();
 
     const TWJeansVariant& variant_;
 };

@@ -47,6 +47,7 @@ const char* const kBackRowTexts[kBackRowsBeforeYoke] = {
     "[ H0, H3 ]", "[ H0, H4 ]", "[ H0, H011 ]", "[ B, B3 ]",  "[ B3, B4 ]", "[ B4, B5 ]", "[ C0, C3 ]",  "[ B5, T5 ]",
     "[ C3, C4 ]", "[ C3, C5 ]", "[ C5, H4 ]",   "[ 7, 8 ]",   "[ T5, T6 ]", "[ B3, T6 ]", "[ 9, 10 ]",   "[ T6, 13 ]",
 };
+const JeansTableTexts kTableTexts{kFrontRowTexts, TWShort::kFrontRows, kBackRowTexts, TWShort::kBackRows};
 
 // ---- Point labels, in drawing order (C1 and C3 between the lists). ----
 using S = TWShort;
@@ -118,17 +119,10 @@ Inseam DraftInseam(const Vector& hem, const Vector& crotch, float shape) {
 // ---------------------------------------------------------------------------
 // Life cycle and the measurement column
 
-TWShort::TWShort() {
-    calculated = false;
-    MeasureColumn::LayOut(kMeasureRows, kRows);
-    MeasureColumn::WriteOrderCaption(kWShortType);
-    GarmentSheets::Show(JeansSheets::kSheets, true);
-}
+// The waist line 15 cm below the top edge of sheet 1.
+TWShort::TWShort() : TJeansGarment({kWShortType, kRows, kMeasureRows, kIllustrations}, kTableTexts, 15.0f) {}
 
-TWShort::~TWShort() {
-    MeasureColumn::Hide(1, kRows);
-    GarmentSheets::Show(JeansSheets::kSheets, false);
-}
+TWShort::~TWShort() = default;
 
 bool TWShort::GetMeasures() {
     if (!MeasureColumn::Read(FieldsOf(*this).data(), kRows)) return false;
@@ -141,15 +135,6 @@ bool TWShort::GetMeasures() {
     if (MeasureColumn::Exceeds(double(HemWidth) - 0.1, 0.6 * (double(Cb) + Pb)))
         return MeasureColumn::Refuse("Шн > 0,6*(Сб+Пб)");
     return true;
-}
-
-void TWShort::ClearInputs(int) {
-    calculated = false;
-    MeasureColumn::ClearOrder(kWShortType, 1, kRows);
-}
-
-void TWShort::ShowMeasure(int n) {
-    if (n >= 1 && n <= kRows) kIllustrations[n - 1]();
 }
 
 void TWShort::SaveMeasures(RecordWriter& f) {
@@ -273,29 +258,13 @@ void TWShort::Calculate() {
     // 27. The crotch seam.
     CrotchSeam = CrotchSeamLength(s16, s15, T111, B1, CrotchCtrl, C2);
 
-    MeasureExtent();
+    MeasureExtent({&s4, &s5, &s9, &s10, &s32, &s33, &s36, &s37, &s15, &s16, &s46});
     // 28.
     calculated = true;
 }
 
-void TWShort::MeasureExtent() {
-    JeansSheets::Box box;
-    for (const Vector* p :
-         {&T0,  &T,   &T1,   &T11,  &T111, &T3,  &T4,  &B0,  &B,   &B1,  &C0,  &C,   &C1,  &C2,  &P1,  &P2,
-          &HipUpperCtrl, &HipLowerCtrl, &CrotchCtrl, &H1, &H2, &H3, &H4, &H011, &P6, &P8, &s4, &s5, &s9, &s10,
-          &s32, &s33, &s36, &s37, &B3, &B4, &B5, &C3, &C4, &C5, &s15, &s16, &T5, &T6, &P10, &SideUpperCtrl,
-          &SideLowerCtrl, &P13, &Y, &T51, &T52, &T53, &T61, &T62, &T63, &EdgeP10, &EdgeUpperCtrl, &PentBottom,
-          &PentTopLeft, &PentTopRight, &s46})
-        box.Take(p->x, p->y);
-    if (LowYoke()) {
-        box.Take(EdgeLowerCtrl.x, EdgeLowerCtrl.y);
-        box.Take(EdgeB3.x, EdgeB3.y);
-    }
-    Extent = box;
-}
-
 void TWShort::CalcSegments() {
-    float* f = FrontSegments;
+    float* f = FrontSegments.data();
     f[0] = ShortsLength;
     f[1] = -C0.y;
     f[2] = F(double(B0.y) - C0.y);
@@ -312,7 +281,7 @@ void TWShort::CalcSegments() {
     f[13] = F(double(C2.x) - C1.x);
     f[14] = Geom::Distance(P5, P6);
 
-    float* b = BackSegments;
+    float* b = BackSegments.data();
     b[0] = -H3.x;
     b[1] = H4.x;
     b[2] = 0.5f;  // H011 lies 0.5 below H0
@@ -356,13 +325,7 @@ void TWShort::DrawPieces(TDrawContext& dc, int outline, bool printer) const {
     dc.LineTo(T61);
 
     // 7. The yoke's middle line and the back pentagon.
-    dc.SetPenWidth(1);
-    dc.MoveTo(P13);
-    dc.LineTo(Y);
-    dc.SetPenWidth(outline);
-    DrawPentagon(dc);
-    dc.SetPenWidth(1);
-    DrawPentagonAxis(dc);
+    DrawYokeLineAndPentagon(dc, outline);
 
     // 8. - 10. Construction lines.
     DrawHipConstruction(dc);
@@ -373,16 +336,7 @@ void TWShort::DrawPieces(TDrawContext& dc, int outline, bool printer) const {
     dc.LineTo(H1);
     dc.LineTo(B);
     DrawWaistConstruction(dc);
-    dc.MoveTo(C5);
-    dc.LineTo(P7);
-    dc.LineTo(P8);
-    dc.MoveTo(P7);
-    dc.LineTo(H4);
-    dc.LineTo(H2);
-    dc.LineTo(P5);
-    dc.LineTo(P6);
-    dc.MoveTo(P5);
-    dc.LineTo(C2);
+    DrawInseamConstruction(dc, H4, H2);
     dc.MoveTo(H2);
     dc.LineTo(H1);
     dc.MoveTo(H011);
@@ -395,40 +349,12 @@ void TWShort::DrawPieces(TDrawContext& dc, int outline, bool printer) const {
     Labels::CrotchSeam(dc, printer, s46, CrotchSeam);
 }
 
-void TWShort::Draw() {
-    // The waist line 15 cm below the sheet's top edge.
-    if (!calculated || !JeansSheets::AttachPieces(15.0f)) return;
-    DrawPieces(ScreenDC, GarmentSheets::kScreenOutline, false);
-    GarmentSheets::Refresh(1);
-}
-
-void TWShort::ClearSheets() { GarmentSheets::Clear(JeansSheets::kSheets); }
-
 std::vector<ValueTableRow> TWShort::MeasureTableRows() const {
     const float values[kRows] = {WaistHalfGirth, HipHalfGirth, SeatHeight, ShortsLength,
                                  HemWidth,       WaistEase,    HipEase,    SeatEase};
     std::vector<ValueTableRow> rows;
     for (int k = 0; k < kRows; ++k) rows.push_back({kMeasureCodes[k], values[k]});
     return rows;
-}
-
-std::vector<ValueTableRow> TWShort::FrontTableRows() const {
-    return JeansSheets::Rows(kFrontRowTexts, FrontSegments, kFrontRows);
-}
-
-std::vector<ValueTableRow> TWShort::BackTableRows() const {
-    return JeansSheets::BackRows(kBackRowTexts, BackSegments, kBackRows);
-}
-
-void TWShort::DrawTables(int) {
-    if (calculated) JeansSheets::DrawTables({MeasureTableRows(), FrontTableRows(), BackTableRows()});
-}
-
-void TWShort::Print() {
-    JeansSheets::Print(
-        calculated, Extent,
-        [this](TDrawContext& dc, int outline, bool printer) { DrawPieces(dc, outline, printer); },
-        {MeasureTableRows(), FrontTableRows(), BackTableRows()});
 }
 
 // ---------------------------------------------------------------------------

@@ -4,8 +4,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-
-#include <QTemporaryDir>
 #include <QFile>
 #include <string>
 #include <vector>

@@ -3,18 +3,12 @@
 // PDF printer listed; and the sample measurements of these garments.
 #pragma once
 
-#include <QLineEdit>
 #include <string>
 #include <vector>
 
 #include "garments/lower_women/WJeans.h"
 #include "garments/lower_women/WShort.h"
-#include "platform/Printer.h"
-#include "tests/garments/lower_women/PagesAndPixels.h"
-#include "platform/Text.h"
-#include "shell/BuiltInPieces.h"
-#include "shell/Settings.h"
-#include "tests/ProgramWindows.h"
+#include "tests/garments/lower_women/GarmentWindowTest.h"
 
 // The samples as typed with '.', in the order of the edits.
 inline const std::vector<std::string>& JeansSamples() {
@@ -30,40 +24,16 @@ inline const std::vector<std::string>& ShortsSamples() {
     return s;
 }
 
-class JeansWindowTest : public ProgramWindowsTest {
+// No garment is open until a test chooses one.
+class JeansWindowTest : public GarmentWindowTest {
 protected:
-    void BeforeWindows() override {
-        printers = {"PDF"};
-        SetDecimalSeparator('.');
-        RegisterBuiltInPieces();
+    void RegisterGarments() override {
         RegisterWJeans();
         RegisterWShort();
-    }
-    void AfterWindows() override {
-        main->DecimalSeparator = '.';
-        main->DecimalSeparatorText = ".";
-        main->FillSamples = false;
-    }
-    void AfterTearDown() override {
-        ThePrinter().Abort();
-        SetDecimalSeparator(0);
     }
 
     void Choose(int type) {
         ASSERT_TRUE(main->CreateModel(type, -1, -1));
         messages.clear();
-    }
-    void Type(const std::vector<std::string>& texts) {
-        for (size_t k = 0; k < texts.size(); ++k) main->Meas(int(k) + 1)->setText(QString::fromStdString(texts[k]));
-    }
-    std::string Field(int n) const { return main->Meas(n)->text().toStdString(); }
-
-    // Prints the current garment at 1:mode into a new PDF file; its path.
-    std::string PrintAt(int mode, const std::string& name) {
-        Settings->Record->TilingMode = mode;
-        const std::string path = TempPath(name + "_" + std::to_string(mode) + ".pdf");
-        ThePrinter().SetPdfOutput(path);
-        main->Model->Print();
-        return path;
     }
 };

@@ -2,14 +2,11 @@
 // gets them, with the decimal separator '.' and a PDF printer listed.
 #pragma once
 
-#include <QLineEdit>
 #include <string>
 #include <vector>
 
 #include "garments/lower_women/Yubka.h"
-#include "platform/Text.h"
-#include "shell/BuiltInPieces.h"
-#include "tests/ProgramWindows.h"
+#include "tests/garments/lower_women/GarmentWindowTest.h"
 
 // The sample measurements of the skirt, as typed with '.'.
 inline const std::vector<std::string>& SkirtSamples() {
@@ -17,26 +14,10 @@ inline const std::vector<std::string>& SkirtSamples() {
     return samples;
 }
 
-class SkirtWindowTest : public ProgramWindowsTest {
+// The skirt is one of the built-in pieces.
+class SkirtWindowTest : public GarmentWindowTest {
 protected:
-    void BeforeWindows() override {
-        printers = {"PDF"};
-        SetDecimalSeparator('.');
-        RegisterBuiltInPieces();
-    }
-    void AfterWindows() override {
-        main->DecimalSeparator = '.';
-        main->DecimalSeparatorText = ".";
-        main->FillSamples = false;
-        ASSERT_TRUE(main->CreateModel(kYubkaType, -1, -1));
-    }
-    void AfterTearDown() override { SetDecimalSeparator(0); }
+    void OpenGarment() override { ASSERT_TRUE(main->CreateModel(kYubkaType, -1, -1)); }
 
     TYubka& Skirt() { return *dynamic_cast<TYubka*>(main->Model); }
-
-    void Type(const std::vector<std::string>& texts) {
-        for (size_t k = 0; k < texts.size(); ++k) main->Meas(int(k) + 1)->setText(QString::fromStdString(texts[k]));
-    }
-
-    std::string Field(int n) const { return main->Meas(n)->text().toStdString(); }
 };

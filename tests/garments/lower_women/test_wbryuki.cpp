@@ -19,12 +19,8 @@
 #include "kernel/PrintTiling.h"
 #include "kernel/Record.h"
 #include "kernel/SheetCaptions.h"
-#include "platform/Printer.h"
-#include "platform/Text.h"
-#include "shell/BuiltInPieces.h"
 #include "shell/OrderFile.h"
-#include "tests/ProgramWindows.h"
-#include "tests/garments/lower_women/PagesAndPixels.h"
+#include "tests/garments/lower_women/GarmentWindowTest.h"
 
 namespace {
 
@@ -67,32 +63,13 @@ std::string OrderBytes(int type, const std::vector<float>& values) {
     return EncodeOrder(order);
 }
 
-class WBryukiTest : public ProgramWindowsTest {
+class WBryukiTest : public GarmentWindowTest {
 protected:
-    void BeforeWindows() override {
-        printers = {"PDF"};
-        SetDecimalSeparator('.');
-        RegisterBuiltInPieces();
-        RegisterWBryuki();
-    }
-    void AfterWindows() override {
-        main->DecimalSeparator = '.';
-        main->DecimalSeparatorText = ".";
-        main->FillSamples = false;
-        Choose(kTrousers);
-    }
-    void AfterTearDown() override {
-        ThePrinter().Abort();
-        SetDecimalSeparator(0);
-    }
+    void RegisterGarments() override { RegisterWBryuki(); }
+    void OpenGarment() override { Choose(kTrousers); }
 
     void Choose(const Kind& kind) { ASSERT_TRUE(main->CreateModel(kind.type, -1, -1)); }
     TWBryukiDraft& Garment() { return *dynamic_cast<TWBryukiDraft*>(main->Model); }
-
-    void Type(const std::vector<std::string>& texts) {
-        for (size_t k = 0; k < texts.size(); ++k) main->Meas(int(k) + 1)->setText(QString::fromStdString(texts[k]));
-    }
-    std::string Field(int n) const { return main->Meas(n)->text().toStdString(); }
 
     void Calculate(const Kind& kind) {
         Choose(kind);
@@ -100,14 +77,6 @@ protected:
         main->CalcExecute();
         ASSERT_TRUE(Garment().calculated) << (messages.empty() ? "" : messages[0].text);
         messages.clear();
-    }
-
-    std::string PrintAt(int mode, const std::string& name) {
-        Settings->Record->TilingMode = mode;
-        const std::string path = TempPath(name + "_" + std::to_string(mode) + ".pdf");
-        ThePrinter().SetPdfOutput(path);
-        Garment().Print();
-        return path;
     }
 };
 

@@ -20,14 +20,9 @@
 #include "kernel/PrintTiling.h"
 #include "kernel/Record.h"
 #include "kernel/SheetCaptions.h"
-#include "platform/Printer.h"
 #include "platform/SheetImage.h"
-#include "platform/Text.h"
-#include "shell/BuiltInPieces.h"
 #include "shell/OrderFile.h"
-#include "shell/Settings.h"
-#include "tests/ProgramWindows.h"
-#include "tests/garments/lower_women/PagesAndPixels.h"
+#include "tests/garments/lower_women/GarmentWindowTest.h"
 
 namespace {
 
@@ -48,28 +43,12 @@ std::string Block(const std::vector<float>& values, std::int32_t pleats) {
 
 const std::vector<float> kSampleValues = {37.5f, 50, 25, 99.9f, 20, 1, 6, 1};
 
-class WVolPantsWindowTest : public ProgramWindowsTest {
+class WVolPantsWindowTest : public GarmentWindowTest {
 protected:
-    void BeforeWindows() override {
-        printers = {"PDF"};
-        SetDecimalSeparator('.');
-        RegisterBuiltInPieces();
-        RegisterWVolPants();
-    }
-    void AfterWindows() override {
-        main->DecimalSeparator = '.';
-        main->DecimalSeparatorText = ".";
-        main->FillSamples = false;
-        ASSERT_TRUE(main->CreateModel(kWVolPantsType, -1, -1));
-    }
-    void AfterTearDown() override { SetDecimalSeparator(0); }
+    void RegisterGarments() override { RegisterWVolPants(); }
+    void OpenGarment() override { ASSERT_TRUE(main->CreateModel(kWVolPantsType, -1, -1)); }
 
     TWVolPants& Pants() { return *dynamic_cast<TWVolPants*>(main->Model); }
-
-    void Type(const std::vector<std::string>& texts) {
-        for (size_t k = 0; k < texts.size(); ++k) main->Meas(int(k) + 1)->setText(QString::fromStdString(texts[k]));
-    }
-    std::string Field(int n) const { return main->Meas(n)->text().toStdString(); }
 
     void Calculated() {
         Type(kSamples);
@@ -374,13 +353,7 @@ protected:
         ThePrinter().Abort();
         WVolPantsWindowTest::TearDown();
     }
-    std::string PrintAt(int mode) {
-        Settings->Record->TilingMode = mode;
-        const std::string path = TempPath("pants_" + std::to_string(mode) + ".pdf");
-        ThePrinter().SetPdfOutput(path);
-        Pants().Print();
-        return path;
-    }
+    std::string PrintAt(int mode) { return GarmentWindowTest::PrintAt(mode, "pants"); }
 };
 
 // The tiled pattern pages and one page of tables, at every print scale; the

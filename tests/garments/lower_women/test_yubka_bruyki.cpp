@@ -22,7 +22,7 @@
 #include "platform/Text.h"
 #include "shell/BuiltInPieces.h"
 #include "shell/OrderFile.h"
-#include "tests/ProgramWindows.h"
+#include "tests/garments/lower_women/GarmentWindowTest.h"
 #include "tests/garments/lower_women/PagesAndPixels.h"
 
 namespace {
@@ -43,31 +43,12 @@ std::string OrderBytes(const std::vector<float>& values) {
     return EncodeOrder(order);
 }
 
-class SkirtTrousersTest : public ProgramWindowsTest {
+class SkirtTrousersTest : public GarmentWindowTest {
 protected:
-    void BeforeWindows() override {
-        printers = {"PDF"};
-        SetDecimalSeparator('.');
-        RegisterBuiltInPieces();
-        RegisterYubkaBruyki();
-    }
-    void AfterWindows() override {
-        main->DecimalSeparator = '.';
-        main->DecimalSeparatorText = ".";
-        main->FillSamples = false;
-        ASSERT_TRUE(main->CreateModel(kYubkaBruykiType, -1, -1));
-    }
-    void AfterTearDown() override {
-        ThePrinter().Abort();
-        SetDecimalSeparator(0);
-    }
+    void RegisterGarments() override { RegisterYubkaBruyki(); }
+    void OpenGarment() override { ASSERT_TRUE(main->CreateModel(kYubkaBruykiType, -1, -1)); }
 
     TYubka_Bruyki& Garment() { return *dynamic_cast<TYubka_Bruyki*>(main->Model); }
-
-    void Type(const std::vector<std::string>& texts) {
-        for (size_t k = 0; k < texts.size(); ++k) main->Meas(int(k) + 1)->setText(QString::fromStdString(texts[k]));
-    }
-    std::string Field(int n) const { return main->Meas(n)->text().toStdString(); }
 
     void CalculateSamples() {
         Type(kSamples);

@@ -1,0 +1,92 @@
+// What the women's jeans (TWJeansBase) and shorts (TWShort) share besides
+// the drafting of the front waist (TJeansFront) and of the back with its yoke
+// (TJeansYoke): the hem points, the measurement column they lay out, the two
+// sheets with the pieces and the three tables, and the print command.  Each
+// garment drafts its own pieces and names its own measurements.
+#pragma once
+
+#include <initializer_list>
+#include <vector>
+
+#include "garments/lower_women/JeansSheets.h"
+#include "garments/lower_women/JeansYoke.h"
+#include "garments/lower_women/ValueTable.h"
+#include "kernel/Pieces.h"
+#include "shell/MeasureColumn.h"
+
+// The measurement column of a garment: its type in the piece factory, its
+// rows and the ShowMeasure of each edit.
+struct JeansColumn {
+    int type;
+    int rowCount;
+    const MeasureRow* rows;
+    void (*const* illustrations)();
+};
+
+// The captions of the front and back segment tables; the back's last rows
+// are the yoke's (TJeansYoke::kYokeRowTexts).
+struct JeansTableTexts {
+    const char* const* front;
+    int frontRows;
+    const char* const* backBeforeYoke;
+    int backRows;
+};
+
+class TJeansGarment : public TModel, public TJeansFront, public TJeansYoke {
+public:
+    // ---- The hem points besides the shared front and back. ----
+    Vector H0, H01, H011, H1, H2, H3, H4;  // H01 0.5 above H0, H011 0.5 below
+    Vector P5, P6, P7, P8;                 // the points labelled "5" .. "8"
+
+    // ---- Derived values. ----
+    float Excess = 0.0f;      // D = Сб + Пб − Ст − Пт
+    float SideInset = 0.0f;   // T3.x − T.x
+    float CrotchSeam = 0.0f;  // length of the crotch seam
+    JeansSheets::Box Extent;  // of the drawn pieces, for printing
+
+    // ---- The segment tables, in the order of their rows. ----
+    std::vector<float> FrontSegments;
+    std::vector<float> BackSegments;
+
+    ~TJeansGarment() override;
+
+    void Draw() override;
+    void RedrawCollar() override {}
+    void RedrawSleeve() override {}
+    void ClearSheets() override;
+    void ClearInputs(int sleeveKind) override;
+    void ShowMeasure(int n) override;
+    void DrawTables(int scale) override;
+    void Print() override;
+
+    // The rows of the three tables of sheet 2 (and of the printed tables
+    // page).
+    virtual std::vector<ValueTableRow> MeasureTableRows() const = 0;
+    std::vector<ValueTableRow> FrontTableRows() const;
+    std::vector<ValueTableRow> BackTableRows() const;
+
+protected:
+    // Lays out the column and shows the two sheets; the waist line is drawn
+    // waistBelowTop cm below the top edge of sheet 1.
+    TJeansGarment(const JeansColumn& column, const JeansTableTexts& tables, float waistBelowTop);
+
+    // Extent: the shared front and back, the hem points, the yoke's lower
+    // edge where it runs below "10", and the garment's own points.
+    void MeasureExtent(std::initializer_list<const Vector*> own);
+
+    // The yoke's middle line "13" → "y", the back pentagon in the outline
+    // pen and its axis; the pen is left at width 1.
+    void DrawYokeLineAndPentagon(TDrawContext& dc, int outline) const;
+    // The construction of both inseams: "7" on the back's C5 → backLow with
+    // its bulge "8", the line backLow → frontLow across, "5" on the front's
+    // frontLow → C2 with its bulge "6".
+    void DrawInseamConstruction(TDrawContext& dc, const Vector& backLow, const Vector& frontLow) const;
+
+    // The pieces on the context (outline pen `outline`), with their labels.
+    virtual void DrawPieces(TDrawContext& dc, int outline, bool printer) const = 0;
+
+private:
+    const JeansColumn column_;
+    const JeansTableTexts tables_;
+    const float waistBelowTop_;
+};
