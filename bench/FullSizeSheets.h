@@ -14,7 +14,7 @@
 
 #include "kernel/DrawContext.h"
 #include "kernel/OrderInfo.h"
-#include "kernel/Pieces.h"
+#include "kernel/Models.h"
 #include "platform/SheetImage.h"
 
 namespace bench {

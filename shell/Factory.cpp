@@ -10,7 +10,7 @@
 #include <string>
 
 #include "kernel/MeasureFigure.h"
-#include "kernel/Pieces.h"
+#include "kernel/Models.h"
 #include "platform/MessageBox.h"
 #include "shell/MainForm.h"
 

@@ -33,7 +33,7 @@
 #include <exception>
 
 #include "kernel/MeasureFigure.h"
-#include "kernel/Pieces.h"
+#include "kernel/Models.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
 #include "shell/AppInfo.h"

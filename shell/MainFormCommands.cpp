@@ -14,7 +14,7 @@
 #include <exception>
 
 #include "kernel/DrawContext.h"
-#include "kernel/Pieces.h"
+#include "kernel/Models.h"
 #include "platform/Desktop.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"

@@ -16,7 +16,7 @@
 #include <cstring>
 #include <exception>
 
-#include "kernel/Pieces.h"
+#include "kernel/Models.h"
 #include "kernel/Record.h"
 #include "platform/Desktop.h"
 #include "platform/MessageBox.h"

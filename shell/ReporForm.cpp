@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "kernel/Pieces.h"
+#include "kernel/Models.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "shell/MainForm.h"

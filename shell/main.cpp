@@ -9,7 +9,7 @@
 #include "platform/MessageBox.h"
 #include "platform/SingleInstance.h"
 #include "shell/AppInfo.h"
-#include "shell/BuiltInPieces.h"
+#include "shell/BuiltInModels.h"
 #include "shell/MainForm.h"
 #include "shell/CorrectForm.h"
 #include "shell/NewPrForm.h"
@@ -44,7 +44,7 @@ int Run(QApplication& app) {
 
     QApplication::setApplicationDisplayName(QString::fromUtf8(kAppTitle));
     InitModelsGlobals();
-    RegisterBuiltInPieces();
+    RegisterBuiltInModels();
 
     // The forms, in their order.  Each sets its global on construction.
     auto mainForm = std::make_unique<TMainForm>();

@@ -11,7 +11,7 @@
 #include "garments/lower_women/JeansSheets.h"
 #include "garments/lower_women/JeansYoke.h"
 #include "garments/lower_women/ValueTable.h"
-#include "kernel/Pieces.h"
+#include "kernel/Models.h"
 #include "shell/MeasureColumn.h"
 
 // The measurement column of a garment: its type in the piece factory, its

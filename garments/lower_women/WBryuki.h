@@ -16,7 +16,7 @@
 
 #include "garments/lower_women/ValueTable.h"
 #include "kernel/Geometry.h"
-#include "kernel/Pieces.h"
+#include "kernel/Models.h"
 
 struct MeasureRow;
 struct TDrawContext;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "kernel/Pieces.h"
+#include "kernel/Models.h"
 
 struct TestScript {
     // What each Calculate call does; when the queue runs dry, it succeeds.

@@ -17,7 +17,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "kernel/Pieces.h"
+#include "kernel/Models.h"
 #include "platform/Text.h"
 #include "tests/shell/MainFormFixture.h"
 

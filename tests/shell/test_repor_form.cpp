@@ -21,7 +21,7 @@
 
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
-#include "kernel/Pieces.h"
+#include "kernel/Models.h"
 #include "platform/MessageBox.h"
 #include "platform/PrinterList.h"
 #include "platform/Screen.h"

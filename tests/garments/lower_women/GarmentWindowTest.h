@@ -10,7 +10,7 @@
 
 #include "platform/Printer.h"
 #include "platform/Text.h"
-#include "shell/BuiltInPieces.h"
+#include "shell/BuiltInModels.h"
 #include "shell/Settings.h"
 #include "tests/ProgramWindows.h"
 #include "tests/garments/lower_women/PagesAndPixels.h"
@@ -25,7 +25,7 @@ protected:
     void BeforeWindows() override {
         printers = {"PDF"};
         SetDecimalSeparator('.');
-        RegisterBuiltInPieces();
+        RegisterBuiltInModels();
         RegisterGarments();
     }
     void AfterWindows() override {

@@ -20,7 +20,7 @@
 #include "kernel/SheetCaptions.h"
 #include "platform/Printer.h"
 #include "platform/Text.h"
-#include "shell/BuiltInPieces.h"
+#include "shell/BuiltInModels.h"
 #include "shell/OrderFile.h"
 #include "tests/garments/lower_women/GarmentWindowTest.h"
 #include "tests/garments/lower_women/PagesAndPixels.h"

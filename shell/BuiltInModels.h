@@ -3,4 +3,4 @@
 // pieces).
 #pragma once
 
-void RegisterBuiltInPieces();
+void RegisterBuiltInModels();

@@ -1,8 +1,8 @@
-#include "shell/BuiltInPieces.h"
+#include "shell/BuiltInModels.h"
 
 #include "garments/lower_women/LowerWomen.h"
 
-void RegisterBuiltInPieces() {
+void RegisterBuiltInModels() {
     // Each family adds its registration here as it is built.
     RegisterLowerWomenGarments();
 }
