@@ -54,3 +54,10 @@ void RememberFileDialogFolder(const std::string& chosenFile) {
     if (chosenFile.empty()) return;
     LastFolder() = QFileInfo(QString::fromStdString(chosenFile)).absolutePath().toStdString();
 }
+
+std::string FileNameSafe(const std::string& text) {
+    QString name = QString::fromStdString(text);
+    for (QChar& ch : name)
+        if (ch.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(ch)) ch = QLatin1Char('_');
+    return name.toStdString();
+}

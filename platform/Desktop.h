@@ -31,3 +31,6 @@ void SetDesktopInterceptor(DesktopInterceptor interceptor);
 std::string FileDialogFolder();
 // Remembers the folder of a chosen file for the next dialog.
 void RememberFileDialogFolder(const std::string& chosenFile);
+// text with the characters a file name cannot hold (path separators,
+// wildcards, quotes, control characters) replaced by '_'.
+std::string FileNameSafe(const std::string& text);

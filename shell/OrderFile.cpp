@@ -172,10 +172,7 @@ std::string RunFileDialog(TMainForm& form, bool save, const std::string& propose
 // The proposed name of a saved order: the caption immediately followed by
 // the customer, with the characters a file name cannot hold replaced.
 std::string ProposedName(const TMainForm& form) {
-    QString name = form.ModelType->text() + form.CustomerData->text();
-    for (QChar& ch : name)
-        if (QStringLiteral("/\\:*?\"<>|").contains(ch)) ch = QLatin1Char('_');
-    return name.toStdString();
+    return FileNameSafe((form.ModelType->text() + form.CustomerData->text()).toStdString());
 }
 
 bool WriteOrderFile(TMainForm& form, const std::string& path) {

@@ -40,9 +40,7 @@ std::string PdfProposedName(const std::string& caption, const std::string& custo
     const QString second = QString::fromStdString(customer).trimmed();
     QString name = first.isEmpty() || second.isEmpty() ? first + second : first + QLatin1Char(' ') + second;
     if (name.isEmpty()) name = QString::fromUtf8(kUnnamed);
-    for (QChar& ch : name)
-        if (ch.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(ch)) ch = QLatin1Char('_');
-    return (name + QStringLiteral(".pdf")).toStdString();
+    return FileNameSafe(name.toStdString()) + ".pdf";
 }
 
 bool PreparePrinterForJob(TMainForm& form) {

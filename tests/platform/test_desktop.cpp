@@ -97,3 +97,15 @@ TEST(FileDialogFolder, StartsAtDocumentsThenFollowsTheLastChoice) {
     EXPECT_NE(FileDialogFolder(), gone);
     EXPECT_TRUE(QDir(QString::fromStdString(FileDialogFolder())).exists());
 }
+
+TEST(FileNameSafe, ReplacesWhatAFileNameCannotHold) {
+    struct Case {
+        const char* text;
+        const char* safe;
+    } cases[] = {
+        {" Юбка. Заказ № 12Иванова", " Юбка. Заказ № 12Иванова"},
+        {"a/b\\c:d*e?f\"g<h>i|j", "a_b_c_d_e_f_g_h_i_j"},
+        {"tab\there", "tab_here"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FileNameSafe(c.text), c.safe) << c.text;
+}

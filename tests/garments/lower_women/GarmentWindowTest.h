@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "kernel/DrawContext.h"
+#include "kernel/Models.h"
+#include "platform/MessageBox.h"
 #include "platform/Printer.h"
 #include "platform/Text.h"
 #include "shell/BuiltInModels.h"
@@ -44,6 +47,33 @@ protected:
         for (size_t k = 0; k < texts.size(); ++k) main->Meas(int(k) + 1)->setText(QString::fromStdString(texts[k]));
     }
     std::string Field(int n) const { return main->Meas(n)->text().toStdString(); }
+
+    // GetMeasures answered ok and showed what it should: nothing when the
+    // measurements pass (refusal nullptr), else exactly the failed check's
+    // text under the checks' caption with the exclamation icon.
+    void ExpectCheckVerdict(bool ok, const char* refusal, const std::string& context) {
+        if (!refusal) {
+            EXPECT_TRUE(ok) << context;
+            EXPECT_TRUE(messages.empty()) << context;
+            return;
+        }
+        EXPECT_FALSE(ok) << context;
+        ASSERT_EQ(messages.size(), 1u) << context;
+        EXPECT_EQ(messages[0].text, refusal);
+        EXPECT_EQ(messages[0].caption, "Введите верные измерения  ");
+        EXPECT_EQ(messages[0].icon, MsgExclamation);
+    }
+
+    // The calculated garment cleared and drawn again, sheets and tables, at
+    // every scale the sheets allow, without throwing.
+    void ExpectRedrawsAtEveryScale() {
+        for (int scale = 4; scale >= ScreenDC.MinScale; --scale) {
+            ScreenDC.SetScale(scale);
+            main->Model->ClearSheets();
+            EXPECT_NO_THROW(main->Model->Draw()) << scale;
+            EXPECT_NO_THROW(main->Model->DrawTables(scale)) << scale;
+        }
+    }
 
     // Prints the current garment at 1:mode into a new PDF file
     // "<name>_<mode>.pdf"; its path.

@@ -147,15 +147,7 @@ TEST_F(JeansTest, CheckOfTheWaistAgainstTheHipsAndItsBoundary) {
             fields[0] = r.waist;
             fields[c.type == kWJeansType ? 4 : 5] = r.waistEase;
             Type(fields);
-            EXPECT_EQ(Jeans().GetMeasures(), r.ok) << r.waist;
-            if (r.ok) {
-                EXPECT_TRUE(messages.empty());
-                continue;
-            }
-            ASSERT_EQ(messages.size(), 1u);
-            EXPECT_EQ(messages[0].text, "Ст+Пт > Сб+Пб");
-            EXPECT_EQ(messages[0].caption, "Введите верные измерения  ");
-            EXPECT_EQ(messages[0].icon, MsgExclamation);
+            ExpectCheckVerdict(Jeans().GetMeasures(), r.ok ? nullptr : "Ст+Пт > Сб+Пб", r.waist);
         }
         // An empty edit shows only the missing-measurements message.
         messages.clear();
@@ -301,12 +293,7 @@ TEST_F(JeansTest, RedrawAtEveryScaleThrowsNothing) {
     Type(Jeans2Samples());
     main->CalcExecute();
     ASSERT_TRUE(Jeans().calculated);
-    for (int scale = 4; scale >= ScreenDC.MinScale; --scale) {
-        ScreenDC.SetScale(scale);
-        Jeans().ClearSheets();
-        EXPECT_NO_THROW(Jeans().Draw()) << scale;
-        EXPECT_NO_THROW(Jeans().DrawTables(scale)) << scale;
-    }
+    ExpectRedrawsAtEveryScale();
 }
 
 // The pieces tiled over pages at true scale, then one page of tables.

@@ -81,17 +81,7 @@ TEST_F(ShortsTest, ChecksInTheirOrderAndTheirBoundaries) {
     for (const Case& c : cases) {
         messages.clear();
         Type(c.fields);
-        const bool ok = Shorts().GetMeasures();
-        if (!c.message) {
-            EXPECT_TRUE(ok) << c.fields[0] << " " << c.fields[3] << " " << c.fields[4];
-            EXPECT_TRUE(messages.empty());
-            continue;
-        }
-        EXPECT_FALSE(ok) << c.message;
-        ASSERT_EQ(messages.size(), 1u) << c.message;
-        EXPECT_EQ(messages[0].text, c.message);
-        EXPECT_EQ(messages[0].caption, "Введите верные измерения  ");
-        EXPECT_EQ(messages[0].icon, MsgExclamation);
+        ExpectCheckVerdict(Shorts().GetMeasures(), c.message, c.fields[0] + " " + c.fields[3] + " " + c.fields[4]);
     }
 
     messages.clear();
@@ -161,12 +151,7 @@ TEST_F(ShortsTest, CalculateRoadDrawsThePiecesAndTheTables) {
     EXPECT_GT(DarkPixels(sheet2, QRect(296, 57, 201, 278)), 300);  // front
     EXPECT_GT(DarkPixels(sheet2, QRect(541, 57, 201, 438)), 400);  // back
 
-    for (int scale = 4; scale >= ScreenDC.MinScale; --scale) {
-        ScreenDC.SetScale(scale);
-        Shorts().ClearSheets();
-        EXPECT_NO_THROW(Shorts().Draw()) << scale;
-        EXPECT_NO_THROW(Shorts().DrawTables(scale)) << scale;
-    }
+    ExpectRedrawsAtEveryScale();
 }
 
 TEST_F(ShortsTest, PrintsThePiecesAndTheTablesPage) {

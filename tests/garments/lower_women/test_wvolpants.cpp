@@ -157,17 +157,7 @@ TEST_F(WVolPantsWindowTest, ChecksAndTheirBoundaries) {
     for (const Case& c : cases) {
         messages.clear();
         Type({c.ct, c.cb, "25", "99.9", "20", c.pt, c.pb, "1", "2"});
-        const bool ok = Pants().GetMeasures();
-        if (!c.message) {
-            EXPECT_TRUE(ok) << c.ct << " " << c.pt;
-            EXPECT_TRUE(messages.empty());
-            continue;
-        }
-        EXPECT_FALSE(ok) << c.message;
-        ASSERT_EQ(messages.size(), 1u) << c.message;
-        EXPECT_EQ(messages[0].text, c.message);
-        EXPECT_EQ(messages[0].caption, "Введите верные измерения  ");
-        EXPECT_EQ(messages[0].icon, MsgExclamation);
+        ExpectCheckVerdict(Pants().GetMeasures(), c.message, std::string(c.ct) + " " + c.pt);
     }
 }
 
@@ -321,12 +311,7 @@ TEST_F(WVolPantsWindowTest, NothingIsDrawnBeforeCalculatingAndEveryScaleRedraws)
     EXPECT_EQ(report->List1()->Bitmap(), before);
 
     Calculated();
-    for (int scale = 4; scale >= ScreenDC.MinScale; --scale) {
-        ScreenDC.SetScale(scale);
-        Pants().ClearSheets();
-        EXPECT_NO_THROW(Pants().Draw()) << scale;
-        EXPECT_NO_THROW(Pants().DrawTables(scale)) << scale;
-    }
+    ExpectRedrawsAtEveryScale();
 }
 
 TEST_F(WVolPantsWindowTest, EveryRowHasItsIllustration) {

@@ -100,17 +100,7 @@ TEST_F(SkirtColumnTest, ChecksAndTheirBoundaries) {
     for (const Case& c : cases) {
         messages.clear();
         Type(c.fields);
-        const bool ok = Skirt().GetMeasures();
-        if (!c.message) {
-            EXPECT_TRUE(ok) << c.fields[1];
-            EXPECT_TRUE(messages.empty());
-            continue;
-        }
-        EXPECT_FALSE(ok) << c.message;
-        ASSERT_EQ(messages.size(), 1u) << c.message;
-        EXPECT_EQ(messages[0].text, c.message);
-        EXPECT_EQ(messages[0].caption, "Введите верные измерения  ");
-        EXPECT_EQ(messages[0].icon, MsgExclamation);
+        ExpectCheckVerdict(Skirt().GetMeasures(), c.message, c.fields[1]);
     }
 }
 
@@ -245,12 +235,7 @@ TEST_F(SkirtColumnTest, RedrawAtEveryScaleThrowsNothing) {
     Type(SkirtSamples());
     main->CalcExecute();
     ASSERT_TRUE(Skirt().calculated);
-    for (int scale = 4; scale >= ScreenDC.MinScale; --scale) {
-        ScreenDC.SetScale(scale);
-        Skirt().ClearSheets();
-        EXPECT_NO_THROW(Skirt().Draw()) << scale;
-        EXPECT_NO_THROW(Skirt().DrawTables(scale)) << scale;
-    }
+    ExpectRedrawsAtEveryScale();
 }
 
 }  // namespace

@@ -296,12 +296,7 @@ TEST_F(SkirtTrousersTest, NothingIsDrawnBeforeCalculatingAndClearingClearsAllThr
 
 TEST_F(SkirtTrousersTest, RedrawAtEveryScaleThrowsNothing) {
     CalculateSamples();
-    for (int scale = 4; scale >= ScreenDC.MinScale; --scale) {
-        ScreenDC.SetScale(scale);
-        Garment().ClearSheets();
-        EXPECT_NO_THROW(Garment().Draw()) << scale;
-        EXPECT_NO_THROW(Garment().DrawTables(scale)) << scale;
-    }
+    ExpectRedrawsAtEveryScale();
 }
 
 // ---------------------------------------------------------------------------
