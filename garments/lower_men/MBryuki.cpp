@@ -4,7 +4,7 @@
 #include <iterator>
 #include <vector>
 
-#include "garments/lower_women/PointLabels.h"
+#include "garments/common/PointLabels.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/MeasureFigure.h"
@@ -18,34 +18,38 @@ namespace {
 
 // ---- The two kinds. ----
 
-const MeasureRow kRows1[] = {
-    {"Ст:", "Полуобхват талии", "41", nullptr},   {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"Дсб:", "Длина брюк сбоку", "100", nullptr}, {"Пт:", "Прибавка по талии", "0", "5"},
-    {"Пб:", "Прибавка по бёдрам", "1", nullptr},
-};
-const MeasureRow kRows2[] = {
-    {"Ст:", "Полуобхват талии", "41", nullptr},   {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"Вс:", "Высота сидения", "23", "5"},         {"Дсб:", "Длина брюк сбоку", "100", nullptr},
-    {"Пт:", "Прибавка по талии", "0", "5"},       {"Пб:", "Прибавка по бёдрам", "1", nullptr},
-    {"Пвс:", "Прибавка к высоте сидения", "0", nullptr},
-};
-
-void (*const kIllustrations1[])() = {MeasureHints::LowerLine9, MeasureHints::LowerLine10, MeasureHints::LowerLine13,
-                                     MeasureHints::LowerPt2, MeasureHints::LowerPb3};
-void (*const kIllustrations2[])() = {MeasureHints::LowerLine9,  MeasureHints::LowerLine10, MeasureHints::LowerLine11,
-                                     MeasureHints::LowerLine13, MeasureHints::LowerPt2,    MeasureHints::LowerPb3,
-                                     MeasureHints::LowerPvs2};
-
-const char* const kCodes1[] = {"Ст", "Сб", "Дсб", "Пт", "Пб"};
-const char* const kCodes2[] = {"Ст", "Сб", "Вс", "Дсб", "Пт", "Пб", "Пвс"};
-
+using namespace MeasureHints;
 using M = TMenTrousersDraft;
-float M::*const kFields1[] = {&M::WaistHalfGirth, &M::HipHalfGirth, &M::SideLength, &M::WaistEase, &M::HipEase};
-float M::*const kFields2[] = {&M::WaistHalfGirth, &M::HipHalfGirth, &M::SeatHeight, &M::SideLength,
-                              &M::WaistEase,      &M::HipEase,      &M::SeatEase};
 
-const MenTrousersKind kKind1{kMBryukiType, 5, kRows1, kIllustrations1, kCodes1, kFields1};
-const MenTrousersKind kKind2{kMBryuki2Type, 7, kRows2, kIllustrations2, kCodes2, kFields2};
+// The order comment stands under the tables, on paper a little lower.
+constexpr int kCommentY = 550;
+constexpr int kPaperCommentY = kCommentY + 23;
+
+const MenTrousersKind kKind1{
+    {kMBryukiType,
+     {{"Ст:", "Полуобхват талии", "41", nullptr, LowerLine9},
+      {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine10},
+      {"Дсб:", "Длина брюк сбоку", "100", nullptr, LowerLine13},
+      {"Пт:", "Прибавка по талии", "0", "5", LowerPt2},
+      {"Пб:", "Прибавка по бёдрам", "1", nullptr, LowerPb3}},
+     {},
+     kCommentY,
+     kPaperCommentY},
+    {&M::WaistHalfGirth, &M::HipHalfGirth, &M::SideLength, &M::WaistEase, &M::HipEase}};
+const MenTrousersKind kKind2{
+    {kMBryuki2Type,
+     {{"Ст:", "Полуобхват талии", "41", nullptr, LowerLine9},
+      {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine10},
+      {"Вс:", "Высота сидения", "23", "5", LowerLine11},
+      {"Дсб:", "Длина брюк сбоку", "100", nullptr, LowerLine13},
+      {"Пт:", "Прибавка по талии", "0", "5", LowerPt2},
+      {"Пб:", "Прибавка по бёдрам", "1", nullptr, LowerPb3},
+      {"Пвс:", "Прибавка к высоте сидения", "0", nullptr, LowerPvs2}},
+     {},
+     kCommentY,
+     kPaperCommentY},
+    {&M::WaistHalfGirth, &M::HipHalfGirth, &M::SeatHeight, &M::SideLength, &M::WaistEase, &M::HipEase,
+     &M::SeatEase}};
 
 // ---- The result tables: each row's text and how its value is measured. ----
 
@@ -126,9 +130,6 @@ const Labels::Row<MenTrouserPoints> kLabelsBeforeSeat[] = {
     {"T7", &P::T7, 7},   {"T8", &P::T8, 2},   {"B11", &P::B11, 2}, {"B1", &P::B1, 6},   {"B5", &P::B5, 2},
     {"B4", &P::B4, 5},   {"B0", &P::B0, 2},   {"C0", &P::C0, 3},
 };
-// The comment block below the tables on sheet 2.
-constexpr int kCommentY = 550;
-
 }  // namespace
 
 TMBryukiDraft::TMBryukiDraft(const MenTrousersKind& kind, bool seatMeasured)
@@ -354,12 +355,11 @@ void TMBryukiDraft::DrawLabels(TDrawContext& dc, bool printer) const {
     Labels::Put(dc, printer, B6, "B6", 3);
 }
 
-int TMBryukiDraft::CommentY() const { return kCommentY; }
 
 void RegisterMBryuki() {
     RegisterModelMaker(kMBryukiType, [] { return new TMBryuki; });
     RegisterModelMaker(kMBryuki2Type, [] { return new TMBryuki2; });
     // Ст, Сб, Дсб, Пт, Пб; TMBryuki2 adds Вс and Пвс.
-    RegisterOrderBlockSize(kMBryukiType, [](int, int, int) { return 4 * kKind1.rowCount; });
-    RegisterOrderBlockSize(kMBryuki2Type, [](int, int, int) { return 4 * kKind2.rowCount; });
+    RegisterOrderBlockSize(kMBryukiType, [](int, int, int) { return 4 * int(kKind1.column.rows.size()); });
+    RegisterOrderBlockSize(kMBryuki2Type, [](int, int, int) { return 4 * int(kKind2.column.rows.size()); });
 }

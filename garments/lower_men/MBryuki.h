@@ -42,7 +42,6 @@ public:
 protected:
     TMBryukiDraft(const MenTrousersKind& kind, bool seatMeasured);
     void Draft() override;
-    int CommentY() const override;
 
 private:
     bool seatMeasured_;

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "garments/lower_women/PointLabels.h"
+#include "garments/common/PointLabels.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/MeasureFigure.h"
@@ -17,41 +17,44 @@ namespace {
 
 // ---- The two kinds. ----
 
-const MeasureRow kRows1[] = {
-    {"Ст:", "Полуобхват талии", "42", "5"},        {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"Дсб:", "Длина брюк сбоку", "102", nullptr},  {"Дш:", "Длина шага", "78", "5"},
-    {"Пт:", "Прибавка по талии", "0", "5"},        {"Пб:", "Прибавка по бёдрам", "1", nullptr},
-    {"Псш:", "Прибавка на свободу шага", "1", "5"},
-};
-const MeasureRow kRows2[] = {
-    {"Ст:", "Полуобхват талии", "42", "5"},          {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"Дсб:", "Длина брюк сбоку", "102", nullptr},    {"Дш:", "Длина шага", "78", "5"},
-    {"Зп:", "Занижение пояса спереди", "2", nullptr}, {"Пт:", "Прибавка по талии", "0", "5"},
-    {"Пб:", "Прибавка по бёдрам", "1", nullptr},     {"Псш:", "Прибавка на свободу шага", "1", nullptr},
-};
-
-void (*const kIllustrations1[])() = {MeasureHints::MenPantsLine1, MeasureHints::MenPantsLine2,
-                                     MeasureHints::MenPantsLine3, MeasureHints::MenPantsLine4,
-                                     MeasureHints::LowerPt2,      MeasureHints::LowerPb3,
-                                     MeasureHints::MenPants1};
-void (*const kIllustrations2[])() = {MeasureHints::MenPantsLine1, MeasureHints::MenPantsLine2,
-                                     MeasureHints::MenPantsLine3, MeasureHints::MenPantsLine4,
-                                     MeasureHints::MenPants2,     MeasureHints::LowerPt2,
-                                     MeasureHints::LowerPb3,      MeasureHints::MenPants1};
-
-// The side length's row reads "Дб" in the table, though its field's label
-// reads "Дсб:".
-const char* const kCodes1[] = {"Ст", "Сб", "Дб", "Дш", "Пт", "Пб", "Псш"};
-const char* const kCodes2[] = {"Ст", "Сб", "Дб", "Дш", "Зп", "Пт", "Пб", "Псш"};
-
+using namespace MeasureHints;
 using M = TMenTrousersDraft;
-float M::*const kFields1[] = {&M::WaistHalfGirth, &M::HipHalfGirth, &M::SideLength, &M::StepLength,
-                              &M::WaistEase,      &M::HipEase,      &M::StepEase};
-float M::*const kFields2[] = {&M::WaistHalfGirth, &M::HipHalfGirth, &M::SideLength, &M::StepLength,
-                              &M::FrontLowering,  &M::WaistEase,    &M::HipEase,    &M::StepEase};
 
-const MenTrousersKind kKind1{kMPantsType, 7, kRows1, kIllustrations1, kCodes1, kFields1};
-const MenTrousersKind kKind2{kMPants2Type, 8, kRows2, kIllustrations2, kCodes2, kFields2};
+// The order comment stands under the tables, on paper a little lower.
+constexpr int kCommentY = 549;
+constexpr int kPaperCommentY = kCommentY + 23;
+
+// The side length's row reads "Дб" in the measurement table, though its
+// field's label reads "Дсб:".
+const MenTrousersKind kKind1{
+    {kMPantsType,
+     {{"Ст:", "Полуобхват талии", "42", "5", MenPantsLine1},
+      {"Сб:", "Полуобхват бёдер", "50", nullptr, MenPantsLine2},
+      {"Дсб:", "Длина брюк сбоку", "102", nullptr, MenPantsLine3, "Дб"},
+      {"Дш:", "Длина шага", "78", "5", MenPantsLine4},
+      {"Пт:", "Прибавка по талии", "0", "5", LowerPt2},
+      {"Пб:", "Прибавка по бёдрам", "1", nullptr, LowerPb3},
+      {"Псш:", "Прибавка на свободу шага", "1", "5", MenPants1}},
+     {},
+     kCommentY,
+     kPaperCommentY},
+    {&M::WaistHalfGirth, &M::HipHalfGirth, &M::SideLength, &M::StepLength, &M::WaistEase, &M::HipEase,
+     &M::StepEase}};
+const MenTrousersKind kKind2{
+    {kMPants2Type,
+     {{"Ст:", "Полуобхват талии", "42", "5", MenPantsLine1},
+      {"Сб:", "Полуобхват бёдер", "50", nullptr, MenPantsLine2},
+      {"Дсб:", "Длина брюк сбоку", "102", nullptr, MenPantsLine3, "Дб"},
+      {"Дш:", "Длина шага", "78", "5", MenPantsLine4},
+      {"Зп:", "Занижение пояса спереди", "2", nullptr, MenPants2},
+      {"Пт:", "Прибавка по талии", "0", "5", LowerPt2},
+      {"Пб:", "Прибавка по бёдрам", "1", nullptr, LowerPb3},
+      {"Псш:", "Прибавка на свободу шага", "1", nullptr, MenPants1}},
+     {},
+     kCommentY,
+     kPaperCommentY},
+    {&M::WaistHalfGirth, &M::HipHalfGirth, &M::SideLength, &M::StepLength, &M::FrontLowering, &M::WaistEase,
+     &M::HipEase, &M::StepEase}};
 
 // ---- The result tables. ----
 
@@ -153,9 +156,6 @@ const Labels::Row<MenTrouserPoints> kLabels2[] = {
     {"T11", &P::T11, 3}, {"B11", &P::B11, 2}, {"B6", &P::B6, 7},  {"B1", &P::B1, 6},  {"B5", &P::B5, 2},
     {"B4", &P::B4, 5},   {"B0", &P::B0, 2},   {"C0", &P::C0, 3},
 };
-
-// The comment block below the tables on sheet 2.
-constexpr int kCommentY = 549;
 
 }  // namespace
 
@@ -454,12 +454,11 @@ void TMPantsDraft::DrawLabels(TDrawContext& dc, bool printer) const {
         Labels::Put(dc, printer, B6, "B6", 3);
 }
 
-int TMPantsDraft::CommentY() const { return kCommentY; }
 
 void RegisterMPants() {
     RegisterModelMaker(kMPantsType, [] { return new TMPants; });
     RegisterModelMaker(kMPants2Type, [] { return new TMPants2; });
     // Ст, Сб, Дсб, Дш, Пт, Пб, Псш; TMPants2 adds Зп after Дш.
-    RegisterOrderBlockSize(kMPantsType, [](int, int, int) { return 4 * kKind1.rowCount; });
-    RegisterOrderBlockSize(kMPants2Type, [](int, int, int) { return 4 * kKind2.rowCount; });
+    RegisterOrderBlockSize(kMPantsType, [](int, int, int) { return 4 * int(kKind1.column.rows.size()); });
+    RegisterOrderBlockSize(kMPants2Type, [](int, int, int) { return 4 * int(kKind2.column.rows.size()); });
 }

@@ -41,7 +41,6 @@ public:
 protected:
     TMPantsDraft(const MenTrousersKind& kind, bool frontLowered);
     void Draft() override;
-    int CommentY() const override;
 
 private:
     bool frontLowered_;

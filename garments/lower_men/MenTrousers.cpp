@@ -1,19 +1,15 @@
 #include "garments/lower_men/MenTrousers.h"
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "garments/lower_women/PointLabels.h"
+#include "garments/common/PatternSheets.h"
+#include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
-#include "kernel/OrderInfo.h"
-#include "kernel/PrintTiling.h"
-#include "kernel/SheetCaptions.h"
-#include "shell/GarmentSheets.h"
 #include "shell/MeasureColumn.h"
 
 namespace MenTrousers {
@@ -92,84 +88,26 @@ float SeamLength(float backCurve, float backCentre, float backStep, float fly, f
 using namespace MenTrousers;
 
 namespace {
-// Sheet 1 carries the draft, sheet 2 the tables.
-constexpr int kSheets = 2;
-// The sheet's origin: T0 52.5 cm from the left edge, 10 cm below the top.
-constexpr float kOriginX = 52.5f;
-constexpr float kOriginY = 10.0f;
-// The tables' corners on sheet 2 and on the printed page (table units).
-constexpr int kScreenTableX[3] = {50, 296, 541};
-constexpr int kPaperTableX[3] = {35, 282, 529};
-constexpr int kTableY = 57;
-constexpr int kScreenCommentX = 228;
-constexpr int kPaperCommentX = 184;
-constexpr int kPaperCommentBelowScreen = 23;
-
 // Every point of the draft, labelled or not, as one array.
 static_assert(sizeof(MenTrouserPoints) % sizeof(Vector) == 0, "the points are Vectors only");
 constexpr int kPointCount = int(sizeof(MenTrouserPoints) / sizeof(Vector));
 }  // namespace
 
-// ---------------------------------------------------------------------------
-// Life cycle and the measurement column
+TMenTrousersDraft::TMenTrousersDraft(const MenTrousersKind& kind) : TLowerGarment(kind.column), kind_(kind) {}
 
-TMenTrousersDraft::TMenTrousersDraft(const MenTrousersKind& kind) : kind_(kind) {
-    calculated = false;
-    MeasureColumn::LayOut(kind_.rows, kind_.rowCount);
-    MeasureColumn::WriteOrderCaption(kind_.type);
-    GarmentSheets::Show(kSheets, true);
+std::vector<MeasureSlot> TMenTrousersDraft::Slots() {
+    std::vector<MeasureSlot> places;
+    for (float TMenTrousersDraft::*field : kind_.fields) places.push_back(this->*field);
+    return places;
 }
 
-TMenTrousersDraft::~TMenTrousersDraft() {
-    MeasureColumn::Hide(1, kind_.rowCount);
-    GarmentSheets::Show(kSheets, false);
-}
-
-int TMenTrousersDraft::Type() const { return kind_.type; }
-
-int TMenTrousersDraft::MeasureCount() const { return kind_.rowCount; }
-
-std::vector<float*> TMenTrousersDraft::Fields() {
-    std::vector<float*> fields;
-    for (int k = 0; k < kind_.rowCount; ++k) fields.push_back(&(this->*kind_.fields[k]));
-    return fields;
-}
-
-bool TMenTrousersDraft::GetMeasures() {
-    if (!MeasureColumn::Read(Fields().data(), kind_.rowCount)) return false;
+bool TMenTrousersDraft::CheckMeasures() {
     // Equal sums (E = 0) pass, to the column's thousandth of a centimetre.
     if (!MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase)) return true;
     return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
 }
 
-void TMenTrousersDraft::ClearSheets() { GarmentSheets::Clear(kSheets); }
-
-void TMenTrousersDraft::ClearInputs(int) {
-    calculated = false;
-    MeasureColumn::ClearOrder(kind_.type, 1, kind_.rowCount);
-}
-
-void TMenTrousersDraft::ShowMeasure(int n) {
-    if (n >= 1 && n <= kind_.rowCount) kind_.illustrations[n - 1]();
-}
-
-void TMenTrousersDraft::SaveMeasures(RecordWriter& f) {
-    for (float* v : Fields()) f.WriteFloat(*v);
-}
-
-void TMenTrousersDraft::LoadMeasures(RecordReader& f) {
-    std::vector<float> values;
-    for (float* v : Fields()) values.push_back(*v = f.ReadFloat());
-    MeasureColumn::Load(values.data(), kind_.rowCount);
-}
-
 std::string TMenTrousersDraft::SeamLabelText() const { return Labels::CrotchSeamText(CrotchSeam); }
-
-std::vector<ValueTableRow> TMenTrousersDraft::MeasureTableRows() const {
-    std::vector<ValueTableRow> rows;
-    for (int k = 0; k < kind_.rowCount; ++k) rows.push_back({kind_.codes[k], this->*kind_.fields[k]});
-    return rows;
-}
 
 void TMenTrousersDraft::Calculate() {
     // A draft that fails leaves the last one whole: `calculated` stays as it
@@ -188,70 +126,22 @@ void TMenTrousersDraft::Calculate() {
         BackBulge = keptBackBulge;
         throw;
     }
-    ExtentBox();
     calculated = true;
 }
 
-void TMenTrousersDraft::ExtentBox() {
+PatternSheets::Box TMenTrousersDraft::Extent() const {
     // Points a draft does not build stay at (0, 0), inside the draft; the
     // pocket tick is a short offset, inside too.
     const Vector* points = &T0;
-    BoxLeft = BoxRight = BoxTop = BoxBottom = 0.0f;
-    for (int i = 0; i < kPointCount; ++i) {
-        BoxLeft = std::min(BoxLeft, points[i].x);
-        BoxRight = std::max(BoxRight, points[i].x);
-        BoxTop = std::max(BoxTop, points[i].y);
-        BoxBottom = std::min(BoxBottom, points[i].y);
-    }
+    PatternSheets::Box box;
+    for (int i = 0; i < kPointCount; ++i) box.Take(points[i]);
+    return box;
 }
 
-// ---------------------------------------------------------------------------
-// Drawing, tables and printing
-
-void TMenTrousersDraft::Draw() {
-    if (!calculated || !GarmentSheets::Attach(1)) return;
-    ScreenDC.SetOrigin(kOriginX, kOriginY);
-    DrawPaths(ScreenDC, GarmentSheets::kScreenOutline);
-    DrawLabels(ScreenDC, false);
-    Labels::CrotchSeam(ScreenDC, false, SeamLabelPos, CrotchSeam);
-    GarmentSheets::Refresh(1);
-}
-
-void TMenTrousersDraft::DrawTablesAndComment(TableMedium medium) const {
-    const bool screen = medium == TableMedium::Screen;
-    const int* x = screen ? kScreenTableX : kPaperTableX;
-    ::DrawTablesAndComment(medium,
-                           {{x[0], kTableY, MeasureTableLayout(medium), MeasureTableRows()},
-                            {x[1], kTableY, FrontHalfTableLayout(medium), FrontTableRows()},
-                            {x[2], kTableY, BackHalfTableLayout(medium), BackTableRows()}},
-                           screen ? kScreenCommentX : kPaperCommentX,
-                           CommentY() + (screen ? 0 : kPaperCommentBelowScreen));
-}
-
-void TMenTrousersDraft::DrawTables(int) {
-    if (!calculated || !GarmentSheets::CaptionSheetsForTables(kSheets)) return;
-    DrawTablesAndComment(TableMedium::Screen);
-    GarmentSheets::Refresh(2);
-}
-
-void TMenTrousersDraft::Print() {
-    if (!calculated) {
-        ShowNothingToPrint();
-        return;
-    }
-    const int tiling = CurrentOrder().TilingMode();
-    PrinterDC.BeginTrueScalePage(float(tiling));
-    TilePrintSheets(BoxLeft, BoxRight, BoxTop, BoxBottom);
-    RunPrintJob([&] {
-        WalkPrintPages(GarmentSheets::SheetText(1, kSheets), [&](const PrintPage&) {
-            GarmentSheets::SetPaperLabelFont();
-            DrawPaths(PrinterDC, GarmentSheets::kPaperOutline);
-            DrawLabels(PrinterDC, true);
-            Labels::CrotchSeam(PrinterDC, true, SeamLabelPos, CrotchSeam);
-        });
-        GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(2, kSheets),
-                                       [&] { DrawTablesAndComment(TableMedium::Paper); });
-    });
+void TMenTrousersDraft::DrawPieces(const PieceTarget& t) const {
+    DrawPaths(t.dc, t.outline);
+    if (t.labels) DrawLabels(t.dc, t.printer);
+    Labels::CrotchSeam(t.dc, t.printer, SeamLabelPos, CrotchSeam);
 }
 
 // ---------------------------------------------------------------------------
@@ -483,8 +373,6 @@ const Labels::Row<MenTrouserPoints> kSeatToHemLabels[] = {
 
 void TMenTrousersDraft::DrawSeatToHemLabels(TDrawContext& dc, bool printer) const {
     // C1 and C3 share the seat line: the left one is written to its left.
-    const bool c3Right = C3.x > C1.x;
-    Labels::Put(dc, printer, c3Right ? C1 : C3, c3Right ? "C1" : "C3", 5);
-    Labels::Put(dc, printer, c3Right ? C3 : C1, c3Right ? "C3" : "C1", 3);
+    PatternSheets::LabelC1C3(dc, printer, C1, C3);
     Labels::PutAll(dc, printer, static_cast<const MenTrouserPoints&>(*this), kSeatToHemLabels);
 }

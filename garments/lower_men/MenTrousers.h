@@ -29,22 +29,22 @@
 //     non-finite value).
 //
 //  2. TMenTrousersDraft, the common base of the classic and the low-waist
-//     drafts, whose points and steps coincide: the measurement column as
-//     data (MenTrousersKind), the one check "Ст+Пт > Сб+Пб", the order
-//     record in row order, and the construction steps both drafts run
-//     (the side seams, the inseams, the back waist and seams, the front
-//     pocket).  A derived draft writes the levels and widths of its own
-//     method in Draft() and calls the shared steps in order.
+//     drafts, whose points and steps coincide, on the lower-body garment
+//     frame (TLowerGarment): the measurement column as data
+//     (MenTrousersKind), the one check "Ст+Пт > Сб+Пб", the order record in
+//     row order, the construction steps both drafts run (the side seams,
+//     the inseams, the back waist and seams, the front pocket) and the
+//     drawing they share (the outline, the back hip lines, the labels from
+//     the seat line down).  A derived draft writes the levels and widths of
+//     its own method in Draft() and calls the shared steps in order.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/LowerGarment.h"
 #include "kernel/Geometry.h"
-#include "kernel/Models.h"
 
-struct MeasureRow;
 struct TDrawContext;
 
 namespace MenTrousers {
@@ -159,20 +159,17 @@ struct MenTrouserPoints {
     Vector SeamLabelPos;
 };
 
-// What tells one trousers of the family from another: the garment type, the
-// measurement rows with their illustrations and table codes, and the fields
-// the rows fill, in row order (which is also the order record's order).
+// What tells one trousers of the family from another: the measurement
+// column (type, rows with illustrations and table texts, where the comment
+// stands) and the fields the rows fill, in row order (which is also the
+// order record's order).
 class TMenTrousersDraft;
 struct MenTrousersKind {
-    int type;
-    int rowCount;
-    const MeasureRow* rows;
-    void (*const* illustrations)();
-    const char* const* codes;
-    float TMenTrousersDraft::*const* fields;
+    GarmentColumn column;
+    std::vector<float TMenTrousersDraft::*> fields;
 };
 
-class TMenTrousersDraft : public TModel, public MenTrouserPoints {
+class TMenTrousersDraft : public TLowerGarment, public MenTrouserPoints {
 public:
     // ---- Measurements (cm); each kind uses some of them. ----
     float WaistHalfGirth = 0.0f;  // Ст
@@ -192,54 +189,32 @@ public:
     bool BackBulge = false;   // the back side above the hips curved through 10
     float CrotchSeam = 0.0f;  // "Средний срез:"
 
-    ~TMenTrousersDraft() override;
-
-    bool GetMeasures() override;
+    // Drafts on a fresh set of points; a draft that throws (EFloatError on
+    // degenerate measurements) leaves the last one whole.
     void Calculate() override;
-    // The draft on sheet 1 with its labels and "Средний срез:".
-    void Draw() override;
-    void RedrawCollar() override {}
-    void RedrawSleeve() override {}
-    void ClearSheets() override;
-    void ClearInputs(int sleeveKind) override;
-    void ShowMeasure(int n) override;
-    // The sheets' captions, the measurement, front and back tables and the
-    // order comment on sheet 2.
-    void DrawTables(int scale) override;
-    // The draft tiled over pages at the print scale, then a page of tables.
-    void Print() override;
-    void SaveMeasures(RecordWriter& f) override;
-    void LoadMeasures(RecordReader& f) override;
 
-    // The garment type and the number of measurement rows.
-    int Type() const;
-    int MeasureCount() const;
-    // The order-file block: 4 bytes per measurement.
-    int BlockSize() const { return 4 * MeasureCount(); }
     // "Средний срез:" and the seam's length with one decimal.
     std::string SeamLabelText() const;
-    // The measurement table's rows: the codes and the measurement floats.
-    std::vector<ValueTableRow> MeasureTableRows() const;
-    // The segment tables' rows, filled by CalcSegments.
-    virtual std::vector<ValueTableRow> FrontTableRows() const = 0;
-    virtual std::vector<ValueTableRow> BackTableRows() const = 0;
 
     // The outline (pen `thick`) and the construction lines (pen 1); the
     // point labels.  The same routines draw on the sheet and on paper.
     virtual void DrawPaths(TDrawContext& dc, int thick) const = 0;
     virtual void DrawLabels(TDrawContext& dc, bool printer) const = 0;
 
-    // The extent of the draft (cm), for printing.
-    float BoxLeft = 0.0f, BoxRight = 0.0f, BoxTop = 0.0f, BoxBottom = 0.0f;
-
 protected:
     explicit TMenTrousersDraft(const MenTrousersKind& kind);
 
+    std::vector<MeasureSlot> Slots() override;
+    // Сб + Пб may not fall short of Ст + Пт.
+    bool CheckMeasures() override;
+    // The draft, its labels and "Средний срез:" last.
+    void DrawPieces(const PieceTarget& target) const override;
+    // Every point and control point of the draft.
+    PatternSheets::Box Extent() const override;
+
     // The draft of the trousers' own method, run by Calculate on a fresh
-    // set of points; it throws on degenerate measurements.
+    // set of points.
     virtual void Draft() = 0;
-    // Where the order comment starts on sheet 2 (table units).
-    virtual int CommentY() const = 0;
 
     // ---- Steps both drafts run, each writing the points it names. ----
     // The front side above the hips: 1 halfway from B to T21, 2 pushed out
@@ -286,7 +261,4 @@ protected:
 
 private:
     const MenTrousersKind& kind_;
-    std::vector<float*> Fields();
-    void ExtentBox();
-    void DrawTablesAndComment(TableMedium medium) const;
 };
