@@ -1,0 +1,474 @@
+// The men's classic and low-waist trousers in the real windows: their rows
+// in the measurement column, the input check, the illustrations, the
+// order-file blocks and an order of each type saved and reopened, the
+// calculation road drawing the draft and the three tables, a degenerate
+// order failing through the road's message, and printing into a PDF file at
+// true scale.
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QTextEdit>
+#include <string>
+#include <vector>
+
+#include "garments/lower_men/MBryuki.h"
+#include "garments/lower_men/MPants.h"
+#include "kernel/DrawContext.h"
+#include "kernel/MeasureFigure.h"
+#include "kernel/PrintTiling.h"
+#include "kernel/Record.h"
+#include "kernel/SheetCaptions.h"
+#include "shell/OrderFile.h"
+#include "tests/garments/lower_women/GarmentWindowTest.h"
+
+namespace {
+
+using namespace MeasureHints;
+
+// What the tests know of each trousers.
+struct Kind {
+    int type;
+    const char* caption;  // the order caption before the number
+    std::vector<std::string> captions, hints, samples;
+    std::vector<void (*)()> illustrations;
+    std::vector<std::string> tableTexts;
+    size_t frontRows, backRows;
+};
+
+const Kind kBryuki{kMBryukiType,
+                   " Брюки мужские классические. Заказ № ",
+                   {"Ст:", "Сб:", "Дсб:", "Пт:", "Пб:"},
+                   {"Полуобхват талии", "Полуобхват бёдер", "Длина брюк сбоку", "Прибавка по талии",
+                    "Прибавка по бёдрам"},
+                   {"41", "50", "100", "0.5", "1"},
+                   {LowerLine9, LowerLine10, LowerLine13, LowerPt2, LowerPb3},
+                   {"Ст", "Сб", "Дсб", "Пт", "Пб"},
+                   23,
+                   25};
+
+const Kind kBryuki2{kMBryuki2Type,
+                    " Брюки мужские классические 2. Заказ № ",
+                    {"Ст:", "Сб:", "Вс:", "Дсб:", "Пт:", "Пб:", "Пвс:"},
+                    {"Полуобхват талии", "Полуобхват бёдер", "Высота сидения", "Длина брюк сбоку",
+                     "Прибавка по талии", "Прибавка по бёдрам", "Прибавка к высоте сидения"},
+                    {"41", "50", "23.5", "100", "0.5", "1", "0"},
+                    {LowerLine9, LowerLine10, LowerLine11, LowerLine13, LowerPt2, LowerPb3, LowerPvs2},
+                    {"Ст", "Сб", "Вс", "Дсб", "Пт", "Пб", "Пвс"},
+                    23,
+                    25};
+
+const Kind kPants{kMPantsType,
+                  " Брюки мужские с заниженным поясом. Заказ № ",
+                  {"Ст:", "Сб:", "Дсб:", "Дш:", "Пт:", "Пб:", "Псш:"},
+                  {"Полуобхват талии", "Полуобхват бёдер", "Длина брюк сбоку", "Длина шага", "Прибавка по талии",
+                   "Прибавка по бёдрам", "Прибавка на свободу шага"},
+                  {"42.5", "50", "102", "78.5", "0.5", "1", "1.5"},
+                  {MenPantsLine1, MenPantsLine2, MenPantsLine3, MenPantsLine4, LowerPt2, LowerPb3, MenPants1},
+                  {"Ст", "Сб", "Дб", "Дш", "Пт", "Пб", "Псш"},
+                  22,
+                  26};
+
+const Kind kPants2{kMPants2Type,
+                   " Брюки мужские с заниженным поясом 2. Заказ № ",
+                   {"Ст:", "Сб:", "Дсб:", "Дш:", "Зп:", "Пт:", "Пб:", "Псш:"},
+                   {"Полуобхват талии", "Полуобхват бёдер", "Длина брюк сбоку", "Длина шага",
+                    "Занижение пояса спереди", "Прибавка по талии", "Прибавка по бёдрам", "Прибавка на свободу шага"},
+                   {"42.5", "50", "102", "78.5", "2", "0.5", "1", "1"},
+                   {MenPantsLine1, MenPantsLine2, MenPantsLine3, MenPantsLine4, MenPants2, LowerPt2, LowerPb3,
+                    MenPants1},
+                   {"Ст", "Сб", "Дб", "Дш", "Зп", "Пт", "Пб", "Псш"},
+                   24,
+                   26};
+
+const Kind* const kKinds[] = {&kBryuki, &kBryuki2, &kPants, &kPants2};
+
+// The row of a measurement code in a kind's column (0-based).
+size_t RowOf(const Kind& kind, const std::string& code) {
+    for (size_t k = 0; k < kind.captions.size(); ++k)
+        if (kind.captions[k] == code + ":") return k;
+    ADD_FAILURE() << code;
+    return 0;
+}
+
+// An order file of a type with these block values and no texts.
+std::string OrderBytes(int type, const std::vector<float>& values) {
+    OrderContents order;
+    order.type = type;
+    RecordWriter block;
+    for (float v : values) block.WriteFloat(v);
+    order.block = block.Bytes();
+    return EncodeOrder(order);
+}
+
+class MTrousersTest : public GarmentWindowTest {
+protected:
+    void OpenGarment() override { Choose(kBryuki); }
+
+    void Choose(const Kind& kind) { ASSERT_TRUE(main->CreateModel(kind.type, -1, -1)); }
+    TMenTrousersDraft& Garment() { return *dynamic_cast<TMenTrousersDraft*>(main->Model); }
+
+    void Calculate(const Kind& kind) {
+        Choose(kind);
+        Type(kind.samples);
+        main->CalcExecute();
+        ASSERT_TRUE(Garment().calculated) << (messages.empty() ? "" : messages[0].text);
+        messages.clear();
+    }
+};
+
+// ---------------------------------------------------------------------------
+// The measurement column
+
+TEST_F(MTrousersTest, ConstructorLaysOutTheRowsTheCaptionAndTwoSheets) {
+    for (const Kind* kind : kKinds) {
+        Choose(*kind);
+        ASSERT_TRUE(dynamic_cast<TMenTrousersDraft*>(main->Model)) << kind->type;
+        EXPECT_EQ(Garment().Type(), kind->type);
+        const int rows = int(kind->captions.size());
+        EXPECT_EQ(Garment().MeasureCount(), rows);
+        for (int n = 1; n <= rows; ++n) {
+            EXPECT_FALSE(main->Line(n)->isHidden()) << n;
+            EXPECT_FALSE(main->Meas(n)->isHidden()) << n;
+            EXPECT_EQ(main->Line(n)->text().toStdString(), kind->captions[size_t(n - 1)]);
+            EXPECT_EQ(main->MeasHint(n), kind->hints[size_t(n - 1)]);
+            EXPECT_EQ(Field(n), "");
+        }
+        EXPECT_TRUE(main->Line(rows + 1)->isHidden()) << kind->type;
+        EXPECT_EQ(main->ModelType->text().toStdString(), kind->caption + std::to_string(main->OrderNumber));
+        EXPECT_TRUE(report->List1()->Visible());
+        EXPECT_TRUE(report->List2()->Visible());
+
+        delete main->Model;
+        main->Model = nullptr;
+        for (int n = 1; n <= rows; ++n) EXPECT_TRUE(main->Line(n)->isHidden()) << n;
+        EXPECT_FALSE(report->List1()->Visible());
+        EXPECT_FALSE(report->List2()->Visible());
+    }
+}
+
+TEST_F(MTrousersTest, SamplesUseTheUsersSeparator) {
+    main->FillSamples = true;
+    main->DecimalSeparator = ',';
+    main->DecimalSeparatorText = ",";
+    for (const Kind* kind : kKinds) {
+        Choose(*kind);
+        for (size_t n = 0; n < kind->samples.size(); ++n) {
+            std::string expected = kind->samples[n];
+            for (char& c : expected)
+                if (c == '.') c = ',';
+            EXPECT_EQ(Field(int(n) + 1), expected) << kind->type << " row " << n + 1;
+        }
+    }
+}
+
+TEST_F(MTrousersTest, FieldsKeepTheirTextsWithoutSamplesAndClearInputsEmptiesThem) {
+    Choose(kPants2);
+    Type(kPants2.samples);
+    main->CustomerData->setText("Иванов");
+    main->Comment->setPlainText("строка");
+    main->OrderNumber = 41;
+    {
+        TMBryuki2 other;  // samples off: the fields keep their texts
+        EXPECT_EQ(Field(3), "102");
+        other.calculated = true;
+        other.ClearInputs(3);
+        EXPECT_FALSE(other.calculated);
+        for (int n = 1; n <= 7; ++n) EXPECT_EQ(Field(n), "") << n;
+        EXPECT_EQ(Field(8), "1");  // not its row
+        EXPECT_EQ(main->ModelType->text().toStdString(), " Брюки мужские классические 2. Заказ № 41");
+        EXPECT_TRUE(main->CustomerData->text().isEmpty());
+        EXPECT_TRUE(main->Comment->toPlainText().isEmpty());
+    }
+}
+
+// Each row shows its own illustration; other numbers leave the figure.
+TEST_F(MTrousersTest, ShowMeasureRoutesEveryRow) {
+    for (const Kind* kind : kKinds) {
+        Choose(*kind);
+        const int rows = int(kind->illustrations.size());
+        for (int k = 1; k <= rows; ++k) {
+            kind->illustrations[size_t(k - 1)]();
+            const QImage expected = main->LineImage.Bitmap().copy();
+            LowerLine7();  // something else first
+            Garment().ShowMeasure(k);
+            EXPECT_EQ(main->LineImage.Bitmap(), expected) << kind->type << " row " << k;
+        }
+        const QImage before = main->LineImage.Bitmap().copy();
+        for (int k : {0, rows + 1, 27}) {
+            Garment().ShowMeasure(k);
+            EXPECT_EQ(main->LineImage.Bitmap(), before) << k;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// GetMeasures
+
+TEST_F(MTrousersTest, TheHipsMustHoldTheWaist) {
+    struct Case {
+        const char *Ct, *Cb, *Pt, *Pb;
+        bool accepted;
+    } cases[] = {
+        {"41", "50", "0.5", "1", true},
+        {"51", "50", "0.5", "1", false},
+        {"49.5", "50", "1.5", "1", true},    // Ст + Пт = Сб + Пб
+        {"49.6", "50", "1.5", "1", false},   // 0.1 short
+        {"53.3", "53.9", "0.7", "0.1", true},  // equal as typed, not in binary
+        {"60", "50", "-9", "1", true},       // a negative ease is not refused
+    };
+    for (const Kind* kind : kKinds) {
+        Choose(*kind);
+        for (const Case& c : cases) {
+            messages.clear();
+            std::vector<std::string> fields = kind->samples;
+            fields[RowOf(*kind, "Ст")] = c.Ct;
+            fields[RowOf(*kind, "Сб")] = c.Cb;
+            fields[RowOf(*kind, "Пт")] = c.Pt;
+            fields[RowOf(*kind, "Пб")] = c.Pb;
+            Type(fields);
+            ExpectCheckVerdict(Garment().GetMeasures(), c.accepted ? nullptr : "Ст+Пт > Сб+Пб",
+                               std::to_string(kind->type) + " Ст " + c.Ct);
+        }
+    }
+}
+
+TEST_F(MTrousersTest, FirstEmptyFieldStopsTheReading) {
+    Choose(kBryuki2);
+    std::vector<std::string> fields = kBryuki2.samples;
+    fields[6] = "";    // Пвс, though its sample is 0
+    fields[2] = "x";  // not converted
+    fields[1] = "1";  // would fail the check
+    Type(fields);
+    Garment().SeatHeight = 7;
+    EXPECT_FALSE(Garment().GetMeasures());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kMeasurementsMissingText);
+    EXPECT_EQ(Garment().SeatHeight, 7.0f);
+
+    // A blank is not empty: it is read, and refused as no number.
+    messages.clear();
+    fields = kBryuki2.samples;
+    fields[6] = " ";
+    Type(fields);
+    bool ok = true;
+    EXPECT_NO_THROW(ok = Garment().GetMeasures());
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].text.find("Пвс"), std::string::npos) << messages[0].text;
+}
+
+// ---------------------------------------------------------------------------
+// The order-file block and whole orders
+
+TEST_F(MTrousersTest, BlocksHoldTheMeasurementsInRowOrder) {
+    for (const Kind* kind : kKinds) {
+        Choose(*kind);
+        Type(kind->samples);
+        ASSERT_TRUE(Garment().GetMeasures());
+        RecordWriter w;
+        Garment().SaveMeasures(w);
+        EXPECT_EQ(int(w.Bytes().size()), 4 * int(kind->samples.size()));  // 20, 28, 28, 32
+        EXPECT_EQ(Garment().BlockSize(), int(w.Bytes().size()));
+        RecordReader r(w.Bytes());
+        for (const std::string& s : kind->samples) EXPECT_EQ(r.ReadFloat(), std::stof(s));
+
+        // Only a block of that size opens.
+        OrderContents decoded;
+        std::string reason;
+        const size_t n = kind->samples.size();
+        EXPECT_TRUE(DecodeOrder(OrderBytes(kind->type, std::vector<float>(n, 1.0f)), decoded, reason)) << reason;
+        for (size_t other : {n - 1, n + 1})
+            EXPECT_FALSE(DecodeOrder(OrderBytes(kind->type, std::vector<float>(other, 1.0f)), decoded, reason));
+    }
+}
+
+TEST_F(MTrousersTest, LoadRefillsTheFieldsWithOneDecimal) {
+    main->DecimalSeparator = ',';
+    main->DecimalSeparatorText = ",";
+    SetDecimalSeparator(',');
+    const struct {
+        const Kind* kind;
+        std::vector<float> record;
+        std::vector<std::string> fields;
+    } cases[] = {
+        {&kBryuki, {41, 50, 100, 0.5f, 1}, {"41,0", "50,0", "100,0", "0,5", "1,0"}},
+        {&kBryuki2, {41, 50, 23.5f, 100, 0.5f, 1, 0}, {"41,0", "50,0", "23,5", "100,0", "0,5", "1,0", "0,0"}},
+        {&kPants, {42.5f, 50, 102, 78.5f, 0.5f, 1, 1.5f}, {"42,5", "50,0", "102,0", "78,5", "0,5", "1,0", "1,5"}},
+        {&kPants2,
+         {42.5f, 50, 102, 78.5f, 2, 0.5f, 1, 1},
+         {"42,5", "50,0", "102,0", "78,5", "2,0", "0,5", "1,0", "1,0"}},
+    };
+    for (const auto& c : cases) {
+        Choose(*c.kind);
+        RecordWriter block;
+        for (float v : c.record) block.WriteFloat(v);
+        RecordReader r(block.Bytes());
+        Garment().LoadMeasures(r);
+        EXPECT_EQ(r.Remaining(), 0u);
+        for (size_t n = 0; n < c.fields.size(); ++n) EXPECT_EQ(Field(int(n) + 1), c.fields[n]) << c.kind->type;
+        EXPECT_FALSE(Garment().calculated);
+        // The loaded texts read back through GetMeasures.
+        EXPECT_TRUE(Garment().GetMeasures());
+        EXPECT_EQ(Garment().HipHalfGirth, 50.0f);
+    }
+}
+
+TEST_F(MTrousersTest, OrderOfEachTypeSavedAndReopened) {
+    for (const Kind* kind : kKinds) {
+        Calculate(*kind);
+        const std::string seam = Garment().SeamLabelText();
+        main->CustomerData->setText("Петров");
+        const std::string path = TempPath("trousers_" + std::to_string(kind->type) + ".mdr");
+        ASSERT_TRUE(SaveOrderTo(*main, path));
+        EXPECT_EQ(QFile(QString::fromStdString(path)).size() > qint64(4 * kind->samples.size()), true);
+
+        Choose(kind == &kBryuki ? kPants : kBryuki);  // another garment meanwhile
+        ASSERT_TRUE(OpenOrderFrom(*main, path));
+        EXPECT_TRUE(messages.empty()) << messages[0].text;
+        ASSERT_EQ(Garment().Type(), kind->type);
+        for (size_t n = 0; n < kind->samples.size(); ++n)
+            EXPECT_EQ(std::stof(Field(int(n) + 1)), std::stof(kind->samples[n])) << kind->type << " row " << n + 1;
+        EXPECT_EQ(main->CustomerData->text().toStdString(), "Петров");
+        ASSERT_TRUE(Garment().calculated);
+        EXPECT_EQ(Garment().SeamLabelText(), seam);
+    }
+}
+
+// Measurements that pass the check but cannot be drafted fail through the
+// road's message; nothing is drawn.
+TEST_F(MTrousersTest, DegenerateOrderFailsThroughTheRoadsMessage) {
+    Choose(kPants);
+    // The hips on the hem: Дш − Дсб + (Сб/2 − 1.5)/3 = −102, the knee there too.
+    Type({"5", "9", "102", "-1", "0.5", "1", "1.5"});
+    main->CalcExecute();
+    EXPECT_FALSE(Garment().calculated);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+}
+
+// ---------------------------------------------------------------------------
+// The calculation road and the sheets
+
+TEST_F(MTrousersTest, CalculateRoadDrawsTheDraftAndTheTables) {
+    for (const Kind* kind : kKinds) {
+        Calculate(*kind);
+        const TMenTrousersDraft& d = Garment();
+        // Sheet 1: the outline at the hip points and the hems, the captions.
+        const QImage& sheet1 = report->List1()->Bitmap();
+        for (const Vector& p : {d.B3, d.B, d.H01, d.H011, d.C2, d.T5}) {
+            const int x = ScreenDC.PixelX(p.x), y = ScreenDC.PixelY(p.y);
+            EXPECT_GT(DarkPixels(sheet1, QRect(x - 5, y - 5, 10, 10)), 3) << kind->type;
+        }
+        EXPECT_GT(DarkPixels(sheet1, QRect(0, 0, sheet1.width(), 30)), 20);
+        EXPECT_EQ(ScreenDC.PixelX(0), int(52.5f * ScreenDC.PxPerCmX));
+        EXPECT_EQ(ScreenDC.PixelY(0), int(10.0f * ScreenDC.PxPerCmY));
+        // Sheet 2: the three tables, their rules as deep as their rows.
+        const QImage& sheet2 = report->List2()->Bitmap();
+        const int measureDepth = 20 + 16 * int(kind->samples.size() + 1) + 1;
+        EXPECT_GT(DarkPixels(sheet2, QRect(50, 57, 201, measureDepth)), 200);
+        EXPECT_EQ(DarkPixels(sheet2, QRect(50, 57 + measureDepth + 2, 201, 10)), 0) << kind->type;
+        const int frontDepth = 20 + 16 * int(kind->frontRows + 1) + 1;
+        const int backDepth = 20 + 16 * int(kind->backRows + 1) + 1;
+        EXPECT_GT(DarkPixels(sheet2, QRect(296, 57, 201, frontDepth)), 500);
+        EXPECT_EQ(DarkPixels(sheet2, QRect(296, 57 + frontDepth + 2, 201, 10)), 0) << kind->type;
+        EXPECT_GT(DarkPixels(sheet2, QRect(541, 57, 201, backDepth)), 500);
+        EXPECT_EQ(Garment().FrontTableRows().size(), kind->frontRows);
+        EXPECT_EQ(Garment().BackTableRows().size(), kind->backRows);
+
+        std::vector<std::string> texts;
+        for (const ValueTableRow& r : Garment().MeasureTableRows()) texts.push_back(r.text);
+        EXPECT_EQ(texts, kind->tableTexts);
+    }
+}
+
+TEST_F(MTrousersTest, NothingIsDrawnBeforeCalculating) {
+    for (const Kind* kind : kKinds) {
+        Choose(*kind);
+        Garment().ClearSheets();
+        const QImage before1 = report->List1()->Bitmap().copy();
+        const QImage before2 = report->List2()->Bitmap().copy();
+        Garment().Draw();
+        Garment().DrawTables(4);
+        EXPECT_EQ(report->List1()->Bitmap(), before1);
+        EXPECT_EQ(report->List2()->Bitmap(), before2);
+    }
+}
+
+// Drafts with and without the bows, the raised waist and the closed dart,
+// redrawn at every scale the sheets allow.
+TEST_F(MTrousersTest, RedrawAtEveryScaleThrowsNothing) {
+    const struct {
+        const Kind* kind;
+        std::vector<std::string> fields;
+    } drafts[] = {
+        {&kBryuki, {"41", "50", "100", "0.5", "1"}},
+        {&kBryuki, {"42", "50", "100", "0.5", "1"}},   // the waist raised at the fly
+        {&kBryuki, {"30", "50", "100", "21", "1"}},    // E = 0, straight back side
+        {&kBryuki2, {"41", "50", "23.5", "100", "0.5", "24", "2"}},  // a straight front side
+        {&kPants, {"42.5", "42", "102", "78.5", "1.5", "2", "1.5"}},  // E = 0
+        {&kPants2, {"42.5", "50", "102", "78.5", "2", "0.5", "30", "1"}},
+    };
+    for (const auto& d : drafts) {
+        Choose(*d.kind);
+        Type(d.fields);
+        main->CalcExecute();
+        ASSERT_TRUE(Garment().calculated) << d.fields[1];
+        ExpectRedrawsAtEveryScale();
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+// ---------------------------------------------------------------------------
+// Printing
+
+// Every scale prints the tiled draft, then a page of tables.
+TEST_F(MTrousersTest, EachTypePrintsItsPagesToPdf) {
+    for (const Kind* kind : kKinds) {
+        Calculate(*kind);
+        for (int mode : {1, 2, 4}) {
+            const std::string path = PrintAt(mode, "mtrousers" + std::to_string(kind->type));
+            EXPECT_FALSE(ThePrinter().Printing());
+            const TPrintLayout& l = PrintLayout;
+            EXPECT_EQ(l.PagesDone, l.PageCount);
+            EXPECT_EQ(PdfPages(path), l.PageCount + 1) << kind->type << " 1:" << mode;
+            if (mode == 1) EXPECT_GT(l.PageCount, 1) << "a full-size trouser needs several pages";
+        }
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+// The length from the waist to the hem on the crease line, and the back's
+// width at the hips, on paper against the printer's resolution: within a
+// dot or two of the true size.
+TEST_F(MTrousersTest, PatternPrintsAtTrueScale) {
+    for (const Kind* kind : {&kBryuki, &kPants2}) {
+        Calculate(*kind);
+        const TMenTrousersDraft& d = Garment();
+        for (int mode : {1, 2, 4}) {
+            PrintAt(mode, "scale");
+            const double dotsPerCmX = ThePrinter().Device().logicalDpiX() / 2.54 / mode;
+            const double dotsPerCmY = ThePrinter().Device().logicalDpiY() / 2.54 / mode;
+            EXPECT_NEAR(PrinterDC.PixelY(d.H0.y) - PrinterDC.PixelY(d.T0.y), -d.H0.y * dotsPerCmY, 2.0) << mode;
+            EXPECT_NEAR(PrinterDC.PixelX(d.B4.x) - PrinterDC.PixelX(d.B3.x), (d.B4.x - d.B3.x) * dotsPerCmX, 2.0)
+                << mode;
+        }
+    }
+}
+
+TEST_F(MTrousersTest, NothingToPrintBeforeCalculating) {
+    for (const Kind* kind : kKinds) {
+        Choose(*kind);
+        messages.clear();
+        const std::string path = TempPath("none.pdf");
+        ThePrinter().SetPdfOutput(path);
+        Garment().Print();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, kNothingToPrintText);
+        EXPECT_FALSE(ThePrinter().Printing());
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+    }
+}
+
+}  // namespace
