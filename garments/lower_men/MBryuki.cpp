@@ -53,30 +53,18 @@ const MenTrousersKind kKind2{
 
 // ---- The result tables: each row's text and how its value is measured. ----
 
-using D = TMBryukiDraft;
-struct SegmentRow {
-    const char* text;
-    float (*value)(const D&);
-};
-
+using D = TMenTrousersDraft;
 float Dist(const Vector& a, const Vector& b) { return Geom::Distance(a, b); }
 float Diff(float a, float b) { return F(double(a) - b); }
 
-const SegmentRow kFront[D::kFrontRows] = {
-    {"[ T0, H0 ]", [](const D& d) { return d.SideLength; }},
-    {"[ T0, C0 ]", [](const D& d) { return -d.C0.y; }},
-    {"[ C0, B0 ]", [](const D& d) { return Diff(d.B0.y, d.C0.y); }},
+const std::vector<SegmentRule> kFrontWaist = {
     {"[ T0, K0 ]", [](const D& d) { return -d.K0.y; }},
     {"[ T, T2 ]", [](const D& d) { return -d.T2.y; }},
     {"[ B, B0 ]", [](const D& d) { return -d.B.x; }},
     {"[ B0, B1 ]", [](const D& d) { return d.B1.x; }},
     {"[ B1, B11 ]", [](const D& d) { return Diff(d.B11.x, d.B1.x); }},
-    {"[ C1, C2 ]", [](const D& d) { return Diff(d.C2.x, d.C1.x); }},
-    {"[ K0, K1 ]", [](const D& d) { return -d.K1.x; }},
-    {"[ K0, K2 ]", [](const D& d) { return d.K2.x; }},
-    {"[ H0, H1 ]", [](const D& d) { return -d.H1.x; }},
-    {"[ H0, H2 ]", [](const D& d) { return d.H2.x; }},
-    {"[ H0, H01 ]", [](const D&) { return 0.5f; }},
+};
+const std::vector<SegmentRule> kFrontSide = {
     {"[ T, T21 ]", [](const D& d) { return Diff(d.T21.x, d.T.x); }},
     {"[ T11, T7 ]", [](const D& d) { return Diff(d.T7.y, d.T11.y); }},
     {"[ T7, T8 ]", [](const D& d) { return Diff(d.T8.x, d.T7.x); }},
@@ -87,26 +75,7 @@ const SegmentRow kFront[D::kFrontRows] = {
     {"[ T21, T4 ]", [](const D& d) { return Dist(d.T21, d.T4); }},
     {"[ T4, B6 ]", [](const D& d) { return Dist(d.T4, d.B6); }},
 };
-
-const SegmentRow kBack[D::kBackRows] = {
-    {"[ K0, K3 ]", [](const D& d) { return -d.K3.x; }},
-    {"[ K0, K4 ]", [](const D& d) { return d.K4.x; }},
-    {"[ H0, H3 ]", [](const D& d) { return -d.H3.x; }},
-    {"[ H0, H4 ]", [](const D& d) { return d.H4.x; }},
-    {"[ H0, H011 ]", [](const D&) { return 0.5f; }},
-    {"[ B, B3 ]", [](const D& d) { return Diff(d.B.x, d.B3.x); }},
-    {"[ B3, B4 ]", [](const D& d) { return Diff(d.B4.x, d.B3.x); }},
-    // B5 lies on the circle about B3 through B4.
-    {"[ B3, B5 ]", [](const D& d) { return Diff(d.B4.x, d.B3.x); }},
-    {"[ B4, B5 ]", [](const D& d) { return Dist(d.B4, d.B5); }},
-    {"[ C0, C3 ]", [](const D& d) { return d.C3.x; }},
-    {"[ B5, T5 ]", [](const D& d) { return Dist(d.B5, d.T5); }},
-    {"[ C3, C4 ]", [](const D& d) { return Diff(d.C4.x, d.C3.x); }},
-    // C5 lies on the circle about C3 through C4.
-    {"[ C3, C5 ]", [](const D& d) { return Diff(d.C4.x, d.C3.x); }},
-    {"[ K4, C5 ]", [](const D& d) { return Dist(d.K4, d.C5); }},
-    {"[ C5, 7 ]", [](const D& d) { return Dist(d.C5, d.N7); }},
-    {"[ 7, 8 ]", [](const D& d) { return Dist(d.N7, d.N8); }},
+const std::vector<SegmentRule> kBackWaist = {
     {"[ K, T3 ]", [](const D& d) { return Dist(d.K, d.T3); }},
     {"[ T5, T6 ]", [](const D& d) { return Dist(d.T5, d.T6); }},
     {"[ T5, b2 ]", [](const D& d) { return Dist(d.T5, d.b2); }},
@@ -264,22 +233,12 @@ void TMBryukiDraft::Draft() {
                             Geom::Distance(BackStep, C5), Geom::Distance(T8, B11), QuadLength(C2, FrontCrotchCtrl, B11));
 }
 
-void TMBryukiDraft::CalcSegments() {
-    for (int i = 0; i < kFrontRows; ++i) FrontSegments[i] = kFront[i].value(*this);
-    for (int i = 0; i < kBackRows; ++i) BackSegments[i] = kBack[i].value(*this);
+std::vector<SegmentRule> TMBryukiDraft::FrontRules() const {
+    static const std::vector<SegmentRule> head = {{"[ T0, H0 ]", [](const D& d) { return d.SideLength; }}};
+    return Join({head, kFrontLevels, kFrontWaist, kFrontLeg, kFrontSide});
 }
 
-std::vector<ValueTableRow> TMBryukiDraft::FrontTableRows() const {
-    std::vector<ValueTableRow> rows;
-    for (int i = 0; i < kFrontRows; ++i) rows.push_back({kFront[i].text, FrontSegments[i]});
-    return rows;
-}
-
-std::vector<ValueTableRow> TMBryukiDraft::BackTableRows() const {
-    std::vector<ValueTableRow> rows;
-    for (int i = 0; i < kBackRows; ++i) rows.push_back({kBack[i].text, BackSegments[i]});
-    return rows;
-}
+std::vector<SegmentRule> TMBryukiDraft::BackRules() const { return Join({kBackKneeToStep, kBackWaist}); }
 
 // ---------------------------------------------------------------------------
 // Drawing

@@ -22,16 +22,6 @@ public:
     float SeatDepth = 0.0f;  // s: Сб/2 − 1.5 (TMBryuki) or Вс (TMBryuki2)
     bool FigureSwitch = false;  // the front waist raised 0.3 cm at the fly
 
-    // The segment tables' values in row order: 23 front rows, 25 back rows.
-    static constexpr int kFrontRows = 23;
-    static constexpr int kBackRows = 25;
-    float FrontSegments[kFrontRows] = {};
-    float BackSegments[kBackRows] = {};
-
-    void CalcSegments() override;
-
-    std::vector<ValueTableRow> FrontTableRows() const override;
-    std::vector<ValueTableRow> BackTableRows() const override;
     // The fly is a cubic that turns from B11 up to T8 (T8 right of B11);
     // otherwise a straight line.
     bool CurvedFly() const { return B11.x < T8.x; }
@@ -42,6 +32,9 @@ public:
 protected:
     TMBryukiDraft(const MenTrousersKind& kind, bool seatMeasured);
     void Draft() override;
+    // 23 front rows, 25 back rows.
+    std::vector<SegmentRule> FrontRules() const override;
+    std::vector<SegmentRule> BackRules() const override;
 
 private:
     bool seatMeasured_;

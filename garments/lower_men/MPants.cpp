@@ -56,44 +56,18 @@ const MenTrousersKind kKind2{
     {&M::WaistHalfGirth, &M::HipHalfGirth, &M::SideLength, &M::StepLength, &M::FrontLowering, &M::WaistEase,
      &M::HipEase, &M::StepEase}};
 
-// ---- The result tables. ----
+// ---- The result tables: each row's text and how its value is measured. ----
 
-using D = TMPantsDraft;
-// Which trousers show a row.
-enum Shown { kBoth, kFirst, kSecond };
-struct SegmentRow {
-    const char* text;
-    float (*value)(const D&);
-    Shown shown = kBoth;
-};
-
+using D = TMenTrousersDraft;
 float Dist(const Vector& a, const Vector& b) { return Geom::Distance(a, b); }
 float Diff(float a, float b) { return F(double(a) - b); }
 
-const SegmentRow kFront[] = {
-    {"[ T0, H0 ]", [](const D& d) { return d.SideLength; }, kFirst},
-    {"[ T0, H0 ]", [](const D& d) { return -d.H0.y; }, kSecond},  // the hem raised by 0.1·E
-    {"[ T0, C0 ]", [](const D& d) { return -d.C0.y; }},
-    {"[ C0, B0 ]", [](const D& d) { return Diff(d.B0.y, d.C0.y); }},
+const std::vector<SegmentRule> kHips = {
     {"[ B0, K0 ]", [](const D& d) { return Diff(d.B0.y, d.K0.y); }},
     {"[ B0, B ]", [](const D& d) { return -d.B.x; }},
     {"[ B0, B1 ]", [](const D& d) { return d.B1.x; }},
-    {"[ B1, B11 ]", [](const D&) { return 0.5f; }, kFirst},
-    {"[ T0, b0 ]", [](const D& d) { return -d.b0.y; }, kFirst},
-    {"[ B1, B6 ]", [](const D& d) { return Diff(d.B1.y, d.B6.y); }, kSecond},
-    {"[ B6, B11 ]", [](const D& d) { return Dist(d.B6, d.B11); }, kSecond},
-    {"[ B6, T11 ]", [](const D& d) { return -d.B0.y; }, kSecond},
-    {"[ C1, C2 ]", [](const D& d) { return Diff(d.C2.x, d.C1.x); }},
-    {"[ K0, K1 ]", [](const D& d) { return -d.K1.x; }},
-    {"[ K0, K2 ]", [](const D& d) { return d.K2.x; }},
-    {"[ H0, H1 ]", [](const D& d) { return -d.H1.x; }},
-    {"[ H0, H2 ]", [](const D& d) { return d.H2.x; }},
-    {"[ H0, H01 ]", [](const D&) { return 0.5f; }},
-    {"[ T, T21 ]", [](const D& d) { return Diff(d.T21.x, d.T.x); }, kFirst},
-    {"[ b0, b1 ]", [](const D& d) { return -d.b1.x; }, kFirst},
-    {"[ T11, T2 ]", [](const D& d) { return Dist(d.T11, d.T2); }, kSecond},
-    {"[ T2, T21 ]", [](const D& d) { return Dist(d.T2, d.T21); }, kSecond},
-    {"[ b0, b1 ]", [](const D& d) { return Dist(d.b0, d.b1); }, kSecond},
+};
+const std::vector<SegmentRule> kSide = {
     {"[ T21, 1 ]", [](const D& d) { return Dist(d.N1, d.T21); }},
     {"[ 1, 2 ]", [](const D& d) { return Dist(d.N1, d.N2); }},
     {"[ B, 3 ]", [](const D& d) { return Dist(d.B, d.N3); }},
@@ -101,26 +75,29 @@ const SegmentRow kFront[] = {
     {"[ C2, 5 ]", [](const D& d) { return Dist(d.N5, d.C2); }},
     {"[ 5, 6 ]", [](const D& d) { return Dist(d.N5, d.N6); }},
 };
-
-const SegmentRow kBack[D::kBackRows] = {
-    {"[ K0, K3 ]", [](const D& d) { return -d.K3.x; }},
-    {"[ K0, K4 ]", [](const D& d) { return d.K4.x; }},
-    {"[ H0, H3 ]", [](const D& d) { return -d.H3.x; }},
-    {"[ H0, H4 ]", [](const D& d) { return d.H4.x; }},
-    {"[ H0, H011 ]", [](const D&) { return 0.5f; }},
-    {"[ B, B3 ]", [](const D& d) { return Diff(d.B.x, d.B3.x); }},
-    {"[ B3, B4 ]", [](const D& d) { return Diff(d.B4.x, d.B3.x); }},
-    // B5 lies on the circle about B3 through B4.
-    {"[ B3, B5 ]", [](const D& d) { return Diff(d.B4.x, d.B3.x); }},
-    {"[ B4, B5 ]", [](const D& d) { return Dist(d.B4, d.B5); }},
-    {"[ C0, C3 ]", [](const D& d) { return d.C3.x; }},
-    {"[ B5, T5 ]", [](const D& d) { return Dist(d.B5, d.T5); }},
-    {"[ C3, C4 ]", [](const D& d) { return Diff(d.C4.x, d.C3.x); }},
-    // C5 lies on the circle about C3 through C4.
-    {"[ C3, C5 ]", [](const D& d) { return Diff(d.C4.x, d.C3.x); }},
-    {"[ K4, C5 ]", [](const D& d) { return Dist(d.K4, d.C5); }},
-    {"[ C5, 7 ]", [](const D& d) { return Dist(d.N7, d.C5); }},
-    {"[ 7, 8 ]", [](const D& d) { return Dist(d.N7, d.N8); }},
+// TMPants: the waist lowered at the crease line.
+const std::vector<SegmentRule> kLength1 = {{"[ T0, H0 ]", [](const D& d) { return d.SideLength; }}};
+const std::vector<SegmentRule> kCentre1 = {
+    {"[ B1, B11 ]", [](const D&) { return 0.5f; }},
+    {"[ T0, b0 ]", [](const D& d) { return -d.b0.y; }},
+};
+const std::vector<SegmentRule> kWaist1 = {
+    {"[ T, T21 ]", [](const D& d) { return Diff(d.T21.x, d.T.x); }},
+    {"[ b0, b1 ]", [](const D& d) { return -d.b1.x; }},
+};
+// TMPants2: the hem raised by 0.1·E; the front waist turned about B.
+const std::vector<SegmentRule> kLength2 = {{"[ T0, H0 ]", [](const D& d) { return -d.H0.y; }}};
+const std::vector<SegmentRule> kCentre2 = {
+    {"[ B1, B6 ]", [](const D& d) { return Diff(d.B1.y, d.B6.y); }},
+    {"[ B6, B11 ]", [](const D& d) { return Dist(d.B6, d.B11); }},
+    {"[ B6, T11 ]", [](const D& d) { return -d.B0.y; }},
+};
+const std::vector<SegmentRule> kWaist2 = {
+    {"[ T11, T2 ]", [](const D& d) { return Dist(d.T11, d.T2); }},
+    {"[ T2, T21 ]", [](const D& d) { return Dist(d.T2, d.T21); }},
+    {"[ b0, b1 ]", [](const D& d) { return Dist(d.b0, d.b1); }},
+};
+const std::vector<SegmentRule> kBackWaist = {
     {"[ K3, T3 ]", [](const D& d) { return Dist(d.K3, d.T3); }},
     {"[ T5, T6 ]", [](const D& d) { return Dist(d.T5, d.T6); }},
     {"[ T5, b2 ]", [](const D& d) { return Dist(d.b2, d.T5); }},
@@ -132,8 +109,6 @@ const SegmentRow kBack[D::kBackRows] = {
     {"[ B3, 11 ]", [](const D& d) { return Dist(d.B3, d.N11); }},
     {"[ 11, 12 ]", [](const D& d) { return Dist(d.N11, d.N12); }},
 };
-
-bool ShownIn(Shown shown, bool second) { return shown == kBoth || (shown == kSecond) == second; }
 
 // ---- Point labels up to the seat line, in writing order. ----
 
@@ -302,27 +277,12 @@ void TMPantsDraft::Draft() {
                             QuadLength(B11, FrontCrotchCtrl, C2));
 }
 
-int TMPantsDraft::FrontRowCount() const { return frontLowered_ ? 24 : 22; }
-
-void TMPantsDraft::CalcSegments() {
-    int i = 0;
-    for (const SegmentRow& r : kFront)
-        if (ShownIn(r.shown, frontLowered_)) FrontSegments[i++] = r.value(*this);
-    for (int k = 0; k < kBackRows; ++k) BackSegments[k] = kBack[k].value(*this);
+std::vector<SegmentRule> TMPantsDraft::FrontRules() const {
+    if (frontLowered_) return Join({kLength2, kFrontLevels, kHips, kCentre2, kFrontLeg, kWaist2, kSide});
+    return Join({kLength1, kFrontLevels, kHips, kCentre1, kFrontLeg, kWaist1, kSide});
 }
 
-std::vector<ValueTableRow> TMPantsDraft::FrontTableRows() const {
-    std::vector<ValueTableRow> rows;
-    for (const SegmentRow& r : kFront)
-        if (ShownIn(r.shown, frontLowered_)) rows.push_back({r.text, FrontSegments[rows.size()]});
-    return rows;
-}
-
-std::vector<ValueTableRow> TMPantsDraft::BackTableRows() const {
-    std::vector<ValueTableRow> rows;
-    for (int k = 0; k < kBackRows; ++k) rows.push_back({kBack[k].text, BackSegments[k]});
-    return rows;
-}
+std::vector<SegmentRule> TMPantsDraft::BackRules() const { return Join({kBackKneeToStep, kBackWaist}); }
 
 // ---------------------------------------------------------------------------
 // Drawing

@@ -21,26 +21,18 @@ constexpr int kMPants2Type = 26;
 
 class TMPantsDraft : public TMenTrousersDraft {
 public:
-    // The segment tables' rows: the front's 22 (TMPants) or 24 (TMPants2),
-    // the back's 26.
-    static constexpr int kMaxFrontRows = 24;
-    static constexpr int kBackRows = 26;
-    float FrontSegments[kMaxFrontRows] = {};
-    float BackSegments[kBackRows] = {};
-
-    void CalcSegments() override;
-    std::vector<ValueTableRow> FrontTableRows() const override;
-    std::vector<ValueTableRow> BackTableRows() const override;
     void DrawPaths(TDrawContext& dc, int thick) const override;
     void DrawLabels(TDrawContext& dc, bool printer) const override;
 
     // The front waist turned down by Зп (TMPants2).
     bool FrontLowered() const { return frontLowered_; }
-    int FrontRowCount() const;
 
 protected:
     TMPantsDraft(const MenTrousersKind& kind, bool frontLowered);
     void Draft() override;
+    // The front's 22 rows (TMPants) or 24 (TMPants2), the back's 26.
+    std::vector<SegmentRule> FrontRules() const override;
+    std::vector<SegmentRule> BackRules() const override;
 
 private:
     bool frontLowered_;

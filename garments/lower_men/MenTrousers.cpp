@@ -129,6 +129,66 @@ void TMenTrousersDraft::Calculate() {
     calculated = true;
 }
 
+// ---------------------------------------------------------------------------
+// The tables
+
+namespace {
+using D = TMenTrousersDraft;
+float Dist(const Vector& a, const Vector& b) { return Geom::Distance(a, b); }
+float Diff(float a, float b) { return F(double(a) - b); }
+}  // namespace
+
+const std::vector<SegmentRule> TMenTrousersDraft::kFrontLevels = {
+    {"[ T0, C0 ]", [](const D& d) { return -d.C0.y; }},
+    {"[ C0, B0 ]", [](const D& d) { return Diff(d.B0.y, d.C0.y); }},
+};
+
+const std::vector<SegmentRule> TMenTrousersDraft::kFrontLeg = {
+    {"[ C1, C2 ]", [](const D& d) { return Diff(d.C2.x, d.C1.x); }},
+    {"[ K0, K1 ]", [](const D& d) { return -d.K1.x; }},
+    {"[ K0, K2 ]", [](const D& d) { return d.K2.x; }},
+    {"[ H0, H1 ]", [](const D& d) { return -d.H1.x; }},
+    {"[ H0, H2 ]", [](const D& d) { return d.H2.x; }},
+    {"[ H0, H01 ]", [](const D&) { return 0.5f; }},
+};
+
+const std::vector<SegmentRule> TMenTrousersDraft::kBackKneeToStep = {
+    {"[ K0, K3 ]", [](const D& d) { return -d.K3.x; }},
+    {"[ K0, K4 ]", [](const D& d) { return d.K4.x; }},
+    {"[ H0, H3 ]", [](const D& d) { return -d.H3.x; }},
+    {"[ H0, H4 ]", [](const D& d) { return d.H4.x; }},
+    {"[ H0, H011 ]", [](const D&) { return 0.5f; }},
+    {"[ B, B3 ]", [](const D& d) { return Diff(d.B.x, d.B3.x); }},
+    {"[ B3, B4 ]", [](const D& d) { return Diff(d.B4.x, d.B3.x); }},
+    // B5 lies on the circle about B3 through B4.
+    {"[ B3, B5 ]", [](const D& d) { return Diff(d.B4.x, d.B3.x); }},
+    {"[ B4, B5 ]", [](const D& d) { return Dist(d.B4, d.B5); }},
+    {"[ C0, C3 ]", [](const D& d) { return d.C3.x; }},
+    {"[ B5, T5 ]", [](const D& d) { return Dist(d.B5, d.T5); }},
+    {"[ C3, C4 ]", [](const D& d) { return Diff(d.C4.x, d.C3.x); }},
+    // C5 lies on the circle about C3 through C4.
+    {"[ C3, C5 ]", [](const D& d) { return Diff(d.C4.x, d.C3.x); }},
+    {"[ K4, C5 ]", [](const D& d) { return Dist(d.K4, d.C5); }},
+    {"[ C5, 7 ]", [](const D& d) { return Dist(d.N7, d.C5); }},
+    {"[ 7, 8 ]", [](const D& d) { return Dist(d.N7, d.N8); }},
+};
+
+std::vector<SegmentRule> TMenTrousersDraft::Join(std::initializer_list<std::vector<SegmentRule>> parts) {
+    std::vector<SegmentRule> rows;
+    for (const std::vector<SegmentRule>& p : parts) rows.insert(rows.end(), p.begin(), p.end());
+    return rows;
+}
+
+void TMenTrousersDraft::CalcSegments() {
+    auto measure = [this](const std::vector<SegmentRule>& rules) {
+        std::vector<ValueTableRow> rows;
+        for (const SegmentRule& r : rules) rows.push_back({r.text, r.value(*this)});
+        return rows;
+    };
+    front_ = measure(FrontRules());
+    back_ = measure(BackRules());
+}
+
 PatternSheets::Box TMenTrousersDraft::Extent() const {
     // Points a draft does not build stay at (0, 0), inside the draft; the
     // pocket tick is a short offset, inside too.

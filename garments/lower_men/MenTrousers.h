@@ -39,6 +39,7 @@
 //     its own method in Draft() and calls the shared steps in order.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -159,6 +160,13 @@ struct MenTrouserPoints {
     Vector SeamLabelPos;
 };
 
+// A row of a segment table: its text and how CalcSegments measures it.
+class TMenTrousersDraft;
+struct SegmentRule {
+    const char* text;
+    float (*value)(const TMenTrousersDraft&);
+};
+
 // What tells one trousers of the family from another: the measurement
 // column (type, rows with illustrations and table texts, where the comment
 // stands) and the fields the rows fill, in row order (which is also the
@@ -192,6 +200,11 @@ public:
     // Drafts on a fresh set of points; a draft that throws (EFloatError on
     // degenerate measurements) leaves the last one whole.
     void Calculate() override;
+    // Measures every row of FrontRules() and BackRules(), in table order.
+    void CalcSegments() override;
+    // The rows with the lengths CalcSegments measured.
+    std::vector<ValueTableRow> FrontTableRows() const override { return front_; }
+    std::vector<ValueTableRow> BackTableRows() const override { return back_; }
 
     // "Средний срез:" and the seam's length with one decimal.
     std::string SeamLabelText() const;
@@ -215,6 +228,19 @@ protected:
     // The draft of the trousers' own method, run by Calculate on a fresh
     // set of points.
     virtual void Draft() = 0;
+    // The rows of the front and back tables, in order.
+    virtual std::vector<SegmentRule> FrontRules() const = 0;
+    virtual std::vector<SegmentRule> BackRules() const = 0;
+
+    // ---- Table rows both drafts show. ----
+    // The front: the levels [ T0, C0 ] and [ C0, B0 ]; the leg from
+    // [ C1, C2 ] to [ H0, H01 ].
+    static const std::vector<SegmentRule> kFrontLevels;
+    static const std::vector<SegmentRule> kFrontLeg;
+    // The back from [ K0, K3 ] to [ 7, 8 ].
+    static const std::vector<SegmentRule> kBackKneeToStep;
+    // Lists of rows one after the other.
+    static std::vector<SegmentRule> Join(std::initializer_list<std::vector<SegmentRule>> parts);
 
     // ---- Steps both drafts run, each writing the points it names. ----
     // The front side above the hips: 1 halfway from B to T21, 2 pushed out
@@ -261,4 +287,5 @@ protected:
 
 private:
     const MenTrousersKind& kind_;
+    std::vector<ValueTableRow> front_, back_;
 };

@@ -433,7 +433,9 @@ TEST_F(MTrousersTest, EachTypePrintsItsPagesToPdf) {
             const TPrintLayout& l = PrintLayout;
             EXPECT_EQ(l.PagesDone, l.PageCount);
             EXPECT_EQ(PdfPages(path), l.PageCount + 1) << kind->type << " 1:" << mode;
-            if (mode == 1) EXPECT_GT(l.PageCount, 1) << "a full-size trouser needs several pages";
+            if (mode == 1) {
+                EXPECT_GT(l.PageCount, 1) << "a full-size trouser needs several pages";
+            }
         }
     }
     EXPECT_TRUE(messages.empty());
