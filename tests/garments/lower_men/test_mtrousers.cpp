@@ -27,57 +27,54 @@ namespace {
 
 using namespace MeasureHints;
 
-// What the tests know of each trousers.
-struct Kind {
-    int type;
-    const char* caption;  // the order caption before the number
-    std::vector<std::string> captions, hints, samples;
-    std::vector<void (*)()> illustrations;
+// What the tests know of each trousers: the column, the measurement
+// table's texts and the segment tables' lengths.
+struct Kind : ColumnFacts {
     std::vector<std::string> tableTexts;
     size_t frontRows, backRows;
 };
 
-const Kind kBryuki{kMBryukiType,
+const Kind kBryuki{{kMBryukiType,
                    " Брюки мужские классические. Заказ № ",
                    {"Ст:", "Сб:", "Дсб:", "Пт:", "Пб:"},
                    {"Полуобхват талии", "Полуобхват бёдер", "Длина брюк сбоку", "Прибавка по талии",
                     "Прибавка по бёдрам"},
                    {"41", "50", "100", "0.5", "1"},
-                   {LowerLine9, LowerLine10, LowerLine13, LowerPt2, LowerPb3},
+                   {LowerLine9, LowerLine10, LowerLine13, LowerPt2, LowerPb3}},
                    {"Ст", "Сб", "Дсб", "Пт", "Пб"},
                    23,
                    25};
 
-const Kind kBryuki2{kMBryuki2Type,
+const Kind kBryuki2{{kMBryuki2Type,
                     " Брюки мужские классические 2. Заказ № ",
                     {"Ст:", "Сб:", "Вс:", "Дсб:", "Пт:", "Пб:", "Пвс:"},
                     {"Полуобхват талии", "Полуобхват бёдер", "Высота сидения", "Длина брюк сбоку",
                      "Прибавка по талии", "Прибавка по бёдрам", "Прибавка к высоте сидения"},
                     {"41", "50", "23.5", "100", "0.5", "1", "0"},
-                    {LowerLine9, LowerLine10, LowerLine11, LowerLine13, LowerPt2, LowerPb3, LowerPvs2},
+                    {LowerLine9, LowerLine10, LowerLine11, LowerLine13, LowerPt2, LowerPb3, LowerPvs2}},
                     {"Ст", "Сб", "Вс", "Дсб", "Пт", "Пб", "Пвс"},
                     23,
                     25};
 
-const Kind kPants{kMPantsType,
+const Kind kPants{{kMPantsType,
                   " Брюки мужские с заниженным поясом. Заказ № ",
                   {"Ст:", "Сб:", "Дсб:", "Дш:", "Пт:", "Пб:", "Псш:"},
                   {"Полуобхват талии", "Полуобхват бёдер", "Длина брюк сбоку", "Длина шага", "Прибавка по талии",
                    "Прибавка по бёдрам", "Прибавка на свободу шага"},
                   {"42.5", "50", "102", "78.5", "0.5", "1", "1.5"},
-                  {MenPantsLine1, MenPantsLine2, MenPantsLine3, MenPantsLine4, LowerPt2, LowerPb3, MenPants1},
+                  {MenPantsLine1, MenPantsLine2, MenPantsLine3, MenPantsLine4, LowerPt2, LowerPb3, MenPants1}},
                   {"Ст", "Сб", "Дб", "Дш", "Пт", "Пб", "Псш"},
                   22,
                   26};
 
-const Kind kPants2{kMPants2Type,
+const Kind kPants2{{kMPants2Type,
                    " Брюки мужские с заниженным поясом 2. Заказ № ",
                    {"Ст:", "Сб:", "Дсб:", "Дш:", "Зп:", "Пт:", "Пб:", "Псш:"},
                    {"Полуобхват талии", "Полуобхват бёдер", "Длина брюк сбоку", "Длина шага",
                     "Занижение пояса спереди", "Прибавка по талии", "Прибавка по бёдрам", "Прибавка на свободу шага"},
                    {"42.5", "50", "102", "78.5", "2", "0.5", "1", "1"},
                    {MenPantsLine1, MenPantsLine2, MenPantsLine3, MenPantsLine4, MenPants2, LowerPt2, LowerPb3,
-                    MenPants1},
+                    MenPants1}},
                    {"Ст", "Сб", "Дб", "Дш", "Зп", "Пт", "Пб", "Псш"},
                    24,
                    26};
@@ -90,16 +87,6 @@ size_t RowOf(const Kind& kind, const std::string& code) {
         if (kind.captions[k] == code + ":") return k;
     ADD_FAILURE() << code;
     return 0;
-}
-
-// An order file of a type with these block values and no texts.
-std::string OrderBytes(int type, const std::vector<float>& values) {
-    OrderContents order;
-    order.type = type;
-    RecordWriter block;
-    for (float v : values) block.WriteFloat(v);
-    order.block = block.Bytes();
-    return EncodeOrder(order);
 }
 
 class MTrousersTest : public GarmentWindowTest {
@@ -121,45 +108,12 @@ protected:
 // ---------------------------------------------------------------------------
 // The measurement column
 
-TEST_F(MTrousersTest, ConstructorLaysOutTheRowsTheCaptionAndTwoSheets) {
+TEST_F(MTrousersTest, EachTypeLaysOutItsColumn) {
     for (const Kind* kind : kKinds) {
-        Choose(*kind);
+        ExpectColumnLaidOut(*kind);
+        ExpectSamplesWithComma(*kind);
+        ExpectShowMeasureRoutesEveryRow(*kind);
         ASSERT_TRUE(dynamic_cast<TMenTrousersDraft*>(main->Model)) << kind->type;
-        EXPECT_EQ(Garment().Type(), kind->type);
-        const int rows = int(kind->captions.size());
-        EXPECT_EQ(Garment().MeasureCount(), rows);
-        for (int n = 1; n <= rows; ++n) {
-            EXPECT_FALSE(main->Line(n)->isHidden()) << n;
-            EXPECT_FALSE(main->Meas(n)->isHidden()) << n;
-            EXPECT_EQ(main->Line(n)->text().toStdString(), kind->captions[size_t(n - 1)]);
-            EXPECT_EQ(main->MeasHint(n), kind->hints[size_t(n - 1)]);
-            EXPECT_EQ(Field(n), "");
-        }
-        EXPECT_TRUE(main->Line(rows + 1)->isHidden()) << kind->type;
-        EXPECT_EQ(main->ModelType->text().toStdString(), kind->caption + std::to_string(main->OrderNumber));
-        EXPECT_TRUE(report->List1()->Visible());
-        EXPECT_TRUE(report->List2()->Visible());
-
-        delete main->Model;
-        main->Model = nullptr;
-        for (int n = 1; n <= rows; ++n) EXPECT_TRUE(main->Line(n)->isHidden()) << n;
-        EXPECT_FALSE(report->List1()->Visible());
-        EXPECT_FALSE(report->List2()->Visible());
-    }
-}
-
-TEST_F(MTrousersTest, SamplesUseTheUsersSeparator) {
-    main->FillSamples = true;
-    main->DecimalSeparator = ',';
-    main->DecimalSeparatorText = ",";
-    for (const Kind* kind : kKinds) {
-        Choose(*kind);
-        for (size_t n = 0; n < kind->samples.size(); ++n) {
-            std::string expected = kind->samples[n];
-            for (char& c : expected)
-                if (c == '.') c = ',';
-            EXPECT_EQ(Field(int(n) + 1), expected) << kind->type << " row " << n + 1;
-        }
     }
 }
 
@@ -180,26 +134,6 @@ TEST_F(MTrousersTest, FieldsKeepTheirTextsWithoutSamplesAndClearInputsEmptiesThe
         EXPECT_EQ(main->ModelType->text().toStdString(), " Брюки мужские классические 2. Заказ № 41");
         EXPECT_TRUE(main->CustomerData->text().isEmpty());
         EXPECT_TRUE(main->Comment->toPlainText().isEmpty());
-    }
-}
-
-// Each row shows its own illustration; other numbers leave the figure.
-TEST_F(MTrousersTest, ShowMeasureRoutesEveryRow) {
-    for (const Kind* kind : kKinds) {
-        Choose(*kind);
-        const int rows = int(kind->illustrations.size());
-        for (int k = 1; k <= rows; ++k) {
-            kind->illustrations[size_t(k - 1)]();
-            const QImage expected = main->LineImage.Bitmap().copy();
-            LowerLine7();  // something else first
-            Garment().ShowMeasure(k);
-            EXPECT_EQ(main->LineImage.Bitmap(), expected) << kind->type << " row " << k;
-        }
-        const QImage before = main->LineImage.Bitmap().copy();
-        for (int k : {0, rows + 1, 27}) {
-            Garment().ShowMeasure(k);
-            EXPECT_EQ(main->LineImage.Bitmap(), before) << k;
-        }
     }
 }
 
@@ -263,25 +197,7 @@ TEST_F(MTrousersTest, FirstEmptyFieldStopsTheReading) {
 // The order-file block and whole orders
 
 TEST_F(MTrousersTest, BlocksHoldTheMeasurementsInRowOrder) {
-    for (const Kind* kind : kKinds) {
-        Choose(*kind);
-        Type(kind->samples);
-        ASSERT_TRUE(Garment().GetMeasures());
-        RecordWriter w;
-        Garment().SaveMeasures(w);
-        EXPECT_EQ(int(w.Bytes().size()), 4 * int(kind->samples.size()));  // 20, 28, 28, 32
-        EXPECT_EQ(Garment().BlockSize(), int(w.Bytes().size()));
-        RecordReader r(w.Bytes());
-        for (const std::string& s : kind->samples) EXPECT_EQ(r.ReadFloat(), std::stof(s));
-
-        // Only a block of that size opens.
-        OrderContents decoded;
-        std::string reason;
-        const size_t n = kind->samples.size();
-        EXPECT_TRUE(DecodeOrder(OrderBytes(kind->type, std::vector<float>(n, 1.0f)), decoded, reason)) << reason;
-        for (size_t other : {n - 1, n + 1})
-            EXPECT_FALSE(DecodeOrder(OrderBytes(kind->type, std::vector<float>(other, 1.0f)), decoded, reason));
-    }
+    for (const Kind* kind : kKinds) ExpectBlockOfTheRowsInEditOrder(*kind);  // 20, 28, 28 and 32 bytes
 }
 
 TEST_F(MTrousersTest, LoadRefillsTheFieldsWithOneDecimal) {
@@ -460,17 +376,7 @@ TEST_F(MTrousersTest, PatternPrintsAtTrueScale) {
 }
 
 TEST_F(MTrousersTest, NothingToPrintBeforeCalculating) {
-    for (const Kind* kind : kKinds) {
-        Choose(*kind);
-        messages.clear();
-        const std::string path = TempPath("none.pdf");
-        ThePrinter().SetPdfOutput(path);
-        Garment().Print();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text, kNothingToPrintText);
-        EXPECT_FALSE(ThePrinter().Printing());
-        EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
-    }
+    for (const Kind* kind : kKinds) ExpectNothingToPrint(*kind);
 }
 
 }  // namespace
