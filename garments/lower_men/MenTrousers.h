@@ -28,6 +28,16 @@
 //     degenerate construction (coincident points, a zero divisor, a
 //     non-finite value).
 //
+//     The volume trousers' back, for example, maps onto them as:
+//       TurnedBackHip(yB, yC, W_b, α, tan α·((yB − yC) + sin α·W_b),
+//                     0.2·(Сб + Пб))                  → B3, B4, B5, C3, C4;
+//       BackWaistDart(T4, T5, mid(T4, T5), n(T6→T5), s/3, D/3, D/2)
+//                     → apex b7, top b61 (moved), legs b8 and b9;
+//       BackPocket(b7, T6, T5)                        → P, P1 and the ticks;
+//       CrotchControl(B11, u(T12→B11), C2, (1, 0))    → the front crotch's
+//                                                       control point;
+//       SeamLength(back curve, |T5 B2|, |step, C5|, |T12 B11|, front curve).
+//
 //  2. TMenTrousersDraft, the common base of the classic and the low-waist
 //     drafts, whose points and steps coincide, on the lower-body garment
 //     frame (TLowerGarment): the measurement column as data

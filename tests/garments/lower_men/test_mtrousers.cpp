@@ -20,6 +20,7 @@
 #include "kernel/PrintTiling.h"
 #include "kernel/Record.h"
 #include "kernel/SheetCaptions.h"
+#include "shell/NewPrForm.h"
 #include "shell/OrderFile.h"
 #include "tests/garments/lower_women/GarmentWindowTest.h"
 
@@ -110,6 +111,7 @@ protected:
 
 TEST_F(MTrousersTest, EachTypeLaysOutItsColumn) {
     for (const Kind* kind : kKinds) {
+        EXPECT_TRUE(TNewPrForm::Available(kind->type)) << kind->type;  // choosable in the base dialog
         ExpectColumnLaidOut(*kind);
         ExpectSamplesWithComma(*kind);
         ExpectShowMeasureRoutesEveryRow(*kind);
