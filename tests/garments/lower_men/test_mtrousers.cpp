@@ -20,6 +20,7 @@
 #include "kernel/PrintTiling.h"
 #include "kernel/Record.h"
 #include "kernel/SheetCaptions.h"
+#include "platform/SheetImage.h"
 #include "shell/NewPrForm.h"
 #include "shell/OrderFile.h"
 #include "tests/garments/lower_women/GarmentWindowTest.h"
@@ -336,6 +337,40 @@ TEST_F(MTrousersTest, RedrawAtEveryScaleThrowsNothing) {
         ExpectRedrawsAtEveryScale();
     }
     EXPECT_TRUE(messages.empty());
+}
+
+// The windows with sheets allocated at 1:1, as on a real screen.
+class MTrousersFullSizeTest : public MTrousersTest {
+protected:
+    void BeforeWindows() override {
+        MTrousersTest::BeforeWindows();
+        SheetImage::SetAllocationLimit(0);
+    }
+};
+
+// The draft at 1:1 lies where the 1:4 draft lies, four times as far from
+// the sheet's corner: the hem's crease point, the back step and the
+// "Средний срез:" text.
+TEST_F(MTrousersFullSizeTest, DrawsAtOneToOneAndOneToFour) {
+    ASSERT_EQ(ScreenDC.MinScale, 1);
+    Calculate(kPants2);
+    const TMenTrousersDraft& d = Garment();
+    for (int scale : {1, 4}) {
+        ScreenDC.SetScale(scale);
+        Garment().ClearSheets();
+        Garment().Draw();
+        Garment().DrawTables(scale);
+        const QImage& sheet1 = report->List1()->Bitmap();
+        for (const Vector& p : {d.H01, d.C5, d.T5}) {
+            const int x = int((52.5f + p.x) * 96 / 2.54f / float(scale));
+            const int y = int((10.0f - p.y) * 96 / 2.54f / float(scale));
+            EXPECT_EQ(ScreenDC.PixelX(p.x), x) << scale;
+            EXPECT_GT(DarkPixels(sheet1, QRect(x - 3, y - 3, 7, 7)), 2) << scale << " at " << p.x << ", " << p.y;
+        }
+        // The text right below its point, code 3.
+        const int tx = ScreenDC.PixelX(d.SeamLabelPos.x), ty = ScreenDC.PixelY(d.SeamLabelPos.y);
+        EXPECT_GT(DarkPixels(sheet1, QRect(tx + 2, ty, 80, 14)), 30) << scale;
+    }
 }
 
 // ---------------------------------------------------------------------------
