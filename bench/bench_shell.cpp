@@ -68,24 +68,16 @@ private:
     bench::ProgramForms forms_;
 };
 
-// The windows with the classic trousers (type 1) chosen, their samples in
-// the fields and calculated once at 1:1; false (and the benchmark skipped)
-// when that cannot be done.
-bool CalculatedTrouserAt1to1(benchmark::State& state, Windows& windows) {
+// The classic trousers (type 1) chosen with their samples in the fields and
+// calculated by the "Рассчитать" command at the scale 1:n; whether they were.
+bool CalculateTrousers(Windows& windows, int n) {
     TMainForm& main = windows.Main();
     main.FillSamples = true;
-    if (!windows.Allocated() || !main.CreateModel(kWBryukiType, -1, -1)) {
-        state.SkipWithError("the classic trousers could not be made");
-        return false;
-    }
-    main.Mashtab11Execute();
+    if (!windows.Allocated() || !main.CreateModel(kWBryukiType, -1, -1)) return false;
+    if (ScreenDC.Scale != n) main.MasAtMainChange(4 - n);
     main.Calc->trigger();
     QApplication::processEvents();
-    if (ScreenDC.Scale != 1 || !main.Model->calculated) {
-        state.SkipWithError("the classic trousers could not be calculated at 1:1");
-        return false;
-    }
-    return true;
+    return ScreenDC.Scale == n && main.Model->calculated;
 }
 
 // What a garment's ClearSheets does: each sheet white with its grid.
@@ -143,7 +135,10 @@ BENCHMARK(BM_ClearSheetsAt1to1)->Unit(benchmark::kMillisecond);
 void BM_ScaleChangeWithRedraw(benchmark::State& state) {
     App();
     Windows windows;
-    if (!CalculatedTrouserAt1to1(state, windows)) return;
+    if (!CalculateTrousers(windows, 1)) {
+        state.SkipWithError("the classic trousers could not be calculated at 1:1");
+        return;
+    }
     for (auto _ : state) {
         for (int index : {0, 3}) {
             windows.Main().MasAtMainChange(index);
@@ -161,7 +156,10 @@ BENCHMARK(BM_ScaleChangeWithRedraw)->Unit(benchmark::kMillisecond);
 void BM_CalculateCommandAt1to1(benchmark::State& state) {
     App();
     Windows windows;
-    if (!CalculatedTrouserAt1to1(state, windows)) return;
+    if (!CalculateTrousers(windows, 1)) {
+        state.SkipWithError("the classic trousers could not be calculated at 1:1");
+        return;
+    }
     const QImage& sheet = windows.Report().List1()->Bitmap();
     std::array<QImage, 3> plain;
     for (QImage& image : plain) {
@@ -190,48 +188,24 @@ void BM_CalculateCommandAt1to1(benchmark::State& state) {
 BENCHMARK(BM_CalculateCommandAt1to1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // Start-up in this process: the windows and dialogs made as the entry makes
-// them, until the main window is shown.
-void BM_StartUpToMainWindowShown(benchmark::State& state) {
+// them, until the main window is shown; with `calculate`, then also the
+// first "Рассчитать" (the classic trousers at 1:4), the sheets' first use.
+void BM_StartUp(benchmark::State& state, bool calculate) {
     App();
     for (auto _ : state) {
         auto windows = std::make_unique<Windows>();
-        const bool shown = bench::ShowUntilExposed(windows->Main());
+        const bool done = bench::ShowUntilExposed(windows->Main()) && (!calculate || CalculateTrousers(*windows, 4));
         state.PauseTiming();  // closing is not start-up
         windows.reset();
         state.ResumeTiming();
-        if (!shown) {
-            state.SkipWithError("the main window was never shown");
-            break;
-        }
-    }
-}
-BENCHMARK(BM_StartUpToMainWindowShown)->Unit(benchmark::kMillisecond);
-
-// Start-up as above and then the first "Рассчитать", at 1:4, of the
-// classic trousers with their samples: the first use of the sheets.
-void BM_StartUpAndFirstCalculation(benchmark::State& state) {
-    App();
-    for (auto _ : state) {
-        auto windows = std::make_unique<Windows>();
-        TMainForm& main = windows->Main();
-        bool done = bench::ShowUntilExposed(main);
-        main.FillSamples = true;
-        done = done && main.CreateModel(kWBryukiType, -1, -1);
-        if (done) {
-            main.Calc->trigger();
-            QApplication::processEvents();
-            done = main.Model->calculated;
-        }
-        state.PauseTiming();
-        windows.reset();
-        state.ResumeTiming();
         if (!done) {
-            state.SkipWithError("the classic trousers could not be calculated");
+            state.SkipWithError("start-up or the first calculation failed");
             break;
         }
     }
 }
-BENCHMARK(BM_StartUpAndFirstCalculation)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StartUp, ToMainWindowShown, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StartUp, AndFirstCalculation, true)->Unit(benchmark::kMillisecond);
 
 #if defined(MODRIN_START_UP_PROBE) && defined(MODRIN_BARE_WINDOW_PROBE)
 

@@ -38,26 +38,21 @@ TEST_F(SheetImageTest, BitmapIsCreatedWhiteAtFirstCanvasAccessAndNeverResized) {
 TEST_F(SheetImageTest, NewBitmapIsWhiteWhereverItsFirstDrawingDoesNotReach) {
     // The bitmap's white is written late, together with the first drawing
     // or clearing; whatever that first step is, the rest must read white.
+    const auto clearInRed = [](int right, int bottom) {
+        return [=](Canvas& c) {
+            c.SetPenColor(255);
+            c.SetBrushColor(255);
+            c.Rectangle(0, 0, right, bottom);
+        };
+    };
     struct Case {
         const char* name;
         std::function<void(Canvas&)> first;
         QPoint drawn;  // a pixel of the first step, in red
     } cases[] = {
         {"nothing", [](Canvas&) {}, QPoint(-1, -1)},
-        {"clearing all in red",
-         [](Canvas& c) {
-             c.SetPenColor(255);
-             c.SetBrushColor(255);
-             c.Rectangle(0, 0, 40, 30);
-         },
-         QPoint(39, 29)},
-        {"clearing a corner in red",
-         [](Canvas& c) {
-             c.SetPenColor(255);
-             c.SetBrushColor(255);
-             c.Rectangle(0, 0, 10, 10);
-         },
-         QPoint(9, 9)},
+        {"clearing all in red", clearInRed(40, 30), QPoint(39, 29)},
+        {"clearing a corner in red", clearInRed(10, 10), QPoint(9, 9)},
         {"a red line", [](Canvas& c) {
              c.SetPenColor(255);
              c.SetPenWidth(2);
