@@ -350,6 +350,7 @@ void TReporForm::SetWindowLeft(int left) {
 void TReporForm::SetWindowTop(int top) {
     if (!isMaximized()) move(x(), top);
 }
+
 int TReporForm::ScreenWidth() const { return ::ScreenWidth(); }
 int TReporForm::ScreenHeight() const { return ::ScreenHeight(); }
 int TReporForm::ScrollClientWidth() const { return ScrollBox1->viewport()->width(); }
