@@ -97,61 +97,69 @@ const ControlPoint kControls[] = {
 };
 
 // ---- Tables. ----
+// A row of a segment table: its text, where its length is kept, the two
+// points it measures and when the table shows it ("[ H0, H1 ]" holds
+// |H0 H2|: the hem is symmetric about the crease line).
 struct SegmentRow {
     const char* text;
     TWVolPants::Segment segment;
-    int minPleats;  // front rows: shown from this Кс on
-    bool twoDarts;  // back rows: shown only with two darts
+    Vector TWVolPants::*from;
+    Vector TWVolPants::*to;
+    Shown shown = kA;
 };
 
+bool OnePleat(const W& w) { return w.PleatCount >= 1; }
+bool TwoPleats(const W& w) { return w.PleatCount >= 2; }
+bool ThreePleats(const W& w) { return w.PleatCount >= 3; }
+
 const SegmentRow kFrontRows[] = {
-    {"[ T0, H0 ]", W::SegT0H0, 0, false},      {"[ T0, C0 ]", W::SegT0C0, 0, false},
-    {"[ C0, B0 ]", W::SegC0B0, 0, false},      {"[ B0, K0 ]", W::SegB0K0, 0, false},
-    {"[ H0, H1 ]", W::SegH0H1, 0, false},      {"[ H0, H2 ]", W::SegH0H2, 0, false},
-    {"[ H0, H01 ]", W::SegH0H01, 0, false},    {"[ B0, B ]", W::SegB0B, 0, false},
-    {"[ B, B1 ]", W::SegBB1, 0, false},        {"[ B, B11 ]", W::SegBB11, 0, false},
-    {"[ H1, B11 ]", W::SegH1B11, 0, false},    {"[ B11, T2 ]", W::SegB11T2, 0, false},
-    {"[ T2, T21 ]", W::SegT2T21, 0, false},    {"[ 1, 2 ]", W::Seg12, 0, false},
-    {"[ C1, C2 ]", W::SegC1C2, 0, false},      {"[ T1, T11 ]", W::SegT1T11, 0, false},
-    {"[ T11, T111 ]", W::SegT11T111, 0, false}, {"[ T0, b0 ]", W::SegT0b0, 1, false},
-    {"[ b1, b2 ]", W::Segb1b2, 2, false},      {"[ b7, b8 ]", W::Segb7b8, 3, false},
+    {"[ T0, H0 ]", W::SegT0H0, &W::T0, &W::H0},
+    {"[ T0, C0 ]", W::SegT0C0, &W::T0, &W::C0},
+    {"[ C0, B0 ]", W::SegC0B0, &W::C0, &W::B0},
+    {"[ B0, K0 ]", W::SegB0K0, &W::B0, &W::K0},
+    {"[ H0, H1 ]", W::SegH0H1, &W::H0, &W::H2},
+    {"[ H0, H2 ]", W::SegH0H2, &W::H0, &W::H2},
+    {"[ H0, H01 ]", W::SegH0H01, &W::H0, &W::H01},
+    {"[ B0, B ]", W::SegB0B, &W::B0, &W::B},
+    {"[ B, B1 ]", W::SegBB1, &W::B, &W::B1},
+    {"[ B, B11 ]", W::SegBB11, &W::B, &W::B11},
+    {"[ H1, B11 ]", W::SegH1B11, &W::H1, &W::B11},
+    {"[ B11, T2 ]", W::SegB11T2, &W::B11, &W::T2},
+    {"[ T2, T21 ]", W::SegT2T21, &W::T2, &W::T21},
+    {"[ 1, 2 ]", W::Seg12, &W::P1, &W::P2},
+    {"[ C1, C2 ]", W::SegC1C2, &W::C1, &W::C2},
+    {"[ T1, T11 ]", W::SegT1T11, &W::T1, &W::T11},
+    {"[ T11, T111 ]", W::SegT11T111, &W::T11, &W::T111},
+    {"[ T0, b0 ]", W::SegT0b0, &W::T0, &W::b0, OnePleat},
+    {"[ b1, b2 ]", W::Segb1b2, &W::b1, &W::b2, TwoPleats},
+    {"[ b7, b8 ]", W::Segb7b8, &W::b7, &W::b8, ThreePleats},
 };
 
 const SegmentRow kBackRows[] = {
-    {"[ H0, H3 ]", W::SegH0H3, 0, false},     {"[ H0, H4 ]", W::SegH0H4, 0, false},
-    {"[ H0, H011 ]", W::SegH0H011, 0, false}, {"[ B0, B3 ]", W::SegB0B3, 0, false},
-    {"[ B3, B4 ]", W::SegB3B4, 0, false},     {"[ B3, B5 ]", W::SegB3B5, 0, false},
-    {"[ B4, B5 ]", W::SegB4B5, 0, false},     {"[ C0, C3 ]", W::SegC0C3, 0, false},
-    {"[ B5, T5 ]", W::SegB5T5, 0, false},     {"[ B3, T3 ]", W::SegB3T3, 0, false},
-    {"[ T5, T51 ]", W::SegT5T51, 0, false},   {"[ T51, T6 ]", W::SegT51T6, 0, false},
-    {"[ T51, T511 ]", W::SegT51T511, 0, false}, {"[ K0, K4 ]", W::SegK0K4, 0, false},
-    {"[ C3, C4 ]", W::SegC3C4, 0, false},     {"[ C3, C5 ]", W::SegC3C5, 0, false},
-    {"[ H4, C6 ]", W::SegH4C6, 0, false},     {"[ 3, 4 ]", W::Seg34, 0, false},
-    {"[ b5, b6 ]", W::Segb5b6, 0, false},     {"[ b4, b3 ]", W::Segb4b3, 0, false},
-    {"[ b4, b41 ]", W::Segb4b41, 0, false},   {"[ b51, b61 ]", W::Segb51b61, 0, true},
-    {"[ b21, b31 ]", W::Segb21b31, 0, true},  {"[ b21, b22 ]", W::Segb21b22, 0, true},
-};
-
-// The distance each segment stands for ("[ H0, H1 ]" holds |H0 H2| too).
-struct SegmentEnds {
-    TWVolPants::Segment segment;
-    Vector TWVolPants::*from;
-    Vector TWVolPants::*to;
-};
-const SegmentEnds kAlwaysSegments[] = {
-    {W::SegT0H0, &W::T0, &W::H0},       {W::SegT0C0, &W::T0, &W::C0},     {W::SegC0B0, &W::C0, &W::B0},
-    {W::SegB0K0, &W::B0, &W::K0},       {W::SegH0H1, &W::H0, &W::H2},     {W::SegH0H2, &W::H0, &W::H2},
-    {W::SegH0H01, &W::H0, &W::H01},     {W::SegB0B, &W::B0, &W::B},       {W::SegBB1, &W::B, &W::B1},
-    {W::SegBB11, &W::B, &W::B11},       {W::SegH1B11, &W::H1, &W::B11},   {W::SegB11T2, &W::B11, &W::T2},
-    {W::SegT2T21, &W::T2, &W::T21},     {W::Seg12, &W::P1, &W::P2},       {W::SegC1C2, &W::C1, &W::C2},
-    {W::SegT1T11, &W::T1, &W::T11},     {W::SegT11T111, &W::T11, &W::T111},
-    {W::SegH0H3, &W::H0, &W::H3},       {W::SegH0H4, &W::H0, &W::H4},     {W::SegH0H011, &W::H0, &W::H011},
-    {W::SegB0B3, &W::B0, &W::B3},       {W::SegB3B4, &W::B3, &W::B4},     {W::SegB3B5, &W::B3, &W::B5},
-    {W::SegB4B5, &W::B4, &W::B5},       {W::SegC0C3, &W::C0, &W::C3},     {W::SegB5T5, &W::B5, &W::T5},
-    {W::SegB3T3, &W::B3, &W::T3},       {W::SegT5T51, &W::T5, &W::T51},   {W::SegT51T6, &W::T51, &W::T6},
-    {W::SegT51T511, &W::T51, &W::T511}, {W::SegK0K4, &W::K0, &W::K4},     {W::SegC3C4, &W::C3, &W::C4},
-    {W::SegC3C5, &W::C3, &W::C5},       {W::SegH4C6, &W::H4, &W::C6},     {W::Seg34, &W::P3, &W::P4},
-    {W::Segb5b6, &W::b5, &W::b6},       {W::Segb4b3, &W::b4, &W::b3},     {W::Segb4b41, &W::b4, &W::b41},
+    {"[ H0, H3 ]", W::SegH0H3, &W::H0, &W::H3},
+    {"[ H0, H4 ]", W::SegH0H4, &W::H0, &W::H4},
+    {"[ H0, H011 ]", W::SegH0H011, &W::H0, &W::H011},
+    {"[ B0, B3 ]", W::SegB0B3, &W::B0, &W::B3},
+    {"[ B3, B4 ]", W::SegB3B4, &W::B3, &W::B4},
+    {"[ B3, B5 ]", W::SegB3B5, &W::B3, &W::B5},
+    {"[ B4, B5 ]", W::SegB4B5, &W::B4, &W::B5},
+    {"[ C0, C3 ]", W::SegC0C3, &W::C0, &W::C3},
+    {"[ B5, T5 ]", W::SegB5T5, &W::B5, &W::T5},
+    {"[ B3, T3 ]", W::SegB3T3, &W::B3, &W::T3},
+    {"[ T5, T51 ]", W::SegT5T51, &W::T5, &W::T51},
+    {"[ T51, T6 ]", W::SegT51T6, &W::T51, &W::T6},
+    {"[ T51, T511 ]", W::SegT51T511, &W::T51, &W::T511},
+    {"[ K0, K4 ]", W::SegK0K4, &W::K0, &W::K4},
+    {"[ C3, C4 ]", W::SegC3C4, &W::C3, &W::C4},
+    {"[ C3, C5 ]", W::SegC3C5, &W::C3, &W::C5},
+    {"[ H4, C6 ]", W::SegH4C6, &W::H4, &W::C6},
+    {"[ 3, 4 ]", W::Seg34, &W::P3, &W::P4},
+    {"[ b5, b6 ]", W::Segb5b6, &W::b5, &W::b6},
+    {"[ b4, b3 ]", W::Segb4b3, &W::b4, &W::b3},
+    {"[ b4, b41 ]", W::Segb4b41, &W::b4, &W::b41},
+    {"[ b51, b61 ]", W::Segb51b61, &W::b51, &W::b61, TwoDarts},
+    {"[ b21, b31 ]", W::Segb21b31, &W::b21, &W::b31, TwoDarts},
+    {"[ b21, b22 ]", W::Segb21b22, &W::b21, &W::b22, TwoDarts},
 };
 
 // The comment block of sheet 2 goes below the front table, whose length
@@ -502,15 +510,10 @@ std::string TWVolPants::CrotchText() const {
 }
 
 void TWVolPants::CalcSegments() {
-    for (const SegmentEnds& s : kAlwaysSegments) Segments[s.segment] = Geom::Distance(this->*s.from, this->*s.to);
-    if (PleatCount >= 1) Segments[SegT0b0] = Geom::Distance(T0, b0);
-    if (PleatCount >= 2) Segments[Segb1b2] = Geom::Distance(b1, b2);
-    if (PleatCount >= 3) Segments[Segb7b8] = Geom::Distance(b7, b8);
-    if (TwoBackDarts()) {
-        Segments[Segb51b61] = Geom::Distance(b51, b61);
-        Segments[Segb21b31] = Geom::Distance(b21, b31);
-        Segments[Segb21b22] = Geom::Distance(b21, b22);
-    }
+    for (const SegmentRow& r : kFrontRows)
+        if (IsShown(r.shown, *this)) Segments[r.segment] = Geom::Distance(this->*r.from, this->*r.to);
+    for (const SegmentRow& r : kBackRows)
+        if (IsShown(r.shown, *this)) Segments[r.segment] = Geom::Distance(this->*r.from, this->*r.to);
 }
 
 // ---------------------------------------------------------------------------
@@ -706,19 +709,21 @@ PatternSheets::Box TWVolPants::Extent() const { return {BoxLeft, BoxRight, BoxTo
 // ---------------------------------------------------------------------------
 // Tables
 
-std::vector<ValueTableRow> TWVolPants::FrontTableRows() const {
-    std::vector<ValueTableRow> rows;
-    for (const SegmentRow& r : kFrontRows)
-        if (PleatCount >= r.minPleats) rows.push_back({r.text, Segments[r.segment]});
-    return rows;
+namespace {
+
+template <std::size_t N>
+std::vector<ValueTableRow> RowsOf(const SegmentRow (&rows)[N], const W& w) {
+    std::vector<ValueTableRow> out;
+    for (const SegmentRow& r : rows)
+        if (IsShown(r.shown, w)) out.push_back({r.text, w.Segments[r.segment]});
+    return out;
 }
 
-std::vector<ValueTableRow> TWVolPants::BackTableRows() const {
-    std::vector<ValueTableRow> rows;
-    for (const SegmentRow& r : kBackRows)
-        if (!r.twoDarts || TwoBackDarts()) rows.push_back({r.text, Segments[r.segment]});
-    return rows;
-}
+}  // namespace
+
+std::vector<ValueTableRow> TWVolPants::FrontTableRows() const { return RowsOf(kFrontRows, *this); }
+
+std::vector<ValueTableRow> TWVolPants::BackTableRows() const { return RowsOf(kBackRows, *this); }
 
 // The comment block of sheet 2 goes below the front table.  The printed
 // tables page has the measurement and back table in the left column, the
