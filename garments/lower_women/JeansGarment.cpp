@@ -62,10 +62,12 @@ std::vector<PlacedTable> TJeansGarment::Tables(TableMedium medium) const {
     return tables;
 }
 
-void TJeansGarment::SetTables(std::vector<ValueTableRow> front, std::vector<ValueTableRow> backBeforeYoke) {
+void TJeansGarment::SetTables(std::vector<ValueTableRow> front, const std::vector<ValueTableRow>& backHem,
+                              const std::vector<ValueTableRow>& backSides) {
     frontRows_ = std::move(front);
-    backRows_ = std::move(backBeforeYoke);
-    for (const ValueTableRow& r : YokeRows()) backRows_.push_back(r);
+    backRows_.clear();
+    for (const std::vector<ValueTableRow>& part : {backHem, SeatRows(B), backSides, YokeRows()})
+        backRows_.insert(backRows_.end(), part.begin(), part.end());
     FrontSegments.clear();
     for (const ValueTableRow& r : frontRows_) FrontSegments.push_back(r.value);
     BackSegments.clear();

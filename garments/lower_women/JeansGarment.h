@@ -36,9 +36,11 @@ protected:
     // The waist line is drawn waistBelowTop cm below the top edge of sheet 1.
     TJeansGarment(const GarmentColumn& column, float waistBelowTop);
 
-    // CalcSegments: the front table and the back table's rows before the
-    // yoke's (TJeansYoke::YokeRows follow them).
-    void SetTables(std::vector<ValueTableRow> front, std::vector<ValueTableRow> backBeforeYoke);
+    // CalcSegments: the front table, and the back table from its hem rows,
+    // the seat rows (TJeansYoke::SeatRows from the front hip point B), its
+    // side rows and the yoke rows (TJeansYoke::YokeRows).
+    void SetTables(std::vector<ValueTableRow> front, const std::vector<ValueTableRow>& backHem,
+                   const std::vector<ValueTableRow>& backSides);
 
     // Extent: the shared front and back, the hem points, the yoke's lower
     // edge where it runs below "10", and the garment's own points.

@@ -1,9 +1,7 @@
 #include "garments/lower_women/WJeans.h"
 
 #include <cmath>
-#include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "garments/common/PointLabels.h"
@@ -273,19 +271,6 @@ void TWJeansBase::Calculate() {
 }
 
 void TWJeansBase::CalcSegments() {
-    std::vector<ValueTableRow> back = {
-        {"[ K0, K3 ]", -K3.x}, {"[ K0, K4 ]", K4.x}, {"[ H0, H3 ]", -H3.x}, {"[ H0, H4 ]", H4.x},
-        {"[ H0, H11 ]", 0.5f},  // H011 lies 0.5 below H0
-    };
-    for (const ValueTableRow& r : SeatRows(B)) back.push_back(r);
-    for (const ValueTableRow& r : std::initializer_list<ValueTableRow>{
-             {"[ K4, C5 ]", Geom::Distance(K4, C5)},
-             {"[ 7, 8 ]", Geom::Distance(P7, P8)},
-             {"[ T5, T6 ]", Geom::Distance(T5, T6)},
-             {"[ K3, T6 ]", Geom::Distance(K3, T6)},
-             {"[ 9, 10 ]", Geom::Distance(P9, P10)},
-             {"[ 11, 12 ]", Geom::Distance(P11, P12)}})
-        back.push_back(r);
     SetTables({{"[ T0, H0 ]", FrontLength},
                {"[ T0, C0 ]", -C0.y},
                {"[ C0, B0 ]", F(double(B0.y) - C0.y)},
@@ -306,7 +291,16 @@ void TWJeansBase::CalcSegments() {
                {"[ C1, C2 ]", F(double(C2.x) - C1.x)},
                {"[ C2, 5 ]", Geom::Distance(C2, P5)},
                {"[ 5, 6 ]", Geom::Distance(P5, P6)}},
-              std::move(back));
+              // The back: hem ("[ H0, H11 ]": H011 lies 0.5 below H0), seat,
+              // sides (the yoke's rows follow).
+              {{"[ K0, K3 ]", -K3.x}, {"[ K0, K4 ]", K4.x}, {"[ H0, H3 ]", -H3.x}, {"[ H0, H4 ]", H4.x},
+               {"[ H0, H11 ]", 0.5f}},
+              {{"[ K4, C5 ]", Geom::Distance(K4, C5)},
+               {"[ 7, 8 ]", Geom::Distance(P7, P8)},
+               {"[ T5, T6 ]", Geom::Distance(T5, T6)},
+               {"[ K3, T6 ]", Geom::Distance(K3, T6)},
+               {"[ 9, 10 ]", Geom::Distance(P9, P10)},
+               {"[ 11, 12 ]", Geom::Distance(P11, P12)}});
 }
 
 // ---------------------------------------------------------------------------

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <initializer_list>
-#include <utility>
 #include <vector>
 
 #include "garments/common/PointLabels.h"
@@ -236,20 +234,6 @@ void TWShort::Calculate() {
 }
 
 void TWShort::CalcSegments() {
-    std::vector<ValueTableRow> back = {
-        {"[ H0, H3 ]", -H3.x}, {"[ H0, H4 ]", H4.x},
-        {"[ H0, H011 ]", 0.5f},  // H011 lies 0.5 below H0
-    };
-    for (const ValueTableRow& r : SeatRows(B)) back.push_back(r);
-    for (const ValueTableRow& r : std::initializer_list<ValueTableRow>{
-             {"[ C3, C5 ]", Geom::Distance(C3, C5)},
-             {"[ C5, H4 ]", Geom::Distance(C5, H4)},
-             {"[ 7, 8 ]", Geom::Distance(P7, P8)},
-             {"[ T5, T6 ]", Geom::Distance(T5, T6)},
-             {"[ B3, T6 ]", Geom::Distance(B3, T6)},
-             {"[ 9, 10 ]", Geom::Distance(P9, P10)},
-             {"[ T6, 13 ]", Geom::Distance(T6, P13)}})
-        back.push_back(r);
     SetTables({{"[ T0, H0 ]", ShortsLength},
                {"[ T0, C0 ]", -C0.y},
                {"[ C0, B0 ]", F(double(B0.y) - C0.y)},
@@ -265,7 +249,15 @@ void TWShort::CalcSegments() {
                {"[ 1, 2 ]", Geom::Distance(P1, P2)},
                {"[ C1, C2 ]", F(double(C2.x) - C1.x)},
                {"[ 5, 6 ]", Geom::Distance(P5, P6)}},
-              std::move(back));
+              // The back: hem, seat, sides (the yoke's rows follow).
+              {{"[ H0, H3 ]", -H3.x}, {"[ H0, H4 ]", H4.x}, {"[ H0, H011 ]", 0.5f}},
+              {{"[ C3, C5 ]", Geom::Distance(C3, C5)},
+               {"[ C5, H4 ]", Geom::Distance(C5, H4)},
+               {"[ 7, 8 ]", Geom::Distance(P7, P8)},
+               {"[ T5, T6 ]", Geom::Distance(T5, T6)},
+               {"[ B3, T6 ]", Geom::Distance(B3, T6)},
+               {"[ 9, 10 ]", Geom::Distance(P9, P10)},
+               {"[ T6, 13 ]", Geom::Distance(T6, P13)}});
 }
 
 // ---------------------------------------------------------------------------
