@@ -122,7 +122,8 @@ public:
     // page of the tables and the comment ("Лист 2 из 2").  At 1:1 a garment
     // with a one-sheet layout (OneSheetTableAt) prints the pieces without
     // point labels and with the measurement table on them, and no tables
-    // page ("Лист 1 из 1").
+    // page ("Лист 1 из 1").  A garment with more than one pattern sheet
+    // prints its own way.
     void Print() override;
     // The record: each value as 4 bytes in record order (a float, or the
     // 32-bit integer of a count row).
