@@ -55,28 +55,37 @@ const PointLabel kLabels[] = {
 };
 
 // ---- Tables. ----
+// The segment table, the rows of the second dart shown only with two darts
+// (the text of "[ T3, b4 ]" then has a second blank before its bracket).
+bool OneDart(const TYubka& y) { return !y.TwoDarts(); }
+
 struct SegmentRow {
     const char* text;
     TYubka::Segment segment;
+    bool (*shown)(const TYubka&) = nullptr;
 };
 
-const SegmentRow kOneDartRows[] = {
-    {"[ T, H ]", TYubka::SegTH},       {"[ T, B ]", TYubka::SegTB},       {"[ B, B1 ]", TYubka::SegBB1},
-    {"[ B, B2 ]", TYubka::SegBB2},     {"[ B1, B3 ]", TYubka::SegB1B3},   {"[ B, B4 ]", TYubka::SegBB4},
-    {"[ T2, T21 ]", TYubka::SegT2T21}, {"[ b2, b3 ]", TYubka::Segb2b3},   {"[ T3, b4 ]", TYubka::SegT3b4},
-    {"[ T21, b1 ]", TYubka::SegT21b1}, {"[ 1, 2 ]", TYubka::Seg12},       {"[ b1, b5 ]", TYubka::Segb1b5},
-    {"[ 3, 4 ]", TYubka::Seg34},       {"[ T, T0 ]", TYubka::SegTT0},     {"[ b7, b8 ]", TYubka::Segb7b8},
+const SegmentRow kSegmentRows[] = {
+    {"[ T, H ]", TYubka::SegTH},
+    {"[ T, B ]", TYubka::SegTB},
+    {"[ B, B1 ]", TYubka::SegBB1},
+    {"[ B, B2 ]", TYubka::SegBB2},
+    {"[ B1, B3 ]", TYubka::SegB1B3},
+    {"[ B, B4 ]", TYubka::SegBB4},
+    {"[ B4, B5 ]", TYubka::SegB4B5, SecondDart},
+    {"[ T2, T21 ]", TYubka::SegT2T21},
+    {"[ b2, b3 ]", TYubka::Segb2b3},
+    {"[ T3, b4 ]", TYubka::SegT3b4, OneDart},
+    {"[ T3, b4  ]", TYubka::SegT3b4, SecondDart},
+    {"[ T21, b1 ]", TYubka::SegT21b1},
+    {"[ 1, 2 ]", TYubka::Seg12},
+    {"[ b1, b5 ]", TYubka::Segb1b5},
+    {"[ 3, 4 ]", TYubka::Seg34},
+    {"[ T, T0 ]", TYubka::SegTT0},
+    {"[ b7, b8 ]", TYubka::Segb7b8},
+    {"[ b10, b11 ]", TYubka::Segb10b11, SecondDart},
     {"[ B4, b6 ]", TYubka::SegB4b6},
-};
-
-const SegmentRow kTwoDartRows[] = {
-    {"[ T, H ]", TYubka::SegTH},       {"[ T, B ]", TYubka::SegTB},         {"[ B, B1 ]", TYubka::SegBB1},
-    {"[ B, B2 ]", TYubka::SegBB2},     {"[ B1, B3 ]", TYubka::SegB1B3},     {"[ B, B4 ]", TYubka::SegBB4},
-    {"[ B4, B5 ]", TYubka::SegB4B5},   {"[ T2, T21 ]", TYubka::SegT2T21},   {"[ b2, b3 ]", TYubka::Segb2b3},
-    {"[ T3, b4  ]", TYubka::SegT3b4},  {"[ T21, b1 ]", TYubka::SegT21b1},   {"[ 1, 2 ]", TYubka::Seg12},
-    {"[ b1, b5 ]", TYubka::Segb1b5},   {"[ 3, 4 ]", TYubka::Seg34},         {"[ T, T0 ]", TYubka::SegTT0},
-    {"[ b7, b8 ]", TYubka::Segb7b8},   {"[ b10, b11 ]", TYubka::Segb10b11}, {"[ B4, b6 ]", TYubka::SegB4b6},
-    {"[ B5, b9 ]", TYubka::SegB5b9},
+    {"[ B5, b9 ]", TYubka::SegB5b9, SecondDart},
 };
 
 // The segment table's title: at 40 on the screen, at 24 on paper.
@@ -390,13 +399,8 @@ PatternSheets::Box TYubka::Extent() const { return {BoxLeft, BoxRight, BoxTop, B
 
 std::vector<ValueTableRow> TYubka::SegmentTableRows() const {
     std::vector<ValueTableRow> rows;
-    auto add = [&](const auto& table) {
-        for (const SegmentRow& r : table) rows.push_back({r.text, Segments[r.segment]});
-    };
-    if (TwoDarts())
-        add(kTwoDartRows);
-    else
-        add(kOneDartRows);
+    for (const SegmentRow& r : kSegmentRows)
+        if (!r.shown || r.shown(*this)) rows.push_back({r.text, Segments[r.segment]});
     return rows;
 }
 
