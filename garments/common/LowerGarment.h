@@ -2,7 +2,7 @@
 // women's and men's): how a garment takes over the main window's
 // measurement column while it is the current garment, reads and checks its
 // measurements, writes and reads its block of an order file, clears, draws
-// and tabulates on the drawing window's two sheets, and prints.
+// and tabulates on the drawing window's sheets (the pieces, then the tables), and prints.
 //
 // A garment derives from TLowerGarment, describes its column once as a
 // GarmentColumn (rows with captions, hints, samples, illustrations and
