@@ -3,79 +3,78 @@
 #include <cmath>
 #include <vector>
 
+#include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
+#include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
-#include "shell/GarmentSheets.h"
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
 namespace {
 
 using M = TMJeansDraft;
-using Field = TMJeansVariant::Field;
+using namespace MeasureHints;
 
 // ---- TMJeans: seven rows; П о.бед.н.к. is the seventh edit but the fifth
-// value of the record. ----
-const MeasureRow kJeansRows[] = {
-    {"Ст:", "Полуобхват талии", "41", nullptr},
-    {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"О бед.н.к.:", "Обхват бедра над коленом", "40", "5"},
-    {"Дсб:", "Длина брюк сбоку", "98", nullptr},
-    {"Пт:", "Прибавка к полуобхвату талии", "0", "5"},
-    {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr},
-    {"П о.бед.н.к.:", "Прибавка к обхвату бедра над коленом", "8", nullptr},
-};
-const Field kJeansEdits[] = {&M::WaistHalfGirth, &M::HipHalfGirth, &M::ThighGirth, &M::SideLength,
-                             &M::WaistEase,      &M::HipEase,      &M::ThighEase};
-const Field kJeansRecord[] = {&M::WaistHalfGirth, &M::HipHalfGirth, &M::ThighGirth, &M::SideLength,
-                              &M::ThighEase,      &M::WaistEase,    &M::HipEase};
-const TMJeansVariant::TableRow kJeansTable[] = {
-    {"Ст", &M::WaistHalfGirth}, {"Сб", &M::HipHalfGirth}, {"О.бед.н.к.", &M::ThighGirth},
-    {"Дсп", &M::SideLength},    {"Пт", &M::WaistEase},    {"Пб", &M::HipEase},
-    {"П о.бед.н.к.", &M::ThighEase},
-};
-void (*const kJeansIllustrations[])() = {
-    MeasureHints::LowerLine9, MeasureHints::LowerLine10, MeasureHints::LowerLine12,  MeasureHints::LowerLine13,
-    MeasureHints::LowerPt3,   MeasureHints::LowerPb4,    MeasureHints::LowerPobednk,
-};
-const TMJeansVariant kJeans{kMJeansType,  7,           kJeansRows,          kJeansEdits,
-                            kJeansRecord, kJeansTable, kJeansIllustrations, true};
+// value of the record.  The measurement table writes the length as "Дсп"
+// and the thigh without the caption's blank. ----
+const TMJeansVariant kJeans{
+    {kMJeansType,
+     {{"Ст:", "Полуобхват талии", "41", nullptr, LowerLine9},
+      {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine10},
+      {"О бед.н.к.:", "Обхват бедра над коленом", "40", "5", LowerLine12, "О.бед.н.к."},
+      {"Дсб:", "Длина брюк сбоку", "98", nullptr, LowerLine13, "Дсп"},
+      {"Пт:", "Прибавка к полуобхвату талии", "0", "5", LowerPt3},
+      {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr, LowerPb4},
+      {"П о.бед.н.к.:", "Прибавка к обхвату бедра над коленом", "8", nullptr, LowerPobednk}},
+     {0, 1, 2, 3, 6, 4, 5},
+     614,
+     582},
+    {&M::WaistHalfGirth, &M::HipHalfGirth, &M::ThighGirth, &M::SideLength, &M::WaistEase, &M::HipEase,
+     &M::ThighEase},
+    true};
 
 // ---- TMJeans2: nine rows; edits, record and table in one order. ----
-const MeasureRow kJeans2Rows[] = {
-    {"Ст:", "Полуобхват талии", "41", nullptr},
-    {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"Вс:", "Высота сидения", "23", "5"},
-    {"О бед.н.к.:", "Обхват бедра над коленом", "40", "5"},
-    {"Дсб:", "Длина брюк сбоку", "98", nullptr},
-    {"Пт:", "Прибавка к полуобхвату талии", "0", "5"},
-    {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr},
-    {"Пвс:", "Прибавка к высоте сидения", "0", nullptr},
-    {"П о.бед.н.к.:", "Прибавка к обхвату бедра над коленом", "8", nullptr},
-};
-const Field kJeans2Fields[] = {&M::WaistHalfGirth, &M::HipHalfGirth, &M::SeatHeight, &M::ThighGirth, &M::SideLength,
-                               &M::WaistEase,      &M::HipEase,      &M::SeatEase,   &M::ThighEase};
-const TMJeansVariant::TableRow kJeans2Table[] = {
-    {"Ст", &M::WaistHalfGirth}, {"Сб", &M::HipHalfGirth}, {"Вс", &M::SeatHeight},
-    {"О.бед.н.к.", &M::ThighGirth}, {"Дсп", &M::SideLength}, {"Пт", &M::WaistEase},
-    {"Пб", &M::HipEase},        {"Пвс", &M::SeatEase},    {"П о.бед.н.к.", &M::ThighEase},
-};
-void (*const kJeans2Illustrations[])() = {
-    MeasureHints::LowerLine9, MeasureHints::LowerLine10, MeasureHints::LowerLine11,
-    MeasureHints::LowerLine12, MeasureHints::LowerLine13, MeasureHints::LowerPt3,
-    MeasureHints::LowerPb4,   MeasureHints::LowerPvs2,   MeasureHints::LowerPobednk,
-};
-const TMJeansVariant kJeans2{kMJeans2Type,  9,            kJeans2Rows,          kJeans2Fields,
-                             kJeans2Fields, kJeans2Table, kJeans2Illustrations, false};
+const TMJeansVariant kJeans2{
+    {kMJeans2Type,
+     {{"Ст:", "Полуобхват талии", "41", nullptr, LowerLine9},
+      {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine10},
+      {"Вс:", "Высота сидения", "23", "5", LowerLine11},
+      {"О бед.н.к.:", "Обхват бедра над коленом", "40", "5", LowerLine12, "О.бед.н.к."},
+      {"Дсб:", "Длина брюк сбоку", "98", nullptr, LowerLine13, "Дсп"},
+      {"Пт:", "Прибавка к полуобхвату талии", "0", "5", LowerPt3},
+      {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr, LowerPb4},
+      {"Пвс:", "Прибавка к высоте сидения", "0", nullptr, LowerPvs2},
+      {"П о.бед.н.к.:", "Прибавка к обхвату бедра над коленом", "8", nullptr, LowerPobednk}},
+     {},
+     614,
+     582},
+    {&M::WaistHalfGirth, &M::HipHalfGirth, &M::SeatHeight, &M::ThighGirth, &M::SideLength, &M::WaistEase,
+     &M::HipEase, &M::SeatEase, &M::ThighEase},
+    false};
 
-// The drafting constants in which the men's jeans differ from the women's.
-constexpr double kBackTilt = 0.09;     // of (Сб + S)/R, the turn of the back seat frame
-constexpr double kSeamTurn = 0.88;     // α = 0.88·E/S, the dart the yoke seam takes up
-constexpr double kSeamShrink = 0.033;  // the seam arcs are (1 − 0.033·α) of the yoke line
-constexpr double kYokeDepth = 0.35;    // "y" lies 0.35·S below "13"
+// "y" lies 0.35·S below "13".
+constexpr double kYokeDepth = 0.35;
+
+// ---- Point labels, in drawing order, after C1 and C3. ----
+using PointLabel = Labels::Row<M>;
+const PointLabel kLabels[] = {
+    {"C2", &M::C2, 2},     {"C4", &M::C4, 2},     {"C5", &M::C5, 3},   {"6", &M::P6, 1},      {"5", &M::P5, 4},
+    {"8", &M::P8, 2},      {"7", &M::P7, 3},      {"D4", &M::D4, 3},   {"D2", &M::D2, 8},     {"D0", &M::D0, 3},
+    {"K0", &M::K0, 3},     {"K2", &M::K2, 8},     {"K4", &M::K4, 3},   {"H2", &M::H2, 8},     {"H4", &M::H4, 3},
+    {"H01", &M::H01, 2},   {"H0", &M::H0, 7},     {"H011", &M::H011, 3}, {"H1", &M::H1, 2},   {"H3", &M::H3, 4},
+    {"K1", &M::K1, 3},     {"K3", &M::K3, 7},     {"K", &M::K, 1},     {"D3", &M::D3, 7},     {"D1", &M::D1, 3},
+    {"4", &M::P4, 2},      {"3", &M::P3, 4},      {"11", &M::P11, 4},  {"12", &M::P12, 2},    {"C", &M::C, 4},
+    {"B3", &M::B3, 7},     {"B", &M::B, 4},       {"C0", &M::C0, 3},   {"B0", &M::B0, 3},     {"B5", &M::B5, 10},
+    {"B4", &M::B4, 5},     {"B1", &M::B1, 6},     {"B11", &M::B11, 2}, {"T1", &M::T1, 3},     {"T111", &M::T111, 2},
+    {"T11", &M::T11, 5},   {"T51", &M::T51, 5},   {"T52", &M::T52, 2}, {"T5", &M::T5, 2},     {"T53", &M::T53, 2},
+    {"T0", &M::T0, 3},     {"13", &M::P13, 2},    {"y", &M::Y, 3},     {"1", &M::P1, 3},      {"2", &M::P2, 1},
+    {"9", &M::P9, 2},      {"10", &M::P10, 5},    {"T61", &M::T61, 5}, {"T62", &M::T62, 8},   {"T3", &M::T3, 3},
+    {"T4", &M::T4, 2},     {"T", &M::T, 5},       {"T6", &M::T6, 8},   {"T63", &M::T63, 2},
+};
 
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "men's jeans draft"); }
@@ -83,14 +82,6 @@ float F(double v) { return FloatStore::Scalar(v, "men's jeans draft"); }
 Vector Mid(const Vector& a, const Vector& b) {
     return FloatStore::Point((double(a.x) + b.x) / 2.0, (double(a.y) + b.y) / 2.0, "men's jeans draft");
 }
-
-// origin + u·along + n·across, kept as float.
-Vector Offset(const Vector& origin, const Vector& u, double along, const Vector& n, double across) {
-    return FloatStore::Point(origin.x + u.x * along + n.x * across, origin.y + u.y * along + n.y * across,
-                             "men's jeans draft");
-}
-
-bool DrawnAsQuadratic(double turn) { return std::fabs(turn) <= kYokeArcThreshold; }
 
 // The side of a half below the hip, from the hip point `top` to the thigh
 // point: "mid" 0.63 of the way, "bulge" a quarter of the way out to the leg
@@ -144,23 +135,6 @@ void DraftKnee(const Vector& knee, const Vector& thigh, const Vector& hem, Vecto
     down = knee + Vector::UnitBetween(knee, hem) * d;
 }
 
-// One waist edge of the yoke: the end of an arc of length d0 that leaves
-// "13" along dir and turns by β towards n is moved until its distance from
-// `other` is `target` (to kYokeFitTolerance).  Answers β; `end` holds the
-// fitted end.
-float FitWaistEdge(const Vector& p13, const Vector& dir, const Vector& n, float d0, float target,
-                   const Vector& other, Vector& end) {
-    float beta = 0.0f;
-    float delta = F(double(target) - Geom::Distance(other, end));
-    for (int step = 0; std::fabs(delta) > kYokeFitTolerance; ++step) {
-        if (step == TJeansYoke::kMaxFitSteps) Checked::Fail("men's yoke waist fit");
-        beta = F(beta + Checked::Div(2.0 * delta, d0, "men's yoke waist fit"));
-        end = Offset(p13, dir, double(d0) * Geom::SinX_X(beta), n, double(d0) * Geom::OneMinusCosX_X(beta));
-        delta = F(double(target) - Geom::Distance(other, end));
-    }
-    return beta;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -184,51 +158,25 @@ const char* const TMJeansDraft::kBackRowTexts[kBackRows] = {
 // ---------------------------------------------------------------------------
 // Life cycle and the measurement column
 
-TMJeansDraft::TMJeansDraft(const TMJeansVariant& variant) : variant_(variant) {
-    calculated = false;
-    MeasureColumn::LayOut(variant_.rows, variant_.rowCount);
-    MeasureColumn::WriteOrderCaption(variant_.type);
-    GarmentSheets::Show(2, true);
-}
+TMJeansDraft::TMJeansDraft(const TMJeansVariant& variant)
+    : TLowerGarment(variant), TJeansYoke(kMenJeansYoke), variant_(variant) {}
 
-TMJeansDraft::~TMJeansDraft() {
-    MeasureColumn::Hide(1, variant_.rowCount);
-    GarmentSheets::Show(2, false);
-}
+TMJeansDraft::~TMJeansDraft() = default;
 
 TMJeans::TMJeans() : TMJeansDraft(kJeans) {}
 
 TMJeans2::TMJeans2() : TMJeansDraft(kJeans2) {}
 
-bool TMJeansDraft::GetMeasures() {
-    std::vector<float*> fields;
-    for (int k = 0; k < variant_.rowCount; ++k) fields.push_back(&(this->*variant_.editFields[k]));
-    if (!MeasureColumn::Read(fields.data(), variant_.rowCount)) return false;
+std::vector<MeasureSlot> TMJeansDraft::Slots() {
+    std::vector<MeasureSlot> places;
+    for (TMJeansVariant::Field field : variant_.editFields) places.push_back(this->*field);
+    return places;
+}
+
+bool TMJeansDraft::CheckMeasures() {
     if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase))
         return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
     return true;
-}
-
-void TMJeansDraft::ClearSheets() { GarmentSheets::Clear(2); }
-
-void TMJeansDraft::ClearInputs(int) {
-    calculated = false;
-    MeasureColumn::ClearOrder(variant_.type, 1, variant_.rowCount);
-}
-
-void TMJeansDraft::ShowMeasure(int n) {
-    if (n >= 1 && n <= variant_.rowCount) variant_.illustrations[n - 1]();
-}
-
-void TMJeansDraft::SaveMeasures(RecordWriter& f) {
-    for (int k = 0; k < variant_.rowCount; ++k) f.WriteFloat(this->*variant_.recordFields[k]);
-}
-
-void TMJeansDraft::LoadMeasures(RecordReader& f) {
-    for (int k = 0; k < variant_.rowCount; ++k) this->*variant_.recordFields[k] = f.ReadFloat();
-    std::vector<float> edits;
-    for (int k = 0; k < variant_.rowCount; ++k) edits.push_back(this->*variant_.editFields[k]);
-    MeasureColumn::Load(edits.data(), variant_.rowCount);
 }
 
 // ---------------------------------------------------------------------------
@@ -309,7 +257,6 @@ void TMJeansDraft::DraftFront() {
 }
 
 void TMJeansDraft::DraftBack(float S, float p) {
-    const double hips = double(HipHalfGirth) + HipEase;
     const double thigh = double(ThighGirth) + ThighEase;
     const double E = Excess;
     D4 = Vector(F(thigh * 0.25 + 0.5), D0.y);
@@ -321,111 +268,19 @@ void TMJeansDraft::DraftBack(float S, float p) {
     H4 = Vector(K4.x, H0.y);
     H011 = Vector(0, F(H0.y - 0.5));
 
-    // The seat frame, turned up by φ about B3.
-    const float R = F(hips * 0.5 + 1.0);
-    const float phi = F(Checked::Div((double(HipHalfGirth) + S) * kBackTilt, R, "back seat tilt"));
-    const float w1 = F(R * std::cos(double(phi)));
-    const float w2 = F(std::tan(double(phi)) * (S / 3.0 + p - 1.0 + double(R) * std::sin(double(phi))));
-    const float w3 = F(hips * 0.2);
-    B3 = Vector(F((double(w1) + w2 + w3) * -0.5), B0.y);
-    B4 = Vector(F(double(B3.x) + R), B0.y);
-    B5 = Vector(F(double(B3.x) + w1), F(B0.y + double(R) * std::sin(double(phi))));
-    C3 = Vector(F(double(B5.x) + w2), C0.y);
-    C4 = Vector(F(double(C3.x) + w3), C0.y);
+    // The seat frame, turned up about B3, and the back centre line up to T5.
+    DraftSeat(HipHalfGirth, HipEase, S, p, B0.y, C0.y);
 
     // The back inseam as long as the front's, the back side as long as the
     // front's from the thigh level to the waist.
     C5 = Geom::CircleCross(D4, C3, Geom::Distance(D2, C2), F(double(C4.x) - C3.x), 0);
-    T5 = B5 + Vector::UnitBetween(C3, B5) * Geom::Distance(B1, T1);
     T6 = Geom::CircleCross(D3, T5, Geom::Distance(D1, T4),
                            F(0.22 * E + (double(WaistHalfGirth) + WaistEase) * 0.5 + 1.0), 1);
 
-    // The back side curve B3 → "10" → T6.
-    {
-        P9 = Mid(B3, T6);
-        const Vector e = Vector::UnitBetween(B3, T6);
-        P10 = SideOffset > 0.0f ? P9 + Vector::UnitNormalBetween(B3, T6) * F(0.2 * SideOffset) : P9;
-        const double d = Geom::Distance(B3, T6);
-        SideUpperCtrl = P10 + e * F(d / 6.0);
-        SideLowerCtrl = P10 - e * F(0.25 * d);
-    }
-
-    // The yoke line through "y", along the hip line.
-    P13 = Mid(T6, T5);
-    Y = P13 + Vector::UnitNormalBetween(T5, T6) * F(kYokeDepth * S);
-    const Vector along = Vector::UnitBetween(B0, B3);
-    T51 = Geom::IntersectLines(Y, B5, along, Vector::UnitBetween(B5, T5));
-    YokeT = 0.5f;
-    if (HighYoke())
-        T61 = Bezier2::CrossLine(Y, along, P10, SideUpperCtrl, T6, YokeT);
-    else
-        T61 = Bezier2::CrossLine(Y, along, P10, SideLowerCtrl, B3, YokeT);
-
-    // The seam: two arcs of lengths L1, L2 from "y" that together turn by
-    // the dart angle α, shared in proportion to the other arc's length.
-    const float alpha = F(Checked::Div(kSeamTurn * E, S, "yoke seam turn"));
-    const double shrink = 1.0 - kSeamShrink * alpha;
-    const float L1 = F(shrink * Geom::Distance(Y, T51));
-    const float L2 = F(shrink * Geom::Distance(Y, T61));
-    const float a1 = F(Checked::Div(double(alpha) * L2, double(L1) + L2, "yoke seam turn"));
-    const float a2 = F(double(alpha) - a1);
-    {
-        const Vector e = Vector::UnitBetween(Y, T51);
-        const Vector n = Vector::UnitNormalBetween(Y, T51);
-        T52 = Offset(Y, e, double(L1) * Geom::SinX_X(a1), n, double(L1) * Geom::OneMinusCosX_X(a1));
-        T62 = Offset(Y, e, -double(L2) * Geom::SinX_X(a2), n, double(L2) * Geom::OneMinusCosX_X(a2));
-    }
-    if (DrawnAsQuadratic(alpha)) {
-        SeamMode = kYokeQuadratic;
-        SeamCtrl51 = Vector(F(Y.x + Geom::Distance(Y, T52) / (2.0 * std::cos(a1 / 2.0))), Y.y);
-        SeamCtrl61 = Vector(F(Y.x - Geom::Distance(Y, T62) / (2.0 * std::cos(a2 / 2.0))), Y.y);
-    } else {
-        SeamMode = kYokeArcs;
-        SeamCentre51 = Vector(Y.x, F(Y.y + Checked::Div(L1, a1, "yoke seam arc")));
-        SeamCentre61 = Vector(Y.x, F(Y.y + Checked::Div(L2, a2, "yoke seam arc")));
-    }
-
-    // The waist edges: T53, T63 first 0.11·E in from T5, T6, then turned
-    // until the centre edge T52–T53 is as long as T51–T5 and the side edge
-    // T62–T63 as long as T61–T6.
-    const Vector e = Vector::UnitBetween(P13, T5);
-    const Vector n = Vector::UnitNormalBetween(P13, T5);
-    T53 = T5 - e * F(0.11 * E);
-    T63 = T6 + e * F(0.11 * E);
-    const Vector back = e * -1.0f;
-    {
-        const float d0 = Geom::Distance(P13, T53);
-        TurnT53 = FitWaistEdge(P13, e, n, d0, Geom::Distance(T51, T5), T52, T53);
-        if (DrawnAsQuadratic(TurnT53)) {
-            TopModeT53 = kYokeQuadratic;
-            TopCtrl53 = P13 + e * F(Geom::Distance(P13, T53) / (2.0 * std::cos(TurnT53 / 2.0)));
-        } else {
-            TopModeT53 = kYokeArcs;
-            TopCentre53 = P13 + n * F(Checked::Div(d0, TurnT53, "yoke waist arc"));
-        }
-    }
-    {
-        const float d0 = Geom::Distance(P13, T63);
-        TurnT63 = FitWaistEdge(P13, back, n, d0, Geom::Distance(T61, T6), T62, T63);
-        if (DrawnAsQuadratic(TurnT63)) {
-            TopModeT63 = kYokeQuadratic;
-            TopCtrl63 = P13 + back * F(Geom::Distance(P13, T63) / (2.0 * std::cos(TurnT63 / 2.0)));
-        } else {
-            TopModeT63 = kYokeArcs;
-            TopCentre63 = P13 + n * F(Checked::Div(d0, TurnT63, "yoke waist arc"));
-        }
-    }
-
-    // The yoke's side edge: the side curve above the yoke line, turned and
-    // stretched from T61 → T6 onto T62 → T63.
-    const Matrix2 map = Matrix2::MapSegment(T61, T6, T62, T63);
-    auto image = [&](const Vector& q) { return T62 + Matrix2::Apply(map, q - T61); };
-    EdgeUpperCtrl = image(SideUpperCtrl);
-    EdgeP10 = image(P10);
-    if (Y.y <= P10.y) {
-        EdgeLowerCtrl = image(SideLowerCtrl);
-        EdgeB3 = image(B3);
-    }
+    // The back side curve B3 → "10" → T6, and the yoke 0.35·S below the
+    // waist with its seam closing the back dart.
+    DraftSide(SideOffset > 0.0f ? F(0.2 * SideOffset) : 0.0f);
+    DraftYoke(B0, Excess, S, F(kYokeDepth * S));
 
     // The back side below the hip, B3 → "12" → D3.
     const SideBelowHip side = DraftSideBelowHip(B3, D3, K3, SideLowerCtrl, 1.0 / 3.0, 0.3);
@@ -523,15 +378,126 @@ void TMJeansDraft::CalcSegments() {
     for (int k = 0; k < 9; ++k) b[20 + k] = Geom::Distance(*yoke[k][0], *yoke[k][1]);
 }
 
+std::vector<ValueTableRow> TMJeansDraft::FrontTableRows() const {
+    std::vector<ValueTableRow> rows;
+    for (int k = 0; k < kFrontRows; ++k) rows.push_back({kFrontRowTexts[k], FrontSegments[k]});
+    return rows;
+}
+
+std::vector<ValueTableRow> TMJeansDraft::BackTableRows() const {
+    std::vector<ValueTableRow> rows;
+    for (int k = 0; k < kBackRows; ++k) rows.push_back({kBackRowTexts[k], BackSegments[k]});
+    return rows;
+}
+
 // ---------------------------------------------------------------------------
-// Drawing (the sheets, tables and print come with the shared lower-body
-// garment base)
+// Drawing
 
-void TMJeansDraft::Draw() {}
+void TMJeansDraft::DrawPieces(const PieceTarget& t) const {
+    DrawOutlines(t.dc, t.outline);
+    DrawConstruction(t.dc);
+    if (t.labels) DrawLabels(t.dc, t.printer);
+}
 
-void TMJeansDraft::DrawTables(int) {}
+void TMJeansDraft::DrawOutlines(TDrawContext& dc, int outline) const {
+    dc.SetPenWidth(outline);
+    // The front, from the waist at the side round to the waist.
+    DrawHip(dc);
+    dc.Bezier3(B, FrontSideCtl1, FrontSideCtl2, P4, 30);
+    dc.Bezier2(P4, FrontThighCtl, D1, 15);
+    dc.LineTo(K1Up);
+    dc.Bezier2(K1Up, K1, K1Down, 10);
+    dc.LineTo(H1);
+    dc.Bezier2(H1, FrontHemCtl1, H01, 10);
+    dc.Bezier2(H01, FrontHemCtl2, H2, 10);
+    dc.LineTo(K2Down);
+    dc.Bezier2(K2Down, K2, K2Up, 10);
+    dc.LineTo(D2);
+    dc.Bezier2(D2, FrontInseamCtl1, P6, 20);
+    dc.Bezier2(P6, FrontInseamCtl2, C2, 14);
+    dc.Bezier2(C2, CrotchCtrl, B11, 30);
+    dc.LineTo(T111);
+    dc.Bezier2(T111, WaistCtrl11, T0, 15);
+    dc.Bezier2(T0, WaistCtrl3, T4, 15);
+    // The front pocket, the yoke and the lower back panel's side.
+    DrawArcLine(dc);
+    DrawYoke(dc);
+    DrawPanelSide(dc);
+    // The rest of the back.
+    dc.Bezier3(B3, BackSideCtl1, BackSideCtl2, P12, 30);
+    dc.Bezier2(P12, BackThighCtl, D3, 20);
+    dc.LineTo(K3Up);
+    dc.Bezier2(K3Up, K3, K3Down, 10);
+    dc.LineTo(H3);
+    dc.Bezier2(H3, BackHemCtl1, H011, 10);
+    dc.Bezier2(H011, BackHemCtl2, H4, 10);
+    dc.LineTo(K4Down);
+    dc.Bezier2(K4Down, K4, K4Up, 10);
+    dc.LineTo(D4);
+    dc.Bezier2(D4, BackInseamCtl1, P8, 20);
+    dc.Bezier2(P8, BackInseamCtl2, C5, 14);
+    dc.LineTo(BackCrotchStart);
+    dc.Bezier2(BackCrotchStart, C3, B5, 30);
+    dc.LineTo(T51);
+    dc.LineTo(T61);
+    // The yoke's middle line, thin, and the back patch pocket.
+    dc.SetPenWidth(1);
+    dc.MoveTo(P13);
+    dc.LineTo(Y);
+    dc.SetPenWidth(outline);
+    dc.MoveTo(PocketTopSide);
+    for (const Vector* p : {&PocketTopCentre, &PocketMidCentre, &PocketBottom, &PocketMidSide, &PocketTopSide})
+        dc.LineTo(*p);
+    dc.SetPenWidth(1);
+}
 
-void TMJeansDraft::Print() {}
+// Each list is a move to its first point and lines through the rest.
+void TMJeansDraft::DrawConstruction(TDrawContext& dc) const {
+    auto polyline = [&dc](std::initializer_list<const Vector*> points) {
+        dc.MoveTo(**points.begin());
+        for (auto p = points.begin() + 1; p != points.end(); ++p) dc.LineTo(**p);
+    };
+    dc.SetPenWidth(1);
+    polyline({&PocketTop, &PocketBottom});
+    DrawHipConstruction(dc);
+    DrawBackConstruction(dc, B11);
+    DrawCrotchConstruction(dc, B5, BackCrotchStart, C);
+    dc.LineTo(K);
+    dc.LineTo(K4);
+    polyline({&D2, &P5, &P6});
+    polyline({&P5, &C2});
+    polyline({&C5, &P7, &P8});
+    polyline({&P7, &D4, &D3, &P11, &P12});
+    polyline({&P11, &B3});
+    polyline({&B, &P3, &P4});
+    polyline({&P3, &D1});
+    polyline({&H3, &H4});
+    polyline({&H011, &T0});
+    DrawWaistConstruction(dc);
+}
+
+void TMJeansDraft::DrawLabels(TDrawContext& dc, bool printer) const {
+    PatternSheets::LabelC1C3(dc, printer, C1, C3);
+    Labels::PutAll(dc, printer, *this, kLabels);
+    Labels::CrotchSeam(dc, printer, SeamTextAnchor, CrotchSeam);
+}
+
+PatternSheets::Box TMJeansDraft::Extent() const {
+    PatternSheets::Box box;
+    for (const PointLabel& l : kLabels) box.Take(this->*l.point);
+    for (const Vector* p :
+         {&C1, &C3, &HipUpperCtrl, &HipLowerCtrl, &CrotchCtrl, &WaistCtrl11, &WaistCtrl3, &ArcOnWaist, &ArcOnSide,
+          &SideUpperCtrl, &SideLowerCtrl, &EdgeP10, &EdgeUpperCtrl, &FrontSideCtl1, &FrontSideCtl2, &FrontThighCtl,
+          &FrontHemCtl1, &FrontHemCtl2, &FrontInseamCtl1, &FrontInseamCtl2, &BackSideCtl1, &BackSideCtl2,
+          &BackThighCtl, &BackHemCtl1, &BackHemCtl2, &BackInseamCtl1, &BackInseamCtl2, &BackCrotchStart,
+          &PocketTopCentre, &PocketTopSide, &PocketMidCentre, &PocketMidSide, &PocketBottom, &SeamTextAnchor})
+        box.Take(*p);
+    if (LowYoke()) {
+        box.Take(EdgeLowerCtrl);
+        box.Take(EdgeB3);
+    }
+    return box;
+}
 
 // ---------------------------------------------------------------------------
 // Registration

@@ -12,11 +12,11 @@
 // are drafted over each other on the crease line.
 #pragma once
 
-#include "garments/lower_women/JeansYoke.h"
-#include "kernel/Geometry.h"
-#include "kernel/Models.h"
+#include <vector>
 
-struct MeasureRow;
+#include "garments/common/JeansYoke.h"
+#include "garments/common/LowerGarment.h"
+#include "kernel/Geometry.h"
 
 // The garment types of the two jeans in the piece factory.
 constexpr int kMJeansType = 3;
@@ -24,25 +24,16 @@ constexpr int kMJeans2Type = 20;
 
 class TMJeansDraft;
 
-// What tells the two jeans apart: the measurement column, the order-file
-// record, the measurement table and where the seat depth comes from.
-struct TMJeansVariant {
+// What tells the two jeans apart: the column (with the order record and
+// the table texts "О.бед.н.к." and "Дсп"), the field of each edit, and where
+// the seat depth comes from.
+struct TMJeansVariant : GarmentColumn {
     using Field = float TMJeansDraft::*;
-    struct TableRow {
-        const char* text;
-        Field field;
-    };
-    int type;                        // garment type of the factory
-    int rowCount;                    // measurement rows of the column (7 or 9)
-    const MeasureRow* rows;          // their captions, hints and samples
-    const Field* editFields;         // the field each edit fills, in edit order
-    const Field* recordFields;       // the order-file block, rowCount floats in this order
-    const TableRow* tableRows;       // the measurement table, rowCount rows
-    void (*const* illustrations)();  // ShowMeasure of each edit
-    bool seatFromHip;                // S = 0.5·Сб − 1.5 and p = 0, else S = Вс and p = Пвс
+    std::vector<Field> editFields;  // the field each edit fills, in edit order
+    bool seatFromHip;               // S = 0.5·Сб − 1.5 and p = 0, else S = Вс and p = Пвс
 };
 
-class TMJeansDraft : public TModel, public TJeansFront, public TJeansYoke {
+class TMJeansDraft : public TLowerGarment, public TJeansFront, public TJeansYoke {
 public:
     // ---- Measurements (cm). ----
     float WaistHalfGirth = 0.0f;  // Ст
@@ -102,27 +93,24 @@ public:
 
     ~TMJeansDraft() override;
 
-    bool GetMeasures() override;
     void Calculate() override;
-    void Draw() override;
-    void RedrawCollar() override {}
-    void RedrawSleeve() override {}
-    void ClearSheets() override;
-    void ClearInputs(int sleeveKind) override;
-    void ShowMeasure(int n) override;
     void CalcSegments() override;
-    void DrawTables(int scale) override;
-    void Print() override;
-    void SaveMeasures(RecordWriter& f) override;
-    void LoadMeasures(RecordReader& f) override;
+
+    std::vector<ValueTableRow> FrontTableRows() const override;
+    std::vector<ValueTableRow> BackTableRows() const override;
 
     const TMJeansVariant& Variant() const { return variant_; }
 
     // The yoke line lies at or above "10".
-    bool HighYoke() const { return Y.y >= P10.y; }
+    bool HighYoke() const { return !LowYoke(); }
 
 protected:
     explicit TMJeansDraft(const TMJeansVariant& variant);
+
+    std::vector<MeasureSlot> Slots() override;
+    bool CheckMeasures() override;
+    void DrawPieces(const PieceTarget& target) const override;
+    PatternSheets::Box Extent() const override;
 
 private:
     const TMJeansVariant& variant_;
@@ -132,6 +120,10 @@ private:
     void DraftFront();
     void DraftBack(float S, float p);
     void DraftPockets();
+    // The pieces' outlines and construction lines, then the labels.
+    void DrawOutlines(TDrawContext& dc, int outline) const;
+    void DrawConstruction(TDrawContext& dc) const;
+    void DrawLabels(TDrawContext& dc, bool printer) const;
 };
 
 // "Джинсы мужские": Ст, Сб, О бед.н.к., Дсб, Пт, Пб, П о.бед.н.к.

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "garments/lower_men/MJeans.h"
-#include "garments/lower_women/PointLabels.h"
+#include "garments/common/PointLabels.h"
 #include "kernel/Checked.h"
 #include "platform/Text.h"
 
