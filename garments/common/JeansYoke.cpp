@@ -179,24 +179,26 @@ float TJeansYoke::CrotchSeamLength(const Vector& backStart, const Vector& backEn
     return F(length);
 }
 
-void TJeansYoke::SeatSegments(const Vector& B, float* lengths) const {
-    lengths[0] = F(double(B.x) - B3.x);
-    lengths[1] = F(double(B4.x) - B3.x);
-    lengths[2] = Geom::Distance(B4, B5);
-    lengths[3] = C3.x;
-    lengths[4] = Geom::Distance(B5, T5);
-    lengths[5] = F(double(C4.x) - C3.x);
+std::vector<ValueTableRow> TJeansYoke::SeatRows(const Vector& B) const {
+    return {{"[ B, B3 ]", F(double(B.x) - B3.x)}, {"[ B3, B4 ]", F(double(B4.x) - B3.x)},
+            {"[ B4, B5 ]", Geom::Distance(B4, B5)}, {"[ C0, C3 ]", C3.x},
+            {"[ B5, T5 ]", Geom::Distance(B5, T5)}, {"[ C3, C4 ]", F(double(C4.x) - C3.x)}};
 }
 
-const char* const TJeansYoke::kYokeRowTexts[kYokeRows] = {
-    "[ 13, y ]",    "[ y, T52 ]",  "[ T51, T52 ]", "[ y, T62 ]",  "[ T61, T62 ]",
-    "[ 13, T63 ]",  "[ T6, T63 ]", "[ 13, T53 ]",  "[ T5, T53 ]",
-};
+void TJeansYoke::SeatSegments(const Vector& B, float* lengths) const {
+    for (const ValueTableRow& r : SeatRows(B)) *lengths++ = r.value;
+}
+
+std::vector<ValueTableRow> TJeansYoke::YokeRows() const {
+    return {{"[ 13, y ]", Geom::Distance(P13, Y)},     {"[ y, T52 ]", Geom::Distance(Y, T52)},
+            {"[ T51, T52 ]", Geom::Distance(T51, T52)}, {"[ y, T62 ]", Geom::Distance(Y, T62)},
+            {"[ T61, T62 ]", Geom::Distance(T61, T62)}, {"[ 13, T63 ]", Geom::Distance(P13, T63)},
+            {"[ T6, T63 ]", Geom::Distance(T6, T63)},   {"[ 13, T53 ]", Geom::Distance(P13, T53)},
+            {"[ T5, T53 ]", Geom::Distance(T5, T53)}};
+}
 
 void TJeansYoke::YokeSegments(float* lengths) const {
-    const Vector* const ends[kYokeRows][2] = {{&P13, &Y},  {&Y, &T52},   {&T51, &T52}, {&Y, &T62},  {&T61, &T62},
-                                              {&P13, &T63}, {&T6, &T63}, {&P13, &T53}, {&T5, &T53}};
-    for (int k = 0; k < kYokeRows; ++k) lengths[k] = Geom::Distance(*ends[k][0], *ends[k][1]);
+    for (const ValueTableRow& r : YokeRows()) *lengths++ = r.value;
 }
 
 void TJeansYoke::DrawYoke(TDrawContext& dc) const {

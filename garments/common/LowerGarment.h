@@ -55,6 +55,9 @@ struct GarmentColumn {
     // and on the printed tables page.
     int commentY = 0;
     int paperCommentY = 0;
+    // The drawing window's sheets the garment uses: sheets 1 .. sheets − 1
+    // carry the pieces, the last one the tables.
+    int sheets = 2;
 };
 
 // Where a row's value lives: a float, or an integer (a count such as the
@@ -83,6 +86,7 @@ struct PieceTarget {
     int outline;
     bool printer;
     bool labels;
+    int sheet = 1;  // the pattern sheet whose pieces are drawn
 };
 
 // A corner in table units.
@@ -110,8 +114,8 @@ public:
     void ClearInputs(int sleeveKind) override;
     // The illustration of row n (1-based); nothing for any other n.
     void ShowMeasure(int n) override;
-    // "Лист 1 из 2" on sheet 1; on sheet 2 "Лист 2 из 2", the tables and the
-    // comment; nothing unless calculated.
+    // "Лист 1 из 2" on sheet 1 (and CaptionPieceSheet); on sheet 2 "Лист 2 из
+    // 2", the tables and the comment; nothing unless calculated.
     void DrawTables(int scale) override;
     // Unless calculated the shared "nothing to print" message; else the
     // pieces tiled over printer pages at true scale ("Лист 1 из 2"), then a
@@ -130,8 +134,8 @@ public:
     // ---- The tables of sheet 2 and of the printed tables page. ----
     // Default: each row's table text with its value, in edit order.
     virtual std::vector<ValueTableRow> MeasureTableRows() const;
-    virtual std::vector<ValueTableRow> FrontTableRows() const = 0;
-    virtual std::vector<ValueTableRow> BackTableRows() const = 0;
+    virtual std::vector<ValueTableRow> FrontTableRows() const { return {}; }
+    virtual std::vector<ValueTableRow> BackTableRows() const { return {}; }
 
     const GarmentColumn& Column() const { return column_; }
     int Type() const { return column_.type; }
@@ -170,12 +174,18 @@ protected:
     // corner in pattern cm.  Default: none.
     virtual bool OneSheetTableAt(Vector& corner) const;
 
+    // What a pattern sheet shows below its captions besides the pieces
+    // (sheet n, attached to the screen context at the table offset (0, 0)).
+    // Default: nothing.
+    virtual void CaptionPieceSheet(int n) const;
+
     // The count rows' values into their edits.
     void ShowCounts();
+    // Tables(medium) and the comment at CommentAt(medium), on the screen
+    // context or on the printer's.
+    void PlaceTables(TableMedium medium) const;
 
 private:
-    // Tables(medium) and the comment at CommentAt(medium).
-    void PlaceTables(TableMedium medium) const;
     std::vector<MeasureSlot> ConstSlots() const;
 
     const GarmentColumn& column_;

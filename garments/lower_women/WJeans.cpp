@@ -1,7 +1,10 @@
 #include "garments/lower_women/WJeans.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
@@ -55,21 +58,6 @@ const TWJeansVariant kJeans2{
     {&J::WaistHalfGirth, &J::HipHalfGirth, &J::SeatHeight, &J::KneeGirth, &J::FrontLength, &J::WaistEase,
      &J::HipEase, &J::SeatEase, &J::KneeEase},
     false};
-
-// ---- The segment tables, the same for both jeans. ----
-const char* const kFrontRowTexts[TWJeansBase::kFrontRows] = {
-    "[ T0, H0 ]",  "[ T0, C0 ]",  "[ C0, B0 ]",    "[ T0, K0 ]",    "[ B0, B ]",  "[ B0, B1 ]", "[ K0, K1 ]",
-    "[ K0, K2 ]",  "[ H0, H1 ]",  "[ H0, H2 ]",    "[ H0, H01 ]",   "[ T1, T11 ]", "[ T11, T111 ]",
-    "[ T11, T3 ]", "[ T3, T4 ]",  "[ 1, 2 ]",      "[ 3, 4 ]",      "[ C1, C2 ]", "[ C2, 5 ]",  "[ 5, 6 ]",
-};
-// The back table's rows before the yoke's.
-constexpr int kBackRowsBeforeYoke = TWJeansBase::kBackRows - TJeansYoke::kYokeRows;
-const char* const kBackRowTexts[kBackRowsBeforeYoke] = {
-    "[ K0, K3 ]", "[ K0, K4 ]", "[ H0, H3 ]", "[ H0, H4 ]", "[ H0, H11 ]", "[ B, B3 ]", "[ B3, B4 ]",  "[ B4, B5 ]",
-    "[ C0, C3 ]", "[ B5, T5 ]", "[ C3, C4 ]", "[ K4, C5 ]", "[ 7, 8 ]",    "[ T5, T6 ]", "[ K3, T6 ]", "[ 9, 10 ]",
-    "[ 11, 12 ]",
-};
-const JeansTableTexts kTableTexts{kFrontRowTexts, TWJeansBase::kFrontRows, kBackRowTexts, TWJeansBase::kBackRows};
 
 // ---- Point labels, in drawing order. ----
 using PointLabel = Labels::Row<J>;
@@ -142,7 +130,7 @@ InnerLeg DraftInnerLeg(const Vector& knee, const Vector& crotch, const Vector& h
 
 // The waist line 10 cm below the top edge of sheet 1.
 TWJeansBase::TWJeansBase(const TWJeansVariant& variant)
-    : TJeansGarment(variant, kTableTexts, 10.0f), variant_(variant) {}
+    : TJeansGarment(variant, 10.0f), variant_(variant) {}
 
 TWJeansBase::~TWJeansBase() = default;
 
@@ -285,42 +273,40 @@ void TWJeansBase::Calculate() {
 }
 
 void TWJeansBase::CalcSegments() {
-    float* f = FrontSegments.data();
-    f[0] = FrontLength;
-    f[1] = -C0.y;
-    f[2] = F(double(B0.y) - C0.y);
-    f[3] = -K0.y;
-    f[4] = -B.x;
-    f[5] = B1.x;
-    f[6] = -K1.x;
-    f[7] = K2.x;
-    f[8] = -H1.x;
-    f[9] = H2.x;
-    f[10] = 0.5f;
-    f[11] = F(double(T1.x) - T11.x);
-    f[12] = T111.y;
-    f[13] = F(double(T11.x) - T3.x);
-    f[14] = T4.y;
-    f[15] = Geom::Distance(P1, P2);
-    f[16] = Geom::Distance(P3, P4);
-    f[17] = F(double(C2.x) - C1.x);
-    f[18] = Geom::Distance(C2, P5);
-    f[19] = Geom::Distance(P5, P6);
-
-    float* b = BackSegments.data();
-    b[0] = -K3.x;
-    b[1] = K4.x;
-    b[2] = -H3.x;
-    b[3] = H4.x;
-    b[4] = 0.5f;  // H011 lies 0.5 below H0
-    SeatSegments(B, b + 5);
-    b[11] = Geom::Distance(K4, C5);
-    b[12] = Geom::Distance(P7, P8);
-    b[13] = Geom::Distance(T5, T6);
-    b[14] = Geom::Distance(K3, T6);
-    b[15] = Geom::Distance(P9, P10);
-    b[16] = Geom::Distance(P11, P12);
-    YokeSegments(b + kBackRowsBeforeYoke);
+    std::vector<ValueTableRow> back = {
+        {"[ K0, K3 ]", -K3.x}, {"[ K0, K4 ]", K4.x}, {"[ H0, H3 ]", -H3.x}, {"[ H0, H4 ]", H4.x},
+        {"[ H0, H11 ]", 0.5f},  // H011 lies 0.5 below H0
+    };
+    for (const ValueTableRow& r : SeatRows(B)) back.push_back(r);
+    for (const ValueTableRow& r : std::initializer_list<ValueTableRow>{
+             {"[ K4, C5 ]", Geom::Distance(K4, C5)},
+             {"[ 7, 8 ]", Geom::Distance(P7, P8)},
+             {"[ T5, T6 ]", Geom::Distance(T5, T6)},
+             {"[ K3, T6 ]", Geom::Distance(K3, T6)},
+             {"[ 9, 10 ]", Geom::Distance(P9, P10)},
+             {"[ 11, 12 ]", Geom::Distance(P11, P12)}})
+        back.push_back(r);
+    SetTables({{"[ T0, H0 ]", FrontLength},
+               {"[ T0, C0 ]", -C0.y},
+               {"[ C0, B0 ]", F(double(B0.y) - C0.y)},
+               {"[ T0, K0 ]", -K0.y},
+               {"[ B0, B ]", -B.x},
+               {"[ B0, B1 ]", B1.x},
+               {"[ K0, K1 ]", -K1.x},
+               {"[ K0, K2 ]", K2.x},
+               {"[ H0, H1 ]", -H1.x},
+               {"[ H0, H2 ]", H2.x},
+               {"[ H0, H01 ]", 0.5f},
+               {"[ T1, T11 ]", F(double(T1.x) - T11.x)},
+               {"[ T11, T111 ]", T111.y},
+               {"[ T11, T3 ]", F(double(T11.x) - T3.x)},
+               {"[ T3, T4 ]", T4.y},
+               {"[ 1, 2 ]", Geom::Distance(P1, P2)},
+               {"[ 3, 4 ]", Geom::Distance(P3, P4)},
+               {"[ C1, C2 ]", F(double(C2.x) - C1.x)},
+               {"[ C2, 5 ]", Geom::Distance(C2, P5)},
+               {"[ 5, 6 ]", Geom::Distance(P5, P6)}},
+              std::move(back));
 }
 
 // ---------------------------------------------------------------------------
