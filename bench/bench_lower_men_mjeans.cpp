@@ -26,7 +26,7 @@ template <class Garment>
 void BM_MJeansGeometry(benchmark::State& state) {
     Garment g;
     TakeSamples(g);
-    bench::RunGeometry(state, g, g.BackSegments);
+    bench::RunGeometry(state, g, g.BackRows);
 }
 BENCHMARK_TEMPLATE(BM_MJeansGeometry, TMJeans)->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_MJeansGeometry, TMJeans2)->Unit(benchmark::kMicrosecond);

@@ -1,8 +1,10 @@
 #include "garments/lower_men/MJeans.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
+#include "garments/common/LegSeams.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
@@ -79,52 +81,29 @@ const PointLabel kLabels[] = {
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "men's jeans draft"); }
 
-Vector Mid(const Vector& a, const Vector& b) {
-    return FloatStore::Point((double(a.x) + b.x) / 2.0, (double(a.y) + b.y) / 2.0, "men's jeans draft");
-}
-
-// The side of a half below the hip, from the hip point `top` to the thigh
-// point: "mid" 0.63 of the way, "bulge" a quarter of the way out to the leg
-// line knee → thigh continued; the cubic's second control `before` back
-// from the bulge by beforeShare of |top mid|, its first control `leave`
-// leaveShare of |top mid| from top along the curve arriving at top from
-// `arriving`; `after` the control of the curve on to the thigh point.
-struct SideBelowHip {
-    Vector mid, bulge, leave, before, after;
+// One leg's outline: from the hip point down the side seam (a cubic to its
+// bulge, a quadratic on to the thigh point), round the knee, across the hem
+// and up the inseam over the other knee to the crotch point.
+struct LegOutline {
+    const Vector &hip, &sideCtl1, &sideCtl2, &sideBulge, &thighCtl, &sideThigh;
+    const Vector &sideKneeUp, &sideKnee, &sideKneeDown, &sideHem, &hemCtl1, &hemMid, &hemCtl2, &innerHem;
+    const Vector &innerKneeDown, &innerKnee, &innerKneeUp, &innerThigh, &inseamCtl1, &inseamBulge, &inseamCtl2;
+    const Vector& crotch;
+    int thighChords;
 };
-SideBelowHip DraftSideBelowHip(const Vector& top, const Vector& thigh, const Vector& knee, const Vector& arriving,
-                               double beforeShare, double leaveShare) {
-    SideBelowHip s;
-    const Vector e = Vector::UnitBetween(top, thigh);
-    const Vector n = Vector::UnitNormalBetween(top, thigh);
-    s.mid = top + e * F(0.63 * Geom::Distance(top, thigh));
-    const Vector X = Geom::IntersectLines(s.mid, thigh, n, Vector::UnitBetween(knee, thigh));
-    s.bulge = s.mid + n * F(0.25 * Geom::Distance(s.mid, X));
-    s.after = s.bulge + e * F(0.75 * Geom::Distance(s.mid, thigh));
-    const float topMid = Geom::Distance(top, s.mid);
-    s.before = s.bulge - e * F(beforeShare * topMid);
-    s.leave = top + Vector::UnitBetween(arriving, top) * F(leaveShare * topMid);
-    return s;
-}
-
-// The inseam from the thigh point to the crotch point: "mid" halfway,
-// "bulge" 0.42 of the way out to the leg line knee → thigh continued, the
-// control below it on that line, the one above it a third of |mid crotch|
-// on.
-struct Inseam {
-    Vector mid, bulge, lower, upper;
-};
-Inseam DraftInseam(const Vector& thigh, const Vector& crotch, const Vector& knee) {
-    Inseam l;
-    const Vector e = Vector::UnitBetween(thigh, crotch);
-    const Vector n = Vector::UnitNormalBetween(thigh, crotch);
-    const Vector g = Vector::UnitBetween(knee, thigh);
-    l.mid = Mid(thigh, crotch);
-    const Vector X = Geom::IntersectLines(l.mid, thigh, n, g);
-    l.bulge = l.mid + n * F(0.42 * Geom::Distance(l.mid, X));
-    l.lower = Geom::IntersectLines(l.bulge, thigh, e, g);
-    l.upper = l.bulge + e * F(Geom::Distance(l.mid, crotch) / 3.0);
-    return l;
+void DrawLeg(TDrawContext& dc, const LegOutline& l) {
+    dc.Bezier3(l.hip, l.sideCtl1, l.sideCtl2, l.sideBulge, 30);
+    dc.Bezier2(l.sideBulge, l.thighCtl, l.sideThigh, l.thighChords);
+    dc.LineTo(l.sideKneeUp);
+    dc.Bezier2(l.sideKneeUp, l.sideKnee, l.sideKneeDown, 10);
+    dc.LineTo(l.sideHem);
+    dc.Bezier2(l.sideHem, l.hemCtl1, l.hemMid, 10);
+    dc.Bezier2(l.hemMid, l.hemCtl2, l.innerHem, 10);
+    dc.LineTo(l.innerKneeDown);
+    dc.Bezier2(l.innerKneeDown, l.innerKnee, l.innerKneeUp, 10);
+    dc.LineTo(l.innerThigh);
+    dc.Bezier2(l.innerThigh, l.inseamCtl1, l.inseamBulge, 20);
+    dc.Bezier2(l.inseamBulge, l.inseamCtl2, l.crotch, 14);
 }
 
 // The knee's rounding: the points a quarter of |knee thigh| from the knee
@@ -136,24 +115,6 @@ void DraftKnee(const Vector& knee, const Vector& thigh, const Vector& hem, Vecto
 }
 
 }  // namespace
-
-// ---------------------------------------------------------------------------
-// The segment tables
-
-const char* const TMJeansDraft::kFrontRowTexts[kFrontRows] = {
-    "[ T0, H0 ]",  "[ T0, C0 ]",   "[ C0, B0 ]",  "[ T0, K0 ]",  "[ B0, D0 ]", "[ B0, B ]",  "[ B0, B1 ]",
-    "[ B1, B11 ]", "[ D0, D1 ]",   "[ D0, D2 ]",  "[ K0, K1 ]",  "[ K0, K2 ]", "[ H0, H1 ]", "[ H0, H2 ]",
-    "[ H0, H01 ]", "[ T1, T11 ]",  "[ T11, T111 ]", "[ T11, T3 ]", "[ T3, T4 ]", "[ 1, 2 ]",   "[ 3, 4 ]",
-    "[ C1, C2 ]",  "[ C2, 5 ]",    "[ 5, 6 ]",
-};
-
-const char* const TMJeansDraft::kBackRowTexts[kBackRows] = {
-    "[ D0, D3 ]",   "[ D0, D4 ]",   "[ K0, K3 ]",  "[ K0, K4 ]",   "[ H0, H3 ]",   "[ H0, H4 ]",
-    "[ H0, H011 ]", "[ B, B3 ]",    "[ B3, B4 ]",  "[ B4, B5 ]",   "[ C0, C3 ]",   "[ B5, T5 ]",
-    "[ C3, C4 ]",   "[ C3, C5 ]",   "[ D4, C5 ]",  "[ 7, 8 ]",     "[ T5, T6 ]",   "[ K, T6 ]",
-    "[ 9, 10 ]",    "[ 11, 12 ]",   "[ 13, y ]",   "[ T51, T52 ]", "[ y, T52 ]",   "[ T52, T53 ]",
-    "[ 13, T53 ]",  "[ T61, T62 ]", "[ y, T62 ]",  "[ T62, T63 ]", "[ 13, T63 ]",
-};
 
 // ---------------------------------------------------------------------------
 // Life cycle and the measurement column
@@ -229,7 +190,7 @@ void TMJeansDraft::DraftFront() {
     DraftHipCurve(F(0.25 * SideOffset));
 
     // The side below the hip, B → "4" → D1, and the knees.
-    const SideBelowHip side = DraftSideBelowHip(B, D1, K1, HipLowerCtrl, 0.25, 0.25);
+    const SideBelowHip side = DraftSideBelowHip(B, D1, K1, HipLowerCtrl, 4.0, 0.25);
     P3 = side.mid;
     P4 = side.bulge;
     FrontThighCtl = side.after;
@@ -242,7 +203,7 @@ void TMJeansDraft::DraftFront() {
 
     // The crotch point and the inseam D2 → "6" → C2.
     C2 = Vector(F(C1.x + hips * 0.09), C1.y);
-    const Inseam leg = DraftInseam(D2, C2, K2);
+    const InnerLeg leg = DraftInnerLeg(D2, C2, K2);
     P5 = leg.mid;
     P6 = leg.bulge;
     FrontInseamCtl1 = leg.lower;
@@ -283,7 +244,7 @@ void TMJeansDraft::DraftBack(float S, float p) {
     DraftYoke(B0, Excess, S, F(kYokeDepth * S));
 
     // The back side below the hip, B3 → "12" → D3.
-    const SideBelowHip side = DraftSideBelowHip(B3, D3, K3, SideLowerCtrl, 1.0 / 3.0, 0.3);
+    const SideBelowHip side = DraftSideBelowHip(B3, D3, K3, SideLowerCtrl, 3.0, 0.3);
     P11 = side.mid;
     P12 = side.bulge;
     BackSideCtl2 = side.before;
@@ -297,7 +258,7 @@ void TMJeansDraft::DraftBack(float S, float p) {
     DraftKnee(K4, D4, H4, K4Up, K4Down);
 
     // The back inseam D4 → "8" → C5.
-    const Inseam leg = DraftInseam(D4, C5, K4);
+    const InnerLeg leg = DraftInnerLeg(D4, C5, K4);
     P7 = leg.mid;
     P8 = leg.bulge;
     BackInseamCtl1 = leg.lower;
@@ -331,63 +292,47 @@ void TMJeansDraft::DraftPockets() {
 // The segment tables
 
 void TMJeansDraft::CalcSegments() {
-    float* f = FrontSegments;
-    f[0] = SideLength;
-    f[1] = -C0.y;
-    f[2] = F(double(B0.y) - C0.y);
-    f[3] = -K0.y;
-    f[4] = F(double(B0.y) - D0.y);
-    f[5] = -B.x;
-    f[6] = B1.x;
-    f[7] = F(double(B11.x) - B1.x);
-    f[8] = -D1.x;
-    f[9] = D2.x;
-    f[10] = -K1.x;
-    f[11] = K2.x;
-    f[12] = -H1.x;
-    f[13] = H2.x;
-    f[14] = 0.5f;  // H01 lies 0.5 above H0
-    f[15] = F(double(T1.x) - T11.x);
-    f[16] = T111.y;
-    f[17] = F(double(T11.x) - T3.x);
-    f[18] = T4.y;
-    f[19] = Geom::Distance(P1, P2);
-    f[20] = Geom::Distance(P3, P4);
-    f[21] = F(double(C2.x) - C1.x);
-    f[22] = Geom::Distance(C2, P5);
-    f[23] = Geom::Distance(P5, P6);
-
-    float* b = BackSegments;
-    b[0] = -D3.x;
-    b[1] = D4.x;
-    b[2] = -K3.x;
-    b[3] = K4.x;
-    b[4] = -H3.x;
-    b[5] = H4.x;
-    b[6] = 0.5f;  // H011 lies 0.5 below H0
-    SeatSegments(B, b + 7);  // "[ B, B3 ]" .. "[ C3, C4 ]"
-    b[13] = Geom::Distance(C3, C5);
-    b[14] = Geom::Distance(D4, C5);
-    b[15] = Geom::Distance(P7, P8);
-    b[16] = Geom::Distance(T5, T6);
-    b[17] = Geom::Distance(K, T6);
-    b[18] = Geom::Distance(P9, P10);
-    b[19] = Geom::Distance(P11, P12);
-    const Vector* const yoke[][2] = {{&P13, &Y},  {&T51, &T52}, {&Y, &T52},   {&T52, &T53}, {&P13, &T53},
-                                     {&T61, &T62}, {&Y, &T62},  {&T62, &T63}, {&P13, &T63}};
-    for (int k = 0; k < 9; ++k) b[20 + k] = Geom::Distance(*yoke[k][0], *yoke[k][1]);
-}
-
-std::vector<ValueTableRow> TMJeansDraft::FrontTableRows() const {
-    std::vector<ValueTableRow> rows;
-    for (int k = 0; k < kFrontRows; ++k) rows.push_back({kFrontRowTexts[k], FrontSegments[k]});
-    return rows;
-}
-
-std::vector<ValueTableRow> TMJeansDraft::BackTableRows() const {
-    std::vector<ValueTableRow> rows;
-    for (int k = 0; k < kBackRows; ++k) rows.push_back({kBackRowTexts[k], BackSegments[k]});
-    return rows;
+    FrontRows = {
+        {"[ T0, H0 ]", SideLength},
+        {"[ T0, C0 ]", -C0.y},
+        {"[ C0, B0 ]", F(double(B0.y) - C0.y)},
+        {"[ T0, K0 ]", -K0.y},
+        {"[ B0, D0 ]", F(double(B0.y) - D0.y)},
+        {"[ B0, B ]", -B.x},
+        {"[ B0, B1 ]", B1.x},
+        {"[ B1, B11 ]", F(double(B11.x) - B1.x)},
+        {"[ D0, D1 ]", -D1.x},
+        {"[ D0, D2 ]", D2.x},
+        {"[ K0, K1 ]", -K1.x},
+        {"[ K0, K2 ]", K2.x},
+        {"[ H0, H1 ]", -H1.x},
+        {"[ H0, H2 ]", H2.x},
+        {"[ H0, H01 ]", 0.5f},  // H01 lies 0.5 above H0
+        {"[ T1, T11 ]", F(double(T1.x) - T11.x)},
+        {"[ T11, T111 ]", T111.y},
+        {"[ T11, T3 ]", F(double(T11.x) - T3.x)},
+        {"[ T3, T4 ]", T4.y},
+        {"[ 1, 2 ]", Geom::Distance(P1, P2)},
+        {"[ 3, 4 ]", Geom::Distance(P3, P4)},
+        {"[ C1, C2 ]", F(double(C2.x) - C1.x)},
+        {"[ C2, 5 ]", Geom::Distance(C2, P5)},
+        {"[ 5, 6 ]", Geom::Distance(P5, P6)},
+    };
+    BackRows = {
+        {"[ D0, D3 ]", -D3.x}, {"[ D0, D4 ]", D4.x}, {"[ K0, K3 ]", -K3.x}, {"[ K0, K4 ]", K4.x},
+        {"[ H0, H3 ]", -H3.x}, {"[ H0, H4 ]", H4.x},
+        {"[ H0, H011 ]", 0.5f},  // H011 lies 0.5 below H0
+    };
+    for (const ValueTableRow& r : SeatRows(B)) BackRows.push_back(r);  // "[ B, B3 ]" .. "[ C3, C4 ]"
+    const std::pair<const char*, std::pair<const Vector*, const Vector*>> distances[] = {
+        {"[ C3, C5 ]", {&C3, &C5}},     {"[ D4, C5 ]", {&D4, &C5}},   {"[ 7, 8 ]", {&P7, &P8}},
+        {"[ T5, T6 ]", {&T5, &T6}},     {"[ K, T6 ]", {&K, &T6}},     {"[ 9, 10 ]", {&P9, &P10}},
+        {"[ 11, 12 ]", {&P11, &P12}},   {"[ 13, y ]", {&P13, &Y}},    {"[ T51, T52 ]", {&T51, &T52}},
+        {"[ y, T52 ]", {&Y, &T52}},     {"[ T52, T53 ]", {&T52, &T53}}, {"[ 13, T53 ]", {&P13, &T53}},
+        {"[ T61, T62 ]", {&T61, &T62}}, {"[ y, T62 ]", {&Y, &T62}},   {"[ T62, T63 ]", {&T62, &T63}},
+        {"[ 13, T63 ]", {&P13, &T63}},
+    };
+    for (const auto& [text, ends] : distances) BackRows.push_back({text, Geom::Distance(*ends.first, *ends.second)});
 }
 
 // ---------------------------------------------------------------------------
@@ -403,18 +348,8 @@ void TMJeansDraft::DrawOutlines(TDrawContext& dc, int outline) const {
     dc.SetPenWidth(outline);
     // The front, from the waist at the side round to the waist.
     DrawHip(dc);
-    dc.Bezier3(B, FrontSideCtl1, FrontSideCtl2, P4, 30);
-    dc.Bezier2(P4, FrontThighCtl, D1, 15);
-    dc.LineTo(K1Up);
-    dc.Bezier2(K1Up, K1, K1Down, 10);
-    dc.LineTo(H1);
-    dc.Bezier2(H1, FrontHemCtl1, H01, 10);
-    dc.Bezier2(H01, FrontHemCtl2, H2, 10);
-    dc.LineTo(K2Down);
-    dc.Bezier2(K2Down, K2, K2Up, 10);
-    dc.LineTo(D2);
-    dc.Bezier2(D2, FrontInseamCtl1, P6, 20);
-    dc.Bezier2(P6, FrontInseamCtl2, C2, 14);
+    DrawLeg(dc, {B, FrontSideCtl1, FrontSideCtl2, P4, FrontThighCtl, D1, K1Up, K1, K1Down, H1, FrontHemCtl1, H01,
+                 FrontHemCtl2, H2, K2Down, K2, K2Up, D2, FrontInseamCtl1, P6, FrontInseamCtl2, C2, 15});
     dc.Bezier2(C2, CrotchCtrl, B11, 30);
     dc.LineTo(T111);
     dc.Bezier2(T111, WaistCtrl11, T0, 15);
@@ -424,18 +359,8 @@ void TMJeansDraft::DrawOutlines(TDrawContext& dc, int outline) const {
     DrawYoke(dc);
     DrawPanelSide(dc);
     // The rest of the back.
-    dc.Bezier3(B3, BackSideCtl1, BackSideCtl2, P12, 30);
-    dc.Bezier2(P12, BackThighCtl, D3, 20);
-    dc.LineTo(K3Up);
-    dc.Bezier2(K3Up, K3, K3Down, 10);
-    dc.LineTo(H3);
-    dc.Bezier2(H3, BackHemCtl1, H011, 10);
-    dc.Bezier2(H011, BackHemCtl2, H4, 10);
-    dc.LineTo(K4Down);
-    dc.Bezier2(K4Down, K4, K4Up, 10);
-    dc.LineTo(D4);
-    dc.Bezier2(D4, BackInseamCtl1, P8, 20);
-    dc.Bezier2(P8, BackInseamCtl2, C5, 14);
+    DrawLeg(dc, {B3, BackSideCtl1, BackSideCtl2, P12, BackThighCtl, D3, K3Up, K3, K3Down, H3, BackHemCtl1, H011,
+                 BackHemCtl2, H4, K4Down, K4, K4Up, D4, BackInseamCtl1, P8, BackInseamCtl2, C5, 20});
     dc.LineTo(BackCrotchStart);
     dc.Bezier2(BackCrotchStart, C3, B5, 30);
     dc.LineTo(T51);

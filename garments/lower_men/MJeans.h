@@ -83,21 +83,18 @@ public:
     Vector BackInseamCtl1;                // q(D4, 8)
     Vector BackInseamCtl2;                // q(8, C5)
 
-    // ---- The segment tables, in the order of their rows. ----
-    static constexpr int kFrontRows = 24;  // row 0 shows Дсб itself
-    static constexpr int kBackRows = 29;
-    float FrontSegments[kFrontRows] = {};
-    float BackSegments[kBackRows] = {};
-    static const char* const kFrontRowTexts[kFrontRows];
-    static const char* const kBackRowTexts[kBackRows];
+    // ---- The segment tables, filled by CalcSegments: each row's text and
+    // length in the order of the rows (24 front rows, the first showing Дсб
+    // itself, and 29 back rows). ----
+    std::vector<ValueTableRow> FrontRows, BackRows;
 
     ~TMJeansDraft() override;
 
     void Calculate() override;
     void CalcSegments() override;
 
-    std::vector<ValueTableRow> FrontTableRows() const override;
-    std::vector<ValueTableRow> BackTableRows() const override;
+    std::vector<ValueTableRow> FrontTableRows() const override { return FrontRows; }
+    std::vector<ValueTableRow> BackTableRows() const override { return BackRows; }
 
     const TMJeansVariant& Variant() const { return variant_; }
 

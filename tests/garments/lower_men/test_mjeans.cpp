@@ -261,7 +261,7 @@ TEST_F(MJeansTest, CalculateRoadDrawsThePiecesAndTheTables) {
         SCOPED_TRACE(kind->type);
         Calculate(*kind);
         const TMJeansDraft& j = Jeans();
-        EXPECT_EQ(FormatFixed(j.FrontSegments[0], 5, 1), "98.0");
+        EXPECT_EQ(FormatFixed(j.FrontRows[0].value, 5, 1), "98.0");
         const std::vector<ValueTableRow> measures = j.MeasureTableRows();
         ASSERT_EQ(measures.size(), kind->tableTexts.size());
         for (size_t k = 0; k < measures.size(); ++k) EXPECT_EQ(measures[k].text, kind->tableTexts[k]);

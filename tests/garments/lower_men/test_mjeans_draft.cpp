@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "garments/lower_men/MJeans.h"
 #include "garments/common/PointLabels.h"
@@ -182,42 +184,59 @@ TEST_F(MJeansDraftTest, LengthsTheDraftMatches) {
     EXPECT_GT(j.PocketMidCentre.x, j.PocketBottom.x);
 }
 
-// The segment tables read the points as the rows name them.
+// The segment tables: 24 front and 29 back rows in their order, each row
+// reading the points its text names.
 TEST_F(MJeansDraftTest, SegmentTables) {
     TMJeans j;
     Put(j, kSamples);
     j.Calculate();
     j.CalcSegments();
+    const char* const front[] = {
+        "[ T0, H0 ]",  "[ T0, C0 ]",    "[ C0, B0 ]",  "[ T0, K0 ]", "[ B0, D0 ]", "[ B0, B ]",  "[ B0, B1 ]",
+        "[ B1, B11 ]", "[ D0, D1 ]",    "[ D0, D2 ]",  "[ K0, K1 ]", "[ K0, K2 ]", "[ H0, H1 ]", "[ H0, H2 ]",
+        "[ H0, H01 ]", "[ T1, T11 ]",   "[ T11, T111 ]", "[ T11, T3 ]", "[ T3, T4 ]", "[ 1, 2 ]", "[ 3, 4 ]",
+        "[ C1, C2 ]",  "[ C2, 5 ]",     "[ 5, 6 ]",
+    };
+    const char* const back[] = {
+        "[ D0, D3 ]",   "[ D0, D4 ]",   "[ K0, K3 ]",  "[ K0, K4 ]",   "[ H0, H3 ]",   "[ H0, H4 ]",
+        "[ H0, H011 ]", "[ B, B3 ]",    "[ B3, B4 ]",  "[ B4, B5 ]",   "[ C0, C3 ]",   "[ B5, T5 ]",
+        "[ C3, C4 ]",   "[ C3, C5 ]",   "[ D4, C5 ]",  "[ 7, 8 ]",     "[ T5, T6 ]",   "[ K, T6 ]",
+        "[ 9, 10 ]",    "[ 11, 12 ]",   "[ 13, y ]",   "[ T51, T52 ]", "[ y, T52 ]",   "[ T52, T53 ]",
+        "[ 13, T53 ]",  "[ T61, T62 ]", "[ y, T62 ]",  "[ T62, T63 ]", "[ 13, T63 ]",
+    };
+    ASSERT_EQ(j.FrontRows.size(), std::size(front));
+    ASSERT_EQ(j.BackRows.size(), std::size(back));
+    for (size_t k = 0; k < std::size(front); ++k) EXPECT_STREQ(j.FrontRows[k].text, front[k]);
+    for (size_t k = 0; k < std::size(back); ++k) EXPECT_STREQ(j.BackRows[k].text, back[k]);
+
     const struct {
-        const float* table;
-        int row;
+        const std::vector<ValueTableRow>& table;
+        size_t row;
         float value;
     } rows[] = {
-        {j.FrontSegments, 0, 98},            // [ T0, H0 ] shows Дсб
-        {j.FrontSegments, 1, 22.5556f},      // [ T0, C0 ]
-        {j.FrontSegments, 2, 6.8333f},       // [ C0, B0 ]
-        {j.FrontSegments, 4, 29.3889f},      // [ B0, D0 ]
-        {j.FrontSegments, 7, 0.5f},          // [ B1, B11 ]
-        {j.FrontSegments, 8, 11.625f},       // [ D0, D1 ]
-        {j.FrontSegments, 14, 0.5f},         // [ H0, H01 ]
-        {j.FrontSegments, 16, 0.3036f},      // [ T11, T111 ]
-        {j.FrontSegments, 17, 19.75f},       // [ T11, T3 ]
-        {j.FrontSegments, 21, 4.5f},         // [ C1, C2 ]
-        {j.BackSegments, 0, 12.625f},        // [ D0, D3 ]
-        {j.BackSegments, 6, 0.5f},           // [ H0, H011 ]
-        {j.BackSegments, 7, 5.0709f},        // [ B, B3 ]
-        {j.BackSegments, 8, 26},             // [ B3, B4 ] = R
-        {j.BackSegments, 10, 9.3209f},       // [ C0, C3 ]
-        {j.BackSegments, 12, 10},            // [ C3, C4 ] = w3
-        {j.BackSegments, 13, 10},            // [ C3, C5 ] = w3
-        {j.BackSegments, 20, 8.225f},        // [ 13, y ] = 0.35·S
+        {j.FrontRows, 0, 98},          // [ T0, H0 ] shows Дсб
+        {j.FrontRows, 1, 22.5556f},    // [ T0, C0 ]
+        {j.FrontRows, 2, 6.8333f},     // [ C0, B0 ]
+        {j.FrontRows, 4, 29.3889f},    // [ B0, D0 ]
+        {j.FrontRows, 7, 0.5f},        // [ B1, B11 ]
+        {j.FrontRows, 8, 11.625f},     // [ D0, D1 ]
+        {j.FrontRows, 14, 0.5f},       // [ H0, H01 ]
+        {j.FrontRows, 16, 0.3036f},    // [ T11, T111 ]
+        {j.FrontRows, 17, 19.75f},     // [ T11, T3 ]
+        {j.FrontRows, 21, 4.5f},       // [ C1, C2 ]
+        {j.BackRows, 0, 12.625f},      // [ D0, D3 ]
+        {j.BackRows, 6, 0.5f},         // [ H0, H011 ]
+        {j.BackRows, 7, 5.0709f},      // [ B, B3 ]
+        {j.BackRows, 8, 26},           // [ B3, B4 ] = R
+        {j.BackRows, 10, 9.3209f},     // [ C0, C3 ]
+        {j.BackRows, 12, 10},          // [ C3, C4 ] = w3
+        {j.BackRows, 13, 10},          // [ C3, C5 ] = w3
+        {j.BackRows, 20, 8.225f},      // [ 13, y ] = 0.35·S
     };
-    for (const auto& r : rows) EXPECT_NEAR(r.table[r.row], r.value, 1e-3) << r.row;
-    EXPECT_NEAR(j.BackSegments[14], Geom::Distance(j.D2, j.C2), 1e-3);  // [ D4, C5 ]
-    EXPECT_FLOAT_EQ(j.BackSegments[23], Geom::Distance(j.T52, j.T53));
-    EXPECT_FLOAT_EQ(j.BackSegments[28], Geom::Distance(j.P13, j.T63));
-    EXPECT_STREQ(TMJeansDraft::kFrontRowTexts[0], "[ T0, H0 ]");
-    EXPECT_STREQ(TMJeansDraft::kBackRowTexts[20], "[ 13, y ]");
+    for (const auto& r : rows) EXPECT_NEAR(r.table[r.row].value, r.value, 1e-3) << r.table[r.row].text;
+    EXPECT_NEAR(j.BackRows[14].value, Geom::Distance(j.D2, j.C2), 1e-3);  // [ D4, C5 ]
+    EXPECT_FLOAT_EQ(j.BackRows[23].value, Geom::Distance(j.T52, j.T53));
+    EXPECT_FLOAT_EQ(j.BackRows[28].value, Geom::Distance(j.P13, j.T63));
 }
 
 // E = 0 (Сб + Пб = Ст + Пт): nothing is raised above the waist, the side
