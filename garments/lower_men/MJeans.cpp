@@ -1,12 +1,11 @@
 #include "garments/lower_men/MJeans.h"
 
-#include <cmath>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
 #include "garments/common/LegSeams.h"
 #include "garments/common/PointLabels.h"
-#include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
