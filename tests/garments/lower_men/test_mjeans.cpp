@@ -16,6 +16,7 @@
 #include "kernel/PrintTiling.h"
 #include "kernel/Record.h"
 #include "kernel/SheetCaptions.h"
+#include "shell/NewPrForm.h"
 #include "shell/OrderFile.h"
 #include "tests/garments/lower_women/GarmentWindowTest.h"
 
@@ -60,10 +61,9 @@ const Kind kJeans2{kMJeans2Type,
 
 const Kind* const kKinds[] = {&kJeans, &kJeans2};
 
+// The jeans come with the program's own pieces (RegisterBuiltInModels).
 class MJeansTest : public GarmentWindowTest {
 protected:
-    void RegisterGarments() override { RegisterMJeans(); }
-
     void Choose(const Kind& kind) {
         ASSERT_TRUE(main->CreateModel(kind.type, -1, -1));
         messages.clear();
@@ -85,6 +85,7 @@ TEST_F(MJeansTest, ConstructorLaysOutTheRowsTheCaptionAndTheSamples) {
         SCOPED_TRACE(kind->type);
         main->OrderNumber = 7;
         main->FillSamples = false;
+        EXPECT_TRUE(TNewPrForm::Available(kind->type)) << "choosable in the base-selection dialog";
         Choose(*kind);
         const int rows = int(kind->captions.size());
         for (int n = 1; n <= rows; ++n) {
