@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "garments/common/LegSeams.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
@@ -77,49 +78,6 @@ const PointLabel kLabelsAfterC[] = {
 
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "jeans draft"); }
-
-Vector Mid(const Vector& a, const Vector& b) {
-    return FloatStore::Point((double(a.x) + b.x) / 2.0, (double(a.y) + b.y) / 2.0, "jeans draft");
-}
-
-// The side of a half below the hip, from the hip point `top` to the knee:
-// "mid" 0.63 of the way, "bulge" a quarter of the way out to the leg line
-// H → K continued, the cubic's controls, and the control of the curve on to
-// the knee.  The side leaves `top` along the direction in which the curve
-// above arrives from `arriving`.
-struct SideBelowHip {
-    Vector mid, bulge, leave, before, after;
-};
-SideBelowHip DraftSideBelowHip(const Vector& top, const Vector& knee, const Vector& hem, const Vector& arriving) {
-    SideBelowHip s;
-    const Vector u = Vector::UnitBetween(top, knee);
-    const Vector n = Vector::UnitNormalBetween(top, knee);
-    s.mid = top + u * F(0.63 * Geom::Distance(top, knee));
-    const Vector X = Geom::IntersectLines(s.mid, knee, n, Vector::UnitBetween(hem, knee));
-    s.bulge = s.mid + n * F(0.25 * Geom::Distance(s.mid, X));
-    s.before = s.bulge - u * F(Geom::Distance(top, s.mid) / 3.0);
-    s.after = s.bulge + u * F(0.75 * Geom::Distance(s.mid, knee));
-    s.leave = top + Vector::UnitBetween(arriving, top) * F(0.25 * Geom::Distance(top, s.mid));
-    return s;
-}
-
-// The inner leg from the knee to the crotch point: "mid" halfway, "bulge"
-// 0.42 of the way out to the leg line H → K continued, and the two controls.
-struct InnerLeg {
-    Vector mid, bulge, lower, upper;
-};
-InnerLeg DraftInnerLeg(const Vector& knee, const Vector& crotch, const Vector& hem) {
-    InnerLeg l;
-    const Vector u = Vector::UnitBetween(knee, crotch);
-    const Vector n = Vector::UnitNormalBetween(knee, crotch);
-    const Vector v = Vector::UnitBetween(hem, knee);
-    l.mid = Mid(knee, crotch);
-    const Vector X = Geom::IntersectLines(l.mid, knee, n, v);
-    l.bulge = l.mid + n * F(0.42 * Geom::Distance(l.mid, X));
-    l.lower = Geom::IntersectLines(l.bulge, knee, u, v);
-    l.upper = l.bulge + u * F(Geom::Distance(l.mid, crotch) / 3.0);
-    return l;
-}
 
 }  // namespace
 

@@ -1,0 +1,7 @@
+#include "garments/lower_men/LowerMen.h"
+
+#include "garments/lower_men/MJeans.h"
+
+void RegisterLowerMenGarments() {
+    RegisterMJeans();  // types 3 and 20
+}
