@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "garments/lower_women/PointLabels.h"
+#include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
@@ -11,68 +11,50 @@
 #include "kernel/MeasureFigure.h"
 #include "platform/Text.h"
 #include "shell/Factory.h"
-#include "shell/GarmentSheets.h"
+#include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
 namespace {
 
 using Field = TWJeansVariant::Field;
 
+using J = TWJeansBase;
+using namespace MeasureHints;
+
 // ---- TWJeans: seven rows; Пок is the seventh edit but the fifth field. ----
-const MeasureRow kJeansRows[] = {
-    {"Ст:", "Полуобхват талии", "39", "5"},
-    {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"Ок:", "Обхват колена", "39", "4"},
-    {"Дсп:", "Длина брюк спереди", "99", "9"},
-    {"Пт:", "Прибавка к полуобхвату талии", "0", "5"},
-    {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr},
-    {"Пок:", "Прибавка к обхвату колена", "4", nullptr},
-};
-const Field kJeansEdits[] = {&TWJeansBase::WaistHalfGirth, &TWJeansBase::HipHalfGirth, &TWJeansBase::KneeGirth,
-                             &TWJeansBase::FrontLength,    &TWJeansBase::WaistEase,    &TWJeansBase::HipEase,
-                             &TWJeansBase::KneeEase};
-const Field kJeansRecord[] = {&TWJeansBase::WaistHalfGirth, &TWJeansBase::HipHalfGirth, &TWJeansBase::KneeGirth,
-                              &TWJeansBase::FrontLength,    &TWJeansBase::KneeEase,     &TWJeansBase::WaistEase,
-                              &TWJeansBase::HipEase};
-const TWJeansVariant::TableRow kJeansTable[] = {
-    {"Ст", &TWJeansBase::WaistHalfGirth}, {"Сб", &TWJeansBase::HipHalfGirth}, {"Ок", &TWJeansBase::KneeGirth},
-    {"Дб", &TWJeansBase::FrontLength},    {"Пт", &TWJeansBase::WaistEase},    {"Пб", &TWJeansBase::HipEase},
-    {"Пок", &TWJeansBase::KneeEase},
-};
-void (*const kJeansIllustrations[])() = {
-    MeasureHints::LowerLine1, MeasureHints::LowerLine2, MeasureHints::LowerLine8, MeasureHints::LowerLine6,
-    MeasureHints::LowerPt3,   MeasureHints::LowerPb4,   MeasureHints::LowerPok,
-};
-const TWJeansVariant kJeans{kWJeansType, 7,           kJeansRows,          kJeansEdits,
-                            kJeansRecord, kJeansTable, kJeansIllustrations, true};
+const TWJeansVariant kJeans{
+    {kWJeansType,
+     {{"Ст:", "Полуобхват талии", "39", "5", LowerLine1},
+      {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine2},
+      {"Ок:", "Обхват колена", "39", "4", LowerLine8},
+      {"Дсп:", "Длина брюк спереди", "99", "9", LowerLine6, "Дб"},
+      {"Пт:", "Прибавка к полуобхвату талии", "0", "5", LowerPt3},
+      {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr, LowerPb4},
+      {"Пок:", "Прибавка к обхвату колена", "4", nullptr, LowerPok}},
+     {0, 1, 2, 3, 6, 4, 5},
+     562,
+     530},
+    {&J::WaistHalfGirth, &J::HipHalfGirth, &J::KneeGirth, &J::FrontLength, &J::WaistEase, &J::HipEase, &J::KneeEase},
+    true};
 
 // ---- TWJeans2: nine rows, fields, record and table all in edit order. ----
-const MeasureRow kJeans2Rows[] = {
-    {"Ст:", "Полуобхват талии", "39", "5"},
-    {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"Вс:", "Высота сидения", "23", "5"},
-    {"Ок:", "Обхват колена", "39", "4"},
-    {"Дсп:", "Длина брюк спереди", "99", "9"},
-    {"Пт:", "Прибавка к полуобхвату талии", "0", "5"},
-    {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr},
-    {"Пвс:", "Прибавка к высоте сидения", "0", nullptr},
-    {"Пок:", "Прибавка к обхвату колена", "4", nullptr},
-};
-const Field kJeans2Fields[] = {&TWJeansBase::WaistHalfGirth, &TWJeansBase::HipHalfGirth, &TWJeansBase::SeatHeight,
-                               &TWJeansBase::KneeGirth,      &TWJeansBase::FrontLength,  &TWJeansBase::WaistEase,
-                               &TWJeansBase::HipEase,        &TWJeansBase::SeatEase,     &TWJeansBase::KneeEase};
-const TWJeansVariant::TableRow kJeans2Table[] = {
-    {"Ст", &TWJeansBase::WaistHalfGirth}, {"Сб", &TWJeansBase::HipHalfGirth}, {"Вс", &TWJeansBase::SeatHeight},
-    {"Ок", &TWJeansBase::KneeGirth},      {"Дсп", &TWJeansBase::FrontLength}, {"Пт", &TWJeansBase::WaistEase},
-    {"Пб", &TWJeansBase::HipEase},        {"Пвс", &TWJeansBase::SeatEase},    {"Пок", &TWJeansBase::KneeEase},
-};
-void (*const kJeans2Illustrations[])() = {
-    MeasureHints::LowerLine1, MeasureHints::LowerLine2, MeasureHints::LowerLine3,
-    MeasureHints::LowerLine8, MeasureHints::LowerLine6, MeasureHints::LowerPt3,
-    MeasureHints::LowerPb4,   MeasureHints::LowerPvs1,  MeasureHints::LowerPok,
-};
-const TWJeansVariant kJeans2{kWJeans2Type,  9,            kJeans2Rows,          kJeans2Fields,
-                             kJeans2Fields, kJeans2Table, kJeans2Illustrations, false};
+const TWJeansVariant kJeans2{
+    {kWJeans2Type,
+     {{"Ст:", "Полуобхват талии", "39", "5", LowerLine1},
+      {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine2},
+      {"Вс:", "Высота сидения", "23", "5", LowerLine3},
+      {"Ок:", "Обхват колена", "39", "4", LowerLine8},
+      {"Дсп:", "Длина брюк спереди", "99", "9", LowerLine6},
+      {"Пт:", "Прибавка к полуобхвату талии", "0", "5", LowerPt3},
+      {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr, LowerPb4},
+      {"Пвс:", "Прибавка к высоте сидения", "0", nullptr, LowerPvs1},
+      {"Пок:", "Прибавка к обхвату колена", "4", nullptr, LowerPok}},
+     {},
+     562,
+     530},
+    {&J::WaistHalfGirth, &J::HipHalfGirth, &J::SeatHeight, &J::KneeGirth, &J::FrontLength, &J::WaistEase,
+     &J::HipEase, &J::SeatEase, &J::KneeEase},
+    false};
 
 // ---- The segment tables, the same for both jeans. ----
 const char* const kFrontRowTexts[TWJeansBase::kFrontRows] = {
@@ -90,7 +72,6 @@ const char* const kBackRowTexts[kBackRowsBeforeYoke] = {
 const JeansTableTexts kTableTexts{kFrontRowTexts, TWJeansBase::kFrontRows, kBackRowTexts, TWJeansBase::kBackRows};
 
 // ---- Point labels, in drawing order. ----
-using J = TWJeansBase;
 using PointLabel = Labels::Row<J>;
 const PointLabel kLabelsBeforeC[] = {
     {"H3", &J::H3, 4},   {"H1", &J::H1, 2},   {"H01", &J::H01, 2}, {"H0", &J::H0, 7},  {"H011", &J::H011, 3},
@@ -161,8 +142,7 @@ InnerLeg DraftInnerLeg(const Vector& knee, const Vector& crotch, const Vector& h
 
 // The waist line 10 cm below the top edge of sheet 1.
 TWJeansBase::TWJeansBase(const TWJeansVariant& variant)
-    : TJeansGarment({variant.type, variant.rowCount, variant.rows, variant.illustrations}, kTableTexts, 10.0f),
-      variant_(variant) {}
+    : TJeansGarment(variant, kTableTexts, 10.0f), variant_(variant) {}
 
 TWJeansBase::~TWJeansBase() = default;
 
@@ -170,24 +150,16 @@ TWJeans::TWJeans() : TWJeansBase(kJeans) {}
 
 TWJeans2::TWJeans2() : TWJeansBase(kJeans2) {}
 
-bool TWJeansBase::GetMeasures() {
-    std::vector<float*> fields;
-    for (int k = 0; k < variant_.rowCount; ++k) fields.push_back(&(this->*variant_.editFields[k]));
-    if (!MeasureColumn::Read(fields.data(), variant_.rowCount)) return false;
+std::vector<MeasureSlot> TWJeansBase::Slots() {
+    std::vector<MeasureSlot> places;
+    for (Field field : variant_.editFields) places.push_back(this->*field);
+    return places;
+}
+
+bool TWJeansBase::CheckMeasures() {
     if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase))
         return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
     return true;
-}
-
-void TWJeansBase::SaveMeasures(RecordWriter& f) {
-    for (int k = 0; k < variant_.rowCount; ++k) f.WriteFloat(this->*variant_.recordFields[k]);
-}
-
-void TWJeansBase::LoadMeasures(RecordReader& f) {
-    for (int k = 0; k < variant_.rowCount; ++k) this->*variant_.recordFields[k] = f.ReadFloat();
-    std::vector<float> edits;
-    for (int k = 0; k < variant_.rowCount; ++k) edits.push_back(this->*variant_.editFields[k]);
-    MeasureColumn::Load(edits.data(), variant_.rowCount);
 }
 
 // ---------------------------------------------------------------------------
@@ -354,7 +326,7 @@ void TWJeansBase::CalcSegments() {
 // ---------------------------------------------------------------------------
 // Drawing
 
-void TWJeansBase::DrawPieces(TDrawContext& dc, int outline, bool printer) const {
+void TWJeansBase::DrawHalves(TDrawContext& dc, int outline, bool printer) const {
     // 1. The front outline.
     dc.SetPenWidth(outline);
     DrawHip(dc);
@@ -421,16 +393,9 @@ void TWJeansBase::DrawPieces(TDrawContext& dc, int outline, bool printer) const 
 
 void TWJeansBase::DrawLabels(TDrawContext& dc, bool printer) const {
     Labels::PutAll(dc, printer, *this, kLabelsBeforeC);
-    JeansSheets::LabelC1C3(dc, printer, C1, C3);
+    PatternSheets::LabelC1C3(dc, printer, C1, C3);
     Labels::PutAll(dc, printer, *this, kLabelsAfterC);
     Labels::CrotchSeam(dc, printer, j44, CrotchSeam);
-}
-
-std::vector<ValueTableRow> TWJeansBase::MeasureTableRows() const {
-    std::vector<ValueTableRow> rows;
-    for (int k = 0; k < variant_.rowCount; ++k)
-        rows.push_back({variant_.tableRows[k].text, this->*variant_.tableRows[k].field});
-    return rows;
 }
 
 // ---------------------------------------------------------------------------

@@ -4,38 +4,32 @@
 #include <array>
 #include <cmath>
 
-#include "garments/lower_women/PointLabels.h"
+#include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
-#include "shell/GarmentSheets.h"
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
 namespace {
 
-constexpr int kRows = 8;
+using namespace MeasureHints;
 
-const MeasureRow kMeasureRows[kRows] = {
-    {"Ст:", "Полуобхват талии", "39", "5"},
-    {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"Вс:", "Высота сидения", "23", "5"},
-    {"Дш:", "Длина шорт", "30", nullptr},
-    {"Шн:", "Ширина низа", "30", nullptr},
-    {"Пт:", "Прибавка к полуобхвату талии", "0", "5"},
-    {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr},
-    {"Пвс:", "Прибавка к высоте сидения", "0", nullptr},
-};
-
-void (*const kIllustrations[kRows])() = {
-    MeasureHints::LowerLine1,      MeasureHints::LowerLine2, MeasureHints::LowerLine3, MeasureHints::LowerDlinashort,
-    MeasureHints::LowerShn2,       MeasureHints::LowerPt3,   MeasureHints::LowerPb4,   MeasureHints::LowerPvs1,
-};
-
-const char* const kMeasureCodes[kRows] = {"Ст", "Сб", "Вс", "Дш", "Шн", "Пт", "Пб", "Пвс"};
+const GarmentColumn kColumn{kWShortType,
+                            {{"Ст:", "Полуобхват талии", "39", "5", LowerLine1},
+                             {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine2},
+                             {"Вс:", "Высота сидения", "23", "5", LowerLine3},
+                             {"Дш:", "Длина шорт", "30", nullptr, LowerDlinashort},
+                             {"Шн:", "Ширина низа", "30", nullptr, LowerShn2},
+                             {"Пт:", "Прибавка к полуобхвату талии", "0", "5", LowerPt3},
+                             {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr, LowerPb4},
+                             {"Пвс:", "Прибавка к высоте сидения", "0", nullptr, LowerPvs1}},
+                            {},
+                            562,
+                            530};
 
 const char* const kFrontRowTexts[TWShort::kFrontRows] = {
     "[ T0, H0 ]",    "[ T0, C0 ]",  "[ C0, B0 ]", "[ B0, B ]",  "[ B0, B1 ]", "[ H0, H1 ]",  "[ H0, H2 ]", "[ H0, H01 ]",
@@ -72,11 +66,6 @@ float F(double v) { return FloatStore::Scalar(v, "shorts draft"); }
 
 Vector Mid(const Vector& a, const Vector& b) {
     return FloatStore::Point((double(a.x) + b.x) / 2.0, (double(a.y) + b.y) / 2.0, "shorts draft");
-}
-
-std::array<float*, kRows> FieldsOf(TWShort& s) {
-    return {&s.WaistHalfGirth, &s.HipHalfGirth, &s.SeatHeight, &s.ShortsLength,
-            &s.HemWidth,       &s.WaistEase,    &s.HipEase,    &s.SeatEase};
 }
 
 // The side of a half from the hip point `top` down to the hem point: the
@@ -120,12 +109,15 @@ Inseam DraftInseam(const Vector& hem, const Vector& crotch, float shape) {
 // Life cycle and the measurement column
 
 // The waist line 15 cm below the top edge of sheet 1.
-TWShort::TWShort() : TJeansGarment({kWShortType, kRows, kMeasureRows, kIllustrations}, kTableTexts, 15.0f) {}
+TWShort::TWShort() : TJeansGarment(kColumn, kTableTexts, 15.0f) {}
 
 TWShort::~TWShort() = default;
 
-bool TWShort::GetMeasures() {
-    if (!MeasureColumn::Read(FieldsOf(*this).data(), kRows)) return false;
+std::vector<MeasureSlot> TWShort::Slots() {
+    return {WaistHalfGirth, HipHalfGirth, SeatHeight, ShortsLength, HemWidth, WaistEase, HipEase, SeatEase};
+}
+
+bool TWShort::CheckMeasures() {
     const float Cb = HipHalfGirth, Pb = HipEase;
     if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(Cb) + Pb))
         return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
@@ -135,17 +127,6 @@ bool TWShort::GetMeasures() {
     if (MeasureColumn::Exceeds(double(HemWidth) - 0.1, 0.6 * (double(Cb) + Pb)))
         return MeasureColumn::Refuse("Шн > 0,6*(Сб+Пб)");
     return true;
-}
-
-void TWShort::SaveMeasures(RecordWriter& f) {
-    for (float* v : FieldsOf(*this)) f.WriteFloat(*v);
-}
-
-void TWShort::LoadMeasures(RecordReader& f) {
-    std::array<float, kRows> values{};
-    const auto fields = FieldsOf(*this);
-    for (int k = 0; k < kRows; ++k) values[size_t(k)] = *fields[size_t(k)] = f.ReadFloat();
-    MeasureColumn::Load(values.data(), kRows);
 }
 
 // ---------------------------------------------------------------------------
@@ -299,7 +280,7 @@ void TWShort::CalcSegments() {
 // ---------------------------------------------------------------------------
 // Drawing
 
-void TWShort::DrawPieces(TDrawContext& dc, int outline, bool printer) const {
+void TWShort::DrawHalves(TDrawContext& dc, int outline, bool printer) const {
     // 1. - 2. The front outline and its arc line.
     dc.SetPenWidth(outline);
     DrawHip(dc);
@@ -344,17 +325,9 @@ void TWShort::DrawPieces(TDrawContext& dc, int outline, bool printer) const {
 
     // Labels, and the crotch seam last.
     Labels::PutAll(dc, printer, *this, kLabelsBeforeC);
-    JeansSheets::LabelC1C3(dc, printer, C1, C3);
+    PatternSheets::LabelC1C3(dc, printer, C1, C3);
     Labels::PutAll(dc, printer, *this, kLabelsAfterC);
     Labels::CrotchSeam(dc, printer, s46, CrotchSeam);
-}
-
-std::vector<ValueTableRow> TWShort::MeasureTableRows() const {
-    const float values[kRows] = {WaistHalfGirth, HipHalfGirth, SeatHeight, ShortsLength,
-                                 HemWidth,       WaistEase,    HipEase,    SeatEase};
-    std::vector<ValueTableRow> rows;
-    for (int k = 0; k < kRows; ++k) rows.push_back({kMeasureCodes[k], values[k]});
-    return rows;
 }
 
 // ---------------------------------------------------------------------------

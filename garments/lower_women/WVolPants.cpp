@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "garments/lower_women/PointLabels.h"
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/PointLabels.h"
+#include "garments/common/ValueTable.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"

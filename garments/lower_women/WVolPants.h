@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/ValueTable.h"
 #include "kernel/Geometry.h"
 #include "kernel/Models.h"
 

@@ -12,7 +12,7 @@
 
 #include <vector>
 
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/ValueTable.h"
 #include "kernel/Geometry.h"
 #include "kernel/Models.h"
 

@@ -13,7 +13,7 @@
 
 #include <vector>
 
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/ValueTable.h"
 #include "kernel/Geometry.h"
 #include "kernel/Models.h"
 

@@ -1,4 +1,4 @@
-#include "garments/lower_women/JeansYoke.h"
+#include "garments/common/JeansYoke.h"
 
 #include <cmath>
 
@@ -55,7 +55,7 @@ void TJeansYoke::DraftSeat(float hipHalfGirth, float hipEase, float seatDepth, f
     const float hips = F(double(hipHalfGirth) + hipEase);
     // The back hip width A, turned up by α.
     const float A = F(0.5 * hips + 1.0);
-    const float alpha = F(Checked::Div(0.08 * (double(hipHalfGirth) + seatDepth), A, "back seat tilt"));
+    const float alpha = F(Checked::Div(YokeConstants.backTilt * (double(hipHalfGirth) + seatDepth), A, "back seat tilt"));
     const float ax = F(A * std::cos(double(alpha)));
     const float ay = F(A * std::sin(double(alpha)));
     // m: from B5 down to the crotch line, square to B3 → B5.
@@ -75,9 +75,9 @@ void TJeansYoke::DraftSide(float bulge) {
     P9 = Mid(B3, T6);
     const Vector u = Vector::UnitBetween(B3, T6);
     P10 = bulge > 0.0f ? P9 + Vector::UnitNormalBetween(B3, T6) * bulge : P9;
-    const float sixth = F(Geom::Distance(B3, T6) / 6.0);
-    SideUpperCtrl = P10 + u * sixth;
-    SideLowerCtrl = P10 - u * sixth;
+    const float d = Geom::Distance(B3, T6);
+    SideUpperCtrl = P10 + u * F(d / 6.0);
+    SideLowerCtrl = P10 - u * F(d / YokeConstants.lowerSideDivisor);
 }
 
 void TJeansYoke::DraftYoke(const Vector& B0, float excess, float seatDepth, float depth) {
@@ -93,9 +93,9 @@ void TJeansYoke::DraftYoke(const Vector& B0, float excess, float seatDepth, floa
         T61 = Bezier2::CrossLine(Y, along, P10, SideLowerCtrl, B3, YokeT);
 
     // The seam: two arcs of lengths L1, L2 from "y" that together turn by
-    // k = 0.73·D/W, shared in proportion to the lengths.
-    const float k = F(Checked::Div(0.73 * excess, seatDepth, "yoke seam turn"));
-    const float shrink = F(1.0 - 0.057 * k);
+    // k = seamTurn·D/W, shared in proportion to the lengths.
+    const float k = F(Checked::Div(YokeConstants.seamTurn * excess, seatDepth, "yoke seam turn"));
+    const float shrink = F(1.0 - YokeConstants.seamShrink * k);
     const float L1 = F(double(shrink) * Geom::Distance(Y, T51));
     const float L2 = F(double(shrink) * Geom::Distance(Y, T61));
     const float k1 = F(Checked::Div(double(k) * L2, double(L1) + L2, "yoke seam turn"));
