@@ -1,6 +1,5 @@
 #include "garments/lower_men/MVolumeBryuki.h"
 
-#include <QLineEdit>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -8,116 +7,81 @@
 #include <tuple>
 #include <vector>
 
-#include "garments/lower_women/PointLabels.h"
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/PointLabels.h"
+#include "garments/common/ValueTable.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
-#include "kernel/OrderInfo.h"
-#include "kernel/PrintTiling.h"
-#include "kernel/SheetCaptions.h"
 #include "shell/Factory.h"
-#include "shell/GarmentSheets.h"
-#include "shell/MainForm.h"
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
-// What tells the two trousers apart.
+// What tells the two trousers apart: the column, and whether the seat
+// depth is a measurement (TMVolumeBryuki2) or derived from Сб.
 struct MVolumeBryukiKind {
-    int type;
-    // TMVolumeBryuki2: the seat depth is the measurement Вс; TMVolumeBryuki
-    // derives it from Сб.
+    GarmentColumn column;
     bool seatMeasured;
-    // The rows, Кс last.
-    int rowCount;
-    const MeasureRow* rows;
-    void (*const* illustrations)();
-    const char* const* codes;  // the measurement table's row texts
-    // The float fields the rows before Кс fill, in row order, and the
-    // order-file record's floats, in record order (Кс follows them there).
-    float TMVolumeBryukiDraft::*const* rowFields;
-    float TMVolumeBryukiDraft::*const* recordFields;
 };
 
 namespace {
 
 // ---- The two kinds. ----
 
-const MeasureRow kRows1[] = {
-    {"Ст:", "Полуобхват талии", "41", nullptr},
-    {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"Дсб:", "Длина брюк сбоку", "102", nullptr},
-    {"Шн:", "Ширина низа", "19", nullptr},
-    {"Пт:", "Прибавка по талии", "1", nullptr},
-    {"Пб:", "Прибавка по бёдрам", "6", nullptr},
-    {"Пвс:", "Прибавка к высоте сиденья", "0", nullptr},
-    {"Кс:", "Количество складок у талии", "3", nullptr},
-};
-const MeasureRow kRows2[] = {
-    {"Ст:", "Полуобхват талии", "41", nullptr},
-    {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"Дсб:", "Длина брюк сбоку", "102", nullptr},
-    {"Вс:", "Высота сидения", "23", "5"},
-    {"Шн:", "Ширина низа", "19", nullptr},
-    {"Пт:", "Прибавка по талии", "1", nullptr},
-    {"Пб:", "Прибавка по бёдрам", "6", nullptr},
-    {"Пвс:", "Прибавка к высоте сиденья", "0", nullptr},
-    {"Кс:", "Количество складок у талии", "3", nullptr},
-};
+using namespace MeasureHints;
 
-void (*const kIllustrations1[])() = {MeasureHints::LowerLine9, MeasureHints::LowerLine10, MeasureHints::LowerLine13,
-                                     MeasureHints::LowerShn3,  MeasureHints::LowerPt4,    MeasureHints::LowerPb5,
-                                     MeasureHints::LowerPvs3,  MeasureHints::LowerKs2};
-void (*const kIllustrations2[])() = {MeasureHints::LowerLine9, MeasureHints::LowerLine10, MeasureHints::LowerLine13,
-                                     MeasureHints::LowerLine11, MeasureHints::LowerShn3,  MeasureHints::LowerPt4,
-                                     MeasureHints::LowerPb5,   MeasureHints::LowerPvs3,   MeasureHints::LowerKs2};
+// The comment block of sheet 2 stands below the front and back tables,
+// whose longest is 17 rows; on paper a little lower.
+constexpr int kScreenCommentY = 430;
+constexpr int kPaperCommentY = 453;
 
-const char* const kCodes1[] = {"Ст", "Сб", "Дсб", "Шн", "Пт", "Пб", "Пвс", "Кс"};
-const char* const kCodes2[] = {"Ст", "Сб", "Дсб", "Вс", "Шн", "Пт", "Пб", "Пвс", "Кс"};
-
-using D = TMVolumeBryukiDraft;
-float D::*const kRowFields1[] = {&D::WaistHalfGirth, &D::HipHalfGirth, &D::SideLength, &D::HemWidth,
-                                 &D::WaistEase,      &D::HipEase,      &D::SeatEase};
-float D::*const kRowFields2[] = {&D::WaistHalfGirth, &D::HipHalfGirth, &D::SideLength, &D::SeatDepth,
-                                 &D::HemWidth,       &D::WaistEase,    &D::HipEase,    &D::SeatEase};
-// The first trousers keep Пб before Пт in their record, unlike their rows.
-float D::*const kRecordFields1[] = {&D::WaistHalfGirth, &D::HipHalfGirth, &D::SideLength, &D::HemWidth,
-                                    &D::HipEase,        &D::WaistEase,    &D::SeatEase};
-
-const MVolumeBryukiKind kKind1{kMVolumeBryukiType, false, 8, kRows1, kIllustrations1, kCodes1, kRowFields1,
-                               kRecordFields1};
-const MVolumeBryukiKind kKind2{kMVolumeBryuki2Type, true, 9, kRows2, kIllustrations2, kCodes2, kRowFields2,
-                               kRowFields2};
+// The first trousers keep Пб before Пт in their record, unlike their rows;
+// the second keep the row order.  Кс ends both records.
+const MVolumeBryukiKind kKind1{{kMVolumeBryukiType,
+                                {{"Ст:", "Полуобхват талии", "41", nullptr, LowerLine9},
+                                 {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine10},
+                                 {"Дсб:", "Длина брюк сбоку", "102", nullptr, LowerLine13},
+                                 {"Шн:", "Ширина низа", "19", nullptr, LowerShn3},
+                                 {"Пт:", "Прибавка по талии", "1", nullptr, LowerPt4},
+                                 {"Пб:", "Прибавка по бёдрам", "6", nullptr, LowerPb5},
+                                 {"Пвс:", "Прибавка к высоте сиденья", "0", nullptr, LowerPvs3},
+                                 {"Кс:", "Количество складок у талии", "3", nullptr, LowerKs2}},
+                                {0, 1, 2, 3, 5, 4, 6, 7},
+                                kScreenCommentY,
+                                kPaperCommentY},
+                               false};
+const MVolumeBryukiKind kKind2{{kMVolumeBryuki2Type,
+                                {{"Ст:", "Полуобхват талии", "41", nullptr, LowerLine9},
+                                 {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine10},
+                                 {"Дсб:", "Длина брюк сбоку", "102", nullptr, LowerLine13},
+                                 {"Вс:", "Высота сидения", "23", "5", LowerLine11},
+                                 {"Шн:", "Ширина низа", "19", nullptr, LowerShn3},
+                                 {"Пт:", "Прибавка по талии", "1", nullptr, LowerPt4},
+                                 {"Пб:", "Прибавка по бёдрам", "6", nullptr, LowerPb5},
+                                 {"Пвс:", "Прибавка к высоте сиденья", "0", nullptr, LowerPvs3},
+                                 {"Кс:", "Количество складок у талии", "3", nullptr, LowerKs2}},
+                                {},
+                                kScreenCommentY,
+                                kPaperCommentY},
+                               true};
 
 // ---- Drawing constants. ----
 
-constexpr int kSheets = 2;
-// The sheet's origin: T0 52.5 cm from the left edge, 10 cm below the top.
-constexpr float kOriginX = 52.5f;
-constexpr float kOriginY = 10.0f;
-
-// Which drafts show a label or a table row: every draft, only the one
-// without pleats, or those with at least n pleats.
-struct Shown {
-    int minPleats;  // 0 every draft, -1 without pleats only, n at least n pleats
-    bool In(int pleats) const {
-        if (minPleats < 0) return pleats == 0;
-        return pleats >= minPleats;
-    }
-};
-constexpr Shown kAlways{0};
-constexpr Shown kWithoutPleats{-1};
-constexpr Shown Pleats(int n) { return Shown{n}; }
+// Which drafts show a label or a table row (nullptr: every draft).
+using D = TMVolumeBryukiDraft;
+using Shown = bool (*)(const D&);
+bool WithoutPleats(const D& d) { return d.DrawnPleats() == 0; }
+bool OnePleat(const D& d) { return d.DrawnPleats() >= 1; }
+bool TwoPleats(const D& d) { return d.DrawnPleats() >= 2; }
+bool ThreePleats(const D& d) { return d.DrawnPleats() >= 3; }
+constexpr Shown kAlways = nullptr;
+constexpr Shown kWithoutPleats = WithoutPleats;
+// With at least n pleats.
+Shown Pleats(int n) { return n == 1 ? OnePleat : n == 2 ? TwoPleats : ThreePleats; }
 
 // ---- Point labels, in drawing order. ----
-struct PointLabel {
-    const char* text;
-    Vector MVolumeBryukiPoints::*point;
-    int placement;
-    Shown shown;
-};
+using PointLabel = Labels::Row<D>;
 
 using P = MVolumeBryukiPoints;
 const PointLabel kLabels[] = {
@@ -150,6 +114,14 @@ struct SegmentRow {
     Shown shown;
 };
 
+// The curve points that are not labelled, which with the labelled ones hold
+// every line of the draft.
+Vector MVolumeBryukiPoints::*const kUnlabelled[] = {
+    &P::W,            &P::TickP1,        &P::TickP2,        &P::TickP11,       &P::TickP12,
+    &P::FrontHemCtrl1, &P::FrontHemCtrl2, &P::BackHemCtrl1,  &P::BackHemCtrl2,  &P::Q,
+    &P::FrontCrotchCtrl, &P::FrontSideCtrl, &P::BackSideCtrl, &P::BackCrotchStart,
+};
+
 using S = TMVolumeBryukiDraft;
 const SegmentRow kFrontRows[] = {
     {"[ T, H ]", S::SegTH, kAlways},          {"[ T, C ]", S::SegTC, kAlways},
@@ -176,13 +148,6 @@ const SegmentRow kBackRows[] = {
     {"[ b7, P1 ]", S::Segb7P1, kAlways},
 };
 
-// Where the comment block stands on sheet 2 (table units); on paper a
-// little further left and lower.
-constexpr int kScreenCommentX = 228;
-constexpr int kScreenCommentY = 430;
-constexpr int kPaperCommentX = 184;
-constexpr int kPaperCommentBelowScreen = 23;
-
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "volume trousers draft"); }
 
@@ -195,104 +160,44 @@ float CurveLength(const Vector& p0, const Vector& p1, const Vector& p2) {
     return Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f);
 }
 
-std::vector<ValueTableRow> RowsOf(const SegmentRow* rows, size_t count, const float* segments, int pleats) {
+std::vector<ValueTableRow> RowsOf(const SegmentRow* rows, size_t count, const float* segments, const D& d) {
     std::vector<ValueTableRow> out;
     for (size_t i = 0; i < count; ++i)
-        if (rows[i].shown.In(pleats)) out.push_back({rows[i].text, segments[rows[i].segment]});
+        if (!rows[i].shown || rows[i].shown(d)) out.push_back({rows[i].text, segments[rows[i].segment]});
     return out;
 }
 
 }  // namespace
 
-int ClampedPleatCount(float typed) {
-    const float clamped = std::clamp(typed, float(kMinPleats), float(kMaxPleats));
-    return std::isfinite(clamped) ? int(clamped) : kMinPleats;
+std::int32_t ClampedPleatCount(double value) {
+    const float clamped = std::clamp(float(value), float(kMinPleats), float(kMaxPleats));
+    return std::isfinite(clamped) ? std::int32_t(clamped) : kMinPleats;
 }
-
-int ClampedPleatCount(int stored) { return std::clamp(stored, kMinPleats, kMaxPleats); }
 
 // ---------------------------------------------------------------------------
 // Life cycle and the measurement column
 
-TMVolumeBryukiDraft::TMVolumeBryukiDraft(const MVolumeBryukiKind& kind) : kind_(kind) {
-    calculated = false;
-    MeasureColumn::LayOut(kind_.rows, kind_.rowCount);
-    MeasureColumn::WriteOrderCaption(kind_.type);
-    GarmentSheets::Show(kSheets, true);
-}
-
-TMVolumeBryukiDraft::~TMVolumeBryukiDraft() {
-    MeasureColumn::Hide(1, kind_.rowCount);
-    GarmentSheets::Show(kSheets, false);
-}
+TMVolumeBryukiDraft::TMVolumeBryukiDraft(const MVolumeBryukiKind& kind) : TLowerGarment(kind.column), kind_(kind) {}
 
 TMVolumeBryuki::TMVolumeBryuki() : TMVolumeBryukiDraft(kKind1) {}
 
 TMVolumeBryuki2::TMVolumeBryuki2() : TMVolumeBryukiDraft(kKind2) {}
 
-int TMVolumeBryukiDraft::Type() const { return kind_.type; }
-
-int TMVolumeBryukiDraft::MeasureCount() const { return kind_.rowCount; }
-
-std::vector<float*> TMVolumeBryukiDraft::RowFields() {
-    std::vector<float*> fields;
-    for (int k = 0; k + 1 < kind_.rowCount; ++k) fields.push_back(&(this->*kind_.rowFields[k]));
-    return fields;
+std::vector<MeasureSlot> TMVolumeBryukiDraft::Slots() {
+    std::vector<MeasureSlot> places = {WaistHalfGirth, HipHalfGirth, SideLength};
+    if (kind_.seatMeasured) places.push_back(SeatDepth);
+    for (float* v : {&HemWidth, &WaistEase, &HipEase, &SeatEase}) places.push_back(*v);
+    places.push_back(MeasureSlot(PleatCount, ClampedPleatCount));
+    return places;
 }
 
-std::vector<float*> TMVolumeBryukiDraft::RecordFields() {
-    std::vector<float*> fields;
-    for (int k = 0; k + 1 < kind_.rowCount; ++k) fields.push_back(&(this->*kind_.recordFields[k]));
-    return fields;
-}
-
-namespace {
-
-// The pleat count into the last row's edit as a plain integer.
-void ShowPleatCount(int row, int count) {
-    if (!MainForm) return;
-    if (QLineEdit* edit = MainForm->Meas(row)) edit->setText(QString::number(count));
-}
-
-}  // namespace
-
-bool TMVolumeBryukiDraft::GetMeasures() {
-    // Кс is read as a number like the rest, then clamped and truncated.
-    float typedCount = 0.0f;
-    std::vector<float*> fields = RowFields();
-    fields.push_back(&typedCount);
-    if (!MeasureColumn::Read(fields.data(), kind_.rowCount)) return false;
-    PleatCount = ClampedPleatCount(typedCount);
-
+bool TMVolumeBryukiDraft::CheckMeasures() {
+    // The bare half-girths and eases; Кс is already clamped and stored.
     if (MeasureColumn::Exceeds(WaistHalfGirth, HipHalfGirth)) return MeasureColumn::Refuse("Ст > Сб");
     if (MeasureColumn::Exceeds(WaistEase, HipEase)) return MeasureColumn::Refuse("Пт > Пб");
     // The user sees the count the draft starts from.
-    ShowPleatCount(kind_.rowCount, PleatCount);
+    ShowCounts();
     return true;
-}
-
-void TMVolumeBryukiDraft::ClearInputs(int) {
-    calculated = false;
-    MeasureColumn::ClearOrder(kind_.type, 1, kind_.rowCount);
-}
-
-void TMVolumeBryukiDraft::ShowMeasure(int n) {
-    if (n >= 1 && n <= kind_.rowCount) kind_.illustrations[n - 1]();
-}
-
-void TMVolumeBryukiDraft::SaveMeasures(RecordWriter& f) {
-    for (float* v : RecordFields()) f.WriteFloat(*v);
-    f.WriteInt(PleatCount);
-}
-
-void TMVolumeBryukiDraft::LoadMeasures(RecordReader& f) {
-    for (float* v : RecordFields()) *v = f.ReadFloat();
-    // A damaged file must not hand the draft a count it cannot lay out.
-    PleatCount = ClampedPleatCount(int(f.ReadInt()));
-    std::vector<float> values;
-    for (float* v : RowFields()) values.push_back(*v);
-    MeasureColumn::Load(values.data(), kind_.rowCount - 1);
-    ShowPleatCount(kind_.rowCount, PleatCount);
 }
 
 // ---------------------------------------------------------------------------
@@ -409,7 +314,7 @@ void TMVolumeBryukiDraft::FrontPleats() {
     // 12. Pleats at least 2 cm deep: fewer when the surplus is short.
     NoPleats = false;
     const float E = PleatSurplus;
-    // A count from a damaged order can reach here unclamped.
+    // Only 1 .. 3 can be laid out, whatever set the count.
     PleatCount = ClampedPleatCount(PleatCount);
     float depth = F(double(E) / PleatCount);
     while (depth < 2.0f) {
@@ -609,19 +514,12 @@ std::string TMVolumeBryukiDraft::SeamLabelText() const { return Labels::CrotchSe
 // ---------------------------------------------------------------------------
 // Tables
 
-std::vector<ValueTableRow> TMVolumeBryukiDraft::MeasureTableRows() const {
-    std::vector<ValueTableRow> rows;
-    for (int k = 0; k + 1 < kind_.rowCount; ++k) rows.push_back({kind_.codes[k], this->*kind_.rowFields[k]});
-    rows.push_back({kind_.codes[kind_.rowCount - 1], float(PleatCount)});
-    return rows;
-}
-
 std::vector<ValueTableRow> TMVolumeBryukiDraft::FrontTableRows() const {
-    return RowsOf(kFrontRows, std::size(kFrontRows), FrontSegments, DrawnPleats());
+    return RowsOf(kFrontRows, std::size(kFrontRows), FrontSegments, *this);
 }
 
 std::vector<ValueTableRow> TMVolumeBryukiDraft::BackTableRows() const {
-    return RowsOf(kBackRows, std::size(kBackRows), BackSegments, DrawnPleats());
+    return RowsOf(kBackRows, std::size(kBackRows), BackSegments, *this);
 }
 
 // ---------------------------------------------------------------------------
@@ -739,32 +637,18 @@ void TMVolumeBryukiDraft::DrawPaths(TDrawContext& dc, int thick) const {
     dc.LineTo(T1);
 }
 
-void TMVolumeBryukiDraft::Draw() {
-    if (!calculated || !GarmentSheets::Attach(1)) return;
-    ScreenDC.SetOrigin(kOriginX, kOriginY);
-    DrawPaths(ScreenDC, GarmentSheets::kScreenOutline);
-    const int pleats = DrawnPleats();
-    for (const PointLabel& l : kLabels)
-        if (l.shown.In(pleats)) Labels::Put(ScreenDC, false, this->*l.point, l.text, l.placement);
-    Labels::CrotchSeam(ScreenDC, false, SeamLabelPos, CrotchSeam);
-    GarmentSheets::Refresh(1);
+void TMVolumeBryukiDraft::DrawPieces(const PieceTarget& t) const {
+    DrawPaths(t.dc, t.outline);
+    if (t.labels) Labels::PutAll(t.dc, t.printer, *this, kLabels);
+    // 22.
+    Labels::CrotchSeam(t.dc, t.printer, SeamLabelPos, CrotchSeam);
 }
 
-void TMVolumeBryukiDraft::ClearSheets() { GarmentSheets::Clear(kSheets); }
-
-void TMVolumeBryukiDraft::DrawTables(int) {
-    if (!calculated || !GarmentSheets::CaptionSheetsForTables(kSheets)) return;
-    ::DrawTablesAndComment(TableMedium::Screen,
-                           {{50, 57, MeasureTableLayout(TableMedium::Screen), MeasureTableRows()},
-                            {296, 57, FrontHalfTableLayout(TableMedium::Screen), FrontTableRows()},
-                            {541, 57, BackHalfTableLayout(TableMedium::Screen), BackTableRows()}},
-                           kScreenCommentX, kScreenCommentY);
-    GarmentSheets::Refresh(2);
-}
-
-void TMVolumeBryukiDraft::Print() {
-    // Printing comes with the shared lower-body garment base.
-    if (!calculated) ShowNothingToPrint();
+PatternSheets::Box TMVolumeBryukiDraft::Extent() const {
+    PatternSheets::Box box;
+    for (const PointLabel& l : kLabels) box.Take(this->*l.point);
+    for (Vector MVolumeBryukiPoints::*p : kUnlabelled) box.Take(this->*p);
+    return box;
 }
 
 // ---------------------------------------------------------------------------
@@ -773,6 +657,6 @@ void RegisterMVolumeBryuki() {
     RegisterModelMaker(kMVolumeBryukiType, [] { return new TMVolumeBryuki; });
     RegisterModelMaker(kMVolumeBryuki2Type, [] { return new TMVolumeBryuki2; });
     // The floats of the rows, then Кс as a 32-bit integer.
-    RegisterOrderBlockSize(kMVolumeBryukiType, [](int, int, int) { return 4 * kKind1.rowCount; });
-    RegisterOrderBlockSize(kMVolumeBryuki2Type, [](int, int, int) { return 4 * kKind2.rowCount; });
+    RegisterOrderBlockSize(kMVolumeBryukiType, [](int, int, int) { return 4 * int(kKind1.column.rows.size()); });
+    RegisterOrderBlockSize(kMVolumeBryuki2Type, [](int, int, int) { return 4 * int(kKind2.column.rows.size()); });
 }

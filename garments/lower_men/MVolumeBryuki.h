@@ -11,12 +11,13 @@
 // the right, y up, centimetres).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/LowerGarment.h"
+#include "garments/common/ValueTable.h"
 #include "kernel/Geometry.h"
-#include "kernel/Models.h"
 
 struct TDrawContext;
 
@@ -28,11 +29,10 @@ constexpr int kMVolumeBryuki2Type = 27;
 constexpr int kMinPleats = 1;
 constexpr int kMaxPleats = 3;
 
-// Кс as typed: clamped to 1 .. 3 while still a float (so that no typed value
-// can overflow the integer), then truncated toward zero.
-int ClampedPleatCount(float typed);
-// Кс as read from an order file.
-int ClampedPleatCount(int stored);
+// Кс as typed or as read from an order file: clamped to 1 .. 3 while still
+// a float (so that no value can overflow the integer), then truncated
+// toward zero.
+std::int32_t ClampedPleatCount(double value);
 
 // A pleat at the waist: its near edge (towards the crease) and its far edge
 // (towards the side) at one height, the 2 cm mark ends straight below them
@@ -82,7 +82,7 @@ struct MVolumeBryukiPoints {
 // What tells the two trousers apart.
 struct MVolumeBryukiKind;
 
-class TMVolumeBryukiDraft : public TModel, public MVolumeBryukiPoints {
+class TMVolumeBryukiDraft : public TLowerGarment, public MVolumeBryukiPoints {
 public:
     // ---- Measurements (cm), the pleat count last. ----
     float WaistHalfGirth = 0.0f;  // Ст
@@ -97,7 +97,7 @@ public:
     float SeatEase = 0.0f;   // Пвс
     // Кс: 1 .. 3 after GetMeasures; Calculate lowers it until every pleat
     // is deep enough.
-    int PleatCount = kMaxPleats;
+    std::int32_t PleatCount = kMaxPleats;
 
     // ---- Derived sizes. ----
     float PleatSurplus = 0.0f;  // E: the front waist span less the front's share of the waist
@@ -123,44 +123,32 @@ public:
     float FrontSegments[kFrontSegments] = {};
     float BackSegments[kBackSegments] = {};
 
-    ~TMVolumeBryukiDraft() override;
-
-    bool GetMeasures() override;
     void Calculate() override;
-    void Draw() override;
-    void RedrawCollar() override {}
-    void RedrawSleeve() override {}
-    void ClearSheets() override;
-    void ClearInputs(int sleeveKind) override;
-    void ShowMeasure(int n) override;
     void CalcSegments() override;
-    void DrawTables(int scale) override;
-    void Print() override;
-    void SaveMeasures(RecordWriter& f) override;
-    void LoadMeasures(RecordReader& f) override;
 
-    // The rows of the three tables: the measurements (8 or 9, Кс last with
-    // the count the draft used), the front half (15 rows and one per
-    // pleat, or "[ T2, T21 ]" without pleats), the back half (17).
-    std::vector<ValueTableRow> MeasureTableRows() const;
-    std::vector<ValueTableRow> FrontTableRows() const;
-    std::vector<ValueTableRow> BackTableRows() const;
+    // The segment tables: the front half (15 rows and one per pleat, or
+    // "[ T2, T21 ]" without pleats) and the back half (17).  The measurement
+    // table (the frame's) shows Кс as the count the draft used.
+    std::vector<ValueTableRow> FrontTableRows() const override;
+    std::vector<ValueTableRow> BackTableRows() const override;
 
-    // The garment type (5 or 27) and the number of measurement rows (8 or 9).
-    int Type() const;
-    int MeasureCount() const;
     // The text written at SeamLabelPos: "Средний срез:" and the seam length
     // with one decimal.
     std::string SeamLabelText() const;
     // The pleats the draft shows (none while NoPleats).
     int DrawnPleats() const { return NoPleats ? 0 : PleatCount; }
 
-    // The whole draft (outline pen `thick`, construction lines 1) and its
-    // point labels, on screen or on paper.
+    // The whole draft (outline pen `thick`, construction lines 1), without
+    // its labels.
     void DrawPaths(TDrawContext& dc, int thick) const;
 
 protected:
     explicit TMVolumeBryukiDraft(const MVolumeBryukiKind& kind);
+
+    std::vector<MeasureSlot> Slots() override;
+    bool CheckMeasures() override;
+    void DrawPieces(const PieceTarget& target) const override;
+    PatternSheets::Box Extent() const override;
 
 private:
     const MVolumeBryukiKind& kind_;
@@ -173,9 +161,6 @@ private:
     void FrontWithoutPleats();
     void Back(float s);
     void BackDartAndLine(float s);
-    // The measurement floats in row order (Кс excluded) and in record order.
-    std::vector<float*> RowFields();
-    std::vector<float*> RecordFields();
 };
 
 class TMVolumeBryuki : public TMVolumeBryukiDraft {

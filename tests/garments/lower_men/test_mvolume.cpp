@@ -7,15 +7,20 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTextEdit>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "garments/lower_men/MVolumeBryuki.h"
 #include "kernel/DrawContext.h"
 #include "kernel/MeasureFigure.h"
+#include "kernel/PrintTiling.h"
 #include "kernel/Record.h"
 #include "kernel/SheetCaptions.h"
+#include "platform/SheetImage.h"
+#include "shell/NewPrForm.h"
 #include "shell/OrderFile.h"
 #include "tests/garments/lower_women/GarmentWindowTest.h"
 
@@ -72,9 +77,9 @@ std::string OrderBytes(int type, const std::vector<float>& values, int count) {
     return EncodeOrder(order);
 }
 
+// The trousers come with the program's own pieces (RegisterBuiltInModels).
 class MVolumeBryukiTest : public GarmentWindowTest {
 protected:
-    void RegisterGarments() override { RegisterMVolumeBryuki(); }
     void OpenGarment() override { Choose(kTrousers); }
 
     void Choose(const Kind& kind) { ASSERT_TRUE(main->CreateModel(kind.type, -1, -1)); }
@@ -424,6 +429,104 @@ TEST_F(MVolumeBryukiTest, NothingIsDrawnBeforeCalculating) {
     Garment().DrawTables(4);
     EXPECT_EQ(report->List1()->Bitmap(), before1);
     EXPECT_EQ(report->List2()->Bitmap(), before2);
+}
+
+// Both trousers are leaves of the base-selection dialog that hand their
+// type to the factory.
+TEST_F(MVolumeBryukiTest, ChosenInTheBaseSelectionDialog) {
+    const struct {
+        int node;
+        const Kind* kind;
+    } leaves[] = {{49, &kTrousers}, {50, &kTrousers2}};
+    for (const auto& leaf : leaves) {
+        auto dialog = std::make_unique<TNewPrForm>();
+        dialog->RefreshAvailability();
+        ASSERT_TRUE(TNewPrForm::Available(leaf.kind->type));
+        dialog->SelectNode(leaf.node);
+        dialog->ChoosButClick();
+        EXPECT_EQ(dialog->ChosenType(), leaf.kind->type);
+        ASSERT_TRUE(dynamic_cast<TMVolumeBryukiDraft*>(main->Model)) << leaf.node;
+        EXPECT_EQ(Garment().Type(), leaf.kind->type);
+        EXPECT_EQ(main->ModelType->text().toStdString(), leaf.kind->caption + std::to_string(main->OrderNumber));
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Printing
+
+// Each type prints its tiled draft and a page of tables at every print
+// scale; the pieces at true scale, within a dot or two.
+TEST_F(MVolumeBryukiTest, EachTypePrintsAtTrueScale) {
+    for (const Kind* kind : kKinds) {
+        Calculate(*kind, kind->samples);
+        const TMVolumeBryukiDraft& w = Garment();
+        for (int mode : {1, 2, 4}) {
+            const std::string path = PrintAt(mode, "volume" + std::to_string(kind->type));
+            const std::string at = std::to_string(kind->type) + " 1:" + std::to_string(mode);
+            EXPECT_FALSE(ThePrinter().Printing());
+            const TPrintLayout& l = PrintLayout;
+            EXPECT_EQ(l.PagesDone, l.PageCount) << at;
+            EXPECT_EQ(PdfPages(path), l.PageCount + 1) << at;
+            if (mode == 1) EXPECT_GT(l.PageCount, 1) << "a full-size trouser needs several pages";
+            // The drawing and its margin span the back from its side to its
+            // crotch point and from the back waist down to the back hem.
+            EXPECT_GE(l.SpanX, w.C5.x - w.K3.x) << at;
+            EXPECT_GE(l.SpanY, w.T5.y - w.H011.y) << at;
+
+            const double dotsPerCmX = ThePrinter().Device().logicalDpiX() / 2.54 / mode;
+            const double dotsPerCmY = ThePrinter().Device().logicalDpiY() / 2.54 / mode;
+            EXPECT_NEAR(PrinterDC.PixelY(w.H.y) - PrinterDC.PixelY(w.T.y), 102 * dotsPerCmY, 2.0) << at;
+            EXPECT_NEAR(PrinterDC.PixelX(w.C4.x) - PrinterDC.PixelX(w.C.x), (w.C4.x - w.C.x) * dotsPerCmX, 2.0)
+                << at;
+        }
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MVolumeBryukiTest, NothingToPrintBeforeCalculating) {
+    const std::string path = TempPath("none.pdf");
+    ThePrinter().SetPdfOutput(path);
+    Garment().Print();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kNothingToPrintText);
+    EXPECT_FALSE(ThePrinter().Printing());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+}
+
+// ---------------------------------------------------------------------------
+// Drawing at full size
+
+// Sheets as large as the drawing window allocates them at 96 ppi: the draft
+// at 1:1 and at 1:4, the side T–H 102 cm long at both.
+class MVolumeBryukiFullSizeTest : public MVolumeBryukiTest {
+protected:
+    void BeforeWindows() override {
+        MVolumeBryukiTest::BeforeWindows();
+        SheetImage::SetAllocationLimit(0);
+    }
+};
+
+TEST_F(MVolumeBryukiFullSizeTest, DrawsAtOneToOneAndOneToFour) {
+    ASSERT_EQ(ScreenDC.MinScale, 1);
+    Choose(kTrousers);
+    Type(kTrousers.samples);
+    main->CalcExecute();
+    ASSERT_TRUE(Garment().calculated);
+    const TMVolumeBryukiDraft& w = Garment();
+    for (int scale : {1, 4}) {
+        ScreenDC.SetScale(scale);
+        Garment().ClearSheets();
+        Garment().Draw();
+        Garment().DrawTables(scale);
+        const QImage& sheet1 = report->List1()->Bitmap();
+        EXPECT_NEAR(ScreenDC.PixelY(w.H.y) - ScreenDC.PixelY(w.T.y), 102 * 96 / 2.54 / scale, 1.0) << scale;
+        // The outline at the knee, the hem, the pleats, the dart apex and
+        // the back's crotch point.
+        for (const Vector& p : {w.K, w.H, w.Pleats[0].Far, w.Pleats[2].Near, w.b7, w.C5}) {
+            const int x = ScreenDC.PixelX(p.x), y = ScreenDC.PixelY(p.y);
+            EXPECT_GT(DarkPixels(sheet1, QRect(x - 2, y - 2, 5, 5)), 0) << scale << " " << p.x << " " << p.y;
+        }
+    }
 }
 
 }  // namespace
