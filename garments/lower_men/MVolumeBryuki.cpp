@@ -66,9 +66,7 @@ const MVolumeBryukiKind kKind2{{kMVolumeBryuki2Type,
                                 kPaperCommentY},
                                true};
 
-// ---- Drawing constants. ----
-
-// Which drafts show a label or a table row (nullptr: every draft).
+// ---- Which drafts show a label or a table row (nullptr: every draft). ----
 using D = TMVolumeBryukiDraft;
 using Shown = bool (*)(const D&);
 bool WithoutPleats(const D& d) { return d.DrawnPleats() == 0; }
@@ -170,8 +168,8 @@ std::vector<ValueTableRow> RowsOf(const SegmentRow* rows, size_t count, const fl
 }  // namespace
 
 std::int32_t ClampedPleatCount(double value) {
-    const float clamped = std::clamp(float(value), float(kMinPleats), float(kMaxPleats));
-    return std::isfinite(clamped) ? std::int32_t(clamped) : kMinPleats;
+    if (std::isnan(value)) return kMinPleats;
+    return std::int32_t(std::clamp(value, double(kMinPleats), double(kMaxPleats)));
 }
 
 // ---------------------------------------------------------------------------

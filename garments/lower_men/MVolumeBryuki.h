@@ -30,8 +30,8 @@ constexpr int kMinPleats = 1;
 constexpr int kMaxPleats = 3;
 
 // Кс as typed or as read from an order file: clamped to 1 .. 3 while still
-// a float (so that no value can overflow the integer), then truncated
-// toward zero.
+// a floating-point number (so that no value can overflow the integer), then
+// truncated toward zero; a NaN counts as 1.
 std::int32_t ClampedPleatCount(double value);
 
 // A pleat at the waist: its near edge (towards the crease) and its far edge

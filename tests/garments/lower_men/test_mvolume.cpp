@@ -467,7 +467,9 @@ TEST_F(MVolumeBryukiTest, EachTypePrintsAtTrueScale) {
             const TPrintLayout& l = PrintLayout;
             EXPECT_EQ(l.PagesDone, l.PageCount) << at;
             EXPECT_EQ(PdfPages(path), l.PageCount + 1) << at;
-            if (mode == 1) EXPECT_GT(l.PageCount, 1) << "a full-size trouser needs several pages";
+            if (mode == 1) {
+                EXPECT_GT(l.PageCount, 1) << "a full-size trouser needs several pages";
+            }
             // The drawing and its margin span the back from its side to its
             // crotch point and from the back waist down to the back hem.
             EXPECT_GE(l.SpanX, w.C5.x - w.K3.x) << at;
