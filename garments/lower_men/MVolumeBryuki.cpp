@@ -106,12 +106,6 @@ const PointLabel kLabels[] = {
 
 // ---- Result tables. ----
 
-struct SegmentRow {
-    const char* text;
-    int segment;
-    Shown shown;
-};
-
 // The curve points that are not labelled, which with the labelled ones hold
 // every line of the draft.
 Vector MVolumeBryukiPoints::*const kUnlabelled[] = {
@@ -120,30 +114,68 @@ Vector MVolumeBryukiPoints::*const kUnlabelled[] = {
     &P::FrontCrotchCtrl, &P::FrontSideCtrl, &P::BackSideCtrl, &P::BackCrotchStart,
 };
 
-using S = TMVolumeBryukiDraft;
-const SegmentRow kFrontRows[] = {
-    {"[ T, H ]", S::SegTH, kAlways},          {"[ T, C ]", S::SegTC, kAlways},
-    {"[ C, B ]", S::SegCB, kAlways},          {"[ B, K ]", S::SegBK, kAlways},
-    {"[ B, B1 ]", S::SegBB1, kAlways},        {"[ H1, T2 ]", S::SegH1T2, kAlways},
-    {"[ T2, T21 ]", S::SegT2T21, kWithoutPleats},
-    {"[ C1, C2 ]", S::SegC1C2, kAlways},      {"[ B1, B11 ]", S::SegB1B11, kAlways},
-    {"[ C, C0 ]", S::SegCC0, kAlways},        {"[ T1, T11 ]", S::SegT1T11, kAlways},
-    {"[ T11, T12 ]", S::SegT11T12, kAlways},  {"[ H0, H1 ]", S::SegH0H1, kAlways},
-    {"[ H0, H2 ]", S::SegH0H2, kAlways},      {"[ H0, H01 ]", S::SegH0H01, kAlways},
-    {"[ b, b1 ]", S::Segbb1, Pleats(1)},      {"[ b2, b3 ]", S::Segb2b3, Pleats(2)},
-    {"[ b4, b5 ]", S::Segb4b5, Pleats(3)},
+// How a row measures its value.
+enum class Measure {
+    Distance,  // |P Q|
+    DeltaX,    // x(Q) − x(P)
+    Constant,  // a fixed length
+    Pleat,     // the depth of a pleat, |near edge, far edge|
 };
 
-const SegmentRow kBackRows[] = {
-    {"[ H1, H3 ]", S::SegH1H3, kAlways},    {"[ H2, H4 ]", S::SegH2H4, kAlways},
-    {"[ H0, H011 ]", S::SegH0H011, kAlways}, {"[ B0, B3 ]", S::SegB0B3, kAlways},
-    {"[ B3, B4 ]", S::SegB3B4, kAlways},    {"[ B4, B5 ]", S::SegB4B5, kAlways},
-    {"[ C0, C3 ]", S::SegC0C3, kAlways},    {"[ C3, C4 ]", S::SegC3C4, kAlways},
-    {"[ C3, C5 ]", S::SegC3C5, kAlways},    {"[ H3, T6 ]", S::SegH3T6, kAlways},
-    {"[ T5, T6 ]", S::SegT5T6, kAlways},    {"[ T5, T4 ]", S::SegT5T4, kAlways},
-    {"[ b6, b61 ]", S::Segb6b61, kAlways},  {"[ b8, b9 ]", S::Segb8b9, kAlways},
-    {"[ b61, b7 ]", S::Segb61b7, kAlways},  {"[ P, b7 ]", S::SegPb7, kAlways},
-    {"[ b7, P1 ]", S::Segb7P1, kAlways},
+// A row of a segment table; its value is stored at its own index.
+struct SegmentRow {
+    const char* text;
+    Measure measure;
+    Vector MVolumeBryukiPoints::*p;
+    Vector MVolumeBryukiPoints::*q;
+    Shown shown;
+    float constant = 0.0f;  // Constant: the length; Pleat: the pleat's index
+};
+
+using S = TMVolumeBryukiDraft;
+constexpr Measure kDist = Measure::Distance;
+const SegmentRow kFrontRows[S::kFrontSegments] = {
+    {"[ T, H ]", kDist, &P::T, &P::H, kAlways},
+    {"[ T, C ]", kDist, &P::T, &P::C, kAlways},
+    {"[ C, B ]", kDist, &P::C, &P::B, kAlways},
+    {"[ B, K ]", kDist, &P::B, &P::K, kAlways},
+    {"[ B, B1 ]", kDist, &P::B, &P::B1, kAlways},
+    {"[ H1, T2 ]", kDist, &P::H1, &P::T2, kAlways},
+    {"[ T2, T21 ]", kDist, &P::T2, &P::T21, kWithoutPleats},
+    {"[ C1, C2 ]", kDist, &P::C1, &P::C2, kAlways},
+    {"[ B1, B11 ]", kDist, &P::B1, &P::B11, kAlways},
+    {"[ C, C0 ]", kDist, &P::C, &P::C0, kAlways},
+    {"[ T1, T11 ]", kDist, &P::T1, &P::T11, kAlways},
+    {"[ T11, T12 ]", kDist, &P::T11, &P::T12, kAlways},
+    {"[ H0, H1 ]", kDist, &P::H0, &P::H1, kAlways},
+    {"[ H0, H2 ]", kDist, &P::H0, &P::H2, kAlways},
+    {"[ H0, H01 ]", kDist, &P::H0, &P::H01, kAlways},
+    {"[ b, b1 ]", Measure::Pleat, nullptr, nullptr, Pleats(1), 0},
+    {"[ b2, b3 ]", Measure::Pleat, nullptr, nullptr, Pleats(2), 1},
+    {"[ b4, b5 ]", Measure::Pleat, nullptr, nullptr, Pleats(3), 2},
+};
+
+// The hems' steps (2, 2, 0.5) are constants; the hip and seat lines'
+// widths differences of x.  C5 lies on the circle about C3 through C4, so
+// "[ C3, C5 ]" shows the same length as "[ C3, C4 ]".
+const SegmentRow kBackRows[S::kBackSegments] = {
+    {"[ H1, H3 ]", Measure::Constant, nullptr, nullptr, kAlways, 2.0f},
+    {"[ H2, H4 ]", Measure::Constant, nullptr, nullptr, kAlways, 2.0f},
+    {"[ H0, H011 ]", Measure::Constant, nullptr, nullptr, kAlways, 0.5f},
+    {"[ B0, B3 ]", Measure::DeltaX, &P::B3, &P::B0, kAlways},
+    {"[ B3, B4 ]", Measure::DeltaX, &P::B3, &P::B4, kAlways},
+    {"[ B4, B5 ]", kDist, &P::B4, &P::B5, kAlways},
+    {"[ C0, C3 ]", Measure::DeltaX, &P::C0, &P::C3, kAlways},
+    {"[ C3, C4 ]", Measure::DeltaX, &P::C3, &P::C4, kAlways},
+    {"[ C3, C5 ]", Measure::DeltaX, &P::C3, &P::C4, kAlways},
+    {"[ H3, T6 ]", kDist, &P::H3, &P::T6, kAlways},
+    {"[ T5, T6 ]", kDist, &P::T5, &P::T6, kAlways},
+    {"[ T5, T4 ]", kDist, &P::T4, &P::T5, kAlways},
+    {"[ b6, b61 ]", kDist, &P::b6, &P::b61, kAlways},
+    {"[ b8, b9 ]", kDist, &P::b8, &P::b9, kAlways},
+    {"[ b61, b7 ]", kDist, &P::b61, &P::b7, kAlways},
+    {"[ P, b7 ]", kDist, &P::P, &P::b7, kAlways},
+    {"[ b7, P1 ]", kDist, &P::b7, &P::P1, kAlways},
 };
 
 // A drafting value kept as float; a non-finite one throws.
@@ -158,10 +190,14 @@ float CurveLength(const Vector& p0, const Vector& p1, const Vector& p2) {
     return Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f);
 }
 
-std::vector<ValueTableRow> RowsOf(const SegmentRow* rows, size_t count, const float* segments, const D& d) {
+bool IsShown(const SegmentRow& r, const D& d) { return !r.shown || r.shown(d); }
+
+// The rows the draft shows, with their stored values.
+template <size_t N>
+std::vector<ValueTableRow> RowsOf(const SegmentRow (&rows)[N], const float* segments, const D& d) {
     std::vector<ValueTableRow> out;
-    for (size_t i = 0; i < count; ++i)
-        if (!rows[i].shown || rows[i].shown(d)) out.push_back({rows[i].text, segments[rows[i].segment]});
+    for (size_t i = 0; i < N; ++i)
+        if (IsShown(rows[i], d)) out.push_back({rows[i].text, segments[i]});
     return out;
 }
 
@@ -465,46 +501,23 @@ void TMVolumeBryukiDraft::BackDartAndLine(float s) {
 }
 
 void TMVolumeBryukiDraft::CalcSegments() {
-    std::fill(std::begin(FrontSegments), std::end(FrontSegments), 0.0f);
-    std::fill(std::begin(BackSegments), std::end(BackSegments), 0.0f);
-    float* f = FrontSegments;
-    f[SegTH] = Geom::Distance(T, H);
-    f[SegTC] = Geom::Distance(T, C);
-    f[SegCB] = Geom::Distance(C, B);
-    f[SegBK] = Geom::Distance(B, K);
-    f[SegBB1] = Geom::Distance(B, B1);
-    f[SegH1T2] = Geom::Distance(H1, T2);
-    if (NoPleats) f[SegT2T21] = Geom::Distance(T2, T21);
-    f[SegC1C2] = Geom::Distance(C1, C2);
-    f[SegB1B11] = Geom::Distance(B1, B11);
-    f[SegCC0] = Geom::Distance(C, C0);
-    f[SegT1T11] = Geom::Distance(T1, T11);
-    f[SegT11T12] = Geom::Distance(T11, T12);
-    f[SegH0H1] = Geom::Distance(H0, H1);
-    f[SegH0H2] = Geom::Distance(H0, H2);
-    f[SegH0H01] = Geom::Distance(H0, H01);
-    const int pleats = DrawnPleats();
-    for (int i = 0; i < pleats; ++i) f[Segbb1 + i] = PleatDepth[i];
-
-    float* k = BackSegments;
-    k[SegH1H3] = 2.0f;
-    k[SegH2H4] = 2.0f;
-    k[SegH0H011] = 0.5f;
-    k[SegB0B3] = F(-double(B3.x));
-    k[SegB3B4] = F(double(B4.x) - B3.x);
-    k[SegB4B5] = Geom::Distance(B4, B5);
-    k[SegC0C3] = C3.x;
-    k[SegC3C4] = F(double(C4.x) - C3.x);
-    // C5 lies on the circle about C3 through C4: the same length.
-    k[SegC3C5] = k[SegC3C4];
-    k[SegH3T6] = Geom::Distance(H3, T6);
-    k[SegT5T6] = Geom::Distance(T5, T6);
-    k[SegT5T4] = Geom::Distance(T4, T5);
-    k[Segb6b61] = Geom::Distance(b6, b61);
-    k[Segb8b9] = Geom::Distance(b8, b9);
-    k[Segb61b7] = Geom::Distance(b61, b7);
-    k[SegPb7] = Geom::Distance(P, b7);
-    k[Segb7P1] = Geom::Distance(b7, P1);
+    // The rows a draft does not show (the pleats it has not, "[ T2, T21 ]"
+    // with pleats) keep 0.
+    auto fill = [this](const SegmentRow* rows, size_t count, float* segments) {
+        for (size_t i = 0; i < count; ++i) {
+            const SegmentRow& r = rows[i];
+            segments[i] = 0.0f;
+            if (!IsShown(r, *this)) continue;
+            switch (r.measure) {
+                case Measure::Distance: segments[i] = Geom::Distance(this->*r.p, this->*r.q); break;
+                case Measure::DeltaX: segments[i] = F(double((this->*r.q).x) - (this->*r.p).x); break;
+                case Measure::Constant: segments[i] = r.constant; break;
+                case Measure::Pleat: segments[i] = PleatDepth[int(r.constant)]; break;
+            }
+        }
+    };
+    fill(kFrontRows, std::size(kFrontRows), FrontSegments);
+    fill(kBackRows, std::size(kBackRows), BackSegments);
 }
 
 std::string TMVolumeBryukiDraft::SeamLabelText() const { return Labels::CrotchSeamText(CrotchSeam); }
@@ -513,11 +526,11 @@ std::string TMVolumeBryukiDraft::SeamLabelText() const { return Labels::CrotchSe
 // Tables
 
 std::vector<ValueTableRow> TMVolumeBryukiDraft::FrontTableRows() const {
-    return RowsOf(kFrontRows, std::size(kFrontRows), FrontSegments, *this);
+    return RowsOf(kFrontRows, FrontSegments, *this);
 }
 
 std::vector<ValueTableRow> TMVolumeBryukiDraft::BackTableRows() const {
-    return RowsOf(kBackRows, std::size(kBackRows), BackSegments, *this);
+    return RowsOf(kBackRows, BackSegments, *this);
 }
 
 // ---------------------------------------------------------------------------
