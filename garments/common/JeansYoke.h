@@ -13,6 +13,9 @@
 // the jeans (j..) and in the shorts (s..).
 #pragma once
 
+#include <vector>
+
+#include "garments/common/ValueTable.h"
 #include "kernel/Geometry.h"
 
 struct TDrawContext;
@@ -118,12 +121,13 @@ struct TJeansYoke {
 
     // Six rows of the back table, in this order: "[ B, B3 ]" (from the
     // front hip point B), "[ B3, B4 ]", "[ B4, B5 ]", "[ C0, C3 ]",
-    // "[ B5, T5 ]", "[ C3, C4 ]".
+    // "[ B5, T5 ]", "[ C3, C4 ]"; SeatSegments writes their lengths alone.
+    std::vector<ValueTableRow> SeatRows(const Vector& B) const;
     void SeatSegments(const Vector& B, float* lengths) const;
-    // The rows of the back table that measure the yoke: "[ 13, y ]" ..
-    // "[ T5, T53 ]", and their lengths.
+    // The women's rows of the back table that measure the yoke, "[ 13, y ]"
+    // .. "[ T5, T53 ]"; YokeSegments writes their lengths alone.
     static constexpr int kYokeRows = 9;
-    static const char* const kYokeRowTexts[kYokeRows];
+    std::vector<ValueTableRow> YokeRows() const;
     void YokeSegments(float* lengths) const;
 
     // ---- Drawing, with the pen the caller has set. ----

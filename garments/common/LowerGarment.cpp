@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kSheets = PatternSheets::kSheets;
-
 std::vector<MeasureRow> ColumnRows(const GarmentColumn& column) {
     std::vector<MeasureRow> rows;
     for (const GarmentRow& r : column.rows) rows.push_back({r.caption, r.hint, r.sampleInt, r.sampleFrac});
@@ -46,12 +44,12 @@ TLowerGarment::TLowerGarment(const GarmentColumn& column) : column_(column) {
     const std::vector<MeasureRow> rows = ColumnRows(column_);
     MeasureColumn::LayOut(rows.data(), int(rows.size()));
     MeasureColumn::WriteOrderCaption(column_.type);
-    GarmentSheets::Show(kSheets, true);
+    GarmentSheets::Show(column_.sheets, true);
 }
 
 TLowerGarment::~TLowerGarment() {
     MeasureColumn::Hide(1, MeasureCount());
-    GarmentSheets::Show(kSheets, false);
+    GarmentSheets::Show(column_.sheets, false);
 }
 
 // ---------------------------------------------------------------------------
@@ -137,7 +135,7 @@ void TLowerGarment::Draw() {
     GarmentSheets::Refresh(1);
 }
 
-void TLowerGarment::ClearSheets() { GarmentSheets::Clear(kSheets); }
+void TLowerGarment::ClearSheets() { GarmentSheets::Clear(column_.sheets); }
 
 std::vector<PlacedTable> TLowerGarment::Tables(TableMedium medium) const {
     const bool screen = medium == TableMedium::Screen;
@@ -156,10 +154,14 @@ void TLowerGarment::PlaceTables(TableMedium medium) const {
     DrawTablesAndComment(medium, Tables(medium), comment.x, comment.y);
 }
 
+void TLowerGarment::CaptionPieceSheet(int) const {}
+
 void TLowerGarment::DrawTables(int) {
-    if (!calculated || !GarmentSheets::CaptionSheetsForTables(kSheets)) return;
+    if (!calculated ||
+        !GarmentSheets::CaptionSheetsForTables(column_.sheets, [this](int n) { CaptionPieceSheet(n); }))
+        return;
     PlaceTables(TableMedium::Screen);
-    GarmentSheets::Refresh(2);
+    GarmentSheets::Refresh(column_.sheets);
 }
 
 // ---------------------------------------------------------------------------
@@ -181,7 +183,7 @@ void TLowerGarment::Print() {
     const TableMedium paper = TableMedium::Paper;
 
     RunPrintJob([&] {
-        WalkPrintPages(GarmentSheets::SheetText(1, oneSheet ? 1 : kSheets), [&](const PrintPage&) {
+        WalkPrintPages(GarmentSheets::SheetText(1, oneSheet ? 1 : column_.sheets), [&](const PrintPage&) {
             GarmentSheets::SetPaperLabelFont();
             DrawPieces({PrinterDC, GarmentSheets::kPaperOutline, true, !oneSheet});
             if (oneSheet) {
@@ -190,6 +192,7 @@ void TLowerGarment::Print() {
             }
         });
         if (oneSheet) return;
-        GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(2, kSheets), [&] { PlaceTables(paper); });
+        GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(column_.sheets, column_.sheets),
+                                       [&] { PlaceTables(paper); });
     });
 }

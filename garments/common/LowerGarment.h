@@ -2,7 +2,7 @@
 // women's and men's): how a garment takes over the main window's
 // measurement column while it is the current garment, reads and checks its
 // measurements, writes and reads its block of an order file, clears, draws
-// and tabulates on the drawing window's two sheets, and prints.
+// and tabulates on the drawing window's sheets (the pieces, then the tables), and prints.
 //
 // A garment derives from TLowerGarment, describes its column once as a
 // GarmentColumn (rows with captions, hints, samples, illustrations and
@@ -55,6 +55,9 @@ struct GarmentColumn {
     // and on the printed tables page.
     int commentY = 0;
     int paperCommentY = 0;
+    // The drawing window's sheets the garment uses: sheets 1 .. sheets − 1
+    // carry the pieces, the last one the tables.
+    int sheets = 2;
 };
 
 // Where a row's value lives: a float, or an integer (a count such as the
@@ -83,6 +86,7 @@ struct PieceTarget {
     int outline;
     bool printer;
     bool labels;
+    int sheet = 1;  // the pattern sheet whose pieces are drawn
 };
 
 // A corner in table units.
@@ -110,15 +114,16 @@ public:
     void ClearInputs(int sleeveKind) override;
     // The illustration of row n (1-based); nothing for any other n.
     void ShowMeasure(int n) override;
-    // "Лист 1 из 2" on sheet 1; on sheet 2 "Лист 2 из 2", the tables and the
-    // comment; nothing unless calculated.
+    // "Лист 1 из 2" on sheet 1 (and CaptionPieceSheet); on sheet 2 "Лист 2 из
+    // 2", the tables and the comment; nothing unless calculated.
     void DrawTables(int scale) override;
     // Unless calculated the shared "nothing to print" message; else the
     // pieces tiled over printer pages at true scale ("Лист 1 из 2"), then a
     // page of the tables and the comment ("Лист 2 из 2").  At 1:1 a garment
     // with a one-sheet layout (OneSheetTableAt) prints the pieces without
     // point labels and with the measurement table on them, and no tables
-    // page ("Лист 1 из 1").
+    // page ("Лист 1 из 1").  A garment with more than one pattern sheet
+    // prints its own way.
     void Print() override;
     // The record: each value as 4 bytes in record order (a float, or the
     // 32-bit integer of a count row).
@@ -130,8 +135,8 @@ public:
     // ---- The tables of sheet 2 and of the printed tables page. ----
     // Default: each row's table text with its value, in edit order.
     virtual std::vector<ValueTableRow> MeasureTableRows() const;
-    virtual std::vector<ValueTableRow> FrontTableRows() const = 0;
-    virtual std::vector<ValueTableRow> BackTableRows() const = 0;
+    virtual std::vector<ValueTableRow> FrontTableRows() const { return {}; }
+    virtual std::vector<ValueTableRow> BackTableRows() const { return {}; }
 
     const GarmentColumn& Column() const { return column_; }
     int Type() const { return column_.type; }
@@ -170,12 +175,18 @@ protected:
     // corner in pattern cm.  Default: none.
     virtual bool OneSheetTableAt(Vector& corner) const;
 
+    // What a pattern sheet shows below its captions besides the pieces
+    // (sheet n, attached to the screen context at the table offset (0, 0)).
+    // Default: nothing.
+    virtual void CaptionPieceSheet(int n) const;
+
     // The count rows' values into their edits.
     void ShowCounts();
+    // Tables(medium) and the comment at CommentAt(medium), on the screen
+    // context or on the printer's.
+    void PlaceTables(TableMedium medium) const;
 
 private:
-    // Tables(medium) and the comment at CommentAt(medium).
-    void PlaceTables(TableMedium medium) const;
     std::vector<MeasureSlot> ConstSlots() const;
 
     const GarmentColumn& column_;

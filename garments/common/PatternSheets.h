@@ -9,9 +9,6 @@ struct TDrawContext;
 
 namespace PatternSheets {
 
-// The two sheets (GarmentSheets 1 and 2): the pieces, then the tables.
-constexpr int kSheets = 2;
-
 // Extent of the pieces in pattern cm (y up); it always holds the origin.
 struct Box {
     float left = 0.0f, right = 0.0f, top = 0.0f, bottom = 0.0f;

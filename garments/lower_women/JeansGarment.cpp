@@ -1,14 +1,12 @@
 #include "garments/lower_women/JeansGarment.h"
 
+#include <utility>
+
 #include "kernel/DrawContext.h"
 #include "kernel/Units.h"
 
-TJeansGarment::TJeansGarment(const GarmentColumn& column, const JeansTableTexts& tables, float waistBelowTop)
-    : TLowerGarment(column),
-      FrontSegments(size_t(tables.frontRows)),
-      BackSegments(size_t(tables.backRows)),
-      tables_(tables),
-      waistBelowTop_(waistBelowTop) {}
+TJeansGarment::TJeansGarment(const GarmentColumn& column, float waistBelowTop)
+    : TLowerGarment(column), waistBelowTop_(waistBelowTop) {}
 
 void TJeansGarment::MeasureExtent(std::initializer_list<const Vector*> own) {
     PatternSheets::Box box;
@@ -64,17 +62,18 @@ std::vector<PlacedTable> TJeansGarment::Tables(TableMedium medium) const {
     return tables;
 }
 
-std::vector<ValueTableRow> TJeansGarment::FrontTableRows() const {
-    std::vector<ValueTableRow> rows;
-    for (int k = 0; k < tables_.frontRows; ++k) rows.push_back({tables_.front[k], FrontSegments[size_t(k)]});
-    return rows;
+void TJeansGarment::SetTables(std::vector<ValueTableRow> front, const std::vector<ValueTableRow>& backHem,
+                              const std::vector<ValueTableRow>& backSides) {
+    frontRows_ = std::move(front);
+    backRows_.clear();
+    for (const std::vector<ValueTableRow>& part : {backHem, SeatRows(B), backSides, YokeRows()})
+        backRows_.insert(backRows_.end(), part.begin(), part.end());
+    FrontSegments.clear();
+    for (const ValueTableRow& r : frontRows_) FrontSegments.push_back(r.value);
+    BackSegments.clear();
+    for (const ValueTableRow& r : backRows_) BackSegments.push_back(r.value);
 }
 
-std::vector<ValueTableRow> TJeansGarment::BackTableRows() const {
-    const int before = tables_.backRows - TJeansYoke::kYokeRows;
-    std::vector<ValueTableRow> rows;
-    for (int k = 0; k < before; ++k) rows.push_back({tables_.backBeforeYoke[k], BackSegments[size_t(k)]});
-    for (int k = 0; k < TJeansYoke::kYokeRows; ++k)
-        rows.push_back({TJeansYoke::kYokeRowTexts[k], BackSegments[size_t(before + k)]});
-    return rows;
-}
+std::vector<ValueTableRow> TJeansGarment::FrontTableRows() const { return frontRows_; }
+
+std::vector<ValueTableRow> TJeansGarment::BackTableRows() const { return backRows_; }

@@ -11,15 +11,6 @@
 #include "garments/common/JeansYoke.h"
 #include "garments/common/LowerGarment.h"
 
-// The captions of the front and back segment tables; the back's last rows
-// are the yoke's (TJeansYoke::kYokeRowTexts).
-struct JeansTableTexts {
-    const char* const* front;
-    int frontRows;
-    const char* const* backBeforeYoke;
-    int backRows;
-};
-
 class TJeansGarment : public TLowerGarment, public TJeansFront, public TJeansYoke {
 public:
     // ---- The hem points besides the shared front and back. ----
@@ -32,7 +23,7 @@ public:
     float CrotchSeam = 0.0f;  // length of the crotch seam
     PatternSheets::Box PieceBox;  // of the drawn pieces, for printing
 
-    // ---- The segment tables, in the order of their rows. ----
+    // ---- The lengths of the segment tables, in the order of their rows. ----
     std::vector<float> FrontSegments;
     std::vector<float> BackSegments;
 
@@ -43,7 +34,13 @@ public:
 
 protected:
     // The waist line is drawn waistBelowTop cm below the top edge of sheet 1.
-    TJeansGarment(const GarmentColumn& column, const JeansTableTexts& tables, float waistBelowTop);
+    TJeansGarment(const GarmentColumn& column, float waistBelowTop);
+
+    // CalcSegments: the front table, and the back table from its hem rows,
+    // the seat rows (TJeansYoke::SeatRows from the front hip point B), its
+    // side rows and the yoke rows (TJeansYoke::YokeRows).
+    void SetTables(std::vector<ValueTableRow> front, const std::vector<ValueTableRow>& backHem,
+                   const std::vector<ValueTableRow>& backSides);
 
     // Extent: the shared front and back, the hem points, the yoke's lower
     // edge where it runs below "10", and the garment's own points.
@@ -67,6 +64,7 @@ protected:
     std::vector<PlacedTable> Tables(TableMedium medium) const override;
 
 private:
-    const JeansTableTexts tables_;
+    std::vector<ValueTableRow> frontRows_;
+    std::vector<ValueTableRow> backRows_;
     const float waistBelowTop_;
 };

@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "garments/common/LegSeams.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
@@ -56,21 +58,6 @@ const TWJeansVariant kJeans2{
      &J::HipEase, &J::SeatEase, &J::KneeEase},
     false};
 
-// ---- The segment tables, the same for both jeans. ----
-const char* const kFrontRowTexts[TWJeansBase::kFrontRows] = {
-    "[ T0, H0 ]",  "[ T0, C0 ]",  "[ C0, B0 ]",    "[ T0, K0 ]",    "[ B0, B ]",  "[ B0, B1 ]", "[ K0, K1 ]",
-    "[ K0, K2 ]",  "[ H0, H1 ]",  "[ H0, H2 ]",    "[ H0, H01 ]",   "[ T1, T11 ]", "[ T11, T111 ]",
-    "[ T11, T3 ]", "[ T3, T4 ]",  "[ 1, 2 ]",      "[ 3, 4 ]",      "[ C1, C2 ]", "[ C2, 5 ]",  "[ 5, 6 ]",
-};
-// The back table's rows before the yoke's.
-constexpr int kBackRowsBeforeYoke = TWJeansBase::kBackRows - TJeansYoke::kYokeRows;
-const char* const kBackRowTexts[kBackRowsBeforeYoke] = {
-    "[ K0, K3 ]", "[ K0, K4 ]", "[ H0, H3 ]", "[ H0, H4 ]", "[ H0, H11 ]", "[ B, B3 ]", "[ B3, B4 ]",  "[ B4, B5 ]",
-    "[ C0, C3 ]", "[ B5, T5 ]", "[ C3, C4 ]", "[ K4, C5 ]", "[ 7, 8 ]",    "[ T5, T6 ]", "[ K3, T6 ]", "[ 9, 10 ]",
-    "[ 11, 12 ]",
-};
-const JeansTableTexts kTableTexts{kFrontRowTexts, TWJeansBase::kFrontRows, kBackRowTexts, TWJeansBase::kBackRows};
-
 // ---- Point labels, in drawing order. ----
 using PointLabel = Labels::Row<J>;
 const PointLabel kLabelsBeforeC[] = {
@@ -92,49 +79,6 @@ const PointLabel kLabelsAfterC[] = {
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "jeans draft"); }
 
-Vector Mid(const Vector& a, const Vector& b) {
-    return FloatStore::Point((double(a.x) + b.x) / 2.0, (double(a.y) + b.y) / 2.0, "jeans draft");
-}
-
-// The side of a half below the hip, from the hip point `top` to the knee:
-// "mid" 0.63 of the way, "bulge" a quarter of the way out to the leg line
-// H → K continued, the cubic's controls, and the control of the curve on to
-// the knee.  The side leaves `top` along the direction in which the curve
-// above arrives from `arriving`.
-struct SideBelowHip {
-    Vector mid, bulge, leave, before, after;
-};
-SideBelowHip DraftSideBelowHip(const Vector& top, const Vector& knee, const Vector& hem, const Vector& arriving) {
-    SideBelowHip s;
-    const Vector u = Vector::UnitBetween(top, knee);
-    const Vector n = Vector::UnitNormalBetween(top, knee);
-    s.mid = top + u * F(0.63 * Geom::Distance(top, knee));
-    const Vector X = Geom::IntersectLines(s.mid, knee, n, Vector::UnitBetween(hem, knee));
-    s.bulge = s.mid + n * F(0.25 * Geom::Distance(s.mid, X));
-    s.before = s.bulge - u * F(Geom::Distance(top, s.mid) / 3.0);
-    s.after = s.bulge + u * F(0.75 * Geom::Distance(s.mid, knee));
-    s.leave = top + Vector::UnitBetween(arriving, top) * F(0.25 * Geom::Distance(top, s.mid));
-    return s;
-}
-
-// The inner leg from the knee to the crotch point: "mid" halfway, "bulge"
-// 0.42 of the way out to the leg line H → K continued, and the two controls.
-struct InnerLeg {
-    Vector mid, bulge, lower, upper;
-};
-InnerLeg DraftInnerLeg(const Vector& knee, const Vector& crotch, const Vector& hem) {
-    InnerLeg l;
-    const Vector u = Vector::UnitBetween(knee, crotch);
-    const Vector n = Vector::UnitNormalBetween(knee, crotch);
-    const Vector v = Vector::UnitBetween(hem, knee);
-    l.mid = Mid(knee, crotch);
-    const Vector X = Geom::IntersectLines(l.mid, knee, n, v);
-    l.bulge = l.mid + n * F(0.42 * Geom::Distance(l.mid, X));
-    l.lower = Geom::IntersectLines(l.bulge, knee, u, v);
-    l.upper = l.bulge + u * F(Geom::Distance(l.mid, crotch) / 3.0);
-    return l;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -142,7 +86,7 @@ InnerLeg DraftInnerLeg(const Vector& knee, const Vector& crotch, const Vector& h
 
 // The waist line 10 cm below the top edge of sheet 1.
 TWJeansBase::TWJeansBase(const TWJeansVariant& variant)
-    : TJeansGarment(variant, kTableTexts, 10.0f), variant_(variant) {}
+    : TJeansGarment(variant, 10.0f), variant_(variant) {}
 
 TWJeansBase::~TWJeansBase() = default;
 
@@ -285,42 +229,36 @@ void TWJeansBase::Calculate() {
 }
 
 void TWJeansBase::CalcSegments() {
-    float* f = FrontSegments.data();
-    f[0] = FrontLength;
-    f[1] = -C0.y;
-    f[2] = F(double(B0.y) - C0.y);
-    f[3] = -K0.y;
-    f[4] = -B.x;
-    f[5] = B1.x;
-    f[6] = -K1.x;
-    f[7] = K2.x;
-    f[8] = -H1.x;
-    f[9] = H2.x;
-    f[10] = 0.5f;
-    f[11] = F(double(T1.x) - T11.x);
-    f[12] = T111.y;
-    f[13] = F(double(T11.x) - T3.x);
-    f[14] = T4.y;
-    f[15] = Geom::Distance(P1, P2);
-    f[16] = Geom::Distance(P3, P4);
-    f[17] = F(double(C2.x) - C1.x);
-    f[18] = Geom::Distance(C2, P5);
-    f[19] = Geom::Distance(P5, P6);
-
-    float* b = BackSegments.data();
-    b[0] = -K3.x;
-    b[1] = K4.x;
-    b[2] = -H3.x;
-    b[3] = H4.x;
-    b[4] = 0.5f;  // H011 lies 0.5 below H0
-    SeatSegments(B, b + 5);
-    b[11] = Geom::Distance(K4, C5);
-    b[12] = Geom::Distance(P7, P8);
-    b[13] = Geom::Distance(T5, T6);
-    b[14] = Geom::Distance(K3, T6);
-    b[15] = Geom::Distance(P9, P10);
-    b[16] = Geom::Distance(P11, P12);
-    YokeSegments(b + kBackRowsBeforeYoke);
+    SetTables({{"[ T0, H0 ]", FrontLength},
+               {"[ T0, C0 ]", -C0.y},
+               {"[ C0, B0 ]", F(double(B0.y) - C0.y)},
+               {"[ T0, K0 ]", -K0.y},
+               {"[ B0, B ]", -B.x},
+               {"[ B0, B1 ]", B1.x},
+               {"[ K0, K1 ]", -K1.x},
+               {"[ K0, K2 ]", K2.x},
+               {"[ H0, H1 ]", -H1.x},
+               {"[ H0, H2 ]", H2.x},
+               {"[ H0, H01 ]", 0.5f},
+               {"[ T1, T11 ]", F(double(T1.x) - T11.x)},
+               {"[ T11, T111 ]", T111.y},
+               {"[ T11, T3 ]", F(double(T11.x) - T3.x)},
+               {"[ T3, T4 ]", T4.y},
+               {"[ 1, 2 ]", Geom::Distance(P1, P2)},
+               {"[ 3, 4 ]", Geom::Distance(P3, P4)},
+               {"[ C1, C2 ]", F(double(C2.x) - C1.x)},
+               {"[ C2, 5 ]", Geom::Distance(C2, P5)},
+               {"[ 5, 6 ]", Geom::Distance(P5, P6)}},
+              // The back: hem ("[ H0, H11 ]": H011 lies 0.5 below H0), seat,
+              // sides (the yoke's rows follow).
+              {{"[ K0, K3 ]", -K3.x}, {"[ K0, K4 ]", K4.x}, {"[ H0, H3 ]", -H3.x}, {"[ H0, H4 ]", H4.x},
+               {"[ H0, H11 ]", 0.5f}},
+              {{"[ K4, C5 ]", Geom::Distance(K4, C5)},
+               {"[ 7, 8 ]", Geom::Distance(P7, P8)},
+               {"[ T5, T6 ]", Geom::Distance(T5, T6)},
+               {"[ K3, T6 ]", Geom::Distance(K3, T6)},
+               {"[ 9, 10 ]", Geom::Distance(P9, P10)},
+               {"[ 11, 12 ]", Geom::Distance(P11, P12)}});
 }
 
 // ---------------------------------------------------------------------------

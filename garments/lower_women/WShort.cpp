@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
@@ -30,18 +31,6 @@ const GarmentColumn kColumn{kWShortType,
                             {},
                             562,
                             530};
-
-const char* const kFrontRowTexts[TWShort::kFrontRows] = {
-    "[ T0, H0 ]",    "[ T0, C0 ]",  "[ C0, B0 ]", "[ B0, B ]",  "[ B0, B1 ]", "[ H0, H1 ]",  "[ H0, H2 ]", "[ H0, H01 ]",
-    "[ T1, T11 ]",   "[ T11, T111 ]", "[ T11, T3 ]", "[ T3, T4 ]", "[ 1, 2 ]", "[ C1, C2 ]", "[ 5, 6 ]",
-};
-// The back table's rows before the yoke's.
-constexpr int kBackRowsBeforeYoke = TWShort::kBackRows - TJeansYoke::kYokeRows;
-const char* const kBackRowTexts[kBackRowsBeforeYoke] = {
-    "[ H0, H3 ]", "[ H0, H4 ]", "[ H0, H011 ]", "[ B, B3 ]",  "[ B3, B4 ]", "[ B4, B5 ]", "[ C0, C3 ]",  "[ B5, T5 ]",
-    "[ C3, C4 ]", "[ C3, C5 ]", "[ C5, H4 ]",   "[ 7, 8 ]",   "[ T5, T6 ]", "[ B3, T6 ]", "[ 9, 10 ]",   "[ T6, 13 ]",
-};
-const JeansTableTexts kTableTexts{kFrontRowTexts, TWShort::kFrontRows, kBackRowTexts, TWShort::kBackRows};
 
 // ---- Point labels, in drawing order (C1 and C3 between the lists). ----
 using S = TWShort;
@@ -109,7 +98,7 @@ Inseam DraftInseam(const Vector& hem, const Vector& crotch, float shape) {
 // Life cycle and the measurement column
 
 // The waist line 15 cm below the top edge of sheet 1.
-TWShort::TWShort() : TJeansGarment(kColumn, kTableTexts, 15.0f) {}
+TWShort::TWShort() : TJeansGarment(kColumn, 15.0f) {}
 
 TWShort::~TWShort() = default;
 
@@ -245,36 +234,30 @@ void TWShort::Calculate() {
 }
 
 void TWShort::CalcSegments() {
-    float* f = FrontSegments.data();
-    f[0] = ShortsLength;
-    f[1] = -C0.y;
-    f[2] = F(double(B0.y) - C0.y);
-    f[3] = -B.x;
-    f[4] = B1.x;
-    f[5] = -H1.x;
-    f[6] = H2.x;
-    f[7] = 0.5f;
-    f[8] = F(double(T1.x) - T11.x);
-    f[9] = T111.y;
-    f[10] = F(double(T11.x) - T3.x);
-    f[11] = T4.y;
-    f[12] = Geom::Distance(P1, P2);
-    f[13] = F(double(C2.x) - C1.x);
-    f[14] = Geom::Distance(P5, P6);
-
-    float* b = BackSegments.data();
-    b[0] = -H3.x;
-    b[1] = H4.x;
-    b[2] = 0.5f;  // H011 lies 0.5 below H0
-    SeatSegments(B, b + 3);
-    b[9] = Geom::Distance(C3, C5);
-    b[10] = Geom::Distance(C5, H4);
-    b[11] = Geom::Distance(P7, P8);
-    b[12] = Geom::Distance(T5, T6);
-    b[13] = Geom::Distance(B3, T6);
-    b[14] = Geom::Distance(P9, P10);
-    b[15] = Geom::Distance(T6, P13);
-    YokeSegments(b + kBackRowsBeforeYoke);
+    SetTables({{"[ T0, H0 ]", ShortsLength},
+               {"[ T0, C0 ]", -C0.y},
+               {"[ C0, B0 ]", F(double(B0.y) - C0.y)},
+               {"[ B0, B ]", -B.x},
+               {"[ B0, B1 ]", B1.x},
+               {"[ H0, H1 ]", -H1.x},
+               {"[ H0, H2 ]", H2.x},
+               {"[ H0, H01 ]", 0.5f},
+               {"[ T1, T11 ]", F(double(T1.x) - T11.x)},
+               {"[ T11, T111 ]", T111.y},
+               {"[ T11, T3 ]", F(double(T11.x) - T3.x)},
+               {"[ T3, T4 ]", T4.y},
+               {"[ 1, 2 ]", Geom::Distance(P1, P2)},
+               {"[ C1, C2 ]", F(double(C2.x) - C1.x)},
+               {"[ 5, 6 ]", Geom::Distance(P5, P6)}},
+              // The back: hem, seat, sides (the yoke's rows follow).
+              {{"[ H0, H3 ]", -H3.x}, {"[ H0, H4 ]", H4.x}, {"[ H0, H011 ]", 0.5f}},
+              {{"[ C3, C5 ]", Geom::Distance(C3, C5)},
+               {"[ C5, H4 ]", Geom::Distance(C5, H4)},
+               {"[ 7, 8 ]", Geom::Distance(P7, P8)},
+               {"[ T5, T6 ]", Geom::Distance(T5, T6)},
+               {"[ B3, T6 ]", Geom::Distance(B3, T6)},
+               {"[ 9, 10 ]", Geom::Distance(P9, P10)},
+               {"[ T6, 13 ]", Geom::Distance(T6, P13)}});
 }
 
 // ---------------------------------------------------------------------------
