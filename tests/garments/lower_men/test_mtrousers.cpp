@@ -274,25 +274,8 @@ TEST_F(MTrousersTest, CalculateRoadDrawsTheDraftAndTheTables) {
     for (const Kind* kind : kKinds) {
         Calculate(*kind);
         const TMenTrousersDraft& d = Garment();
-        // Sheet 1: the outline at the hip points and the hems, the captions.
-        const QImage& sheet1 = report->List1()->Bitmap();
-        for (const Vector& p : {d.B3, d.B, d.H01, d.H011, d.C2, d.T5}) {
-            const int x = ScreenDC.PixelX(p.x), y = ScreenDC.PixelY(p.y);
-            EXPECT_GT(DarkPixels(sheet1, QRect(x - 5, y - 5, 10, 10)), 3) << kind->type;
-        }
-        EXPECT_GT(DarkPixels(sheet1, QRect(0, 0, sheet1.width(), 30)), 20);
-        EXPECT_EQ(ScreenDC.PixelX(0), int(52.5f * ScreenDC.PxPerCmX));
-        EXPECT_EQ(ScreenDC.PixelY(0), int(10.0f * ScreenDC.PxPerCmY));
-        // Sheet 2: the three tables, their rules as deep as their rows.
-        const QImage& sheet2 = report->List2()->Bitmap();
-        const int measureDepth = 20 + 16 * int(kind->samples.size() + 1) + 1;
-        EXPECT_GT(DarkPixels(sheet2, QRect(50, 57, 201, measureDepth)), 200);
-        EXPECT_EQ(DarkPixels(sheet2, QRect(50, 57 + measureDepth + 2, 201, 10)), 0) << kind->type;
-        const int frontDepth = 20 + 16 * int(kind->frontRows + 1) + 1;
-        const int backDepth = 20 + 16 * int(kind->backRows + 1) + 1;
-        EXPECT_GT(DarkPixels(sheet2, QRect(296, 57, 201, frontDepth)), 500);
-        EXPECT_EQ(DarkPixels(sheet2, QRect(296, 57 + frontDepth + 2, 201, 10)), 0) << kind->type;
-        EXPECT_GT(DarkPixels(sheet2, QRect(541, 57, 201, backDepth)), 500);
+        ExpectDraftThrough({d.B3, d.B, d.H01, d.H011, d.C2, d.T5}, kind->type);
+        ExpectTablesOfRows(kind->samples.size(), kind->frontRows, kind->backRows, kind->type);
         EXPECT_EQ(Garment().FrontTableRows().size(), kind->frontRows);
         EXPECT_EQ(Garment().BackTableRows().size(), kind->backRows);
 
@@ -305,13 +288,7 @@ TEST_F(MTrousersTest, CalculateRoadDrawsTheDraftAndTheTables) {
 TEST_F(MTrousersTest, NothingIsDrawnBeforeCalculating) {
     for (const Kind* kind : kKinds) {
         Choose(*kind);
-        Garment().ClearSheets();
-        const QImage before1 = report->List1()->Bitmap().copy();
-        const QImage before2 = report->List2()->Bitmap().copy();
-        Garment().Draw();
-        Garment().DrawTables(4);
-        EXPECT_EQ(report->List1()->Bitmap(), before1);
-        EXPECT_EQ(report->List2()->Bitmap(), before2);
+        ExpectNothingDrawnUntilCalculated(kind->type);
     }
 }
 
@@ -376,20 +353,12 @@ TEST_F(MTrousersFullSizeTest, DrawsAtOneToOneAndOneToFour) {
 // ---------------------------------------------------------------------------
 // Printing
 
-// Every scale prints the tiled draft, then a page of tables.
+// Every scale prints the tiled draft, then a page of tables (these trousers
+// have no one-sheet layout).
 TEST_F(MTrousersTest, EachTypePrintsItsPagesToPdf) {
     for (const Kind* kind : kKinds) {
         Calculate(*kind);
-        for (int mode : {1, 2, 4}) {
-            const std::string path = PrintAt(mode, "mtrousers" + std::to_string(kind->type));
-            EXPECT_FALSE(ThePrinter().Printing());
-            const TPrintLayout& l = PrintLayout;
-            EXPECT_EQ(l.PagesDone, l.PageCount);
-            EXPECT_EQ(PdfPages(path), l.PageCount + 1) << kind->type << " 1:" << mode;
-            if (mode == 1) {
-                EXPECT_GT(l.PageCount, 1) << "a full-size trouser needs several pages";
-            }
-        }
+        ExpectPrintsItsPages("mtrousers" + std::to_string(kind->type), true);
     }
     EXPECT_TRUE(messages.empty());
 }

@@ -15,6 +15,7 @@
 #include "kernel/DrawContext.h"
 #include "kernel/MeasureFigure.h"
 #include "kernel/Models.h"
+#include "kernel/PrintTiling.h"
 #include "kernel/Record.h"
 #include "kernel/SheetCaptions.h"
 #include "shell/OrderFile.h"
@@ -212,5 +213,65 @@ protected:
         EXPECT_EQ(messages[0].text, kNothingToPrintText);
         EXPECT_FALSE(ThePrinter().Printing());
         EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+    }
+
+    // ---- The calculated garment on its sheets. ----
+
+    // Sheet 1: ink at each of the points (the outline passes them) and in
+    // the captions' band; the draft's (0, 0) 52.5 cm from the sheet's left
+    // and 10 cm from its top.
+    void ExpectDraftThrough(const std::vector<Vector>& points, int type) {
+        const QImage& sheet1 = report->List1()->Bitmap();
+        for (const Vector& p : points) {
+            const int x = ScreenDC.PixelX(p.x), y = ScreenDC.PixelY(p.y);
+            EXPECT_GT(DarkPixels(sheet1, QRect(x - 5, y - 5, 10, 10)), 3) << type << " at " << p.x << ", " << p.y;
+        }
+        EXPECT_GT(DarkPixels(sheet1, QRect(0, 0, sheet1.width(), 30)), 20) << type;
+        EXPECT_EQ(ScreenDC.PixelX(0), int(52.5f * ScreenDC.PxPerCmX));
+        EXPECT_EQ(ScreenDC.PixelY(0), int(10.0f * ScreenDC.PxPerCmY));
+    }
+
+    // Sheet 2: the measurement, front and back tables at x 50, 296 and 541,
+    // each with its grid as deep as its rows and nothing right below it.
+    void ExpectTablesOfRows(size_t measureRows, size_t frontRows, size_t backRows, int type) {
+        const QImage& sheet2 = report->List2()->Bitmap();
+        const struct {
+            int x;
+            size_t rows;
+            int ink;
+        } tables[] = {{50, measureRows, 200}, {296, frontRows, 500}, {541, backRows, 500}};
+        for (const auto& t : tables) {
+            const int depth = 20 + 16 * int(t.rows + 1) + 1;
+            EXPECT_GT(DarkPixels(sheet2, QRect(t.x, 57, 201, depth)), t.ink) << type << " table at " << t.x;
+            EXPECT_EQ(DarkPixels(sheet2, QRect(t.x, 57 + depth + 2, 201, 10)), 0) << type << " table at " << t.x;
+        }
+    }
+
+    // The current garment, not calculated, draws nothing on either sheet.
+    void ExpectNothingDrawnUntilCalculated(int type) {
+        main->Model->ClearSheets();
+        const QImage before1 = report->List1()->Bitmap().copy();
+        const QImage before2 = report->List2()->Bitmap().copy();
+        main->Model->Draw();
+        main->Model->DrawTables(4);
+        EXPECT_EQ(report->List1()->Bitmap(), before1) << type;
+        EXPECT_EQ(report->List2()->Bitmap(), before2) << type;
+    }
+
+    // The calculated garment printed at 1:1, 1:2 and 1:4: every tiled page
+    // of the pieces (several at full size), then the page of tables unless
+    // a one-sheet print at 1:1 leaves it out.
+    void ExpectPrintsItsPages(const std::string& name, bool tablesPageAtOneToOne) {
+        for (int mode : {1, 2, 4}) {
+            const std::string path = PrintAt(mode, name);
+            EXPECT_FALSE(ThePrinter().Printing());
+            const TPrintLayout& l = PrintLayout;
+            EXPECT_EQ(l.PagesDone, l.PageCount);
+            const int tables = mode == 1 && !tablesPageAtOneToOne ? 0 : 1;
+            EXPECT_EQ(PdfPages(path), l.PageCount + tables) << name << " 1:" << mode;
+            if (mode == 1) {
+                EXPECT_GT(l.PageCount, 1) << name << ": a full-size piece needs several pages";
+            }
+        }
     }
 };
