@@ -9,10 +9,9 @@
 
 #include "garments/common/PointLabels.h"
 #include "garments/common/ValueTable.h"
-#include "kernel/Bezier.h"
+#include "garments/lower_men/MenTrousers.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
-#include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
@@ -24,6 +23,8 @@ struct MVolumeBryukiKind {
     GarmentColumn column;
     bool seatMeasured;
 };
+
+using namespace MenTrousers;
 
 namespace {
 
@@ -178,18 +179,6 @@ const SegmentRow kBackRows[S::kBackSegments] = {
     {"[ b7, P1 ]", kDist, &P::b7, &P::P1, kAlways},
 };
 
-// A drafting value kept as float; a non-finite one throws.
-float F(double v) { return FloatStore::Scalar(v, "volume trousers draft"); }
-
-Vector Mid(const Vector& a, const Vector& b) { return Vector(F((double(a.x) + b.x) / 2), F((double(a.y) + b.y) / 2)); }
-
-// P + e(P→Q)·l.
-Vector Toward(const Vector& p, const Vector& q, double l) { return Geom::PointAlong(p, Vector::UnitBetween(p, q), F(l)); }
-
-float CurveLength(const Vector& p0, const Vector& p1, const Vector& p2) {
-    return Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f);
-}
-
 bool IsShown(const SegmentRow& r, const D& d) { return !r.shown || r.shown(d); }
 
 // The rows the draft shows, with their stored values.
@@ -280,12 +269,9 @@ void TMVolumeBryukiDraft::Draft() {
 
     // 35. The crotch seam: the back from its crotch curve up to the waist,
     //     then the front from the fly down to the inside leg.
-    float seam = CurveLength(B2, C3, BackCrotchStart);
-    seam = F(double(seam) + Geom::Distance(T5, B2));
-    seam = F(double(seam) + Geom::Distance(BackCrotchStart, C5));
-    seam = F(double(seam) + Geom::Distance(T12, B11));
-    seam = F(double(seam) + CurveLength(B11, FrontCrotchCtrl, C2));
-    CrotchSeam = seam;
+    CrotchSeam = SeamLength(QuadLength(B2, C3, BackCrotchStart), Geom::Distance(T5, B2),
+                            Geom::Distance(BackCrotchStart, C5), Geom::Distance(T12, B11),
+                            QuadLength(B11, FrontCrotchCtrl, C2));
 }
 
 void TMVolumeBryukiDraft::FrontFrame(float s) {
@@ -339,9 +325,7 @@ void TMVolumeBryukiDraft::FrontFrame(float s) {
 
     // 10. The fly line T12–B11 continued down to the seat line at Q; the
     //     crotch curve's control a third of the way back from Q.
-    const Vector fly = Vector::UnitBetween(T12, B11);
-    Q = Geom::IntersectLines(B11, C2, fly, across);
-    FrontCrotchCtrl = Geom::PointAlong(Q, fly, F(-double(Geom::Distance(B11, Q)) / 3));
+    FrontCrotchCtrl = CrotchControl(B11, Vector::UnitBetween(T12, B11), C2, across, &Q);
 }
 
 void TMVolumeBryukiDraft::FrontPleats() {
@@ -411,18 +395,18 @@ void TMVolumeBryukiDraft::Back(float s) {
     //     middle seam leans out between the hip and seat lines; c the back
     //     crotch width.
     const float Wb = BackHipWidth = F(0.2 * Pb + 0.5 * Cb + 0.5);
-    const double alpha = F(Checked::Div(0.05 * (Cb + s), Wb, "back hip angle"));
-    const double cosW = std::cos(alpha) * Wb, sinW = std::sin(alpha) * Wb;
-    const float delta = F(std::tan(alpha) * ((double(yB) - yC) + sinW));
+    const float alpha = F(Checked::Div(0.05 * (Cb + s), Wb, "back hip angle"));
+    const float delta = F(std::tan(double(alpha)) * ((double(yB) - yC) + std::sin(double(alpha)) * Wb));
     const float c = F(0.2 * (Cb + Pb));
 
     // 19.-20. The back's width at the seat line, B3 to C4, centred on the
     //         crease; B5 is B4 turned about B3 by α.
-    B3 = Vector(F(-(cosW + delta + c) / 2), yB);
-    B4 = Vector(F(double(B3.x) + Wb), yB);
-    B5 = Vector(F(double(B3.x) + cosW), F(double(yB) + sinW));
-    C3 = Vector(F(double(B5.x) + delta), yC);
-    C4 = Vector(F(double(C3.x) + c), yC);
+    const BackHipLine hip = TurnedBackHip(yB, yC, Wb, alpha, delta, c);
+    B3 = hip.B3;
+    B4 = hip.B4;
+    B5 = hip.B5;
+    C3 = hip.C3;
+    C4 = hip.C4;
 
     // 21. The back hem, 2 cm wider each side than the front's, dipping
     //     0.5 cm at the crease.
@@ -475,29 +459,27 @@ void TMVolumeBryukiDraft::BackDartAndLine(float s) {
     }
     const double Dv = BackDart;
 
-    // 30.-31. The dart apex b7, s/3 below the waist; the line P–P1 across
-    //         it, 14 cm, with 0.4 cm ticks at its ends.
+    // 30.-33. The dart halfway along T4–T5: its apex b7 s/3 below the
+    //         waist, its top b61 D/3 above it, its waist ends b8 and b9 D/2
+    //         from the top; the top then moved along the centre line to
+    //         where the waist T5–b9, folded over the leg b7–b9, meets it.
     b6 = Mid(T4, T5);
     const Vector n = Vector::UnitNormalBetween(T6, T5);
-    b7 = Geom::PointAlong(b6, n, F(-double(s) / 3));
-    P = Geom::PointAlong(b7, waist, 7.0f);
-    P1 = Geom::PointAlong(b7, waist, -7.0f);
+    const WaistDart dart = BackWaistDart(T4, T5, b6, n, double(s) / 3, Dv / 3, Dv / 2);
+    b7 = dart.apex;
+    b61 = dart.top;
+    b8 = dart.sideLeg;
+    b9 = dart.centreLeg;
+
+    // 31. The line P–P1 across the apex, 14 cm, with 0.4 cm ticks across
+    //     its ends.
+    const PocketLine pocket = BackPocket(b7, T6, T5);
+    P = pocket.P;
+    P1 = pocket.P1;
     TickP1 = Geom::PointAlong(P, n, -0.2f);
     TickP2 = Geom::PointAlong(P, n, 0.2f);
     TickP11 = Geom::PointAlong(P1, n, -0.2f);
     TickP12 = Geom::PointAlong(P1, n, 0.2f);
-
-    // 32. The dart's top above the waist and its waist ends.
-    b61 = Geom::PointAlong(b6, n, F(Dv / 3));
-    b8 = Toward(b61, T4, Dv / 2);
-    b9 = Toward(b61, T5, Dv / 2);
-
-    // 33. The dart's top where the waist T5–b9, folded over the leg b7–b9,
-    //     meets the centre line.
-    const float theta = Geom::Angle(b61, b7, b9);
-    const Vector u = Geom::Rotated(Vector::UnitBetween(b7, b9), theta);
-    const Vector X = Geom::IntersectLines(b61, b7, Vector::UnitBetween(b61, T5), u);
-    b61 = Geom::PointAlong(b7, n, Geom::Distance(b7, X));
 }
 
 void TMVolumeBryukiDraft::CalcSegments() {

@@ -33,8 +33,8 @@
 //                     0.2·(Сб + Пб))                  → B3, B4, B5, C3, C4;
 //       BackWaistDart(T4, T5, mid(T4, T5), n(T6→T5), s/3, D/3, D/2)
 //                     → apex b7, top b61 (moved), legs b8 and b9;
-//       BackPocket(b7, T6, T5)                        → P, P1 and the ticks;
-//       CrotchControl(B11, u(T12→B11), C2, (1, 0))    → the front crotch's
+//       BackPocket(b7, T6, T5)                        → P and P1;
+//       CrotchControl(B11, u(T12→B11), C2, u(K0→K))   → the front crotch's
 //                                                       control point;
 //       SeamLength(back curve, |T5 B2|, |step, C5|, |T12 B11|, front curve).
 //
