@@ -11,7 +11,6 @@
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
-#include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
 namespace {
@@ -127,17 +126,9 @@ TMJeans::TMJeans() : TMJeansDraft(kJeans) {}
 
 TMJeans2::TMJeans2() : TMJeansDraft(kJeans2) {}
 
-std::vector<MeasureSlot> TMJeansDraft::Slots() {
-    std::vector<MeasureSlot> places;
-    for (TMJeansVariant::Field field : variant_.editFields) places.push_back(this->*field);
-    return places;
-}
+std::vector<MeasureSlot> TMJeansDraft::Slots() { return FieldSlots(*this, variant_.editFields); }
 
-bool TMJeansDraft::CheckMeasures() {
-    if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase))
-        return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
-    return true;
-}
+bool TMJeansDraft::CheckMeasures() { return WaistWithinHips(WaistHalfGirth, WaistEase, HipHalfGirth, HipEase); }
 
 // ---------------------------------------------------------------------------
 // The draft

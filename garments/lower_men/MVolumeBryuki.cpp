@@ -4,7 +4,6 @@
 #include <cmath>
 #include <iterator>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "garments/common/PointLabels.h"
@@ -227,21 +226,9 @@ bool TMVolumeBryukiDraft::CheckMeasures() {
 // The draft
 
 void TMVolumeBryukiDraft::Calculate() {
-    // A draft that fails leaves the last one whole: `calculated` stays as it
-    // was, so a later redraw must find the points it was drawn from.
-    const MVolumeBryukiPoints keptPoints = *this;
-    auto sizes = [this] {
-        return std::tie(SeatDepth, PleatCount, PleatSurplus, WaistSlope, BackHipWidth, BackDart, CrotchSeam,
-                        NoPleats, PleatDepth[0], PleatDepth[1], PleatDepth[2]);
-    };
-    const auto keptSizes = std::apply([](auto... v) { return std::make_tuple(v...); }, sizes());
-    try {
-        Draft();
-    } catch (...) {
-        static_cast<MVolumeBryukiPoints&>(*this) = keptPoints;
-        sizes() = keptSizes;
-        throw;
-    }
+    KeepingTheLastDraft([this] { Draft(); }, static_cast<MVolumeBryukiPoints&>(*this), SeatDepth, PleatCount,
+                        PleatSurplus, WaistSlope, BackHipWidth, BackDart, CrotchSeam, NoPleats, PleatDepth[0],
+                        PleatDepth[1], PleatDepth[2]);
     // 36.
     calculated = true;
 }

@@ -10,7 +10,6 @@
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
-#include "shell/MeasureColumn.h"
 
 namespace MenTrousers {
 
@@ -95,37 +94,21 @@ constexpr int kPointCount = int(sizeof(MenTrouserPoints) / sizeof(Vector));
 
 TMenTrousersDraft::TMenTrousersDraft(const MenTrousersKind& kind) : TLowerGarment(kind.column), kind_(kind) {}
 
-std::vector<MeasureSlot> TMenTrousersDraft::Slots() {
-    std::vector<MeasureSlot> places;
-    for (float TMenTrousersDraft::*field : kind_.fields) places.push_back(this->*field);
-    return places;
-}
+std::vector<MeasureSlot> TMenTrousersDraft::Slots() { return FieldSlots(*this, kind_.fields); }
 
-bool TMenTrousersDraft::CheckMeasures() {
-    // Equal sums (E = 0) pass, to the column's thousandth of a centimetre.
-    if (!MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase)) return true;
-    return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
-}
+// Equal sums (E = 0) pass.
+bool TMenTrousersDraft::CheckMeasures() { return WaistWithinHips(WaistHalfGirth, WaistEase, HipHalfGirth, HipEase); }
 
 std::string TMenTrousersDraft::SeamLabelText() const { return Labels::CrotchSeamText(CrotchSeam); }
 
 void TMenTrousersDraft::Calculate() {
-    // A draft that fails leaves the last one whole: `calculated` stays as it
-    // was, so a later redraw must find the points it was drawn from.
-    const MenTrouserPoints keptPoints = *this;
-    const float keptSurplus = Surplus, keptBulge = SideBulge, keptSeam = CrotchSeam;
-    const bool keptBackBulge = BackBulge;
-    try {
-        static_cast<MenTrouserPoints&>(*this) = MenTrouserPoints{};
-        Draft();
-    } catch (...) {
-        static_cast<MenTrouserPoints&>(*this) = keptPoints;
-        Surplus = keptSurplus;
-        SideBulge = keptBulge;
-        CrotchSeam = keptSeam;
-        BackBulge = keptBackBulge;
-        throw;
-    }
+    MenTrouserPoints& points = *this;
+    KeepingTheLastDraft(
+        [&] {
+            points = MenTrouserPoints{};
+            Draft();
+        },
+        points, Surplus, SideBulge, CrotchSeam, BackBulge);
     calculated = true;
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "garments/common/PointLabels.h"
@@ -14,7 +13,6 @@
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
-#include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
 // What tells the two trousers apart.
@@ -234,16 +232,9 @@ TWBryuki::TWBryuki() : TWBryukiDraft(kKind1) {}
 
 TWBryuki2::TWBryuki2() : TWBryukiDraft(kKind2) {}
 
-std::vector<MeasureSlot> TWBryukiDraft::Slots() {
-    std::vector<MeasureSlot> places;
-    for (float TWBryukiDraft::*field : kind_.fields) places.push_back(this->*field);
-    return places;
-}
+std::vector<MeasureSlot> TWBryukiDraft::Slots() { return FieldSlots(*this, kind_.fields); }
 
-bool TWBryukiDraft::CheckMeasures() {
-    if (!MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase)) return true;
-    return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
-}
+bool TWBryukiDraft::CheckMeasures() { return WaistWithinHips(WaistHalfGirth, WaistEase, HipHalfGirth, HipEase); }
 
 // ---------------------------------------------------------------------------
 // The draft
@@ -410,21 +401,8 @@ void TWBryukiDraft::ExtentBox() {
 }
 
 void TWBryukiDraft::Calculate() {
-    // A draft that fails leaves the last one whole: `calculated` stays as it
-    // was, so a later redraw must find the points it was drawn from.
-    const WBryukiPoints keptPoints = *this;
-    auto sizes = [this] {
-        return std::tie(SeatHeight, SeatEase, Suppression, FrontDart, BackDart, CrotchSeam, WaistVariant, BoxLeft,
-                        BoxRight, BoxTop, BoxBottom);
-    };
-    const auto keptSizes = std::apply([](auto... v) { return std::make_tuple(v...); }, sizes());
-    try {
-        Draft();
-    } catch (...) {
-        static_cast<WBryukiPoints&>(*this) = keptPoints;
-        sizes() = keptSizes;
-        throw;
-    }
+    KeepingTheLastDraft([this] { Draft(); }, static_cast<WBryukiPoints&>(*this), SeatHeight, SeatEase, Suppression,
+                        FrontDart, BackDart, CrotchSeam, WaistVariant, BoxLeft, BoxRight, BoxTop, BoxBottom);
     // 37.
     calculated = true;
 }

@@ -13,7 +13,6 @@
 #include "kernel/MeasureFigure.h"
 #include "platform/Text.h"
 #include "shell/Factory.h"
-#include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
 namespace {
@@ -94,17 +93,9 @@ TWJeans::TWJeans() : TWJeansBase(kJeans) {}
 
 TWJeans2::TWJeans2() : TWJeansBase(kJeans2) {}
 
-std::vector<MeasureSlot> TWJeansBase::Slots() {
-    std::vector<MeasureSlot> places;
-    for (Field field : variant_.editFields) places.push_back(this->*field);
-    return places;
-}
+std::vector<MeasureSlot> TWJeansBase::Slots() { return FieldSlots(*this, variant_.editFields); }
 
-bool TWJeansBase::CheckMeasures() {
-    if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase))
-        return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
-    return true;
-}
+bool TWJeansBase::CheckMeasures() { return WaistWithinHips(WaistHalfGirth, WaistEase, HipHalfGirth, HipEase); }
 
 // ---------------------------------------------------------------------------
 // The draft

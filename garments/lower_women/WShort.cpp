@@ -108,8 +108,7 @@ std::vector<MeasureSlot> TWShort::Slots() {
 
 bool TWShort::CheckMeasures() {
     const float Cb = HipHalfGirth, Pb = HipEase;
-    if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(Cb) + Pb))
-        return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
+    if (!WaistWithinHips(WaistHalfGirth, WaistEase, Cb, Pb)) return false;
     // A length of exactly Вс + 0.1·Сб and a hem of exactly
     // 0.6·(Сб + Пб) + 0.1, as typed, pass.
     if (MeasureColumn::Exceeds(0.1 * Cb + SeatHeight, ShortsLength)) return MeasureColumn::Refuse("Дш < Вс+0.1*Сб");

@@ -112,8 +112,7 @@ std::vector<MeasureSlot> TYubka::Slots() {
 }
 
 bool TYubka::CheckMeasures() {
-    if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase))
-        return MeasureColumn::Refuse("Сб+Пб < Ст+Пт");
+    if (!WaistWithinHips(WaistHalfGirth, WaistEase, HipHalfGirth, HipEase, "Сб+Пб < Ст+Пт")) return false;
     if (SideWaistToFloor < FrontWaistToFloor) return MeasureColumn::Refuse("Дсб < Дсп");
     if (BackWaistLength >= WaistToKnee) return MeasureColumn::Refuse("Дтс >= Дтк");
     return true;
