@@ -204,12 +204,7 @@ void TMBryukiDraft::Draft() {
     const float a = F(Checked::Div(0.05 * (Cb + s), w, "back width"));
     const float d = F(std::tan(double(a)) * (s / 3.0 + p + std::sin(double(a)) * w));
     const float v = F(0.23 * W);
-    const BackHipLine hip = TurnedBackHip(yB, yC, w, a, d, v);
-    B3 = hip.B3;
-    B4 = hip.B4;
-    B5 = hip.B5;
-    C3 = hip.C3;
-    C4 = hip.C4;
+    TurnedBackHip(yB, yC, w, a, d, v).Into(B3, B4, B5, C3, C4);
 
     // 27. The back centre rises from B5 as high as the front's.
     T5 = Aside(B3, B5, B5, Geom::Distance(B1, T11));

@@ -388,12 +388,7 @@ void TMVolumeBryukiDraft::Back(float s) {
 
     // 19.-20. The back's width at the seat line, B3 to C4, centred on the
     //         crease; B5 is B4 turned about B3 by α.
-    const BackHipLine hip = TurnedBackHip(yB, yC, Wb, alpha, delta, c);
-    B3 = hip.B3;
-    B4 = hip.B4;
-    B5 = hip.B5;
-    C3 = hip.C3;
-    C4 = hip.C4;
+    TurnedBackHip(yB, yC, Wb, alpha, delta, c).Into(B3, B4, B5, C3, C4);
 
     // 21. The back hem, 2 cm wider each side than the front's, dipping
     //     0.5 cm at the crease.
@@ -452,11 +447,7 @@ void TMVolumeBryukiDraft::BackDartAndLine(float s) {
     //         where the waist T5–b9, folded over the leg b7–b9, meets it.
     b6 = Mid(T4, T5);
     const Vector n = Vector::UnitNormalBetween(T6, T5);
-    const WaistDart dart = BackWaistDart(T4, T5, b6, n, double(s) / 3, Dv / 3, Dv / 2);
-    b7 = dart.apex;
-    b61 = dart.top;
-    b8 = dart.sideLeg;
-    b9 = dart.centreLeg;
+    BackWaistDart(T4, T5, b6, n, double(s) / 3, Dv / 3, Dv / 2).Into(b7, b61, b8, b9);
 
     // 31. The line P–P1 across the apex, 14 cm, with 0.4 cm ticks across
     //     its ends.

@@ -259,11 +259,7 @@ void TMenTrousersDraft::BackWaist(double waist, double depth) {
     T6 = Toward(T5, T3, waist);
     // The dart halfway along the waist.
     b2 = Mid(T6, T5);
-    const WaistDart dart = BackWaistDart(T6, T5, b2, Vector::UnitNormalBetween(T3, T5), depth, E / 12.0, E / 8.0);
-    b3 = dart.apex;
-    b21 = dart.top;
-    b4 = dart.sideLeg;
-    b5 = dart.centreLeg;
+    BackWaistDart(T6, T5, b2, Vector::UnitNormalBetween(T3, T5), depth, E / 12.0, E / 8.0).Into(b3, b21, b4, b5);
     const PocketLine pocket = BackPocket(b3, T6, T5);
     P = pocket.P;
     P1 = pocket.P1;

@@ -80,6 +80,14 @@ float QuadLength(const Vector& p0, const Vector& p1, const Vector& p2);
 // the crease line.
 struct BackHipLine {
     Vector B3, B4, B5, C3, C4;
+    // The five points into a draft's own, in this order.
+    void Into(Vector& b3, Vector& b4, Vector& b5, Vector& c3, Vector& c4) const {
+        b3 = B3;
+        b4 = B4;
+        b5 = B5;
+        c3 = C3;
+        c4 = C4;
+    }
 };
 BackHipLine TurnedBackHip(float hipY, float seatY, float w, float angle, double shift, double crotchWidth);
 
@@ -94,6 +102,13 @@ struct WaistDart {
     Vector top;        // the dart's middle at the waist (b21)
     Vector sideLeg;    // the leg towards the side seam (b4)
     Vector centreLeg;  // the leg towards the centre seam (b5)
+    // The four points into a draft's own, in this order.
+    void Into(Vector& a, Vector& t, Vector& side, Vector& centre) const {
+        a = apex;
+        t = top;
+        side = sideLeg;
+        centre = centreLeg;
+    }
 };
 WaistDart BackWaistDart(const Vector& sideEnd, const Vector& centreEnd, const Vector& middle, const Vector& n,
                         double depth, double rise, double halfWidth);
