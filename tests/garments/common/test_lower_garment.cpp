@@ -20,7 +20,7 @@
 #include "platform/SheetImage.h"
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
-#include "tests/garments/lower_women/GarmentWindowTest.h"
+#include "tests/garments/GarmentWindowTest.h"
 
 namespace {
 

@@ -23,7 +23,7 @@
 #include "platform/SheetImage.h"
 #include "shell/NewPrForm.h"
 #include "shell/OrderFile.h"
-#include "tests/garments/lower_women/GarmentWindowTest.h"
+#include "tests/garments/GarmentWindowTest.h"
 
 namespace {
 
@@ -98,13 +98,7 @@ protected:
     void Choose(const Kind& kind) { ASSERT_TRUE(main->CreateModel(kind.type, -1, -1)); }
     TMenTrousersDraft& Garment() { return *dynamic_cast<TMenTrousersDraft*>(main->Model); }
 
-    void Calculate(const Kind& kind) {
-        Choose(kind);
-        Type(kind.samples);
-        main->CalcExecute();
-        ASSERT_TRUE(Garment().calculated) << (messages.empty() ? "" : messages[0].text);
-        messages.clear();
-    }
+    void Calculate(const Kind& kind) { CalculateWith(kind.type, kind.samples); }
 };
 
 // ---------------------------------------------------------------------------
@@ -317,13 +311,7 @@ TEST_F(MTrousersTest, RedrawAtEveryScaleThrowsNothing) {
 }
 
 // The windows with sheets allocated at 1:1, as on a real screen.
-class MTrousersFullSizeTest : public MTrousersTest {
-protected:
-    void BeforeWindows() override {
-        MTrousersTest::BeforeWindows();
-        SheetImage::SetAllocationLimit(0);
-    }
-};
+using MTrousersFullSizeTest = FullSizeSheets<MTrousersTest>;
 
 // The draft at 1:1 lies where the 1:4 draft lies, four times as far from
 // the sheet's corner: the hem's crease point, the back step and the

@@ -22,7 +22,7 @@
 #include "kernel/SheetCaptions.h"
 #include "platform/SheetImage.h"
 #include "shell/OrderFile.h"
-#include "tests/garments/lower_women/GarmentWindowTest.h"
+#include "tests/garments/GarmentWindowTest.h"
 
 namespace {
 

@@ -22,8 +22,8 @@
 #include "platform/Text.h"
 #include "shell/BuiltInModels.h"
 #include "shell/OrderFile.h"
-#include "tests/garments/lower_women/GarmentWindowTest.h"
-#include "tests/garments/lower_women/PagesAndPixels.h"
+#include "tests/garments/GarmentWindowTest.h"
+#include "tests/garments/PagesAndPixels.h"
 
 namespace {
 
