@@ -16,10 +16,12 @@
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
-// What tells the two trousers apart: the column, and whether the seat
-// depth is a measurement (TMVolumeBryuki2) or derived from Сб.
+// What tells the two trousers apart: the column, the float fields its rows
+// fill before Кс, and whether the seat depth is a measurement
+// (TMVolumeBryuki2) or derived from Сб.
 struct MVolumeBryukiKind {
     GarmentColumn column;
+    std::vector<float TMVolumeBryukiDraft::*> fields;
     bool seatMeasured;
 };
 
@@ -38,6 +40,7 @@ constexpr int kPaperCommentY = 453;
 
 // The first trousers keep Пб before Пт in their record, unlike their rows;
 // the second keep the row order.  Кс ends both records.
+using D = TMVolumeBryukiDraft;
 const MVolumeBryukiKind kKind1{{kMVolumeBryukiType,
                                 {{"Ст:", "Полуобхват талии", "41", nullptr, LowerLine9},
                                  {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine10},
@@ -50,6 +53,8 @@ const MVolumeBryukiKind kKind1{{kMVolumeBryukiType,
                                 {0, 1, 2, 3, 5, 4, 6, 7},
                                 kScreenCommentY,
                                 kPaperCommentY},
+                               {&D::WaistHalfGirth, &D::HipHalfGirth, &D::SideLength, &D::HemWidth, &D::WaistEase,
+                                &D::HipEase, &D::SeatEase},
                                false};
 const MVolumeBryukiKind kKind2{{kMVolumeBryuki2Type,
                                 {{"Ст:", "Полуобхват талии", "41", nullptr, LowerLine9},
@@ -64,10 +69,11 @@ const MVolumeBryukiKind kKind2{{kMVolumeBryuki2Type,
                                 {},
                                 kScreenCommentY,
                                 kPaperCommentY},
+                               {&D::WaistHalfGirth, &D::HipHalfGirth, &D::SideLength, &D::SeatDepth, &D::HemWidth,
+                                &D::WaistEase, &D::HipEase, &D::SeatEase},
                                true};
 
 // ---- Which drafts show a label or a table row (nullptr: every draft). ----
-using D = TMVolumeBryukiDraft;
 using Shown = bool (*)(const D&);
 bool WithoutPleats(const D& d) { return d.DrawnPleats() == 0; }
 bool OnePleat(const D& d) { return d.DrawnPleats() >= 1; }
@@ -206,9 +212,7 @@ TMVolumeBryuki::TMVolumeBryuki() : TMVolumeBryukiDraft(kKind1) {}
 TMVolumeBryuki2::TMVolumeBryuki2() : TMVolumeBryukiDraft(kKind2) {}
 
 std::vector<MeasureSlot> TMVolumeBryukiDraft::Slots() {
-    std::vector<MeasureSlot> places = {WaistHalfGirth, HipHalfGirth, SideLength};
-    if (kind_.seatMeasured) places.push_back(SeatDepth);
-    for (float* v : {&HemWidth, &WaistEase, &HipEase, &SeatEase}) places.push_back(*v);
+    std::vector<MeasureSlot> places = FieldSlots(*this, kind_.fields);
     places.push_back(MeasureSlot(PleatCount, ClampedPleatCount));
     return places;
 }
