@@ -87,6 +87,17 @@ protected:
         EXPECT_EQ(messages[0].icon, MsgExclamation);
     }
 
+    // The current garment's GetMeasures refuses a row that is no number,
+    // without throwing, with one message naming the row by its code.
+    void ExpectRefusedAsNoNumber(const std::string& code, const std::string& context = "") {
+        messages.clear();
+        bool ok = true;
+        EXPECT_NO_THROW(ok = main->Model->GetMeasures()) << context;
+        EXPECT_FALSE(ok) << context;
+        ASSERT_EQ(messages.size(), 1u) << context;
+        EXPECT_NE(messages[0].text.find(code), std::string::npos) << messages[0].text;
+    }
+
     // The calculated garment cleared and drawn again, sheets and tables, at
     // every scale the sheets allow, without throwing.
     void ExpectRedrawsAtEveryScale() {
