@@ -347,7 +347,9 @@ TEST_F(WVolPantsPrintTest, PrintsTheTiledPatternAndATablesPage) {
         const TPrintLayout& l = PrintLayout;
         EXPECT_EQ(l.PagesDone, l.PageCount) << mode;
         EXPECT_EQ(PdfPages(path), l.PageCount + 1) << mode;
-        if (mode == 1) EXPECT_GT(l.PageCount, 1);
+        if (mode == 1) {
+            EXPECT_GT(l.PageCount, 1);
+        }
 
         const double dpiY = ThePrinter().Device().logicalDpiY();
         const TWVolPants& p = Pants();
