@@ -15,21 +15,9 @@ namespace MenTrousers {
 
 float F(double v) { return FloatStore::Scalar(v, "men's trousers draft"); }
 
-Vector Mid(const Vector& a, const Vector& b) { return Vector(F((double(a.x) + b.x) / 2.0), F((double(a.y) + b.y) / 2.0)); }
-
-Vector Toward(const Vector& p, const Vector& q, double l) { return Geom::PointAlong(p, Vector::UnitBetween(p, q), F(l)); }
-
-Vector Aside(const Vector& p, const Vector& q, const Vector& from, double l) {
-    return Geom::PointAlong(from, Vector::UnitNormalBetween(p, q), F(l));
-}
-
 Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e) {
     const Vector x = Geom::IntersectLines(p, q, d, e);
     return Vector(F(x.x), F(x.y));
-}
-
-float QuadLength(const Vector& p0, const Vector& p1, const Vector& p2) {
-    return F(Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f));
 }
 
 BackHipLine TurnedBackHip(float hipY, float seatY, float w, float angle, double shift, double crotchWidth) {

@@ -12,7 +12,10 @@
 //
 //  1. Free construction helpers in namespace MenTrousers, for every men's
 //     trousers draft (the volume trousers use these and nothing else):
-//       F, Mid, Toward, Aside, Cross       float storing and point helpers;
+//       F, Cross                           float storing and the crossing of
+//                                          two lines (Mid, Toward, Aside and
+//                                          QuadLength are the lower-body
+//                                          drafts' shared DraftGeom ones);
 //       TurnedBackHip                      the back hip line turned up by an
 //                                          angle about B3, and the seat line
 //                                          C3 – C4 below it;
@@ -22,7 +25,7 @@
 //                                          dart point with its end ticks;
 //       CrotchControl                      the control point of a front crotch
 //                                          curve that leaves the fly line;
-//       QuadLength, SeamLength             the crotch-seam ("Средний срез:")
+//       SeamLength                         the crotch-seam ("Средний срез:")
 //                                          sum, back curve first.
 //     Every helper stores its results as float and throws EFloatError on a
 //     degenerate construction (coincident points, a zero divisor, a
@@ -53,6 +56,7 @@
 #include <string>
 #include <vector>
 
+#include "garments/common/DraftGeometry.h"
 #include "garments/common/LowerGarment.h"
 #include "kernel/Geometry.h"
 
@@ -62,17 +66,15 @@ namespace MenTrousers {
 
 // A drafting value kept as float; a non-finite one throws EFloatError.
 float F(double v);
-// The midpoint of a and b.
-Vector Mid(const Vector& a, const Vector& b);
-// p + u(p→q)·l.
-Vector Toward(const Vector& p, const Vector& q, double l);
-// from + n(p→q)·l, n the unit normal of p→q (turned +90°).
-Vector Aside(const Vector& p, const Vector& q, const Vector& from, double l);
+// The midpoint, the points along and across, the quadratic's length: the
+// lower-body drafts' own (DraftGeometry.h).
+using DraftGeom::Aside;
+using DraftGeom::Mid;
+using DraftGeom::QuadLength;
+using DraftGeom::Toward;
 // The crossing of the line through p along d with the line through q along
 // e (Geom::IntersectLines; parallel lines give the midpoint of p and q).
 Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e);
-// The length of the quadratic p0, p1, p2 over t from 0 to 1.
-float QuadLength(const Vector& p0, const Vector& p1, const Vector& p2);
 
 // The back hip line B3 – B4 of width w, its end turned up about B3 by
 // `angle` (radians) to B5, and the seat line below it: C3 = B5.x + shift,

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "garments/common/DraftGeometry.h"
 #include "garments/common/PointLabels.h"
 #include "garments/common/ValueTable.h"
 #include "kernel/Bezier.h"
@@ -14,6 +15,8 @@
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
 #include "shell/OrderFile.h"
+
+using namespace DraftGeom;
 
 // What tells the two trousers apart.
 struct WBryukiKind {
@@ -204,16 +207,6 @@ constexpr int kPaperCommentBelowScreen = 23;
 
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "trousers draft"); }
-
-float CurveLength(const Vector& p0, const Vector& p1, const Vector& p2) {
-    return Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f);
-}
-
-// P + u(P→Q)·l and P + n(P→Q)·l.
-Vector Toward(const Vector& p, const Vector& q, double l) { return Geom::PointAlong(p, Vector::UnitBetween(p, q), F(l)); }
-Vector Aside(const Vector& p, const Vector& q, const Vector& from, double l) {
-    return Geom::PointAlong(from, Vector::UnitNormalBetween(p, q), F(l));
-}
 
 // The direction from `from` to `to` turned by angle(apex; from, to): the
 // side of a dart mirrored in its other side, to find where the waist meets it.
@@ -518,13 +511,13 @@ void TWBryukiDraft::Draft() {
     CurvePoints();
 
     // 36. The crotch seam: back from the waist to the inseam, then the front.
-    float seam = CurveLength(BackCrotchTop, B5, B2);
+    float seam = QuadLength(BackCrotchTop, B5, B2);
     seam = F(double(seam) + Geom::Distance(T511, BackCrotchTop));
-    seam = F(double(seam) + CurveLength(B2, BackCrotchCtrl2, BackCrotchJoint));
-    seam = F(double(seam) + CurveLength(BackCrotchJoint, BackCrotchCtrl1, BackCrotchStart));
+    seam = F(double(seam) + QuadLength(B2, BackCrotchCtrl2, BackCrotchJoint));
+    seam = F(double(seam) + QuadLength(BackCrotchJoint, BackCrotchCtrl1, BackCrotchStart));
     seam = F(double(seam) + Geom::Distance(BackCrotchStart, C4));
-    seam = F(double(seam) + CurveLength(T111, FrontCrotchCtrl1, B1));
-    seam = F(double(seam) + CurveLength(B1, FrontCrotchCtrl2, C2));
+    seam = F(double(seam) + QuadLength(T111, FrontCrotchCtrl1, B1));
+    seam = F(double(seam) + QuadLength(B1, FrontCrotchCtrl2, C2));
     CrotchSeam = seam;
 
     ExtentBox();

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "garments/common/DraftGeometry.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
@@ -14,6 +15,8 @@
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
+
+using namespace DraftGeom;
 
 namespace {
 
@@ -52,10 +55,6 @@ const PointLabel kLabelsAfterC[] = {
 
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "shorts draft"); }
-
-Vector Mid(const Vector& a, const Vector& b) {
-    return FloatStore::Point((double(a.x) + b.x) / 2.0, (double(a.y) + b.y) / 2.0, "shorts draft");
-}
 
 // The side of a half from the hip point `top` down to the hem point: the
 // side line hem → top meets the crotch line at `corner`; the cubic leaves

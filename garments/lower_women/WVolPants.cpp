@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "garments/common/DraftGeometry.h"
 #include "garments/common/PointLabels.h"
 #include "garments/common/ValueTable.h"
-#include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
@@ -16,6 +16,8 @@
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
+
+using namespace DraftGeom;
 
 namespace {
 
@@ -35,10 +37,6 @@ const GarmentColumn kColumn{kWVolPantsType,
 
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "model trousers draft"); }
-
-float Arc(const Vector& p0, const Vector& p1, const Vector& p2) { return Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f); }
-
-Vector Mid(const Vector& a, const Vector& b) { return FloatStore::Point((double(a.x) + b.x) / 2, (double(a.y) + b.y) / 2, "midpoint"); }
 
 // ---- When a label, a row or a point belongs to the drawing. ----
 using W = TWVolPants;
@@ -387,9 +385,10 @@ void TWVolPants::Calculate() {
     // 17. The crotch seam: the back from T511 down to C5, then the front
     //     from T111 down to C2.
     {
-        float sum = Arc(q44, B5, B2);
-        for (float part : {Geom::Distance(T511, q44), Geom::Distance(B2, q43), Arc(q43, C3, q42),
-                           Geom::Distance(q42, C5), Arc(T111, q32, B1), Arc(B1, q27, q31), Arc(q31, q30, C2)})
+        float sum = QuadLength(q44, B5, B2);
+        for (float part : {Geom::Distance(T511, q44), Geom::Distance(B2, q43), QuadLength(q43, C3, q42),
+                           Geom::Distance(q42, C5), QuadLength(T111, q32, B1), QuadLength(B1, q27, q31),
+                           QuadLength(q31, q30, C2)})
             sum = F(double(sum) + part);
         CrotchLength = sum;
     }
