@@ -15,6 +15,14 @@
 // to `end`, 0.75·|mid end| past the bulge.
 struct SideBelowHip {
     Vector mid, bulge, leave, before, after;
+    // The five points into a draft's own, in this order.
+    void Into(Vector& m, Vector& b, Vector& l, Vector& bf, Vector& af) const {
+        m = mid;
+        b = bulge;
+        l = leave;
+        bf = before;
+        af = after;
+    }
 };
 SideBelowHip DraftSideBelowHip(const Vector& top, const Vector& end, const Vector& below, const Vector& arriving,
                                double beforeDivisor = 3.0, double leaveShare = 0.25);
@@ -25,5 +33,12 @@ SideBelowHip DraftSideBelowHip(const Vector& top, const Vector& end, const Vecto
 // the leg line, `upper` a third of |mid crotch| past the bulge.
 struct InnerLeg {
     Vector mid, bulge, lower, upper;
+    // The four points into a draft's own, in this order.
+    void Into(Vector& m, Vector& b, Vector& lo, Vector& up) const {
+        m = mid;
+        b = bulge;
+        lo = lower;
+        up = upper;
+    }
 };
 InnerLeg DraftInnerLeg(const Vector& end, const Vector& crotch, const Vector& below);

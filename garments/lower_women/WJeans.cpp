@@ -134,27 +134,14 @@ void TWJeansBase::Calculate() {
     DraftHipCurve(F(0.24 * s));
 
     // 5. The front side below the hip, B → "4" → K1.
-    {
-        const SideBelowHip side = DraftSideBelowHip(B, K1, H1, HipLowerCtrl);
-        P3 = side.mid;
-        P4 = side.bulge;
-        j11 = side.leave;
-        j12 = side.before;
-        j13 = side.after;
-    }
+    DraftSideBelowHip(B, K1, H1, HipLowerCtrl).Into(P3, P4, j11, j12, j13);
 
     // 6. The front hem.
     j14 = Vector(F(-H2.x / 3.0), H01.y);
     j15 = Vector(F(H2.x / 3.0), H01.y);
 
     // 7. The front inner leg, K2 → "6" → C2.
-    {
-        const InnerLeg leg = DraftInnerLeg(K2, C2, H2);
-        P5 = leg.mid;
-        P6 = leg.bulge;
-        j16 = leg.lower;
-        j17 = leg.upper;
-    }
+    DraftInnerLeg(K2, C2, H2).Into(P5, P6, j16, j17);
 
     // 8. - 9. The front crotch and the waist controls.
     DraftCrotch(0.2f);
@@ -184,23 +171,10 @@ void TWJeansBase::Calculate() {
     DraftYoke(B0, D, W, F(0.4 * W));
 
     // 18. The back side below the hip, B3 → "12" → K3.
-    {
-        const SideBelowHip side = DraftSideBelowHip(B3, K3, H3, SideLowerCtrl);
-        P11 = side.mid;
-        P12 = side.bulge;
-        j28 = side.leave;
-        j29 = side.before;
-        j30 = side.after;
-    }
+    DraftSideBelowHip(B3, K3, H3, SideLowerCtrl).Into(P11, P12, j28, j29, j30);
 
     // 19. The back inner leg, K4 → "8" → C5.
-    {
-        const InnerLeg leg = DraftInnerLeg(K4, C5, H4);
-        P7 = leg.mid;
-        P8 = leg.bulge;
-        j31 = leg.lower;
-        j32 = leg.upper;
-    }
+    DraftInnerLeg(K4, C5, H4).Into(P7, P8, j31, j32);
 
     // 20. The back crotch curve starts 3/4 of the way from C3 to C5.
     j43 = C3 + (C5 - C3) * 0.75f;
