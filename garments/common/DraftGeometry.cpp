@@ -21,4 +21,9 @@ float QuadLength(const Vector& p0, const Vector& p1, const Vector& p2) {
     return FloatStore::Scalar(Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f), "length of a curve");
 }
 
+void HemControls(float leftX, float rightX, float y, Vector& left, Vector& right) {
+    left = Vector(FloatStore::Scalar(leftX / 3.0, "hem control"), y);
+    right = Vector(FloatStore::Scalar(rightX / 3.0, "hem control"), y);
+}
+
 }  // namespace DraftGeom

@@ -17,5 +17,10 @@ Vector Toward(const Vector& p, const Vector& q, double l);
 Vector Aside(const Vector& p, const Vector& q, const Vector& from, double l);
 // The length of the quadratic p0, p1, p2 over t from 0 to 1.
 float QuadLength(const Vector& p0, const Vector& p1, const Vector& p2);
+// The controls of a hem drawn as two quadratics from its end at leftX
+// through its middle on the crease line (x = 0, height y) to its end at
+// rightX: a third of the way from the crease towards either end, at the
+// middle's height.
+void HemControls(float leftX, float rightX, float y, Vector& left, Vector& right);
 
 }  // namespace DraftGeom

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "garments/common/DraftGeometry.h"
 #include "garments/common/LegSeams.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Checked.h"
@@ -12,6 +13,8 @@
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
 #include "shell/OrderFile.h"
+
+using DraftGeom::HemControls;
 
 namespace {
 
@@ -182,8 +185,7 @@ void TMJeansDraft::DraftFront() {
     // The side below the hip, B → "4" → D1, and the knees.
     DraftSideBelowHip(B, D1, K1, HipLowerCtrl, 4.0, 0.25).Into(P3, P4, FrontSideCtl1, FrontSideCtl2, FrontThighCtl);
     DraftKnee(K1, D1, H1, K1Up, K1Down);
-    FrontHemCtl2 = Vector(F(H2.x / 3.0), H01.y);
-    FrontHemCtl1 = Vector(F(-H2.x / 3.0), H01.y);
+    HemControls(-H2.x, H2.x, H01.y, FrontHemCtl1, FrontHemCtl2);
     DraftKnee(K2, D2, H2, K2Up, K2Down);
 
     // The crotch point and the inseam D2 → "6" → C2.
@@ -229,8 +231,7 @@ void TMJeansDraft::DraftBack(float S, float p) {
 
     // The back knees and hem.
     DraftKnee(K3, D3, H3, K3Up, K3Down);
-    BackHemCtl2 = Vector(F(H4.x / 3.0), H011.y);
-    BackHemCtl1 = Vector(F(-H4.x / 3.0), H011.y);
+    HemControls(-H4.x, H4.x, H011.y, BackHemCtl1, BackHemCtl2);
     DraftKnee(K4, D4, H4, K4Up, K4Down);
 
     // The back inseam D4 → "8" → C5.

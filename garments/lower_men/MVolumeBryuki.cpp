@@ -303,8 +303,7 @@ void TMVolumeBryukiDraft::FrontFrame(float s) {
     H2 = Vector(F(halfHem), yH);
     H1 = Vector(F(-halfHem), yH);
     H01 = Vector(0, F(double(yH) + 0.5));
-    FrontHemCtrl1 = Vector(F(H1.x / 3.0), H01.y);
-    FrontHemCtrl2 = Vector(F(-H1.x / 3.0), H01.y);
+    HemControls(H1.x, -H1.x, H01.y, FrontHemCtrl1, FrontHemCtrl2);
 
     // 8. The side line from H1 through B, as long as Дсб + (Сб − Ст)/10.
     T2 = Toward(H1, B, double(SideLength) + 0.1 * (Cb - Ct));
@@ -399,8 +398,7 @@ void TMVolumeBryukiDraft::Back(float s) {
     H4 = Vector(F(double(H2.x) + 2), yH);
     H3 = Vector(F(-double(H4.x)), yH);
     H011 = Vector(0, F(double(yH) - 0.5));
-    BackHemCtrl1 = Vector(F(H3.x / 3.0), H011.y);
-    BackHemCtrl2 = Vector(F(-H3.x / 3.0), H011.y);
+    HemControls(H3.x, -H3.x, H011.y, BackHemCtrl1, BackHemCtrl2);
 
     // 22. The back inside leg as long as the front's; C5 c from C3.
     C5 = Geom::CircleCross(H4, C3, Geom::Distance(H2, C2), c, 0);

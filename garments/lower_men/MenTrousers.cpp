@@ -213,8 +213,7 @@ void TMenTrousersDraft::FrontSideBelowHips(float limit, double factor) {
     FrontSideCtrlB = Geom::PointAlong(B, Vector::UnitBetween(T, B), F(Geom::Distance(B, K) / 8.0));
     FrontSideCtrl4 = Geom::PointAlong(N4, Vector::UnitBetween(B, K1), F(-Geom::Distance(B, K1) / 8.0));
     // The hem curves 0.5 cm down through the crease line.
-    FrontHemCtrl1 = Vector(F(-double(H2.x) / 3.0), H01.y);
-    FrontHemCtrl2 = Vector(F(double(H2.x) / 3.0), H01.y);
+    HemControls(-H2.x, H2.x, H01.y, FrontHemCtrl1, FrontHemCtrl2);
 }
 
 void TMenTrousersDraft::FrontInseam() {
@@ -234,8 +233,7 @@ void TMenTrousersDraft::BackKneeAndHem() {
     H4 = Vector(F(H2.x + 1.5), H0.y);
     H3 = Vector(-H4.x, H0.y);
     H011 = Vector(0, F(H0.y - 0.5));
-    BackHemCtrl1 = Vector(F(H3.x / 3.0), H011.y);
-    BackHemCtrl2 = Vector(F(H4.x / 3.0), H011.y);
+    HemControls(H3.x, H4.x, H011.y, BackHemCtrl1, BackHemCtrl2);
 }
 
 void TMenTrousersDraft::BackWaist(double waist, double depth) {

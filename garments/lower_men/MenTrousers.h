@@ -13,9 +13,10 @@
 //  1. Free construction helpers in namespace MenTrousers, for every men's
 //     trousers draft (the volume trousers use these and nothing else):
 //       F, Cross                           float storing and the crossing of
-//                                          two lines (Mid, Toward, Aside and
-//                                          QuadLength are the lower-body
-//                                          drafts' shared DraftGeom ones);
+//                                          two lines (Mid, Toward, Aside,
+//                                          QuadLength and HemControls are
+//                                          the lower-body drafts' shared
+//                                          DraftGeom ones);
 //       TurnedBackHip                      the back hip line turned up by an
 //                                          angle about B3, and the seat line
 //                                          C3 – C4 below it;
@@ -66,9 +67,10 @@ namespace MenTrousers {
 
 // A drafting value kept as float; a non-finite one throws EFloatError.
 float F(double v);
-// The midpoint, the points along and across, the quadratic's length: the
-// lower-body drafts' own (DraftGeometry.h).
+// The midpoint, the points along and across, the quadratic's length, the
+// hem's controls: the lower-body drafts' own (DraftGeometry.h).
 using DraftGeom::Aside;
+using DraftGeom::HemControls;
 using DraftGeom::Mid;
 using DraftGeom::QuadLength;
 using DraftGeom::Toward;

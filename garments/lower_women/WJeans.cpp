@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "garments/common/DraftGeometry.h"
 #include "garments/common/LegSeams.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
@@ -14,6 +15,8 @@
 #include "platform/Text.h"
 #include "shell/Factory.h"
 #include "shell/OrderFile.h"
+
+using DraftGeom::HemControls;
 
 namespace {
 
@@ -137,8 +140,7 @@ void TWJeansBase::Calculate() {
     DraftSideBelowHip(B, K1, H1, HipLowerCtrl).Into(P3, P4, j11, j12, j13);
 
     // 6. The front hem.
-    j14 = Vector(F(-H2.x / 3.0), H01.y);
-    j15 = Vector(F(H2.x / 3.0), H01.y);
+    HemControls(-H2.x, H2.x, H01.y, j14, j15);
 
     // 7. The front inner leg, K2 → "6" → C2.
     DraftInnerLeg(K2, C2, H2).Into(P5, P6, j16, j17);
@@ -153,8 +155,7 @@ void TWJeansBase::Calculate() {
     H3 = Vector(K3.x, H0.y);
     H4 = Vector(K4.x, H0.y);
     H011 = Vector(0, F(H0.y - 0.5));
-    j20 = Vector(F(-H4.x / 3.0), H011.y);
-    j21 = Vector(F(H4.x / 3.0), H011.y);
+    HemControls(-H4.x, H4.x, H011.y, j20, j21);
 
     // 11. The back hip line, tilted, and the back centre up to T5.
     DraftSeat(Cb, Pb, W, E, B0.y, C0.y);

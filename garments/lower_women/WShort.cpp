@@ -161,8 +161,7 @@ void TWShort::Calculate() {
     }
 
     // 8. - 9. The front hem controls and the front crotch point.
-    s6 = Vector(F(H1.x / 3.0), H01.y);
-    s7 = Vector(F(H2.x / 3.0), H01.y);
+    HemControls(H1.x, H2.x, H01.y, s6, s7);
     C2 = Vector(F(C1.x + 0.1 * hips), C1.y);
 
     // 10. The front inseam; k grows with the length below the crotch.
@@ -206,8 +205,7 @@ void TWShort::Calculate() {
         s32 = side.fromTop;
         s33 = side.toHem;
     }
-    s34 = Vector(F(-H4.x / 3.0), H011.y);
-    s35 = Vector(F(H4.x / 3.0), H011.y);
+    HemControls(-H4.x, H4.x, H011.y, s34, s35);
 
     // 23. The back inseam.
     {

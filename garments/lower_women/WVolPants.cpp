@@ -304,8 +304,7 @@ void TWVolPants::Calculate() {
     Pleats();
 
     // 8. Front hem controls.
-    q25 = Vector(F(H1.x / 3.0), H01.y);
-    q26 = Vector(F(H2.x / 3.0), H01.y);
+    HemControls(H1.x, H2.x, H01.y, q25, q26);
 
     // 9. The knee line on the side seam and the inseam.
     const Vector kneeDir = Vector::UnitBetween(K, K0);
@@ -324,8 +323,7 @@ void TWVolPants::Calculate() {
     H4 = Vector(F(0.5 * Shn + 0.5), H0.y);
     H3 = Vector(-H4.x, H0.y);
     H011 = Vector(0, F(H0.y - 0.5));
-    q33 = Vector(F(-H4.x / 3.0), H011.y);
-    q34 = Vector(F(H4.x / 3.0), H011.y);
+    HemControls(-H4.x, H4.x, H011.y, q33, q34);
 
     // 12. The back seat: the hip width w = Сб/2 + 1 turned up by
     //     α = (Сб + Вс)·0.05/w about B3.

@@ -46,6 +46,18 @@ TEST(DraftGeometry, MidpointAndCurveLength) {
     EXPECT_LT(bent, 2 * std::sqrt(8.0f));
 }
 
+// A hem's controls lie a third of the way out from the crease to either
+// end, at the crease point's height; an uneven hem keeps its sides.
+TEST(DraftGeometry, HemControlsAThirdOfTheWayOut) {
+    Vector left, right;
+    HemControls(-12.0f, 12.0f, -99.5f, left, right);
+    EXPECT_EQ(left, Vector(-4, -99.5f));
+    EXPECT_EQ(right, Vector(4, -99.5f));
+    HemControls(-9.0f, 12.0f, -100.0f, left, right);
+    EXPECT_EQ(left, Vector(-3, -100));
+    EXPECT_EQ(right, Vector(4, -100));
+}
+
 TEST(DraftGeometry, DegenerateConstructionsThrow) {
     const float big = std::numeric_limits<float>::max();
     EXPECT_THROW(Toward(Vector(1, 1), Vector(1, 1), 3), EFloatError);  // no direction
