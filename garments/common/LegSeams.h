@@ -4,6 +4,8 @@
 // to the crotch point (two quadratics over a bulge).
 #pragma once
 
+#include <tuple>
+
 #include "kernel/Geometry.h"
 
 // The side below the hip, from the hip point `top` to `end` on the leg
@@ -17,11 +19,7 @@ struct SideBelowHip {
     Vector mid, bulge, leave, before, after;
     // The five points into a draft's own, in this order.
     void Into(Vector& m, Vector& b, Vector& l, Vector& bf, Vector& af) const {
-        m = mid;
-        b = bulge;
-        l = leave;
-        bf = before;
-        af = after;
+        std::tie(m, b, l, bf, af) = std::tie(mid, bulge, leave, before, after);
     }
 };
 SideBelowHip DraftSideBelowHip(const Vector& top, const Vector& end, const Vector& below, const Vector& arriving,
@@ -35,10 +33,7 @@ struct InnerLeg {
     Vector mid, bulge, lower, upper;
     // The four points into a draft's own, in this order.
     void Into(Vector& m, Vector& b, Vector& lo, Vector& up) const {
-        m = mid;
-        b = bulge;
-        lo = lower;
-        up = upper;
+        std::tie(m, b, lo, up) = std::tie(mid, bulge, lower, upper);
     }
 };
 InnerLeg DraftInnerLeg(const Vector& end, const Vector& crotch, const Vector& below);

@@ -55,6 +55,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "garments/common/DraftGeometry.h"
@@ -86,11 +87,7 @@ struct BackHipLine {
     Vector B3, B4, B5, C3, C4;
     // The five points into a draft's own, in this order.
     void Into(Vector& b3, Vector& b4, Vector& b5, Vector& c3, Vector& c4) const {
-        b3 = B3;
-        b4 = B4;
-        b5 = B5;
-        c3 = C3;
-        c4 = C4;
+        std::tie(b3, b4, b5, c3, c4) = std::tie(B3, B4, B5, C3, C4);
     }
 };
 BackHipLine TurnedBackHip(float hipY, float seatY, float w, float angle, double shift, double crotchWidth);
@@ -108,10 +105,7 @@ struct WaistDart {
     Vector centreLeg;  // the leg towards the centre seam (b5)
     // The four points into a draft's own, in this order.
     void Into(Vector& a, Vector& t, Vector& side, Vector& centre) const {
-        a = apex;
-        t = top;
-        side = sideLeg;
-        centre = centreLeg;
+        std::tie(a, t, side, centre) = std::tie(apex, top, sideLeg, centreLeg);
     }
 };
 WaistDart BackWaistDart(const Vector& sideEnd, const Vector& centreEnd, const Vector& middle, const Vector& n,
