@@ -87,6 +87,18 @@ protected:
         EXPECT_EQ(messages[0].icon, MsgExclamation);
     }
 
+    // Fields that pass the checks but cannot be drafted: the calculation
+    // road fails (every rerun too) and says so once, with the road's own
+    // message; the garment stays not calculated.
+    void ExpectTheRoadFails(const std::vector<std::string>& fields) {
+        Type(fields);
+        main->CalcExecute();
+        EXPECT_FALSE(main->Model->calculated);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, "Пожалуйста, проверьте измерения. ");
+        EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+    }
+
     // The current garment's GetMeasures refuses a row that is no number,
     // without throwing, with one message naming the row by its code.
     void ExpectRefusedAsNoNumber(const std::string& code, const std::string& context = "") {

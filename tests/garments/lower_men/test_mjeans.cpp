@@ -313,12 +313,7 @@ TEST_F(MJeansTest, DegenerateOrderFailsThroughTheRoadsMessage) {
     Choose(kJeans2);
     std::vector<std::string> fields = kJeans2.samples;
     fields[2] = "0";
-    Type(fields);
-    main->CalcExecute();
-    EXPECT_FALSE(Jeans().calculated);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Пожалуйста, проверьте измерения. ");
-    EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+    ExpectTheRoadFails(fields);
 }
 
 // The pieces tiled over pages at true scale, then one page of tables; the

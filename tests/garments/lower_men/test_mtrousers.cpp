@@ -250,11 +250,7 @@ TEST_F(MTrousersTest, OrderOfEachTypeSavedAndReopened) {
 TEST_F(MTrousersTest, DegenerateOrderFailsThroughTheRoadsMessage) {
     Choose(kPants);
     // The hips on the hem: Дш − Дсб + (Сб/2 − 1.5)/3 = −102, the knee there too.
-    Type({"5", "9", "102", "-1", "0.5", "1", "1.5"});
-    main->CalcExecute();
-    EXPECT_FALSE(Garment().calculated);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+    ExpectTheRoadFails({"5", "9", "102", "-1", "0.5", "1", "1.5"});
 }
 
 // ---------------------------------------------------------------------------

@@ -295,11 +295,7 @@ TEST_F(MVolumeBryukiTest, OpenedOrderIsCheckedBeforeItIsDrafted) {
 // Measurements that pass the checks but cannot be drafted fail through the
 // road's message; nothing hangs or is drawn.
 TEST_F(MVolumeBryukiTest, DegenerateOrderFailsThroughTheRoadsMessage) {
-    Type({"-1", "-1", "102", "19", "0", "0", "0", "3"});  // the back's hip width is 0
-    main->CalcExecute();
-    EXPECT_FALSE(Garment().calculated);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+    ExpectTheRoadFails({"-1", "-1", "102", "19", "0", "0", "0", "3"});  // the back's hip width is 0
 }
 
 // ---------------------------------------------------------------------------

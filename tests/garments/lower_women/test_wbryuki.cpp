@@ -214,11 +214,7 @@ TEST_F(WBryukiTest, DegenerateOrderFailsThroughTheRoadsMessage) {
     Choose(kTrousers2);
     std::vector<std::string> fields = kTrousers2.samples;
     fields[2] = "0";  // Вс = 0: a front dart of no depth
-    Type(fields);
-    main->CalcExecute();
-    EXPECT_FALSE(Garment().calculated);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+    ExpectTheRoadFails(fields);
 }
 
 // ---------------------------------------------------------------------------
