@@ -1,12 +1,26 @@
 #include "platform/Printer.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
+#include <cstdio>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
+
+#include "platform/PrinterQueue.h"
 
 namespace {
 
 const PrinterMetrics* g_metricsOverride = nullptr;
+
+Printer::JobVerdict& VerdictOverride() {
+    static Printer::JobVerdict verdict;
+    return verdict;
+}
+
+std::string Quoted(const std::string& name) { return "«" + name + "»"; }
 
 double DotsToMm(int dots, int dpi) { return dpi > 0 ? dots * 25.4 / dpi : 0.0; }
 
@@ -20,6 +34,11 @@ public:
     void Start() { Begin(); }
 
 protected:
+    int DevicePenWidth(int width) const override {
+        const int dpi = owner_.device_->resolution();
+        if (dpi <= 0 || dpi == kPenReferenceResolution) return width;
+        return std::max(1, int(std::lround(double(width) * dpi / kPenReferenceResolution)));
+    }
     QPaintDevice* Device() const override { return owner_.device_.get(); }
     void CheckMayBegin() const override {
         if (!owner_.printing_) throw std::runtime_error("Printer is not currently printing");
@@ -40,21 +59,54 @@ Printer::~Printer() {
 QPrinter& Printer::Device() { return *device_; }
 
 void Printer::SetPdfOutput(const std::string& path) {
+    CheckNotPrinting();
     device_->setOutputFormat(QPrinter::PdfFormat);
     device_->setOutputFileName(QString::fromStdString(path));
+    pdfTarget_ = path;
+    ApplyResolution();
 }
 
 void Printer::UsePdfFormat() {
     CheckNotPrinting();
     device_->setOutputFormat(QPrinter::PdfFormat);
+    ApplyResolution();
+}
+
+bool Printer::ToPdfFile() const { return device_->outputFormat() == QPrinter::PdfFormat; }
+
+std::string Printer::TargetName() const {
+    if (!ToPdfFile()) return device_->printerName().toStdString();
+    return QFileInfo(device_->outputFileName()).fileName().toStdString();
+}
+
+void Printer::DropPartFile() {
+    if (partFile_.empty()) return;
+    QFile::remove(QString::fromStdString(partFile_));
+    device_->setOutputFileName(QString::fromStdString(pdfTarget_));
+    partFile_.clear();
+}
+
+void Printer::SetJobVerdictOverride(JobVerdict verdict) { VerdictOverride() = std::move(verdict); }
+
+void Printer::SetQualityResolution(int dpi) {
+    if (dpi > 0) qualityDpi_ = dpi;
+    ApplyResolution();
+}
+
+void Printer::ApplyResolution() {
+    if (printing_) return;
+    const int dpi = device_->outputFormat() == QPrinter::PdfFormat ? kPdfResolution : qualityDpi_;
+    if (device_->resolution() != dpi) device_->setResolution(dpi);
 }
 
 void Printer::UseSystemPrinter(const std::string& name) {
     CheckNotPrinting();
     // No file: an output file name would turn the print into a print to file.
     device_->setOutputFileName(QString());
+    pdfTarget_.clear();
     device_->setOutputFormat(QPrinter::NativeFormat);
     device_->setPrinterName(QString::fromStdString(name));
+    ApplyResolution();
 }
 
 void Printer::CheckNotPrinting() const {
@@ -72,12 +124,24 @@ Canvas& Printer::GetCanvas() { return *canvas_; }
 
 void Printer::BeginDoc() {
     CheckNotPrinting();
+    const bool toFile = ToPdfFile();
+    if (toFile) {
+        // The target named in the printer (by the printer's own dialog too).
+        pdfTarget_ = device_->outputFileName().toStdString();
+        if (!pdfTarget_.empty()) {
+            partFile_ = pdfTarget_ + ".part" + std::to_string(QCoreApplication::applicationPid());
+            device_->setOutputFileName(QString::fromStdString(partFile_));
+        }
+    }
     printing_ = true;
     try {
         canvas_->Start();
     } catch (...) {
         printing_ = false;
-        throw;
+        DropPartFile();
+        throw PrintJobError(toFile ? "Не удалось создать файл " + Quoted(QFileInfo(QString::fromStdString(pdfTarget_)).fileName().toStdString()) +
+                                         ". Чертёж не сохранён. "
+                                   : "Принтер " + Quoted(TargetName()) + " не начал печать. Чертёж не напечатан. ");
     }
 }
 
@@ -88,8 +152,33 @@ void Printer::NewPage() {
 
 void Printer::EndDoc() {
     if (!printing_) throw std::runtime_error("Printer is not currently printing");
-    canvas_->End();
+    bool ended = canvas_->End();
     printing_ = false;
+    ended = ended && device_->printerState() != QPrinter::Error && device_->printerState() != QPrinter::Aborted;
+    const bool toFile = ToPdfFile();
+    const std::string target = toFile ? QFileInfo(QString::fromStdString(pdfTarget_)).fileName().toStdString()
+                                      : TargetName();
+    std::string reason;
+    bool taken = ended;
+    if (taken && VerdictOverride())
+        taken = VerdictOverride()(reason);
+    else if (taken && !toFile)
+        taken = SystemTookLastJob(reason);
+    if (taken && toFile && !partFile_.empty()) {
+        // Put in place in one step, over the file that was there.
+        taken = std::rename(QFile::encodeName(QString::fromStdString(partFile_)).constData(),
+                            QFile::encodeName(QString::fromStdString(pdfTarget_)).constData()) == 0;
+        if (taken) {
+            partFile_.clear();
+            device_->setOutputFileName(QString::fromStdString(pdfTarget_));
+        }
+    }
+    if (taken) return;
+    DropPartFile();
+    const std::string why = reason.empty() ? std::string() : " (" + reason + ")";
+    throw PrintJobError(toFile ? "Не удалось записать файл " + Quoted(target) + why + ". Чертёж не сохранён. "
+                               : "Принтер " + Quoted(target) + " не принял задание" + why +
+                                     ". Чертёж не напечатан. ");
 }
 
 void Printer::Abort() {
@@ -97,6 +186,7 @@ void Printer::Abort() {
     device_->abort();
     canvas_->End();
     printing_ = false;
+    DropPartFile();
 }
 
 Printer& ThePrinter() {

@@ -17,6 +17,7 @@ struct PrinterListState {
     std::optional<std::vector<std::string>> names;
     std::optional<std::string> chosen;   // the user's choice
     std::optional<std::string> applied;  // what ThePrinter() was last sent to
+    PrinterQueueSource queue;
 };
 
 PrinterListState& State() {
@@ -101,6 +102,23 @@ void TakeChosenPrinterFromDevice() {
     State().chosen = name;
     State().applied = name;
 }
+
+PrinterCheck CheckPrinterForJob() {
+    RefreshPrinters();
+    const PrinterListState& s = State();
+    if (s.chosen && !Listed(*s.chosen)) return {QueueState::Missing, *s.chosen};
+    // Until the first choice the printer keeps the one it started with.
+    std::string name = ChosenPrinter();
+    if (!s.chosen && ThePrinter().Device().outputFormat() == QPrinter::NativeFormat)
+        name = ThePrinter().Device().printerName().toStdString();
+    if (name.empty()) return {QueueState::Missing, name};
+    if (name == kPdfPrinterName) return {QueueState::Ready, name};
+    if (s.queue) return {s.queue(name), name};
+    if (s.source) return {QueueState::Ready, name};
+    return {SystemQueueState(name), name};
+}
+
+void SetPrinterQueueOverride(PrinterQueueSource source) { State().queue = std::move(source); }
 
 void SetPrinterListOverride(PrinterListSource source, bool withPdfFile) {
     PrinterListState& s = State();

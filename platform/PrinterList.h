@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/PrinterQueue.h"
+
 // The PDF-file printer's name in the list.
 extern const char* const kPdfPrinterName;
 
@@ -42,6 +44,21 @@ void ApplyChosenPrinter();
 // now prints to (the PDF-file printer for PDF output) becomes the chosen one
 // when it is listed.  Nothing is sent to ThePrinter().
 void TakeChosenPrinterFromDevice();
+
+// Before a print job: reads the list again and tells whether the printer of
+// the job can take it.  A chosen printer gone from the list is Missing (the
+// job does not silently go elsewhere); the PDF-file printer is always Ready.
+struct PrinterCheck {
+    QueueState state = QueueState::Ready;
+    std::string name;  // the printer checked
+};
+PrinterCheck CheckPrinterForJob();
+
+// For tests: while set, the state of a system printer is read from this
+// function instead of the print system.  With a test list (below) and no
+// such function every listed printer is Ready.  nullptr removes it.
+using PrinterQueueSource = std::function<QueueState(const std::string& name)>;
+void SetPrinterQueueOverride(PrinterQueueSource source);
 
 // For tests: while set, the system's printers are read from this function
 // (its first name standing for the system's default printer), followed by

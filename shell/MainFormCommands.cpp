@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <exception>
 
+#include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/Models.h"
 #include "platform/Desktop.h"
@@ -40,6 +41,8 @@ const char* const kCalcFailedCaption = "Сбой при расчёте";
 const char* const kCapFailedText = "Ширина рукава больше допустимой. ";
 const char* const kCapFailedCaption = "Сбой при расчёте оката";
 const char* const kArmholeFailedCaption = "Сбой при расчёте проймы";
+const char* const kPagesFailedText =
+    "Чертёж не удаётся разложить по страницам принтера. Пожалуйста, проверьте измерения и размер бумаги. ";
 
 // The maker's pages and mail, opened by the help menu's links.
 const char* const kAnswersUrl = "https://ladomirka.ru/voprosy-i-otvety";
@@ -267,7 +270,7 @@ TDevMode TMainForm::LockDevMode() {
 void TMainForm::ApplyDevMode(const TDevMode& mode) {
     DevMode = mode;
     QPrinter& device = ThePrinter().Device();
-    device.setResolution(ResolutionOfQuality(mode.PrintQuality));
+    ThePrinter().SetQualityResolution(ResolutionOfQuality(mode.PrintQuality));
     device.setCopyCount(mode.Copies);
     device.setPageOrientation(mode.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
 }
@@ -297,10 +300,18 @@ void TMainForm::PrintModel() {
     try {
         // An open (modeless) print set-up window hides while printing.
         const PrintSetupHiddenWhilePrinting hideSetUp;
-        // The chosen printer; for the PDF file its name, asked just before
-        // the job (a garment with nothing to print says so itself).
+        // The chosen printer, checked; for the PDF file its name, asked just
+        // before the job (a garment with nothing to print says so itself).
         // Cancelling prints nothing.
         if (!Model->calculated || PreparePrinterForJob(*this)) Model->Print();
+    } catch (const PrintJobCancelled&) {
+        // The user said no to a job of too many pages: nothing was sent.
+    } catch (const PrintJobError& e) {
+        ShowMessage(e.what(), kPrintCaption, MsgIcon::Error);
+    } catch (const EFloatError&) {
+        // The drawing cannot be laid over pages (a page of no size, or far
+        // too many pages).
+        ShowMessage(kPagesFailedText, kPrintCaption, MsgIcon::Error);
     } catch (...) {
         enableButtons(true);
         throw;

@@ -126,7 +126,10 @@ TEST_F(PrintToPdfTest, ChoosingAPrinterKeepsQualityCopiesAndOrientation) {
     ChooseInSetUp(kPdfPrinterName);
     const QPrinter& device = ThePrinter().Device();
     EXPECT_EQ(device.outputFormat(), QPrinter::PdfFormat);
-    EXPECT_EQ(device.resolution(), 150);
+    // A PDF file is drawn at its own fine resolution; the quality's stays
+    // for a system printer.
+    EXPECT_EQ(device.resolution(), Printer::kPdfResolution);
+    EXPECT_EQ(ThePrinter().QualityResolution(), 150);
     EXPECT_EQ(device.copyCount(), 3);
     EXPECT_EQ(device.pageLayout().orientation(), QPageLayout::Landscape);
     EXPECT_FALSE(main->LockDevMode().Portrait);
