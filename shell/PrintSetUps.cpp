@@ -218,6 +218,8 @@ void TPrintSetUps::FormCreate() {
         MainForm->PrintSetUpOpen = true;
         move(MainForm->x() + 244, MainForm->y() + 86);
     }
+    // The printers as they are now: a queue deleted since is not offered.
+    RefreshPrinters();
     ReadPrinterChoice();
     ReadDevMode();
 }
