@@ -18,6 +18,7 @@ struct PrinterListState {
     std::optional<std::string> chosen;   // the user's choice
     std::optional<std::string> applied;  // what ThePrinter() was last sent to
     PrinterQueueSource queue;
+    PrinterDefaultsSource defaults;
 };
 
 PrinterListState& State() {
@@ -117,6 +118,15 @@ PrinterCheck CheckPrinterForJob() {
     if (s.source) return {QueueState::Ready, name};
     return {SystemQueueState(name), name};
 }
+
+PrinterDefaults DefaultsOfPrinter(const std::string& name) {
+    if (State().defaults) return State().defaults(name);
+    if (name == kPdfPrinterName) return PrinterDefaults{QPageSize(QPageSize::A4), true};
+    const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(name));
+    return PrinterDefaults{info.isNull() ? QPageSize() : info.defaultPageSize(), SystemDefaultPortrait(name)};
+}
+
+void SetPrinterDefaultsOverride(PrinterDefaultsSource source) { State().defaults = std::move(source); }
 
 void SetPrinterQueueOverride(PrinterQueueSource source) { State().queue = std::move(source); }
 

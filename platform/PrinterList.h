@@ -6,6 +6,7 @@
 // (kPdfPrinterName): printing to it asks for the name of the file.
 #pragma once
 
+#include <QPageSize>
 #include <functional>
 #include <string>
 #include <vector>
@@ -59,6 +60,18 @@ PrinterCheck CheckPrinterForJob();
 // such function every listed printer is Ready.  nullptr removes it.
 using PrinterQueueSource = std::function<QueueState(const std::string& name)>;
 void SetPrinterQueueOverride(PrinterQueueSource source);
+
+// A printer's own paper and orientation: the system's default page size of
+// the queue and its default orientation; A4 upright for the PDF file.
+struct PrinterDefaults {
+    QPageSize paper;
+    bool portrait = true;
+};
+PrinterDefaults DefaultsOfPrinter(const std::string& name);
+// For tests: while set, a printer's defaults come from this function.
+// nullptr removes it.
+using PrinterDefaultsSource = std::function<PrinterDefaults(const std::string& name)>;
+void SetPrinterDefaultsOverride(PrinterDefaultsSource source);
 
 // For tests: while set, the system's printers are read from this function
 // (its first name standing for the system's default printer), followed by

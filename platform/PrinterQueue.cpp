@@ -24,6 +24,17 @@ QueueState SystemQueueState(const std::string& name) {
     return refusing ? QueueState::Refusing : QueueState::Ready;
 }
 
+bool SystemDefaultPortrait(const std::string& name) {
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.c_str(), nullptr);
+    if (!dest) return true;
+    // IPP orientation-requested: 3 portrait, 4 landscape, 5 reverse
+    // landscape, 6 reverse portrait.
+    const char* value = cupsGetOption("orientation-requested", dest->num_options, dest->options);
+    const bool portrait = !value || (std::strcmp(value, "4") != 0 && std::strcmp(value, "5") != 0);
+    cupsFreeDests(1, dest);
+    return portrait;
+}
+
 bool SystemTookLastJob(std::string& reason) {
     // Qt hands the job to CUPS (cupsPrintFile) when the printer's painter
     // ends and keeps no result; the library keeps it as its last error.
@@ -40,6 +51,8 @@ QueueState SystemQueueState(const std::string& name) {
     return QPrinterInfo::printerInfo(QString::fromStdString(name)).isNull() ? QueueState::Missing
                                                                              : QueueState::Ready;
 }
+
+bool SystemDefaultPortrait(const std::string&) { return true; }
 
 bool SystemTookLastJob(std::string&) { return true; }
 

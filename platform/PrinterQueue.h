@@ -14,3 +14,7 @@ QueueState SystemQueueState(const std::string& name);
 // After a job to a system printer ended: true when the print system took
 // it; else false with the system's reason in `reason` (may be empty).
 bool SystemTookLastJob(std::string& reason);
+
+// The queue's default orientation: true unless it prints turned pages
+// (landscape) by default.
+bool SystemDefaultPortrait(const std::string& name);

@@ -1,6 +1,6 @@
 #include "platform/PrinterSetup.h"
 
-#include <QPrintDialog>
+#include <QPageSetupDialog>
 #include <QPrinter>
 
 #include "platform/Printer.h"
@@ -17,11 +17,7 @@ PrinterSetupDialogOverride& Override() {
 bool RunPrinterSetupDialog(QWidget* parent) {
     QPrinter& printer = ThePrinter().Device();
     if (Override()) return Override()(printer);
-    QPrintDialog dialog(&printer, parent);
-    // Only the set-up: the pages are chosen by the print scale, not here.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    QPageSetupDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 

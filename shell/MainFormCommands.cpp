@@ -26,6 +26,7 @@
 #include "shell/MainForm.h"
 #include "shell/NewPrForm.h"
 #include "shell/OrderFile.h"
+#include "shell/PageSetupFile.h"
 #include "shell/PrintSetUps.h"
 #include "shell/PrintToPdf.h"
 #include "shell/ReporForm.h"
@@ -79,12 +80,17 @@ void TMainForm::FormCreate() {
     TSettingsRecord& r = *Settings->Record;
     move(r.MainLeft, r.MainTop);
     OrderNumber = r.OrderNumber;
+    // The paper and orientation chosen in the page set-up of an earlier run.
+    LoadUserPageChoice();
     if (PrinterInstalled()) {
         TDevMode mode = LockDevMode();
         const int quality = QualityFromStored(r.PrintQuality);
         if (quality != 0) mode.PrintQuality = quality;
         mode.Copies = 1;
         mode.Portrait = r.Portrait != 0;
+        const PageChoice& page = UserPageChoice();
+        if (page.hasPaper) ThePrinter().Device().setPageSize(page.paper);
+        if (page.hasOrientation) mode.Portrait = page.portrait;
         ApplyDevMode(mode);
     }
     FillSamples = r.FillSamples != 0;
