@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrintEngine>
 #include <QPrinter>
+#include <QStringList>
 #include <cstdio>
 #include <algorithm>
 #include <cmath>
@@ -21,6 +23,10 @@ Printer::JobVerdict& VerdictOverride() {
 }
 
 std::string Quoted(const std::string& name) { return "«" + name + "»"; }
+
+// Qt's key of the print system's options of a job on its CUPS print engine
+// (other engines ignore it).
+constexpr auto kCupsOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
 double DotsToMm(int dots, int dpi) { return dpi > 0 ? dots * 25.4 / dpi : 0.0; }
 
@@ -133,6 +139,12 @@ void Printer::BeginDoc() {
             device_->setOutputFileName(QString::fromStdString(partFile_));
         }
     }
+    if (!toFile) {
+        QStringList options;
+        for (const std::string& o : SystemJobOptions(qualityDpi_)) options << QString::fromStdString(o);
+        device_->printEngine()->setProperty(kCupsOptionsKey, options);
+        jobStart_ = std::time(nullptr);
+    }
     printing_ = true;
     try {
         canvas_->Start();
@@ -164,6 +176,14 @@ void Printer::EndDoc() {
         taken = VerdictOverride()(reason);
     else if (taken && !toFile)
         taken = SystemTookLastJob(reason);
+    if (!toFile) {
+        // The job was handed over held: it prints once released.
+        const std::string title = device_->docName().toStdString();
+        if (taken)
+            taken = ReleaseSystemJob(target, title, jobStart_);
+        else
+            CancelSystemJob(target, title, jobStart_);
+    }
     if (taken && toFile && !partFile_.empty()) {
         // Put in place in one step, over the file that was there.
         taken = std::rename(QFile::encodeName(QString::fromStdString(partFile_)).constData(),
@@ -187,6 +207,9 @@ void Printer::Abort() {
     canvas_->End();
     printing_ = false;
     DropPartFile();
+    // Qt hands even an abandoned job to the print system; it waits there
+    // held and is cancelled.
+    if (!ToPdfFile()) CancelSystemJob(TargetName(), device_->docName().toStdString(), jobStart_);
 }
 
 Printer& ThePrinter() {

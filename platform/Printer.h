@@ -2,6 +2,7 @@
 // printer dots, and the document calls (BeginDoc, NewPage, EndDoc, Abort).
 #pragma once
 
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -135,6 +136,7 @@ private:
     int qualityDpi_ = kPenReferenceResolution;
     std::string pdfTarget_;  // the file the user named
     std::string partFile_;   // the job's file while it is written
+    std::time_t jobStart_ = 0;
 };
 
 // The program's one printer, created at first use and kept for the run.

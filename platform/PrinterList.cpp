@@ -107,7 +107,14 @@ void TakeChosenPrinterFromDevice() {
 PrinterCheck CheckPrinterForJob() {
     RefreshPrinters();
     const PrinterListState& s = State();
-    if (s.chosen && !Listed(*s.chosen)) return {QueueState::Missing, *s.chosen};
+    if (s.chosen && !Listed(*s.chosen)) {
+        // Gone from the list: deleted, or the print service is down (the
+        // list is empty then).
+        const std::string& gone = *s.chosen;
+        if (gone == kPdfPrinterName) return {QueueState::Missing, gone};
+        const QueueState state = s.queue ? s.queue(gone) : s.source ? QueueState::Missing : SystemQueueState(gone);
+        return {state == QueueState::ServerDown ? state : QueueState::Missing, gone};
+    }
     // Until the first choice the printer keeps the one it started with.
     std::string name = ChosenPrinter();
     if (!s.chosen && ThePrinter().Device().outputFormat() == QPrinter::NativeFormat)

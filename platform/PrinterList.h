@@ -48,7 +48,8 @@ void TakeChosenPrinterFromDevice();
 
 // Before a print job: reads the list again and tells whether the printer of
 // the job can take it.  A chosen printer gone from the list is Missing (the
-// job does not silently go elsewhere); the PDF-file printer is always Ready.
+// job does not silently go elsewhere), or ServerDown when the print service
+// does not answer; the PDF-file printer is always Ready.
 struct PrinterCheck {
     QueueState state = QueueState::Ready;
     std::string name;  // the printer checked

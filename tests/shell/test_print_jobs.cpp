@@ -120,14 +120,27 @@ TEST_F(PrintJobTest, APrinterThatCannotTakeTheJobIsReportedAndNothingPrints) {
 
 TEST_F(PrintJobTest, AQueueDeletedWhileTheProgramRunsIsNeitherUsedNorOffered) {
     Calculate();
-    Choose("Hall");
-    printers = {"Office", kPdfPrinterName};  // "Hall" deleted
-    main->ToPrint->trigger();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text,
-              "Принтер «Hall» больше не установлен. Выберите другой принтер в настройке печати. ");
-    EXPECT_TRUE(checked.empty()) << "a gone printer is not asked about";
-    EXPECT_EQ(PrintLayout.PagesDone, 0);
+    struct Case {
+        QueueState state;  // what the print system says of the gone queue
+        const char* text;
+    } cases[] = {
+        {QueueState::Missing, "Принтер «Hall» больше не установлен. Выберите другой принтер в настройке печати. "},
+        // A print service that is down lists no queue at all.
+        {QueueState::ServerDown, "Служба печати не отвечает. Чертёж не напечатан. "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        printers = {"Office", "Hall", kPdfPrinterName};
+        Choose("Hall");
+        printers = {"Office", kPdfPrinterName};  // "Hall" gone
+        queue = c.state;
+        messages.clear();
+        PrintLayout.PagesDone = 0;
+        main->ToPrint->trigger();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, c.text);
+        EXPECT_EQ(PrintLayout.PagesDone, 0);
+    }
 
     // The set-up window reads the list again when it opens, whoever opens it.
     printers = {"Office", "Attic", kPdfPrinterName};
