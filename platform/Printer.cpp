@@ -24,6 +24,13 @@ Printer::JobVerdict& VerdictOverride() {
 
 std::string Quoted(const std::string& name) { return "«" + name + "»"; }
 
+std::string FileNameOf(const std::string& path) {
+    return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+}
+
+// The name of a job to a system printer that was given none.
+const char* const kUnnamedJob = "Чертёж";
+
 // Qt's key of the print system's options of a job on its CUPS print engine
 // (other engines ignore it).
 constexpr auto kCupsOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
@@ -82,7 +89,7 @@ bool Printer::ToPdfFile() const { return device_->outputFormat() == QPrinter::Pd
 
 std::string Printer::TargetName() const {
     if (!ToPdfFile()) return device_->printerName().toStdString();
-    return QFileInfo(device_->outputFileName()).fileName().toStdString();
+    return FileNameOf(device_->outputFileName().toStdString());
 }
 
 void Printer::DropPartFile() {
@@ -140,6 +147,8 @@ void Printer::BeginDoc() {
         }
     }
     if (!toFile) {
+        // The held job is found again by its name.
+        if (device_->docName().isEmpty()) device_->setDocName(QString::fromUtf8(kUnnamedJob));
         QStringList options;
         for (const std::string& o : SystemJobOptions(qualityDpi_)) options << QString::fromStdString(o);
         device_->printEngine()->setProperty(kCupsOptionsKey, options);
@@ -151,7 +160,7 @@ void Printer::BeginDoc() {
     } catch (...) {
         printing_ = false;
         DropPartFile();
-        throw PrintJobError(toFile ? "Не удалось создать файл " + Quoted(QFileInfo(QString::fromStdString(pdfTarget_)).fileName().toStdString()) +
+        throw PrintJobError(toFile ? "Не удалось создать файл " + Quoted(FileNameOf(pdfTarget_)) +
                                          ". Чертёж не сохранён. "
                                    : "Принтер " + Quoted(TargetName()) + " не начал печать. Чертёж не напечатан. ");
     }
@@ -168,8 +177,7 @@ void Printer::EndDoc() {
     printing_ = false;
     ended = ended && device_->printerState() != QPrinter::Error && device_->printerState() != QPrinter::Aborted;
     const bool toFile = ToPdfFile();
-    const std::string target = toFile ? QFileInfo(QString::fromStdString(pdfTarget_)).fileName().toStdString()
-                                      : TargetName();
+    const std::string target = toFile ? FileNameOf(pdfTarget_) : TargetName();
     std::string reason;
     bool taken = ended;
     if (taken && VerdictOverride())

@@ -10,7 +10,7 @@
 #include "platform/PrinterQueue.h"
 #include "kernel/PrintTiling.h"
 #include "shell/PrintSetUps.h"
-#include "tests/garments/lower_women/SkirtFixture.h"
+#include "tests/shell/SkirtPrintFixture.h"
 
 namespace {
 
@@ -19,10 +19,10 @@ std::string Env(const char* name) {
     return value ? value : "";
 }
 
-class CupsPrintTest : public SkirtWindowTest {
+class CupsPrintTest : public SkirtPrintTest {
 protected:
     void AfterWindows() override {
-        SkirtWindowTest::AfterWindows();
+        SkirtPrintTest::AfterWindows();
         SetPrinterListOverride(nullptr);  // the system's own printers
         RefreshPrinters();
     }
@@ -36,13 +36,9 @@ protected:
     }
 
     void PrintTo(const std::string& queue) {
-        Type(SkirtSamples());
-        main->CalcExecute();
-        ASSERT_TRUE(Skirt().calculated);
-        messages.clear();
-        TPrintSetUps window(false, main.get());
-        window.PrinterBox->setCurrentIndex(window.PrinterBox->findText(QString::fromStdString(queue)));
-        window.PrinterBoxClick();
+        Calculate();
+        ChooseInSetUp(queue);
+        window.reset();
         ASSERT_EQ(ChosenPrinter(), queue);
         Settings->Record->TilingMode = 4;
         PrintLayout.PagesDone = 0;

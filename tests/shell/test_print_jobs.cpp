@@ -16,7 +16,7 @@
 #include "platform/PrinterList.h"
 #include "shell/PrintSetUps.h"
 #include "shell/PrintToPdf.h"
-#include "tests/garments/lower_women/SkirtFixture.h"
+#include "tests/shell/SkirtPrintFixture.h"
 
 namespace {
 
@@ -25,14 +25,14 @@ QByteArray Contents(const std::string& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-class PrintJobTest : public SkirtWindowTest {
+class PrintJobTest : public SkirtPrintTest {
 protected:
     void BeforeWindows() override {
-        SkirtWindowTest::BeforeWindows();
+        SkirtPrintTest::BeforeWindows();
         printers = {"Office", "Hall", kPdfPrinterName};
     }
     void AfterWindows() override {
-        SkirtWindowTest::AfterWindows();
+        SkirtPrintTest::AfterWindows();
         SetPdfFileDialogHook([this](const std::string&) {
             ++asked;
             return target;
@@ -53,21 +53,12 @@ protected:
         SetPrinterQueueOverride(nullptr);
         Printer::SetJobVerdictOverride(nullptr);
         SetPrinterMetricsOverride(nullptr);
-        SkirtWindowTest::TearDown();
+        SkirtPrintTest::TearDown();
     }
 
-    void Calculate() {
-        Type(SkirtSamples());
-        main->CalcExecute();
-        ASSERT_TRUE(Skirt().calculated);
-        messages.clear();
-    }
     void Choose(const std::string& name) {
-        TPrintSetUps window(false, main.get());
-        const int item = window.PrinterBox->findText(QString::fromStdString(name));
-        ASSERT_GE(item, 0) << name;
-        window.PrinterBox->setCurrentIndex(item);
-        window.PrinterBoxClick();
+        ChooseInSetUp(name);
+        window.reset();
     }
     // A file at the target from an earlier print.
     void EarlierFile() {

@@ -20,7 +20,7 @@
 #include "shell/PageSetupFile.h"
 #include "shell/PrintSetUps.h"
 #include "shell/PrintToPdf.h"
-#include "tests/garments/lower_women/SkirtFixture.h"
+#include "tests/shell/SkirtPrintFixture.h"
 
 namespace {
 
@@ -38,14 +38,14 @@ std::vector<std::string> ComboItems(const QComboBox& box) {
     return items;
 }
 
-class PrintToPdfTest : public SkirtWindowTest {
+class PrintToPdfTest : public SkirtPrintTest {
 protected:
     void BeforeWindows() override {
-        SkirtWindowTest::BeforeWindows();
+        SkirtPrintTest::BeforeWindows();
         printers = {"Office", kPdfPrinterName};
     }
     void AfterWindows() override {
-        SkirtWindowTest::AfterWindows();
+        SkirtPrintTest::AfterWindows();
         SetPdfFileDialogHook([this](const std::string& proposed) {
             proposals.push_back(proposed);
             buttonsWhileAsked = main->ToolButton6->isEnabled() || main->ToolButton8->isEnabled() ||
@@ -62,24 +62,7 @@ protected:
         ThePrinter().Abort();
         ThePrinter().Device().setPageSize(paper_);
         UserPageChoice() = PageChoice();
-        SkirtWindowTest::TearDown();
-    }
-
-    void Calculate() {
-        Type(SkirtSamples());
-        main->CalcExecute();
-        ASSERT_TRUE(Skirt().calculated);
-        messages.clear();
-    }
-
-    // The set-up window on its own, with `name` chosen in its printer list.
-    TPrintSetUps& ChooseInSetUp(const std::string& name) {
-        window = std::make_unique<TPrintSetUps>(false, main.get());
-        const int item = window->PrinterBox->findText(QString::fromStdString(name));
-        EXPECT_GE(item, 0) << name;
-        window->PrinterBox->setCurrentIndex(item);
-        window->PrinterBoxClick();
-        return *window;
+        SkirtPrintTest::TearDown();
     }
 
     bool ButtonsEnabled() const {
@@ -87,7 +70,6 @@ protected:
                report->PrintSetUp->isEnabled();
     }
 
-    std::unique_ptr<TPrintSetUps> window;
     std::vector<std::string> proposals;
     std::string answer;
     bool buttonsWhileAsked = true;
