@@ -95,6 +95,15 @@ void ApplyChosenPrinter() {
     if (!chosen.empty() && chosen != *s.applied) SendPrinterTo(chosen);
 }
 
+bool ForgetGoneChoice() {
+    PrinterListState& s = State();
+    if (!s.chosen || Listed(*s.chosen)) return false;
+    s.chosen.reset();
+    const std::string fallback = DefaultPrinter();
+    if (!fallback.empty()) ChoosePrinter(fallback);
+    return true;
+}
+
 void TakeChosenPrinterFromDevice() {
     const QPrinter& device = ThePrinter().Device();
     const std::string name = device.outputFormat() == QPrinter::PdfFormat ? std::string(kPdfPrinterName)

@@ -41,6 +41,10 @@ bool ChoosePrinter(const std::string& name);
 // first choice ThePrinter() keeps the printer it starts with, which is the
 // system's default one.
 void ApplyChosenPrinter();
+// Where the list is shown to the user: a chosen printer gone from the list
+// gives way to the default one, which becomes the choice (ThePrinter() is
+// sent there).  True when that happened.
+bool ForgetGoneChoice();
 // After the printer's own set-up dialog changed ThePrinter(): the printer it
 // now prints to (the PDF-file printer for PDF output) becomes the chosen one
 // when it is listed.  Nothing is sent to ThePrinter().

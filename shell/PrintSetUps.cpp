@@ -220,8 +220,10 @@ void TPrintSetUps::FormCreate() {
         MainForm->PrintSetUpOpen = true;
         move(MainForm->x() + 244, MainForm->y() + 86);
     }
-    // The printers as they are now: a queue deleted since is not offered.
+    // The printers as they are now: a queue deleted since is not offered,
+    // and the printer shown in its place is the one that prints.
     RefreshPrinters();
+    if (ForgetGoneChoice()) ApplyPageForPrinter(ChosenPrinter());
     ReadPrinterChoice();
     ReadDevMode();
 }

@@ -140,6 +140,11 @@ TEST_F(PrintJobTest, AQueueDeletedWhileTheProgramRunsIsNeitherUsedNorOffered) {
     for (int i = 0; i < window.PrinterBox->count(); ++i) items << window.PrinterBox->itemText(i);
     EXPECT_EQ(items, (QStringList{"Office", "Attic", QString::fromUtf8(kPdfPrinterName)}));
     EXPECT_EQ(window.PrinterBox->currentText(), "Office") << "the default printer in the gone one's place";
+    // What the window shows is what prints.
+    EXPECT_EQ(ChosenPrinter(), "Office");
+    queue = QueueState::Ready;
+    EXPECT_EQ(CheckPrinterForJob().state, QueueState::Ready);
+    EXPECT_EQ(CheckPrinterForJob().name, "Office");
 }
 
 TEST_F(PrintJobTest, AJobTheTargetDidNotTakeIsReportedAndLeavesNoFile) {
