@@ -187,10 +187,10 @@ void Printer::EndDoc() {
     if (!toFile) {
         // The job was handed over held: it prints once released.
         const std::string title = device_->docName().toStdString();
-        if (taken)
-            taken = ReleaseSystemJob(target, title, jobStart_);
-        else
-            CancelSystemJob(target, title, jobStart_);
+        if (taken) taken = ReleaseSystemJob(target, title, jobStart_);
+        // A job not taken, or that could not be released, is not left
+        // waiting in the queue.
+        if (!taken) CancelSystemJob(target, title, jobStart_);
     }
     if (taken && toFile && !partFile_.empty()) {
         // Put in place in one step, over the file that was there.
