@@ -333,14 +333,18 @@ TEST_F(PrintSetUpsTest, AdditionOpensThePageSetUpAndPrintsNothing) {
     MakeGarment();
     Record().ShowSetupBeforePrint = 0;
     const QPageSize paper = ThePrinter().Device().pageLayout().pageSize();
+    ThePrinter().Device().setPageSize(QPageSize(QPageSize::A5));
     TPrintSetUps& w = Open();
     QString title;
     QStringList buttons;
     bool pageDialog = false;
+    QPageSize shown;
     QTimer::singleShot(0, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         ASSERT_NE(modal, nullptr);
-        pageDialog = qobject_cast<QPageSetupDialog*>(modal) != nullptr;
+        auto* page = qobject_cast<QPageSetupDialog*>(modal);
+        pageDialog = page != nullptr;
+        if (page) shown = page->printer()->pageLayout().pageSize();
         title = modal->windowTitle();
         for (const QAbstractButton* b : modal->findChildren<QAbstractButton*>())
             if (b->isVisible()) buttons << b->text();
@@ -349,6 +353,9 @@ TEST_F(PrintSetUpsTest, AdditionOpensThePageSetUpAndPrintsNothing) {
     w.AdditionButton->click();
     UnloadQtTranslations();
     EXPECT_TRUE(pageDialog);
+    // It opens on the paper in force, and OK keeps it.
+    EXPECT_EQ(shown.id(), QPageSize::A5);
+    EXPECT_EQ(ThePrinter().Device().pageLayout().pageSize().id(), QPageSize::A5);
     EXPECT_FALSE(buttons.contains("Print") || buttons.contains(QString::fromUtf8("Печать")))
         << buttons.join('|').toStdString();
     if (russian) {
