@@ -273,7 +273,6 @@ void TPrintSetUps::ReadPrinterChoice() {
 void TPrintSetUps::PrinterBoxClick() {
     const int item = PrinterBox->currentIndex();
     if (item < 0) return;
-    // The quality, copies and orientation set here go with the printer.
     // The quality and copies set here go with the printer; the paper and
     // orientation are the new printer's own unless the user chose them.
     const bool keepMode = HaveDevMode();

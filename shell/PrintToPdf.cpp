@@ -43,6 +43,7 @@ std::string PrinterCheckMessage(const PrinterCheck& check) {
     switch (check.state) {
         case QueueState::Ready: return std::string();
         case QueueState::Missing:
+            if (check.name.empty()) return "Принтер не установлен!  ";
             return "Принтер " + name + " больше не установлен. Выберите другой принтер в настройке печати. ";
         case QueueState::Refusing:
             return "Принтер " + name + " не принимает задания. Чертёж не напечатан. ";
