@@ -97,7 +97,7 @@ void TDress::Draft(const DressChoice& choice) {
 
     // 1. Derived values.
     //    Вп.к allowance: (back length + neck rise allowances) Вп.к / Дт.с + 0.6h.
-    ShoulderHeightEase = F((double(BackLengthEase) + NeckRiseEase) * Div(Vpk, Dts) + 0.6 * h);
+    ShoulderHeightEase = F(Div((double(BackLengthEase) + NeckRiseEase) * Vpk, Dts) + 0.6 * h);
     //    The bust dart's angle (rad): (2 (Сг2 − Сг1) + 1.5) / (0.5 FrontLengthEase + Вг).
     const float dartAngle = F(Div(2 * (Cg2 - Cg1) + 1.5, 0.5 * FrontLengthEase + Vg));
     //    The front width over the bust, the dart closed.
