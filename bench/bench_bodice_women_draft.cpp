@@ -11,11 +11,7 @@ void BM_WomenBodiceDraft(benchmark::State& state) {
     TTestDress coat;
     TTestSleeve sleeve;
     sleeve.ShoulderPad = 1.5f;
-    DressMeasures m = kDressSamples;
-    m.Pg = 7.5f;
-    m.Pb = 6.8f;
-    m.h = 0.4f;
-    Put(coat, m);
+    Put(coat, kWinterCoatSamples);
     coat.SetAllowances(AllowancesOf(DressKind::WinterCoat, Silhouette::Fitted));
     DressChoice choice;
     choice.sleeve = &sleeve;

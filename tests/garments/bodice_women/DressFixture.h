@@ -50,6 +50,11 @@ struct DressMeasures {
 constexpr DressMeasures kDressSamples{18.1f, 43.8f, 48, 53,   26.5f, 43,    17.1f, 9.6f, 38,
                                       41,    18,    7.6f, 20.2f, 4,   13.5f, 3,    1.5f, 0};
 
+// The body samples with the eases of the fitted winter coat's samples:
+// every allowance of the family in play.
+constexpr DressMeasures kWinterCoatSamples{18.1f, 43.8f, 48, 53,   26.5f, 43,   17.1f, 9.6f, 38,
+                                           41,    18,    7.6f, 20.2f, 4,   13.5f, 7.5f, 6.8f, 0.4f};
+
 inline void Put(TDress& d, const DressMeasures& m) {
     d.NeckHalfGirth = m.Cw;
     d.BustHalfGirth1 = m.Cg1;

@@ -83,9 +83,7 @@ TEST(DressDraft, TheConstructionsKeepTheirDistancesAndAngles) {
         TTestDress d;
         TTestSleeve sleeve;
         sleeve.ShoulderPad = 1.5f;
-        DressMeasures m = kDressSamples;
-        m.h = 0.4f;
-        m.Pg = 7.5f;
+        const DressMeasures& m = kWinterCoatSamples;
         DressChoice choice;
         if (withSleeve) {
             choice.sleeve = &sleeve;
