@@ -31,10 +31,13 @@
 #include <QToolButton>
 #include <QValidator>
 #include <exception>
+#include <new>
 
+#include "kernel/Checked.h"
 #include "kernel/MeasureFigure.h"
 #include "kernel/Models.h"
 #include "platform/MessageBox.h"
+#include "platform/SheetImage.h"
 #include "platform/Text.h"
 #include "shell/AppInfo.h"
 #include "shell/Settings.h"
@@ -111,15 +114,28 @@ bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 }  // namespace
 
+const char* const kDraftFailedText =
+    "Чертёж не может быть построен по этим измерениям. Пожалуйста, проверьте измерения. ";
+const char* const kNoMemoryText = "Не хватает памяти для выполнения команды. ";
+const char* const kInternalErrorText = "Внутренняя ошибка программы. ";
+
+std::string FailureText(const std::exception& e) {
+    // The exceptions' own texts are for the program's developers, not for
+    // the user.
+    if (dynamic_cast<const EFloatError*>(&e)) return kDraftFailedText;
+    if (dynamic_cast<const std::bad_alloc*>(&e) || dynamic_cast<const EOutOfResources*>(&e)) return kNoMemoryText;
+    return kInternalErrorText;
+}
+
 void RunGuarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& e) {
-        ShowMessage(e.what(), kAppTitle, MsgIcon::Error);
+        ShowMessage(FailureText(e), kAppTitle, MsgIcon::Error);
     } catch (int code) {
-        ShowMessage("Внутренняя ошибка программы (код " + std::to_string(code) + ").", kAppTitle, MsgIcon::Error);
+        ShowMessage("Внутренняя ошибка программы (код " + std::to_string(code) + "). ", kAppTitle, MsgIcon::Error);
     } catch (...) {
-        ShowMessage("Внутренняя ошибка программы.", kAppTitle, MsgIcon::Error);
+        ShowMessage(kInternalErrorText, kAppTitle, MsgIcon::Error);
     }
 }
 

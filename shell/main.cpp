@@ -81,12 +81,6 @@ int Run(QApplication& app) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(kAppConfigName));
-    try {
-        Run(app);
-    } catch (const std::exception& e) {
-        ShowMessage(e.what(), kAppTitle, MsgIcon::Error);
-    } catch (...) {
-        ShowMessage("Внутренняя ошибка программы.", kAppTitle, MsgIcon::Error);
-    }
+    RunGuarded([&app] { Run(app); });
     return 0;
 }
