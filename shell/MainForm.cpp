@@ -40,6 +40,7 @@
 #include "platform/SheetImage.h"
 #include "platform/Text.h"
 #include "shell/AppInfo.h"
+#include "shell/MeasureColumn.h"
 #include "shell/Settings.h"
 
 TMainForm* MainForm = nullptr;
@@ -89,7 +90,9 @@ private:
 // What can stand in a measurement field: digits and the user's decimal
 // separator.  A '.' or ',' that comes in (typed or pasted) becomes the
 // separator; any other character rejects the whole change, so pasted text
-// cannot get past the key filter.
+// cannot get past the key filter.  A change that would make the field a
+// number beyond the largest measurement (kMaxMeasureCm) is rejected too:
+// the key that would have made it is not taken.
 class MeasureValidator : public QValidator {
 public:
     MeasureValidator(const char& separator, QObject* parent) : QValidator(parent), separator_(separator) {}
@@ -103,6 +106,8 @@ public:
             }
             return Invalid;
         }
+        float value = 0.0f;
+        if (ParseMeasureText(input.toStdString(), value) == MeasureParse::OutOfRange) return Invalid;
         return Acceptable;
     }
 

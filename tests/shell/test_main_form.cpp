@@ -168,6 +168,9 @@ TEST_F(MainFormTest, TypingIntoAMeasurementFieldPassesTheFilter) {
     const Case cases[] = {
         {'.', "12.5", "12.5"}, {'.', "12,5", "12.5"}, {',', "12.5", "12,5"}, {',', "12,5", "12,5"},
         {'.', "a1b-2 x", "12"}, {',', "+3e4", "34"},
+        // No measurement is larger than 500 cm: the key that would make one
+        // is not taken.
+        {'.', "5000", "500"}, {'.', "6000", "60"}, {'.', "500.5", "500."}, {',', "499,95", "499,95"},
     };
     for (const Case& c : cases) {
         main->DecimalSeparator = c.separator;
@@ -192,7 +195,8 @@ TEST_F(MainFormTest, PastingCannotGetPastTheFilter) {
         const char* clipboard;
         const char* shown;
     };
-    const Case cases[] = {{"abc", "1"}, {"2 5", "1"}, {"-3", "1"}, {"2.5", "12,5"}, {"25", "125"}};
+    const Case cases[] = {{"abc", "1"},   {"2 5", "1"},  {"-3", "1"},
+                          {"2.5", "12,5"}, {"25", "125"}, {"600", "1"}};
     for (const Case& c : cases) {
         edit->setText("1");
         edit->setCursorPosition(1);
