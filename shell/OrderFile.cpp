@@ -425,15 +425,15 @@ bool OpenOrderFrom(TMainForm& form, const std::string& path) {
     for (const std::string& line : order.comment) lines << QString::fromStdString(line);
     form.Comment->setPlainText(lines.join(QLatin1Char('\n')));
 
-    // 5. The loaded values pass the garment's own checks before they are
-    // calculated; a refusal has shown its message.
-    if (!form.Model->GetMeasures()) {
+    // 5. The garment judges the loaded values before they are calculated;
+    // a refusal has shown its message.
+    if (!form.Model->CheckLoadedMeasures()) {
         form.Model->ClearSheets();
         form.Model->calculated = false;
         return true;
     }
-    // The checks read the fields, which show one decimal; the pattern is
-    // drafted from the values as the file holds them.
+    // The checks may have read the fields back; the pattern is drafted from
+    // the values as the file holds them, to the last bit.
     RecordReader exact(order.block);
     form.Model->LoadMeasures(exact);
     if (ReporForm && !ReporForm->isVisible()) ReporForm->show();

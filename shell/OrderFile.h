@@ -94,7 +94,7 @@ bool SaveOrderTo(TMainForm& form, const std::string& path);
 
 // Reads and checks the file, then recreates the pieces through the factory,
 // fills the fields, the caption, the customer and the comment, and - when
-// the garment's GetMeasures accepts the loaded values - shows the drawing
+// the garment's CheckLoadedMeasures accepts the loaded values - shows the drawing
 // window and calculates (the guarded block of the calculation road), without
 // moving the focus to the drawing window and without raising the order
 // number.  A file that cannot be read or is refused leaves the window

@@ -16,6 +16,7 @@
 #include "kernel/Record.h"
 #include "platform/Text.h"
 #include "shell/Factory.h"
+#include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 #include "tests/shell/MainFormFixture.h"
 
@@ -464,14 +465,15 @@ TEST_F(OrderFileTest, CalculationFailuresAfterOpening) {
         int runs;
         const char* text;
         const char* caption;
+        bool calculated;  // a failed draft is never left half drawn
     };
     const Case cases[] = {
         {"eight kernel faults", std::vector<Step>(8, Step::Float), 8, "Пожалуйста, проверьте измерения.  ",
-         "Сбой при расчёте"},
-        {"seven faults, then success", std::vector<Step>(7, Step::Float), 8, nullptr, nullptr},
-        {"sleeve cap", {Step::Int1}, 1, "Ширина рукава больше допустимой. ", "Сбой при расчёте оката"},
-        {"armhole", {Step::Int2}, 1, "Пожалуйста, проверьте измерения. ", "Сбой при расчёте проймы"},
-        {"another integer", {Step::Int7}, 1, nullptr, nullptr},
+         "Сбой при расчёте", false},
+        {"seven faults, then success", std::vector<Step>(7, Step::Float), 8, nullptr, nullptr, true},
+        {"sleeve cap", {Step::Int1}, 1, "Ширина рукава больше допустимой. ", "Сбой при расчёте оката", false},
+        {"armhole", {Step::Int2}, 1, "Пожалуйста, проверьте измерения. ", "Сбой при расчёте проймы", false},
+        {"another integer", {Step::Int7}, 1, nullptr, nullptr, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -482,6 +484,7 @@ TEST_F(OrderFileTest, CalculationFailuresAfterOpening) {
         EXPECT_TRUE(OpenOrderFrom(*main, path));
         EXPECT_EQ(Script().calculateCalls, c.runs);
         EXPECT_EQ(main->OrderNumber, order);
+        EXPECT_EQ(main->Model->calculated, c.calculated);
         if (!c.text) {
             EXPECT_TRUE(messages.empty());
             continue;
@@ -587,4 +590,73 @@ TEST_F(OrderFileTest, SaveAndOpenCommands) {
     OpenOrderCommand(*main);
     EXPECT_EQ(main->CollarKind, 1);
     EXPECT_EQ(main->CustomerData->text(), QString::fromUtf8("Иванова/Петрова"));
+}
+
+// A garment decides what is checked after an order is opened: one whose
+// older format lacks a field judges only what the file's version holds,
+// and is never asked for the missing one.
+namespace {
+
+class TVersionedGarment : public TOrderGarment {
+public:
+    static int checks;
+    // Version 0 holds rows 1 and 2 only; row 3 stays empty.
+    void LoadMeasures(RecordReader& r) override {
+        const int rows = MainForm->FileVersion == 0 ? 2 : kTestRows;
+        for (int n = 1; n <= rows; ++n) {
+            values[n - 1] = r.ReadFloat();
+            MainForm->Meas(n)->setText(QString::fromStdString(MeasureColumn::ValueText(values[n - 1])));
+        }
+    }
+    bool CheckLoadedMeasures() override {
+        ++checks;
+        if (MainForm->FileVersion != 0) return TOrderGarment::CheckLoadedMeasures();
+        if (values[0] > values[1]) return MeasureColumn::Refuse("1 > 2");
+        return true;
+    }
+};
+int TVersionedGarment::checks = 0;
+
+}  // namespace
+
+TEST_F(OrderFileTest, TheGarmentJudgesTheOpenedValuesByTheFilesVersion) {
+    RegisterModelMaker(kBodice, [] { return new TVersionedGarment; });
+    RegisterOrderBlockSize(kBodice, [](int version, int, int) { return version == 0 ? 8 : kBlockSize; });
+    const std::string current = SavedBodice("current.mdr");
+    struct Case {
+        const char* name;
+        int version;
+        std::vector<float> block;
+        bool calculated;
+        const char* message;  // nullptr for none
+    };
+    const Case cases[] = {
+        {"version 0 without row 3", 0, {31.5f, 42.0f}, true, nullptr},
+        {"version 0, its own check refuses", 0, {42.0f, 31.5f}, false, "1 > 2"},
+        {"version 1: the usual checks", 1, {31.5f, 42.0f, 55.3f}, true, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string bytes = current.substr(0, 16);  // type, version, kinds
+        bytes.replace(4, 4, IntBytes(c.version));
+        for (float v : c.block) bytes += FloatBytes(v);
+        bytes += current.substr(16 + kBlockSize);
+        const std::string path = Path("versioned.mdr");
+        WriteAll(path, bytes);
+        Script().Reset();
+        TVersionedGarment::checks = 0;
+        messages.clear();
+        ASSERT_TRUE(OpenOrderFrom(*main, path));
+        EXPECT_EQ(TVersionedGarment::checks, 1);
+        EXPECT_EQ(Script().getMeasures, c.version == 0 ? 0 : 1) << "no usual checks of a field version 0 lacks";
+        EXPECT_EQ(main->Model->calculated, c.calculated);
+        EXPECT_EQ(Script().calculateCalls, c.calculated ? 1 : 0);
+        if (c.message) {
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_EQ(messages[0].text, c.message);
+        } else {
+            EXPECT_TRUE(messages.empty()) << messages[0].text;
+        }
+    }
+    RegisterModelMaker(kBodice, [] { return new TOrderGarment; });
 }

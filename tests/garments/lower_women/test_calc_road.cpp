@@ -1,7 +1,10 @@
 // The calculation road with the real garments: a slip typed after a good
 // calculation, or a draft too large for the sheets, leaves nothing drawn
-// and nothing printable, whichever garment it is, and says so in Russian.
+// and nothing printable, whichever garment it is, and says so in Russian;
+// an opened order is judged on the values its file holds.
 #include <QComboBox>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <string>
 #include <vector>
@@ -13,7 +16,9 @@
 #include "garments/lower_women/WVolPants.h"
 #include "garments/lower_women/Yubka.h"
 #include "garments/lower_women/YubkaBruyki.h"
+#include "kernel/Record.h"
 #include "kernel/SheetCaptions.h"
+#include "shell/OrderFile.h"
 #include "tests/garments/lower_women/GarmentWindowTest.h"
 
 namespace {
@@ -114,5 +119,65 @@ TEST_F(CalcRoadTest, ASlipAfterAGoodCalculationLeavesNothingDrawnOrPrintable) {
         main->CalcExecute();
         EXPECT_TRUE(messages.empty());
         EXPECT_TRUE(main->Model->calculated);
+    }
+}
+
+// An opened order is judged on the values as the file holds them, not on a
+// rounded text of them: hips 0.02 cm narrower than the waist would pass as
+// equal at one decimal and draft a negative suppression.
+TEST_F(CalcRoadTest, OpeningJudgesTheValuesAsTheFileHoldsThem) {
+    struct Case {
+        const char* name;
+        int type;
+        const char* refusal;
+    };
+    const Case cases[] = {
+        {"classic trousers", kWBryukiType, "Ст+Пт > Сб+Пб"},
+        {"skirt", kYubkaType, "Сб+Пб < Ст+Пт"},
+        {"jeans", kWJeansType, "Ст+Пт > Сб+Пб"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        main->FillSamples = true;
+        ASSERT_TRUE(main->CreateModel(c.type, -1, -1));
+        // Ст 40.1, Пт = Пб: the hips at 40.08 are 0.02 cm short.
+        main->Meas(1)->setText("40.1");
+        main->Meas(2)->setText("45");
+        for (int n = 1; n <= kMeasureRows; ++n)
+            if (main->Line(n)->text() == QString::fromUtf8("Пт:") || main->Line(n)->text() == QString::fromUtf8("Пб:"))
+                main->Meas(n)->setText("1");
+        const std::string path = TempPath("short-hips.mdr");
+        messages.clear();
+        ASSERT_TRUE(SaveOrderTo(*main, path));
+        OrderContents order;
+        std::string reason;
+        QFile in(QString::fromStdString(path));
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(DecodeOrder(in.readAll().toStdString(), order, reason)) << reason;
+        in.close();
+        RecordReader block(order.block);
+        std::vector<float> values;
+        while (block.Remaining() >= 4) values.push_back(block.ReadFloat());
+        ASSERT_GE(values.size(), 2u);
+        ASSERT_EQ(values[0], 40.1f);
+        const float hips = 40.08f;
+        RecordWriter patched;
+        values[1] = hips;
+        for (float v : values) patched.WriteFloat(v);
+        order.block = patched.Bytes();
+        QFile out(QString::fromStdString(path));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        const std::string bytes = EncodeOrder(order);
+        out.write(bytes.data(), qint64(bytes.size()));
+        out.close();
+
+        ASSERT_TRUE(main->CreateModel(c.type, -1, -1));
+        messages.clear();
+        ASSERT_TRUE(OpenOrderFrom(*main, path));
+        EXPECT_EQ(main->Meas(2)->text().toStdString(), "40.08");
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, c.refusal);
+        EXPECT_FALSE(main->Model->calculated);
+        EXPECT_EQ(DarkOnSheets(), 0);
     }
 }
