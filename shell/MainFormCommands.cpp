@@ -88,7 +88,9 @@ void ShowNoPrinterMessage() { ShowMessage("Принтер не установл�
 void TMainForm::FormCreate() {
     TSettingsRecord& r = *Settings->Record;
     move(r.MainLeft, r.MainTop);
-    OrderNumber = r.OrderNumber;
+    // A number the order-number dialog could not show or take (a damaged
+    // or hand-edited file) is held within its range.
+    OrderNumber = ClampedOrderNumber(r.OrderNumber);
     if (PrinterInstalled()) {
         TDevMode mode = LockDevMode();
         const int quality = QualityFromStored(r.PrintQuality);
@@ -224,7 +226,7 @@ void TMainForm::CalcExecute() {
         ReporForm->raise();
         ReporForm->activateWindow();
     }
-    ++OrderNumber;
+    OrderNumber = ClampedOrderNumber(static_cast<long long>(OrderNumber) + 1);
 }
 
 void TMainForm::ClearModelExecute() {

@@ -176,3 +176,36 @@ TEST_F(CorrectFormTest, RightClickOnTheCaptionOpensIt) {
     EXPECT_TRUE(opened);
     EXPECT_EQ(main->OrderNumber, 3);  // cancelled: the number stays
 }
+
+// The order number from the settings, a calculation and the dialog's "+"
+// all stay within what the dialog can show and take: at most 9 digits,
+// never negative.
+TEST_F(CorrectFormTest, TheOrderNumberStaysWithinNineDigits) {
+    struct Case {
+        int stored;
+        int restored;
+        int afterCalculation;
+    } cases[] = {
+        {2147483647, 999999999, 999999999}, {1000000000, 999999999, 999999999}, {999999998, 999999998, 999999999},
+        {-5, 0, 1},  {-2147483647 - 1, 0, 1}, {0, 0, 1}, {12, 12, 13},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        Settings->Record->OrderNumber = c.stored;
+        main->FormCreate();
+        EXPECT_EQ(main->OrderNumber, c.restored);
+        MakeGarment();
+        EXPECT_TRUE(main->ModelType->text().endsWith(QString::fromUtf8("Заказ № ") + QString::number(c.restored)));
+        main->Calc->trigger();
+        EXPECT_EQ(main->OrderNumber, c.afterCalculation);
+    }
+
+    dialog->Number = 999999998;
+    dialog->FormShow();
+    for (int i = 0; i < 3; ++i) dialog->PlusClick();
+    EXPECT_EQ(dialog->Number, 999999999);
+    EXPECT_EQ(dialog->OrderNamb->text(), QStringLiteral("999999999"));
+    dialog->CountUp = true;
+    dialog->CountTimerTimer();
+    EXPECT_EQ(dialog->Number, 999999999);
+}
