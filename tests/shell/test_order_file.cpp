@@ -545,11 +545,11 @@ TEST_F(OrderFileTest, SaveAndOpenCommands) {
     std::string answer;
     int opened = 0;
     SetOrderDialogHooks(
-        [&](const std::string& name) {
-            proposed.push_back(name);
+        [&](const OrderDialogRequest& request) {
+            proposed.push_back(request.proposedName);
             return answer;
         },
-        [&] {
+        [&](const OrderDialogRequest&) {
             ++opened;
             return answer;
         });
@@ -568,10 +568,12 @@ TEST_F(OrderFileTest, SaveAndOpenCommands) {
     messages.clear();
 
     // Cancelled: nothing written.  The proposed name is the caption followed
-    // by the customer, with what a file name cannot hold replaced.
+    // by the customer, with what a file name cannot hold replaced and
+    // without the caption's leading blank.
     SaveOrderCommand(*main);
     ASSERT_EQ(proposed.size(), 1u);
-    EXPECT_EQ(proposed[0], main->ModelType->text().toStdString() + "Иванова_Петрова");
+    EXPECT_EQ(proposed[0], main->ModelType->text().trimmed().toStdString() + "Иванова_Петрова");
+    EXPECT_EQ(main->ModelType->text().at(0), QLatin1Char(' '));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 
     answer = Path("cmd.mdr");
@@ -659,4 +661,97 @@ TEST_F(OrderFileTest, TheGarmentJudgesTheOpenedValuesByTheFilesVersion) {
         }
     }
     RegisterModelMaker(kBodice, [] { return new TOrderGarment; });
+}
+
+TEST(OrderFileName, TheExtensionIsAddedUnlessTheNameHasIt) {
+    struct Case {
+        const char* chosen;
+        const char* saved;
+    } cases[] = {
+        {"/tmp/a.mdr", "/tmp/a.mdr"},
+        {"/tmp/a.MDR", "/tmp/a.MDR"},
+        {"/tmp/a.Mdr", "/tmp/a.Mdr"},
+        {"/tmp/Юбка. Заказ № 9Иванова", "/tmp/Юбка. Заказ № 9Иванова.mdr"},
+        {"/tmp/a.txt", "/tmp/a.txt.mdr"},
+        {"/tmp/amdr", "/tmp/amdr.mdr"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(WithOrderExtension(c.chosen), c.saved) << c.chosen;
+}
+
+// A saved order is found by the open dialog: in the folder the order
+// dialogs remember, under their "*.mdr" filter, whatever name was typed.
+TEST_F(OrderFileTest, ASavedOrderIsListedByTheOpenDialog) {
+    FillOrder(kBodice, 1, 2, " Иванова ", "");
+    main->OrderNumber = 9;
+    main->UpdateModelCaption();
+    std::vector<OrderDialogRequest> requests;
+    std::string typed = Path(" Заказ № 9. Иванова");
+    std::vector<std::string> listed;
+    SetOrderDialogHooks(
+        [&](const OrderDialogRequest& r) {
+            requests.push_back(r);
+            return typed;
+        },
+        [&](const OrderDialogRequest& r) {
+            requests.push_back(r);
+            QStringList patterns;
+            for (const std::string& p : r.patterns) patterns << QString::fromStdString(p);
+            listed.clear();
+            for (const QString& f : QDir(QString::fromStdString(r.folder)).entryList(patterns, QDir::Files))
+                listed.push_back(f.toStdString());
+            return listed.empty() ? std::string() : QDir(QString::fromStdString(r.folder)).filePath(QString::fromStdString(listed[0])).toStdString();
+        });
+
+    SaveOrderCommand(*main);
+    ASSERT_EQ(requests.size(), 1u);
+    // Trimmed at both ends only: " Платье … № 9" + " Иванова ".
+    EXPECT_EQ(requests[0].proposedName, main->ModelType->text().trimmed().toStdString() + " Иванова");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(typed + ".mdr")));
+
+    ASSERT_TRUE(main->CreateModel(kBodice, 2, 1));
+    OpenOrderCommand(*main);
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[1].folder, dir.path().toStdString()) << "the folder of the last order";
+    EXPECT_EQ(listed, std::vector<std::string>{" Заказ № 9. Иванова.mdr"});
+    EXPECT_EQ(main->CollarKind, 1);
+    EXPECT_EQ(main->CustomerData->text(), QString::fromUtf8(" Иванова "));
+    EXPECT_TRUE(messages.empty());
+}
+
+// Adding the extension may name a file that exists: it is replaced only
+// when the user agrees.
+TEST_F(OrderFileTest, AnExistingFileOfTheExtendedNameIsReplacedOnlyWhenAgreed) {
+    const std::string old = SavedBodice("order.mdr");
+    main->CustomerData->setText(QStringLiteral("Петрова"));
+    SetOrderDialogHooks([&](const OrderDialogRequest&) { return Path("order"); }, nullptr);
+    MsgResult answer = MsgResult::No;
+    std::vector<MessageRecord> asked;
+    SetMessageInterceptor([&](const MessageRecord& m) {
+        asked.push_back(m);
+        return answer;
+    });
+    for (MsgResult a : {MsgResult::No, MsgResult::Yes}) {
+        answer = a;
+        asked.clear();
+        SaveOrderCommand(*main);
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0].text, "Файл «order.mdr» уже существует.\nЗаменить его?  ");
+        EXPECT_EQ(asked[0].buttons, MsgButtons::YesNo);
+        EXPECT_EQ(ReadAll(Path("order.mdr")) == old, a == MsgResult::No);
+    }
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("order"))));
+}
+
+// The order dialogs and the PDF dialog each start where they were last used.
+TEST_F(OrderFileTest, OrderAndPdfDialogsRememberTheirOwnFolders) {
+    QTemporaryDir pdfDir;
+    ASSERT_TRUE(pdfDir.isValid());
+    RememberFileDialogFolder(pdfDir.filePath("pattern.pdf").toStdString(), FileDialogKind::Pdf);
+    FillOrder(kBodice, 1, 2, "Иванова", "");
+    SetOrderDialogHooks([&](const OrderDialogRequest&) { return Path("a.mdr"); }, nullptr);
+    SaveOrderCommand(*main);
+    EXPECT_EQ(FileDialogFolder(FileDialogKind::Order), dir.path().toStdString());
+    EXPECT_EQ(FileDialogFolder(FileDialogKind::Pdf), pdfDir.path().toStdString());
+    RememberFileDialogFolder(pdfDir.filePath("other.pdf").toStdString(), FileDialogKind::Pdf);
+    EXPECT_EQ(FileDialogFolder(FileDialogKind::Order), dir.path().toStdString());
 }
