@@ -424,6 +424,9 @@ void TMainForm::BuildGroupBox() {
     };
     Label1 = label("Основа:", 24);
     ModelType = edit(42, " Щелкните правой кнопкой для коррекции номера заказа", 50);
+    // The right button opens the order-number dialog, and only that: the
+    // field's own edit menu, which would follow the press, is suppressed.
+    ModelType->setContextMenuPolicy(Qt::PreventContextMenu);
     Label2 = label("Клиент:", 72);
     CustomerData = edit(90, " Информация о клиенте", 50);
     Label4 = label("Воротник:", 120);

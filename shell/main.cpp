@@ -42,7 +42,6 @@ int Run(QApplication& app) {
     }
     guard.SetActivationCallback([] { RunGuarded(BringMainFormForward); });
 
-    QApplication::setApplicationDisplayName(QString::fromUtf8(kAppTitle));
     InitModelsGlobals();
     RegisterBuiltInModels();
 
@@ -80,7 +79,7 @@ int Run(QApplication& app) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(kAppConfigName));
+    NameApplication();
     RunGuarded([&app] { Run(app); });
     return 0;
 }

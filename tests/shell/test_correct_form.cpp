@@ -1,6 +1,8 @@
 // The order-number dialog: stepping by click and by the held buttons'
 // repetition, the edit's filter, Enter and Esc, and its opening from the
 // main window's order caption.
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -175,6 +177,21 @@ TEST_F(CorrectFormTest, RightClickOnTheCaptionOpensIt) {
     main->ModelTypeMouseDown(Qt::RightButton);
     EXPECT_TRUE(opened);
     EXPECT_EQ(main->OrderNumber, 3);  // cancelled: the number stays
+
+    // The press is followed by the window system's context-menu request:
+    // the field's edit menu does not come after the dialog.
+    bool popped = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popped = true;
+            popup->close();
+        }
+    });
+    const QPoint at(5, 5);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, main->ModelType->mapToGlobal(at));
+    QApplication::sendEvent(main->ModelType, &request);
+    QApplication::processEvents();
+    EXPECT_FALSE(popped);
 }
 
 // The order number from the settings, a calculation and the dialog's "+"

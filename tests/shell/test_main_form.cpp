@@ -17,8 +17,12 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <QCoreApplication>
+#include <QGuiApplication>
+
 #include "kernel/Models.h"
 #include "platform/Text.h"
+#include "shell/AppInfo.h"
 #include "tests/shell/MainFormFixture.h"
 
 namespace {
@@ -320,4 +324,15 @@ TEST_F(MainFormTest, TheFigureIsDrawnOnTheFirstMeasure) {
     for (int y = 0; y < figure.height() && !red; ++y)
         for (int x = 0; x < figure.width() && !red; ++x) red = figure.pixel(x, y) == qRgb(255, 0, 0);
     EXPECT_TRUE(red);
+}
+
+// The application is named without a display name, which the window system
+// would add to every window's title.
+TEST(ApplicationName, NoDisplayNameJoinsTheWindowTitles) {
+    const QString name = QCoreApplication::applicationName();
+    NameApplication();
+    EXPECT_EQ(QCoreApplication::applicationName(), QString::fromUtf8(kAppConfigName));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    EXPECT_NE(QGuiApplication::applicationDisplayName(), QString::fromUtf8(kAppTitle));
+    QCoreApplication::setApplicationName(name);
 }
