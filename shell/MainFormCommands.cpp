@@ -275,9 +275,16 @@ void TMainForm::ApplyScale(int n) {
     }
     ScaleMenuItem(n)->setChecked(true);
     if (Model) {
-        Model->ClearSheets();
-        Model->Draw();
-        Model->DrawTables(n);
+        try {
+            Model->ClearSheets();
+            Model->Draw();
+            Model->DrawTables(n);
+        } catch (...) {
+            // A draft that cannot be drawn at this scale is not left half
+            // drawn (nor printable); the failure is reported by the caller.
+            DiscardDraft();
+            throw;
+        }
     }
 }
 

@@ -156,6 +156,22 @@ TEST_F(MainCommandsTest, FailuresAreToldInTheProgramsWordsNeverTheExceptions) {
     }
 }
 
+// Should a calculated draft fail to draw at another scale, it is not left
+// half drawn: the sheets are cleared and the garment counts as not
+// calculated, with the program's message.
+TEST_F(MainCommandsTest, ADraftThatFailsToDrawAtAScaleIsDiscarded) {
+    MakeFreshGarment();
+    main->Calc->trigger();
+    ASSERT_TRUE(main->Model->calculated);
+    messages.clear();
+    Script().drawThrows = true;
+    main->Mashtab14->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kDraftFailedText);
+    EXPECT_FALSE(main->Model->calculated);
+    EXPECT_TRUE(IsWhite(report->List1()->Bitmap().pixel(100, 20))) << "the drawn line is gone";
+}
+
 TEST_F(MainCommandsTest, ClearEmptiesTheInputsAndTheSheets) {
     MakeGarment(1, 2);
     ShowMain();
