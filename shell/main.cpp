@@ -42,7 +42,6 @@ int Run(QApplication& app) {
     }
     guard.SetActivationCallback([] { RunGuarded(BringMainFormForward); });
 
-    QApplication::setApplicationDisplayName(QString::fromUtf8(kAppTitle));
     InitModelsGlobals();
     RegisterBuiltInModels();
 
@@ -80,13 +79,7 @@ int Run(QApplication& app) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(kAppConfigName));
-    try {
-        Run(app);
-    } catch (const std::exception& e) {
-        ShowMessage(e.what(), kAppTitle, MsgIcon::Error);
-    } catch (...) {
-        ShowMessage("Внутренняя ошибка программы.", kAppTitle, MsgIcon::Error);
-    }
+    NameApplication();
+    RunGuarded([&app] { Run(app); });
     return 0;
 }
