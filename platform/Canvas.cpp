@@ -288,8 +288,11 @@ void ImageCanvas::BeforePainting() {
 void ImageCanvas::FillSolid(int left, int top, int right, int bottom, int color) {
     if (!Direct()) return Canvas::FillSolid(left, top, right, bottom, color);
     End();
+    const QRect rect = QRect(left, top, right - left, bottom - top) & image_.rect();
+    // A fill that covers the pending one replaces it: each pixel is written once.
+    if (fillPending_ && rect.contains(fillRect_)) fillPending_ = false;
     FlushPendingFill();
-    fillRect_ = QRect(left, top, right - left, bottom - top) & image_.rect();
+    fillRect_ = rect;
     fillPending_ = !fillRect_.isEmpty();
     fillRow_.assign(size_t(std::max(fillRect_.width(), 0)), WinColorToQColor(color).rgb());
 }

@@ -65,9 +65,15 @@ Canvas& SheetImage::GetCanvas() {
     const int dotsPerMetre = int(std::lround(ScreenPixelsPerInch() / 0.0254));
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
-    image.fill(Qt::white);
     canvas_ = std::make_unique<ImageCanvas>(std::move(image));
-    return *canvas_;
+    // White, written when the bitmap is first drawn on or read: the sheet's
+    // first clearing, which covers it, takes its place, so a new bitmap is
+    // filled once and not at all before it is needed.
+    Canvas& canvas = *canvas_;
+    canvas.SetPenColor(kWinWhite);
+    canvas.Rectangle(0, 0, w, h);  // the new canvas's brush is solid white
+    canvas.SetPenColor(kWinBlack);
+    return canvas;
 }
 
 const QImage& SheetImage::Bitmap() {

@@ -41,8 +41,10 @@ public:
     void SetVisible(bool visible);
 
     // The canvas of the bitmap; the first call creates the bitmap at the
-    // current Width x Height (at least 1 x 1), white.  Throws EOutOfResources
-    // when it cannot be created.
+    // current Width x Height (at least 1 x 1), white.  The white is written
+    // when the bitmap is first drawn on or read, and a first clearing of the
+    // whole bitmap takes its place, so that the bitmap is filled once.
+    // Throws EOutOfResources when it cannot be created.
     Canvas& GetCanvas();
     bool HasBitmap() const { return canvas_ != nullptr; }
     // The bitmap with all drawing flushed; a null image before the first

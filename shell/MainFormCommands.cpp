@@ -44,6 +44,12 @@ const char* const kCapFailedCaption = "Сбой при расчёте оката
 const char* const kArmholeFailedCaption = "Сбой при расчёте проймы";
 const char* const kPagesFailedText =
     "Чертёж не удаётся разложить по страницам принтера. Пожалуйста, проверьте измерения и размер бумаги. ";
+const char* const kDraftTooLargeText =
+    "Чертёж не помещается на листах. Пожалуйста, проверьте измерения. ";
+
+// How far (cm) a drawing may reach beyond the edges of a sheet: the labels
+// of points on the edge stand a little outside it.
+constexpr double kSheetSlackCm = 5.0;
 
 // The maker's pages and mail, opened by the help menu's links.
 const char* const kAnswersUrl = "https://ladomirka.ru/voprosy-i-otvety";
@@ -64,6 +70,13 @@ int ResolutionOfQuality(int quality) {
     }
 }
 
+// True when the drawing lies on the sheets (within the slack).
+bool DrawingFitsSheets(const TDrawContext::Extent& drawn) {
+    if (drawn.Empty()) return true;
+    return drawn.left >= -kSheetSlackCm && drawn.right <= kSheetWidthCm + kSheetSlackCm &&
+           drawn.top >= -kSheetSlackCm && drawn.bottom <= kSheetHeightCm + kSheetSlackCm;
+}
+
 void OpenLink(const char* url) {
     if (!OpenUrl(url))
         ShowMessage(std::string("Не удалось открыть адрес ") + url + ". ", kAppTitle, MsgIcon::Error);
@@ -79,7 +92,9 @@ void ShowNoPrinterMessage() { ShowMessage("Принтер не установл�
 void TMainForm::FormCreate() {
     TSettingsRecord& r = *Settings->Record;
     move(r.MainLeft, r.MainTop);
-    OrderNumber = r.OrderNumber;
+    // A number the order-number dialog could not show or take (a damaged
+    // or hand-edited file) is held within its range.
+    OrderNumber = ClampedOrderNumber(r.OrderNumber);
     // The paper and orientation chosen in the page set-up of an earlier run.
     LoadUserPageChoice();
     if (PrinterInstalled()) {
@@ -158,31 +173,51 @@ void TMainForm::ModelTypeMouseDown(Qt::MouseButton button) {
 // The calculation road
 
 void TMainForm::CalcBlock() {
+    ScreenDC.ResetDrawnExtent();
     Model->Calculate();
     Model->CalcSegments();
     Model->Draw();
     Model->DrawTables(4 - MasAtMain->currentIndex());
 }
 
-void TMainForm::RunCalcBlock(const char* eighthFailureText) {
+void TMainForm::DiscardDraft() {
+    Model->calculated = false;
+    Model->ClearSheets();
+}
+
+bool TMainForm::RunCalcBlock(const char* eighthFailureText) {
     // A floating-point fault of the kernel (EFloatError, or any other
     // exception of the standard library) reruns the whole block; the eighth
     // failure in a row is reported.  A thrown integer is the drafting's own
-    // verdict and is never rerun.
+    // verdict and is never rerun.  Whatever fails, nothing of the failed
+    // draft stays drawn or printable: a half-new draft would mix the new
+    // measurements with the old pattern.
     for (int run = 1; run <= kCalcRuns; ++run) {
         try {
             CalcBlock();
-            return;
         } catch (const std::exception&) {
-            if (run == kCalcRuns) ShowMessage(eighthFailureText, kCalcFailedCaption, MsgIcon::Error);
+            if (run < kCalcRuns) continue;
+            DiscardDraft();
+            ShowMessage(eighthFailureText, kCalcFailedCaption, MsgIcon::Error);
+            return false;
         } catch (int code) {
+            DiscardDraft();
             if (code == 1)
                 ShowMessage(kCapFailedText, kCapFailedCaption, MsgIcon::Error);
             else if (code == 2)
                 ShowMessage(kCheckMeasuresText, kArmholeFailedCaption, MsgIcon::Error);
-            return;
+            return false;
         }
+        // The pattern must lie on the sheets: what lies beyond them is seen
+        // at no scale, and only a slip in the measurements puts it there.
+        if (!DrawingFitsSheets(ScreenDC.DrawnExtent())) {
+            DiscardDraft();
+            ShowMessage(kDraftTooLargeText, kCalcFailedCaption, MsgIcon::Error);
+            return false;
+        }
+        return true;
     }
+    return false;
 }
 
 void TMainForm::CalcExecute() {
@@ -200,7 +235,7 @@ void TMainForm::CalcExecute() {
         ReporForm->raise();
         ReporForm->activateWindow();
     }
-    ++OrderNumber;
+    OrderNumber = ClampedOrderNumber(static_cast<long long>(OrderNumber) + 1);
 }
 
 void TMainForm::ClearModelExecute() {
@@ -249,9 +284,16 @@ void TMainForm::ApplyScale(int n) {
     }
     ScaleMenuItem(n)->setChecked(true);
     if (Model) {
-        Model->ClearSheets();
-        Model->Draw();
-        Model->DrawTables(n);
+        try {
+            Model->ClearSheets();
+            Model->Draw();
+            Model->DrawTables(n);
+        } catch (...) {
+            // A draft that cannot be drawn at this scale is not left half
+            // drawn (nor printable); the failure is reported by the caller.
+            DiscardDraft();
+            throw;
+        }
     }
 }
 

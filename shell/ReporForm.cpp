@@ -332,16 +332,25 @@ int TReporForm::WindowHeight() const { return height(); }
 int TReporForm::WindowLeft() const { return x(); }
 int TReporForm::WindowTop() const { return y(); }
 
+// A maximized window's place and size are the window system's, within the
+// maximum size: moving or resizing it here would end the maximized state,
+// and the next start would bring the window back normal.
 void TReporForm::SetWindowWidth(int width) {
-    resize(std::clamp(width, minimumWidth(), maximumWidth()), height());
+    if (!isMaximized()) resize(std::clamp(width, minimumWidth(), maximumWidth()), height());
 }
 
 void TReporForm::SetWindowHeight(int height) {
-    resize(width(), std::clamp(height, minimumHeight(), maximumHeight()));
+    if (!isMaximized()) resize(width(), std::clamp(height, minimumHeight(), maximumHeight()));
 }
 
-void TReporForm::SetWindowLeft(int left) { move(left, y()); }
-void TReporForm::SetWindowTop(int top) { move(x(), top); }
+void TReporForm::SetWindowLeft(int left) {
+    if (!isMaximized()) move(left, y());
+}
+
+void TReporForm::SetWindowTop(int top) {
+    if (!isMaximized()) move(x(), top);
+}
+
 int TReporForm::ScreenWidth() const { return ::ScreenWidth(); }
 int TReporForm::ScreenHeight() const { return ::ScreenHeight(); }
 int TReporForm::ScrollClientWidth() const { return ScrollBox1->viewport()->width(); }

@@ -108,6 +108,7 @@ public:
     int WindowHeight() const override;
     int WindowLeft() const override;
     int WindowTop() const override;
+    // The four setters leave a maximized window as the window system keeps it.
     void SetWindowWidth(int width) override;
     void SetWindowHeight(int height) override;
     void SetWindowLeft(int left) override;

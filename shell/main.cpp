@@ -43,7 +43,6 @@ int Run(QApplication& app) {
     }
     guard.SetActivationCallback([] { RunGuarded(BringMainFormForward); });
 
-    QApplication::setApplicationDisplayName(QString::fromUtf8(kAppTitle));
     InitModelsGlobals();
     RegisterBuiltInModels();
 
@@ -81,15 +80,9 @@ int Run(QApplication& app) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(kAppConfigName));
+    NameApplication();
     // Qt's dialogs in Russian like the rest; English when not installed.
     LoadQtTranslations();
-    try {
-        Run(app);
-    } catch (const std::exception& e) {
-        ShowMessage(e.what(), kAppTitle, MsgIcon::Error);
-    } catch (...) {
-        ShowMessage("Внутренняя ошибка программы.", kAppTitle, MsgIcon::Error);
-    }
+    RunGuarded([&app] { Run(app); });
     return 0;
 }

@@ -1,36 +1,15 @@
 #include "garments/lower_women/JeansGarment.h"
 
+#include <utility>
+
 #include "kernel/DrawContext.h"
-#include "shell/GarmentSheets.h"
+#include "kernel/Units.h"
 
-TJeansGarment::TJeansGarment(const JeansColumn& column, const JeansTableTexts& tables, float waistBelowTop)
-    : FrontSegments(size_t(tables.frontRows)),
-      BackSegments(size_t(tables.backRows)),
-      column_(column),
-      tables_(tables),
-      waistBelowTop_(waistBelowTop) {
-    calculated = false;
-    MeasureColumn::LayOut(column_.rows, column_.rowCount);
-    MeasureColumn::WriteOrderCaption(column_.type);
-    GarmentSheets::Show(JeansSheets::kSheets, true);
-}
-
-TJeansGarment::~TJeansGarment() {
-    MeasureColumn::Hide(1, column_.rowCount);
-    GarmentSheets::Show(JeansSheets::kSheets, false);
-}
-
-void TJeansGarment::ClearInputs(int) {
-    calculated = false;
-    MeasureColumn::ClearOrder(column_.type, 1, column_.rowCount);
-}
-
-void TJeansGarment::ShowMeasure(int n) {
-    if (n >= 1 && n <= column_.rowCount) column_.illustrations[n - 1]();
-}
+TJeansGarment::TJeansGarment(const GarmentColumn& column, float waistBelowTop)
+    : TLowerGarment(column), waistBelowTop_(waistBelowTop) {}
 
 void TJeansGarment::MeasureExtent(std::initializer_list<const Vector*> own) {
-    JeansSheets::Box box;
+    PatternSheets::Box box;
     for (const Vector* p :
          {&T0,  &T,   &T1,   &T11,  &T111, &T3,  &T4,  &B0,  &B,   &B1,  &C0,  &C,   &C1,  &C2,  &P1,  &P2,
           &HipUpperCtrl, &HipLowerCtrl, &CrotchCtrl, &H1, &H2, &H3, &H4, &H011, &P6, &P8, &B3, &B4, &B5, &C3,
@@ -42,7 +21,7 @@ void TJeansGarment::MeasureExtent(std::initializer_list<const Vector*> own) {
         box.Take(EdgeLowerCtrl.x, EdgeLowerCtrl.y);
         box.Take(EdgeB3.x, EdgeB3.y);
     }
-    Extent = box;
+    PieceBox = box;
 }
 
 void TJeansGarment::DrawYokeLineAndPentagon(TDrawContext& dc, int outline) const {
@@ -69,31 +48,32 @@ void TJeansGarment::DrawInseamConstruction(TDrawContext& dc, const Vector& backL
 }
 
 // ---------------------------------------------------------------------------
-// The sheets and the print command
+// The sheets and the tables
 
-void TJeansGarment::Draw() {
-    if (!calculated || !JeansSheets::AttachPieces(waistBelowTop_)) return;
-    DrawPieces(ScreenDC, GarmentSheets::kScreenOutline, false);
-    GarmentSheets::Refresh(1);
+void TJeansGarment::DrawPieces(const PieceTarget& t) const { DrawHalves(t.dc, t.outline, t.printer); }
+
+PatternSheets::Box TJeansGarment::Extent() const { return PieceBox; }
+
+Vector TJeansGarment::SheetOrigin() const { return Vector(kSheetQuarterWidth * 2, waistBelowTop_); }
+
+std::vector<PlacedTable> TJeansGarment::Tables(TableMedium medium) const {
+    std::vector<PlacedTable> tables = TLowerGarment::Tables(medium);
+    if (medium == TableMedium::Paper) tables[2].layout = BackHalfTableLayout(medium, 30);
+    return tables;
 }
 
-void TJeansGarment::ClearSheets() { GarmentSheets::Clear(JeansSheets::kSheets); }
-
-std::vector<ValueTableRow> TJeansGarment::FrontTableRows() const {
-    return JeansSheets::Rows(tables_.front, FrontSegments.data(), tables_.frontRows);
+void TJeansGarment::SetTables(std::vector<ValueTableRow> front, const std::vector<ValueTableRow>& backHem,
+                              const std::vector<ValueTableRow>& backSides) {
+    frontRows_ = std::move(front);
+    backRows_.clear();
+    for (const std::vector<ValueTableRow>& part : {backHem, SeatRows(B), backSides, YokeRows()})
+        backRows_.insert(backRows_.end(), part.begin(), part.end());
+    FrontSegments.clear();
+    for (const ValueTableRow& r : frontRows_) FrontSegments.push_back(r.value);
+    BackSegments.clear();
+    for (const ValueTableRow& r : backRows_) BackSegments.push_back(r.value);
 }
 
-std::vector<ValueTableRow> TJeansGarment::BackTableRows() const {
-    return JeansSheets::BackRows(tables_.backBeforeYoke, BackSegments.data(), tables_.backRows);
-}
+std::vector<ValueTableRow> TJeansGarment::FrontTableRows() const { return frontRows_; }
 
-void TJeansGarment::DrawTables(int) {
-    if (calculated) JeansSheets::DrawTables({MeasureTableRows(), FrontTableRows(), BackTableRows()});
-}
-
-void TJeansGarment::Print() {
-    JeansSheets::Print(
-        calculated, Extent,
-        [this](TDrawContext& dc, int outline, bool printer) { DrawPieces(dc, outline, printer); },
-        {MeasureTableRows(), FrontTableRows(), BackTableRows()});
-}
+std::vector<ValueTableRow> TJeansGarment::BackTableRows() const { return backRows_; }

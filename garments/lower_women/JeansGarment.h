@@ -8,31 +8,10 @@
 #include <initializer_list>
 #include <vector>
 
-#include "garments/lower_women/JeansSheets.h"
-#include "garments/lower_women/JeansYoke.h"
-#include "garments/lower_women/ValueTable.h"
-#include "kernel/Models.h"
-#include "shell/MeasureColumn.h"
+#include "garments/common/JeansYoke.h"
+#include "garments/common/LowerGarment.h"
 
-// The measurement column of a garment: its type in the piece factory, its
-// rows and the ShowMeasure of each edit.
-struct JeansColumn {
-    int type;
-    int rowCount;
-    const MeasureRow* rows;
-    void (*const* illustrations)();
-};
-
-// The captions of the front and back segment tables; the back's last rows
-// are the yoke's (TJeansYoke::kYokeRowTexts).
-struct JeansTableTexts {
-    const char* const* front;
-    int frontRows;
-    const char* const* backBeforeYoke;
-    int backRows;
-};
-
-class TJeansGarment : public TModel, public TJeansFront, public TJeansYoke {
+class TJeansGarment : public TLowerGarment, public TJeansFront, public TJeansYoke {
 public:
     // ---- The hem points besides the shared front and back. ----
     Vector H0, H01, H011, H1, H2, H3, H4;  // H01 0.5 above H0, H011 0.5 below
@@ -42,33 +21,26 @@ public:
     float Excess = 0.0f;      // D = Сб + Пб − Ст − Пт
     float SideInset = 0.0f;   // T3.x − T.x
     float CrotchSeam = 0.0f;  // length of the crotch seam
-    JeansSheets::Box Extent;  // of the drawn pieces, for printing
+    PatternSheets::Box PieceBox;  // of the drawn pieces, for printing
 
-    // ---- The segment tables, in the order of their rows. ----
+    // ---- The lengths of the segment tables, in the order of their rows. ----
     std::vector<float> FrontSegments;
     std::vector<float> BackSegments;
 
-    ~TJeansGarment() override;
-
-    void Draw() override;
-    void RedrawCollar() override {}
-    void RedrawSleeve() override {}
-    void ClearSheets() override;
-    void ClearInputs(int sleeveKind) override;
-    void ShowMeasure(int n) override;
-    void DrawTables(int scale) override;
-    void Print() override;
-
     // The rows of the three tables of sheet 2 (and of the printed tables
     // page).
-    virtual std::vector<ValueTableRow> MeasureTableRows() const = 0;
-    std::vector<ValueTableRow> FrontTableRows() const;
-    std::vector<ValueTableRow> BackTableRows() const;
+    std::vector<ValueTableRow> FrontTableRows() const override;
+    std::vector<ValueTableRow> BackTableRows() const override;
 
 protected:
-    // Lays out the column and shows the two sheets; the waist line is drawn
-    // waistBelowTop cm below the top edge of sheet 1.
-    TJeansGarment(const JeansColumn& column, const JeansTableTexts& tables, float waistBelowTop);
+    // The waist line is drawn waistBelowTop cm below the top edge of sheet 1.
+    TJeansGarment(const GarmentColumn& column, float waistBelowTop);
+
+    // CalcSegments: the front table, and the back table from its hem rows,
+    // the seat rows (TJeansYoke::SeatRows from the front hip point B), its
+    // side rows and the yoke rows (TJeansYoke::YokeRows).
+    void SetTables(std::vector<ValueTableRow> front, const std::vector<ValueTableRow>& backHem,
+                   const std::vector<ValueTableRow>& backSides);
 
     // Extent: the shared front and back, the hem points, the yoke's lower
     // edge where it runs below "10", and the garment's own points.
@@ -83,10 +55,16 @@ protected:
     void DrawInseamConstruction(TDrawContext& dc, const Vector& backLow, const Vector& frontLow) const;
 
     // The pieces on the context (outline pen `outline`), with their labels.
-    virtual void DrawPieces(TDrawContext& dc, int outline, bool printer) const = 0;
+    virtual void DrawHalves(TDrawContext& dc, int outline, bool printer) const = 0;
+
+    void DrawPieces(const PieceTarget& target) const override;
+    PatternSheets::Box Extent() const override;
+    Vector SheetOrigin() const override;
+    // The printed back table's title stands at 30.
+    std::vector<PlacedTable> Tables(TableMedium medium) const override;
 
 private:
-    const JeansColumn column_;
-    const JeansTableTexts tables_;
+    std::vector<ValueTableRow> frontRows_;
+    std::vector<ValueTableRow> backRows_;
     const float waistBelowTop_;
 };

@@ -6,99 +6,77 @@
 #include <tuple>
 #include <vector>
 
-#include "garments/lower_women/PointLabels.h"
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/PointLabels.h"
+#include "garments/common/ValueTable.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
-#include "kernel/OrderInfo.h"
-#include "kernel/PrintTiling.h"
-#include "kernel/SheetCaptions.h"
 #include "shell/Factory.h"
-#include "shell/GarmentSheets.h"
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
 // What tells the two trousers apart.
 struct WBryukiKind {
-    int type;
+    GarmentColumn column;
     // TWBryuki2: the seat height and its ease are measurements; TWBryuki
     // takes s = 0.5·Сб and p = 0.
     bool seatMeasured;
-    int rowCount;
-    const MeasureRow* rows;
-    void (*const* illustrations)();
-    const char* const* codes;                // the measurement table's row texts
-    float TWBryukiDraft::*const* fields;    // the fields the rows fill, in row order
+    std::vector<float TWBryukiDraft::*> fields;  // the fields the rows fill, in row order
 };
 
 namespace {
 
 // ---- The two kinds. ----
 
-const MeasureRow kRows1[] = {
-    {"Ст:", "Полуобхват талии", "37", "5"},   {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"Дсп:", "Длина брюк спереди", "99", "9"}, {"Пт:", "Прибавка по талии", "0", "5"},
-    {"Пб:", "Прибавка по бёдрам", "1", nullptr},
-};
-const MeasureRow kRows2[] = {
-    {"Ст:", "Полуобхват талии", "37", "5"},          {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"Вс:", "Высота сидения", "25", nullptr},         {"Дсп:", "Длина брюк спереди", "99", "9"},
-    {"Пт:", "Прибавка по талии", "0", "5"},          {"Пб:", "Прибавка по бёдрам", "1", nullptr},
-    {"Пвс:", "Прибавка к высоте сидения", "0", nullptr},
-};
-
-void (*const kIllustrations1[])() = {MeasureHints::LowerLine1, MeasureHints::LowerLine2, MeasureHints::LowerLine6,
-                                     MeasureHints::LowerPt2, MeasureHints::LowerPb3};
-void (*const kIllustrations2[])() = {MeasureHints::LowerLine1, MeasureHints::LowerLine2, MeasureHints::LowerLine3,
-                                     MeasureHints::LowerLine6, MeasureHints::LowerPt2,  MeasureHints::LowerPb3,
-                                     MeasureHints::LowerPvs1};
-
-const char* const kCodes1[] = {"Ст", "Сб", "Дсп", "Пт", "Пб"};
-const char* const kCodes2[] = {"Ст", "Сб", "Вс", "Дсп", "Пт", "Пб", "Пвс"};
-
 using D = TWBryukiDraft;
-float D::*const kFields1[] = {&D::WaistHalfGirth, &D::HipHalfGirth, &D::FrontLength, &D::WaistEase, &D::HipEase};
-float D::*const kFields2[] = {&D::WaistHalfGirth, &D::HipHalfGirth, &D::SeatHeight, &D::FrontLength,
-                              &D::WaistEase,      &D::HipEase,      &D::SeatEase};
+using namespace MeasureHints;
 
-const WBryukiKind kKind1{kWBryukiType, false, 5, kRows1, kIllustrations1, kCodes1, kFields1};
-const WBryukiKind kKind2{kWBryuki2Type, true, 7, kRows2, kIllustrations2, kCodes2, kFields2};
+// The comment block of sheet 2 stands below the front table, whose length
+// follows the waist variant (see TWBryukiDraft::CommentAt).
+const WBryukiKind kKind1{
+    {kWBryukiType,
+     {{"Ст:", "Полуобхват талии", "37", "5", LowerLine1},
+      {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine2},
+      {"Дсп:", "Длина брюк спереди", "99", "9", LowerLine6},
+      {"Пт:", "Прибавка по талии", "0", "5", LowerPt2},
+      {"Пб:", "Прибавка по бёдрам", "1", nullptr, LowerPb3}}},
+    false,
+    {&D::WaistHalfGirth, &D::HipHalfGirth, &D::FrontLength, &D::WaistEase, &D::HipEase}};
+const WBryukiKind kKind2{
+    {kWBryuki2Type,
+     {{"Ст:", "Полуобхват талии", "37", "5", LowerLine1},
+      {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine2},
+      {"Вс:", "Высота сидения", "25", nullptr, LowerLine3},
+      {"Дсп:", "Длина брюк спереди", "99", "9", LowerLine6},
+      {"Пт:", "Прибавка по талии", "0", "5", LowerPt2},
+      {"Пб:", "Прибавка по бёдрам", "1", nullptr, LowerPb3},
+      {"Пвс:", "Прибавка к высоте сидения", "0", nullptr, LowerPvs1}}},
+    true,
+    {&D::WaistHalfGirth, &D::HipHalfGirth, &D::SeatHeight, &D::FrontLength, &D::WaistEase, &D::HipEase,
+     &D::SeatEase}};
 
 // ---- Drawing constants. ----
 
-// Sheet 1 carries the draft, sheet 2 the tables.
-constexpr int kSheets = 2;
-// The sheet's origin: T0 52.5 cm from the left edge, 10 cm below the top.
-constexpr float kOriginX = 52.5f;
-constexpr float kOriginY = 10.0f;
 constexpr int kArcChords = 10;
 
-// Which layouts show a label or a table row: a mask of the waist variants
-// (1, 2, 3), and whether only the two-back-dart layout shows it.
-enum Show : unsigned {
-    kV1 = 1u << 1,
-    kV2 = 1u << 2,
-    kV3 = 1u << 3,
-    kAny = kV1 | kV2 | kV3,
-    kDart = kV1 | kV3,       // the variants with a front dart
-    kTwoDarts = kAny | 1u,   // every variant, two back darts only
-};
+// When a label or a table row is shown: in the waist variants with a front
+// dart, in one variant, or with two back darts only (nullptr: always).
+bool WithFrontDart(const D& d) { return d.WaistVariant != 2; }
+bool NoCreaseDart(const D& d) { return d.WaistVariant != 3; }
+bool CreaseDart(const D& d) { return d.WaistVariant == 3; }
+bool TwoDarts(const D& d) { return d.TwoBackDarts(); }
+using Shown = bool (*)(const D&);
+constexpr Shown kAny = nullptr;
+constexpr Shown kDart = WithFrontDart;
+constexpr Shown kV3 = CreaseDart;
+constexpr Shown kTwoDarts = TwoDarts;
 
-bool Shown(unsigned mask, int variant, bool twoBackDarts) {
-    if (!(mask & (1u << variant))) return false;
-    return !(mask & 1u) || twoBackDarts;
-}
+bool IsShown(Shown shown, const D& d) { return !shown || shown(d); }
 
 // ---- Point labels, in drawing order. ----
-struct PointLabel {
-    const char* text;
-    Vector WBryukiPoints::*point;
-    int placement;
-    unsigned show;
-};
+using PointLabel = Labels::Row<D>;
 
 using P = WBryukiPoints;
 const PointLabel kLabels[] = {
@@ -109,7 +87,7 @@ const PointLabel kLabels[] = {
     {"T511", &P::T511, 8, kAny},    {"T51", &P::T51, 5, kAny},       {"T5", &P::T5, 2, kAny},
     {"T", &P::T, 4, kAny},          {"T2", &P::T2, 3, kAny},         {"T21", &P::T21, 1, kAny},
     {"b1", &P::b1, 2, kDart},       {"b", &P::b, 2, kDart},          {"b0", &P::b0, 3, kDart},
-    {"b2", &P::b2, 2, kDart},       {"T0", &P::T0, 3, kV1 | kV2},    {"b12", &P::b12, 2, kV3},
+    {"b2", &P::b2, 2, kDart},       {"T0", &P::T0, 3, NoCreaseDart},    {"b12", &P::b12, 2, kV3},
     {"b20", &P::b20, 2, kV3},       {"b02", &P::b02, 3, kV3},        {"T0", &P::T0, 3, kV3},
     {"b22", &P::b22, 2, kV3},       {"T111", &P::T111, 1, kAny},     {"T11", &P::T11, 4, kAny},
     {"T1", &P::T1, 3, kAny},        {"B5", &P::B5, 2, kAny},         {"B1", &P::B1, 3, kAny},
@@ -155,7 +133,7 @@ struct SegmentRow {
     Measure measure;
     Vector WBryukiPoints::*p;
     Vector WBryukiPoints::*q;
-    unsigned show;
+    Shown show;
 };
 
 using S = TWBryukiDraft;
@@ -250,55 +228,21 @@ Vector MirroredSide(const Vector& apex, const Vector& from, const Vector& to) {
 // ---------------------------------------------------------------------------
 // Life cycle and the measurement column
 
-TWBryukiDraft::TWBryukiDraft(const WBryukiKind& kind) : kind_(kind) {
-    calculated = false;
-    MeasureColumn::LayOut(kind_.rows, kind_.rowCount);
-    MeasureColumn::WriteOrderCaption(kind_.type);
-    GarmentSheets::Show(kSheets, true);
-}
-
-TWBryukiDraft::~TWBryukiDraft() {
-    MeasureColumn::Hide(1, kind_.rowCount);
-    GarmentSheets::Show(kSheets, false);
-}
+TWBryukiDraft::TWBryukiDraft(const WBryukiKind& kind) : TLowerGarment(kind.column), kind_(kind) {}
 
 TWBryuki::TWBryuki() : TWBryukiDraft(kKind1) {}
 
 TWBryuki2::TWBryuki2() : TWBryukiDraft(kKind2) {}
 
-int TWBryukiDraft::Type() const { return kind_.type; }
-
-int TWBryukiDraft::MeasureCount() const { return kind_.rowCount; }
-
-std::vector<float*> TWBryukiDraft::Fields() {
-    std::vector<float*> fields;
-    for (int k = 0; k < kind_.rowCount; ++k) fields.push_back(&(this->*kind_.fields[k]));
-    return fields;
+std::vector<MeasureSlot> TWBryukiDraft::Slots() {
+    std::vector<MeasureSlot> places;
+    for (float TWBryukiDraft::*field : kind_.fields) places.push_back(this->*field);
+    return places;
 }
 
-bool TWBryukiDraft::GetMeasures() {
-    if (!MeasureColumn::Read(Fields().data(), kind_.rowCount)) return false;
+bool TWBryukiDraft::CheckMeasures() {
     if (!MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase)) return true;
     return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
-}
-
-void TWBryukiDraft::ClearInputs(int) {
-    calculated = false;
-    MeasureColumn::ClearOrder(kind_.type, 1, kind_.rowCount);
-}
-
-void TWBryukiDraft::ShowMeasure(int n) {
-    if (n >= 1 && n <= kind_.rowCount) kind_.illustrations[n - 1]();
-}
-
-void TWBryukiDraft::SaveMeasures(RecordWriter& f) {
-    for (float* v : Fields()) f.WriteFloat(*v);
-}
-
-void TWBryukiDraft::LoadMeasures(RecordReader& f) {
-    std::vector<float> values;
-    for (float* v : Fields()) values.push_back(*v = f.ReadFloat());
-    MeasureColumn::Load(values.data(), kind_.rowCount);
 }
 
 // ---------------------------------------------------------------------------
@@ -621,11 +565,10 @@ void TWBryukiDraft::CalcSegments() {
         }
         return 0.0f;
     };
-    const bool twoDarts = TwoBackDarts();
     for (const SegmentRow& r : kFrontRows)
-        if (Shown(r.show, WaistVariant, twoDarts)) Segments[r.segment] = measure(r);
+        if (IsShown(r.show, *this)) Segments[r.segment] = measure(r);
     for (const SegmentRow& r : kBackRows)
-        if (Shown(r.show, WaistVariant, twoDarts)) Segments[r.segment] = measure(r);
+        if (IsShown(r.show, *this)) Segments[r.segment] = measure(r);
     // Without a front dart the waist runs from T21 straight to the crease line.
     if (WaistVariant == 2) Segments[SegT21b1] = Geom::Distance(T21, T0);
 }
@@ -786,100 +729,47 @@ void TWBryukiDraft::DrawPaths(TDrawContext& dc, int thick) const {
     dc.LineTo(T0);  // the crease line
 }
 
-void TWBryukiDraft::DrawLabels(TDrawContext& dc, bool printer) const {
-    const bool twoDarts = TwoBackDarts();
-    for (const PointLabel& l : kLabels) {
-        if (Shown(l.show, WaistVariant, twoDarts)) Labels::Put(dc, printer, this->*l.point, l.text, l.placement);
-    }
+void TWBryukiDraft::DrawPieces(const PieceTarget& t) const {
+    DrawPaths(t.dc, t.outline);
+    if (t.labels) Labels::PutAll(t.dc, t.printer, *this, kLabels);
+    Labels::CrotchSeam(t.dc, t.printer, SeamLabelPos, CrotchSeam);
 }
-
-void TWBryukiDraft::Draw() {
-    if (!calculated || !GarmentSheets::Attach(1)) return;
-    ScreenDC.SetOrigin(kOriginX, kOriginY);
-    DrawPaths(ScreenDC, GarmentSheets::kScreenOutline);
-    DrawLabels(ScreenDC, false);
-    Labels::CrotchSeam(ScreenDC, false, SeamLabelPos, CrotchSeam);
-    GarmentSheets::Refresh(1);
-}
-
-void TWBryukiDraft::ClearSheets() { GarmentSheets::Clear(kSheets); }
 
 namespace {
 
-std::vector<ValueTableRow> RowsOf(const SegmentRow* rows, size_t count, const float* segments, int variant,
-                                  bool twoDarts) {
+std::vector<ValueTableRow> RowsOf(const SegmentRow* rows, size_t count, const float* segments, const D& d) {
     std::vector<ValueTableRow> out;
     for (size_t i = 0; i < count; ++i)
-        if (Shown(rows[i].show, variant, twoDarts)) out.push_back({rows[i].text, segments[rows[i].segment]});
+        if (IsShown(rows[i].show, d)) out.push_back({rows[i].text, segments[rows[i].segment]});
     return out;
 }
 
 }  // namespace
 
-std::vector<ValueTableRow> TWBryukiDraft::MeasureTableRows() const {
-    std::vector<ValueTableRow> rows;
-    for (int k = 0; k < kind_.rowCount; ++k) rows.push_back({kind_.codes[k], this->*kind_.fields[k]});
-    return rows;
-}
-
 std::vector<ValueTableRow> TWBryukiDraft::FrontTableRows() const {
-    return RowsOf(kFrontRows, std::size(kFrontRows), Segments, WaistVariant, TwoBackDarts());
+    return RowsOf(kFrontRows, std::size(kFrontRows), Segments, *this);
 }
 
 std::vector<ValueTableRow> TWBryukiDraft::BackTableRows() const {
-    return RowsOf(kBackRows, std::size(kBackRows), Segments, WaistVariant, TwoBackDarts());
-}
-
-void TWBryukiDraft::DrawTables(int) {
-    if (!calculated || !GarmentSheets::CaptionSheetsForTables(kSheets)) return;
-    DrawTablesAndComment(TableMedium::Screen);
-    GarmentSheets::Refresh(2);
+    return RowsOf(kBackRows, std::size(kBackRows), Segments, *this);
 }
 
 // ---------------------------------------------------------------------------
-// Printing: the draft tiled over the pages, as the skirt prints, then a page
-// with the three tables and the comment.  At 1:1 (one sheet) the labels are
-// left out and the measurement table rides on the front leg below the knee.
+// Sheet 2 and printing: at 1:1 (one sheet) the labels are left out and the
+// measurement table rides on the front leg below the knee.
 
-void TWBryukiDraft::DrawTablesAndComment(TableMedium medium) const {
-    const bool screen = medium == TableMedium::Screen;
-    const int commentY = kScreenCommentY[WaistVariant] + (screen ? 0 : kPaperCommentBelowScreen);
-    ::DrawTablesAndComment(medium,
-                           {{screen ? 50 : 35, 57, MeasureTableLayout(medium), MeasureTableRows()},
-                            {screen ? 296 : 282, 57, FrontHalfTableLayout(medium), FrontTableRows()},
-                            {screen ? 541 : 529, 57, BackHalfTableLayout(medium), BackTableRows()}},
-                           screen ? kScreenCommentX : kPaperCommentX, commentY);
+TablePoint TWBryukiDraft::CommentAt(TableMedium medium) const {
+    if (medium == TableMedium::Screen) return {kScreenCommentX, kScreenCommentY[WaistVariant]};
+    return {kPaperCommentX, kScreenCommentY[WaistVariant] + kPaperCommentBelowScreen};
 }
 
-void TWBryukiDraft::Print() {
-    if (!calculated) {
-        ShowNothingToPrint();
-        return;
-    }
-    const int tiling = CurrentOrder().TilingMode();
-    const bool oneSheet = tiling == 1;
-    PrinterDC.BeginTrueScalePage(float(tiling));
-    TilePrintSheets(BoxLeft, BoxRight, BoxTop, BoxBottom);
-    // One sheet: the table's top left corner 1 cm inside the front hem's
-    // side end, three tenths of the way from the knee to the hem.
-    const Vector tableAt(F(H1.x + 1.0), F(K.y + (double(H.y) - K.y) * 0.3));
+PatternSheets::Box TWBryukiDraft::Extent() const { return {BoxLeft, BoxRight, BoxTop, BoxBottom}; }
 
-    RunPrintJob([&] {
-        WalkPrintPages(GarmentSheets::SheetText(1, oneSheet ? 1 : kSheets), [&](const PrintPage&) {
-            GarmentSheets::SetPaperLabelFont();
-            DrawPaths(PrinterDC, GarmentSheets::kPaperOutline);
-            if (!oneSheet) DrawLabels(PrinterDC, true);
-            Labels::CrotchSeam(PrinterDC, true, SeamLabelPos, CrotchSeam);
-            if (oneSheet) {
-                PrinterDC.SetPrinterOrigin(tableAt.x, tableAt.y);
-                const TableMedium paper = TableMedium::Paper;
-                DrawValueTable(PrinterDC, MeasureTableLayout(paper), MeasureTableRows(), paper);
-            }
-        });
-        if (oneSheet) return;
-        GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(2, kSheets),
-                                       [&] { DrawTablesAndComment(TableMedium::Paper); });
-    });
+bool TWBryukiDraft::OneSheetTableAt(Vector& corner) const {
+    // The table's top left corner 1 cm inside the front hem's side end,
+    // three tenths of the way from the knee to the hem.
+    corner = Vector(F(H1.x + 1.0), F(K.y + (double(H.y) - K.y) * 0.3));
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -888,6 +778,6 @@ void RegisterWBryuki() {
     RegisterModelMaker(kWBryukiType, [] { return new TWBryuki; });
     RegisterModelMaker(kWBryuki2Type, [] { return new TWBryuki2; });
     // Ст, Сб, Дсп, Пт, Пб; TWBryuki2 adds Вс and Пвс.
-    RegisterOrderBlockSize(kWBryukiType, [](int, int, int) { return 4 * kKind1.rowCount; });
-    RegisterOrderBlockSize(kWBryuki2Type, [](int, int, int) { return 4 * kKind2.rowCount; });
+    RegisterOrderBlockSize(kWBryukiType, [](int, int, int) { return 4 * int(kKind1.column.rows.size()); });
+    RegisterOrderBlockSize(kWBryuki2Type, [](int, int, int) { return 4 * int(kKind2.column.rows.size()); });
 }

@@ -14,11 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/LowerGarment.h"
 #include "kernel/Geometry.h"
-#include "kernel/Models.h"
 
-struct MeasureRow;
 struct TDrawContext;
 
 // The garment types of the two trousers in the piece factory.
@@ -70,7 +68,7 @@ struct WBryukiPoints {
 // fill.
 struct WBryukiKind;
 
-class TWBryukiDraft : public TModel, public WBryukiPoints {
+class TWBryukiDraft : public TLowerGarment, public WBryukiPoints {
 public:
     // ---- Measurements (cm). ----
     float WaistHalfGirth = 0.0f;  // Ст
@@ -107,39 +105,20 @@ public:
     };
     float Segments[kSegments] = {};
 
-    ~TWBryukiDraft() override;
-
-    bool GetMeasures() override;
     void Calculate() override;
-    void Draw() override;
-    void RedrawCollar() override {}
-    void RedrawSleeve() override {}
-    void ClearSheets() override;
-    void ClearInputs(int sleeveKind) override;
-    void ShowMeasure(int n) override;
     void CalcSegments() override;
-    void DrawTables(int scale) override;
-    void Print() override;
-    void SaveMeasures(RecordWriter& f) override;
-    void LoadMeasures(RecordReader& f) override;
 
     // The rows of the three tables as the sheet and the page show them:
     // the measurements (5 or 7), the front half (24, 22 or 27 rows by waist
     // variant), the back half (21 rows, 24 with two back darts).
-    std::vector<ValueTableRow> MeasureTableRows() const;
-    std::vector<ValueTableRow> FrontTableRows() const;
-    std::vector<ValueTableRow> BackTableRows() const;
+    std::vector<ValueTableRow> FrontTableRows() const override;
+    std::vector<ValueTableRow> BackTableRows() const override;
 
     // Two back darts (BackDart > 1).
     bool TwoBackDarts() const { return BackDart > 1.0f; }
-    // The garment type (1 or 16) and the number of measurement rows (5 or 7).
-    int Type() const;
-    int MeasureCount() const;
     // The text written at SeamLabelPos: "Средний срез:" and the seam length
     // with one decimal.
     std::string SeamLabelText() const;
-    // The order-file block: 4 bytes per measurement.
-    int BlockSize() const { return 4 * MeasureCount(); }
 
 protected:
     explicit TWBryukiDraft(const WBryukiKind& kind);
@@ -150,8 +129,12 @@ private:
     // Steps 1 .. 36 of the drafting; Calculate keeps the last draft when
     // they throw.
     void Draft();
-    // The measurement fields in the order of the rows.
-    std::vector<float*> Fields();
+    std::vector<MeasureSlot> Slots() override;
+    bool CheckMeasures() override;
+    void DrawPieces(const PieceTarget& target) const override;
+    PatternSheets::Box Extent() const override;
+    TablePoint CommentAt(TableMedium medium) const override;
+    bool OneSheetTableAt(Vector& corner) const override;
     // The front waist of each variant (steps 12 .. 14 of the draft).
     void FrontWaistOneDart(float s);
     void FrontWaistNoDart();
@@ -163,13 +146,8 @@ private:
     void SeamPoints();
     void CurvePoints();
     void ExtentBox();
-    // The whole draft (outline pen `thick`, construction lines 1) and its
-    // point labels, on screen or on paper.
+    // The whole draft (outline pen `thick`, construction lines 1).
     void DrawPaths(TDrawContext& dc, int thick) const;
-    void DrawLabels(TDrawContext& dc, bool printer) const;
-    // The three tables and the comment block of sheet 2 or of the printed
-    // page of tables.
-    void DrawTablesAndComment(TableMedium medium) const;
 };
 
 class TWBryuki : public TWBryukiDraft {

@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
-#include "garments/lower_women/PointLabels.h"
+#include "garments/common/LegSeams.h"
+#include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
@@ -11,86 +13,52 @@
 #include "kernel/MeasureFigure.h"
 #include "platform/Text.h"
 #include "shell/Factory.h"
-#include "shell/GarmentSheets.h"
+#include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
 namespace {
 
 using Field = TWJeansVariant::Field;
 
+using J = TWJeansBase;
+using namespace MeasureHints;
+
 // ---- TWJeans: seven rows; Пок is the seventh edit but the fifth field. ----
-const MeasureRow kJeansRows[] = {
-    {"Ст:", "Полуобхват талии", "39", "5"},
-    {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"Ок:", "Обхват колена", "39", "4"},
-    {"Дсп:", "Длина брюк спереди", "99", "9"},
-    {"Пт:", "Прибавка к полуобхвату талии", "0", "5"},
-    {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr},
-    {"Пок:", "Прибавка к обхвату колена", "4", nullptr},
-};
-const Field kJeansEdits[] = {&TWJeansBase::WaistHalfGirth, &TWJeansBase::HipHalfGirth, &TWJeansBase::KneeGirth,
-                             &TWJeansBase::FrontLength,    &TWJeansBase::WaistEase,    &TWJeansBase::HipEase,
-                             &TWJeansBase::KneeEase};
-const Field kJeansRecord[] = {&TWJeansBase::WaistHalfGirth, &TWJeansBase::HipHalfGirth, &TWJeansBase::KneeGirth,
-                              &TWJeansBase::FrontLength,    &TWJeansBase::KneeEase,     &TWJeansBase::WaistEase,
-                              &TWJeansBase::HipEase};
-const TWJeansVariant::TableRow kJeansTable[] = {
-    {"Ст", &TWJeansBase::WaistHalfGirth}, {"Сб", &TWJeansBase::HipHalfGirth}, {"Ок", &TWJeansBase::KneeGirth},
-    {"Дб", &TWJeansBase::FrontLength},    {"Пт", &TWJeansBase::WaistEase},    {"Пб", &TWJeansBase::HipEase},
-    {"Пок", &TWJeansBase::KneeEase},
-};
-void (*const kJeansIllustrations[])() = {
-    MeasureHints::LowerLine1, MeasureHints::LowerLine2, MeasureHints::LowerLine8, MeasureHints::LowerLine6,
-    MeasureHints::LowerPt3,   MeasureHints::LowerPb4,   MeasureHints::LowerPok,
-};
-const TWJeansVariant kJeans{kWJeansType, 7,           kJeansRows,          kJeansEdits,
-                            kJeansRecord, kJeansTable, kJeansIllustrations, true};
+const TWJeansVariant kJeans{
+    {kWJeansType,
+     {{"Ст:", "Полуобхват талии", "39", "5", LowerLine1},
+      {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine2},
+      {"Ок:", "Обхват колена", "39", "4", LowerLine8},
+      {"Дсп:", "Длина брюк спереди", "99", "9", LowerLine6, "Дб"},
+      {"Пт:", "Прибавка к полуобхвату талии", "0", "5", LowerPt3},
+      {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr, LowerPb4},
+      {"Пок:", "Прибавка к обхвату колена", "4", nullptr, LowerPok}},
+     {0, 1, 2, 3, 6, 4, 5},
+     562,
+     530},
+    {&J::WaistHalfGirth, &J::HipHalfGirth, &J::KneeGirth, &J::FrontLength, &J::WaistEase, &J::HipEase, &J::KneeEase},
+    true};
 
 // ---- TWJeans2: nine rows, fields, record and table all in edit order. ----
-const MeasureRow kJeans2Rows[] = {
-    {"Ст:", "Полуобхват талии", "39", "5"},
-    {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"Вс:", "Высота сидения", "23", "5"},
-    {"Ок:", "Обхват колена", "39", "4"},
-    {"Дсп:", "Длина брюк спереди", "99", "9"},
-    {"Пт:", "Прибавка к полуобхвату талии", "0", "5"},
-    {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr},
-    {"Пвс:", "Прибавка к высоте сидения", "0", nullptr},
-    {"Пок:", "Прибавка к обхвату колена", "4", nullptr},
-};
-const Field kJeans2Fields[] = {&TWJeansBase::WaistHalfGirth, &TWJeansBase::HipHalfGirth, &TWJeansBase::SeatHeight,
-                               &TWJeansBase::KneeGirth,      &TWJeansBase::FrontLength,  &TWJeansBase::WaistEase,
-                               &TWJeansBase::HipEase,        &TWJeansBase::SeatEase,     &TWJeansBase::KneeEase};
-const TWJeansVariant::TableRow kJeans2Table[] = {
-    {"Ст", &TWJeansBase::WaistHalfGirth}, {"Сб", &TWJeansBase::HipHalfGirth}, {"Вс", &TWJeansBase::SeatHeight},
-    {"Ок", &TWJeansBase::KneeGirth},      {"Дсп", &TWJeansBase::FrontLength}, {"Пт", &TWJeansBase::WaistEase},
-    {"Пб", &TWJeansBase::HipEase},        {"Пвс", &TWJeansBase::SeatEase},    {"Пок", &TWJeansBase::KneeEase},
-};
-void (*const kJeans2Illustrations[])() = {
-    MeasureHints::LowerLine1, MeasureHints::LowerLine2, MeasureHints::LowerLine3,
-    MeasureHints::LowerLine8, MeasureHints::LowerLine6, MeasureHints::LowerPt3,
-    MeasureHints::LowerPb4,   MeasureHints::LowerPvs1,  MeasureHints::LowerPok,
-};
-const TWJeansVariant kJeans2{kWJeans2Type,  9,            kJeans2Rows,          kJeans2Fields,
-                             kJeans2Fields, kJeans2Table, kJeans2Illustrations, false};
-
-// ---- The segment tables, the same for both jeans. ----
-const char* const kFrontRowTexts[TWJeansBase::kFrontRows] = {
-    "[ T0, H0 ]",  "[ T0, C0 ]",  "[ C0, B0 ]",    "[ T0, K0 ]",    "[ B0, B ]",  "[ B0, B1 ]", "[ K0, K1 ]",
-    "[ K0, K2 ]",  "[ H0, H1 ]",  "[ H0, H2 ]",    "[ H0, H01 ]",   "[ T1, T11 ]", "[ T11, T111 ]",
-    "[ T11, T3 ]", "[ T3, T4 ]",  "[ 1, 2 ]",      "[ 3, 4 ]",      "[ C1, C2 ]", "[ C2, 5 ]",  "[ 5, 6 ]",
-};
-// The back table's rows before the yoke's.
-constexpr int kBackRowsBeforeYoke = TWJeansBase::kBackRows - TJeansYoke::kYokeRows;
-const char* const kBackRowTexts[kBackRowsBeforeYoke] = {
-    "[ K0, K3 ]", "[ K0, K4 ]", "[ H0, H3 ]", "[ H0, H4 ]", "[ H0, H11 ]", "[ B, B3 ]", "[ B3, B4 ]",  "[ B4, B5 ]",
-    "[ C0, C3 ]", "[ B5, T5 ]", "[ C3, C4 ]", "[ K4, C5 ]", "[ 7, 8 ]",    "[ T5, T6 ]", "[ K3, T6 ]", "[ 9, 10 ]",
-    "[ 11, 12 ]",
-};
-const JeansTableTexts kTableTexts{kFrontRowTexts, TWJeansBase::kFrontRows, kBackRowTexts, TWJeansBase::kBackRows};
+const TWJeansVariant kJeans2{
+    {kWJeans2Type,
+     {{"Ст:", "Полуобхват талии", "39", "5", LowerLine1},
+      {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine2},
+      {"Вс:", "Высота сидения", "23", "5", LowerLine3},
+      {"Ок:", "Обхват колена", "39", "4", LowerLine8},
+      {"Дсп:", "Длина брюк спереди", "99", "9", LowerLine6},
+      {"Пт:", "Прибавка к полуобхвату талии", "0", "5", LowerPt3},
+      {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr, LowerPb4},
+      {"Пвс:", "Прибавка к высоте сидения", "0", nullptr, LowerPvs1},
+      {"Пок:", "Прибавка к обхвату колена", "4", nullptr, LowerPok}},
+     {},
+     562,
+     530},
+    {&J::WaistHalfGirth, &J::HipHalfGirth, &J::SeatHeight, &J::KneeGirth, &J::FrontLength, &J::WaistEase,
+     &J::HipEase, &J::SeatEase, &J::KneeEase},
+    false};
 
 // ---- Point labels, in drawing order. ----
-using J = TWJeansBase;
 using PointLabel = Labels::Row<J>;
 const PointLabel kLabelsBeforeC[] = {
     {"H3", &J::H3, 4},   {"H1", &J::H1, 2},   {"H01", &J::H01, 2}, {"H0", &J::H0, 7},  {"H011", &J::H011, 3},
@@ -111,49 +79,6 @@ const PointLabel kLabelsAfterC[] = {
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "jeans draft"); }
 
-Vector Mid(const Vector& a, const Vector& b) {
-    return FloatStore::Point((double(a.x) + b.x) / 2.0, (double(a.y) + b.y) / 2.0, "jeans draft");
-}
-
-// The side of a half below the hip, from the hip point `top` to the knee:
-// "mid" 0.63 of the way, "bulge" a quarter of the way out to the leg line
-// H → K continued, the cubic's controls, and the control of the curve on to
-// the knee.  The side leaves `top` along the direction in which the curve
-// above arrives from `arriving`.
-struct SideBelowHip {
-    Vector mid, bulge, leave, before, after;
-};
-SideBelowHip DraftSideBelowHip(const Vector& top, const Vector& knee, const Vector& hem, const Vector& arriving) {
-    SideBelowHip s;
-    const Vector u = Vector::UnitBetween(top, knee);
-    const Vector n = Vector::UnitNormalBetween(top, knee);
-    s.mid = top + u * F(0.63 * Geom::Distance(top, knee));
-    const Vector X = Geom::IntersectLines(s.mid, knee, n, Vector::UnitBetween(hem, knee));
-    s.bulge = s.mid + n * F(0.25 * Geom::Distance(s.mid, X));
-    s.before = s.bulge - u * F(Geom::Distance(top, s.mid) / 3.0);
-    s.after = s.bulge + u * F(0.75 * Geom::Distance(s.mid, knee));
-    s.leave = top + Vector::UnitBetween(arriving, top) * F(0.25 * Geom::Distance(top, s.mid));
-    return s;
-}
-
-// The inner leg from the knee to the crotch point: "mid" halfway, "bulge"
-// 0.42 of the way out to the leg line H → K continued, and the two controls.
-struct InnerLeg {
-    Vector mid, bulge, lower, upper;
-};
-InnerLeg DraftInnerLeg(const Vector& knee, const Vector& crotch, const Vector& hem) {
-    InnerLeg l;
-    const Vector u = Vector::UnitBetween(knee, crotch);
-    const Vector n = Vector::UnitNormalBetween(knee, crotch);
-    const Vector v = Vector::UnitBetween(hem, knee);
-    l.mid = Mid(knee, crotch);
-    const Vector X = Geom::IntersectLines(l.mid, knee, n, v);
-    l.bulge = l.mid + n * F(0.42 * Geom::Distance(l.mid, X));
-    l.lower = Geom::IntersectLines(l.bulge, knee, u, v);
-    l.upper = l.bulge + u * F(Geom::Distance(l.mid, crotch) / 3.0);
-    return l;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -161,8 +86,7 @@ InnerLeg DraftInnerLeg(const Vector& knee, const Vector& crotch, const Vector& h
 
 // The waist line 10 cm below the top edge of sheet 1.
 TWJeansBase::TWJeansBase(const TWJeansVariant& variant)
-    : TJeansGarment({variant.type, variant.rowCount, variant.rows, variant.illustrations}, kTableTexts, 10.0f),
-      variant_(variant) {}
+    : TJeansGarment(variant, 10.0f), variant_(variant) {}
 
 TWJeansBase::~TWJeansBase() = default;
 
@@ -170,24 +94,16 @@ TWJeans::TWJeans() : TWJeansBase(kJeans) {}
 
 TWJeans2::TWJeans2() : TWJeansBase(kJeans2) {}
 
-bool TWJeansBase::GetMeasures() {
-    std::vector<float*> fields;
-    for (int k = 0; k < variant_.rowCount; ++k) fields.push_back(&(this->*variant_.editFields[k]));
-    if (!MeasureColumn::Read(fields.data(), variant_.rowCount)) return false;
+std::vector<MeasureSlot> TWJeansBase::Slots() {
+    std::vector<MeasureSlot> places;
+    for (Field field : variant_.editFields) places.push_back(this->*field);
+    return places;
+}
+
+bool TWJeansBase::CheckMeasures() {
     if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase))
         return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
     return true;
-}
-
-void TWJeansBase::SaveMeasures(RecordWriter& f) {
-    for (int k = 0; k < variant_.rowCount; ++k) f.WriteFloat(this->*variant_.recordFields[k]);
-}
-
-void TWJeansBase::LoadMeasures(RecordReader& f) {
-    for (int k = 0; k < variant_.rowCount; ++k) this->*variant_.recordFields[k] = f.ReadFloat();
-    std::vector<float> edits;
-    for (int k = 0; k < variant_.rowCount; ++k) edits.push_back(this->*variant_.editFields[k]);
-    MeasureColumn::Load(edits.data(), variant_.rowCount);
 }
 
 // ---------------------------------------------------------------------------
@@ -313,48 +229,42 @@ void TWJeansBase::Calculate() {
 }
 
 void TWJeansBase::CalcSegments() {
-    float* f = FrontSegments.data();
-    f[0] = FrontLength;
-    f[1] = -C0.y;
-    f[2] = F(double(B0.y) - C0.y);
-    f[3] = -K0.y;
-    f[4] = -B.x;
-    f[5] = B1.x;
-    f[6] = -K1.x;
-    f[7] = K2.x;
-    f[8] = -H1.x;
-    f[9] = H2.x;
-    f[10] = 0.5f;
-    f[11] = F(double(T1.x) - T11.x);
-    f[12] = T111.y;
-    f[13] = F(double(T11.x) - T3.x);
-    f[14] = T4.y;
-    f[15] = Geom::Distance(P1, P2);
-    f[16] = Geom::Distance(P3, P4);
-    f[17] = F(double(C2.x) - C1.x);
-    f[18] = Geom::Distance(C2, P5);
-    f[19] = Geom::Distance(P5, P6);
-
-    float* b = BackSegments.data();
-    b[0] = -K3.x;
-    b[1] = K4.x;
-    b[2] = -H3.x;
-    b[3] = H4.x;
-    b[4] = 0.5f;  // H011 lies 0.5 below H0
-    SeatSegments(B, b + 5);
-    b[11] = Geom::Distance(K4, C5);
-    b[12] = Geom::Distance(P7, P8);
-    b[13] = Geom::Distance(T5, T6);
-    b[14] = Geom::Distance(K3, T6);
-    b[15] = Geom::Distance(P9, P10);
-    b[16] = Geom::Distance(P11, P12);
-    YokeSegments(b + kBackRowsBeforeYoke);
+    SetTables({{"[ T0, H0 ]", FrontLength},
+               {"[ T0, C0 ]", -C0.y},
+               {"[ C0, B0 ]", F(double(B0.y) - C0.y)},
+               {"[ T0, K0 ]", -K0.y},
+               {"[ B0, B ]", -B.x},
+               {"[ B0, B1 ]", B1.x},
+               {"[ K0, K1 ]", -K1.x},
+               {"[ K0, K2 ]", K2.x},
+               {"[ H0, H1 ]", -H1.x},
+               {"[ H0, H2 ]", H2.x},
+               {"[ H0, H01 ]", 0.5f},
+               {"[ T1, T11 ]", F(double(T1.x) - T11.x)},
+               {"[ T11, T111 ]", T111.y},
+               {"[ T11, T3 ]", F(double(T11.x) - T3.x)},
+               {"[ T3, T4 ]", T4.y},
+               {"[ 1, 2 ]", Geom::Distance(P1, P2)},
+               {"[ 3, 4 ]", Geom::Distance(P3, P4)},
+               {"[ C1, C2 ]", F(double(C2.x) - C1.x)},
+               {"[ C2, 5 ]", Geom::Distance(C2, P5)},
+               {"[ 5, 6 ]", Geom::Distance(P5, P6)}},
+              // The back: hem ("[ H0, H11 ]": H011 lies 0.5 below H0), seat,
+              // sides (the yoke's rows follow).
+              {{"[ K0, K3 ]", -K3.x}, {"[ K0, K4 ]", K4.x}, {"[ H0, H3 ]", -H3.x}, {"[ H0, H4 ]", H4.x},
+               {"[ H0, H11 ]", 0.5f}},
+              {{"[ K4, C5 ]", Geom::Distance(K4, C5)},
+               {"[ 7, 8 ]", Geom::Distance(P7, P8)},
+               {"[ T5, T6 ]", Geom::Distance(T5, T6)},
+               {"[ K3, T6 ]", Geom::Distance(K3, T6)},
+               {"[ 9, 10 ]", Geom::Distance(P9, P10)},
+               {"[ 11, 12 ]", Geom::Distance(P11, P12)}});
 }
 
 // ---------------------------------------------------------------------------
 // Drawing
 
-void TWJeansBase::DrawPieces(TDrawContext& dc, int outline, bool printer) const {
+void TWJeansBase::DrawHalves(TDrawContext& dc, int outline, bool printer) const {
     // 1. The front outline.
     dc.SetPenWidth(outline);
     DrawHip(dc);
@@ -421,16 +331,9 @@ void TWJeansBase::DrawPieces(TDrawContext& dc, int outline, bool printer) const 
 
 void TWJeansBase::DrawLabels(TDrawContext& dc, bool printer) const {
     Labels::PutAll(dc, printer, *this, kLabelsBeforeC);
-    JeansSheets::LabelC1C3(dc, printer, C1, C3);
+    PatternSheets::LabelC1C3(dc, printer, C1, C3);
     Labels::PutAll(dc, printer, *this, kLabelsAfterC);
     Labels::CrotchSeam(dc, printer, j44, CrotchSeam);
-}
-
-std::vector<ValueTableRow> TWJeansBase::MeasureTableRows() const {
-    std::vector<ValueTableRow> rows;
-    for (int k = 0; k < variant_.rowCount; ++k)
-        rows.push_back({variant_.tableRows[k].text, this->*variant_.tableRows[k].field});
-    return rows;
 }
 
 // ---------------------------------------------------------------------------

@@ -24,21 +24,13 @@ constexpr int kWJeans2Type = 18;
 
 class TWJeansBase;
 
-// What tells the two jeans apart.
-struct TWJeansVariant {
+// What tells the two jeans apart: the column (with the order record, and
+// the table text "Дб" of TWJeans's length), the field of each edit, and
+// where the seat depth comes from.
+struct TWJeansVariant : GarmentColumn {
     using Field = float TWJeansBase::*;
-    struct TableRow {
-        const char* text;
-        Field field;
-    };
-    int type;                          // garment type of the factory
-    int rowCount;                      // measurement rows of the column
-    const MeasureRow* rows;            // their captions, hints and samples
-    const Field* editFields;           // the field of each edit, in edit order
-    const Field* recordFields;         // the order-file block, rowCount floats in this order
-    const TableRow* tableRows;         // the measurement table, rowCount rows
-    void (*const* illustrations)();    // ShowMeasure of each edit
-    bool seatFromHip;                  // W = 0.5·Сб − 1.5 and no seat ease (TWJeans), else W = Вс, E = Пвс
+    std::vector<Field> editFields;  // the field of each edit, in edit order
+    bool seatFromHip;               // W = 0.5·Сб − 1.5 and no seat ease (TWJeans), else W = Вс, E = Пвс
 };
 
 class TWJeansBase : public TJeansGarment {
@@ -74,18 +66,15 @@ public:
     explicit TWJeansBase(const TWJeansVariant& variant);
     ~TWJeansBase() override;
 
-    bool GetMeasures() override;
     void Calculate() override;
     void CalcSegments() override;
-    void SaveMeasures(RecordWriter& f) override;
-    void LoadMeasures(RecordReader& f) override;
-
-    std::vector<ValueTableRow> MeasureTableRows() const override;
 
     const TWJeansVariant& Variant() const { return variant_; }
 
 private:
-    void DrawPieces(TDrawContext& dc, int outline, bool printer) const override;
+    std::vector<MeasureSlot> Slots() override;
+    bool CheckMeasures() override;
+    void DrawHalves(TDrawContext& dc, int outline, bool printer) const override;
     void DrawLabels(TDrawContext& dc, bool printer) const;
 
     const TWJeansVariant& variant_;

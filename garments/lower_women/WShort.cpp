@@ -3,51 +3,34 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
-#include "garments/lower_women/PointLabels.h"
+#include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
-#include "shell/GarmentSheets.h"
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
 namespace {
 
-constexpr int kRows = 8;
+using namespace MeasureHints;
 
-const MeasureRow kMeasureRows[kRows] = {
-    {"Ст:", "Полуобхват талии", "39", "5"},
-    {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"Вс:", "Высота сидения", "23", "5"},
-    {"Дш:", "Длина шорт", "30", nullptr},
-    {"Шн:", "Ширина низа", "30", nullptr},
-    {"Пт:", "Прибавка к полуобхвату талии", "0", "5"},
-    {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr},
-    {"Пвс:", "Прибавка к высоте сидения", "0", nullptr},
-};
-
-void (*const kIllustrations[kRows])() = {
-    MeasureHints::LowerLine1,      MeasureHints::LowerLine2, MeasureHints::LowerLine3, MeasureHints::LowerDlinashort,
-    MeasureHints::LowerShn2,       MeasureHints::LowerPt3,   MeasureHints::LowerPb4,   MeasureHints::LowerPvs1,
-};
-
-const char* const kMeasureCodes[kRows] = {"Ст", "Сб", "Вс", "Дш", "Шн", "Пт", "Пб", "Пвс"};
-
-const char* const kFrontRowTexts[TWShort::kFrontRows] = {
-    "[ T0, H0 ]",    "[ T0, C0 ]",  "[ C0, B0 ]", "[ B0, B ]",  "[ B0, B1 ]", "[ H0, H1 ]",  "[ H0, H2 ]", "[ H0, H01 ]",
-    "[ T1, T11 ]",   "[ T11, T111 ]", "[ T11, T3 ]", "[ T3, T4 ]", "[ 1, 2 ]", "[ C1, C2 ]", "[ 5, 6 ]",
-};
-// The back table's rows before the yoke's.
-constexpr int kBackRowsBeforeYoke = TWShort::kBackRows - TJeansYoke::kYokeRows;
-const char* const kBackRowTexts[kBackRowsBeforeYoke] = {
-    "[ H0, H3 ]", "[ H0, H4 ]", "[ H0, H011 ]", "[ B, B3 ]",  "[ B3, B4 ]", "[ B4, B5 ]", "[ C0, C3 ]",  "[ B5, T5 ]",
-    "[ C3, C4 ]", "[ C3, C5 ]", "[ C5, H4 ]",   "[ 7, 8 ]",   "[ T5, T6 ]", "[ B3, T6 ]", "[ 9, 10 ]",   "[ T6, 13 ]",
-};
-const JeansTableTexts kTableTexts{kFrontRowTexts, TWShort::kFrontRows, kBackRowTexts, TWShort::kBackRows};
+const GarmentColumn kColumn{kWShortType,
+                            {{"Ст:", "Полуобхват талии", "39", "5", LowerLine1},
+                             {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine2},
+                             {"Вс:", "Высота сидения", "23", "5", LowerLine3},
+                             {"Дш:", "Длина шорт", "30", nullptr, LowerDlinashort},
+                             {"Шн:", "Ширина низа", "30", nullptr, LowerShn2},
+                             {"Пт:", "Прибавка к полуобхвату талии", "0", "5", LowerPt3},
+                             {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr, LowerPb4},
+                             {"Пвс:", "Прибавка к высоте сидения", "0", nullptr, LowerPvs1}},
+                            {},
+                            562,
+                            530};
 
 // ---- Point labels, in drawing order (C1 and C3 between the lists). ----
 using S = TWShort;
@@ -72,11 +55,6 @@ float F(double v) { return FloatStore::Scalar(v, "shorts draft"); }
 
 Vector Mid(const Vector& a, const Vector& b) {
     return FloatStore::Point((double(a.x) + b.x) / 2.0, (double(a.y) + b.y) / 2.0, "shorts draft");
-}
-
-std::array<float*, kRows> FieldsOf(TWShort& s) {
-    return {&s.WaistHalfGirth, &s.HipHalfGirth, &s.SeatHeight, &s.ShortsLength,
-            &s.HemWidth,       &s.WaistEase,    &s.HipEase,    &s.SeatEase};
 }
 
 // The side of a half from the hip point `top` down to the hem point: the
@@ -120,12 +98,15 @@ Inseam DraftInseam(const Vector& hem, const Vector& crotch, float shape) {
 // Life cycle and the measurement column
 
 // The waist line 15 cm below the top edge of sheet 1.
-TWShort::TWShort() : TJeansGarment({kWShortType, kRows, kMeasureRows, kIllustrations}, kTableTexts, 15.0f) {}
+TWShort::TWShort() : TJeansGarment(kColumn, 15.0f) {}
 
 TWShort::~TWShort() = default;
 
-bool TWShort::GetMeasures() {
-    if (!MeasureColumn::Read(FieldsOf(*this).data(), kRows)) return false;
+std::vector<MeasureSlot> TWShort::Slots() {
+    return {WaistHalfGirth, HipHalfGirth, SeatHeight, ShortsLength, HemWidth, WaistEase, HipEase, SeatEase};
+}
+
+bool TWShort::CheckMeasures() {
     const float Cb = HipHalfGirth, Pb = HipEase;
     if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(Cb) + Pb))
         return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
@@ -135,17 +116,6 @@ bool TWShort::GetMeasures() {
     if (MeasureColumn::Exceeds(double(HemWidth) - 0.1, 0.6 * (double(Cb) + Pb)))
         return MeasureColumn::Refuse("Шн > 0,6*(Сб+Пб)");
     return true;
-}
-
-void TWShort::SaveMeasures(RecordWriter& f) {
-    for (float* v : FieldsOf(*this)) f.WriteFloat(*v);
-}
-
-void TWShort::LoadMeasures(RecordReader& f) {
-    std::array<float, kRows> values{};
-    const auto fields = FieldsOf(*this);
-    for (int k = 0; k < kRows; ++k) values[size_t(k)] = *fields[size_t(k)] = f.ReadFloat();
-    MeasureColumn::Load(values.data(), kRows);
 }
 
 // ---------------------------------------------------------------------------
@@ -264,42 +234,36 @@ void TWShort::Calculate() {
 }
 
 void TWShort::CalcSegments() {
-    float* f = FrontSegments.data();
-    f[0] = ShortsLength;
-    f[1] = -C0.y;
-    f[2] = F(double(B0.y) - C0.y);
-    f[3] = -B.x;
-    f[4] = B1.x;
-    f[5] = -H1.x;
-    f[6] = H2.x;
-    f[7] = 0.5f;
-    f[8] = F(double(T1.x) - T11.x);
-    f[9] = T111.y;
-    f[10] = F(double(T11.x) - T3.x);
-    f[11] = T4.y;
-    f[12] = Geom::Distance(P1, P2);
-    f[13] = F(double(C2.x) - C1.x);
-    f[14] = Geom::Distance(P5, P6);
-
-    float* b = BackSegments.data();
-    b[0] = -H3.x;
-    b[1] = H4.x;
-    b[2] = 0.5f;  // H011 lies 0.5 below H0
-    SeatSegments(B, b + 3);
-    b[9] = Geom::Distance(C3, C5);
-    b[10] = Geom::Distance(C5, H4);
-    b[11] = Geom::Distance(P7, P8);
-    b[12] = Geom::Distance(T5, T6);
-    b[13] = Geom::Distance(B3, T6);
-    b[14] = Geom::Distance(P9, P10);
-    b[15] = Geom::Distance(T6, P13);
-    YokeSegments(b + kBackRowsBeforeYoke);
+    SetTables({{"[ T0, H0 ]", ShortsLength},
+               {"[ T0, C0 ]", -C0.y},
+               {"[ C0, B0 ]", F(double(B0.y) - C0.y)},
+               {"[ B0, B ]", -B.x},
+               {"[ B0, B1 ]", B1.x},
+               {"[ H0, H1 ]", -H1.x},
+               {"[ H0, H2 ]", H2.x},
+               {"[ H0, H01 ]", 0.5f},
+               {"[ T1, T11 ]", F(double(T1.x) - T11.x)},
+               {"[ T11, T111 ]", T111.y},
+               {"[ T11, T3 ]", F(double(T11.x) - T3.x)},
+               {"[ T3, T4 ]", T4.y},
+               {"[ 1, 2 ]", Geom::Distance(P1, P2)},
+               {"[ C1, C2 ]", F(double(C2.x) - C1.x)},
+               {"[ 5, 6 ]", Geom::Distance(P5, P6)}},
+              // The back: hem, seat, sides (the yoke's rows follow).
+              {{"[ H0, H3 ]", -H3.x}, {"[ H0, H4 ]", H4.x}, {"[ H0, H011 ]", 0.5f}},
+              {{"[ C3, C5 ]", Geom::Distance(C3, C5)},
+               {"[ C5, H4 ]", Geom::Distance(C5, H4)},
+               {"[ 7, 8 ]", Geom::Distance(P7, P8)},
+               {"[ T5, T6 ]", Geom::Distance(T5, T6)},
+               {"[ B3, T6 ]", Geom::Distance(B3, T6)},
+               {"[ 9, 10 ]", Geom::Distance(P9, P10)},
+               {"[ T6, 13 ]", Geom::Distance(T6, P13)}});
 }
 
 // ---------------------------------------------------------------------------
 // Drawing
 
-void TWShort::DrawPieces(TDrawContext& dc, int outline, bool printer) const {
+void TWShort::DrawHalves(TDrawContext& dc, int outline, bool printer) const {
     // 1. - 2. The front outline and its arc line.
     dc.SetPenWidth(outline);
     DrawHip(dc);
@@ -344,17 +308,9 @@ void TWShort::DrawPieces(TDrawContext& dc, int outline, bool printer) const {
 
     // Labels, and the crotch seam last.
     Labels::PutAll(dc, printer, *this, kLabelsBeforeC);
-    JeansSheets::LabelC1C3(dc, printer, C1, C3);
+    PatternSheets::LabelC1C3(dc, printer, C1, C3);
     Labels::PutAll(dc, printer, *this, kLabelsAfterC);
     Labels::CrotchSeam(dc, printer, s46, CrotchSeam);
-}
-
-std::vector<ValueTableRow> TWShort::MeasureTableRows() const {
-    const float values[kRows] = {WaistHalfGirth, HipHalfGirth, SeatHeight, ShortsLength,
-                                 HemWidth,       WaistEase,    HipEase,    SeatEase};
-    std::vector<ValueTableRow> rows;
-    for (int k = 0; k < kRows; ++k) rows.push_back({kMeasureCodes[k], values[k]});
-    return rows;
 }
 
 // ---------------------------------------------------------------------------

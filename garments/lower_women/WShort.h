@@ -55,16 +55,13 @@ public:
     TWShort();
     ~TWShort() override;
 
-    bool GetMeasures() override;
     void Calculate() override;
     void CalcSegments() override;
-    void SaveMeasures(RecordWriter& f) override;
-    void LoadMeasures(RecordReader& f) override;
-
-    std::vector<ValueTableRow> MeasureTableRows() const override;
 
 private:
-    void DrawPieces(TDrawContext& dc, int outline, bool printer) const override;
+    std::vector<MeasureSlot> Slots() override;
+    bool CheckMeasures() override;
+    void DrawHalves(TDrawContext& dc, int outline, bool printer) const override;
 };
 
 // Registers the shorts with the piece factory and its order-file block

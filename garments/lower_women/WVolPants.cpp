@@ -1,59 +1,37 @@
 #include "garments/lower_women/WVolPants.h"
 
-#include <QLineEdit>
-#include <QString>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "garments/lower_women/PointLabels.h"
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/PointLabels.h"
+#include "garments/common/ValueTable.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
-#include "kernel/OrderInfo.h"
-#include "kernel/PrintTiling.h"
-#include "kernel/SheetCaptions.h"
-#include "kernel/Units.h"
 #include "shell/Factory.h"
-#include "shell/GarmentSheets.h"
-#include "shell/MainForm.h"
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
 namespace {
 
-// Rows 1..8 are floats, row 9 the pleat count.
-constexpr int kRows = 9;
-constexpr int kFloatRows = 8;
-constexpr int kPleatRow = 9;
-// The order-file block: eight floats and one int32.
-constexpr int kBlockBytes = 4 * kRows;
+using namespace MeasureHints;
 
-const MeasureRow kPantsRows[kRows] = {
-    {"Ст:", "Полуобхват талии", "37", "5"},
-    {"Сб:", "Полуобхват бёдер", "50", nullptr},
-    {"Вс:", "Высота сидения", "25", nullptr},
-    {"Дсп:", "Длина брюк спереди", "99", "9"},
-    {"Шн:", "Ширина низа", "20", nullptr},
-    {"Пт:", "Прибавка по талии", "1", nullptr},
-    {"Пб:", "Прибавка по бёдрам", "6", nullptr},
-    {"Пвс:", "Прибавка к высоте сиденья", "1", nullptr},
-    {"Кс:", "Количество складок у талии", "2", nullptr},
-};
-
-void (*const kIllustrations[kRows])() = {
-    MeasureHints::LowerLine1, MeasureHints::LowerLine2, MeasureHints::LowerLine3,
-    MeasureHints::LowerLine6, MeasureHints::LowerShn1,  MeasureHints::LowerPt2,
-    MeasureHints::LowerPb1,   MeasureHints::LowerPvs1,  MeasureHints::LowerKs1,
-};
-
-// Sheet 1 carries the draft, sheet 2 the tables.
-constexpr int kSheets = 2;
+// Rows 1..8 are floats, row 9 the pleat count (an int32 in the order file).
+const GarmentColumn kColumn{kWVolPantsType,
+                            {{"Ст:", "Полуобхват талии", "37", "5", LowerLine1},
+                             {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine2},
+                             {"Вс:", "Высота сидения", "25", nullptr, LowerLine3},
+                             {"Дсп:", "Длина брюк спереди", "99", "9", LowerLine6},
+                             {"Шн:", "Ширина низа", "20", nullptr, LowerShn1},
+                             {"Пт:", "Прибавка по талии", "1", nullptr, LowerPt2},
+                             {"Пб:", "Прибавка по бёдрам", "6", nullptr, LowerPb1},
+                             {"Пвс:", "Прибавка к высоте сиденья", "1", nullptr, LowerPvs1},
+                             {"Кс:", "Количество складок у талии", "2", nullptr, LowerKs1}}};
 
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "model trousers draft"); }
@@ -63,47 +41,37 @@ float Arc(const Vector& p0, const Vector& p1, const Vector& p2) { return Bezier2
 Vector Mid(const Vector& a, const Vector& b) { return FloatStore::Point((double(a.x) + b.x) / 2, (double(a.y) + b.y) / 2, "midpoint"); }
 
 // ---- When a label, a row or a point belongs to the drawing. ----
-enum class Shown { Always, Pleats0, Pleats1, Pleats2, Pleats3, TwoDarts };
-
-bool IsShown(Shown when, int pleats, bool twoDarts) {
-    switch (when) {
-        case Shown::Always: return true;
-        case Shown::Pleats0: return pleats == 0;
-        case Shown::Pleats1: return pleats == 1;
-        case Shown::Pleats2: return pleats == 2;
-        case Shown::Pleats3: return pleats == 3;
-        case Shown::TwoDarts: return twoDarts;
-    }
-    return false;
-}
-
-struct PointLabel {
-    const char* text;
-    Vector TWVolPants::*point;
-    int placement;
-    Shown when;
-};
-
 using W = TWVolPants;
-constexpr Shown kA = Shown::Always;
+using Shown = bool (*)(const W&);
+constexpr Shown kA = nullptr;  // always
+bool Pleats0(const W& w) { return w.PleatCount == 0; }
+bool Pleats1(const W& w) { return w.PleatCount == 1; }
+bool Pleats2(const W& w) { return w.PleatCount == 2; }
+bool Pleats3(const W& w) { return w.PleatCount == 3; }
+bool TwoDarts(const W& w) { return w.TwoBackDarts(); }
+
+bool IsShown(Shown shown, const W& w) { return !shown || shown(w); }
+
+using PointLabel = Labels::Row<W>;
+
 
 const PointLabel kLabels[] = {
     {"T2", &W::T2, 7, kA},     {"T21", &W::T21, 2, kA},   {"T3", &W::T3, 8, kA},     {"T6", &W::T6, 1, kA},
     {"T", &W::T, 4, kA},
     // The waist over the pleats.
-    {"T0", &W::T0, 3, Shown::Pleats0},
-    {"b0", &W::b0, 2, Shown::Pleats1},  {"T0", &W::T0, 3, Shown::Pleats1},
-    {"b2", &W::b2, 2, Shown::Pleats2},  {"b1", &W::b1, 2, Shown::Pleats2},
-    {"b0", &W::b0, 3, Shown::Pleats2},  {"T0", &W::T0, 3, Shown::Pleats2},
-    {"b8", &W::b8, 2, Shown::Pleats3},  {"b7", &W::b7, 2, Shown::Pleats3},
-    {"b2", &W::b2, 2, Shown::Pleats3},  {"b1", &W::b1, 2, Shown::Pleats3},
-    {"b0", &W::b0, 2, Shown::Pleats3},  {"T0", &W::T0, 3, Shown::Pleats3},
+    {"T0", &W::T0, 3, Pleats0},
+    {"b0", &W::b0, 2, Pleats1},  {"T0", &W::T0, 3, Pleats1},
+    {"b2", &W::b2, 2, Pleats2},  {"b1", &W::b1, 2, Pleats2},
+    {"b0", &W::b0, 3, Pleats2},  {"T0", &W::T0, 3, Pleats2},
+    {"b8", &W::b8, 2, Pleats3},  {"b7", &W::b7, 2, Pleats3},
+    {"b2", &W::b2, 2, Pleats3},  {"b1", &W::b1, 2, Pleats3},
+    {"b0", &W::b0, 2, Pleats3},  {"T0", &W::T0, 3, Pleats3},
     {"T111", &W::T111, 1, kA}, {"T11", &W::T11, 9, kA},   {"T1", &W::T1, 3, kA},     {"T5", &W::T5, 3, kA},
     {"T51", &W::T51, 5, kA},   {"T511", &W::T511, 1, kA}, {"b6", &W::b6, 2, kA},     {"b41", &W::b41, 2, kA},
     {"b4", &W::b4, 3, kA},     {"b3", &W::b3, 3, kA},     {"b5", &W::b5, 2, kA},
     // The second back dart.
-    {"b61", &W::b61, 2, Shown::TwoDarts}, {"b22", &W::b22, 2, Shown::TwoDarts}, {"b21", &W::b21, 3, Shown::TwoDarts},
-    {"b31", &W::b31, 3, Shown::TwoDarts}, {"b51", &W::b51, 2, Shown::TwoDarts},
+    {"b61", &W::b61, 2, TwoDarts}, {"b22", &W::b22, 2, TwoDarts}, {"b21", &W::b21, 3, TwoDarts},
+    {"b31", &W::b31, 3, TwoDarts}, {"b51", &W::b51, 2, TwoDarts},
     {"3", &W::P3, 2, kA},      {"4", &W::P4, 4, kA},      {"1", &W::P1, 3, kA},      {"2", &W::P2, 1, kA},
     {"B11", &W::B11, 9, kA},   {"B3", &W::B3, 2, kA},     {"B", &W::B, 2, kA},       {"B0", &W::B0, 3, kA},
     {"B5", &W::B5, 2, kA},     {"B4", &W::B4, 5, kA},     {"B2", &W::B2, 2, kA},     {"B1", &W::B1, 3, kA},
@@ -119,87 +87,84 @@ const PointLabel kLabels[] = {
 // of the draft.
 struct ControlPoint {
     Vector TWVolPants::*point;
-    Shown when;
+    Shown shown;
 };
 const ControlPoint kControls[] = {
-    {&W::q1, kA},  {&W::q2, kA},  {&W::q3, kA},  {&W::q4, kA},  {&W::q5, Shown::Pleats0}, {&W::q5, Shown::Pleats1},
+    {&W::q1, kA},  {&W::q2, kA},  {&W::q3, kA},  {&W::q4, kA},  {&W::q5, Pleats0}, {&W::q5, Pleats1},
     {&W::q25, kA}, {&W::q26, kA}, {&W::q27, kA}, {&W::q30, kA}, {&W::q31, kA}, {&W::q32, kA}, {&W::q33, kA},
     {&W::q34, kA}, {&W::q37, kA}, {&W::q38, kA}, {&W::q39, kA}, {&W::q41, kA}, {&W::q42, kA}, {&W::q43, kA},
     {&W::q44, kA}, {&W::q45, kA},
 };
 
 // ---- Tables. ----
+// A row of a segment table: its text, where its length is kept, the two
+// points it measures and when the table shows it ("[ H0, H1 ]" holds
+// |H0 H2|: the hem is symmetric about the crease line).
 struct SegmentRow {
     const char* text;
     TWVolPants::Segment segment;
-    int minPleats;  // front rows: shown from this Кс on
-    bool twoDarts;  // back rows: shown only with two darts
+    Vector TWVolPants::*from;
+    Vector TWVolPants::*to;
+    Shown shown = kA;
 };
 
+bool OnePleat(const W& w) { return w.PleatCount >= 1; }
+bool TwoPleats(const W& w) { return w.PleatCount >= 2; }
+bool ThreePleats(const W& w) { return w.PleatCount >= 3; }
+
 const SegmentRow kFrontRows[] = {
-    {"[ T0, H0 ]", W::SegT0H0, 0, false},      {"[ T0, C0 ]", W::SegT0C0, 0, false},
-    {"[ C0, B0 ]", W::SegC0B0, 0, false},      {"[ B0, K0 ]", W::SegB0K0, 0, false},
-    {"[ H0, H1 ]", W::SegH0H1, 0, false},      {"[ H0, H2 ]", W::SegH0H2, 0, false},
-    {"[ H0, H01 ]", W::SegH0H01, 0, false},    {"[ B0, B ]", W::SegB0B, 0, false},
-    {"[ B, B1 ]", W::SegBB1, 0, false},        {"[ B, B11 ]", W::SegBB11, 0, false},
-    {"[ H1, B11 ]", W::SegH1B11, 0, false},    {"[ B11, T2 ]", W::SegB11T2, 0, false},
-    {"[ T2, T21 ]", W::SegT2T21, 0, false},    {"[ 1, 2 ]", W::Seg12, 0, false},
-    {"[ C1, C2 ]", W::SegC1C2, 0, false},      {"[ T1, T11 ]", W::SegT1T11, 0, false},
-    {"[ T11, T111 ]", W::SegT11T111, 0, false}, {"[ T0, b0 ]", W::SegT0b0, 1, false},
-    {"[ b1, b2 ]", W::Segb1b2, 2, false},      {"[ b7, b8 ]", W::Segb7b8, 3, false},
+    {"[ T0, H0 ]", W::SegT0H0, &W::T0, &W::H0},
+    {"[ T0, C0 ]", W::SegT0C0, &W::T0, &W::C0},
+    {"[ C0, B0 ]", W::SegC0B0, &W::C0, &W::B0},
+    {"[ B0, K0 ]", W::SegB0K0, &W::B0, &W::K0},
+    {"[ H0, H1 ]", W::SegH0H1, &W::H0, &W::H2},
+    {"[ H0, H2 ]", W::SegH0H2, &W::H0, &W::H2},
+    {"[ H0, H01 ]", W::SegH0H01, &W::H0, &W::H01},
+    {"[ B0, B ]", W::SegB0B, &W::B0, &W::B},
+    {"[ B, B1 ]", W::SegBB1, &W::B, &W::B1},
+    {"[ B, B11 ]", W::SegBB11, &W::B, &W::B11},
+    {"[ H1, B11 ]", W::SegH1B11, &W::H1, &W::B11},
+    {"[ B11, T2 ]", W::SegB11T2, &W::B11, &W::T2},
+    {"[ T2, T21 ]", W::SegT2T21, &W::T2, &W::T21},
+    {"[ 1, 2 ]", W::Seg12, &W::P1, &W::P2},
+    {"[ C1, C2 ]", W::SegC1C2, &W::C1, &W::C2},
+    {"[ T1, T11 ]", W::SegT1T11, &W::T1, &W::T11},
+    {"[ T11, T111 ]", W::SegT11T111, &W::T11, &W::T111},
+    {"[ T0, b0 ]", W::SegT0b0, &W::T0, &W::b0, OnePleat},
+    {"[ b1, b2 ]", W::Segb1b2, &W::b1, &W::b2, TwoPleats},
+    {"[ b7, b8 ]", W::Segb7b8, &W::b7, &W::b8, ThreePleats},
 };
 
 const SegmentRow kBackRows[] = {
-    {"[ H0, H3 ]", W::SegH0H3, 0, false},     {"[ H0, H4 ]", W::SegH0H4, 0, false},
-    {"[ H0, H011 ]", W::SegH0H011, 0, false}, {"[ B0, B3 ]", W::SegB0B3, 0, false},
-    {"[ B3, B4 ]", W::SegB3B4, 0, false},     {"[ B3, B5 ]", W::SegB3B5, 0, false},
-    {"[ B4, B5 ]", W::SegB4B5, 0, false},     {"[ C0, C3 ]", W::SegC0C3, 0, false},
-    {"[ B5, T5 ]", W::SegB5T5, 0, false},     {"[ B3, T3 ]", W::SegB3T3, 0, false},
-    {"[ T5, T51 ]", W::SegT5T51, 0, false},   {"[ T51, T6 ]", W::SegT51T6, 0, false},
-    {"[ T51, T511 ]", W::SegT51T511, 0, false}, {"[ K0, K4 ]", W::SegK0K4, 0, false},
-    {"[ C3, C4 ]", W::SegC3C4, 0, false},     {"[ C3, C5 ]", W::SegC3C5, 0, false},
-    {"[ H4, C6 ]", W::SegH4C6, 0, false},     {"[ 3, 4 ]", W::Seg34, 0, false},
-    {"[ b5, b6 ]", W::Segb5b6, 0, false},     {"[ b4, b3 ]", W::Segb4b3, 0, false},
-    {"[ b4, b41 ]", W::Segb4b41, 0, false},   {"[ b51, b61 ]", W::Segb51b61, 0, true},
-    {"[ b21, b31 ]", W::Segb21b31, 0, true},  {"[ b21, b22 ]", W::Segb21b22, 0, true},
-};
-
-// The distance each segment stands for ("[ H0, H1 ]" holds |H0 H2| too).
-struct SegmentEnds {
-    TWVolPants::Segment segment;
-    Vector TWVolPants::*from;
-    Vector TWVolPants::*to;
-};
-const SegmentEnds kAlwaysSegments[] = {
-    {W::SegT0H0, &W::T0, &W::H0},       {W::SegT0C0, &W::T0, &W::C0},     {W::SegC0B0, &W::C0, &W::B0},
-    {W::SegB0K0, &W::B0, &W::K0},       {W::SegH0H1, &W::H0, &W::H2},     {W::SegH0H2, &W::H0, &W::H2},
-    {W::SegH0H01, &W::H0, &W::H01},     {W::SegB0B, &W::B0, &W::B},       {W::SegBB1, &W::B, &W::B1},
-    {W::SegBB11, &W::B, &W::B11},       {W::SegH1B11, &W::H1, &W::B11},   {W::SegB11T2, &W::B11, &W::T2},
-    {W::SegT2T21, &W::T2, &W::T21},     {W::Seg12, &W::P1, &W::P2},       {W::SegC1C2, &W::C1, &W::C2},
-    {W::SegT1T11, &W::T1, &W::T11},     {W::SegT11T111, &W::T11, &W::T111},
-    {W::SegH0H3, &W::H0, &W::H3},       {W::SegH0H4, &W::H0, &W::H4},     {W::SegH0H011, &W::H0, &W::H011},
-    {W::SegB0B3, &W::B0, &W::B3},       {W::SegB3B4, &W::B3, &W::B4},     {W::SegB3B5, &W::B3, &W::B5},
-    {W::SegB4B5, &W::B4, &W::B5},       {W::SegC0C3, &W::C0, &W::C3},     {W::SegB5T5, &W::B5, &W::T5},
-    {W::SegB3T3, &W::B3, &W::T3},       {W::SegT5T51, &W::T5, &W::T51},   {W::SegT51T6, &W::T51, &W::T6},
-    {W::SegT51T511, &W::T51, &W::T511}, {W::SegK0K4, &W::K0, &W::K4},     {W::SegC3C4, &W::C3, &W::C4},
-    {W::SegC3C5, &W::C3, &W::C5},       {W::SegH4C6, &W::H4, &W::C6},     {W::Seg34, &W::P3, &W::P4},
-    {W::Segb5b6, &W::b5, &W::b6},       {W::Segb4b3, &W::b4, &W::b3},     {W::Segb4b41, &W::b4, &W::b41},
+    {"[ H0, H3 ]", W::SegH0H3, &W::H0, &W::H3},
+    {"[ H0, H4 ]", W::SegH0H4, &W::H0, &W::H4},
+    {"[ H0, H011 ]", W::SegH0H011, &W::H0, &W::H011},
+    {"[ B0, B3 ]", W::SegB0B3, &W::B0, &W::B3},
+    {"[ B3, B4 ]", W::SegB3B4, &W::B3, &W::B4},
+    {"[ B3, B5 ]", W::SegB3B5, &W::B3, &W::B5},
+    {"[ B4, B5 ]", W::SegB4B5, &W::B4, &W::B5},
+    {"[ C0, C3 ]", W::SegC0C3, &W::C0, &W::C3},
+    {"[ B5, T5 ]", W::SegB5T5, &W::B5, &W::T5},
+    {"[ B3, T3 ]", W::SegB3T3, &W::B3, &W::T3},
+    {"[ T5, T51 ]", W::SegT5T51, &W::T5, &W::T51},
+    {"[ T51, T6 ]", W::SegT51T6, &W::T51, &W::T6},
+    {"[ T51, T511 ]", W::SegT51T511, &W::T51, &W::T511},
+    {"[ K0, K4 ]", W::SegK0K4, &W::K0, &W::K4},
+    {"[ C3, C4 ]", W::SegC3C4, &W::C3, &W::C4},
+    {"[ C3, C5 ]", W::SegC3C5, &W::C3, &W::C5},
+    {"[ H4, C6 ]", W::SegH4C6, &W::H4, &W::C6},
+    {"[ 3, 4 ]", W::Seg34, &W::P3, &W::P4},
+    {"[ b5, b6 ]", W::Segb5b6, &W::b5, &W::b6},
+    {"[ b4, b3 ]", W::Segb4b3, &W::b4, &W::b3},
+    {"[ b4, b41 ]", W::Segb4b41, &W::b4, &W::b41},
+    {"[ b51, b61 ]", W::Segb51b61, &W::b51, &W::b61, TwoDarts},
+    {"[ b21, b31 ]", W::Segb21b31, &W::b21, &W::b31, TwoDarts},
+    {"[ b21, b22 ]", W::Segb21b22, &W::b21, &W::b22, TwoDarts},
 };
 
 // The comment block of sheet 2 goes below the front table, whose length
 // follows Кс (table units).
 constexpr int kScreenCommentY[4] = {520, 537, 553, 569};  // by Кс 0..3
-
-// The measurement fields in the order of the rows (the pleat count apart).
-std::array<float*, kFloatRows> FloatFieldsOf(TWVolPants& w) {
-    return {&w.WaistHalfGirth, &w.HipHalfGirth, &w.SeatHeight, &w.FrontLength,
-            &w.HemWidth,       &w.WaistEase,    &w.HipEase,    &w.SeatEase};
-}
-
-void ShowPleatCount(int count) {
-    if (MainForm)
-        if (QLineEdit* edit = MainForm->Meas(kPleatRow)) edit->setText(QString::number(count));
-}
 
 // One pleat of the front waist: the fold from its foot F on the hem to its
 // top A on the waist, the waist points on both sides of the fold, the tent
@@ -243,62 +208,26 @@ int PleatCountOf(double value) {
 void RegisterWVolPants() {
     RegisterModelMaker(kWVolPantsType, [] { return new TWVolPants; });
     // Ст, Сб, Вс, Дсп, Шн, Пт, Пб, Пвс as floats, then Кс as an int32.
-    RegisterOrderBlockSize(kWVolPantsType, [](int, int, int) { return kBlockBytes; });
+    RegisterOrderBlockSize(kWVolPantsType, [](int, int, int) { return 4 * int(kColumn.rows.size()); });
 }
 
 // ---------------------------------------------------------------------------
 // Life cycle and the measurement column
 
-TWVolPants::TWVolPants() {
-    calculated = false;
-    MeasureColumn::LayOut(kPantsRows, kRows);
-    MeasureColumn::WriteOrderCaption(kWVolPantsType);
-    GarmentSheets::Show(kSheets, true);
+TWVolPants::TWVolPants() : TLowerGarment(kColumn) {}
+
+std::vector<MeasureSlot> TWVolPants::Slots() {
+    return {WaistHalfGirth, HipHalfGirth, SeatHeight, FrontLength,
+            HemWidth,       WaistEase,    HipEase,    SeatEase,
+            MeasureSlot(PleatCount, PleatCountOf)};
 }
 
-TWVolPants::~TWVolPants() {
-    MeasureColumn::Hide(1, kRows);
-    GarmentSheets::Show(kSheets, false);
-}
-
-bool TWVolPants::GetMeasures() {
-    float pleats = 0.0f;
-    const auto fields = FloatFieldsOf(*this);
-    float* dest[kRows];
-    std::copy(fields.begin(), fields.end(), dest);
-    dest[kPleatRow - 1] = &pleats;
-    if (!MeasureColumn::Read(dest, kRows)) return false;
+bool TWVolPants::CheckMeasures() {
     // Кс is corrected in the field before the checks.
-    PleatCount = PleatCountOf(pleats);
-    ShowPleatCount(PleatCount);
+    ShowCounts();
     if (WaistHalfGirth > HipHalfGirth) return MeasureColumn::Refuse("Ст > Сб");
     if (WaistEase > HipEase) return MeasureColumn::Refuse("Пт > Пб");
     return true;
-}
-
-void TWVolPants::ClearInputs(int) {
-    calculated = false;
-    MeasureColumn::ClearOrder(kWVolPantsType, 1, kRows);
-}
-
-void TWVolPants::ShowMeasure(int n) {
-    if (n >= 1 && n <= kRows) kIllustrations[n - 1]();
-}
-
-void TWVolPants::SaveMeasures(RecordWriter& f) {
-    for (float* v : FloatFieldsOf(*this)) f.WriteFloat(*v);
-    f.WriteInt(PleatCount);
-}
-
-void TWVolPants::LoadMeasures(RecordReader& f) {
-    std::array<float, kFloatRows> values{};
-    const auto fields = FloatFieldsOf(*this);
-    for (size_t k = 0; k < values.size(); ++k) values[k] = *fields[k] = f.ReadFloat();
-    // An order file is read without checks: a count outside 1..3 would
-    // divide by zero (0) or never finish lowering (negative).
-    PleatCount = PleatCountOf(double(f.ReadInt()));
-    MeasureColumn::Load(values.data(), kFloatRows);
-    ShowPleatCount(PleatCount);
 }
 
 // ---------------------------------------------------------------------------
@@ -557,8 +486,6 @@ void TWVolPants::BackDartsStep() {
 }
 
 void TWVolPants::ComputeBox() {
-    const int pleats = PleatCount;
-    const bool two = TwoBackDarts();
     float minX = 0, maxX = 0, minY = 0, maxY = 0;
     auto take = [&](const Vector& p) {
         minX = std::min(minX, p.x);
@@ -567,9 +494,9 @@ void TWVolPants::ComputeBox() {
         maxY = std::max(maxY, p.y);
     };
     for (const PointLabel& l : kLabels)
-        if (IsShown(l.when, pleats, two)) take(this->*l.point);
+        if (IsShown(l.shown, *this)) take(this->*l.point);
     for (const ControlPoint& c : kControls)
-        if (IsShown(c.when, pleats, two)) take(this->*c.point);
+        if (IsShown(c.shown, *this)) take(this->*c.point);
     BoxLeft = minX;
     BoxRight = maxX;
     BoxTop = maxY;
@@ -579,19 +506,14 @@ void TWVolPants::ComputeBox() {
 // The length as the measurement column writes it (with the main window's
 // decimal separator), unlike the other trousers' CrotchSeamText.
 std::string TWVolPants::CrotchText() const {
-    return Labels::kCrotchSeamCaption + MeasureColumn::ValueText(CrotchLength);
+    return Labels::kCrotchSeamCaption + MeasureColumn::OneDecimalText(CrotchLength);
 }
 
 void TWVolPants::CalcSegments() {
-    for (const SegmentEnds& s : kAlwaysSegments) Segments[s.segment] = Geom::Distance(this->*s.from, this->*s.to);
-    if (PleatCount >= 1) Segments[SegT0b0] = Geom::Distance(T0, b0);
-    if (PleatCount >= 2) Segments[Segb1b2] = Geom::Distance(b1, b2);
-    if (PleatCount >= 3) Segments[Segb7b8] = Geom::Distance(b7, b8);
-    if (TwoBackDarts()) {
-        Segments[Segb51b61] = Geom::Distance(b51, b61);
-        Segments[Segb21b31] = Geom::Distance(b21, b31);
-        Segments[Segb21b22] = Geom::Distance(b21, b22);
-    }
+    for (const SegmentRow& r : kFrontRows)
+        if (IsShown(r.shown, *this)) Segments[r.segment] = Geom::Distance(this->*r.from, this->*r.to);
+    for (const SegmentRow& r : kBackRows)
+        if (IsShown(r.shown, *this)) Segments[r.segment] = Geom::Distance(this->*r.from, this->*r.to);
 }
 
 // ---------------------------------------------------------------------------
@@ -776,85 +698,47 @@ void TWVolPants::DrawPaths(TDrawContext& dc, int thick) const {
     dc.LineTo(C6);
 }
 
-void TWVolPants::DrawLabels(TDrawContext& dc, bool printer) const {
-    const bool two = TwoBackDarts();
-    for (const PointLabel& l : kLabels)
-        if (IsShown(l.when, PleatCount, two)) Labels::Put(dc, printer, this->*l.point, l.text, l.placement);
-    Labels::Put(dc, printer, q45, CrotchText(), 3);
+void TWVolPants::DrawPieces(const PieceTarget& t) const {
+    DrawPaths(t.dc, t.outline);
+    Labels::PutAll(t.dc, t.printer, *this, kLabels);
+    Labels::Put(t.dc, t.printer, q45, CrotchText(), 3);
 }
 
-void TWVolPants::Draw() {
-    if (!calculated || !GarmentSheets::Attach(1)) return;
-    ScreenDC.SetOrigin(kSheetQuarterWidth * 2, 10.0f);
-    DrawPaths(ScreenDC, GarmentSheets::kScreenOutline);
-    DrawLabels(ScreenDC, false);
-    GarmentSheets::Refresh(1);
-}
-
-void TWVolPants::ClearSheets() { GarmentSheets::Clear(kSheets); }
+PatternSheets::Box TWVolPants::Extent() const { return {BoxLeft, BoxRight, BoxTop, BoxBottom}; }
 
 // ---------------------------------------------------------------------------
 // Tables
 
-std::vector<ValueTableRow> TWVolPants::MeasureTableRows() const {
-    return {{"Ст", WaistHalfGirth}, {"Сб", HipHalfGirth}, {"Вс", SeatHeight},   {"Дсп", FrontLength},
-            {"Шн", HemWidth},       {"Пт", WaistEase},    {"Пб", HipEase},      {"Пвс", SeatEase},
-            {"Кс", float(PleatCount)}};
+namespace {
+
+template <std::size_t N>
+std::vector<ValueTableRow> RowsOf(const SegmentRow (&rows)[N], const W& w) {
+    std::vector<ValueTableRow> out;
+    for (const SegmentRow& r : rows)
+        if (IsShown(r.shown, w)) out.push_back({r.text, w.Segments[r.segment]});
+    return out;
 }
 
-std::vector<ValueTableRow> TWVolPants::FrontTableRows() const {
-    std::vector<ValueTableRow> rows;
-    for (const SegmentRow& r : kFrontRows)
-        if (PleatCount >= r.minPleats) rows.push_back({r.text, Segments[r.segment]});
-    return rows;
-}
+}  // namespace
 
-std::vector<ValueTableRow> TWVolPants::BackTableRows() const {
-    std::vector<ValueTableRow> rows;
-    for (const SegmentRow& r : kBackRows)
-        if (!r.twoDarts || TwoBackDarts()) rows.push_back({r.text, Segments[r.segment]});
-    return rows;
-}
+std::vector<ValueTableRow> TWVolPants::FrontTableRows() const { return RowsOf(kFrontRows, *this); }
 
-void TWVolPants::DrawTables(int) {
-    if (!calculated || !GarmentSheets::CaptionSheetsForTables(kSheets)) return;
-    const TableMedium screen = TableMedium::Screen;
-    DrawTablesAndComment(screen,
-                         {{50, 57, MeasureTableLayout(screen), MeasureTableRows()},
-                          {296, 57, FrontHalfTableLayout(screen), FrontTableRows()},
-                          {541, 57, BackHalfTableLayout(screen), BackTableRows()}},
-                         228, kScreenCommentY[std::clamp(PleatCount, 0, 3)]);
-    GarmentSheets::Refresh(2);
-}
+std::vector<ValueTableRow> TWVolPants::BackTableRows() const { return RowsOf(kBackRows, *this); }
 
-// ---------------------------------------------------------------------------
-// Printing: the pattern tiled over pages at true scale with its labels
-// ("Лист 1 из 2"), then a page of the three tables and the comment
-// ("Лист 2 из 2"), at every print scale.
-
-void TWVolPants::Print() {
-    if (!calculated) {
-        ShowNothingToPrint();
-        return;
+// The comment block of sheet 2 goes below the front table.  The printed
+// tables page has the measurement and back table in the left column, the
+// front table and the comment in the right one, so that the page fits
+// portrait A4 and Letter alike.
+std::vector<PlacedTable> TWVolPants::Tables(TableMedium medium) const {
+    std::vector<PlacedTable> tables = TLowerGarment::Tables(medium);
+    if (medium == TableMedium::Paper) {
+        tables[2].x = 35;
+        tables[2].y = 277;
     }
-    PrinterDC.BeginTrueScalePage(float(CurrentOrder().TilingMode()));
-    TilePrintSheets(BoxLeft, BoxRight, BoxTop, BoxBottom);
-    RunPrintJob([&] {
-        WalkPrintPages(GarmentSheets::SheetText(1, kSheets), [&](const PrintPage&) {
-            GarmentSheets::SetPaperLabelFont();
-            DrawPaths(PrinterDC, GarmentSheets::kPaperOutline);
-            DrawLabels(PrinterDC, true);
-        });
-        // The tables page: measurement and back table in the left column,
-        // the front table and the comment in the right one, so that the page
-        // fits portrait A4 and Letter alike.
-        GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(2, kSheets), [&] {
-            const TableMedium paper = TableMedium::Paper;
-            DrawTablesAndComment(paper,
-                                 {{35, 57, MeasureTableLayout(paper), MeasureTableRows()},
-                                  {282, 57, FrontHalfTableLayout(paper), FrontTableRows()},
-                                  {35, 277, BackHalfTableLayout(paper), BackTableRows()}},
-                                 282, 450);
-        });
-    });
+    return tables;
+}
+
+TablePoint TWVolPants::CommentAt(TableMedium medium) const {
+    if (medium == TableMedium::Paper) return {282, 450};
+    return {228, kScreenCommentY[std::clamp(PleatCount, 0, 3)]};
 }

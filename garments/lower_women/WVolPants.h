@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/ValueTable.h"
 #include "kernel/Geometry.h"
-#include "kernel/Models.h"
+#include "garments/common/LowerGarment.h"
 
 struct TDrawContext;
 
@@ -33,7 +33,7 @@ void RegisterWVolPants();
 // (taken as 1) or a value beyond the int range never becomes an int.
 int PleatCountOf(double value);
 
-class TWVolPants : public TModel {
+class TWVolPants : public TLowerGarment {
 public:
     // ---- Measurements, in the order of the rows, the table and the order file. ----
     float WaistHalfGirth = 0.0f;  // Ст
@@ -95,29 +95,16 @@ public:
     float Segments[kSegments] = {};
 
     TWVolPants();
-    ~TWVolPants() override;
 
-    bool GetMeasures() override;
     void Calculate() override;
-    void Draw() override;
-    void RedrawCollar() override {}
-    void RedrawSleeve() override {}
-    void ClearSheets() override;
-    void ClearInputs(int sleeveKind) override;
-    void ShowMeasure(int n) override;
     void CalcSegments() override;
-    void DrawTables(int scale) override;
-    void Print() override;
-    void SaveMeasures(RecordWriter& f) override;
-    void LoadMeasures(RecordReader& f) override;
 
     // The rows of the three tables as the sheet and the page show them: the
     // nine measurements (Кс as Calculate left it); the front rows, with
     // "[ T0, b0 ]", "[ b1, b2 ]", "[ b7, b8 ]" as far as Кс reaches; the back
     // rows, with the three rows of the second dart when there is one.
-    std::vector<ValueTableRow> MeasureTableRows() const;
-    std::vector<ValueTableRow> FrontTableRows() const;
-    std::vector<ValueTableRow> BackTableRows() const;
+    std::vector<ValueTableRow> FrontTableRows() const override;
+    std::vector<ValueTableRow> BackTableRows() const override;
 
     bool TwoBackDarts() const { return BackDarts == 2; }
     // The pen of the side curve of the back: a curve from T6 when T6 lies
@@ -127,6 +114,13 @@ public:
     std::string CrotchText() const;
 
 private:
+    std::vector<MeasureSlot> Slots() override;
+    bool CheckMeasures() override;
+    void DrawPieces(const PieceTarget& target) const override;
+    PatternSheets::Box Extent() const override;
+    std::vector<PlacedTable> Tables(TableMedium medium) const override;
+    TablePoint CommentAt(TableMedium medium) const override;
+
     // The pleats of the front waist (drafting step 7).
     void Pleats();
     // The back darts (step 14).
@@ -135,9 +129,6 @@ private:
     void DrawPaths(TDrawContext& dc, int thick) const;
     // The waist of the front from T21 to T0 over the pleats (path 5).
     void DrawFrontWaist(TDrawContext& dc, int thick) const;
-    // The point labels and the crotch text, through Label (screen) or
-    // PrinterLabel (paper).
-    void DrawLabels(TDrawContext& dc, bool printer) const;
     // The extent of the drawn points.
     void ComputeBox();
 };

@@ -6,94 +6,86 @@
 #include <string>
 #include <vector>
 
-#include "garments/lower_women/PointLabels.h"
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/PointLabels.h"
+#include "garments/common/ValueTable.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
-#include "kernel/OrderInfo.h"
-#include "kernel/PrintTiling.h"
-#include "kernel/SheetCaptions.h"
 #include "kernel/Units.h"
-#include "shell/GarmentSheets.h"
 #include "shell/MeasureColumn.h"
 
 namespace {
 
-constexpr int kRows = 8;
+using namespace MeasureHints;
 
-const MeasureRow kMeasureRows[kRows] = {
-    {"Ст:", "Полуобхват талии", "38", nullptr},
-    {"Сб:", "Полуобхват бёдер", "53", nullptr},
-    {"Дтк:", "Расстояние от линии талии до колена", "53", "3"},
-    {"Дсб:", "Расстояние от линии талии до пола сбоку", "99", "4"},
-    {"Дсп:", "Расстояние от линии талии до пола спереди", "97", "9"},
-    {"Дтс:", "Длина спины до талии", "38", "2"},
-    {"Пт:", "Прибавка по талии", "0", "5"},
-    {"Пб:", "Прибавка по бёдрам", "1", nullptr},
-};
-
-// The illustration of each row on the main window's figure.
-void (*const kIllustrations[kRows])() = {
-    MeasureHints::LowerLine1, MeasureHints::LowerLine2, MeasureHints::LowerLine4, MeasureHints::LowerLine5,
-    MeasureHints::LowerLine6, MeasureHints::LowerLine7, MeasureHints::LowerPt1,   MeasureHints::LowerPb2,
-};
+const GarmentColumn kColumn{kYubkaType,
+                            {{"Ст:", "Полуобхват талии", "38", nullptr, LowerLine1},
+                             {"Сб:", "Полуобхват бёдер", "53", nullptr, LowerLine2},
+                             {"Дтк:", "Расстояние от линии талии до колена", "53", "3", LowerLine4},
+                             {"Дсб:", "Расстояние от линии талии до пола сбоку", "99", "4", LowerLine5},
+                             {"Дсп:", "Расстояние от линии талии до пола спереди", "97", "9", LowerLine6},
+                             {"Дтс:", "Длина спины до талии", "38", "2", LowerLine7},
+                             {"Пт:", "Прибавка по талии", "0", "5", LowerPt1},
+                             {"Пб:", "Прибавка по бёдрам", "1", nullptr, LowerPb2}},
+                            {},
+                            494,
+                            517};
 
 // Chords of the drawn curves.
 constexpr int kWaistChords = 12;
 constexpr int kSideChords = 20;
 
-// Sheet 1 carries the draft, sheet 2 the tables.
-constexpr int kSheets = 2;
-
 // ---- Point labels, in drawing order. ----
-struct PointLabel {
-    const char* text;
-    Vector TYubka::*point;
-    int placement;
-    bool secondDart;  // drawn only with two darts
-};
+using PointLabel = Labels::Row<TYubka>;
+bool SecondDart(const TYubka& y) { return y.TwoDarts(); }
 
 const PointLabel kLabels[] = {
-    {"T", &TYubka::T, 4, false},       {"T0", &TYubka::T0, 1, false},    {"b7", &TYubka::b7, 1, false},
-    {"b6", &TYubka::b6, 3, false},     {"B4", &TYubka::B4, 3, false},    {"b8", &TYubka::b8, 1, false},
-    {"b10", &TYubka::b10, 1, true},    {"b9", &TYubka::b9, 3, true},     {"B5", &TYubka::B5, 3, true},
-    {"b11", &TYubka::b11, 1, true},    {"b5", &TYubka::b5, 1, false},    {"4", &TYubka::P4, 3, false},
-    {"3", &TYubka::P3, 1, false},      {"B2", &TYubka::B2, 3, false},    {"1", &TYubka::P1, 3, false},
-    {"2", &TYubka::P2, 1, false},      {"T21", &TYubka::T21, 2, false},  {"b1", &TYubka::b1, 2, false},
-    {"b2", &TYubka::b2, 6, false},     {"T3", &TYubka::T3, 1, false},    {"b4", &TYubka::b4, 3, false},
-    {"b3", &TYubka::b3, 2, false},     {"B3", &TYubka::B3, 3, false},    {"T1", &TYubka::T1, 2, false},
-    {"B1", &TYubka::B1, 3, false},     {"H1", &TYubka::H1, 3, false},    {"H2", &TYubka::H2, 3, false},
-    {"H", &TYubka::H, 4, false},       {"B", &TYubka::B, 4, false},
+    {"T", &TYubka::T, 4},       {"T0", &TYubka::T0, 1},    {"b7", &TYubka::b7, 1},
+    {"b6", &TYubka::b6, 3},     {"B4", &TYubka::B4, 3},    {"b8", &TYubka::b8, 1},
+    {"b10", &TYubka::b10, 1, SecondDart},    {"b9", &TYubka::b9, 3, SecondDart},     {"B5", &TYubka::B5, 3, SecondDart},
+    {"b11", &TYubka::b11, 1, SecondDart},    {"b5", &TYubka::b5, 1},    {"4", &TYubka::P4, 3},
+    {"3", &TYubka::P3, 1},      {"B2", &TYubka::B2, 3},    {"1", &TYubka::P1, 3},
+    {"2", &TYubka::P2, 1},      {"T21", &TYubka::T21, 2},  {"b1", &TYubka::b1, 2},
+    {"b2", &TYubka::b2, 6},     {"T3", &TYubka::T3, 1},    {"b4", &TYubka::b4, 3},
+    {"b3", &TYubka::b3, 2},     {"B3", &TYubka::B3, 3},    {"T1", &TYubka::T1, 2},
+    {"B1", &TYubka::B1, 3},     {"H1", &TYubka::H1, 3},    {"H2", &TYubka::H2, 3},
+    {"H", &TYubka::H, 4},       {"B", &TYubka::B, 4},
 };
 
 // ---- Tables. ----
-const char* const kMeasureCodes[kRows] = {"Ст", "Сб", "Дтк", "Дсб", "Дсп", "Дтс", "Пт", "Пб"};
+// The segment table, the rows of the second dart shown only with two darts
+// (the text of "[ T3, b4 ]" then has a second blank before its bracket).
+bool OneDart(const TYubka& y) { return !y.TwoDarts(); }
 
 struct SegmentRow {
     const char* text;
     TYubka::Segment segment;
+    bool (*shown)(const TYubka&) = nullptr;
 };
 
-const SegmentRow kOneDartRows[] = {
-    {"[ T, H ]", TYubka::SegTH},       {"[ T, B ]", TYubka::SegTB},       {"[ B, B1 ]", TYubka::SegBB1},
-    {"[ B, B2 ]", TYubka::SegBB2},     {"[ B1, B3 ]", TYubka::SegB1B3},   {"[ B, B4 ]", TYubka::SegBB4},
-    {"[ T2, T21 ]", TYubka::SegT2T21}, {"[ b2, b3 ]", TYubka::Segb2b3},   {"[ T3, b4 ]", TYubka::SegT3b4},
-    {"[ T21, b1 ]", TYubka::SegT21b1}, {"[ 1, 2 ]", TYubka::Seg12},       {"[ b1, b5 ]", TYubka::Segb1b5},
-    {"[ 3, 4 ]", TYubka::Seg34},       {"[ T, T0 ]", TYubka::SegTT0},     {"[ b7, b8 ]", TYubka::Segb7b8},
+const SegmentRow kSegmentRows[] = {
+    {"[ T, H ]", TYubka::SegTH},
+    {"[ T, B ]", TYubka::SegTB},
+    {"[ B, B1 ]", TYubka::SegBB1},
+    {"[ B, B2 ]", TYubka::SegBB2},
+    {"[ B1, B3 ]", TYubka::SegB1B3},
+    {"[ B, B4 ]", TYubka::SegBB4},
+    {"[ B4, B5 ]", TYubka::SegB4B5, SecondDart},
+    {"[ T2, T21 ]", TYubka::SegT2T21},
+    {"[ b2, b3 ]", TYubka::Segb2b3},
+    {"[ T3, b4 ]", TYubka::SegT3b4, OneDart},
+    {"[ T3, b4  ]", TYubka::SegT3b4, SecondDart},
+    {"[ T21, b1 ]", TYubka::SegT21b1},
+    {"[ 1, 2 ]", TYubka::Seg12},
+    {"[ b1, b5 ]", TYubka::Segb1b5},
+    {"[ 3, 4 ]", TYubka::Seg34},
+    {"[ T, T0 ]", TYubka::SegTT0},
+    {"[ b7, b8 ]", TYubka::Segb7b8},
+    {"[ b10, b11 ]", TYubka::Segb10b11, SecondDart},
     {"[ B4, b6 ]", TYubka::SegB4b6},
-};
-
-const SegmentRow kTwoDartRows[] = {
-    {"[ T, H ]", TYubka::SegTH},       {"[ T, B ]", TYubka::SegTB},         {"[ B, B1 ]", TYubka::SegBB1},
-    {"[ B, B2 ]", TYubka::SegBB2},     {"[ B1, B3 ]", TYubka::SegB1B3},     {"[ B, B4 ]", TYubka::SegBB4},
-    {"[ B4, B5 ]", TYubka::SegB4B5},   {"[ T2, T21 ]", TYubka::SegT2T21},   {"[ b2, b3 ]", TYubka::Segb2b3},
-    {"[ T3, b4  ]", TYubka::SegT3b4},  {"[ T21, b1 ]", TYubka::SegT21b1},   {"[ 1, 2 ]", TYubka::Seg12},
-    {"[ b1, b5 ]", TYubka::Segb1b5},   {"[ 3, 4 ]", TYubka::Seg34},         {"[ T, T0 ]", TYubka::SegTT0},
-    {"[ b7, b8 ]", TYubka::Segb7b8},   {"[ b10, b11 ]", TYubka::Segb10b11}, {"[ B4, b6 ]", TYubka::SegB4b6},
-    {"[ B5, b9 ]", TYubka::SegB5b9},
+    {"[ B5, b9 ]", TYubka::SegB5b9, SecondDart},
 };
 
 // The segment table's title: at 40 on the screen, at 24 on paper.
@@ -112,54 +104,19 @@ float CurveLength(const Vector& p0, const Vector& p1, const Vector& p2) { return
 // ---------------------------------------------------------------------------
 // Life cycle and the measurement column
 
-TYubka::TYubka() {
-    calculated = false;
-    MeasureColumn::LayOut(kMeasureRows, kRows);
-    MeasureColumn::WriteOrderCaption(kYubkaType);
-    GarmentSheets::Show(kSheets, true);
+TYubka::TYubka() : TLowerGarment(kColumn) {}
+
+std::vector<MeasureSlot> TYubka::Slots() {
+    return {WaistHalfGirth, HipHalfGirth, WaistToKnee, SideWaistToFloor,
+            FrontWaistToFloor, BackWaistLength, WaistEase, HipEase};
 }
 
-TYubka::~TYubka() {
-    MeasureColumn::Hide(1, kRows);
-    GarmentSheets::Show(kSheets, false);
-}
-
-namespace {
-
-std::array<float*, kRows> FieldsOf(TYubka& y) {
-    return {&y.WaistHalfGirth,   &y.HipHalfGirth,    &y.WaistToKnee, &y.SideWaistToFloor,
-            &y.FrontWaistToFloor, &y.BackWaistLength, &y.WaistEase,   &y.HipEase};
-}
-
-}  // namespace
-
-bool TYubka::GetMeasures() {
-    if (!MeasureColumn::Read(FieldsOf(*this).data(), kRows)) return false;
+bool TYubka::CheckMeasures() {
     if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase))
         return MeasureColumn::Refuse("Сб+Пб < Ст+Пт");
     if (SideWaistToFloor < FrontWaistToFloor) return MeasureColumn::Refuse("Дсб < Дсп");
     if (BackWaistLength >= WaistToKnee) return MeasureColumn::Refuse("Дтс >= Дтк");
     return true;
-}
-
-void TYubka::ClearInputs(int) {
-    calculated = false;
-    MeasureColumn::ClearOrder(kYubkaType, 1, kRows);
-}
-
-void TYubka::ShowMeasure(int n) {
-    if (n >= 1 && n <= kRows) kIllustrations[n - 1]();
-}
-
-void TYubka::SaveMeasures(RecordWriter& f) {
-    for (float* v : FieldsOf(*this)) f.WriteFloat(*v);
-}
-
-void TYubka::LoadMeasures(RecordReader& f) {
-    std::array<float, kRows> values{};
-    const auto fields = FieldsOf(*this);
-    for (int k = 0; k < kRows; ++k) values[size_t(k)] = *fields[size_t(k)] = f.ReadFloat();
-    MeasureColumn::Load(values.data(), kRows);
 }
 
 // ---------------------------------------------------------------------------
@@ -430,94 +387,32 @@ void TYubka::DrawPaths(TDrawContext& dc, int thick) const {
     dc.LineTo(B);
 }
 
-void TYubka::DrawLabels(TDrawContext& dc, bool printer) const {
-    const bool twoDarts = TwoDarts();
-    for (const PointLabel& l : kLabels) {
-        if (!l.secondDart || twoDarts) Labels::Put(dc, printer, this->*l.point, l.text, l.placement);
-    }
+void TYubka::DrawPieces(const PieceTarget& t) const {
+    DrawPaths(t.dc, t.outline);
+    if (t.labels) Labels::PutAll(t.dc, t.printer, *this, kLabels);
 }
 
-void TYubka::Draw() {
-    if (!calculated || !GarmentSheets::Attach(1)) return;
-    // x = 0 in the middle of the sheet, T21 10 cm below its top edge.
-    ScreenDC.SetOrigin(kSheetQuarterWidth * 2, Geom::Distance(T21, T2) + 10.0f);
-    DrawPaths(ScreenDC, GarmentSheets::kScreenOutline);
-    DrawLabels(ScreenDC, false);
-    GarmentSheets::Refresh(1);
-}
+// x = 0 in the middle of the sheet, T21 10 cm below its top edge.
+Vector TYubka::SheetOrigin() const { return Vector(kSheetQuarterWidth * 2, Geom::Distance(T21, T2) + 10.0f); }
 
-void TYubka::ClearSheets() { GarmentSheets::Clear(kSheets); }
-
-std::vector<ValueTableRow> TYubka::MeasureTableRows() const {
-    const float values[kRows] = {WaistHalfGirth,    HipHalfGirth,    WaistToKnee, SideWaistToFloor,
-                                 FrontWaistToFloor, BackWaistLength, WaistEase,   HipEase};
-    std::vector<ValueTableRow> rows;
-    for (int k = 0; k < kRows; ++k) rows.push_back({kMeasureCodes[k], values[k]});
-    return rows;
-}
+PatternSheets::Box TYubka::Extent() const { return {BoxLeft, BoxRight, BoxTop, BoxBottom}; }
 
 std::vector<ValueTableRow> TYubka::SegmentTableRows() const {
     std::vector<ValueTableRow> rows;
-    auto add = [&](const auto& table) {
-        for (const SegmentRow& r : table) rows.push_back({r.text, Segments[r.segment]});
-    };
-    if (TwoDarts())
-        add(kTwoDartRows);
-    else
-        add(kOneDartRows);
+    for (const SegmentRow& r : kSegmentRows)
+        if (!r.shown || r.shown(*this)) rows.push_back({r.text, Segments[r.segment]});
     return rows;
 }
 
-void TYubka::DrawTables(int) {
-    if (!calculated || !GarmentSheets::CaptionSheetsForTables(kSheets)) return;
-    const TableMedium screen = TableMedium::Screen;
-    DrawTablesAndComment(screen,
-                         {{50, 57, MeasureTableLayout(screen), MeasureTableRows()},
-                          {296, 57, SegmentTable(screen), SegmentTableRows()}},
-                         228, 494);
-    GarmentSheets::Refresh(2);
+std::vector<PlacedTable> TYubka::Tables(TableMedium medium) const {
+    const bool screen = medium == TableMedium::Screen;
+    return {{screen ? 50 : 35, 57, MeasureTableLayout(medium), MeasureTableRows()},
+            {screen ? 296 : 282, 57, SegmentTable(medium), SegmentTableRows()}};
 }
 
-// ---------------------------------------------------------------------------
-// Printing
-
-void TYubka::PrintPattern(bool* oneSheet) {
-    GarmentSheets::SetPaperLabelFont();
-    DrawPaths(PrinterDC, GarmentSheets::kPaperOutline);
-    if (!*oneSheet) DrawLabels(PrinterDC, true);
-}
-
-void TYubka::Print() {
-    if (!calculated) {
-        ShowNothingToPrint();
-        return;
-    }
-    const int tiling = CurrentOrder().TilingMode();
-    bool oneSheet = tiling == 1;
-    const std::string sheetText = GarmentSheets::SheetText(1, oneSheet ? 1 : kSheets);
-
-    PrinterDC.BeginTrueScalePage(float(tiling));
-    TilePrintSheets(BoxLeft, BoxRight, BoxTop, BoxBottom);
-    // One-sheet mode: the measurement table rides in the left panel,
-    // between the hem and the hip line.
-    const float tableX = F(B.x + (double(B2.x) - B.x - kTable200UnitsCm) * 0.33);
-    const float tableY = F(H.y + (double(B.y) - H.y) * 0.614);
-    const TableMedium paper = TableMedium::Paper;
-
-    RunPrintJob([&] {
-        WalkPrintPages(sheetText, [&](const PrintPage&) {
-            PrintPattern(&oneSheet);
-            if (oneSheet) {
-                PrinterDC.SetPrinterOrigin(tableX, tableY);
-                DrawValueTable(PrinterDC, MeasureTableLayout(paper), MeasureTableRows(), paper);
-            }
-        });
-        if (oneSheet) return;
-        GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(2, kSheets), [&] {
-            DrawTablesAndComment(paper,
-                                 {{35, 57, MeasureTableLayout(paper), MeasureTableRows()},
-                                  {282, 57, SegmentTable(paper), SegmentTableRows()}},
-                                 184, 517);
-        });
-    });
+// Printing at 1:1 (one sheet): the measurement table rides in the left
+// panel, between the hem and the hip line.
+bool TYubka::OneSheetTableAt(Vector& corner) const {
+    corner = Vector(F(B.x + (double(B2.x) - B.x - kTable200UnitsCm) * 0.33), F(H.y + (double(B.y) - H.y) * 0.614));
+    return true;
 }

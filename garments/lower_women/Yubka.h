@@ -12,16 +12,15 @@
 
 #include <vector>
 
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/LowerGarment.h"
 #include "kernel/Geometry.h"
-#include "kernel/Models.h"
 
 struct TDrawContext;
 
 // The garment type of the skirt in the piece factory.
 constexpr int kYubkaType = 0;
 
-class TYubka : public TModel {
+class TYubka : public TLowerGarment {
 public:
     // ---- Measurements (cm), in the order of the column's rows 1..8. ----
     float WaistHalfGirth = 0.0f;     // Ст
@@ -69,30 +68,12 @@ public:
     static constexpr int kMaxSideSearchSteps = 100;
 
     TYubka();
-    ~TYubka() override;
 
-    bool GetMeasures() override;
     void Calculate() override;
-    void Draw() override;
-    void RedrawCollar() override {}
-    void RedrawSleeve() override {}
-    void ClearSheets() override;
-    void ClearInputs(int sleeveKind) override;
-    void ShowMeasure(int n) override;
     void CalcSegments() override;
-    void DrawTables(int scale) override;
-    void Print() override;
-    void SaveMeasures(RecordWriter& f) override;
-    void LoadMeasures(RecordReader& f) override;
 
-    // Printing: the whole draft at the printer context's origin (without
-    // point labels in one-sheet mode).
-    void PrintPattern(bool* oneSheet);
-
-    // The rows of the two tables: the eight measurements, and the segments
-    // (16 rows with one dart, 19 with two) as the sheet and the page show
-    // them.
-    std::vector<ValueTableRow> MeasureTableRows() const;
+    // The rows of the segment table (16 rows with one dart, 19 with two) as
+    // the sheet and the page show them, beside the eight measurements.
     std::vector<ValueTableRow> SegmentTableRows() const;
 
     // Two darts in the left panel (R > 5).
@@ -103,8 +84,14 @@ private:
     void LeftSideCurve();
     // Length of the left side curve b5 → point 4 → B2.
     float LeftCurveLength() const;
+    std::vector<MeasureSlot> Slots() override;
+    bool CheckMeasures() override;
+    void DrawPieces(const PieceTarget& target) const override;
+    PatternSheets::Box Extent() const override;
+    Vector SheetOrigin() const override;
+    // The measurement and the segment table, then the comment.
+    std::vector<PlacedTable> Tables(TableMedium medium) const override;
+    bool OneSheetTableAt(Vector& corner) const override;
     // The paths of the draft (outline pen `thick`, construction lines 1).
     void DrawPaths(TDrawContext& dc, int thick) const;
-    // The point labels, through Label (screen) or PrinterLabel.
-    void DrawLabels(TDrawContext& dc, bool printer) const;
 };

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "garments/lower_women/PointLabels.h"
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/PointLabels.h"
+#include "garments/common/ValueTable.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
@@ -25,28 +25,23 @@ using Y = TYubka_Bruyki;
 
 namespace {
 
-constexpr int kRows = 6;
+using namespace MeasureHints;
 
-const MeasureRow kMeasureRows[kRows] = {
-    {"Ст:", "Полуобхват талии", "38", nullptr},     {"Сб:", "Полуобхват бёдер", "53", nullptr},
-    {"Дю:", "Длина юбки", "75", nullptr},           {"Пвс:", "Прибавка к высоте сиденья", "1", nullptr},
-    {"Пт:", "Прибавка по талии", "0", "5"},         {"Пб:", "Прибавка по бёдрам", "2", nullptr},
-};
-
-const char* const kMeasureCodes[kRows] = {"Ст", "Сб", "Дю", "Пвс", "Пт", "Пб"};
-
-// The illustration of each row on the main window's figure.
-void (*const kIllustrations[kRows])() = {
-    MeasureHints::LowerLine1,      MeasureHints::LowerLine2, MeasureHints::LowerDlinayubki,
-    MeasureHints::LowerPvs4,       MeasureHints::LowerPt1,   MeasureHints::LowerPb2,
-};
-
-// The order-file block: six floats.
-constexpr int kBlockBytes = 4 * kRows;
+// Sheets 1 and 2 carry the halves, sheet 3 the tables and the comment.
+const GarmentColumn kColumn{kYubkaBruykiType,
+                            {{"Ст:", "Полуобхват талии", "38", nullptr, LowerLine1},
+                             {"Сб:", "Полуобхват бёдер", "53", nullptr, LowerLine2},
+                             {"Дю:", "Длина юбки", "75", nullptr, LowerDlinayubki},
+                             {"Пвс:", "Прибавка к высоте сиденья", "1", nullptr, LowerPvs4},
+                             {"Пт:", "Прибавка по талии", "0", "5", LowerPt1},
+                             {"Пб:", "Прибавка по бёдрам", "2", nullptr, LowerPb2}},
+                            {},
+                            533,
+                            549,
+                            3};
 
 constexpr int kArcChords = 10;
 
-// Sheets 1 and 2 carry the halves, sheet 3 the tables.
 constexpr int kTablesSheet = 3;
 const char* const kHalfTitles[2] = {"Передняя половинка", "Задняя половинка"};
 // Where a half's title stands: on the sheet below its header, on the first
@@ -182,56 +177,26 @@ std::vector<ValueTableRow> RowsOf(const Y& y, const ResultRow* rows, size_t coun
     return out;
 }
 
-std::array<float*, kRows> FieldsOf(Y& y) {
-    return {&y.WaistHalfGirth, &y.HipHalfGirth, &y.SkirtLength, &y.SeatEase, &y.WaistEase, &y.HipEase};
-}
-
 }  // namespace
 
 void RegisterYubkaBruyki() {
     RegisterModelMaker(kYubkaBruykiType, [] { return new TYubka_Bruyki; });
     // Six floats: Ст, Сб, Дю, Пвс, Пт, Пб.
-    RegisterOrderBlockSize(kYubkaBruykiType, [](int, int, int) { return kBlockBytes; });
+    RegisterOrderBlockSize(kYubkaBruykiType, [](int, int, int) { return 4 * int(kColumn.rows.size()); });
 }
 
 // ---------------------------------------------------------------------------
 // Life cycle and the measurement column
 
-TYubka_Bruyki::TYubka_Bruyki() {
-    calculated = false;
-    MeasureColumn::LayOut(kMeasureRows, kRows);
-    MeasureColumn::WriteOrderCaption(kYubkaBruykiType);
-    GarmentSheets::Show(kTablesSheet, true);
-}
+TYubka_Bruyki::TYubka_Bruyki() : TLowerGarment(kColumn) {}
 
-TYubka_Bruyki::~TYubka_Bruyki() {
-    MeasureColumn::Hide(1, kRows);
-    GarmentSheets::Show(kTablesSheet, false);
+std::vector<MeasureSlot> TYubka_Bruyki::Slots() {
+    return {WaistHalfGirth, HipHalfGirth, SkirtLength, SeatEase, WaistEase, HipEase};
 }
 
 // Only missing or unreadable measurements are refused: any six numbers make
 // a draft (a degenerate one fails Calculate instead).
-bool TYubka_Bruyki::GetMeasures() { return MeasureColumn::Read(FieldsOf(*this).data(), kRows); }
-
-void TYubka_Bruyki::ClearInputs(int) {
-    calculated = false;
-    MeasureColumn::ClearOrder(kYubkaBruykiType, 1, kRows);
-}
-
-void TYubka_Bruyki::ShowMeasure(int n) {
-    if (n >= 1 && n <= kRows) kIllustrations[n - 1]();
-}
-
-void TYubka_Bruyki::SaveMeasures(RecordWriter& f) {
-    for (float* v : FieldsOf(*this)) f.WriteFloat(*v);
-}
-
-void TYubka_Bruyki::LoadMeasures(RecordReader& f) {
-    std::array<float, kRows> values{};
-    size_t k = 0;
-    for (float* v : FieldsOf(*this)) values[k++] = *v = f.ReadFloat();
-    MeasureColumn::Load(values.data(), kRows);
-}
+bool TYubka_Bruyki::CheckMeasures() { return true; }
 
 // ---------------------------------------------------------------------------
 // The draft
@@ -416,11 +381,12 @@ void TYubka_Bruyki::DrawPaths(TDrawContext& dc, int thick, Half half) const {
     }
 }
 
-void TYubka_Bruyki::DrawLabels(TDrawContext& dc, bool printer, Half half) const {
+void TYubka_Bruyki::DrawPieces(const PieceTarget& t) const {
+    const Half half = t.sheet == 1 ? Front : Back;
+    DrawPaths(t.dc, t.outline, half);
     size_t count = 0;
     const PointLabel* labels = LabelsOf(half, count);
-    for (size_t i = 0; i < count; ++i)
-        Labels::Put(dc, printer, this->*labels[i].point, labels[i].text, labels[i].placement);
+    if (t.labels) Labels::PutAll(t.dc, t.printer, *this, labels, count);
 }
 
 TYubka_Bruyki::PieceBox TYubka_Bruyki::PrintBox(Half half) const {
@@ -460,19 +426,9 @@ void TYubka_Bruyki::Draw() {
         const Vector& left = half == Front ? FrontInseamAtHem : BackSideAtHem;
         const Vector& right = half == Front ? FrontSideAtHem : BackInseamAtHem;
         ScreenDC.SetOrigin(F(kSheetWidthCm / 2.0 - (double(left.x) + right.x) / 2.0), 10.0f);
-        DrawPaths(ScreenDC, GarmentSheets::kScreenOutline, half);
-        DrawLabels(ScreenDC, false, half);
+        DrawPieces({ScreenDC, GarmentSheets::kScreenOutline, false, true, n});
         GarmentSheets::Refresh(n);
     }
-}
-
-void TYubka_Bruyki::ClearSheets() { GarmentSheets::Clear(kTablesSheet); }
-
-std::vector<ValueTableRow> TYubka_Bruyki::MeasureTableRows() const {
-    const float values[kRows] = {WaistHalfGirth, HipHalfGirth, SkirtLength, SeatEase, WaistEase, HipEase};
-    std::vector<ValueTableRow> rows;
-    for (int k = 0; k < kRows; ++k) rows.push_back({kMeasureCodes[k], values[k]});
-    return rows;
 }
 
 std::vector<ValueTableRow> TYubka_Bruyki::FrontTableRows() const {
@@ -483,39 +439,35 @@ std::vector<ValueTableRow> TYubka_Bruyki::BackTableRows() const {
     return RowsOf(*this, kBackRows, std::size(kBackRows));
 }
 
+PatternSheets::Box TYubka_Bruyki::Extent() const {
+    PatternSheets::Box box;
+    for (Half half : {Front, Back}) {
+        const PieceBox b = PrintBox(half);
+        box.Take(b.left, b.top);
+        box.Take(b.right, b.bottom);
+    }
+    return box;
+}
+
 // The three tables and the comment block.  Sheet 3 has them side by side;
 // the printed page, narrower, has the back table under the measurement
 // table and the comment block below both columns.
-void TYubka_Bruyki::DrawTablesAndComment(TableMedium medium) const {
+std::vector<PlacedTable> TYubka_Bruyki::Tables(TableMedium medium) const {
     const bool screen = medium == TableMedium::Screen;
-    ::DrawTablesAndComment(medium,
-                           {{screen ? 50 : 35, 57, MeasureTableLayout(medium), MeasureTableRows()},
-                            {screen ? 296 : 282, 57, FrontTable(medium), FrontTableRows()},
-                            {screen ? 541 : 35, screen ? 57 : 233, BackTable(medium), BackTableRows()}},
-                           screen ? 228 : 184, screen ? 533 : 549);
+    return {{screen ? 50 : 35, 57, MeasureTableLayout(medium), MeasureTableRows()},
+            {screen ? 296 : 282, 57, FrontTable(medium), FrontTableRows()},
+            {screen ? 541 : 35, screen ? 57 : 233, BackTable(medium), BackTableRows()}};
 }
 
-void TYubka_Bruyki::DrawTables(int) {
-    if (!calculated) return;
-    // Each half's sheet has the half's name below the header.
-    if (!GarmentSheets::CaptionSheetsForTables(kTablesSheet, [](int n) {
-            ScreenDC.TextAt(kScreenHalfTitleAt[0], kScreenHalfTitleAt[1], kHalfTitles[n - 1]);
-        }))
-        return;
-    DrawTablesAndComment(TableMedium::Screen);
-    GarmentSheets::Refresh(kTablesSheet);
+// Each half's sheet has the half's name below the header.
+void TYubka_Bruyki::CaptionPieceSheet(int n) const {
+    ScreenDC.TextAt(kScreenHalfTitleAt[0], kScreenHalfTitleAt[1], kHalfTitles[n - 1]);
 }
 
 // ---------------------------------------------------------------------------
 // Printing: each half tiled over its own block of pages at the print scale
 // (sheet label "Лист 1 из 3", "Лист 2 из 3"), then one page with the three
 // tables and the comment block ("Лист 3 из 3").
-
-void TYubka_Bruyki::PrintPattern(Half half) {
-    GarmentSheets::SetPaperLabelFont();
-    DrawPaths(PrinterDC, GarmentSheets::kPaperOutline, half);
-    DrawLabels(PrinterDC, true, half);
-}
 
 void TYubka_Bruyki::Print() {
     if (!calculated) {
@@ -529,7 +481,8 @@ void TYubka_Bruyki::Print() {
             const PieceBox box = PrintBox(half);
             TilePrintSheets(box.left, box.right, box.top, box.bottom);
             WalkPrintPages(GarmentSheets::SheetText(half + 1, kTablesSheet), [&](const PrintPage& page) {
-                PrintPattern(half);
+                GarmentSheets::SetPaperLabelFont();
+                DrawPieces({PrinterDC, GarmentSheets::kPaperOutline, true, true, half + 1});
                 if (page.row != 0 || page.column != 0) return;
                 // The half's name under the header of its first page.
                 PrinterDC.SetIntOffset(0, 0);
@@ -537,6 +490,6 @@ void TYubka_Bruyki::Print() {
             });
         }
         GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(kTablesSheet, kTablesSheet),
-                                       [&] { DrawTablesAndComment(TableMedium::Paper); });
+                                       [&] { PlaceTables(TableMedium::Paper); });
     });
 }

@@ -13,9 +13,8 @@
 
 #include <vector>
 
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/LowerGarment.h"
 #include "kernel/Geometry.h"
-#include "kernel/Models.h"
 
 struct TDrawContext;
 
@@ -26,7 +25,7 @@ constexpr int kYubkaBruykiType = 6;
 // with the order file.
 void RegisterYubkaBruyki();
 
-class TYubka_Bruyki : public TModel {
+class TYubka_Bruyki : public TLowerGarment {
 public:
     // ---- Measurements (cm), in the order of the column's rows 1..6. ----
     float WaistHalfGirth = 0.0f;  // Ст
@@ -74,29 +73,19 @@ public:
     };
 
     TYubka_Bruyki();
-    ~TYubka_Bruyki() override;
 
-    bool GetMeasures() override;
     void Calculate() override;
+    // Each half on its own sheet, the waist 10 cm below the top edge and the
+    // half in the middle across.
     void Draw() override;
-    void RedrawCollar() override {}
-    void RedrawSleeve() override {}
-    void ClearSheets() override;
-    void ClearInputs(int sleeveKind) override;
-    void ShowMeasure(int n) override;
     void CalcSegments() override;
-    void DrawTables(int scale) override;
+    // Each half tiled over its own block of pages at the print scale ("Лист
+    // 1 из 3", "Лист 2 из 3", the half's name on its first page), then the
+    // tables page ("Лист 3 из 3").
     void Print() override;
-    void SaveMeasures(RecordWriter& f) override;
-    void LoadMeasures(RecordReader& f) override;
 
-    // Printing: one half at the printer context's origin.
-    void PrintPattern(Half half);
-
-    // The rows of the three tables as the sheet and the page show them.
-    std::vector<ValueTableRow> MeasureTableRows() const;
-    std::vector<ValueTableRow> FrontTableRows() const;
-    std::vector<ValueTableRow> BackTableRows() const;
+    std::vector<ValueTableRow> FrontTableRows() const override;
+    std::vector<ValueTableRow> BackTableRows() const override;
     // The value a result row shows.
     float TableValue(Segment s) const { return s == SegBackDart ? BackDartOpening : Segments[s]; }
 
@@ -105,11 +94,13 @@ public:
     PieceBox PrintBox(Half half) const;
 
 private:
-    // The three tables and the comment block of sheet 3 or of the printed
-    // page of tables.
-    void DrawTablesAndComment(TableMedium medium) const;
+    std::vector<MeasureSlot> Slots() override;
+    bool CheckMeasures() override;
+    // The half of the sheet target.sheet (1 the front, 2 the back).
+    void DrawPieces(const PieceTarget& target) const override;
+    PatternSheets::Box Extent() const override;
+    std::vector<PlacedTable> Tables(TableMedium medium) const override;
+    void CaptionPieceSheet(int n) const override;
     // The paths of one half (outline pen `thick`, construction lines 1).
     void DrawPaths(TDrawContext& dc, int thick, Half half) const;
-    // The point labels of one half, through Label (screen) or PrinterLabel.
-    void DrawLabels(TDrawContext& dc, bool printer, Half half) const;
 };

@@ -236,3 +236,34 @@ TEST(Canvas, SingleColourRectangleKeepsItsPlaceAmongOtherDrawing) {
     EXPECT_EQ(img.pixel(19, 19), qRgb(0, 255, 0));
     EXPECT_EQ(img.pixel(20, 19), kWhite);
 }
+
+TEST(Canvas, FillsInARowKeepWhatTheLaterOneLeavesUncovered) {
+    // Each case: two single-colour rectangles, red then blue, and a pixel of
+    // each part of the picture that they make.
+    struct Case {
+        const char* name;
+        QRect red;
+        QRect blue;
+        QPoint onlyRed;  // (-1, -1): none
+        QPoint blueAt;
+    } cases[] = {
+        {"blue covers red", QRect(0, 0, 30, 20), QRect(0, 0, 30, 20), QPoint(-1, -1), QPoint(29, 19)},
+        {"blue covers red and more", QRect(5, 5, 10, 10), QRect(0, 0, 30, 20), QPoint(-1, -1), QPoint(6, 6)},
+        {"blue inside red", QRect(0, 0, 30, 20), QRect(5, 5, 10, 10), QPoint(29, 19), QPoint(14, 14)},
+        {"blue overlaps red", QRect(0, 0, 20, 20), QRect(10, 0, 20, 20), QPoint(9, 9), QPoint(10, 9)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto canvas = WhiteCanvas(40, 30);
+        for (auto [rect, color] : {std::pair{c.red, 255}, std::pair{c.blue, 0xFF0000}}) {
+            canvas->SetPenColor(color);
+            canvas->SetBrushColor(color);
+            canvas->Rectangle(rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1);
+        }
+        const QImage& img = canvas->Image();
+        if (c.onlyRed.x() >= 0) EXPECT_EQ(img.pixel(c.onlyRed), qRgb(255, 0, 0));
+        EXPECT_EQ(img.pixel(c.blueAt), qRgb(0, 0, 255));
+        EXPECT_EQ(img.pixel(35, 25), kWhite);
+        EXPECT_EQ(InkBox(img), c.red | c.blue);
+    }
+}

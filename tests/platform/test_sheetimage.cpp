@@ -2,6 +2,9 @@
 // access, and a failed allocation is reported.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "platform/SheetImage.h"
 
 namespace {
@@ -30,6 +33,53 @@ TEST_F(SheetImageTest, BitmapIsCreatedWhiteAtFirstCanvasAccessAndNeverResized) {
     sheet.SetHeight(300);
     EXPECT_EQ(&sheet.GetCanvas(), &canvas);
     EXPECT_EQ(sheet.Bitmap().size(), QSize(40, 30));
+}
+
+TEST_F(SheetImageTest, NewBitmapIsWhiteWhereverItsFirstDrawingDoesNotReach) {
+    // The bitmap's white is written late, together with the first drawing
+    // or clearing; whatever that first step is, the rest must read white.
+    const auto clearInRed = [](int right, int bottom) {
+        return [=](Canvas& c) {
+            c.SetPenColor(255);
+            c.SetBrushColor(255);
+            c.Rectangle(0, 0, right, bottom);
+        };
+    };
+    struct Case {
+        const char* name;
+        std::function<void(Canvas&)> first;
+        QPoint drawn;  // a pixel of the first step, in red
+    } cases[] = {
+        {"nothing", [](Canvas&) {}, QPoint(-1, -1)},
+        {"clearing all in red", clearInRed(40, 30), QPoint(39, 29)},
+        {"clearing a corner in red", clearInRed(10, 10), QPoint(9, 9)},
+        {"a red line", [](Canvas& c) {
+             c.SetPenColor(255);
+             c.SetPenWidth(2);
+             c.MoveTo(2, 3);
+             c.LineTo(8, 3);
+         },
+         QPoint(5, 3)},
+        {"red grid lines", [](Canvas& c) {
+             c.SetPenColor(255);
+             c.HorizontalLines({4}, 0, 10);
+             c.VerticalLines({6}, 0, 10);
+         },
+         QPoint(6, 8)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SheetImage sheet;
+        sheet.SetWidth(40);
+        sheet.SetHeight(30);
+        c.first(sheet.GetCanvas());
+        const QImage& bitmap = sheet.Bitmap();
+        if (c.drawn.x() >= 0) EXPECT_EQ(bitmap.pixel(c.drawn), qRgb(255, 0, 0));
+        // Far from what the cases draw; red only where the clearing covers all.
+        const QRgb rest = c.drawn == QPoint(39, 29) ? qRgb(255, 0, 0) : qRgb(255, 255, 255);
+        for (QPoint p : {QPoint(0, 29), QPoint(39, 0), QPoint(20, 20)})
+            EXPECT_EQ(bitmap.pixel(p), rest) << p.x() << "," << p.y();
+    }
 }
 
 TEST_F(SheetImageTest, AllocationFailureThrowsAndLeavesNoBitmap) {

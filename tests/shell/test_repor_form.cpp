@@ -601,7 +601,7 @@ TEST_F(ReporFormTest, NothingEscapesAMouseHandler) {
     Move(View(1), {110, 100});
     Move(View(1), {120, 100});
     ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].text, "test fault");
+    EXPECT_EQ(messages_[0].text, kDraftFailedText) << "the program's words, not the exception's";
     EXPECT_EQ(messages_[0].icon, MsgIcon::Error);
     EXPECT_FALSE(MainForm->DraggingCollar);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -779,3 +779,60 @@ TEST_F(ReporFormTest, WindowLooksAsDesigned) {
 }
 
 }  // namespace
+
+TEST_F(ReporFormTest, WindowStateAndBoundsSurviveARestartAfterScaleChanges) {
+    // Each case: the state the window starts in, the scale items chosen
+    // while it is shown (1:1 is refused: the sheets allow 1:2 at most).
+    struct Case {
+        const char* name;
+        int state;
+        std::vector<int> items;
+    } cases[] = {
+        {"maximized", 1, {}},
+        {"maximized, 1:2", 1, {2}},
+        {"maximized, 1:2, 1:4, refused 1:1", 1, {2, 0, 3}},
+        {"normal, 1:2, 1:4", 0, {2, 0}},
+    };
+    const QRect bounds(40, 50, 600, 450);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TSettingsRecord& r = *Settings->Record;
+        r.ReportLeft = bounds.x();
+        r.ReportTop = bounds.y();
+        r.ReportWidth = bounds.width();
+        r.ReportHeight = bounds.height();
+        r.ReportState = c.state;
+        form_->FormCreate();
+        SheetImage::SetAllocationLimit(kPixelsAt2);
+        ASSERT_TRUE(form_->AllocateSheets());
+        form_->show();
+        QApplication::processEvents();
+        for (int item : c.items) {
+            form_->MasAtReportChange(item);
+            QApplication::processEvents();
+            EXPECT_EQ(form_->isMaximized(), c.state == 1) << item;
+        }
+        const QRect normalBounds(form_->pos(), form_->size());
+
+        // The program ends, writing the settings, and starts again.
+        main_->close();
+        form_.reset();
+        main_.reset();
+        {
+            TSettings written(683, 530);
+            EXPECT_EQ(written.Record->ReportState, c.state);
+            const TSettingsRecord& w = *written.Record;
+            const QRect kept = c.state == 1 ? bounds : normalBounds;
+            EXPECT_EQ(std::vector<int>({w.ReportLeft, w.ReportTop, w.ReportWidth, w.ReportHeight}),
+                      std::vector<int>({kept.x(), kept.y(), kept.width(), kept.height()}));
+        }
+        main_ = std::make_unique<TMainForm>();
+        form_ = std::make_unique<TReporForm>();
+        form_->FormCreate();
+        ASSERT_TRUE(form_->AllocateSheets());
+        form_->show();
+        QApplication::processEvents();
+        EXPECT_EQ(form_->isMaximized(), c.state == 1);
+        form_->hide();
+    }
+}

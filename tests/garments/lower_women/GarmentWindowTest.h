@@ -4,12 +4,21 @@
 // helpers that type into the measurement column and print to a PDF file.
 #pragma once
 
+#include <QFile>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <string>
 #include <vector>
 
+#include "garments/common/LowerGarment.h"
 #include "kernel/DrawContext.h"
+#include "kernel/MeasureFigure.h"
 #include "kernel/Models.h"
+#include "kernel/PrintTiling.h"
+#include "kernel/Record.h"
+#include "kernel/SheetCaptions.h"
+#include "shell/OrderFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
 #include "platform/Text.h"
@@ -17,6 +26,16 @@
 #include "shell/Settings.h"
 #include "tests/ProgramWindows.h"
 #include "tests/garments/lower_women/PagesAndPixels.h"
+
+// What a test knows of one garment type: its order caption before the
+// number, and its rows' captions, hints, samples (with '.') and
+// illustrations, in edit order.
+struct ColumnFacts {
+    int type;
+    const char* caption;
+    std::vector<std::string> captions, hints, samples;
+    std::vector<void (*)()> illustrations;
+};
 
 class GarmentWindowTest : public ProgramWindowsTest {
 protected:
@@ -83,5 +102,176 @@ protected:
         ThePrinter().SetPdfOutput(path);
         main->Model->Print();
         return path;
+    }
+
+    // ---- A garment's column as the user meets it. ----
+
+    TLowerGarment& Chosen(const ColumnFacts& g) {
+        EXPECT_TRUE(main->CreateModel(g.type, -1, -1)) << g.type;
+        return *dynamic_cast<TLowerGarment*>(main->Model);
+    }
+
+    // Choosing the type shows its rows with their captions and hints, the
+    // order caption and both sheets; deleting it hides them again.
+    void ExpectColumnLaidOut(const ColumnFacts& g) {
+        TLowerGarment& garment = Chosen(g);
+        EXPECT_EQ(garment.Type(), g.type);
+        const int rows = int(g.captions.size());
+        EXPECT_EQ(garment.MeasureCount(), rows);
+        for (int n = 1; n <= rows; ++n) {
+            EXPECT_FALSE(main->Line(n)->isHidden()) << g.type << " row " << n;
+            EXPECT_FALSE(main->Meas(n)->isHidden()) << g.type << " row " << n;
+            EXPECT_EQ(main->Line(n)->text().toStdString(), g.captions[size_t(n - 1)]);
+            EXPECT_EQ(main->MeasHint(n), g.hints[size_t(n - 1)]);
+            EXPECT_EQ(Field(n), "");
+        }
+        EXPECT_TRUE(main->Line(rows + 1)->isHidden()) << g.type;
+        EXPECT_EQ(main->ModelType->text().toStdString(), g.caption + std::to_string(main->OrderNumber));
+        EXPECT_TRUE(report->List1()->Visible());
+        EXPECT_TRUE(report->List2()->Visible());
+
+        delete main->Model;
+        main->Model = nullptr;
+        for (int n = 1; n <= rows; ++n) EXPECT_TRUE(main->Line(n)->isHidden()) << g.type << " row " << n;
+        EXPECT_FALSE(report->List1()->Visible());
+        EXPECT_FALSE(report->List2()->Visible());
+    }
+
+    // With the sample option on and a comma as the separator, the type's
+    // samples fill its rows.
+    void ExpectSamplesWithComma(const ColumnFacts& g) {
+        main->FillSamples = true;
+        main->DecimalSeparator = ',';
+        main->DecimalSeparatorText = ",";
+        Chosen(g);
+        for (size_t n = 0; n < g.samples.size(); ++n) {
+            std::string expected = g.samples[n];
+            for (char& c : expected)
+                if (c == '.') c = ',';
+            EXPECT_EQ(Field(int(n) + 1), expected) << g.type << " row " << n + 1;
+        }
+        main->FillSamples = false;
+        main->DecimalSeparator = '.';
+        main->DecimalSeparatorText = ".";
+    }
+
+    // Each row shows its own illustration; other numbers leave the figure.
+    void ExpectShowMeasureRoutesEveryRow(const ColumnFacts& g) {
+        TLowerGarment& garment = Chosen(g);
+        const int rows = int(g.illustrations.size());
+        for (int k = 1; k <= rows; ++k) {
+            g.illustrations[size_t(k - 1)]();
+            const QImage expected = main->LineImage.Bitmap().copy();
+            MeasureHints::LowerLine7();  // something else first
+            garment.ShowMeasure(k);
+            EXPECT_EQ(main->LineImage.Bitmap(), expected) << g.type << " row " << k;
+        }
+        const QImage before = main->LineImage.Bitmap().copy();
+        for (int k : {0, rows + 1, 27}) {
+            garment.ShowMeasure(k);
+            EXPECT_EQ(main->LineImage.Bitmap(), before) << g.type << " row " << k;
+        }
+    }
+
+    // The samples typed and saved make a block of 4 bytes a row in edit
+    // order, and only a block of that size opens.
+    void ExpectBlockOfTheRowsInEditOrder(const ColumnFacts& g) {
+        TLowerGarment& garment = Chosen(g);
+        Type(g.samples);
+        ASSERT_TRUE(garment.GetMeasures()) << g.type;
+        RecordWriter w;
+        garment.SaveMeasures(w);
+        EXPECT_EQ(int(w.Bytes().size()), 4 * int(g.samples.size())) << g.type;
+        EXPECT_EQ(garment.BlockSize(), int(w.Bytes().size()));
+        RecordReader r(w.Bytes());
+        for (const std::string& s : g.samples) EXPECT_EQ(r.ReadFloat(), std::stof(s)) << g.type;
+
+        auto order = [&](size_t values) {
+            OrderContents o;
+            o.type = g.type;
+            RecordWriter block;
+            for (size_t k = 0; k < values; ++k) block.WriteFloat(1.0f);
+            o.block = block.Bytes();
+            return EncodeOrder(o);
+        };
+        OrderContents decoded;
+        std::string reason;
+        const size_t n = g.samples.size();
+        EXPECT_TRUE(DecodeOrder(order(n), decoded, reason)) << reason;
+        for (size_t other : {n - 1, n + 1}) EXPECT_FALSE(DecodeOrder(order(other), decoded, reason)) << g.type;
+    }
+
+    // Before a calculation printing shows the shared message and prints
+    // nothing.
+    void ExpectNothingToPrint(const ColumnFacts& g) {
+        TLowerGarment& garment = Chosen(g);
+        messages.clear();
+        const std::string path = TempPath("none.pdf");
+        ThePrinter().SetPdfOutput(path);
+        garment.Print();
+        ASSERT_EQ(messages.size(), 1u) << g.type;
+        EXPECT_EQ(messages[0].text, kNothingToPrintText);
+        EXPECT_FALSE(ThePrinter().Printing());
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+    }
+
+    // ---- The calculated garment on its sheets. ----
+
+    // Sheet 1: ink at each of the points (the outline passes them) and in
+    // the captions' band; the draft's (0, 0) 52.5 cm from the sheet's left
+    // and 10 cm from its top.
+    void ExpectDraftThrough(const std::vector<Vector>& points, int type) {
+        const QImage& sheet1 = report->List1()->Bitmap();
+        for (const Vector& p : points) {
+            const int x = ScreenDC.PixelX(p.x), y = ScreenDC.PixelY(p.y);
+            EXPECT_GT(DarkPixels(sheet1, QRect(x - 5, y - 5, 10, 10)), 3) << type << " at " << p.x << ", " << p.y;
+        }
+        EXPECT_GT(DarkPixels(sheet1, QRect(0, 0, sheet1.width(), 30)), 20) << type;
+        EXPECT_EQ(ScreenDC.PixelX(0), int(52.5f * ScreenDC.PxPerCmX));
+        EXPECT_EQ(ScreenDC.PixelY(0), int(10.0f * ScreenDC.PxPerCmY));
+    }
+
+    // Sheet 2: the measurement, front and back tables at x 50, 296 and 541,
+    // each with its grid as deep as its rows and nothing right below it.
+    void ExpectTablesOfRows(size_t measureRows, size_t frontRows, size_t backRows, int type) {
+        const QImage& sheet2 = report->List2()->Bitmap();
+        const struct {
+            int x;
+            size_t rows;
+            int ink;
+        } tables[] = {{50, measureRows, 200}, {296, frontRows, 500}, {541, backRows, 500}};
+        for (const auto& t : tables) {
+            const int depth = 20 + 16 * int(t.rows + 1) + 1;
+            EXPECT_GT(DarkPixels(sheet2, QRect(t.x, 57, 201, depth)), t.ink) << type << " table at " << t.x;
+            EXPECT_EQ(DarkPixels(sheet2, QRect(t.x, 57 + depth + 2, 201, 10)), 0) << type << " table at " << t.x;
+        }
+    }
+
+    // The current garment, not calculated, draws nothing on either sheet.
+    void ExpectNothingDrawnUntilCalculated(int type) {
+        main->Model->ClearSheets();
+        const QImage before1 = report->List1()->Bitmap().copy();
+        const QImage before2 = report->List2()->Bitmap().copy();
+        main->Model->Draw();
+        main->Model->DrawTables(4);
+        EXPECT_EQ(report->List1()->Bitmap(), before1) << type;
+        EXPECT_EQ(report->List2()->Bitmap(), before2) << type;
+    }
+
+    // The calculated garment printed at 1:1, 1:2 and 1:4: every tiled page
+    // of the pieces (several at full size), then the page of tables unless
+    // a one-sheet print at 1:1 leaves it out.
+    void ExpectPrintsItsPages(const std::string& name, bool tablesPageAtOneToOne) {
+        for (int mode : {1, 2, 4}) {
+            const std::string path = PrintAt(mode, name);
+            EXPECT_FALSE(ThePrinter().Printing());
+            const TPrintLayout& l = PrintLayout;
+            EXPECT_EQ(l.PagesDone, l.PageCount);
+            const int tables = mode == 1 && !tablesPageAtOneToOne ? 0 : 1;
+            EXPECT_EQ(PdfPages(path), l.PageCount + tables) << name << " 1:" << mode;
+            if (mode == 1) {
+                EXPECT_GT(l.PageCount, 1) << name << ": a full-size piece needs several pages";
+            }
+        }
     }
 };

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/ValueTable.h"
 #include "kernel/DrawContext.h"
 #include "platform/Canvas.h"
 

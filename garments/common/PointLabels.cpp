@@ -1,4 +1,4 @@
-#include "garments/lower_women/PointLabels.h"
+#include "garments/common/PointLabels.h"
 
 #include "kernel/DrawContext.h"
 #include "platform/Text.h"

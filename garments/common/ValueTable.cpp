@@ -1,4 +1,4 @@
-#include "garments/lower_women/ValueTable.h"
+#include "garments/common/ValueTable.h"
 
 #include <stdexcept>
 
@@ -65,6 +65,13 @@ void DrawValueTable(TDrawContext& dc, const ValueTableLayout& layout, const std:
         throw;
     }
     canvas.SetFontSize(keptSize);
+}
+
+std::vector<ValueTableRow> ShownRows(std::initializer_list<ShownRow> rows) {
+    std::vector<ValueTableRow> out;
+    for (const ShownRow& r : rows)
+        if (r.shown) out.push_back({r.text, r.value});
+    return out;
 }
 
 const char* const kFrontHalfTableTitle = "Передняя половинка (см)";

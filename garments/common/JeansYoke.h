@@ -1,5 +1,6 @@
-// The back of the women's jeans and shorts above the hip line, which both
-// draft the same way: the tilted seat frame (B3, B4, B5, C3, C4) with the back
+// The back of the jeans and shorts above the hip line, which the women's
+// jeans and shorts and the men's jeans draft the same way, with constants of
+// their own (JeansYokeConstants): the tilted seat frame (B3, B4, B5, C3, C4) with the back
 // centre line up to T5, the back side curve B3 → "10" → T6, the yoke above
 // the line through the point "y" (its seam, its waist edge fitted to the
 // length of the edges it replaces, and its side edge carried over from the
@@ -12,6 +13,9 @@
 // the jeans (j..) and in the shorts (s..).
 #pragma once
 
+#include <vector>
+
+#include "garments/common/ValueTable.h"
 #include "kernel/Geometry.h"
 
 struct TDrawContext;
@@ -27,7 +31,28 @@ constexpr double kYokeArcThreshold = 0.06544984694978735;
 // length of the edge it replaces.
 constexpr float kYokeFitTolerance = 0.02f;
 
+// What tells the men's yoke from the women's: the tilt of the seat frame,
+// the turn and shrink of the yoke seam, and how far below "10" the control
+// of the lower side curve lies.  The defaults are the women's.  (The front
+// end of the crotch seam, B1 or the men's fly point B11, is an argument of
+// CrotchSeamLength.)
+struct JeansYokeConstants {
+    double backTilt = 0.08;         // α = backTilt·(Сб + W)/A
+    double seamTurn = 0.73;         // the seam turns by k = seamTurn·D/W
+    double seamShrink = 0.057;      // its arcs are (1 − seamShrink·k) of the yoke line
+    double lowerSideDivisor = 6.0;  // lower side control |B3 T6|/lowerSideDivisor below "10"
+};
+
+// The men's jeans: α = 0.09·(Сб + S)/A, k = 0.88·E/S, (1 − 0.033·k), the
+// lower side control a quarter of |B3 T6| below "10".
+constexpr JeansYokeConstants kMenJeansYoke{0.09, 0.88, 0.033, 4.0};
+
 struct TJeansYoke {
+    TJeansYoke() = default;
+    explicit TJeansYoke(const JeansYokeConstants& constants) : YokeConstants(constants) {}
+
+    JeansYokeConstants YokeConstants;
+
     // ---- The seat frame and the back side. ----
     Vector B3, B4, B5, C3, C4;
     Vector C5;                 // back crotch point; the garment places it
@@ -78,10 +103,11 @@ struct TJeansYoke {
     // centre continued above B5 by the depth of the hip line.
     void DraftSeat(float hipHalfGirth, float hipEase, float seatDepth, float seatEase, float hipY, float crotchY);
     // The back side curve B3 → "10" → T6, "10" set off the chord by bulge
-    // (nothing when bulge ≤ 0).
+    // (nothing when bulge ≤ 0); its controls |B3 T6|/6 above "10" and
+    // |B3 T6|/lowerSideDivisor below.
     void DraftSide(float bulge);
     // The yoke line at depth below "13", running along the hip line B0 → B3;
-    // the seam closed by the turn 0.73·D/W (D the hip-over-waist excess);
+    // the seam closed by the turn seamTurn·D/W (D the hip-over-waist excess);
     // the waist edge fitted; the side edge carried over.
     void DraftYoke(const Vector& B0, float excess, float seatDepth, float depth);
     // The pentagon 2 cm below the yoke line, between T51 and T61.
@@ -95,12 +121,13 @@ struct TJeansYoke {
 
     // Six rows of the back table, in this order: "[ B, B3 ]" (from the
     // front hip point B), "[ B3, B4 ]", "[ B4, B5 ]", "[ C0, C3 ]",
-    // "[ B5, T5 ]", "[ C3, C4 ]".
+    // "[ B5, T5 ]", "[ C3, C4 ]"; SeatSegments writes their lengths alone.
+    std::vector<ValueTableRow> SeatRows(const Vector& B) const;
     void SeatSegments(const Vector& B, float* lengths) const;
-    // The rows of the back table that measure the yoke: "[ 13, y ]" ..
-    // "[ T5, T53 ]", and their lengths.
+    // The women's rows of the back table that measure the yoke, "[ 13, y ]"
+    // .. "[ T5, T53 ]"; YokeSegments writes their lengths alone.
     static constexpr int kYokeRows = 9;
-    static const char* const kYokeRowTexts[kYokeRows];
+    std::vector<ValueTableRow> YokeRows() const;
     void YokeSegments(float* lengths) const;
 
     // ---- Drawing, with the pen the caller has set. ----

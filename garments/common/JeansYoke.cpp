@@ -1,4 +1,4 @@
-#include "garments/lower_women/JeansYoke.h"
+#include "garments/common/JeansYoke.h"
 
 #include <cmath>
 
@@ -45,6 +45,22 @@ float FitWaistEdge(const Vector& p13, const Vector& dir, const Vector& n, float 
     return a;
 }
 
+// A waist edge of the yoke from "13" along dir, its end fitted (FitWaistEdge
+// over the edge's length as it starts), then drawn as a quadratic curve
+// (its control) or, turned further, as an arc (its centre).
+void ShapeWaistEdge(const Vector& p13, const Vector& dir, const Vector& n, float target, const Vector& other,
+                    Vector& end, float& turn, int& mode, Vector& ctrl, Vector& centre) {
+    const float Lw = Geom::Distance(p13, end);
+    turn = FitWaistEdge(p13, dir, n, Lw, target, other, end);
+    if (DrawnAsQuadratic(turn)) {
+        mode = kYokeQuadratic;
+        ctrl = p13 + dir * F(Geom::Distance(p13, end) / (2.0 * std::cos(turn / 2.0)));
+    } else {
+        mode = kYokeArcs;
+        centre = p13 + n * F(Checked::Div(Lw, turn, "yoke waist arc"));
+    }
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -55,7 +71,7 @@ void TJeansYoke::DraftSeat(float hipHalfGirth, float hipEase, float seatDepth, f
     const float hips = F(double(hipHalfGirth) + hipEase);
     // The back hip width A, turned up by α.
     const float A = F(0.5 * hips + 1.0);
-    const float alpha = F(Checked::Div(0.08 * (double(hipHalfGirth) + seatDepth), A, "back seat tilt"));
+    const float alpha = F(Checked::Div(YokeConstants.backTilt * (double(hipHalfGirth) + seatDepth), A, "back seat tilt"));
     const float ax = F(A * std::cos(double(alpha)));
     const float ay = F(A * std::sin(double(alpha)));
     // m: from B5 down to the crotch line, square to B3 → B5.
@@ -75,9 +91,9 @@ void TJeansYoke::DraftSide(float bulge) {
     P9 = Mid(B3, T6);
     const Vector u = Vector::UnitBetween(B3, T6);
     P10 = bulge > 0.0f ? P9 + Vector::UnitNormalBetween(B3, T6) * bulge : P9;
-    const float sixth = F(Geom::Distance(B3, T6) / 6.0);
-    SideUpperCtrl = P10 + u * sixth;
-    SideLowerCtrl = P10 - u * sixth;
+    const float d = Geom::Distance(B3, T6);
+    SideUpperCtrl = P10 + u * F(d / 6.0);
+    SideLowerCtrl = P10 - u * F(d / YokeConstants.lowerSideDivisor);
 }
 
 void TJeansYoke::DraftYoke(const Vector& B0, float excess, float seatDepth, float depth) {
@@ -93,9 +109,9 @@ void TJeansYoke::DraftYoke(const Vector& B0, float excess, float seatDepth, floa
         T61 = Bezier2::CrossLine(Y, along, P10, SideLowerCtrl, B3, YokeT);
 
     // The seam: two arcs of lengths L1, L2 from "y" that together turn by
-    // k = 0.73·D/W, shared in proportion to the lengths.
-    const float k = F(Checked::Div(0.73 * excess, seatDepth, "yoke seam turn"));
-    const float shrink = F(1.0 - 0.057 * k);
+    // k = seamTurn·D/W, shared in proportion to the lengths.
+    const float k = F(Checked::Div(YokeConstants.seamTurn * excess, seatDepth, "yoke seam turn"));
+    const float shrink = F(1.0 - YokeConstants.seamShrink * k);
     const float L1 = F(double(shrink) * Geom::Distance(Y, T51));
     const float L2 = F(double(shrink) * Geom::Distance(Y, T61));
     const float k1 = F(Checked::Div(double(k) * L2, double(L1) + L2, "yoke seam turn"));
@@ -123,29 +139,8 @@ void TJeansYoke::DraftYoke(const Vector& B0, float excess, float seatDepth, floa
     const Vector n = Vector::UnitNormalBetween(P13, T5);
     T53 = T5 - u * F(0.11 * excess);
     T63 = T6 + u * F(0.11 * excess);
-    const Vector back = u * -1.0f;
-    {
-        const float Lw = Geom::Distance(P13, T53);
-        TurnT53 = FitWaistEdge(P13, u, n, Lw, Geom::Distance(T51, T5), T52, T53);
-        if (DrawnAsQuadratic(TurnT53)) {
-            TopModeT53 = kYokeQuadratic;
-            TopCtrl53 = P13 + u * F(Geom::Distance(P13, T53) / (2.0 * std::cos(TurnT53 / 2.0)));
-        } else {
-            TopModeT53 = kYokeArcs;
-            TopCentre53 = P13 + n * F(Checked::Div(Lw, TurnT53, "yoke waist arc"));
-        }
-    }
-    {
-        const float Lw = Geom::Distance(P13, T63);
-        TurnT63 = FitWaistEdge(P13, back, n, Lw, Geom::Distance(T61, T6), T62, T63);
-        if (DrawnAsQuadratic(TurnT63)) {
-            TopModeT63 = kYokeQuadratic;
-            TopCtrl63 = P13 + back * F(Geom::Distance(P13, T63) / (2.0 * std::cos(TurnT63 / 2.0)));
-        } else {
-            TopModeT63 = kYokeArcs;
-            TopCentre63 = P13 + n * F(Checked::Div(Lw, TurnT63, "yoke waist arc"));
-        }
-    }
+    ShapeWaistEdge(P13, u, n, Geom::Distance(T51, T5), T52, T53, TurnT53, TopModeT53, TopCtrl53, TopCentre53);
+    ShapeWaistEdge(P13, u * -1.0f, n, Geom::Distance(T61, T6), T62, T63, TurnT63, TopModeT63, TopCtrl63, TopCentre63);
 
     // The side edge: the side curve above the yoke line, turned and
     // stretched from T61 → T6 onto T62 → T63.
@@ -179,24 +174,26 @@ float TJeansYoke::CrotchSeamLength(const Vector& backStart, const Vector& backEn
     return F(length);
 }
 
-void TJeansYoke::SeatSegments(const Vector& B, float* lengths) const {
-    lengths[0] = F(double(B.x) - B3.x);
-    lengths[1] = F(double(B4.x) - B3.x);
-    lengths[2] = Geom::Distance(B4, B5);
-    lengths[3] = C3.x;
-    lengths[4] = Geom::Distance(B5, T5);
-    lengths[5] = F(double(C4.x) - C3.x);
+std::vector<ValueTableRow> TJeansYoke::SeatRows(const Vector& B) const {
+    return {{"[ B, B3 ]", F(double(B.x) - B3.x)}, {"[ B3, B4 ]", F(double(B4.x) - B3.x)},
+            {"[ B4, B5 ]", Geom::Distance(B4, B5)}, {"[ C0, C3 ]", C3.x},
+            {"[ B5, T5 ]", Geom::Distance(B5, T5)}, {"[ C3, C4 ]", F(double(C4.x) - C3.x)}};
 }
 
-const char* const TJeansYoke::kYokeRowTexts[kYokeRows] = {
-    "[ 13, y ]",    "[ y, T52 ]",  "[ T51, T52 ]", "[ y, T62 ]",  "[ T61, T62 ]",
-    "[ 13, T63 ]",  "[ T6, T63 ]", "[ 13, T53 ]",  "[ T5, T53 ]",
-};
+void TJeansYoke::SeatSegments(const Vector& B, float* lengths) const {
+    for (const ValueTableRow& r : SeatRows(B)) *lengths++ = r.value;
+}
+
+std::vector<ValueTableRow> TJeansYoke::YokeRows() const {
+    return {{"[ 13, y ]", Geom::Distance(P13, Y)},     {"[ y, T52 ]", Geom::Distance(Y, T52)},
+            {"[ T51, T52 ]", Geom::Distance(T51, T52)}, {"[ y, T62 ]", Geom::Distance(Y, T62)},
+            {"[ T61, T62 ]", Geom::Distance(T61, T62)}, {"[ 13, T63 ]", Geom::Distance(P13, T63)},
+            {"[ T6, T63 ]", Geom::Distance(T6, T63)},   {"[ 13, T53 ]", Geom::Distance(P13, T53)},
+            {"[ T5, T53 ]", Geom::Distance(T5, T53)}};
+}
 
 void TJeansYoke::YokeSegments(float* lengths) const {
-    const Vector* const ends[kYokeRows][2] = {{&P13, &Y},  {&Y, &T52},   {&T51, &T52}, {&Y, &T62},  {&T61, &T62},
-                                              {&P13, &T63}, {&T6, &T63}, {&P13, &T53}, {&T5, &T53}};
-    for (int k = 0; k < kYokeRows; ++k) lengths[k] = Geom::Distance(*ends[k][0], *ends[k][1]);
+    for (const ValueTableRow& r : YokeRows()) *lengths++ = r.value;
 }
 
 void TJeansYoke::DrawYoke(TDrawContext& dc) const {

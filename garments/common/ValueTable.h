@@ -11,6 +11,7 @@
 // `rightRulesExtra` units further, drawn as a second stroke.
 #pragma once
 
+#include <initializer_list>
 #include <vector>
 
 struct TDrawContext;
@@ -32,6 +33,17 @@ struct ValueTableRow {
     const char* text;
     float value;
 };
+
+// A row of a table that a draft shows only in some of its layouts (a dart
+// that is there or not, a pleat count): the rows list every case once, each
+// with the condition under which it is shown.
+struct ShownRow {
+    const char* text;
+    float value;
+    bool shown = true;
+};
+// The shown rows, in list order.
+std::vector<ValueTableRow> ShownRows(std::initializer_list<ShownRow> rows);
 
 // Screen sheets draw in the canvas font as it is.  A printed table writes
 // its title at font size 10 and the rest at 8, then puts the canvas font

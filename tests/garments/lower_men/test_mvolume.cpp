@@ -1,0 +1,530 @@
+// The two volume trousers in the real windows: their rows in the measurement
+// column, the checks and the pleat count written back, the illustrations,
+// the order-file blocks in each one's record order and an order of each
+// type saved and reopened, and the calculation road drawing the draft and
+// the tables whose front rows follow the pleats.
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QTextEdit>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "garments/lower_men/MVolumeBryuki.h"
+#include "kernel/DrawContext.h"
+#include "kernel/MeasureFigure.h"
+#include "kernel/PrintTiling.h"
+#include "kernel/Record.h"
+#include "kernel/SheetCaptions.h"
+#include "platform/SheetImage.h"
+#include "shell/NewPrForm.h"
+#include "shell/OrderFile.h"
+#include "tests/garments/lower_women/GarmentWindowTest.h"
+
+namespace {
+
+// What the tests know of each trousers.
+struct Kind {
+    int type;
+    const char* caption;  // the order caption before the number
+    std::vector<std::string> captions, hints, samples;
+    std::vector<void (*)()> illustrations;
+};
+
+const Kind kTrousers{kMVolumeBryukiType,
+                     " Брюки мужские объёмные. Заказ № ",
+                     {"Ст:", "Сб:", "Дсб:", "Шн:", "Пт:", "Пб:", "Пвс:", "Кс:"},
+                     {"Полуобхват талии", "Полуобхват бёдер", "Длина брюк сбоку", "Ширина низа", "Прибавка по талии",
+                      "Прибавка по бёдрам", "Прибавка к высоте сиденья", "Количество складок у талии"},
+                     {"41", "50", "102", "19", "1", "6", "0", "3"},
+                     {MeasureHints::LowerLine9, MeasureHints::LowerLine10, MeasureHints::LowerLine13,
+                      MeasureHints::LowerShn3, MeasureHints::LowerPt4, MeasureHints::LowerPb5, MeasureHints::LowerPvs3,
+                      MeasureHints::LowerKs2}};
+
+const Kind kTrousers2{kMVolumeBryuki2Type,
+                      " Брюки мужские объёмные 2. Заказ № ",
+                      {"Ст:", "Сб:", "Дсб:", "Вс:", "Шн:", "Пт:", "Пб:", "Пвс:", "Кс:"},
+                      {"Полуобхват талии", "Полуобхват бёдер", "Длина брюк сбоку", "Высота сидения", "Ширина низа",
+                       "Прибавка по талии", "Прибавка по бёдрам", "Прибавка к высоте сиденья",
+                       "Количество складок у талии"},
+                      {"41", "50", "102", "23.5", "19", "1", "6", "0", "3"},
+                      {MeasureHints::LowerLine9, MeasureHints::LowerLine10, MeasureHints::LowerLine13,
+                       MeasureHints::LowerLine11, MeasureHints::LowerShn3, MeasureHints::LowerPt4,
+                       MeasureHints::LowerPb5, MeasureHints::LowerPvs3, MeasureHints::LowerKs2}};
+
+const Kind* const kKinds[] = {&kTrousers, &kTrousers2};
+
+// The first trousers' rows as texts, with Пт, Пб and Кс replaced.
+std::vector<std::string> Fields(const std::string& Pt, const std::string& Pb, const std::string& Ks) {
+    std::vector<std::string> f = kTrousers.samples;
+    f[4] = Pt;
+    f[5] = Pb;
+    f[7] = Ks;
+    return f;
+}
+
+// An order file of a type with these block floats, then the count, and no texts.
+std::string OrderBytes(int type, const std::vector<float>& values, int count) {
+    OrderContents order;
+    order.type = type;
+    RecordWriter block;
+    for (float v : values) block.WriteFloat(v);
+    block.WriteInt(count);
+    order.block = block.Bytes();
+    return EncodeOrder(order);
+}
+
+// The trousers come with the program's own pieces (RegisterBuiltInModels).
+class MVolumeBryukiTest : public GarmentWindowTest {
+protected:
+    void OpenGarment() override { Choose(kTrousers); }
+
+    void Choose(const Kind& kind) { ASSERT_TRUE(main->CreateModel(kind.type, -1, -1)); }
+    TMVolumeBryukiDraft& Garment() { return *dynamic_cast<TMVolumeBryukiDraft*>(main->Model); }
+
+    void Calculate(const Kind& kind, const std::vector<std::string>& fields) {
+        Choose(kind);
+        Type(fields);
+        main->CalcExecute();
+        ASSERT_TRUE(Garment().calculated) << (messages.empty() ? "" : messages[0].text);
+        messages.clear();
+    }
+
+    void WriteFile(const std::string& path, const std::string& bytes) {
+        QFile file(QString::fromStdString(path));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), qint64(bytes.size()));
+    }
+};
+
+// ---------------------------------------------------------------------------
+// The measurement column
+
+TEST_F(MVolumeBryukiTest, ConstructorLaysOutTheRowsTheCaptionAndTwoSheets) {
+    for (const Kind* kind : kKinds) {
+        Choose(*kind);
+        EXPECT_EQ(Garment().Type(), kind->type);
+        const int rows = int(kind->captions.size());
+        EXPECT_EQ(Garment().MeasureCount(), rows);
+        for (int n = 1; n <= rows; ++n) {
+            EXPECT_FALSE(main->Line(n)->isHidden()) << n;
+            EXPECT_FALSE(main->Meas(n)->isHidden()) << n;
+            EXPECT_EQ(main->Line(n)->text().toStdString(), kind->captions[size_t(n - 1)]);
+            EXPECT_EQ(main->MeasHint(n), kind->hints[size_t(n - 1)]);
+            EXPECT_EQ(Field(n), "");
+        }
+        EXPECT_TRUE(main->Line(rows + 1)->isHidden()) << kind->type;
+        EXPECT_EQ(main->ModelType->text().toStdString(), kind->caption + std::to_string(main->OrderNumber));
+        EXPECT_TRUE(report->List1()->Visible());
+        EXPECT_TRUE(report->List2()->Visible());
+
+        delete main->Model;
+        main->Model = nullptr;
+        for (int n = 1; n <= rows; ++n) EXPECT_TRUE(main->Line(n)->isHidden()) << n;
+        EXPECT_FALSE(report->List1()->Visible());
+        EXPECT_FALSE(report->List2()->Visible());
+    }
+}
+
+TEST_F(MVolumeBryukiTest, SamplesUseTheUsersSeparator) {
+    main->FillSamples = true;
+    main->DecimalSeparator = ',';
+    main->DecimalSeparatorText = ",";
+    Choose(kTrousers2);
+    EXPECT_EQ(Field(4), "23,5");
+    for (int n : {1, 2, 3, 5, 6, 7, 8, 9}) EXPECT_EQ(Field(n), kTrousers2.samples[size_t(n - 1)]) << n;
+    Choose(kTrousers);
+    for (int n = 1; n <= 8; ++n) EXPECT_EQ(Field(n), kTrousers.samples[size_t(n - 1)]) << n;
+}
+
+TEST_F(MVolumeBryukiTest, ClearInputsEmptiesTheOrder) {
+    Choose(kTrousers2);
+    Type(kTrousers2.samples);
+    main->CustomerData->setText("Иванов");
+    main->Comment->setPlainText("строка");
+    main->OrderNumber = 41;
+    Garment().calculated = true;
+    Garment().ClearInputs(3);
+    EXPECT_FALSE(Garment().calculated);
+    for (int n = 1; n <= 9; ++n) EXPECT_EQ(Field(n), "");
+    EXPECT_EQ(main->ModelType->text().toStdString(), " Брюки мужские объёмные 2. Заказ № 41");
+    EXPECT_TRUE(main->CustomerData->text().isEmpty());
+    EXPECT_TRUE(main->Comment->toPlainText().isEmpty());
+}
+
+// Each row shows its own illustration; other numbers leave the figure.
+TEST_F(MVolumeBryukiTest, ShowMeasureRoutesEveryRow) {
+    for (const Kind* kind : kKinds) {
+        Choose(*kind);
+        const int rows = int(kind->illustrations.size());
+        for (int k = 1; k <= rows; ++k) {
+            kind->illustrations[size_t(k - 1)]();
+            const QImage expected = main->LineImage.Bitmap().copy();
+            MeasureHints::LowerLine7();  // something else first
+            Garment().ShowMeasure(k);
+            EXPECT_EQ(main->LineImage.Bitmap(), expected) << kind->type << " row " << k;
+        }
+        const QImage before = main->LineImage.Bitmap().copy();
+        for (int k : {0, rows + 1, 27}) {
+            Garment().ShowMeasure(k);
+            EXPECT_EQ(main->LineImage.Bitmap(), before) << k;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// GetMeasures
+
+// The two checks in their order, each strict; the pleat count truncated,
+// clamped and stored before them, and written back only when they pass.
+TEST_F(MVolumeBryukiTest, ChecksAndThePleatCount) {
+    struct Case {
+        std::vector<std::string> fields;
+        const char* refusal;  // nullptr: accepted
+        int count;            // stored
+        const char* shown;    // the Кс field afterwards
+    } cases[] = {
+        {kTrousers.samples, nullptr, 3, "3"},
+        {Fields("1", "6", "2.7"), nullptr, 2, "2"},
+        {Fields("1", "6", "0"), nullptr, 1, "1"},
+        {Fields("1", "6", "0.4"), nullptr, 1, "1"},
+        {Fields("1", "6", "5"), nullptr, 3, "3"},
+        {Fields("1", "6", "-2"), nullptr, 1, "1"},
+        {Fields("1", "6", "400"), nullptr, 3, "3"},
+        {Fields("6", "6", "3"), nullptr, 3, "3"},  // Пт = Пб passes
+        {Fields("6.1", "6", "2"), "Пт > Пб", 2, "2"},
+        {{"50", "50", "102", "19", "1", "6", "0", "1"}, nullptr, 1, "1"},  // Ст = Сб passes
+        {{"50.1", "50", "102", "19", "1", "6", "0", "5"}, "Ст > Сб", 3, "5"},
+        {{"51", "50", "102", "19", "7", "6", "0", "2.5"}, "Ст > Сб", 2, "2.5"},  // the first check first
+    };
+    for (const Case& c : cases) {
+        messages.clear();
+        Garment().PleatCount = 0;
+        Type(c.fields);
+        const std::string at = c.fields[0] + " " + c.fields[4] + " " + c.fields[7];
+        ExpectCheckVerdict(Garment().GetMeasures(), c.refusal, at);
+        EXPECT_EQ(Garment().PleatCount, c.count) << at;
+        EXPECT_EQ(Field(8), c.shown) << at;
+    }
+    // The floats keep what was read, in their rows.
+    Type(Fields("1.5", "6", "2"));
+    ASSERT_TRUE(Garment().GetMeasures());
+    EXPECT_EQ(Garment().SideLength, 102.0f);
+    EXPECT_EQ(Garment().HemWidth, 19.0f);
+    EXPECT_EQ(Garment().WaistEase, 1.5f);
+    EXPECT_EQ(Garment().HipEase, 6.0f);
+
+    // The second trousers' Кс is their ninth row.
+    Choose(kTrousers2);
+    std::vector<std::string> fields = kTrousers2.samples;
+    fields[8] = "2.9";
+    Type(fields);
+    ASSERT_TRUE(Garment().GetMeasures());
+    EXPECT_EQ(Garment().PleatCount, 2);
+    EXPECT_EQ(Field(9), "2");
+    EXPECT_EQ(Garment().SeatDepth, 23.5f);
+}
+
+TEST_F(MVolumeBryukiTest, EmptyOrUnreadableFieldIsReportedNeverThrown) {
+    std::vector<std::string> fields = kTrousers.samples;
+    fields[7] = "";
+    fields[0] = "99";  // would fail the check
+    Type(fields);
+    Garment().PleatCount = 2;
+    EXPECT_FALSE(Garment().GetMeasures());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kMeasurementsMissingText);
+    EXPECT_EQ(Garment().PleatCount, 2);  // nothing stored
+    EXPECT_EQ(Garment().WaistHalfGirth, 0.0f);
+
+    messages.clear();
+    fields = kTrousers.samples;
+    fields[7] = "2,5.";
+    Type(fields);
+    bool ok = true;
+    EXPECT_NO_THROW(ok = Garment().GetMeasures());
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].text.find("Кс"), std::string::npos) << messages[0].text;
+    EXPECT_EQ(Field(8), "2.5.");
+}
+
+// ---------------------------------------------------------------------------
+// The order-file block and whole orders
+
+// The first trousers keep Пб before Пт; both end with Кс as an integer.
+TEST_F(MVolumeBryukiTest, BlocksInEachOnesRecordOrder) {
+    const struct {
+        const Kind* kind;
+        std::vector<float> floats;
+    } cases[] = {
+        {&kTrousers, {41, 50, 102, 19, 6, 1, 0}},
+        {&kTrousers2, {41, 50, 102, 23.5f, 19, 1, 6, 0}},
+    };
+    for (const auto& c : cases) {
+        Choose(*c.kind);
+        std::vector<std::string> fields = c.kind->samples;
+        fields.back() = "2.7";
+        Type(fields);
+        ASSERT_TRUE(Garment().GetMeasures());
+        RecordWriter w;
+        Garment().SaveMeasures(w);
+        EXPECT_EQ(w.Bytes().size(), 4 * c.kind->samples.size());
+        RecordReader r(w.Bytes());
+        for (float v : c.floats) EXPECT_EQ(r.ReadFloat(), v) << c.kind->type;
+        EXPECT_EQ(r.ReadInt(), 2);
+        EXPECT_EQ(r.Remaining(), 0u);
+
+        // Only a block of that size opens.
+        OrderContents decoded;
+        std::string reason;
+        EXPECT_TRUE(DecodeOrder(OrderBytes(c.kind->type, c.floats, 2), decoded, reason)) << reason;
+        std::vector<float> shorter(c.floats.begin(), c.floats.end() - 1), longer = c.floats;
+        longer.push_back(1);
+        EXPECT_FALSE(DecodeOrder(OrderBytes(c.kind->type, shorter, 2), decoded, reason));
+        EXPECT_FALSE(DecodeOrder(OrderBytes(c.kind->type, longer, 2), decoded, reason));
+    }
+}
+
+TEST_F(MVolumeBryukiTest, LoadRefillsTheFieldsAsStoredAndTheCountAsInteger) {
+    main->DecimalSeparator = ',';
+    main->DecimalSeparatorText = ",";
+    SetDecimalSeparator(',');
+    const struct {
+        const Kind* kind;
+        std::vector<float> floats;
+        int stored;
+        std::vector<std::string> shown;
+        int count;
+    } cases[] = {
+        {&kTrousers, {41, 50, 102, 19, 6, 1, 0.04f}, 2, {"41", "50", "102", "19", "1", "6", "0,04", "2"}, 2},
+        {&kTrousers2, {41, 50, 102, 23.5f, 19, 1, 6, 0}, 3, {"41", "50", "102", "23,5", "19", "1", "6", "0", "3"}, 3},
+        // A damaged count is clamped on loading.
+        {&kTrousers, {41, 50, 102, 19, 6, 1, 0}, 7, {"41", "50", "102", "19", "1", "6", "0", "3"}, 3},
+        {&kTrousers, {41, 50, 102, 19, 6, 1, 0}, -4, {"41", "50", "102", "19", "1", "6", "0", "1"}, 1},
+    };
+    for (const auto& c : cases) {
+        Choose(*c.kind);
+        RecordWriter block;
+        for (float v : c.floats) block.WriteFloat(v);
+        block.WriteInt(c.stored);
+        RecordReader r(block.Bytes());
+        Garment().LoadMeasures(r);
+        EXPECT_EQ(r.Remaining(), 0u);
+        for (size_t n = 0; n < c.shown.size(); ++n) EXPECT_EQ(Field(int(n) + 1), c.shown[n]) << c.stored << " " << n;
+        EXPECT_EQ(Garment().PleatCount, c.count);
+        EXPECT_EQ(Garment().WaistEase, 1.0f);
+        EXPECT_EQ(Garment().HipEase, 6.0f);
+    }
+}
+
+TEST_F(MVolumeBryukiTest, OrderOfEachTypeSavedAndReopened) {
+    for (const Kind* kind : kKinds) {
+        Choose(*kind);
+        std::vector<std::string> fields = kind->samples;
+        fields.back() = "2.5";
+        Type(fields);
+        main->CustomerData->setText("Петров");
+        const std::string path = TempPath("volume_" + std::to_string(kind->type) + ".mdr");
+        ASSERT_TRUE(SaveOrderTo(*main, path));
+        EXPECT_EQ(Field(int(fields.size())), "2");  // saving ran the checks
+
+        Choose(kind == &kTrousers ? kTrousers2 : kTrousers);  // another garment meanwhile
+        ASSERT_TRUE(OpenOrderFrom(*main, path));
+        EXPECT_TRUE(messages.empty()) << messages[0].text;
+        ASSERT_EQ(Garment().Type(), kind->type);
+        EXPECT_EQ(Field(1), "41");
+        EXPECT_EQ(Field(int(fields.size())), "2");
+        EXPECT_EQ(main->CustomerData->text().toStdString(), "Петров");
+        ASSERT_TRUE(Garment().calculated);
+        EXPECT_EQ(Garment().PleatCount, 2);
+        EXPECT_EQ(Garment().DrawnPleats(), 2);
+        EXPECT_EQ(Garment().WaistEase, 1.0f);
+        EXPECT_EQ(Garment().HipEase, 6.0f);
+        EXPECT_EQ(Garment().SeamLabelText(), "Средний срез:62.5");
+    }
+}
+
+// An opened order is checked like typed measurements before it is drafted.
+TEST_F(MVolumeBryukiTest, OpenedOrderIsCheckedBeforeItIsDrafted) {
+    const std::string path = TempPath("wide_waist.mdr");
+    WriteFile(path, OrderBytes(kMVolumeBryukiType, {52, 50, 102, 19, 6, 1, 0}, 3));
+    OpenOrderFrom(*main, path);
+    EXPECT_FALSE(Garment().calculated);
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages[0].text, "Ст > Сб");
+}
+
+// Measurements that pass the checks but cannot be drafted fail through the
+// road's message; nothing hangs or is drawn.
+TEST_F(MVolumeBryukiTest, DegenerateOrderFailsThroughTheRoadsMessage) {
+    Type({"-1", "-1", "102", "19", "0", "0", "0", "3"});  // the back's hip width is 0
+    main->CalcExecute();
+    EXPECT_FALSE(Garment().calculated);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+}
+
+// ---------------------------------------------------------------------------
+// The calculation road and the sheets
+
+TEST_F(MVolumeBryukiTest, CalculateRoadDrawsTheDraftAndTheTables) {
+    for (const Kind* kind : kKinds) {
+        Calculate(*kind, kind->samples);
+        const TMVolumeBryukiDraft& w = Garment();
+        // Sheet 1: the outline at the hip and hem points, the captions.
+        const QImage& sheet1 = report->List1()->Bitmap();
+        for (const Vector& p : {w.B2, w.B3, w.B, w.H01, w.W, w.P}) {
+            const int x = ScreenDC.PixelX(p.x), y = ScreenDC.PixelY(p.y);
+            EXPECT_GT(DarkPixels(sheet1, QRect(x - 5, y - 5, 10, 10)), 3) << kind->type;
+        }
+        EXPECT_GT(DarkPixels(sheet1, QRect(0, 0, sheet1.width(), 30)), 20);
+        EXPECT_EQ(ScreenDC.PixelX(0), int(52.5f * ScreenDC.PxPerCmX));
+        EXPECT_EQ(ScreenDC.PixelY(0), int(10.0f * ScreenDC.PxPerCmY));
+        // Sheet 2: the three tables.
+        const QImage& sheet2 = report->List2()->Bitmap();
+        const int measureHeight = 20 + 16 * int(kind->samples.size() + 1) + 1;
+        EXPECT_GT(DarkPixels(sheet2, QRect(50, 57, 201, measureHeight)), 200);
+        EXPECT_GT(DarkPixels(sheet2, QRect(296, 57, 201, 309)), 500);
+        EXPECT_GT(DarkPixels(sheet2, QRect(541, 57, 201, 309)), 500);
+    }
+}
+
+// The front table's grid ends at y 277 (no pleats or one), 293 (two) or
+// 309 (three), measured from the table's corner at (296, 57).
+TEST_F(MVolumeBryukiTest, FrontTableFollowsThePleats) {
+    const struct {
+        std::vector<std::string> fields;
+        int pleats;
+        int gridEnd;
+    } cases[] = {
+        {Fields("1", "6", "3"), 3, 309},
+        {Fields("1", "6", "2"), 2, 293},
+        {Fields("1", "1", "3"), 1, 277},  // lowered from 3
+        {{"50", "50", "102", "19", "0", "0", "0", "3"}, 0, 277},
+    };
+    for (const auto& c : cases) {
+        Calculate(kTrousers, c.fields);
+        ASSERT_EQ(Garment().DrawnPleats(), c.pleats);
+        const QImage& sheet2 = report->List2()->Bitmap();
+        // The left rule runs down to the grid's end and no further.
+        EXPECT_GT(DarkPixels(sheet2, QRect(296, 57 + c.gridEnd - 3, 1, 3)), 0) << c.pleats;
+        EXPECT_EQ(DarkPixels(sheet2, QRect(296, 57 + c.gridEnd + 2, 1, 30)), 0) << c.pleats;
+        ExpectRedrawsAtEveryScale();
+    }
+}
+
+TEST_F(MVolumeBryukiTest, NothingIsDrawnBeforeCalculating) {
+    Garment().ClearSheets();
+    const QImage before1 = report->List1()->Bitmap().copy();
+    const QImage before2 = report->List2()->Bitmap().copy();
+    Garment().Draw();
+    Garment().DrawTables(4);
+    EXPECT_EQ(report->List1()->Bitmap(), before1);
+    EXPECT_EQ(report->List2()->Bitmap(), before2);
+}
+
+// Both trousers are leaves of the base-selection dialog that hand their
+// type to the factory.
+TEST_F(MVolumeBryukiTest, ChosenInTheBaseSelectionDialog) {
+    const struct {
+        int node;
+        const Kind* kind;
+    } leaves[] = {{49, &kTrousers}, {50, &kTrousers2}};
+    for (const auto& leaf : leaves) {
+        auto dialog = std::make_unique<TNewPrForm>();
+        dialog->RefreshAvailability();
+        ASSERT_TRUE(TNewPrForm::Available(leaf.kind->type));
+        dialog->SelectNode(leaf.node);
+        dialog->ChoosButClick();
+        EXPECT_EQ(dialog->ChosenType(), leaf.kind->type);
+        ASSERT_TRUE(dynamic_cast<TMVolumeBryukiDraft*>(main->Model)) << leaf.node;
+        EXPECT_EQ(Garment().Type(), leaf.kind->type);
+        EXPECT_EQ(main->ModelType->text().toStdString(), leaf.kind->caption + std::to_string(main->OrderNumber));
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Printing
+
+// Each type prints its tiled draft and a page of tables at every print
+// scale; the pieces at true scale, within a dot or two.
+TEST_F(MVolumeBryukiTest, EachTypePrintsAtTrueScale) {
+    for (const Kind* kind : kKinds) {
+        Calculate(*kind, kind->samples);
+        const TMVolumeBryukiDraft& w = Garment();
+        for (int mode : {1, 2, 4}) {
+            const std::string path = PrintAt(mode, "volume" + std::to_string(kind->type));
+            const std::string at = std::to_string(kind->type) + " 1:" + std::to_string(mode);
+            EXPECT_FALSE(ThePrinter().Printing());
+            const TPrintLayout& l = PrintLayout;
+            EXPECT_EQ(l.PagesDone, l.PageCount) << at;
+            EXPECT_EQ(PdfPages(path), l.PageCount + 1) << at;
+            if (mode == 1) {
+                EXPECT_GT(l.PageCount, 1) << "a full-size trouser needs several pages";
+            }
+            // The drawing and its margin span the back from its side to its
+            // crotch point and from the back waist down to the back hem.
+            EXPECT_GE(l.SpanX, w.C5.x - w.K3.x) << at;
+            EXPECT_GE(l.SpanY, w.T5.y - w.H011.y) << at;
+
+            const double dotsPerCmX = ThePrinter().Device().logicalDpiX() / 2.54 / mode;
+            const double dotsPerCmY = ThePrinter().Device().logicalDpiY() / 2.54 / mode;
+            EXPECT_NEAR(PrinterDC.PixelY(w.H.y) - PrinterDC.PixelY(w.T.y), 102 * dotsPerCmY, 2.0) << at;
+            EXPECT_NEAR(PrinterDC.PixelX(w.C4.x) - PrinterDC.PixelX(w.C.x), (w.C4.x - w.C.x) * dotsPerCmX, 2.0)
+                << at;
+        }
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MVolumeBryukiTest, NothingToPrintBeforeCalculating) {
+    const std::string path = TempPath("none.pdf");
+    ThePrinter().SetPdfOutput(path);
+    Garment().Print();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kNothingToPrintText);
+    EXPECT_FALSE(ThePrinter().Printing());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+}
+
+// ---------------------------------------------------------------------------
+// Drawing at full size
+
+// Sheets as large as the drawing window allocates them at 96 ppi: the draft
+// at 1:1 and at 1:4, the side T–H 102 cm long at both.
+class MVolumeBryukiFullSizeTest : public MVolumeBryukiTest {
+protected:
+    void BeforeWindows() override {
+        MVolumeBryukiTest::BeforeWindows();
+        SheetImage::SetAllocationLimit(0);
+    }
+};
+
+TEST_F(MVolumeBryukiFullSizeTest, DrawsAtOneToOneAndOneToFour) {
+    ASSERT_EQ(ScreenDC.MinScale, 1);
+    Choose(kTrousers);
+    Type(kTrousers.samples);
+    main->CalcExecute();
+    ASSERT_TRUE(Garment().calculated);
+    const TMVolumeBryukiDraft& w = Garment();
+    for (int scale : {1, 4}) {
+        ScreenDC.SetScale(scale);
+        Garment().ClearSheets();
+        Garment().Draw();
+        Garment().DrawTables(scale);
+        const QImage& sheet1 = report->List1()->Bitmap();
+        EXPECT_NEAR(ScreenDC.PixelY(w.H.y) - ScreenDC.PixelY(w.T.y), 102 * 96 / 2.54 / scale, 1.0) << scale;
+        // The outline at the knee, the hem, the pleats, the dart apex and
+        // the back's crotch point.
+        for (const Vector& p : {w.K, w.H, w.Pleats[0].Far, w.Pleats[2].Near, w.b7, w.C5}) {
+            const int x = ScreenDC.PixelX(p.x), y = ScreenDC.PixelY(p.y);
+            EXPECT_GT(DarkPixels(sheet1, QRect(x - 2, y - 2, 5, 5)), 0) << scale << " " << p.x << " " << p.y;
+        }
+    }
+}
+
+}  // namespace
