@@ -460,13 +460,4 @@ void TDress::ClearSheets() { GarmentSheets::Clear(MainForm && MainForm->Sleeve ?
 
 TDress* CurrentDress() { return MainForm ? dynamic_cast<TDress*>(MainForm->Model) : nullptr; }
 
-DressChoice CurrentDressChoice() {
-    DressChoice choice;
-    if (!MainForm) return choice;
-    choice.sleeve = MainForm->Sleeve;
-    choice.hasCollar = MainForm->Collar != nullptr;
-    choice.collarKind = MainForm->CollarKind;
-    choice.sleeveKind = MainForm->SleeveKind;
-    choice.modelIndex = MainForm->ModelIndex;
-    return choice;
-}
+DressChoice CurrentDressChoice() { return CurrentBodiceChoice(DressChoice().modelIndex); }
