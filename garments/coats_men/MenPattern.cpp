@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "garments/common/ArmholeBalance.h"
+#include "garments/common/DraftSteps.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/FloatStore.h"
@@ -21,16 +22,12 @@ float F(double v) { return FloatStore::Scalar(v, "men's pattern draft"); }
 double Div(double a, double b) { return Checked::Div(a, b, "men's pattern draft"); }
 
 // The crossing of the line through p with direction d and the line through
-// q with direction e.  Parallel lines have no crossing and throw.
+// q with direction e; parallel lines throw.
 Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e) {
-    if (double(d.y) * e.x - double(d.x) * e.y == 0.0) Checked::Fail("men's pattern: parallel lines");
-    return Geom::IntersectLines(p, q, d, e);
+    return DraftSteps::Crossing(p, d, q, e, "men's pattern: parallel lines");
 }
 
-// The length of a quadratic arc, whole or between two parameters.
-float Arc(const Vector& p0, const Vector& p1, const Vector& p2, float t1 = 0.0f, float t2 = 1.0f) {
-    return Bezier2::ArcLength(p0, p1, p2, t1, t2);
-}
+using DraftSteps::Arc;
 
 // The family's constants by season or garment, FrontShift left 0: the
 // construction sets it.
