@@ -1,5 +1,6 @@
 #include "kernel/DrawContext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <vector>
@@ -66,9 +67,30 @@ const Placement& PlacementOf(int code) { return kPlacements[(code >= 0 && code <
 // ---------------------------------------------------------------------------
 // Mapping
 
-int TDrawContext::PixelX(float x) const { return ToPixel((double(OriginX) + x) * PxPerCmX, "pixel x"); }
+// A non-finite coordinate throws in ToPixel and is not taken.
+void TDrawContext::TakeX(double sheetX) const {
+    drawn_.left = std::min(drawn_.left, sheetX);
+    drawn_.right = std::max(drawn_.right, sheetX);
+}
 
-int TDrawContext::PixelY(float y) const { return ToPixel((double(OriginY) - y) * PxPerCmY, "pixel y"); }
+void TDrawContext::TakeY(double sheetY) const {
+    drawn_.top = std::min(drawn_.top, sheetY);
+    drawn_.bottom = std::max(drawn_.bottom, sheetY);
+}
+
+int TDrawContext::PixelX(float x) const {
+    const double sheetX = double(OriginX) + x;
+    const int px = ToPixel(sheetX * PxPerCmX, "pixel x");
+    TakeX(sheetX);
+    return px;
+}
+
+int TDrawContext::PixelY(float y) const {
+    const double sheetY = double(OriginY) - y;
+    const int px = ToPixel(sheetY * PxPerCmY, "pixel y");
+    TakeY(sheetY);
+    return px;
+}
 
 int TDrawContext::TablePixelX(int i) const { return ToPixel((i + double(IntOffsetX)) * IntFactorX, "table pixel x"); }
 

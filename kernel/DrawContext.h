@@ -120,6 +120,19 @@ struct TDrawContext {
     // The drawing window reached by AllocateSheets and SetScale (not owned).
     SheetWindow* Window = nullptr;
 
+    // Where the pattern points converted to pixels lie, in cm from the
+    // sheet's top left corner (x right, y down), since the last
+    // ResetDrawnExtent: OriginX + x across, OriginY - y down.  The same at
+    // every scale, so a drawing that fits the sheet at one scale fits it at
+    // all.  Tables (in table units) are not counted.
+    // Empty (left > right or top > bottom) until a point is taken.
+    struct Extent {
+        double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;
+        bool Empty() const { return left > right || top > bottom; }
+    };
+    void ResetDrawnExtent() { drawn_ = Extent(); }
+    const Extent& DrawnExtent() const { return drawn_; }
+
     // ---- Origin and state. ----
     void SetOrigin(float x, float y);
     void PushShift(float dx, float dy);
@@ -214,6 +227,10 @@ struct TDrawContext {
     void PrintableAreaFrame();
 
 private:
+    mutable Extent drawn_;
+
+    void TakeX(double sheetX) const;
+    void TakeY(double sheetY) const;
     ::Canvas& C() const;
     SheetWindow& W() const;
     // Places List1..List3 at the current sheet size and sets the size

@@ -35,6 +35,14 @@ public:
     // The garment's block of the order file.
     virtual void SaveMeasures(RecordWriter& f) = 0;
     virtual void LoadMeasures(RecordReader& f) = 0;
+    // Asked by the opening of an order right after LoadMeasures: whether the
+    // loaded values may be drafted; shows the garment's own message and
+    // answers false when not.  Never throws.  The fields show exactly the
+    // loaded values, so by default the garment's usual checks (GetMeasures)
+    // judge the values as the file holds them.  A garment whose older
+    // format versions lack some fields overrides it and judges only what
+    // the file's version holds.
+    virtual bool CheckLoadedMeasures() { return GetMeasures(); }
     virtual ~TModel() = default;
 };
 

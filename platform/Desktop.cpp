@@ -36,23 +36,24 @@ bool OpenUrl(const std::string& url) {
 
 namespace {
 
-std::string& LastFolder() {
-    static std::string folder;
-    return folder;
+std::string& LastFolder(FileDialogKind kind) {
+    static std::string folders[2];
+    return folders[kind == FileDialogKind::Order ? 1 : 0];
 }
 
 }  // namespace
 
-std::string FileDialogFolder() {
-    if (!LastFolder().empty() && QDir(QString::fromStdString(LastFolder())).exists()) return LastFolder();
+std::string FileDialogFolder(FileDialogKind kind) {
+    const std::string& last = LastFolder(kind);
+    if (!last.empty() && QDir(QString::fromStdString(last)).exists()) return last;
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty() || !QDir(documents).exists()) documents = QDir::homePath();
     return documents.toStdString();
 }
 
-void RememberFileDialogFolder(const std::string& chosenFile) {
+void RememberFileDialogFolder(const std::string& chosenFile, FileDialogKind kind) {
     if (chosenFile.empty()) return;
-    LastFolder() = QFileInfo(QString::fromStdString(chosenFile)).absolutePath().toStdString();
+    LastFolder(kind) = QFileInfo(QString::fromStdString(chosenFile)).absolutePath().toStdString();
 }
 
 std::string FileNameSafe(const std::string& text) {

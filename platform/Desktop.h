@@ -26,11 +26,15 @@ bool OpenUrl(const std::string& url);
 using DesktopInterceptor = std::function<bool(const DesktopRequest&)>;
 void SetDesktopInterceptor(DesktopInterceptor interceptor);
 
-// The folder the file dialogs start in: the last folder a file was chosen
-// in during this run, else the user's documents folder (or home).
-std::string FileDialogFolder();
-// Remembers the folder of a chosen file for the next dialog.
-void RememberFileDialogFolder(const std::string& chosenFile);
+// The kinds of file dialog, each remembering its own folder: the PDF file
+// of a print, and the order files (saving and opening share one folder).
+enum class FileDialogKind { Pdf, Order };
+// The folder a file dialog of that kind starts in: the last folder a file
+// was chosen in by such a dialog during this run, else the user's documents
+// folder (or home).
+std::string FileDialogFolder(FileDialogKind kind = FileDialogKind::Pdf);
+// Remembers the folder of a chosen file for the next dialog of that kind.
+void RememberFileDialogFolder(const std::string& chosenFile, FileDialogKind kind = FileDialogKind::Pdf);
 // text with the characters a file name cannot hold (path separators,
 // wildcards, quotes, control characters) replaced by '_'.
 std::string FileNameSafe(const std::string& text);

@@ -40,10 +40,8 @@ void RunCallback(const std::function<void()>& callback) {
     if (!callback) return;
     try {
         callback();
-    } catch (const std::exception& e) {
-        ShowMessage(e.what(), "", MsgIcon::Error);
     } catch (...) {
-        ShowMessage("Unknown error", "", MsgIcon::Error);
+        ShowMessage("Внутренняя ошибка программы. ", "", MsgIcon::Error);
     }
 }
 

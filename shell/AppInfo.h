@@ -5,3 +5,8 @@
 extern const char* const kAppTitle;
 // Folder name for the user's configuration (settings file).
 extern const char* const kAppConfigName;
+
+// Names the application (its settings folder).  No display name is set:
+// the window system would add it to every window's title ("Основа —
+// Ладомирка 4.23"), and the windows' titles are the program's own texts.
+void NameApplication();

@@ -87,10 +87,8 @@ void TCorrectForm::OrderNambChange() {
 bool TCorrectForm::OrderNambKeyPress(QChar ch) { return ch.unicode() == 8 || (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')); }
 
 void TCorrectForm::Step(bool up) {
-    if (up)
-        ++Number;
-    else
-        Number = Number > 0 ? Number - 1 : 0;
+    // "+" stops at the largest number the edit can show.
+    Number = ClampedOrderNumber(static_cast<long long>(Number) + (up ? 1 : -1));
     ShowNumber();
 }
 
@@ -159,7 +157,7 @@ bool TCorrectForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TCorrectForm::OpenFor(TMainForm& form) {
     main_ = &form;
-    Number = form.OrderNumber;
+    Number = ClampedOrderNumber(form.OrderNumber);
     move(form.x() + 355, form.y() + 143);
 }
 

@@ -7,6 +7,14 @@
 
 #include <QDialog>
 
+// The order numbers the dialog can show and take: 0 to 999 999 999 (at most
+// 9 digits).
+constexpr int kMaxOrderNumber = 999999999;
+// n held within 0 .. kMaxOrderNumber.
+constexpr int ClampedOrderNumber(long long n) {
+    return n < 0 ? 0 : n > kMaxOrderNumber ? kMaxOrderNumber : int(n);
+}
+
 class QLineEdit;
 class QPushButton;
 class QTimer;
@@ -26,7 +34,8 @@ public:
     QPushButton* OkButt = nullptr;
     QTimer* CountTime = nullptr;  // 220 ms, on while a step button is held
 
-    // The edited number (0 or more) and the direction of the repetition.
+    // The edited number (0 .. kMaxOrderNumber) and the direction of the
+    // repetition.
     int Number = 0;
     bool CountUp = true;
 

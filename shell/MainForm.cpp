@@ -31,12 +31,16 @@
 #include <QToolButton>
 #include <QValidator>
 #include <exception>
+#include <new>
 
+#include "kernel/Checked.h"
 #include "kernel/MeasureFigure.h"
 #include "kernel/Models.h"
 #include "platform/MessageBox.h"
+#include "platform/SheetImage.h"
 #include "platform/Text.h"
 #include "shell/AppInfo.h"
+#include "shell/MeasureColumn.h"
 #include "shell/Settings.h"
 
 TMainForm* MainForm = nullptr;
@@ -86,7 +90,9 @@ private:
 // What can stand in a measurement field: digits and the user's decimal
 // separator.  A '.' or ',' that comes in (typed or pasted) becomes the
 // separator; any other character rejects the whole change, so pasted text
-// cannot get past the key filter.
+// cannot get past the key filter.  A change that would make the field a
+// number beyond the largest measurement (kMaxMeasureCm) is rejected too:
+// the key that would have made it is not taken.
 class MeasureValidator : public QValidator {
 public:
     MeasureValidator(const char& separator, QObject* parent) : QValidator(parent), separator_(separator) {}
@@ -100,6 +106,8 @@ public:
             }
             return Invalid;
         }
+        float value = 0.0f;
+        if (ParseMeasureText(input.toStdString(), value) == MeasureParse::OutOfRange) return Invalid;
         return Acceptable;
     }
 
@@ -111,15 +119,28 @@ bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 }  // namespace
 
+const char* const kDraftFailedText =
+    "Чертёж не может быть построен по этим измерениям. Пожалуйста, проверьте измерения. ";
+const char* const kNoMemoryText = "Не хватает памяти для выполнения команды. ";
+const char* const kInternalErrorText = "Внутренняя ошибка программы. ";
+
+std::string FailureText(const std::exception& e) {
+    // The exceptions' own texts are for the program's developers, not for
+    // the user.
+    if (dynamic_cast<const EFloatError*>(&e)) return kDraftFailedText;
+    if (dynamic_cast<const std::bad_alloc*>(&e) || dynamic_cast<const EOutOfResources*>(&e)) return kNoMemoryText;
+    return kInternalErrorText;
+}
+
 void RunGuarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& e) {
-        ShowMessage(e.what(), kAppTitle, MsgIcon::Error);
+        ShowMessage(FailureText(e), kAppTitle, MsgIcon::Error);
     } catch (int code) {
-        ShowMessage("Внутренняя ошибка программы (код " + std::to_string(code) + ").", kAppTitle, MsgIcon::Error);
+        ShowMessage("Внутренняя ошибка программы (код " + std::to_string(code) + "). ", kAppTitle, MsgIcon::Error);
     } catch (...) {
-        ShowMessage("Внутренняя ошибка программы.", kAppTitle, MsgIcon::Error);
+        ShowMessage(kInternalErrorText, kAppTitle, MsgIcon::Error);
     }
 }
 
@@ -403,6 +424,9 @@ void TMainForm::BuildGroupBox() {
     };
     Label1 = label("Основа:", 24);
     ModelType = edit(42, " Щелкните правой кнопкой для коррекции номера заказа", 50);
+    // The right button opens the order-number dialog, and only that: the
+    // field's own edit menu, which would follow the press, is suppressed.
+    ModelType->setContextMenuPolicy(Qt::PreventContextMenu);
     Label2 = label("Клиент:", 72);
     CustomerData = edit(90, " Информация о клиенте", 50);
     Label4 = label("Воротник:", 120);

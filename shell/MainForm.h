@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
@@ -196,8 +197,12 @@ public:
     void CalcExecute();
     // The guarded block of the calculation road (Calculate, CalcSegments,
     // Draw, DrawTables) with its reruns and messages; eighthFailureText is
-    // shown after the eighth failed run.
-    void RunCalcBlock(const char* eighthFailureText);
+    // shown after the eighth failed run.  A draft that fails, or whose
+    // drawing does not fit the sheets (a message says so), is discarded:
+    // the garment is marked not calculated and the sheets are cleared, so
+    // that neither a scale change nor printing shows it.  True when the
+    // draft stands.
+    bool RunCalcBlock(const char* eighthFailureText);
     void ClearModelExecute();
     void ReOnExecute();
     void MasAtMainChange(int index);
@@ -256,6 +261,8 @@ private:
     void ApplyScale(int n);
     // One run of the guarded block of the calculation road.
     void CalcBlock();
+    // The garment not calculated and its sheets cleared.
+    void DiscardDraft();
 
     std::array<QLabel*, kMeasureRows> lines_{};
     std::array<QLineEdit*, kMeasureRows> meas_{};
@@ -266,9 +273,15 @@ private:
 extern TMainForm* MainForm;
 
 // Runs an event handler so that no exception leaves it: a failure is shown
-// as a message with the error icon (text of the exception, the program's
-// title as caption).
+// as a message with the error icon and the program's title as caption, in
+// the program's own words (FailureText), never the exception's text.
 void RunGuarded(const std::function<void()>& handler);
+// What a failed command tells the user: a floating-point fault of the
+// drafting, lack of memory, or an internal error.
+std::string FailureText(const std::exception& e);
+extern const char* const kDraftFailedText;
+extern const char* const kNoMemoryText;
+extern const char* const kInternalErrorText;
 
 // Shows "Принтер не установлен!  " with the error icon.
 void ShowNoPrinterMessage();

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <exception>
 
+#include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/Models.h"
 #include "platform/Desktop.h"
@@ -25,6 +26,7 @@
 #include "shell/MainForm.h"
 #include "shell/NewPrForm.h"
 #include "shell/OrderFile.h"
+#include "shell/PageSetupFile.h"
 #include "shell/PrintSetUps.h"
 #include "shell/PrintToPdf.h"
 #include "shell/ReporForm.h"
@@ -40,6 +42,14 @@ const char* const kCalcFailedCaption = "Сбой при расчёте";
 const char* const kCapFailedText = "Ширина рукава больше допустимой. ";
 const char* const kCapFailedCaption = "Сбой при расчёте оката";
 const char* const kArmholeFailedCaption = "Сбой при расчёте проймы";
+const char* const kPagesFailedText =
+    "Чертёж не удаётся разложить по страницам принтера. Пожалуйста, проверьте измерения и размер бумаги. ";
+const char* const kDraftTooLargeText =
+    "Чертёж не помещается на листах. Пожалуйста, проверьте измерения. ";
+
+// How far (cm) a drawing may reach beyond the edges of a sheet: the labels
+// of points on the edge stand a little outside it.
+constexpr double kSheetSlackCm = 5.0;
 
 // The maker's pages and mail, opened by the help menu's links.
 const char* const kAnswersUrl = "https://ladomirka.ru/voprosy-i-otvety";
@@ -60,6 +70,13 @@ int ResolutionOfQuality(int quality) {
     }
 }
 
+// True when the drawing lies on the sheets (within the slack).
+bool DrawingFitsSheets(const TDrawContext::Extent& drawn) {
+    if (drawn.Empty()) return true;
+    return drawn.left >= -kSheetSlackCm && drawn.right <= kSheetWidthCm + kSheetSlackCm &&
+           drawn.top >= -kSheetSlackCm && drawn.bottom <= kSheetHeightCm + kSheetSlackCm;
+}
+
 void OpenLink(const char* url) {
     if (!OpenUrl(url))
         ShowMessage(std::string("Не удалось открыть адрес ") + url + ". ", kAppTitle, MsgIcon::Error);
@@ -75,13 +92,20 @@ void ShowNoPrinterMessage() { ShowMessage("Принтер не установл�
 void TMainForm::FormCreate() {
     TSettingsRecord& r = *Settings->Record;
     move(r.MainLeft, r.MainTop);
-    OrderNumber = r.OrderNumber;
+    // A number the order-number dialog could not show or take (a damaged
+    // or hand-edited file) is held within its range.
+    OrderNumber = ClampedOrderNumber(r.OrderNumber);
+    // The paper and orientation chosen in the page set-up of an earlier run.
+    LoadUserPageChoice();
     if (PrinterInstalled()) {
         TDevMode mode = LockDevMode();
         const int quality = QualityFromStored(r.PrintQuality);
         if (quality != 0) mode.PrintQuality = quality;
         mode.Copies = 1;
         mode.Portrait = r.Portrait != 0;
+        const PageChoice& page = UserPageChoice();
+        if (page.hasPaper) ThePrinter().Device().setPageSize(page.paper);
+        if (page.hasOrientation) mode.Portrait = page.portrait;
         ApplyDevMode(mode);
     }
     FillSamples = r.FillSamples != 0;
@@ -149,31 +173,51 @@ void TMainForm::ModelTypeMouseDown(Qt::MouseButton button) {
 // The calculation road
 
 void TMainForm::CalcBlock() {
+    ScreenDC.ResetDrawnExtent();
     Model->Calculate();
     Model->CalcSegments();
     Model->Draw();
     Model->DrawTables(4 - MasAtMain->currentIndex());
 }
 
-void TMainForm::RunCalcBlock(const char* eighthFailureText) {
+void TMainForm::DiscardDraft() {
+    Model->calculated = false;
+    Model->ClearSheets();
+}
+
+bool TMainForm::RunCalcBlock(const char* eighthFailureText) {
     // A floating-point fault of the kernel (EFloatError, or any other
     // exception of the standard library) reruns the whole block; the eighth
     // failure in a row is reported.  A thrown integer is the drafting's own
-    // verdict and is never rerun.
+    // verdict and is never rerun.  Whatever fails, nothing of the failed
+    // draft stays drawn or printable: a half-new draft would mix the new
+    // measurements with the old pattern.
     for (int run = 1; run <= kCalcRuns; ++run) {
         try {
             CalcBlock();
-            return;
         } catch (const std::exception&) {
-            if (run == kCalcRuns) ShowMessage(eighthFailureText, kCalcFailedCaption, MsgIcon::Error);
+            if (run < kCalcRuns) continue;
+            DiscardDraft();
+            ShowMessage(eighthFailureText, kCalcFailedCaption, MsgIcon::Error);
+            return false;
         } catch (int code) {
+            DiscardDraft();
             if (code == 1)
                 ShowMessage(kCapFailedText, kCapFailedCaption, MsgIcon::Error);
             else if (code == 2)
                 ShowMessage(kCheckMeasuresText, kArmholeFailedCaption, MsgIcon::Error);
-            return;
+            return false;
         }
+        // The pattern must lie on the sheets: what lies beyond them is seen
+        // at no scale, and only a slip in the measurements puts it there.
+        if (!DrawingFitsSheets(ScreenDC.DrawnExtent())) {
+            DiscardDraft();
+            ShowMessage(kDraftTooLargeText, kCalcFailedCaption, MsgIcon::Error);
+            return false;
+        }
+        return true;
     }
+    return false;
 }
 
 void TMainForm::CalcExecute() {
@@ -191,7 +235,7 @@ void TMainForm::CalcExecute() {
         ReporForm->raise();
         ReporForm->activateWindow();
     }
-    ++OrderNumber;
+    OrderNumber = ClampedOrderNumber(static_cast<long long>(OrderNumber) + 1);
 }
 
 void TMainForm::ClearModelExecute() {
@@ -240,9 +284,16 @@ void TMainForm::ApplyScale(int n) {
     }
     ScaleMenuItem(n)->setChecked(true);
     if (Model) {
-        Model->ClearSheets();
-        Model->Draw();
-        Model->DrawTables(n);
+        try {
+            Model->ClearSheets();
+            Model->Draw();
+            Model->DrawTables(n);
+        } catch (...) {
+            // A draft that cannot be drawn at this scale is not left half
+            // drawn (nor printable); the failure is reported by the caller.
+            DiscardDraft();
+            throw;
+        }
     }
 }
 
@@ -267,7 +318,7 @@ TDevMode TMainForm::LockDevMode() {
 void TMainForm::ApplyDevMode(const TDevMode& mode) {
     DevMode = mode;
     QPrinter& device = ThePrinter().Device();
-    device.setResolution(ResolutionOfQuality(mode.PrintQuality));
+    ThePrinter().SetQualityResolution(ResolutionOfQuality(mode.PrintQuality));
     device.setCopyCount(mode.Copies);
     device.setPageOrientation(mode.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
 }
@@ -297,10 +348,18 @@ void TMainForm::PrintModel() {
     try {
         // An open (modeless) print set-up window hides while printing.
         const PrintSetupHiddenWhilePrinting hideSetUp;
-        // The chosen printer; for the PDF file its name, asked just before
-        // the job (a garment with nothing to print says so itself).
+        // The chosen printer, checked; for the PDF file its name, asked just
+        // before the job (a garment with nothing to print says so itself).
         // Cancelling prints nothing.
         if (!Model->calculated || PreparePrinterForJob(*this)) Model->Print();
+    } catch (const PrintJobCancelled&) {
+        // The user said no to a job of too many pages: nothing was sent.
+    } catch (const PrintJobError& e) {
+        ShowMessage(e.what(), kPrintCaption, MsgIcon::Error);
+    } catch (const EFloatError&) {
+        // The drawing cannot be laid over pages (a page of no size, or far
+        // too many pages).
+        ShowMessage(kPagesFailedText, kPrintCaption, MsgIcon::Error);
     } catch (...) {
         enableButtons(true);
         throw;

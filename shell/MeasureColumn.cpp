@@ -39,6 +39,60 @@ std::string RowCode(int n) {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// The number a field's text stands for, before its range is judged (the
+// syntax of ParseMeasureText); digits too many for a double are
+// OutOfRange.
+MeasureParse ParseNumber(const std::string& text, double& parsed) {
+    size_t begin = 0, end = text.size();
+    while (begin < end && IsBlank(text[begin])) ++begin;
+    while (end > begin && IsBlank(text[end - 1])) --end;
+
+    std::string number;  // sign, digits and '.' only
+    size_t i = begin;
+    if (i < end && (text[i] == '-' || text[i] == '+')) {
+        if (text[i] == '-') number += '-';
+        ++i;
+    }
+    bool digits = false, separator = false;
+    for (; i < end; ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            number += c;
+        } else if ((c == '.' || c == ',') && !separator) {
+            separator = true;
+            number += '.';
+        } else {
+            return MeasureParse::NotANumber;
+        }
+    }
+    if (!digits) return MeasureParse::NotANumber;
+
+    const char* first = number.data();
+    const char* last = first + number.size();
+    const auto result = std::from_chars(first, last, parsed);
+    if (result.ec == std::errc::result_out_of_range && result.ptr == last) return MeasureParse::OutOfRange;
+    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(parsed)) return MeasureParse::NotANumber;
+    return MeasureParse::Ok;
+}
+
+// text with `from` written as the main window's decimal separator (the
+// program's without a main window).
+std::string WithUsersSeparator(std::string text, char from) {
+    const char to = MainForm ? MainForm->DecimalSeparator : DecimalSeparator();
+    for (char& c : text)
+        if (c == from) c = to;
+    return text;
+}
+
+// A field's text as a message quotes it: at most kMaxQuotedChars
+// characters, then "…".
+std::string QuotedText(const std::string& text) {
+    const QString q = QString::fromStdString(text);
+    if (q.size() <= kMaxQuotedChars) return text;
+    return (q.left(kMaxQuotedChars) + QChar(0x2026)).toStdString();
+}
+
 }  // namespace
 
 namespace MeasureColumn {
@@ -75,14 +129,25 @@ void Clear(int firstRow, int count) {
 }
 
 std::string ValueText(float value) {
-    std::string text = FormatFixed(value, 5, 1);
-    // FormatFixed writes the program's separator; the column shows the main
-    // window's, which is the same unless a test has set them apart.
-    if (MainForm && MainForm->DecimalSeparator != DecimalSeparator())
-        for (char& c : text)
-            if (c == DecimalSeparator()) c = MainForm->DecimalSeparator;
-    return text;
+    if (!std::isfinite(value)) return std::string();
+    if (value == 0.0f) return "0";
+    // More decimals until the text reads back as the value itself; a float
+    // needs at most a few dozen (its smallest values), far fewer in a field.
+    constexpr int kMaxDecimals = 60;
+    char buffer[128];
+    std::string text;
+    for (int decimals = 0; decimals <= kMaxDecimals; ++decimals) {
+        const auto r = std::to_chars(buffer, buffer + sizeof buffer, double(value), std::chars_format::fixed, decimals);
+        if (r.ec != std::errc()) break;
+        text.assign(buffer, r.ptr);
+        // Judged as ParseMeasureText reads it, whatever the range.
+        double back = 0.0;
+        if (ParseNumber(text, back) == MeasureParse::Ok && float(back) == value) break;
+    }
+    return WithUsersSeparator(text, '.');
 }
+
+std::string OneDecimalText(float value) { return WithUsersSeparator(FormatFixed(value, 5, 1), DecimalSeparator()); }
 
 void Load(const float* values, int count, int firstRow) {
     if (!MainForm) return;
@@ -114,12 +179,17 @@ bool Read(float* const* dest, int count, int firstRow) {
     std::vector<float> values(size_t(count), 0.0f);
     for (int k = 0; k < count; ++k) {
         const std::string text = EditText(firstRow + k);
-        if (!ParseMeasure(text, values[size_t(k)])) {
-            ShowMessage("Значение «" + text + "» в поле «" + RowCode(firstRow + k) +
-                            "» не является числом. Введите число с одним десятичным разделителем.  ",
+        const MeasureParse verdict = ParseMeasureText(text, values[size_t(k)]);
+        if (verdict == MeasureParse::Ok) continue;
+        const std::string quoted = "Значение «" + QuotedText(text) + "» в поле «" + RowCode(firstRow + k) + "» ";
+        if (verdict == MeasureParse::OutOfRange)
+            ShowMessage(quoted + "вне допустимых пределов: измерение не может быть больше " +
+                            std::to_string(int(kMaxMeasureCm)) + " см.  ",
                         kBadMeasuresCaption, MsgExclamation);
-            return false;
-        }
+        else
+            ShowMessage(quoted + "не является числом. Введите число с одним десятичным разделителем.  ",
+                        kBadMeasuresCaption, MsgExclamation);
+        return false;
     }
     for (int k = 0; k < count; ++k) *dest[k] = values[size_t(k)];
     return true;
@@ -134,39 +204,13 @@ bool Refuse(const char* text) {
 
 }  // namespace MeasureColumn
 
-bool ParseMeasure(const std::string& text, float& value) {
-    size_t begin = 0, end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
-
-    std::string number;  // sign, digits and '.' only
-    size_t i = begin;
-    if (i < end && (text[i] == '-' || text[i] == '+')) {
-        if (text[i] == '-') number += '-';
-        ++i;
-    }
-    bool digits = false, separator = false;
-    for (; i < end; ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
-            digits = true;
-            number += c;
-        } else if ((c == '.' || c == ',') && !separator) {
-            separator = true;
-            number += '.';
-        } else {
-            return false;
-        }
-    }
-    if (!digits) return false;
-
+MeasureParse ParseMeasureText(const std::string& text, float& value) {
     double parsed = 0.0;
-    const char* first = number.data();
-    const char* last = first + number.size();
-    const auto result = std::from_chars(first, last, parsed);
-    if (result.ec != std::errc() || result.ptr != last) return false;
-    const float f = float(parsed);
-    if (!std::isfinite(parsed) || !std::isfinite(f)) return false;
-    value = f;
-    return true;
+    const MeasureParse verdict = ParseNumber(text, parsed);
+    if (verdict != MeasureParse::Ok) return verdict;
+    if (std::fabs(parsed) > kMaxMeasureCm) return MeasureParse::OutOfRange;
+    value = float(parsed);
+    return MeasureParse::Ok;
 }
+
+bool ParseMeasure(const std::string& text, float& value) { return ParseMeasureText(text, value) == MeasureParse::Ok; }

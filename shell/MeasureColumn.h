@@ -34,10 +34,18 @@ void FillSamples(const MeasureRow* rows, int count, int firstRow = 1);
 std::string SampleText(const MeasureRow& row);
 // Empties the edits.
 void Clear(int firstRow, int count);
-// values[k] into edit firstRow + k, in fixed notation with one decimal
-// (precision 5) and the user's separator.
+// values[k] into edit firstRow + k as ValueText writes them, so that the
+// fields show exactly the values loaded and reading them back (GetMeasures)
+// gives the same floats.
 void Load(const float* values, int count, int firstRow = 1);
+// The shortest text in fixed notation (never an exponent) that ParseMeasure
+// reads back as exactly `value`, with the user's decimal separator:
+// 123456 -> "123456", 0.05f -> "0,05", 53.3f -> "53,3".  "0" for zero of
+// either sign; "" for a value that is not finite.
 std::string ValueText(float value);
+// The value in fixed notation with one decimal (precision 5) and the
+// user's separator, as the sheets write a length.
+std::string OneDecimalText(float value);
 
 // The order caption: ModelCaption(type) followed by the order number.
 void WriteOrderCaption(int type);
@@ -47,8 +55,10 @@ void ClearOrder(int type, int firstRow, int count);
 
 // Reads the edits firstRow .. firstRow + count - 1 into *dest[k]:
 //  - an empty edit shows the shared "measurements missing" message;
-//  - text that is not a number shows a message naming the measurement
-//    (caption kBadMeasuresCaption, exclamation icon);
+//  - text that is not a number, or a number beyond kMaxMeasureCm, shows a
+//    message naming the measurement and quoting the text (cut to
+//    kMaxQuotedChars characters and "…"), caption kBadMeasuresCaption,
+//    exclamation icon;
 // and the answer is false with nothing stored.  Never throws.
 bool Read(float* const* dest, int count, int firstRow = 1);
 
@@ -65,8 +75,19 @@ bool Refuse(const char* text);
 
 }  // namespace MeasureColumn
 
+// No measurement of a body or of an ease is this large (in either sign): a
+// larger value is a slip and is refused at typing and when read.
+constexpr float kMaxMeasureCm = 500.0f;
+// The longest piece of a field's text that a message quotes.
+constexpr int kMaxQuotedChars = 30;
+
+enum class MeasureParse { Ok, NotANumber, OutOfRange };
+
 // Parses a measurement as typed: optional blanks, an optional sign, digits
 // with at most one decimal separator ('.' or ',', whichever the user's is),
-// at least one digit, optional blanks.  The value must be a finite float.
-// False (value untouched) for anything else; never throws.
+// at least one digit, optional blanks.  NotANumber for anything else; a
+// number beyond ±kMaxMeasureCm is OutOfRange.  The value is written only
+// when the answer is Ok.  Never throws.
+MeasureParse ParseMeasureText(const std::string& text, float& value);
+// ParseMeasureText(text, value) == MeasureParse::Ok.
 bool ParseMeasure(const std::string& text, float& value);

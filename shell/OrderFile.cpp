@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QSaveFile>
 #include <QStringList>
@@ -156,23 +157,31 @@ OpenDialogHook& OpenHook() {
     return hook;
 }
 
-std::string RunFileDialog(TMainForm& form, bool save, const std::string& proposed) {
-    QFileDialog dialog(&form, QString::fromUtf8(save ? kSaveTitle : kOpenTitle),
-                       QString::fromStdString(FileDialogFolder()), QString::fromUtf8(kFileFilter));
+// The order dialogs list these files and give a chosen name this extension.
+const char* const kOrderExtension = ".mdr";
+const char* const kOrderPattern = "*.mdr";
+
+std::string RunFileDialog(TMainForm& form, bool save, const OrderDialogRequest& request) {
+    QFileDialog dialog(&form, QString::fromUtf8(save ? kSaveTitle : kOpenTitle), QString::fromStdString(request.folder),
+                       QString::fromUtf8(kFileFilter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("mdr"));
-    if (save) dialog.selectFile(QString::fromStdString(proposed));
+    if (save) dialog.selectFile(QString::fromStdString(request.proposedName + kOrderExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::string();
-    const std::string chosen = dialog.selectedFiles().first().toStdString();
-    RememberFileDialogFolder(chosen);
-    return chosen;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+OrderDialogRequest DialogRequest(const std::string& proposedName) {
+    return OrderDialogRequest{FileDialogFolder(FileDialogKind::Order), proposedName, {kOrderPattern}};
 }
 
 // The proposed name of a saved order: the caption immediately followed by
-// the customer, with the characters a file name cannot hold replaced.
+// the customer, with the characters a file name cannot hold replaced and
+// the blanks at both ends (the caption begins with one) removed.
 std::string ProposedName(const TMainForm& form) {
-    return FileNameSafe((form.ModelType->text() + form.CustomerData->text()).toStdString());
+    const std::string safe = FileNameSafe((form.ModelType->text() + form.CustomerData->text()).toStdString());
+    return QString::fromStdString(safe).trimmed().toStdString();
 }
 
 bool WriteOrderFile(TMainForm& form, const std::string& path) {
@@ -352,21 +361,37 @@ bool SaveOrderTo(TMainForm& form, const std::string& path) {
     return WriteOrderFile(form, path);
 }
 
+std::string WithOrderExtension(const std::string& path) {
+    if (QString::fromStdString(path).endsWith(QString::fromUtf8(kOrderExtension), Qt::CaseInsensitive)) return path;
+    return path + kOrderExtension;
+}
+
 void SaveOrderCommand(TMainForm& form) {
     if (!form.Model) return;
     if (!form.Model->GetMeasures()) {
         form.activateWindow();
         return;
     }
-    const std::string proposed = ProposedName(form);
-    const std::string path = SaveHook() ? SaveHook()(proposed) : RunFileDialog(form, true, proposed);
-    if (path.empty()) return;
+    const OrderDialogRequest request = DialogRequest(ProposedName(form));
+    const std::string chosen = SaveHook() ? SaveHook()(request) : RunFileDialog(form, true, request);
+    if (chosen.empty()) return;
+    RememberFileDialogFolder(chosen, FileDialogKind::Order);
+    // The dialog asked about overwriting the name as chosen; the extension
+    // added here may name another file that exists.
+    const std::string path = WithOrderExtension(chosen);
+    if (path != chosen && QFileInfo::exists(QString::fromStdString(path)) &&
+        ShowMessage("Файл «" + QFileInfo(QString::fromStdString(path)).fileName().toStdString() +
+                        "» уже существует.\nЗаменить его?  ",
+                    kSaveTitle, MsgIcon::Question, MsgButtons::YesNo) != MsgResult::Yes)
+        return;
     WriteOrderFile(form, path);
 }
 
 void OpenOrderCommand(TMainForm& form) {
-    const std::string path = OpenHook() ? OpenHook()() : RunFileDialog(form, false, std::string());
+    const OrderDialogRequest request = DialogRequest(std::string());
+    const std::string path = OpenHook() ? OpenHook()(request) : RunFileDialog(form, false, request);
     if (path.empty()) return;
+    RememberFileDialogFolder(path, FileDialogKind::Order);
     OpenOrderFrom(form, path);
 }
 
@@ -425,15 +450,15 @@ bool OpenOrderFrom(TMainForm& form, const std::string& path) {
     for (const std::string& line : order.comment) lines << QString::fromStdString(line);
     form.Comment->setPlainText(lines.join(QLatin1Char('\n')));
 
-    // 5. The loaded values pass the garment's own checks before they are
-    // calculated; a refusal has shown its message.
-    if (!form.Model->GetMeasures()) {
+    // 5. The garment judges the loaded values before they are calculated;
+    // a refusal has shown its message.
+    if (!form.Model->CheckLoadedMeasures()) {
         form.Model->ClearSheets();
         form.Model->calculated = false;
         return true;
     }
-    // The checks read the fields, which show one decimal; the pattern is
-    // drafted from the values as the file holds them.
+    // The checks may have read the fields back; the pattern is drafted from
+    // the values as the file holds them, to the last bit.
     RecordReader exact(order.block);
     form.Model->LoadMeasures(exact);
     if (ReporForm && !ReporForm->isVisible()) ReporForm->show();

@@ -71,18 +71,34 @@ void RegisterOrderBlockSize(int type, OrderBlockSize size);
 
 // ---- The two roads of the main window. ----
 
-// The file dialogs, replaceable for tests: the save dialog gets the proposed
-// file name; both answer the chosen path, "" when cancelled.  nullptr
-// restores the real dialogs.
-using SaveDialogHook = std::function<std::string(const std::string& proposedName)>;
-using OpenDialogHook = std::function<std::string()>;
+// What an order dialog is asked to show: the folder it starts in (the
+// order dialogs' own remembered folder, shared by saving and opening), the
+// proposed name (saving only; the real dialog adds ".mdr") and the patterns
+// of the files it lists.
+struct OrderDialogRequest {
+    std::string folder;
+    std::string proposedName;
+    std::vector<std::string> patterns;
+};
+
+// The file dialogs, replaceable for tests: both get the request and answer
+// the chosen path, "" when cancelled.  nullptr restores the real dialogs.
+using SaveDialogHook = std::function<std::string(const OrderDialogRequest&)>;
+using OpenDialogHook = std::function<std::string(const OrderDialogRequest&)>;
 void SetOrderDialogHooks(SaveDialogHook save, OpenDialogHook open);
+
+// A chosen order name ending in ".mdr" (in any case) as it is, any other
+// with ".mdr" added, so that the open dialog lists it.
+std::string WithOrderExtension(const std::string& path);
 
 // Save: with a garment whose measurements pass its GetMeasures (else it has
 // shown its message and the main window takes the focus), the save dialog
-// proposes the caption followed by the customer, and the order is written.
+// proposes the caption followed by the customer (blanks trimmed), the
+// chosen name gets its ".mdr" (an existing file of that name is replaced
+// only when the user agrees), its folder is remembered for the order
+// dialogs, and the order is written.
 void SaveOrderCommand(TMainForm& form);
-// Open: the open dialog, then OpenOrderFrom.
+// Open: the open dialog, its folder remembered, then OpenOrderFrom.
 void OpenOrderCommand(TMainForm& form);
 
 // Runs the garment's GetMeasures and writes the order to `path` through a
@@ -94,7 +110,7 @@ bool SaveOrderTo(TMainForm& form, const std::string& path);
 
 // Reads and checks the file, then recreates the pieces through the factory,
 // fills the fields, the caption, the customer and the comment, and - when
-// the garment's GetMeasures accepts the loaded values - shows the drawing
+// the garment's CheckLoadedMeasures accepts the loaded values - shows the drawing
 // window and calculates (the guarded block of the calculation road), without
 // moving the focus to the drawing window and without raising the order
 // number.  A file that cannot be read or is refused leaves the window

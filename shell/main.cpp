@@ -8,6 +8,7 @@
 #include "kernel/Units.h"
 #include "platform/MessageBox.h"
 #include "platform/SingleInstance.h"
+#include "platform/Translations.h"
 #include "shell/AppInfo.h"
 #include "shell/BuiltInModels.h"
 #include "shell/MainForm.h"
@@ -42,7 +43,6 @@ int Run(QApplication& app) {
     }
     guard.SetActivationCallback([] { RunGuarded(BringMainFormForward); });
 
-    QApplication::setApplicationDisplayName(QString::fromUtf8(kAppTitle));
     InitModelsGlobals();
     RegisterBuiltInModels();
 
@@ -80,13 +80,9 @@ int Run(QApplication& app) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(kAppConfigName));
-    try {
-        Run(app);
-    } catch (const std::exception& e) {
-        ShowMessage(e.what(), kAppTitle, MsgIcon::Error);
-    } catch (...) {
-        ShowMessage("Внутренняя ошибка программы.", kAppTitle, MsgIcon::Error);
-    }
+    NameApplication();
+    // Qt's dialogs in Russian like the rest; English when not installed.
+    LoadQtTranslations();
+    RunGuarded([&app] { Run(app); });
     return 0;
 }

@@ -503,7 +503,7 @@ void TWVolPants::ComputeBox() {
 // The length as the measurement column writes it (with the main window's
 // decimal separator), unlike the other trousers' CrotchSeamText.
 std::string TWVolPants::CrotchText() const {
-    return Labels::kCrotchSeamCaption + MeasureColumn::ValueText(CrotchLength);
+    return Labels::kCrotchSeamCaption + MeasureColumn::OneDecimalText(CrotchLength);
 }
 
 void TWVolPants::CalcSegments() {

@@ -170,6 +170,31 @@ TEST(DrawContextMapping, RefusesNonFiniteAndAbsurdPixels) {
     EXPECT_THROW(zero.PixelToCmX(5), EFloatError);
 }
 
+TEST(DrawContextMapping, DrawnExtentIsInSheetCentimetresWhateverTheOriginAndScale) {
+    ImageContext ic(200, 200, 10.0f);
+    TDrawContext& dc = ic.dc;
+    EXPECT_TRUE(dc.DrawnExtent().Empty());
+    dc.SetOrigin(10.0f, 5.0f);
+    dc.MoveTo(Vector(-2.0f, 1.0f));  // sheet (8, 4)
+    dc.LineTo(Vector(3.0f, -4.0f));  // sheet (13, 9)
+    dc.PxPerCmX = dc.PxPerCmY = 2.5f;  // another scale: the same centimetres
+    dc.PushShift(1.0f, 1.0f);
+    dc.Label(Vector(0.0f, 0.0f), "A", 3);  // sheet (11, 6)
+    dc.PopShift();
+    dc.TextAt(500, 500, "table units are not counted");
+    TDrawContext::Extent e = dc.DrawnExtent();
+    EXPECT_FALSE(e.Empty());
+    EXPECT_FLOAT_EQ(float(e.left), 8.0f);
+    EXPECT_FLOAT_EQ(float(e.right), 13.0f);
+    EXPECT_FLOAT_EQ(float(e.top), 4.0f);
+    EXPECT_FLOAT_EQ(float(e.bottom), 9.0f);
+    // A point that cannot be drawn is not taken.
+    EXPECT_THROW(dc.PixelY(1e12f), EFloatError);
+    EXPECT_FLOAT_EQ(float(dc.DrawnExtent().top), 4.0f);
+    dc.ResetDrawnExtent();
+    EXPECT_TRUE(dc.DrawnExtent().Empty());
+}
+
 TEST(DrawContextMapping, PixelToCmGivesThePointBackWithinOnePixel) {
     TDrawContext dc;
     for (float pxPerCm : {37.795277f, 18.897638f, 9.448819f}) {

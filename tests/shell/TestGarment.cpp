@@ -191,6 +191,7 @@ void TTestGarment::Draw() {
     canvas.MoveTo(20, 20);
     canvas.LineTo(200, 20);
     ReporForm->List1()->Refresh();
+    if (Script().drawThrows) Checked::Fail("test pixel y");
 }
 
 void TTestGarment::ClearSheets() {

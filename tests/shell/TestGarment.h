@@ -16,6 +16,9 @@ struct TestScript {
     std::deque<Step> calculate;
     bool measuresOk = true;
     bool printThrows = false;
+    // Draw throws the kernel's fault after drawing its line, as a draft
+    // that cannot be drawn at a scale does.
+    bool drawThrows = false;
 
     int getMeasures = 0;
     int calculateCalls = 0;

@@ -1,6 +1,8 @@
 // The order-number dialog: stepping by click and by the held buttons'
 // repetition, the edit's filter, Enter and Esc, and its opening from the
 // main window's order caption.
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -175,4 +177,52 @@ TEST_F(CorrectFormTest, RightClickOnTheCaptionOpensIt) {
     main->ModelTypeMouseDown(Qt::RightButton);
     EXPECT_TRUE(opened);
     EXPECT_EQ(main->OrderNumber, 3);  // cancelled: the number stays
+
+    // The press is followed by the window system's context-menu request:
+    // the field's edit menu does not come after the dialog.
+    bool popped = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popped = true;
+            popup->close();
+        }
+    });
+    const QPoint at(5, 5);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, main->ModelType->mapToGlobal(at));
+    QApplication::sendEvent(main->ModelType, &request);
+    QApplication::processEvents();
+    EXPECT_FALSE(popped);
+}
+
+// The order number from the settings, a calculation and the dialog's "+"
+// all stay within what the dialog can show and take: at most 9 digits,
+// never negative.
+TEST_F(CorrectFormTest, TheOrderNumberStaysWithinNineDigits) {
+    struct Case {
+        int stored;
+        int restored;
+        int afterCalculation;
+    } cases[] = {
+        {2147483647, 999999999, 999999999}, {1000000000, 999999999, 999999999}, {999999998, 999999998, 999999999},
+        {-5, 0, 1},  {-2147483647 - 1, 0, 1}, {0, 0, 1}, {12, 12, 13},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        Settings->Record->OrderNumber = c.stored;
+        main->FormCreate();
+        EXPECT_EQ(main->OrderNumber, c.restored);
+        MakeGarment();
+        EXPECT_TRUE(main->ModelType->text().endsWith(QString::fromUtf8("Заказ № ") + QString::number(c.restored)));
+        main->Calc->trigger();
+        EXPECT_EQ(main->OrderNumber, c.afterCalculation);
+    }
+
+    dialog->Number = 999999998;
+    dialog->FormShow();
+    for (int i = 0; i < 3; ++i) dialog->PlusClick();
+    EXPECT_EQ(dialog->Number, 999999999);
+    EXPECT_EQ(dialog->OrderNamb->text(), QStringLiteral("999999999"));
+    dialog->CountUp = true;
+    dialog->CountTimerTimer();
+    EXPECT_EQ(dialog->Number, 999999999);
 }

@@ -17,8 +17,12 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <QCoreApplication>
+#include <QGuiApplication>
+
 #include "kernel/Models.h"
 #include "platform/Text.h"
+#include "shell/AppInfo.h"
 #include "tests/shell/MainFormFixture.h"
 
 namespace {
@@ -168,6 +172,9 @@ TEST_F(MainFormTest, TypingIntoAMeasurementFieldPassesTheFilter) {
     const Case cases[] = {
         {'.', "12.5", "12.5"}, {'.', "12,5", "12.5"}, {',', "12.5", "12,5"}, {',', "12,5", "12,5"},
         {'.', "a1b-2 x", "12"}, {',', "+3e4", "34"},
+        // No measurement is larger than 500 cm: the key that would make one
+        // is not taken.
+        {'.', "5000", "500"}, {'.', "6000", "60"}, {'.', "500.5", "500."}, {',', "499,95", "499,95"},
     };
     for (const Case& c : cases) {
         main->DecimalSeparator = c.separator;
@@ -192,7 +199,8 @@ TEST_F(MainFormTest, PastingCannotGetPastTheFilter) {
         const char* clipboard;
         const char* shown;
     };
-    const Case cases[] = {{"abc", "1"}, {"2 5", "1"}, {"-3", "1"}, {"2.5", "12,5"}, {"25", "125"}};
+    const Case cases[] = {{"abc", "1"},   {"2 5", "1"},  {"-3", "1"},
+                          {"2.5", "12,5"}, {"25", "125"}, {"600", "1"}};
     for (const Case& c : cases) {
         edit->setText("1");
         edit->setCursorPosition(1);
@@ -316,4 +324,15 @@ TEST_F(MainFormTest, TheFigureIsDrawnOnTheFirstMeasure) {
     for (int y = 0; y < figure.height() && !red; ++y)
         for (int x = 0; x < figure.width() && !red; ++x) red = figure.pixel(x, y) == qRgb(255, 0, 0);
     EXPECT_TRUE(red);
+}
+
+// The application is named without a display name, which the window system
+// would add to every window's title.
+TEST(ApplicationName, NoDisplayNameJoinsTheWindowTitles) {
+    const QString name = QCoreApplication::applicationName();
+    NameApplication();
+    EXPECT_EQ(QCoreApplication::applicationName(), QString::fromUtf8(kAppConfigName));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    EXPECT_NE(QGuiApplication::applicationDisplayName(), QString::fromUtf8(kAppTitle));
+    QCoreApplication::setApplicationName(name);
 }

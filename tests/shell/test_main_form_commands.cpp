@@ -10,7 +10,13 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <functional>
+#include <new>
+#include <stdexcept>
+
+#include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
+#include "platform/SheetImage.h"
 #include "platform/Printer.h"
 #include "tests/shell/MainFormFixture.h"
 
@@ -64,7 +70,9 @@ TEST_F(MainCommandsTest, CalculateRoadAndItsFailures) {
         main->Calc->trigger();
 
         EXPECT_EQ(Script().getMeasures, 1);
-        EXPECT_EQ(Script().clearSheets, 1) << "cleared once, not per run";
+        // Cleared once before the runs, not per run; a failed draft is
+        // cleared once more, so that nothing of it stays drawn.
+        EXPECT_EQ(Script().clearSheets, c.calculated ? 1 : 2);
         EXPECT_EQ(Script().calculateCalls, c.runs);
         EXPECT_EQ(Script().draws, c.calculated ? 1 : 0);
         if (c.calculated) {
@@ -122,6 +130,46 @@ TEST_F(MainCommandsTest, AnUnexpectedExceptionIsShownNotThrown) {
     EXPECT_EQ(messages[0].icon, MsgIcon::Error);
     EXPECT_EQ(Script().calculateCalls, 1) << "not rerun";
     EXPECT_EQ(main->OrderNumber, order);
+}
+
+TEST_F(MainCommandsTest, FailuresAreToldInTheProgramsWordsNeverTheExceptions) {
+    struct Case {
+        const char* name;
+        std::function<void()> fault;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"drafting fault", [] { throw EFloatError("floating-point fault: pixel y"); }, kDraftFailedText},
+        {"no memory", [] { throw std::bad_alloc(); }, kNoMemoryText},
+        {"no sheet bitmap", [] { throw EOutOfResources("Not enough memory for a sheet bitmap"); }, kNoMemoryText},
+        {"another exception", [] { throw std::runtime_error("Printer is not currently printing"); },
+         kInternalErrorText},
+        {"something else", [] { throw 3.5; }, kInternalErrorText},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.clear();
+        RunGuarded(c.fault);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, c.text);
+        EXPECT_EQ(messages[0].icon, MsgIcon::Error);
+    }
+}
+
+// Should a calculated draft fail to draw at another scale, it is not left
+// half drawn: the sheets are cleared and the garment counts as not
+// calculated, with the program's message.
+TEST_F(MainCommandsTest, ADraftThatFailsToDrawAtAScaleIsDiscarded) {
+    MakeFreshGarment();
+    main->Calc->trigger();
+    ASSERT_TRUE(main->Model->calculated);
+    messages.clear();
+    Script().drawThrows = true;
+    main->Mashtab14->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kDraftFailedText);
+    EXPECT_FALSE(main->Model->calculated);
+    EXPECT_TRUE(IsWhite(report->List1()->Bitmap().pixel(100, 20))) << "the drawn line is gone";
 }
 
 TEST_F(MainCommandsTest, ClearEmptiesTheInputsAndTheSheets) {
@@ -220,7 +268,7 @@ TEST_F(MainCommandsTest, PrintDisablesTheButtonsAndRestoresThemEvenWhenPrintingF
     main->ToPrint->trigger();
     EXPECT_EQ(Script().prints, 2);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Принтер не отвечает.");
+    EXPECT_EQ(messages[0].text, kInternalErrorText) << "the program's words, not the exception's";
     EXPECT_EQ(messages[0].icon, MsgIcon::Error);
     EXPECT_TRUE(main->ToolButton6->isEnabled());
     EXPECT_TRUE(main->ToolButton8->isEnabled());
@@ -313,13 +361,13 @@ TEST_F(MainCommandsTest, RestoringReadsTheOrderNumberSamplesAndPrinterChoices) {
     printers = {"Office"};
     RefreshPrinters();
     QPrinter& device = ThePrinter().Device();
-    const int resolution = device.resolution();
+    const int resolution = ThePrinter().QualityResolution();
     main = std::make_unique<TMainForm>();
     EXPECT_EQ(main->OrderNumber, 17);
     EXPECT_FALSE(main->FillSamples);
     EXPECT_EQ(main->DevMode.PrintQuality, -4);
     EXPECT_EQ(device.pageLayout().orientation(), QPageLayout::Landscape);
-    EXPECT_EQ(device.resolution(), 600) << "best quality";
+    EXPECT_EQ(ThePrinter().QualityResolution(), 600) << "best quality";
 
     main->DevMode.PrintQuality = -1;  // draft, as the print set-up window would choose
     main.reset();
@@ -327,5 +375,5 @@ TEST_F(MainCommandsTest, RestoringReadsTheOrderNumberSamplesAndPrinterChoices) {
     EXPECT_EQ(written.Record->PrintQuality, 3);
     EXPECT_EQ(written.Record->Portrait, 0);
     device.setPageOrientation(QPageLayout::Portrait);
-    device.setResolution(resolution);
+    ThePrinter().SetQualityResolution(resolution);
 }

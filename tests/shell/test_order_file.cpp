@@ -16,6 +16,7 @@
 #include "kernel/Record.h"
 #include "platform/Text.h"
 #include "shell/Factory.h"
+#include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 #include "tests/shell/MainFormFixture.h"
 
@@ -464,14 +465,15 @@ TEST_F(OrderFileTest, CalculationFailuresAfterOpening) {
         int runs;
         const char* text;
         const char* caption;
+        bool calculated;  // a failed draft is never left half drawn
     };
     const Case cases[] = {
         {"eight kernel faults", std::vector<Step>(8, Step::Float), 8, "Пожалуйста, проверьте измерения.  ",
-         "Сбой при расчёте"},
-        {"seven faults, then success", std::vector<Step>(7, Step::Float), 8, nullptr, nullptr},
-        {"sleeve cap", {Step::Int1}, 1, "Ширина рукава больше допустимой. ", "Сбой при расчёте оката"},
-        {"armhole", {Step::Int2}, 1, "Пожалуйста, проверьте измерения. ", "Сбой при расчёте проймы"},
-        {"another integer", {Step::Int7}, 1, nullptr, nullptr},
+         "Сбой при расчёте", false},
+        {"seven faults, then success", std::vector<Step>(7, Step::Float), 8, nullptr, nullptr, true},
+        {"sleeve cap", {Step::Int1}, 1, "Ширина рукава больше допустимой. ", "Сбой при расчёте оката", false},
+        {"armhole", {Step::Int2}, 1, "Пожалуйста, проверьте измерения. ", "Сбой при расчёте проймы", false},
+        {"another integer", {Step::Int7}, 1, nullptr, nullptr, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -482,6 +484,7 @@ TEST_F(OrderFileTest, CalculationFailuresAfterOpening) {
         EXPECT_TRUE(OpenOrderFrom(*main, path));
         EXPECT_EQ(Script().calculateCalls, c.runs);
         EXPECT_EQ(main->OrderNumber, order);
+        EXPECT_EQ(main->Model->calculated, c.calculated);
         if (!c.text) {
             EXPECT_TRUE(messages.empty());
             continue;
@@ -542,11 +545,11 @@ TEST_F(OrderFileTest, SaveAndOpenCommands) {
     std::string answer;
     int opened = 0;
     SetOrderDialogHooks(
-        [&](const std::string& name) {
-            proposed.push_back(name);
+        [&](const OrderDialogRequest& request) {
+            proposed.push_back(request.proposedName);
             return answer;
         },
-        [&] {
+        [&](const OrderDialogRequest&) {
             ++opened;
             return answer;
         });
@@ -565,10 +568,12 @@ TEST_F(OrderFileTest, SaveAndOpenCommands) {
     messages.clear();
 
     // Cancelled: nothing written.  The proposed name is the caption followed
-    // by the customer, with what a file name cannot hold replaced.
+    // by the customer, with what a file name cannot hold replaced and
+    // without the caption's leading blank.
     SaveOrderCommand(*main);
     ASSERT_EQ(proposed.size(), 1u);
-    EXPECT_EQ(proposed[0], main->ModelType->text().toStdString() + "Иванова_Петрова");
+    EXPECT_EQ(proposed[0], main->ModelType->text().trimmed().toStdString() + "Иванова_Петрова");
+    EXPECT_EQ(main->ModelType->text().at(0), QLatin1Char(' '));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 
     answer = Path("cmd.mdr");
@@ -587,4 +592,166 @@ TEST_F(OrderFileTest, SaveAndOpenCommands) {
     OpenOrderCommand(*main);
     EXPECT_EQ(main->CollarKind, 1);
     EXPECT_EQ(main->CustomerData->text(), QString::fromUtf8("Иванова/Петрова"));
+}
+
+// A garment decides what is checked after an order is opened: one whose
+// older format lacks a field judges only what the file's version holds,
+// and is never asked for the missing one.
+namespace {
+
+class TVersionedGarment : public TOrderGarment {
+public:
+    static int checks;
+    // Version 0 holds rows 1 and 2 only; row 3 stays empty.
+    void LoadMeasures(RecordReader& r) override {
+        const int rows = MainForm->FileVersion == 0 ? 2 : kTestRows;
+        for (int n = 1; n <= rows; ++n) {
+            values[n - 1] = r.ReadFloat();
+            MainForm->Meas(n)->setText(QString::fromStdString(MeasureColumn::ValueText(values[n - 1])));
+        }
+    }
+    bool CheckLoadedMeasures() override {
+        ++checks;
+        if (MainForm->FileVersion != 0) return TOrderGarment::CheckLoadedMeasures();
+        if (values[0] > values[1]) return MeasureColumn::Refuse("1 > 2");
+        return true;
+    }
+};
+int TVersionedGarment::checks = 0;
+
+}  // namespace
+
+TEST_F(OrderFileTest, TheGarmentJudgesTheOpenedValuesByTheFilesVersion) {
+    RegisterModelMaker(kBodice, [] { return new TVersionedGarment; });
+    RegisterOrderBlockSize(kBodice, [](int version, int, int) { return version == 0 ? 8 : kBlockSize; });
+    const std::string current = SavedBodice("current.mdr");
+    struct Case {
+        const char* name;
+        int version;
+        std::vector<float> block;
+        bool calculated;
+        const char* message;  // nullptr for none
+    };
+    const Case cases[] = {
+        {"version 0 without row 3", 0, {31.5f, 42.0f}, true, nullptr},
+        {"version 0, its own check refuses", 0, {42.0f, 31.5f}, false, "1 > 2"},
+        {"version 1: the usual checks", 1, {31.5f, 42.0f, 55.3f}, true, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string bytes = current.substr(0, 16);  // type, version, kinds
+        bytes.replace(4, 4, IntBytes(c.version));
+        for (float v : c.block) bytes += FloatBytes(v);
+        bytes += current.substr(16 + kBlockSize);
+        const std::string path = Path("versioned.mdr");
+        WriteAll(path, bytes);
+        Script().Reset();
+        TVersionedGarment::checks = 0;
+        messages.clear();
+        ASSERT_TRUE(OpenOrderFrom(*main, path));
+        EXPECT_EQ(TVersionedGarment::checks, 1);
+        EXPECT_EQ(Script().getMeasures, c.version == 0 ? 0 : 1) << "no usual checks of a field version 0 lacks";
+        EXPECT_EQ(main->Model->calculated, c.calculated);
+        EXPECT_EQ(Script().calculateCalls, c.calculated ? 1 : 0);
+        if (c.message) {
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_EQ(messages[0].text, c.message);
+        } else {
+            EXPECT_TRUE(messages.empty()) << messages[0].text;
+        }
+    }
+    RegisterModelMaker(kBodice, [] { return new TOrderGarment; });
+}
+
+TEST(OrderFileName, TheExtensionIsAddedUnlessTheNameHasIt) {
+    struct Case {
+        const char* chosen;
+        const char* saved;
+    } cases[] = {
+        {"/tmp/a.mdr", "/tmp/a.mdr"},
+        {"/tmp/a.MDR", "/tmp/a.MDR"},
+        {"/tmp/a.Mdr", "/tmp/a.Mdr"},
+        {"/tmp/Юбка. Заказ № 9Иванова", "/tmp/Юбка. Заказ № 9Иванова.mdr"},
+        {"/tmp/a.txt", "/tmp/a.txt.mdr"},
+        {"/tmp/amdr", "/tmp/amdr.mdr"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(WithOrderExtension(c.chosen), c.saved) << c.chosen;
+}
+
+// A saved order is found by the open dialog: in the folder the order
+// dialogs remember, under their "*.mdr" filter, whatever name was typed.
+TEST_F(OrderFileTest, ASavedOrderIsListedByTheOpenDialog) {
+    FillOrder(kBodice, 1, 2, " Иванова ", "");
+    main->OrderNumber = 9;
+    main->UpdateModelCaption();
+    std::vector<OrderDialogRequest> requests;
+    std::string typed = Path(" Заказ № 9. Иванова");
+    std::vector<std::string> listed;
+    SetOrderDialogHooks(
+        [&](const OrderDialogRequest& r) {
+            requests.push_back(r);
+            return typed;
+        },
+        [&](const OrderDialogRequest& r) {
+            requests.push_back(r);
+            QStringList patterns;
+            for (const std::string& p : r.patterns) patterns << QString::fromStdString(p);
+            listed.clear();
+            for (const QString& f : QDir(QString::fromStdString(r.folder)).entryList(patterns, QDir::Files))
+                listed.push_back(f.toStdString());
+            return listed.empty() ? std::string() : QDir(QString::fromStdString(r.folder)).filePath(QString::fromStdString(listed[0])).toStdString();
+        });
+
+    SaveOrderCommand(*main);
+    ASSERT_EQ(requests.size(), 1u);
+    // Trimmed at both ends only: " Платье … № 9" + " Иванова ".
+    EXPECT_EQ(requests[0].proposedName, main->ModelType->text().trimmed().toStdString() + " Иванова");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(typed + ".mdr")));
+
+    ASSERT_TRUE(main->CreateModel(kBodice, 2, 1));
+    OpenOrderCommand(*main);
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[1].folder, dir.path().toStdString()) << "the folder of the last order";
+    EXPECT_EQ(listed, std::vector<std::string>{" Заказ № 9. Иванова.mdr"});
+    EXPECT_EQ(main->CollarKind, 1);
+    EXPECT_EQ(main->CustomerData->text(), QString::fromUtf8(" Иванова "));
+    EXPECT_TRUE(messages.empty());
+}
+
+// Adding the extension may name a file that exists: it is replaced only
+// when the user agrees.
+TEST_F(OrderFileTest, AnExistingFileOfTheExtendedNameIsReplacedOnlyWhenAgreed) {
+    const std::string old = SavedBodice("order.mdr");
+    main->CustomerData->setText(QStringLiteral("Петрова"));
+    SetOrderDialogHooks([&](const OrderDialogRequest&) { return Path("order"); }, nullptr);
+    MsgResult answer = MsgResult::No;
+    std::vector<MessageRecord> asked;
+    SetMessageInterceptor([&](const MessageRecord& m) {
+        asked.push_back(m);
+        return answer;
+    });
+    for (MsgResult a : {MsgResult::No, MsgResult::Yes}) {
+        answer = a;
+        asked.clear();
+        SaveOrderCommand(*main);
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0].text, "Файл «order.mdr» уже существует.\nЗаменить его?  ");
+        EXPECT_EQ(asked[0].buttons, MsgButtons::YesNo);
+        EXPECT_EQ(ReadAll(Path("order.mdr")) == old, a == MsgResult::No);
+    }
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("order"))));
+}
+
+// The order dialogs and the PDF dialog each start where they were last used.
+TEST_F(OrderFileTest, OrderAndPdfDialogsRememberTheirOwnFolders) {
+    QTemporaryDir pdfDir;
+    ASSERT_TRUE(pdfDir.isValid());
+    RememberFileDialogFolder(pdfDir.filePath("pattern.pdf").toStdString(), FileDialogKind::Pdf);
+    FillOrder(kBodice, 1, 2, "Иванова", "");
+    SetOrderDialogHooks([&](const OrderDialogRequest&) { return Path("a.mdr"); }, nullptr);
+    SaveOrderCommand(*main);
+    EXPECT_EQ(FileDialogFolder(FileDialogKind::Order), dir.path().toStdString());
+    EXPECT_EQ(FileDialogFolder(FileDialogKind::Pdf), pdfDir.path().toStdString());
+    RememberFileDialogFolder(pdfDir.filePath("other.pdf").toStdString(), FileDialogKind::Pdf);
+    EXPECT_EQ(FileDialogFolder(FileDialogKind::Order), dir.path().toStdString());
 }

@@ -601,7 +601,7 @@ TEST_F(ReporFormTest, NothingEscapesAMouseHandler) {
     Move(View(1), {110, 100});
     Move(View(1), {120, 100});
     ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].text, "test fault");
+    EXPECT_EQ(messages_[0].text, kDraftFailedText) << "the program's words, not the exception's";
     EXPECT_EQ(messages_[0].icon, MsgIcon::Error);
     EXPECT_FALSE(MainForm->DraggingCollar);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);

@@ -202,15 +202,15 @@ TEST_F(MJeansTest, FirstJeansBlockKeepsTheThighEaseFifth) {
     RecordReader r(w.Bytes());
     Jeans().LoadMeasures(r);
     EXPECT_EQ(r.Remaining(), 0u);
-    const char* expected[] = {"41,0", "50,0", "40,5", "98,0", "0,5", "0,0", "8,0"};
+    const char* expected[] = {"41", "50", "40,5", "98", "0,5", "0", "8"};
     for (int n = 1; n <= 7; ++n) EXPECT_EQ(Field(n), expected[n - 1]) << n;
     EXPECT_FALSE(Jeans().calculated);
     EXPECT_TRUE(messages.empty());
 }
 
-// TMJeans2's record follows its edits.  A value comes back with one
-// decimal, rounded from the float it is: 40.55 is stored as 40.5499992…
-// and shows 40.5, 40.56 shows 40.6.
+// TMJeans2's record follows its edits.  A value comes back as the shortest
+// text that reads as the float it is: 40.55 (stored as 40.5499992…) shows
+// 40.55 again.
 TEST_F(MJeansTest, SecondJeansBlockFollowsTheEdits) {
     Choose(kJeans2);
     RecordWriter block;
@@ -218,7 +218,7 @@ TEST_F(MJeansTest, SecondJeansBlockFollowsTheEdits) {
     RecordReader r(block.Bytes());
     Jeans().LoadMeasures(r);
     EXPECT_EQ(r.Remaining(), 0u);
-    const char* expected[] = {"41.0", "50.0", "23.5", "40.5", "98.0", "0.5", "0.7", "1.5", "40.6"};
+    const char* expected[] = {"41", "50", "23.5", "40.55", "98", "0.5", "0.7", "1.5", "40.56"};
     for (int n = 1; n <= 9; ++n) EXPECT_EQ(Field(n), expected[n - 1]) << n;
     EXPECT_EQ(Jeans().SeatEase, 1.5f);
 

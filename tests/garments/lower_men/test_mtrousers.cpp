@@ -193,7 +193,7 @@ TEST_F(MTrousersTest, BlocksHoldTheMeasurementsInRowOrder) {
     for (const Kind* kind : kKinds) ExpectBlockOfTheRowsInEditOrder(*kind);  // 20, 28, 28 and 32 bytes
 }
 
-TEST_F(MTrousersTest, LoadRefillsTheFieldsWithOneDecimal) {
+TEST_F(MTrousersTest, LoadRefillsTheFieldsWithTheValuesAsStored) {
     main->DecimalSeparator = ',';
     main->DecimalSeparatorText = ",";
     SetDecimalSeparator(',');
@@ -202,12 +202,12 @@ TEST_F(MTrousersTest, LoadRefillsTheFieldsWithOneDecimal) {
         std::vector<float> record;
         std::vector<std::string> fields;
     } cases[] = {
-        {&kBryuki, {41, 50, 100, 0.5f, 1}, {"41,0", "50,0", "100,0", "0,5", "1,0"}},
-        {&kBryuki2, {41, 50, 23.5f, 100, 0.5f, 1, 0}, {"41,0", "50,0", "23,5", "100,0", "0,5", "1,0", "0,0"}},
-        {&kPants, {42.5f, 50, 102, 78.5f, 0.5f, 1, 1.5f}, {"42,5", "50,0", "102,0", "78,5", "0,5", "1,0", "1,5"}},
+        {&kBryuki, {41, 50, 100, 0.5f, 1}, {"41", "50", "100", "0,5", "1"}},
+        {&kBryuki2, {41, 50, 23.45f, 100, 0.5f, 1, 0}, {"41", "50", "23,45", "100", "0,5", "1", "0"}},
+        {&kPants, {42.5f, 50, 102, 78.5f, 0.05f, 1, 1.5f}, {"42,5", "50", "102", "78,5", "0,05", "1", "1,5"}},
         {&kPants2,
          {42.5f, 50, 102, 78.5f, 2, 0.5f, 1, 1},
-         {"42,5", "50,0", "102,0", "78,5", "2,0", "0,5", "1,0", "1,0"}},
+         {"42,5", "50", "102", "78,5", "2", "0,5", "1", "1"}},
     };
     for (const auto& c : cases) {
         Choose(*c.kind);

@@ -2,10 +2,18 @@
 // that never throws, the sample and value texts.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
+#include <QFile>
+
+#include "kernel/Record.h"
 #include "platform/Text.h"
 #include "shell/MeasureColumn.h"
+#include "shell/OrderFile.h"
+#include "tests/garments/lower_women/SkirtFixture.h"
 
 namespace {
 
@@ -40,14 +48,68 @@ TEST(ParseMeasure, RefusesEverythingElseWithoutThrowing) {
     }
 }
 
+TEST(ParseMeasure, ANumberBeyondTheLargestMeasurementIsOutOfRange) {
+    struct Case {
+        std::string text;
+        MeasureParse verdict;
+    } cases[] = {
+        {"500", MeasureParse::Ok},
+        {"-500,0", MeasureParse::Ok},
+        {"500.0001", MeasureParse::OutOfRange},
+        {"501", MeasureParse::OutOfRange},
+        {"-501", MeasureParse::OutOfRange},
+        {"123456", MeasureParse::OutOfRange},
+        {"1" + std::string(39, '0'), MeasureParse::OutOfRange},   // beyond a float
+        {"1" + std::string(400, '0'), MeasureParse::OutOfRange},  // beyond a double
+        {"5oo", MeasureParse::NotANumber},
+    };
+    for (const Case& c : cases) {
+        float v = -123.0f;
+        EXPECT_EQ(ParseMeasureText(c.text, v), c.verdict) << c.text;
+        if (c.verdict != MeasureParse::Ok) EXPECT_EQ(v, -123.0f) << "untouched: " << c.text;
+    }
+}
+
 // Without a main window the texts use the program's separator.
 TEST(MeasureColumnTexts, SamplesAndValues) {
     SetDecimalSeparator(',');
     EXPECT_EQ(MeasureColumn::SampleText({"Дтк:", "", "53", "3"}), "53,3");
     EXPECT_EQ(MeasureColumn::SampleText({"Ст:", "", "38", nullptr}), "38");
     EXPECT_EQ(MeasureColumn::SampleText({"Пб:", "", "1", ""}), "1");
-    EXPECT_EQ(MeasureColumn::ValueText(99.44f), "99,4");
-    EXPECT_EQ(MeasureColumn::ValueText(-0.04f), "0,0");
+    // A value shows as many decimals as it has, and never an exponent.
+    struct Case {
+        float value;
+        const char* text;
+    } cases[] = {
+        {123456.0f, "123456"}, {0.05f, "0,05"},  {53.3f, "53,3"},      {99.44f, "99,44"}, {25.04f, "25,04"},
+        {-0.04f, "-0,04"},     {0.0f, "0"},      {-0.0f, "0"},         {1e-7f, "0,0000001"},
+        {1e20f, "100000002004087734272"},        {500.0f, "500"},      {0.1f + 0.2f, "0,3"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(MeasureColumn::ValueText(c.value), c.text) << c.value;
+    EXPECT_EQ(MeasureColumn::ValueText(INFINITY), "");
+    EXPECT_EQ(MeasureColumn::OneDecimalText(99.44f), "99,4");
+    EXPECT_EQ(MeasureColumn::OneDecimalText(-0.04f), "0,0");
+    SetDecimalSeparator(0);
+}
+
+// Whatever a field shows of a loaded value reads back as exactly that
+// value, so that saving an order again does not change it.
+TEST(MeasureColumnTexts, EveryValueTextReadsBackAsTheSameFloat) {
+    SetDecimalSeparator('.');
+    std::uint32_t bits = 0x3f800000u;  // a walk over the floats of 0 .. 500
+    for (int k = 0; k < 20000; ++k) {
+        bits = bits * 1664525u + 1013904223u;
+        float v;
+        const std::uint32_t b = bits & 0x7fffffffu;
+        std::memcpy(&v, &b, 4);
+        if (!(v <= 500.0f)) v = std::fmod(v, 500.0f);
+        if (!std::isfinite(v)) continue;
+        const std::string text = MeasureColumn::ValueText(v);
+        float back = -1.0f;
+        ASSERT_TRUE(ParseMeasure(text, back)) << text;
+        ASSERT_EQ(back, v == 0.0f ? 0.0f : v) << text;
+        ASSERT_EQ(text.find_first_of("eE"), std::string::npos) << text;
+    }
     SetDecimalSeparator(0);
 }
 
@@ -66,4 +128,100 @@ TEST(MeasureColumnRelations, TiesAsTypedAreNotExceeded) {
         {53.3f, 53.4f, false},
     };
     for (const Case& c : cases) EXPECT_EQ(MeasureColumn::Exceeds(c.a, c.b), c.exceeds) << c.a << " " << c.b;
+}
+
+// ---------------------------------------------------------------------------
+// The column of a real garment
+
+namespace {
+
+class MeasureColumnWindowTest : public SkirtWindowTest {
+protected:
+    void UseComma() {
+        main->DecimalSeparator = ',';
+        main->DecimalSeparatorText = ",";
+        SetDecimalSeparator(',');
+    }
+    std::string ReadAll(const std::string& path) const {
+        QFile f(QString::fromStdString(path));
+        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
+    }
+};
+
+}  // namespace
+
+TEST_F(MeasureColumnWindowTest, ReadRefusesWithTheFieldNamedAndTheTextCut) {
+    const std::string longPaste = std::string(10000, '7') + "x";
+    struct Case {
+        const char* name;
+        std::string typed;  // into Сб
+        std::string text;
+    };
+    const Case cases[] = {
+        {"not a number",
+         "5З",
+         "Значение «5З» в поле «Сб» не является числом. Введите число с одним десятичным разделителем.  "},
+        {"a long paste quoted to 30 characters",
+         longPaste,
+         "Значение «" + std::string(30, '7') +
+             "…» в поле «Сб» не является числом. Введите число с одним десятичным разделителем.  "},
+        {"beyond 500 cm",
+         "500.5",
+         "Значение «500.5» в поле «Сб» вне допустимых пределов: измерение не может быть больше 500 см.  "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Type(SkirtSamples());
+        main->Meas(2)->setText(QString::fromStdString(c.typed));
+        const float before = Skirt().HipHalfGirth;
+        messages.clear();
+        EXPECT_FALSE(Skirt().GetMeasures());
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, c.text);
+        EXPECT_EQ(messages[0].caption, kBadMeasuresCaption);
+        EXPECT_EQ(messages[0].icon, MsgExclamation);
+        EXPECT_EQ(Skirt().HipHalfGirth, before) << "nothing stored";
+    }
+}
+
+// An order reopens with the values it was saved with, shown as they are,
+// and saving it again writes the same bytes.
+TEST_F(MeasureColumnWindowTest, SavedValuesReopenUnchangedAndSaveAgainTheSame) {
+    UseComma();
+    Type({"38", "53", "53,3", "99,4", "97,9", "38,2", "0,05", "1,25"});
+    const std::string first = TempPath("first.mdr"), second = TempPath("second.mdr");
+    ASSERT_TRUE(SaveOrderTo(*main, first));
+    ASSERT_TRUE(main->CreateModel(kYubkaType, -1, -1));
+    ASSERT_TRUE(OpenOrderFrom(*main, first));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Field(7), "0,05");
+    EXPECT_EQ(Field(8), "1,25");
+    EXPECT_EQ(Skirt().WaistEase, 0.05f);
+    ASSERT_TRUE(SaveOrderTo(*main, second));
+    EXPECT_EQ(ReadAll(second), ReadAll(first));
+    SetDecimalSeparator('.');
+}
+
+// A value the program would not take when typed (from an older or a damaged
+// file) is shown as it is and refused by the checks, not drawn.
+TEST_F(MeasureColumnWindowTest, AnOutOfRangeValueInAFileIsShownAndRefused) {
+    Type(SkirtSamples());
+    const std::string path = TempPath("large.mdr");
+    ASSERT_TRUE(SaveOrderTo(*main, path));
+    std::string bytes = ReadAll(path);
+    RecordWriter hips;
+    hips.WriteFloat(123456.0f);
+    bytes.replace(8 + 4, 4, hips.Bytes());  // type, version, then Ст and Сб
+    {
+        QFile f(QString::fromStdString(path));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes.data(), qint64(bytes.size()));
+    }
+    messages.clear();
+    ASSERT_TRUE(OpenOrderFrom(*main, path));
+    EXPECT_EQ(Field(2), "123456");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text,
+              "Значение «123456» в поле «Сб» вне допустимых пределов: измерение не может быть больше 500 см.  ");
+    EXPECT_FALSE(Skirt().calculated);
 }

@@ -156,7 +156,7 @@ TEST_F(WBryukiTest, BlocksAreTwentyAndTwentyEightBytes) {
     }
 }
 
-TEST_F(WBryukiTest, LoadRefillsTheFieldsWithOneDecimal) {
+TEST_F(WBryukiTest, LoadRefillsTheFieldsWithTheValuesAsStored) {
     Choose(kTrousers2);
     main->DecimalSeparator = ',';
     main->DecimalSeparatorText = ",";
@@ -167,11 +167,11 @@ TEST_F(WBryukiTest, LoadRefillsTheFieldsWithOneDecimal) {
     Garment().LoadMeasures(r);
     EXPECT_EQ(r.Remaining(), 0u);
     EXPECT_EQ(Garment().SeatHeight, 25.04f);
-    const char* expected[] = {"37,5", "50,0", "25,0", "99,9", "0,5", "1,0", "0,0"};
+    const char* expected[] = {"37,5", "50", "25,04", "99,9", "0,5", "1", "0"};
     for (int n = 1; n <= 7; ++n) EXPECT_EQ(Field(n), expected[n - 1]);
-    // The loaded texts read back through GetMeasures.
+    // The loaded texts read back through GetMeasures as the same values.
     EXPECT_TRUE(Garment().GetMeasures());
-    EXPECT_EQ(Garment().SeatHeight, 25.0f);
+    EXPECT_EQ(Garment().SeatHeight, 25.04f);
 }
 
 TEST_F(WBryukiTest, OrderOfEachTypeSavedAndReopened) {

@@ -126,7 +126,7 @@ TEST_F(ShortsTest, BlockOfEightFloatsAndAnOrderOpenedAgain) {
     ASSERT_TRUE(OpenOrderFrom(*main, path));
     ASSERT_TRUE(messages.empty()) << messages[0].text;
     ASSERT_NE(dynamic_cast<TWShort*>(main->Model), nullptr);
-    const char* fields[] = {"39.5", "50.0", "23.5", "30.0", "30.0", "0.5", "0.0", "0.0"};
+    const char* fields[] = {"39.5", "50", "23.5", "30", "30", "0.5", "0", "0"};
     for (int n = 1; n <= 8; ++n) EXPECT_EQ(Field(n), fields[n - 1]) << n;
     EXPECT_EQ(main->Comment->toPlainText().toStdString(), "короткие");
     EXPECT_TRUE(Shorts().calculated);

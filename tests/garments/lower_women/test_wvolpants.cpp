@@ -131,7 +131,7 @@ TEST_F(WVolPantsWindowTest, PleatCountIsCorrectedInTheField) {
         const char* shown;
     } cases[] = {{"2.7", "37.5", 2, "2"}, {"2,7", "37.5", 2, "2"},  {"0", "37.5", 1, "1"},
                  {"5", "37.5", 3, "3"},   {"0.5", "37.5", 1, "1"},  {"-4", "37.5", 1, "1"},
-                 {"100000000000000000000000000000", "37.5", 3, "3"}, {"5", "51", 3, "3"}};
+                 {"400", "37.5", 3, "3"}, {"5", "51", 3, "3"}};
     for (const Case& c : cases) {
         messages.clear();
         std::vector<std::string> fields = kSamples;
@@ -197,7 +197,7 @@ TEST_F(WVolPantsWindowTest, BlockIsThirtySixBytesAndLoadRefillsTheFields) {
     Pants().LoadMeasures(r);
     EXPECT_EQ(r.Remaining(), 0u);
     EXPECT_EQ(Pants().FrontLength, 99.94f);
-    const char* expected[] = {"37,5", "50,0", "25,0", "99,9", "20,0", "1,0", "6,0", "1,0", "3"};
+    const char* expected[] = {"37,5", "50", "25", "99,94", "20", "1", "6", "1", "3"};
     for (int n = 1; n <= 9; ++n) EXPECT_EQ(Field(n), expected[n - 1]);
     // The open road reads the loaded texts back.
     EXPECT_TRUE(Pants().GetMeasures());

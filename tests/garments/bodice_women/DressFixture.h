@@ -1,0 +1,87 @@
+// A women's bodice drafted on its own: a concrete TDress whose other slots
+// do nothing, a sleeve that only carries its inputs, the sample
+// measurements of the dress, and the common draft for a chosen garment,
+// sleeve and collar.
+#pragma once
+
+#include <cmath>
+
+#include "garments/bodice_women/Dress.h"
+#include "kernel/Bezier.h"
+#include "tests/StubPieces.h"
+
+using TTestDress = TStubGarment<TDress>;
+
+// The body measurements and eases of the bodice column.
+struct DressMeasures {
+    float Cw, Cg1, Cg2, Cb, Vg, Dtp, Shg, Tsg, Dts, Vpk, Shs, Tsl, Db, Pk, Shp;
+    float Pg, Pb, h;
+};
+
+// The sample values of the dress's column.
+constexpr DressMeasures kDressSamples{18.1f, 43.8f, 48, 53,   26.5f, 43,    17.1f, 9.6f, 38,
+                                      41,    18,    7.6f, 20.2f, 4,   13.5f, 3,    1.5f, 0};
+
+// The body samples with the eases of the fitted winter coat's samples:
+// every allowance of the family in play.
+constexpr DressMeasures kWinterCoatSamples{18.1f, 43.8f, 48, 53,   26.5f, 43,   17.1f, 9.6f, 38,
+                                           41,    18,    7.6f, 20.2f, 4,   13.5f, 7.5f, 6.8f, 0.4f};
+
+inline void Put(TDress& d, const DressMeasures& m) {
+    d.NeckHalfGirth = m.Cw;
+    d.BustHalfGirth1 = m.Cg1;
+    d.BustHalfGirth2 = m.Cg2;
+    d.HipHalfGirth = m.Cb;
+    d.BustHeight = m.Vg;
+    d.FrontWaistLength = m.Dtp;
+    d.ChestWidth = m.Shg;
+    d.BustPointDistance = m.Tsg;
+    d.BackWaistLength = m.Dts;
+    d.ShoulderHeightOblique = m.Vpk;
+    d.BackWidth = m.Shs;
+    d.BladePointDistance = m.Tsl;
+    d.SideLength = m.Db;
+    d.Posture = m.Pk;
+    d.ShoulderLength = m.Shp;
+    d.BustEase = m.Pg;
+    d.HipEase = m.Pb;
+    d.InterliningEase = m.h;
+}
+
+// The garment type of a kind and silhouette: 7 .. 14, odd straight.
+inline int TypeOf(DressKind kind, Silhouette s) {
+    return 7 + 2 * static_cast<int>(kind) + (s == Silhouette::Fitted ? 1 : 0);
+}
+
+constexpr DressKind kKinds[] = {DressKind::Dress, DressKind::Jacket, DressKind::AutumnCoat, DressKind::WinterCoat};
+constexpr Silhouette kSilhouettes[] = {Silhouette::Straight, Silhouette::Fitted};
+
+// Measurements, the garment's allowances, the common draft and the
+// segments.  The choice's model index is the garment's type.
+inline void DraftDress(TDress& d, const DressMeasures& m, DressKind kind = DressKind::Dress,
+                       Silhouette s = Silhouette::Straight, DressChoice choice = {}) {
+    Put(d, m);
+    d.SetAllowances(AllowancesOf(kind, s));
+    choice.modelIndex = TypeOf(kind, s);
+    d.Draft(choice);
+    d.CalcSegments();
+}
+
+// The armhole as drafted: the three back arcs, and the two lower and two
+// upper front arcs.
+inline float BackArmhole(const TDress& d) {
+    return Bezier2::ArcLength(d.P1, d.BackArmCtrl1, d.P3, 0, 1) +
+           Bezier2::ArcLength(d.P3, d.BackArmCtrl2, d.BackArmMid, 0, 1) +
+           Bezier2::ArcLength(d.BackArmMid, d.BackArmCtrl3, d.G2, 0, 1);
+}
+inline float FrontArmhole(const TDress& d) {
+    return Bezier2::ArcLength(d.G2, d.FrontArmCtrl1, d.FrontArmMid, 0, 1) +
+           Bezier2::ArcLength(d.FrontArmMid, d.FrontArmCtrl2, d.P6, 0, 1) +
+           Bezier2::ArcLength(d.P6, d.FrontArmCtrl3, d.Point4, 0, 1) +
+           Bezier2::ArcLength(d.Point4, d.FrontArmCtrl4, d.P11, 0, 1);
+}
+
+// How far p lies off the line through a and b.
+inline float OffLine(const Vector& a, const Vector& b, const Vector& p) {
+    return std::fabs(Geom::Side(a, Vector::UnitBetween(a, b), p));
+}
