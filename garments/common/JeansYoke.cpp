@@ -2,13 +2,14 @@
 
 #include <cmath>
 
-#include "garments/common/DraftGeometry.h"
+#include "garments/common/DraftSteps.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
 
-using namespace DraftGeom;
+using DraftSteps::Arc;
+using DraftSteps::Mid;
 
 namespace {
 
@@ -160,12 +161,12 @@ void TJeansYoke::DraftPentagon() {
 
 float TJeansYoke::CrotchSeamLength(const Vector& backStart, const Vector& backEnd, const Vector& T111,
                                    const Vector& B1, const Vector& frontCtrl, const Vector& C2) const {
-    float length = QuadLength(backStart, C3, backEnd);
+    float length = Arc(backStart, C3, backEnd);
     length += Geom::Distance(T53, T52);
     length += Geom::Distance(T51, backStart);
     length += Geom::Distance(backEnd, C5);
     length += Geom::Distance(T111, B1);
-    length += QuadLength(B1, frontCtrl, C2);
+    length += Arc(B1, frontCtrl, C2);
     return F(length);
 }
 

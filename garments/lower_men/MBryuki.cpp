@@ -224,8 +224,8 @@ void TMBryukiDraft::Draft() {
 
     // 45.-46. "Средний срез:" and the crotch seam.
     SeamLabelPos = Vector(F(B.x + 1.2), F(B.y - 0.6));
-    CrotchSeam = SeamLength(QuadLength(BackCrotchTop, C3, BackStep), Geom::Distance(T5, BackCrotchTop),
-                            Geom::Distance(BackStep, C5), Geom::Distance(T8, B11), QuadLength(C2, FrontCrotchCtrl, B11));
+    CrotchSeam = SeamLength(Arc(BackCrotchTop, C3, BackStep), Geom::Distance(T5, BackCrotchTop),
+                            Geom::Distance(BackStep, C5), Geom::Distance(T8, B11), Arc(C2, FrontCrotchCtrl, B11));
 }
 
 std::vector<SegmentRule> TMBryukiDraft::FrontRules() const {

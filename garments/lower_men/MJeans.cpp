@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "garments/common/DraftGeometry.h"
+#include "garments/common/DraftSteps.h"
 #include "garments/common/LegSeams.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Checked.h"
@@ -14,7 +14,7 @@
 #include "shell/Factory.h"
 #include "shell/OrderFile.h"
 
-using DraftGeom::HemControls;
+using DraftSteps::HemControls;
 
 namespace {
 

@@ -267,9 +267,9 @@ void TMPantsDraft::Draft() {
 
     // 29.-30. "Средний срез:" and the crotch seam.
     SeamLabelPos = Vector(F(C.x + 1.4), F(C.y - 0.6));
-    CrotchSeam = SeamLength(QuadLength(BackCrotchTop, C3, BackStep), Geom::Distance(T5, BackCrotchTop),
+    CrotchSeam = SeamLength(Arc(BackCrotchTop, C3, BackStep), Geom::Distance(T5, BackCrotchTop),
                             Geom::Distance(BackStep, C5), Geom::Distance(T11, B11),
-                            QuadLength(B11, FrontCrotchCtrl, C2));
+                            Arc(B11, FrontCrotchCtrl, C2));
 }
 
 std::vector<SegmentRule> TMPantsDraft::FrontRules() const {

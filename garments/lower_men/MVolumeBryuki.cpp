@@ -260,9 +260,9 @@ void TMVolumeBryukiDraft::Draft() {
 
     // 35. The crotch seam: the back from its crotch curve up to the waist,
     //     then the front from the fly down to the inside leg.
-    CrotchSeam = SeamLength(QuadLength(B2, C3, BackCrotchStart), Geom::Distance(T5, B2),
+    CrotchSeam = SeamLength(Arc(B2, C3, BackCrotchStart), Geom::Distance(T5, B2),
                             Geom::Distance(BackCrotchStart, C5), Geom::Distance(T12, B11),
-                            QuadLength(B11, FrontCrotchCtrl, C2));
+                            Arc(B11, FrontCrotchCtrl, C2));
 }
 
 void TMVolumeBryukiDraft::FrontFrame(float s) {

@@ -283,7 +283,7 @@ void TMenTrousersDraft::BackSeams(double factor, double nearB3, double near12) {
 }
 
 void TMenTrousersDraft::FrontPocket(const Vector& shortWaist, Vector& sideEnd) {
-    if (QuadLength(T21, WaistCtrl, b1) > 3.0f)
+    if (Arc(T21, WaistCtrl, b1) > 3.0f)
         T4 = Bezier2::PointAtChordLength(T21, WaistCtrl, b1, 3.0f, 20);
     else
         T4 = shortWaist;

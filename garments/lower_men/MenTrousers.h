@@ -14,9 +14,8 @@
 //     trousers draft (the volume trousers use these and nothing else):
 //       F, Cross                           float storing and the crossing of
 //                                          two lines (Mid, Toward, Aside,
-//                                          QuadLength and HemControls are
-//                                          the lower-body drafts' shared
-//                                          DraftGeom ones);
+//                                          Arc and HemControls are every
+//                                          draft's shared DraftSteps ones);
 //       TurnedBackHip                      the back hip line turned up by an
 //                                          angle about B3, and the seat line
 //                                          C3 – C4 below it;
@@ -58,7 +57,7 @@
 #include <tuple>
 #include <vector>
 
-#include "garments/common/DraftGeometry.h"
+#include "garments/common/DraftSteps.h"
 #include "garments/common/LowerGarment.h"
 #include "kernel/Geometry.h"
 
@@ -69,12 +68,12 @@ namespace MenTrousers {
 // A drafting value kept as float; a non-finite one throws EFloatError.
 float F(double v);
 // The midpoint, the points along and across, the quadratic's length, the
-// hem's controls: the lower-body drafts' own (DraftGeometry.h).
-using DraftGeom::Aside;
-using DraftGeom::HemControls;
-using DraftGeom::Mid;
-using DraftGeom::QuadLength;
-using DraftGeom::Toward;
+// hem's controls: every draft's own (DraftSteps.h).
+using DraftSteps::Arc;
+using DraftSteps::Aside;
+using DraftSteps::HemControls;
+using DraftSteps::Mid;
+using DraftSteps::Toward;
 // The crossing of the line through p along d with the line through q along
 // e (Geom::IntersectLines; parallel lines give the midpoint of p and q).
 Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "garments/common/DraftGeometry.h"
+#include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
 #include "garments/common/ValueTable.h"
 #include "kernel/Bezier.h"
@@ -16,7 +16,9 @@
 #include "shell/Factory.h"
 #include "shell/OrderFile.h"
 
-using namespace DraftGeom;
+using DraftSteps::Arc;
+using DraftSteps::Aside;
+using DraftSteps::Toward;
 
 // What tells the two trousers apart.
 struct WBryukiKind {
@@ -511,13 +513,13 @@ void TWBryukiDraft::Draft() {
     CurvePoints();
 
     // 36. The crotch seam: back from the waist to the inseam, then the front.
-    float seam = QuadLength(BackCrotchTop, B5, B2);
+    float seam = Arc(BackCrotchTop, B5, B2);
     seam = F(double(seam) + Geom::Distance(T511, BackCrotchTop));
-    seam = F(double(seam) + QuadLength(B2, BackCrotchCtrl2, BackCrotchJoint));
-    seam = F(double(seam) + QuadLength(BackCrotchJoint, BackCrotchCtrl1, BackCrotchStart));
+    seam = F(double(seam) + Arc(B2, BackCrotchCtrl2, BackCrotchJoint));
+    seam = F(double(seam) + Arc(BackCrotchJoint, BackCrotchCtrl1, BackCrotchStart));
     seam = F(double(seam) + Geom::Distance(BackCrotchStart, C4));
-    seam = F(double(seam) + QuadLength(T111, FrontCrotchCtrl1, B1));
-    seam = F(double(seam) + QuadLength(B1, FrontCrotchCtrl2, C2));
+    seam = F(double(seam) + Arc(T111, FrontCrotchCtrl1, B1));
+    seam = F(double(seam) + Arc(B1, FrontCrotchCtrl2, C2));
     CrotchSeam = seam;
 
     ExtentBox();

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "garments/common/DraftGeometry.h"
+#include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
@@ -16,7 +16,8 @@
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
-using namespace DraftGeom;
+using DraftSteps::HemControls;
+using DraftSteps::Mid;
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "garments/common/DraftGeometry.h"
+#include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
 #include "garments/common/ValueTable.h"
 #include "kernel/Checked.h"
@@ -17,7 +17,9 @@
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
-using namespace DraftGeom;
+using DraftSteps::Arc;
+using DraftSteps::HemControls;
+using DraftSteps::Mid;
 
 namespace {
 
@@ -383,10 +385,10 @@ void TWVolPants::Calculate() {
     // 17. The crotch seam: the back from T511 down to C5, then the front
     //     from T111 down to C2.
     {
-        float sum = QuadLength(q44, B5, B2);
-        for (float part : {Geom::Distance(T511, q44), Geom::Distance(B2, q43), QuadLength(q43, C3, q42),
-                           Geom::Distance(q42, C5), QuadLength(T111, q32, B1), QuadLength(B1, q27, q31),
-                           QuadLength(q31, q30, C2)})
+        float sum = Arc(q44, B5, B2);
+        for (float part : {Geom::Distance(T511, q44), Geom::Distance(B2, q43), Arc(q43, C3, q42),
+                           Geom::Distance(q42, C5), Arc(T111, q32, B1), Arc(B1, q27, q31),
+                           Arc(q31, q30, C2)})
             sum = F(double(sum) + part);
         CrotchLength = sum;
     }

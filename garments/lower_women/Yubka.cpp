@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "garments/common/DraftGeometry.h"
+#include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
 #include "garments/common/ValueTable.h"
 #include "kernel/Checked.h"
@@ -16,7 +16,7 @@
 #include "kernel/Units.h"
 #include "shell/MeasureColumn.h"
 
-using namespace DraftGeom;
+using DraftSteps::Arc;
 
 namespace {
 
@@ -133,7 +133,7 @@ void TYubka::LeftSideCurve() {
 }
 
 float TYubka::LeftCurveLength() const {
-    return F(double(QuadLength(b5, LeftSideCtrlUpper, P4)) + QuadLength(P4, LeftSideCtrlLower, B2));
+    return F(double(Arc(b5, LeftSideCtrlUpper, P4)) + Arc(P4, LeftSideCtrlLower, B2));
 }
 
 void TYubka::Calculate() {
@@ -192,7 +192,7 @@ void TYubka::Calculate() {
     // 9. From D ≥ 8 on, b5 moves down (or up) until the left side is as
     //    long as the right one, to 0.1 cm.
     if (D >= 8.0f) {
-        RightSideLength = F(double(QuadLength(b1, RightSideCtrlUpper, P2)) + QuadLength(P2, RightSideCtrlLower, B2));
+        RightSideLength = F(double(Arc(b1, RightSideCtrlUpper, P2)) + Arc(P2, RightSideCtrlLower, B2));
         for (int step = 0;; ++step) {
             LeftSideLength = LeftCurveLength();
             SideLengthDiff = F(double(LeftSideLength) - RightSideLength);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "garments/common/DraftGeometry.h"
+#include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
 #include "garments/common/ValueTable.h"
 #include "kernel/Checked.h"
@@ -22,7 +22,7 @@
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
-using namespace DraftGeom;
+using DraftSteps::Mid;
 
 using Y = TYubka_Bruyki;
 

@@ -1,20 +1,20 @@
-// The small constructions of the lower-body drafts: values worked out by
-// hand, kept as float, and a degenerate construction failing with
-// EFloatError rather than handing on a NaN.
+// The small steps every draft takes: values worked out by hand, kept as
+// float, and a degenerate construction failing with EFloatError rather than
+// handing on a NaN.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "garments/common/DraftGeometry.h"
+#include "garments/common/DraftSteps.h"
 #include "kernel/Checked.h"
 
 namespace {
 
-using namespace DraftGeom;
+using namespace DraftSteps;
 
-TEST(DraftGeometry, PointsAlongAndAcross) {
+TEST(DraftSteps, PointsAlongAndAcross) {
     const struct {
         Vector p, q;
         double l;
@@ -36,19 +36,19 @@ TEST(DraftGeometry, PointsAlongAndAcross) {
     EXPECT_EQ(Aside(Vector(0, 0), Vector(0, 2), Vector(5, 5), 1), Vector(4, 5));
 }
 
-TEST(DraftGeometry, MidpointAndCurveLength) {
+TEST(DraftSteps, MidpointAndCurveLength) {
     EXPECT_EQ(Mid(Vector(-3, 1), Vector(5, 2)), Vector(1, 1.5f));
     // A quadratic with its control on the chord is the chord; one bent up
     // is longer than its chord and shorter than its control polygon.
-    EXPECT_NEAR(QuadLength(Vector(0, 0), Vector(1, 0), Vector(4, 0)), 4.0f, 1e-4f);
-    const float bent = QuadLength(Vector(0, 0), Vector(2, 2), Vector(4, 0));
+    EXPECT_NEAR(Arc(Vector(0, 0), Vector(1, 0), Vector(4, 0)), 4.0f, 1e-4f);
+    const float bent = Arc(Vector(0, 0), Vector(2, 2), Vector(4, 0));
     EXPECT_GT(bent, 4.0f);
     EXPECT_LT(bent, 2 * std::sqrt(8.0f));
 }
 
 // A hem's controls lie a third of the way out from the crease to either
 // end, at the crease point's height; an uneven hem keeps its sides.
-TEST(DraftGeometry, HemControlsAThirdOfTheWayOut) {
+TEST(DraftSteps, HemControlsAThirdOfTheWayOut) {
     Vector left, right;
     HemControls(-12.0f, 12.0f, -99.5f, left, right);
     EXPECT_EQ(left, Vector(-4, -99.5f));
@@ -58,7 +58,7 @@ TEST(DraftGeometry, HemControlsAThirdOfTheWayOut) {
     EXPECT_EQ(right, Vector(4, -100));
 }
 
-TEST(DraftGeometry, DegenerateConstructionsThrow) {
+TEST(DraftSteps, DegenerateConstructionsThrow) {
     const float big = std::numeric_limits<float>::max();
     EXPECT_THROW(Toward(Vector(1, 1), Vector(1, 1), 3), EFloatError);  // no direction
     EXPECT_THROW(Aside(Vector(1, 1), Vector(1, 1), Vector(0, 0), 3), EFloatError);
