@@ -214,6 +214,7 @@ protected:
             throw;
         }
     }
+
     // Tables(medium) and the comment at CommentAt(medium), on the screen
     // context or on the printer's.
     void PlaceTables(TableMedium medium) const;
