@@ -165,6 +165,16 @@ bool CollarKindIn(int kind, std::initializer_list<int> kinds) {
 
 }  // namespace
 
+int DressBlockSize(int type, int version, int sleeveKind) {
+    if (type < 7 || type > 14) return -1;
+    const bool fitted = type % 2 == 0;
+    const bool withSleeve = sleeveKind >= 1;
+    if (version == 0) return 4 * ((fitted ? 21 : 18) + (withSleeve ? 6 : 0));
+    const std::vector<DressQ> rows = SleeveRows(SleeveGroupOf(withSleeve, sleeveKind));
+    const bool pt = std::find(rows.begin(), rows.end(), Q::Pg) != rows.end();
+    return 4 * ((fitted ? 16 : 15) + int(rows.size()) + (fitted && pt ? 1 : 0));
+}
+
 SleeveGroup SleeveGroupOf(bool withSleeve, int sleeveKind) {
     if (!withSleeve) return SleeveGroup::None;
     if (sleeveKind >= 1 && sleeveKind <= 3) return SleeveGroup::SetIn;

@@ -37,6 +37,11 @@ enum class SleeveGroup { None, SetIn, Shirt, Shaping, Batwing, Other };
 // The group of the sleeve kind when there is a sleeve, else None.
 SleeveGroup SleeveGroupOf(bool withSleeve, int sleeveKind);
 
+// The size in bytes of a garment's order block, by its type (7 .. 14), the
+// file's format version and the sleeve kind of its header (0 or less: no
+// sleeve).
+int DressBlockSize(int type, int version, int sleeveKind);
+
 // The sleeve kinds whose sleeve is made in one with the bodice: the front
 // and the back lie on sheets of their own.
 bool IsAllInOneSleeve(int sleeveKind);

@@ -1,6 +1,7 @@
 // The women's bodice garments as the piece factory knows them.
 #include "garments/bodice_women/DressGarment.h"
 #include "shell/Factory.h"
+#include "shell/OrderFile.h"
 
 void RegisterWomenBodiceGarments() {
     RegisterModelMaker(7, [] { return new TDressOfStraight; });
@@ -11,4 +12,8 @@ void RegisterWomenBodiceGarments() {
     RegisterModelMaker(12, [] { return new TCoatOfAutumnWaist; });
     RegisterModelMaker(13, [] { return new TCoatOfWinterStraight; });
     RegisterModelMaker(14, [] { return new TCoatOfWinterWaist; });
+    for (int type = 7; type <= 14; ++type)
+        RegisterOrderBlockSize(type, [type](int version, int, int sleeveKind) {
+            return DressBlockSize(type, version, sleeveKind);
+        });
 }
