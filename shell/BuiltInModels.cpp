@@ -2,9 +2,11 @@
 
 #include "garments/lower_men/LowerMen.h"
 #include "garments/lower_women/LowerWomen.h"
+#include "sleeves/set_in/SetInSleeves.h"
 
 void RegisterBuiltInModels() {
     // Each family adds its registration here as it is built.
     RegisterLowerWomenGarments();
     RegisterLowerMenGarments();
+    RegisterSetInSleeves();
 }
