@@ -199,21 +199,21 @@ void TOneSeam::BackCap(CapArc (&arcs)[4]) const {
     arcs[3] = CapArc::Quad(Point2, BackUpperCtrl, O2);
 }
 
-void TOneSeam::DrawOutline(TDrawContext& dc) const {
+void TOneSeam::DrawOutline(TDrawContext& dc, int outline) const {
     // The back underarm.
-    dc.SetPenWidth(2);
+    dc.SetPenWidth(outline);
     dc.Bezier2(P61, BackSeamCtrl, Point5, 20);
     dc.Bezier3(Point5, BackCubicCtrl2, BackCubicCtrl1, P5, 15);
     SetIn::DrawNotch(dc, BackNotch);
     // Over the cap top down to P1.
-    dc.SetPenWidth(2);
+    dc.SetPenWidth(outline);
     dc.Bezier2(P5, BackLowerCtrl, Point2, 15);
     dc.Bezier2(Point2, BackUpperCtrl, O2, 15);
     dc.Bezier2(O2, FrontUpperCtrl, Point1, 15);
     dc.Bezier2(Point1, FrontLowerCtrl, P1, 40);
     SetIn::DrawNotch(dc, FrontNotch);
     // The front underarm, the front seam, the hem and the back seam.
-    dc.SetPenWidth(2);
+    dc.SetPenWidth(outline);
     dc.Bezier2(P1, Point3, P31, 60);
     dc.MoveTo(P31);
     dc.LineTo(H11);

@@ -47,7 +47,7 @@ public:
     void BackCap(CapArc (&arcs)[4]) const;
 
 protected:
-    void DrawOutline(TDrawContext& dc) const override;
+    void DrawOutline(TDrawContext& dc, int outline) const override;
     void WriteLabels(TDrawContext& dc, bool printer) const override;
 
 private:

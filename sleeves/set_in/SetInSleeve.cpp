@@ -3,6 +3,7 @@
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
+#include "shell/GarmentSheets.h"
 
 namespace {
 
@@ -130,11 +131,11 @@ void SetIn::DrawNotch(TDrawContext& dc, const CapNotch& n, bool stem) {
 // ---------------------------------------------------------------------------
 // Drawing
 
-void TSetInSleeve::Draw() { DrawOutline(ScreenDC); }
+void TSetInSleeve::Draw() { DrawOutline(ScreenDC, GarmentSheets::kScreenOutline); }
 
 void TSetInSleeve::DrawLabels() { WriteLabels(ScreenDC, false); }
 
 void TSetInSleeve::DrawPiece(TDrawContext& dc, bool printer) {
-    DrawOutline(dc);
+    DrawOutline(dc, printer ? GarmentSheets::kPaperOutline : GarmentSheets::kScreenOutline);
     WriteLabels(dc, printer);
 }

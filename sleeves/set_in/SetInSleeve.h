@@ -135,9 +135,9 @@ public:
     void DrawPiece(TDrawContext& dc, bool printer) override;
 
 protected:
-    // The outline, construction lines and notches, in the sleeve's frame at
-    // the context's origin.
-    virtual void DrawOutline(TDrawContext& dc) const = 0;
+    // The outline (with the pen width `outline`), construction lines and
+    // notches (pen width 1), in the sleeve's frame at the context's origin.
+    virtual void DrawOutline(TDrawContext& dc, int outline) const = 0;
     virtual void WriteLabels(TDrawContext& dc, bool printer) const = 0;
 };
 
