@@ -35,24 +35,19 @@ double BackArmholeToP3(const TDress& d) {
            Bezier2::ArcLength(d.BackArmMid, d.BackArmCtrl2, d.P3, 0, 1);
 }
 
-struct GarmentCase {
-    DressKind kind;
-    Silhouette silhouette;
-    DressMeasures body;
-};
-
-std::vector<GarmentCase> EveryGarment() {
-    std::vector<GarmentCase> v;
+// Runs check on the sample sleeve drafted on every garment of the family,
+// with and without interlining.
+template <class Check>
+void OnEveryGarment(Check check) {
     for (DressKind k : kKinds)
-        for (Silhouette s : kSilhouettes) {
-            v.push_back({k, s, kDressSamples});
-            v.push_back({k, s, kWinterCoatSamples});  // with interlining
-        }
-    return v;
-}
-
-std::string Name(const GarmentCase& c) {
-    return "type " + std::to_string(TypeOf(c.kind, c.silhouette)) + " h " + std::to_string(c.body.h);
+        for (Silhouette sil : kSilhouettes)
+            for (const DressMeasures& body : {kDressSamples, kWinterCoatSamples}) {
+                SCOPED_TRACE("type " + std::to_string(TypeOf(k, sil)) + " h " + std::to_string(body.h));
+                TTestDress d;
+                TOneSeam s;
+                DraftSleeve(s, d, kSleeveSamples, body, k, sil);
+                check(d, s);
+            }
 }
 
 }  // namespace
@@ -61,11 +56,7 @@ std::string Name(const GarmentCase& c) {
 // halves of equal length, both as the sleeve sums them and as the drawn
 // curves measure.
 TEST(OneSeamDraft, TheCapFitsEveryBodicesArmhole) {
-    for (const GarmentCase& c : EveryGarment()) {
-        SCOPED_TRACE(Name(c));
-        TTestDress d;
-        TOneSeam s;
-        DraftSleeve(s, d, kSleeveSamples, c.body, c.kind, c.silhouette);
+    OnEveryGarment([](const TDress& d, const TOneSeam& s) {
         const double required = (1 + double(kSleeveSamples.capEaseNorm)) * d.ArmholeLength;
         EXPECT_NEAR(s.CapLengthRequired, required, 1e-4);
         EXPECT_LT(std::fabs(s.CapMismatch), 0.1);
@@ -77,18 +68,14 @@ TEST(OneSeamDraft, TheCapFitsEveryBodicesArmhole) {
         EXPECT_NEAR(front, back, 0.1);
         // The cap base has come down below the cap top.
         EXPECT_LT(s.P.y, -5.0f);
-    }
+    });
 }
 
 // The cap is one smooth curve: consecutive arcs share their tangent, both
 // halves leave the top horizontally, the front cap meets the front seam and
 // the back cap the back seam at right angles.
 TEST(OneSeamDraft, TheCapIsSmoothAndMeetsTheSeamsSquare) {
-    for (const GarmentCase& c : EveryGarment()) {
-        SCOPED_TRACE(Name(c));
-        TTestDress d;
-        TOneSeam s;
-        DraftSleeve(s, d, kSleeveSamples, c.body, c.kind, c.silhouette);
+    OnEveryGarment([](const TDress& d, const TOneSeam& s) {
         EXPECT_LT(Bend(s.FrontUpperCtrl, s.Point1, s.FrontLowerCtrl), 1e-3);  // at "1"
         EXPECT_LT(Bend(s.FrontLowerCtrl, s.P1, s.Point3), 1e-3);              // at P1
         EXPECT_LT(Bend(s.BackUpperCtrl, s.Point2, s.BackLowerCtrl), 1e-3);    // at "2"
@@ -102,7 +89,7 @@ TEST(OneSeamDraft, TheCapIsSmoothAndMeetsTheSeamsSquare) {
         EXPECT_NEAR(CornerCos(s.P61, s.BackSeamCtrl, s.H21), 0, 1e-3);
         // The lower back cap bulges into the piece: "5" lies right of P61 → P5.
         EXPECT_LT(Geom::Side(s.P61, Vector::UnitBetween(s.P61, s.P5), s.Point5), 0.0f);
-    }
+    });
 }
 
 // The width line is W long, the wrist line Wr long and centred under it;
@@ -170,11 +157,7 @@ TEST(OneSeamDraft, SizesFromTheNormAndTheInterlining) {
 // armhole from G2, the back notch as far from P61 as P3 from G2; each has
 // its stem 0.6 cm into the piece and a bar 0.4 cm across.
 TEST(OneSeamDraft, NotchesMeetTheArmholesPoints) {
-    for (const GarmentCase& c : EveryGarment()) {
-        SCOPED_TRACE(Name(c));
-        TTestDress d;
-        TOneSeam s;
-        DraftSleeve(s, d, kSleeveSamples, c.body, c.kind, c.silhouette);
+    OnEveryGarment([](const TDress& d, const TOneSeam& s) {
         const std::vector<CapArc> front = FrontChain(s), back = BackChain(s);
         const auto [f, fOff] = LengthAlong(front, s.FrontNotch.point);
         const auto [b, bOff] = LengthAlong(back, s.BackNotch.point);
@@ -193,7 +176,7 @@ TEST(OneSeamDraft, NotchesMeetTheArmholesPoints) {
             EXPECT_TRUE(Inside(outline, n->bar1));
             EXPECT_TRUE(Inside(outline, n->bar2));
         }
-    }
+    });
 }
 
 // The women's cap top carries a bar 0.6 cm below O2 and no stem; the
@@ -246,11 +229,7 @@ TEST(OneSeamDraft, WomensAndMenShirtsBranches) {
 // sides the widest points of the cap and seams, its bottom the lowest of
 // the back hem end and the back hem's control point.
 TEST(OneSeamDraft, TheExtentBoxHoldsThePiece) {
-    for (const GarmentCase& c : EveryGarment()) {
-        SCOPED_TRACE(Name(c));
-        TTestDress d;
-        TOneSeam s;
-        DraftSleeve(s, d, kSleeveSamples, c.body, c.kind, c.silhouette);
+    OnEveryGarment([](const TDress& d, const TOneSeam& s) {
         float left = 1e9f, right = -1e9f, top = -1e9f, bottom = 1e9f;
         for (const Vector& q : Outline(s)) {
             left = std::min(left, q.x);
@@ -264,7 +243,7 @@ TEST(OneSeamDraft, TheExtentBoxHoldsThePiece) {
         EXPECT_NEAR(right, s.BoxRight, 0.02);
         EXPECT_LE(s.BoxBottom, bottom);
         EXPECT_EQ(s.BoxBottom, std::min(s.H21.y, s.H31.y));
-    }
+    });
 }
 
 // A sleeve wider than the armhole can take (W/2 ≥ 0.662·(n + 1)·A) starts
