@@ -20,6 +20,7 @@
 
 struct PatternPen;
 struct MeasureRow;
+struct TDrawContext;
 
 // What the column, the order block and the tables hold: the body
 // measurements, the arm measurements and the eases, and the fitted
@@ -127,7 +128,9 @@ private:
     void ShowLoaded(const std::vector<DressQ>& column);
     // Sheet 1 with the collar at its place; the origin the collar draws at.
     void SetSheetOneOrigin();
-    void DrawCollar() const;
+    // The collar at the origin in force on the screen or on paper.
+    void DrawCollar(TDrawContext& dc) const;
+    bool CollarShift(Vector& shift) const;
     void DrawSheetOne();
     void DrawSleeveSheet();
     void DrawSheetTwoBack();
