@@ -221,30 +221,17 @@ private:
 };
 
 // The jackets and coats: their silhouette with the data of their kind.
-class TCoateeOfStraight : public TDressOfStraight {
+template <class SilhouetteClass, DressKind kind>
+class TDressVariant : public SilhouetteClass {
 public:
-    TCoateeOfStraight() : TDressOfStraight(DressKind::Jacket) {}
+    TDressVariant() : SilhouetteClass(kind) {}
 };
-class TCoatOfAutumnStraight : public TDressOfStraight {
-public:
-    TCoatOfAutumnStraight() : TDressOfStraight(DressKind::AutumnCoat) {}
-};
-class TCoatOfWinterStraight : public TDressOfStraight {
-public:
-    TCoatOfWinterStraight() : TDressOfStraight(DressKind::WinterCoat) {}
-};
-class TCoateeOfWaist : public TDressOfWaist {
-public:
-    TCoateeOfWaist() : TDressOfWaist(DressKind::Jacket) {}
-};
-class TCoatOfAutumnWaist : public TDressOfWaist {
-public:
-    TCoatOfAutumnWaist() : TDressOfWaist(DressKind::AutumnCoat) {}
-};
-class TCoatOfWinterWaist : public TDressOfWaist {
-public:
-    TCoatOfWinterWaist() : TDressOfWaist(DressKind::WinterCoat) {}
-};
+class TCoateeOfStraight : public TDressVariant<TDressOfStraight, DressKind::Jacket> {};
+class TCoatOfAutumnStraight : public TDressVariant<TDressOfStraight, DressKind::AutumnCoat> {};
+class TCoatOfWinterStraight : public TDressVariant<TDressOfStraight, DressKind::WinterCoat> {};
+class TCoateeOfWaist : public TDressVariant<TDressOfWaist, DressKind::Jacket> {};
+class TCoatOfAutumnWaist : public TDressVariant<TDressOfWaist, DressKind::AutumnCoat> {};
+class TCoatOfWinterWaist : public TDressVariant<TDressOfWaist, DressKind::WinterCoat> {};
 
 // Registers the eight garments (types 7 .. 14) with the piece factory.
 void RegisterWomenBodiceGarments();
