@@ -99,7 +99,7 @@ TEST_F(DressRoadTest, TheCollarStandsAboveTheBackNeck) {
     const TCollar& collar = *main->Collar;
     const float top = std::max(g.A2.y, g.A6.y);
     EXPECT_NEAR(ScreenDC.CollarOrigin.y, top + collar.BoxTop - collar.BoxBottom + 12, 1e-4);
-    EXPECT_GT(dynamic_cast<const TTestCollar&>(collar).draws, 0);
+    EXPECT_GT(dynamic_cast<const TBoxCollar&>(collar).draws, 0);
     // A redraw while dragging keeps the bodice where it was.
     const QImage drawn = report->List1()->Bitmap().copy();
     ScreenDC.RestoreCollarOrigin();
