@@ -14,7 +14,7 @@
 #include "tests/garments/lower_women/GarmentWindowTest.h"
 
 // A collar that only has its extent box and counts its drawings.
-class TBoxCollar : public TCollar {
+class TBoxCollar : public TTestCollar {
 public:
     int draws = 0;
     void Calculate() override {
@@ -24,12 +24,6 @@ public:
         BoxBottom = -1;
     }
     void Draw() override { ++draws; }
-    void DrawLabels() override {}
-    void ClearCaption() override {}
-    void Hook4() override {}
-    void Hook5() override {}
-    bool HitTest(float, float) override { return false; }
-    void Drag(float, float) override {}
 };
 
 // The body rows as the straight column has them (the fitted one has Ст
