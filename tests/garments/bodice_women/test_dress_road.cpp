@@ -91,6 +91,34 @@ TEST_F(DressRoadTest, ASetInSleeveMarksTheBackArmhole) {
     EXPECT_EQ(drawn[0].copy(pattern), drawn[1].copy(pattern));
 }
 
+// With the sleeves that shape the bodice (stand-ins that write nothing
+// into it yet) every sheet layout draws: the raglan's shared sheet, the
+// front and back apart for the kimono and the batwing, at the origins of
+// their layout.
+TEST_F(DressRoadTest, EverySheetLayoutDraws) {
+    for (int sleeve : {5, 7, 11})
+        for (int type : {7, 8}) {
+            TDressGarment& g = Calculated(type, 1, sleeve);
+            const std::string context = "type " + std::to_string(type) + " sleeve " + std::to_string(sleeve);
+            ASSERT_TRUE(g.calculated) << context << (messages.empty() ? "" : ": " + messages[0].text);
+            ExpectRedrawsAtEveryScale();
+            // Printed: the pieces' sheets (two for the front and the back
+            // apart) and the tables.
+            EXPECT_GE(PdfPages(PrintAt(4, "layout")), sleeve == 5 ? 2 : 3) << context;
+            if (sleeve == 5) continue;
+            // The front's centre 5 cm from the sheet's right edge, the back's
+            // 5 cm from its left edge.
+            const float top = std::max(g.A2.y, g.A6.y);
+            EXPECT_NEAR(ScreenDC.CollarOrigin.x, 100 - g.a1.x, 1e-4) << context;
+            EXPECT_NEAR(ScreenDC.CollarOrigin.y, top + 4 + 1 + 12, 1e-4) << context;  // the box is 5 high
+            EXPECT_NEAR(ScreenDC.SleeveOrigin.x, 5 - g.B0.x, 1e-4) << context;
+            EXPECT_NEAR(ScreenDC.SleeveOrigin.y, top + 10, 1e-4) << context;
+            ScreenDC.RestoreSleeveOrigin();
+            EXPECT_GT(DarkPixels(report->List2()->Bitmap(), Around(g.A01)), 3) << context;
+            EXPECT_GT(DarkPixels(report->List3()->Bitmap(), QRect(541, 80, 201, 40)), 100) << context;
+        }
+}
+
 // The stand collar's place: the bodice lowered by the collar's height plus
 // 2 cm, the collar's own (0, 0) at the neck point level above A01.
 TEST_F(DressRoadTest, TheCollarStandsAboveTheBackNeck) {
@@ -170,6 +198,24 @@ TEST_F(DressRoadTest, OrdersOfEveryTypeReopen) {
         EXPECT_EQ(opened->P10, p10) << Name(c);
         EXPECT_EQ(opened->B0, b0) << Name(c);
     }
+}
+
+// An order whose values cannot be drafted opens, and the calculation that
+// follows fails with the open road's message; nothing is drawn.
+TEST_F(DressRoadTest, AnOrderThatCannotBeDraftedFailsThroughTheRoad) {
+    TypeSamples(8, 0, 0);
+    ASSERT_TRUE(main->Model->GetMeasures());
+    const std::string path = TempPath("unreachable.mdr");
+    // The bust height shorter than the bust point's reach from the neck.
+    main->Meas(6)->setText("1.5");
+    ASSERT_TRUE(SaveOrderTo(*main, path));
+    main->CreateModel(0, -1, -1);
+    messages.clear();
+    ASSERT_TRUE(OpenOrderFrom(*main, path));
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.back().text, "Пожалуйста, проверьте измерения.  ");
+    EXPECT_EQ(Field(6), "1.5");
+    EXPECT_FALSE(main->Model->calculated);
 }
 
 // The block's size and layout by silhouette and sleeve.
