@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "garments/common/DraftSteps.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/FloatStore.h"
@@ -22,12 +23,10 @@ double Div(double a, double b) { return Checked::Div(a, b, "women's bodice draft
 // the line through q with direction e.  Parallel lines have no crossing and
 // throw.
 Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e) {
-    if (double(d.y) * e.x - double(d.x) * e.y == 0.0) Checked::Fail("women's bodice: parallel lines");
-    return Geom::IntersectLines(p, q, d, e);
+    return DraftSteps::Crossing(p, d, q, e, "women's bodice: parallel lines");
 }
 
-// The length of a whole quadratic arc.
-float Arc(const Vector& p0, const Vector& p1, const Vector& p2) { return Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f); }
+using DraftSteps::Arc;
 
 // sin x / x, 1 at x = 0.
 double SinOver(double x) { return x == 0.0 ? 1.0 : std::sin(x) / x; }
@@ -460,13 +459,4 @@ void TDress::ClearSheets() { GarmentSheets::Clear(MainForm && MainForm->Sleeve ?
 
 TDress* CurrentDress() { return MainForm ? dynamic_cast<TDress*>(MainForm->Model) : nullptr; }
 
-DressChoice CurrentDressChoice() {
-    DressChoice choice;
-    if (!MainForm) return choice;
-    choice.sleeve = MainForm->Sleeve;
-    choice.hasCollar = MainForm->Collar != nullptr;
-    choice.collarKind = MainForm->CollarKind;
-    choice.sleeveKind = MainForm->SleeveKind;
-    choice.modelIndex = MainForm->ModelIndex;
-    return choice;
-}
+DressChoice CurrentDressChoice() { return CurrentBodiceChoice(DressChoice().modelIndex); }
