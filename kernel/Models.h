@@ -109,10 +109,11 @@ public:
     virtual bool HitTest(float x, float y) = 0;
     // Must not throw.
     virtual void Drag(float x, float y) = 0;
-    // Draw and DrawLabels onto a printed page: the separate sleeve piece on
-    // the given drawing context (the printer's), its names as printed
-    // labels.  A sleeve drawn only on the bodice's sheets has no separate
-    // piece and prints nothing here.
-    virtual void PrintOn(TDrawContext& dc) {}
+    // The separate sleeve piece with its point names drawn through dc: what
+    // Draw and DrawLabels draw on the screen, and the same on paper (the
+    // printer's context, printed labels) when printer is true.  A sleeve
+    // drawn only on the bodice's sheets has no separate piece and draws
+    // nothing here.
+    virtual void DrawPiece(TDrawContext& dc, bool printer) {}
     virtual ~TSleeve() = default;
 };

@@ -135,7 +135,7 @@ void TSetInSleeve::Draw() { DrawOutline(ScreenDC, GarmentSheets::kScreenOutline)
 
 void TSetInSleeve::DrawLabels() { WriteLabels(ScreenDC, false); }
 
-void TSetInSleeve::PrintOn(TDrawContext& dc) {
-    DrawOutline(dc, GarmentSheets::kPaperOutline);
-    WriteLabels(dc, true);
+void TSetInSleeve::DrawPiece(TDrawContext& dc, bool printer) {
+    DrawOutline(dc, printer ? GarmentSheets::kPaperOutline : GarmentSheets::kScreenOutline);
+    WriteLabels(dc, printer);
 }

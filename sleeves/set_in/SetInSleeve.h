@@ -133,7 +133,7 @@ public:
     // outline pen) and on paper (with the paper's).
     void Draw() override;
     void DrawLabels() override;
-    void PrintOn(TDrawContext& dc) override;
+    void DrawPiece(TDrawContext& dc, bool printer) override;
 
 protected:
     // The outline (with the pen width `outline`), construction lines and

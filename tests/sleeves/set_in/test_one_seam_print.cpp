@@ -42,7 +42,7 @@ TEST_F(OneSeamPrintTest, ThePrintedSleeveMeasuresTrue) {
     PrinterDC.BeginTrueScalePage(scale);
     RunPrintJob([&] {
         PrinterDC.SetOrigin(1 - s.BoxLeft, 1);
-        s.PrintOn(PrinterDC);
+        s.DrawPiece(PrinterDC, true);
     });
     const std::vector<PdfSegment> segments = PdfSegments(path);
     ASSERT_FALSE(segments.empty());
