@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
-#include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 
 namespace {
@@ -16,8 +16,7 @@ float F(double v) { return FloatStore::Scalar(v, "one-seam sleeve"); }
 // The crossing of the line through p along d with the line through q
 // along e; parallel lines have none and throw.
 Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e) {
-    if (double(d.y) * e.x - double(d.x) * e.y == 0.0) Checked::Fail("one-seam sleeve: parallel lines");
-    return Geom::IntersectLines(p, q, d, e);
+    return DraftSteps::Crossing(p, d, q, e, "one-seam sleeve: parallel lines");
 }
 
 float Len(const CapArc& a) { return a.Length(); }

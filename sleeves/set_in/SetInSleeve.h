@@ -129,7 +129,8 @@ public:
     // the cap cannot be fitted, EFloatError on a degenerate construction.
     virtual void Draft(const SleeveGarment& g) = 0;
 
-    // The piece and its labels through the screen's drawing context.
+    // The piece and its labels on the screen (the outline with the screen's
+    // outline pen) and on paper (with the paper's).
     void Draw() override;
     void DrawLabels() override;
     void DrawPiece(TDrawContext& dc, bool printer) override;

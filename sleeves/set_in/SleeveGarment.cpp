@@ -1,11 +1,11 @@
 #include "sleeves/set_in/SleeveGarment.h"
 
 #include "garments/bodice_women/Dress.h"
-#include "kernel/Bezier.h"
+#include "garments/common/DraftSteps.h"
 #include "kernel/Checked.h"
 #include "kernel/FloatStore.h"
 
-float ArmholeArc::Length() const { return Bezier2::ArcLength(start, ctrl, end, 0.0f, 1.0f); }
+float ArmholeArc::Length() const { return DraftSteps::Arc(start, ctrl, end); }
 
 namespace {
 
