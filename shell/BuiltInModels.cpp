@@ -1,6 +1,7 @@
 #include "shell/BuiltInModels.h"
 
 #include "collars/Collars.h"
+#include "garments/bodice_women/DressGarment.h"
 #include "garments/lower_men/LowerMen.h"
 #include "garments/lower_women/LowerWomen.h"
 
@@ -8,5 +9,6 @@ void RegisterBuiltInModels() {
     // Each family adds its registration here as it is built.
     RegisterLowerWomenGarments();
     RegisterLowerMenGarments();
+    RegisterWomenBodiceGarments();
     RegisterCollars();
 }
