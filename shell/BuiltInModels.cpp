@@ -4,6 +4,7 @@
 #include "garments/bodice_women/DressGarment.h"
 #include "garments/lower_men/LowerMen.h"
 #include "garments/lower_women/LowerWomen.h"
+#include "sleeves/set_in/SetInSleeves.h"
 
 void RegisterBuiltInModels() {
     // Each family adds its registration here as it is built.
@@ -11,4 +12,5 @@ void RegisterBuiltInModels() {
     RegisterLowerMenGarments();
     RegisterWomenBodiceGarments();
     RegisterCollars();
+    RegisterSetInSleeves();
 }
