@@ -71,6 +71,13 @@ protected:
         main->FillSamples = false;
     }
 
+    // The program's own one-seam sleeve and stand collar instead of the
+    // stand-ins.
+    void UseRealPieces() {
+        RegisterSleeveMaker(1, keptSleeves_[1]);
+        RegisterCollarMaker(1, keptCollar_);
+    }
+
 private:
     std::map<int, SleeveMaker> keptSleeves_;
     CollarMaker keptCollar_;
