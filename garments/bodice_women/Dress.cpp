@@ -2,10 +2,11 @@
 
 #include <cmath>
 
+#include "garments/bodice_women/DressMath.h"
+#include "garments/common/DraftSteps.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/FloatStore.h"
-#include "garments/bodice_women/DressMath.h"
 #include "shell/GarmentSheets.h"
 #include "shell/MainForm.h"
 
@@ -20,8 +21,7 @@ constexpr double kPi = 3.14159265358979323846;
 // a / b; a zero divisor throws.
 double Div(double a, double b) { return Checked::Div(a, b, "women's bodice draft"); }
 
-// The length of a whole quadratic arc.
-float Arc(const Vector& p0, const Vector& p1, const Vector& p2) { return Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f); }
+using DraftSteps::Arc;
 
 // sin x / x, 1 at x = 0.
 double SinOver(double x) { return x == 0.0 ? 1.0 : std::sin(x) / x; }
@@ -448,13 +448,4 @@ void TDress::ClearSheets() { GarmentSheets::Clear(MainForm && MainForm->Sleeve ?
 
 TDress* CurrentDress() { return MainForm ? dynamic_cast<TDress*>(MainForm->Model) : nullptr; }
 
-DressChoice CurrentDressChoice() {
-    DressChoice choice;
-    if (!MainForm) return choice;
-    choice.sleeve = MainForm->Sleeve;
-    choice.hasCollar = MainForm->Collar != nullptr;
-    choice.collarKind = MainForm->CollarKind;
-    choice.sleeveKind = MainForm->SleeveKind;
-    choice.modelIndex = MainForm->ModelIndex;
-    return choice;
-}
+DressChoice CurrentDressChoice() { return CurrentBodiceChoice(DressChoice().modelIndex); }

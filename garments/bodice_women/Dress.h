@@ -22,19 +22,19 @@
 #include <cmath>
 
 #include "garments/bodice_women/DressAllowances.h"
+#include "garments/common/ArmholeBalance.h"
+#include "garments/common/BodiceChoice.h"
 #include "kernel/FloatStore.h"
 #include "kernel/Geometry.h"
 #include "kernel/Models.h"
 
 struct PatternPen;
 
-// What the draft reads of the main window's choice of pieces.
-struct DressChoice {
-    const TSleeve* sleeve = nullptr;  // the current sleeve, or none
-    bool hasCollar = false;           // whether a collar is chosen
-    int collarKind = 0;
-    int sleeveKind = 0;
-    int modelIndex = 7;  // garment type, 7 .. 14
+// What the draft reads of the main window's choice of pieces; the garment
+// type is 7 .. 14, the straight dress unless told.
+struct DressChoice : BodiceChoice {
+    DressChoice() { modelIndex = 7; }
+    DressChoice(const BodiceChoice& c) : BodiceChoice(c) {}
 };
 
 class TDress : public TModel {
@@ -200,7 +200,7 @@ public:
 
     // The armhole balance corrects the front shoulder at most this many
     // times; the last correction throws the integer 2.
-    static constexpr int kMaxArmholeCorrections = 500;
+    static constexpr int kMaxArmholeCorrections = ArmholeBalance::kMaxCorrections;
 
     TDress() = default;
 
@@ -268,12 +268,5 @@ DressChoice CurrentDressChoice();
 
 template <class Rebuild>
 void TDress::BalanceArmhole(float& p8y, Rebuild frontShoulder) {
-    float mismatch = frontShoulder();
-    // Written so that a NaN would go on correcting (and end at the bound)
-    // rather than pass as balanced.
-    for (int corrections = 1; !(std::fabs(mismatch) < 0.1f); ++corrections) {
-        p8y = FloatStore::Scalar(double(p8y) + mismatch, "armhole balance");
-        mismatch = frontShoulder();
-        if (corrections == kMaxArmholeCorrections) throw 2;
-    }
+    ArmholeBalance::Balance(p8y, frontShoulder);
 }

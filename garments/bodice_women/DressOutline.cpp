@@ -380,6 +380,11 @@ void TDress::LabelBodice(const PatternPen& pen, int sleeveKind) const {
         Put(pen, *this, kSetInLabels);
     } else if (sleeveKind == 5 || sleeveKind == 6) {
         Put(pen, *this, kRaglanLabels);
+        // The handle is for the mouse: paper has none.
+        if (pen.printer) {
+            LabelPockets(pen);
+            return;
+        }
         pen.Thick();
         const int colour = pen.dc.GetPenColor();
         pen.dc.SetPenColor(kHandleColour);

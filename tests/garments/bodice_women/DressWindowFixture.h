@@ -13,7 +13,8 @@
 #include "tests/garments/bodice_women/DressFixture.h"
 #include "tests/garments/lower_women/GarmentWindowTest.h"
 
-class TTestCollar : public TCollar {
+// A collar that only has its extent box and counts its drawings.
+class TBoxCollar : public TCollar {
 public:
     int draws = 0;
     void Calculate() override {
@@ -45,7 +46,7 @@ protected:
         // back after each test.
         for (int kind : {1, 2, 4, 5, 7, 11})
             keptSleeves_[kind] = RegisterSleeveMaker(kind, [] { return new TTestSleeve; });
-        keptCollar_ = RegisterCollarMaker(1, [] { return new TTestCollar; });
+        keptCollar_ = RegisterCollarMaker(1, [] { return new TBoxCollar; });
     }
     void AfterTearDown() override {
         for (auto& k : keptSleeves_) RegisterSleeveMaker(k.first, k.second);

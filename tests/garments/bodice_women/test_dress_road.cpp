@@ -67,6 +67,30 @@ TEST_F(DressRoadTest, EveryGarmentDraftsDrawsAndTabulates) {
     }
 }
 
+// A set-in sleeve's notch at P3: a tick 0.6 cm towards the back centre and
+// a bar across its end; without a sleeve the armhole is drawn alone.
+TEST_F(DressRoadTest, ASetInSleeveMarksTheBackArmhole) {
+    QImage drawn[2];
+    Vector p3;
+    for (int sleeve : {0, 1}) {
+        TypeSamples(7, 0, sleeve);
+        if (sleeve) main->Meas(19)->setText("0");  // no shoulder pad: the same draft
+        main->CalcExecute();
+        auto* g = dynamic_cast<TDressGarment*>(main->Model);
+        ASSERT_TRUE(g->calculated) << sleeve;
+        ScreenDC.RestoreCollarOrigin();
+        p3 = g->P3;
+        drawn[sleeve] = report->List1()->Bitmap().copy();
+    }
+    const int x0 = ScreenDC.PixelX(p3.x - 0.7f), x1 = ScreenDC.PixelX(p3.x - 0.3f);
+    const int y0 = ScreenDC.PixelY(p3.y + 0.3f), y1 = ScreenDC.PixelY(p3.y - 0.3f);
+    const QRect mark(x0, y0, x1 - x0 + 1, y1 - y0 + 1);
+    EXPECT_GT(DarkPixels(drawn[1], mark), DarkPixels(drawn[0], mark));
+    // Elsewhere on the pattern the two drawings are the same.
+    const QRect pattern(0, ScreenDC.PixelY(p3.y) + 40, drawn[0].width(), 200);
+    EXPECT_EQ(drawn[0].copy(pattern), drawn[1].copy(pattern));
+}
+
 // The stand collar's place: the bodice lowered by the collar's height plus
 // 2 cm, the collar's own (0, 0) at the neck point level above A01.
 TEST_F(DressRoadTest, TheCollarStandsAboveTheBackNeck) {
@@ -75,7 +99,7 @@ TEST_F(DressRoadTest, TheCollarStandsAboveTheBackNeck) {
     const TCollar& collar = *main->Collar;
     const float top = std::max(g.A2.y, g.A6.y);
     EXPECT_NEAR(ScreenDC.CollarOrigin.y, top + collar.BoxTop - collar.BoxBottom + 12, 1e-4);
-    EXPECT_GT(dynamic_cast<const TTestCollar&>(collar).draws, 0);
+    EXPECT_GT(dynamic_cast<const TBoxCollar&>(collar).draws, 0);
     // A redraw while dragging keeps the bodice where it was.
     const QImage drawn = report->List1()->Bitmap().copy();
     ScreenDC.RestoreCollarOrigin();
@@ -185,7 +209,8 @@ TEST_F(DressRoadTest, OldOrdersOpen) {
         int type, sleeve;
         const char* norm;  // the Н row's text, "" without it
     } cases[] = {{7, 1, "0.04"}, {9, 1, "0.06"}, {11, 1, "0.07"}, {13, 1, "0.1"},
-                 {14, 1, "0.1"}, {8, 0, ""},     {12, 1, "0.07"}, {10, 1, "0.06"}};
+                 {14, 1, "0.1"}, {8, 0, ""},     {12, 1, "0.07"}, {10, 1, "0.06"},
+                 {7, 11, ""}};
     for (const auto& c : cases) {
         const bool fitted = c.type % 2 == 0;
         const float storedS = fitted ? -1.5f : 0.0f;
@@ -225,7 +250,7 @@ TEST_F(DressRoadTest, OldOrdersOpen) {
         EXPECT_EQ(Field(1), "18.1") << context;
         EXPECT_EQ(Field(fitted ? 6 : 5), "26.5") << context;  // Вг
         EXPECT_EQ(Field(fitted ? 8 : 7), "17.1") << context;  // Шг
-        if (c.sleeve) {
+        if (c.sleeve == 1) {
             const int normRow = fitted ? 26 : 24;
             EXPECT_EQ(Field(normRow), c.norm) << context;
             EXPECT_EQ(Field(fitted ? 20 : 19), "0.5") << context;  // Пн
@@ -234,6 +259,17 @@ TEST_F(DressRoadTest, OldOrdersOpen) {
         if (fitted) EXPECT_EQ(dynamic_cast<TDressOfWaist*>(g)->WaistSuppression, storedS) << context;
         // What the old order holds drafts (or fails through the road).
         EXPECT_TRUE(g->calculated || !messages.empty()) << context;
+        // The batwing's armhole drop is not in an old order: its row is
+        // not demanded of one, as it is of a current order.
+        if (c.sleeve == 11) {
+            main->Meas(22)->setText("");
+            messages.clear();
+            EXPECT_TRUE(g->CheckLoadedMeasures());
+            EXPECT_TRUE(messages.empty());
+            main->FileVersion = 1;
+            EXPECT_FALSE(g->CheckLoadedMeasures());
+            EXPECT_EQ(messages.size(), 1u);
+        }
     }
 }
 
