@@ -10,6 +10,7 @@
 #include "collars/Stand.h"
 #include "platform/Printer.h"
 #include "tests/collars/CollarDrawing.h"
+#include "tests/collars/StandShape.h"
 #include "tests/garments/bodice_women/DressWindowFixture.h"
 
 namespace {
@@ -50,10 +51,10 @@ TEST_F(StandOnGarmentsTest, EveryGarmentDraftsAndDrawsTheCollar) {
             ASSERT_TRUE(g.calculated) << context << (messages.empty() ? "" : ": " + messages[0].text);
             EXPECT_EQ(main->CollarType->text().toStdString(), " Стоячий");
             const TStand& s = Stand();
-            const BodiceNeck neck = NeckOf(g);
-            EXPECT_EQ(s.NeckLength, neck.BackNeckLength) << context;
-            EXPECT_NEAR(s.Length - s.NeckLength, Geom::Distance(g.A4, g.A5) * 3.14159265f / 3, 1e-4) << context;
-            EXPECT_NEAR(Geom::Distance(s.FrontEnd, s.C6), 3.5f, 1e-4) << context;
+            {
+                SCOPED_TRACE(context);
+                ExpectStandShape(s, NeckOf(g));
+            }
             const QImage& sheet1 = report->List1()->Bitmap();
             for (const Vector& p : {s.C, s.C1, s.C5, s.C4, s.C6, s.C2, s.NotchTop})
                 EXPECT_GT(DarkPixels(sheet1, OnSheet(g, p)), 2) << context << " at " << p.x << ", " << p.y;
