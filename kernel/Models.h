@@ -70,6 +70,11 @@ public:
     virtual bool HitTest(float x, float y) = 0;
     // Moves the grabbed handle; must not throw.
     virtual void Drag(float x, float y) = 0;
+    // Draw and DrawLabels onto a printed page: the same piece on the given
+    // drawing context (the printer's), its names as printed labels, no
+    // handle boxes.  Every collar of the program has it from the collar
+    // frame (collars/Collar.h); a piece that draws nothing needs none.
+    virtual void PrintOn(TDrawContext& dc) {}
     virtual ~TCollar() = default;
 };
 

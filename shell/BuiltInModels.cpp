@@ -1,5 +1,6 @@
 #include "shell/BuiltInModels.h"
 
+#include "collars/Collars.h"
 #include "garments/bodice_women/DressGarment.h"
 #include "garments/lower_men/LowerMen.h"
 #include "garments/lower_women/LowerWomen.h"
@@ -10,5 +11,6 @@ void RegisterBuiltInModels() {
     RegisterLowerWomenGarments();
     RegisterLowerMenGarments();
     RegisterWomenBodiceGarments();
+    RegisterCollars();
     RegisterSetInSleeves();
 }

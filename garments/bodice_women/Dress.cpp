@@ -2,11 +2,11 @@
 
 #include <cmath>
 
+#include "garments/bodice_women/DressMath.h"
 #include "garments/common/DraftSteps.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/FloatStore.h"
-#include "garments/bodice_women/DressMath.h"
 #include "shell/GarmentSheets.h"
 #include "shell/MainForm.h"
 

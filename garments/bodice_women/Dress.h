@@ -243,6 +243,13 @@ public:
 
 private:
     void DrawBackCentre(const PatternPen& pen, int modelIndex) const;
+    void DrawBackNeckAndShoulder(const PatternPen& pen, int modelIndex) const;
+    void DrawShoulderDartLines(const PatternPen& pen) const;
+    void DrawFrontNeck(const PatternPen& pen, const Vector& neckPoint, int chords) const;
+    void DrawFrontShoulder(const PatternPen& pen) const;
+    void DrawBustConstruction(const PatternPen& pen) const;
+    void DrawNeckConstruction(const PatternPen& pen) const;
+    void DrawBackArmholeBelow(const PatternPen& pen) const;
     void DrawPocketGuides(const PatternPen& pen) const;
     void LabelPockets(const PatternPen& pen) const;
 

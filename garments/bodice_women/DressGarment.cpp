@@ -517,21 +517,19 @@ void TDressGarment::SetSheetOneOrigin() {
 
 // The collar at the origin in force; the stand collars (kinds 1, 2, 6) in
 // their own axes, shifted so that their (0, 0) meets the neck.
-void TDressGarment::DrawCollar() const {
-    const int collar = CurrentCollarKind();
-    if (!collar) return;
+void TDressGarment::DrawCollar(TDrawContext& dc) const {
+    if (!CurrentCollarKind()) return;
     TCollar* c = MainForm->Collar;
-    const bool shifted = CollarKindIn(collar, {1, 2, 6});
-    if (shifted) {
-        const float top = std::max(A2.y, A6.y);
-        if (IsAllInOneSleeve(CurrentSleeveKind()))
-            ScreenDC.PushShift(a1.x + c->BoxLeft - c->BoxRight, -top - 4);
-        else
-            ScreenDC.PushShift(A01.x, -top - 2);
+    Vector shift;
+    const bool shifted = CollarShift(shift);
+    if (shifted) dc.PushShift(shift.x, shift.y);
+    if (&dc == &ScreenDC) {
+        c->Draw();
+        c->DrawLabels();
+    } else {
+        c->PrintOn(dc);
     }
-    c->Draw();
-    c->DrawLabels();
-    if (shifted) ScreenDC.PopShift();
+    if (shifted) dc.PopShift();
 }
 
 void TDressGarment::DrawSheetPieces(const PatternPen& pen, int sheet) const {
@@ -561,8 +559,31 @@ void TDressGarment::DrawSheetPieces(const PatternPen& pen, int sheet) const {
     }
 }
 
-PatternSheets::Box TDressGarment::PieceBox(int) const {
+// The collar's shift from the origin of sheet 1: the stand collars (kinds
+// 1, 2, 6) stand in their own axes above the neck; the others are drawn in
+// the bodice's axes.
+bool TDressGarment::CollarShift(Vector& shift) const {
+    const int collar = CurrentCollarKind();
+    if (!CollarKindIn(collar, {1, 2, 6})) return false;
+    const TCollar* c = MainForm->Collar;
+    const float top = std::max(A2.y, A6.y);
+    if (IsAllInOneSleeve(CurrentSleeveKind()))
+        shift = Vector(a1.x + c->BoxLeft - c->BoxRight, -top - 4);
+    else
+        shift = Vector(A01.x, -top - 2);
+    return true;
+}
+
+PatternSheets::Box TDressGarment::PieceBox(int sheet) const {
     PatternSheets::Box box;
+    // The collar's box on sheet 1, in the bodice's axes.
+    Vector shift;
+    if (sheet == 1 && CurrentCollarKind()) {
+        const TCollar* c = MainForm->Collar;
+        if (!CollarShift(shift)) shift = Vector(0, 0);
+        box.Take(c->BoxLeft + shift.x, c->BoxTop - shift.y);
+        box.Take(c->BoxRight + shift.x, c->BoxBottom - shift.y);
+    }
     for (const Vector& p : {A, A0, A01, A1, A2, A9, A3, A4, A5, A6, A7, A8, P, P1, P2, P3, P4, P10, P11, P7, P5,
                             P6, P9, B0, B, B2, B21, B3, T, T1, T2, T3, T5, G, G3, BackCentreWaist, U01, U03, K,
                             PocketSlantEnd1, PocketSlantEnd2, PocketSlantEnd3, PocketVBottom, PocketVTop})
@@ -588,7 +609,7 @@ void TDressGarment::Furniture(int sheet) const {
 
 void TDressGarment::DrawSheetOne() {
     if (!GarmentSheets::Attach(1)) return;
-    DrawCollar();
+    DrawCollar(ScreenDC);
     DrawSheetPieces({ScreenDC, false, GarmentSheets::kScreenOutline}, 1);
     Furniture(1);
     GarmentSheets::Refresh(1);
@@ -666,13 +687,24 @@ void TDressGarment::Print() {
     PrinterDC.BeginTrueScalePage(float(CurrentOrder().TilingMode()));
     RunPrintJob([&] {
         for (int sheet = 1; sheet < count; ++sheet) {
-            // The separate sleeve's sheet is the sleeve's own drawing.
-            if (sheet == 2 && !allInOne) continue;
             if (sheet > 1) ThePrinter().NewPage();
-            const PatternSheets::Box box = PieceBox(sheet);
+            // The separate sleeve's sheet is the sleeve's own drawing.
+            TSleeve* sleeve = sheet == 2 && !allInOne ? MainForm->Sleeve : nullptr;
+            PatternSheets::Box box;
+            if (sleeve) {
+                box.Take(sleeve->BoxLeft, sleeve->BoxTop);
+                box.Take(sleeve->BoxRight, sleeve->BoxBottom);
+            } else {
+                box = PieceBox(sheet);
+            }
             TilePrintSheets(box.left, box.right, box.top, box.bottom);
             WalkPrintPages(GarmentSheets::SheetText(sheet, count), [&](const PrintPage&) {
                 GarmentSheets::SetPaperLabelFont();
+                if (sleeve) {
+                    sleeve->DrawPiece(PrinterDC, true);
+                    return;
+                }
+                if (sheet == 1) DrawCollar(PrinterDC);
                 DrawSheetPieces({PrinterDC, true, GarmentSheets::kPaperOutline}, sheet);
             });
         }

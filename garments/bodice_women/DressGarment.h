@@ -20,6 +20,7 @@
 
 struct PatternPen;
 struct MeasureRow;
+struct TDrawContext;
 
 // What the column, the order block and the tables hold: the body
 // measurements, the arm measurements and the eases, and the fitted
@@ -127,7 +128,9 @@ private:
     void ShowLoaded(const std::vector<DressQ>& column);
     // Sheet 1 with the collar at its place; the origin the collar draws at.
     void SetSheetOneOrigin();
-    void DrawCollar() const;
+    // The collar at the origin in force on the screen or on paper.
+    void DrawCollar(TDrawContext& dc) const;
+    bool CollarShift(Vector& shift) const;
     void DrawSheetOne();
     void DrawSleeveSheet();
     void DrawSheetTwoBack();
@@ -218,30 +221,17 @@ private:
 };
 
 // The jackets and coats: their silhouette with the data of their kind.
-class TCoateeOfStraight : public TDressOfStraight {
+template <class SilhouetteClass, DressKind kind>
+class TDressVariant : public SilhouetteClass {
 public:
-    TCoateeOfStraight() : TDressOfStraight(DressKind::Jacket) {}
+    TDressVariant() : SilhouetteClass(kind) {}
 };
-class TCoatOfAutumnStraight : public TDressOfStraight {
-public:
-    TCoatOfAutumnStraight() : TDressOfStraight(DressKind::AutumnCoat) {}
-};
-class TCoatOfWinterStraight : public TDressOfStraight {
-public:
-    TCoatOfWinterStraight() : TDressOfStraight(DressKind::WinterCoat) {}
-};
-class TCoateeOfWaist : public TDressOfWaist {
-public:
-    TCoateeOfWaist() : TDressOfWaist(DressKind::Jacket) {}
-};
-class TCoatOfAutumnWaist : public TDressOfWaist {
-public:
-    TCoatOfAutumnWaist() : TDressOfWaist(DressKind::AutumnCoat) {}
-};
-class TCoatOfWinterWaist : public TDressOfWaist {
-public:
-    TCoatOfWinterWaist() : TDressOfWaist(DressKind::WinterCoat) {}
-};
+class TCoateeOfStraight : public TDressVariant<TDressOfStraight, DressKind::Jacket> {};
+class TCoatOfAutumnStraight : public TDressVariant<TDressOfStraight, DressKind::AutumnCoat> {};
+class TCoatOfWinterStraight : public TDressVariant<TDressOfStraight, DressKind::WinterCoat> {};
+class TCoateeOfWaist : public TDressVariant<TDressOfWaist, DressKind::Jacket> {};
+class TCoatOfAutumnWaist : public TDressVariant<TDressOfWaist, DressKind::AutumnCoat> {};
+class TCoatOfWinterWaist : public TDressVariant<TDressOfWaist, DressKind::WinterCoat> {};
 
 // Registers the eight garments (types 7 .. 14) with the piece factory.
 void RegisterWomenBodiceGarments();

@@ -2,6 +2,7 @@
 // a float is finite, every crossing has one, every quotient a divisor.
 #pragma once
 
+#include "garments/common/DraftSteps.h"
 #include "kernel/Checked.h"
 #include "kernel/FloatStore.h"
 #include "kernel/Geometry.h"
@@ -15,8 +16,7 @@ inline float F(double v) { return FloatStore::Scalar(v, "women's bodice draft");
 // the line through q with direction e.  Parallel lines have no crossing and
 // throw.
 inline Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e) {
-    if (double(d.y) * e.x - double(d.x) * e.y == 0.0) Checked::Fail("women's bodice: parallel lines");
-    return Geom::IntersectLines(p, q, d, e);
+    return DraftSteps::Crossing(p, d, q, e, "women's bodice: parallel lines");
 }
 
 // The two ends of a tick, tick[0] = p − k·v and tick[1] = p + k·v.

@@ -292,16 +292,8 @@ void TDressOfWaist::DrawBackLines(const PatternPen& pen) const {
 }
 
 void TDressOfWaist::LabelLines(const PatternPen& pen) const {
-    pen.Label(B5, "B5", 8);
     pen.Label(B4, "B4", 2);
-    pen.Label(B21, "B21", 3);
-    if (SecondDart > 0) {
-        pen.Label(T15, "T15", 7);
-        pen.Label(T16, "T16", 2);
-    }
-    pen.Label(T9, "T9", 3);
-    pen.Label(T8, "T8", 7);
-    pen.Label(T7, "T7", 2);
+    LabelFrontLines(pen);
     LabelBackWaist(pen);
 }
 

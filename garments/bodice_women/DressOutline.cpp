@@ -132,6 +132,79 @@ void TDress::DrawBackCentre(const PatternPen& pen, int modelIndex) const {
         pen.Quad(Y, BackCentreGuide, A01, 20);
 }
 
+// The back centre, the back neckline and the shoulder with the closed dart
+// up to P1: the start of every drawing of the back but the raglan's.
+void TDress::DrawBackNeckAndShoulder(const PatternPen& pen, int modelIndex) const {
+    pen.Thin();
+    pen.Line({A, Y});
+    pen.Thick();
+    DrawBackCentre(pen, modelIndex);
+    pen.Quad(A01, NeckCtrl1, A9, 20);
+    pen.Quad(A9, NeckCtrl2, A2, 10);
+    pen.To(Q2);
+    pen.To(Q3);
+    pen.To(P1);
+}
+
+// The back shoulder dart's construction lines.
+void TDress::DrawShoulderDartLines(const PatternPen& pen) const {
+    pen.Tick(P4Tick);
+    pen.Line({P4, Q2, U, U3});
+    pen.Line({Q3, U2, Q1});
+    pen.Line({U1, U});
+}
+
+// The front from the bust dart's leg over the neck to the front centre.
+void TDress::DrawFrontNeck(const PatternPen& pen, const Vector& neckPoint, int chords) const {
+    pen.To(A8);
+    pen.To(neckPoint);
+    pen.ArcFrom(FrontNeckCentre, neckPoint, A5, chords);
+    pen.To(B2);
+}
+
+// The front shoulder from P11, the dart leg, the neck and the front centre.
+void TDress::DrawFrontShoulder(const PatternPen& pen) const {
+    pen.Quad(P11, FrontShoulderMid, P7, 20);
+    pen.To(G71);
+    DrawFrontNeck(pen, A4, 30);
+}
+
+// The construction lines of the front's lower part, the bust point and the
+// dart turned about it, from the front centre at the hip.
+void TDress::DrawBustConstruction(const PatternPen& pen) const {
+    pen.Thin();
+    pen.To(B);
+    pen.To(T);
+    pen.To(T2);
+    pen.Line({T3, T4, T5, T1});
+    pen.Line({T, Y});
+    pen.Line({G, G3});
+    pen.Line({T4, G7, G71});
+    pen.Line({G7, A6});
+    pen.ArcFrom(G7, A4, A6, 10);
+    pen.ArcFrom(G7, A6, P5, 30);
+}
+
+// The grid of the necks and the back shoulder.
+void TDress::DrawNeckConstruction(const PatternPen& pen) const {
+    pen.Line({A5, A3, A4});
+    pen.Line({a1, A, A0, A01, A1, A9});
+    pen.Line({A1, A2, P, P2});
+    DrawShoulderDartLines(pen);
+}
+
+// The back armhole below the raglan or dropped shoulder line, from where
+// that line meets it.
+void TDress::DrawBackArmholeBelow(const PatternPen& pen) const {
+    const float t = RaglanBackParam;
+    if (RaglanSide == 1) {
+        pen.QuadPart(P3, BackArmCtrl2, BackArmMid, t, 1.0f, 20);
+        pen.Quad(BackArmMid, BackArmCtrl3, G2, 20);
+    } else if (RaglanSide == 2) {
+        pen.QuadPart(BackArmMid, BackArmCtrl3, G2, t, 1.0f, 20);
+    }
+}
+
 // After the vertical guide that the caller draws: the horizontal, vertical
 // and slanting guides with their ticks.
 void TDress::DrawPocketGuides(const PatternPen& pen) const {
@@ -168,15 +241,7 @@ void TDress::DrawBodice(const PatternPen& pen, int sleeveKind, bool withSleeve, 
     if (sleeveKind >= 0 && sleeveKind <= 4) {
         // 1.-2. Back centre, back neckline, shoulder with the closed dart,
         //       upper back armhole.
-        pen.Thin();
-        pen.Line({A, Y});
-        pen.Thick();
-        DrawBackCentre(pen, modelIndex);
-        pen.Quad(A01, NeckCtrl1, A9, 20);
-        pen.Quad(A9, NeckCtrl2, A2, 10);
-        pen.To(Q2);
-        pen.To(Q3);
-        pen.To(P1);
+        DrawBackNeckAndShoulder(pen, modelIndex);
         pen.Quad(P1, BackArmCtrl1, P3, 20);
         // 3. The sleeve's mark on the back armhole.
         if (withSleeve) {
@@ -207,32 +272,11 @@ void TDress::DrawBodice(const PatternPen& pen, int sleeveKind, bool withSleeve, 
         // 6. Upper front armhole, shoulder, dart leg, neck, front centre.
         pen.Quad(P6, FrontArmCtrl3, Point4, 20);
         pen.Quad(Point4, FrontArmCtrl4, P11, 20);
-        pen.Quad(P11, FrontShoulderMid, P7, 20);
-        pen.To(G71);
-        pen.To(A8);
-        pen.To(A4);
-        pen.ArcFrom(FrontNeckCentre, A4, A5, 30);
-        pen.To(B2);
+        DrawFrontShoulder(pen);
         // 7. Construction lines.
-        pen.Thin();
-        pen.To(B);
-        pen.To(T);
-        pen.To(T2);
-        pen.Line({T3, T4, T5, T1});
-        pen.Line({T, Y});
-        pen.Line({G, G3});
-        pen.Line({T4, G7, G71});
-        pen.Line({G7, A6});
-        pen.ArcFrom(G7, A4, A6, 10);
-        pen.ArcFrom(G7, A6, P5, 30);
+        DrawBustConstruction(pen);
         pen.To(G7);
-        pen.Line({A5, A3, A4});
-        pen.Line({a1, A, A0, A01, A1, A9});
-        pen.Line({A1, A2, P, P2});
-        pen.Tick(P4Tick);
-        pen.Line({P4, Q2, U, U3});
-        pen.Line({Q3, U2, Q1});
-        pen.Line({U1, U});
+        DrawNeckConstruction(pen);
         pen.Line({Y, P3Blade});
         pen.Line({D, U, D1});
         pen.ArcFrom(U, U01, U03, 30);
@@ -253,14 +297,7 @@ void TDress::DrawBodice(const PatternPen& pen, int sleeveKind, bool withSleeve, 
         pen.Quad(A01, NeckCtrl1, A9, 20);
         pen.Quad(A9, BackRaglanCtrl1, C2, 20);
         pen.Quad(C2, BackRaglanCtrl2, Q, 20);
-        // Back armhole below the raglan line.
-        const float tb = RaglanBackParam;
-        if (RaglanSide == 1) {
-            pen.QuadPart(P3, BackArmCtrl2, BackArmMid, tb, 1.0f, 20);
-            pen.Quad(BackArmMid, BackArmCtrl3, G2, 20);
-        } else if (RaglanSide == 2) {
-            pen.QuadPart(BackArmMid, BackArmCtrl3, G2, tb, 1.0f, 20);
-        }
+        DrawBackArmholeBelow(pen);
         // Front armhole up to the raglan line.
         const float tf = RaglanFrontParam;
         pen.Quad(G2, FrontArmCtrl1, FrontArmMid, 20);
@@ -287,7 +324,7 @@ void TDress::DrawBodice(const PatternPen& pen, int sleeveKind, bool withSleeve, 
         } else if (RaglanDartSide == 2) {
             pen.QuadPart(TurnedRaglanMid, TurnedRaglanCtrl2, A41, td, 1.0f, 20);
         }
-        pen.ArcFrom(FrontNeckCentre, A41, A5, 26);
+        pen.ArcFrom(FrontNeckCentre, A41, A5, 26);  // 26 chords, not 30
         pen.To(B2);
         pen.Thin();
         pen.To(B);
@@ -306,56 +343,21 @@ void TDress::DrawBodice(const PatternPen& pen, int sleeveKind, bool withSleeve, 
         pen.Line({a, A});
     } else if (sleeveKind == 9 || sleeveKind == 10) {
         // The dropped shoulder carries the shoulder line past the armhole.
-        pen.Thin();
-        pen.Line({A, Y});
-        pen.Thick();
-        DrawBackCentre(pen, modelIndex);
-        pen.Quad(A01, NeckCtrl1, A9, 20);
-        pen.Quad(A9, NeckCtrl2, A2, 10);
-        pen.To(Q2);
-        pen.To(Q3);
-        pen.To(P1);
+        DrawBackNeckAndShoulder(pen, modelIndex);
         pen.Quad(P1, P12, DropBackEnd, 20);
         pen.To(C);
         pen.Quad(C, Pc, Q, 20);
-        const float tb = RaglanBackParam;
-        if (RaglanSide == 1) {
-            pen.QuadPart(P3, BackArmCtrl2, BackArmMid, tb, 1.0f, 20);
-            pen.Quad(BackArmMid, BackArmCtrl3, G2, 20);
-        } else if (RaglanSide == 2) {
-            pen.QuadPart(BackArmMid, BackArmCtrl3, G2, tb, 1.0f, 20);
-        }
+        DrawBackArmholeBelow(pen);
         pen.Quad(G2, FrontArmCtrl1, FrontArmMid, 20);
         pen.Quad(FrontArmMid, FrontArmCtrl2, P6, 20);
         pen.Quad(P6, Pp, C1, 20);
         pen.To(DropFrontEnd);
         pen.Quad(DropFrontEnd, P13, P11, 20);
-        pen.Quad(P11, FrontShoulderMid, P7, 20);
-        pen.To(G71);
-        pen.To(A8);
-        pen.To(A4);
-        pen.ArcFrom(FrontNeckCentre, A4, A5, 30);
-        pen.To(B2);
-        pen.Thin();
-        pen.To(B);
-        pen.To(T);
-        pen.To(T2);
-        pen.Line({T3, T4, T5, T1});
-        pen.Line({T, Y});
-        pen.Line({G, G3});
-        pen.Line({T4, G7, G71});
-        pen.Line({G7, A6});
-        pen.ArcFrom(G7, A4, A6, 10);
-        pen.ArcFrom(G7, A6, P5, 30);
+        DrawFrontShoulder(pen);
+        DrawBustConstruction(pen);
         pen.Line({A7, P7});
         pen.Line({P5, G7});
-        pen.Line({A5, A3, A4});
-        pen.Line({a1, A, A0, A01, A1, A9});
-        pen.Line({A1, A2, P, P2});
-        pen.Tick(P4Tick);
-        pen.Line({P4, Q2, U, U3});
-        pen.Line({Q3, U2, Q1});
-        pen.Line({U1, U});
+        DrawNeckConstruction(pen);
         pen.Line({Y, RaglanP3});
         pen.Line({a, G1});
         pen.Line({DropTick[1], DropTick[0]});
@@ -378,6 +380,11 @@ void TDress::LabelBodice(const PatternPen& pen, int sleeveKind) const {
         Put(pen, *this, kSetInLabels);
     } else if (sleeveKind == 5 || sleeveKind == 6) {
         Put(pen, *this, kRaglanLabels);
+        // The handle is for the mouse: paper has none.
+        if (pen.printer) {
+            LabelPockets(pen);
+            return;
+        }
         pen.Thick();
         const int colour = pen.dc.GetPenColor();
         pen.dc.SetPenColor(kHandleColour);
@@ -407,10 +414,7 @@ void TDress::DrawFrontWithSleeve(const PatternPen& pen, int sleeveKind) const {
     }
     // 2. Dart leg, front neck, front centre.
     pen.Thick();
-    pen.To(A8);
-    pen.To(A4);
-    pen.ArcFrom(FrontNeckCentre, A4, A5, 30);
-    pen.To(B2);
+    DrawFrontNeck(pen, A4, 30);
     // 3. Construction lines.
     pen.Thin();
     pen.To(B3);
@@ -439,20 +443,9 @@ void TDress::DrawFrontWithSleeve(const PatternPen& pen, int sleeveKind) const {
 }
 
 void TDress::DrawBackWithSleeve(const PatternPen& pen, int sleeveKind, int modelIndex) const {
+    DrawBackNeckAndShoulder(pen, modelIndex);
     pen.Thin();
-    pen.Line({A, Y});
-    pen.Thick();
-    DrawBackCentre(pen, modelIndex);
-    pen.Quad(A01, NeckCtrl1, A9, 20);
-    pen.Quad(A9, NeckCtrl2, A2, 10);
-    pen.To(Q2);
-    pen.To(Q3);
-    pen.To(P1);
-    pen.Thin();
-    pen.Tick(P4Tick);
-    pen.Line({P4, Q2, U, U3});
-    pen.Line({Q3, U2, Q1});
-    pen.Line({U1, U});
+    DrawShoulderDartLines(pen);
     pen.Line({Y, P3Blade});
     pen.ArcFrom(U, U01, U03, 30);
     pen.Line({A, A0, A01, A1, A9});

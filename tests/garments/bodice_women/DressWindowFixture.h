@@ -13,7 +13,8 @@
 #include "tests/garments/bodice_women/DressFixture.h"
 #include "tests/garments/lower_women/GarmentWindowTest.h"
 
-class TCountingCollar : public TCollar {
+// A collar that only has its extent box and counts its drawings.
+class TBoxCollar : public TTestCollar {
 public:
     int draws = 0;
     void Calculate() override {
@@ -23,12 +24,6 @@ public:
         BoxBottom = -1;
     }
     void Draw() override { ++draws; }
-    void DrawLabels() override {}
-    void ClearCaption() override {}
-    void Hook4() override {}
-    void Hook5() override {}
-    bool HitTest(float, float) override { return false; }
-    void Drag(float, float) override {}
 };
 
 // The body rows as the straight column has them (the fitted one has Ст
@@ -45,7 +40,7 @@ protected:
         // back after each test.
         for (int kind : {1, 2, 4, 5, 7, 11})
             keptSleeves_[kind] = RegisterSleeveMaker(kind, [] { return new TTestSleeve; });
-        keptCollar_ = RegisterCollarMaker(1, [] { return new TCountingCollar; });
+        keptCollar_ = RegisterCollarMaker(1, [] { return new TBoxCollar; });
     }
     void AfterTearDown() override {
         for (auto& k : keptSleeves_) RegisterSleeveMaker(k.first, k.second);
@@ -69,6 +64,13 @@ protected:
         main->FillSamples = true;
         Choose(type, collar, sleeve);
         main->FillSamples = false;
+    }
+
+    // The program's own one-seam sleeve and stand collar instead of the
+    // stand-ins.
+    void UseRealPieces() {
+        RegisterSleeveMaker(1, keptSleeves_[1]);
+        RegisterCollarMaker(1, keptCollar_);
     }
 
 private:

@@ -162,6 +162,27 @@ TEST_F(DressWindowsTest, EachRowShowsItsQuantitysIllustration) {
     EXPECT_EQ(main->LineImage.Bitmap(), before);
 }
 
+// ClearInputs empties the rows of the sleeve kind it is given, writes the
+// garment's own caption and empties the customer and the comment.
+TEST_F(DressWindowsTest, ClearInputsEmptiesTheRowsOfTheKindGiven) {
+    const struct {
+        int type, sleeve, clearedFor, emptied;
+    } cases[] = {{8, 1, 0, 20}, {8, 1, 1, 27}, {7, 1, 0, 18}, {12, 4, 4, 25}, {13, 0, 0, 18}};
+    for (const auto& c : cases) {
+        TypeSamples(c.type, 0, c.sleeve);
+        main->CustomerData->setText("Иванова");
+        main->Model->calculated = true;
+        main->OrderNumber = 41;
+        main->Model->ClearInputs(c.clearedFor);
+        const std::string context = std::to_string(c.type) + " cleared for " + std::to_string(c.clearedFor);
+        EXPECT_FALSE(main->Model->calculated) << context;
+        for (int n = 1; n <= c.emptied; ++n) EXPECT_EQ(Field(n), "") << context << " row " << n;
+        if (c.emptied < VisibleRows()) EXPECT_NE(Field(c.emptied + 1), "") << context;
+        EXPECT_EQ(main->ModelType->text().toStdString(), std::string(ModelCaption(c.type)) + "41") << context;
+        EXPECT_EQ(main->CustomerData->text().toStdString(), "") << context;
+    }
+}
+
 // The collar and sleeve rows of the order panel follow the pieces.
 TEST_F(DressWindowsTest, OrderPanelShowsTheRowsOfThePiecesChosen) {
     const struct {
