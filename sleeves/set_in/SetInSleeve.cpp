@@ -82,7 +82,7 @@ Vector CapArc::Tangent(float t) const {
 // ---------------------------------------------------------------------------
 // The frame's steps
 
-SetIn::Sizes SetIn::DeriveSizes(TSleeve& s, const SleeveGarment& g, float capFactor, float levelFactor) {
+SetIn::Sizes SetIn::DeriveSizes(TSleeve& s, const SleeveGarment& g, double capFactor, double levelFactor) {
     const double a = g.armholeLength, n = g.capEaseNorm, h = g.interliningEase;
     s.UpperArmEaseTotal = F(s.UpperArmEase + 3 * h);
     s.WristEaseTotal = F(s.WristEase + 3 * h);

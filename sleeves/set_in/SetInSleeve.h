@@ -71,7 +71,7 @@ struct Sizes {
 
 // Writes the sleeve's total eases and cap ease (capFactor·A·n) and answers
 // the sizes; the first cap-base level is W/2 − levelFactor·(n + 1)·A.
-Sizes DeriveSizes(TSleeve& s, const SleeveGarment& g, float capFactor = 0.662f, float levelFactor = 0.662f);
+Sizes DeriveSizes(TSleeve& s, const SleeveGarment& g, double capFactor = 0.662, double levelFactor = 0.662);
 
 // What a built cap misses: (n + 1)·A less the cap's length, and the front
 // half's length less the back half's (plus a sleeve's own offset).

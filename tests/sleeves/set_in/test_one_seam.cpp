@@ -268,3 +268,22 @@ TEST(OneSeamDraft, ATooWideSleeveFailsAsTheCap) {
         }
     }
 }
+
+// An arm so short that the hem comes near the cap base leaves the front
+// underarm nowhere (the vertical through P3 misses the circle on P–H1) or
+// the cap unfittable: the sleeve fails as the cap, never as a NaN draft.
+TEST(OneSeamDraft, ATooShortArmFailsAsTheCap) {
+    for (const float arm : {15.0f, 1.0f, 0.0f}) {
+        SCOPED_TRACE(arm);
+        SleeveMeasures m = kSleeveSamples;
+        m.armLength = arm;
+        TTestDress d;
+        TOneSeam s;
+        try {
+            DraftSleeve(s, d, m);
+            ADD_FAILURE() << "drafted a sleeve for an arm " << arm << " cm long";
+        } catch (int code) {
+            EXPECT_EQ(code, 1);
+        }
+    }
+}
