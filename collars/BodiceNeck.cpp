@@ -1,6 +1,7 @@
 #include "collars/BodiceNeck.h"
 
 #include "garments/bodice_women/Dress.h"
+#include "garments/coats_men/MenPattern.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 
@@ -13,7 +14,16 @@ BodiceNeck NeckOf(const TDress& d) {
     return neck;
 }
 
+BodiceNeck NeckOf(const TMenPattern& g) {
+    BodiceNeck neck;
+    neck.BackNeckLength = g.NeckLength;
+    neck.A4 = g.A4;
+    neck.A5 = g.A5;
+    return neck;
+}
+
 BodiceNeck NeckOfCurrentBodice() {
     if (const TDress* dress = CurrentDress()) return NeckOf(*dress);
+    if (const TMenPattern* pattern = CurrentMenPattern()) return NeckOf(*pattern);
     Checked::Fail("collar: the garment is not a bodice");
 }

@@ -3,12 +3,14 @@
 //
 // A collar keeps no pointer to its garment; it asks the main window's
 // garment again in every calculation, through the one accessor each bodice
-// family offers (CurrentDress for the women's bodices).
+// family offers (CurrentDress for the women's bodices, CurrentMenPattern for
+// the men's vest, coats and blazers).
 #pragma once
 
 #include "kernel/Geometry.h"
 
 class TDress;
+class TMenPattern;
 
 struct BodiceNeck {
     float BackNeckLength = 0.0f;  // N: the back neckline, centre back to shoulder
@@ -19,9 +21,11 @@ struct BodiceNeck {
 // The neck of a women's bodice: N is the whole length of its two back-neck
 // arcs A01 -> A9 -> A2.
 BodiceNeck NeckOf(const TDress& dress);
+// The neck of a men's vest, coat or blazer: N as its draft stored it.
+BodiceNeck NeckOf(const TMenPattern& pattern);
 
-// The neck of the main window's garment.  A garment of no bodice family (a
-// collar paired with a garment it does not fit, which only a damaged order
-// file can bring about) fails the calculation with EFloatError, so that the
-// calculation road reports it.
+// The neck of the main window's garment, the families asked in turn.  A
+// garment of no bodice family (a collar paired with a garment it does not
+// fit, which only a damaged order file can bring about) fails the
+// calculation with EFloatError, so that the calculation road reports it.
 BodiceNeck NeckOfCurrentBodice();

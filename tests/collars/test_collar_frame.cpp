@@ -1,45 +1,17 @@
-// The handle protocol the reshapeable collars share, on a small collar of
-// the tests: one handle whose default the garment's neck gives, kept within
-// x <= 10 cm, and a draft that cannot be made beyond x = 8 cm.
+// The handle protocol the reshapeable collars share, on the small collar of
+// the tests (HandleCollar.h).
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <stdexcept>
 
-#include "collars/Collar.h"
 #include "kernel/DrawContext.h"
 #include "platform/Canvas.h"
 #include "tests/collars/CollarDrawing.h"
+#include "tests/collars/HandleCollar.h"
 #include "tests/ProgramWindows.h"
 #include "tests/garments/bodice_women/DressFixture.h"
 
 namespace {
-
-class THandleCollar : public TCollarFrame {
-public:
-    CollarHandle Tip;
-    Vector Corner;           // drafted from the tip
-    bool limitFails = false;  // the limits cannot judge the point
-
-    THandleCollar() : TCollarFrame(4) { AddHandle(Tip); }
-
-protected:
-    void Construct() override {
-        PlaceHandle(Tip, Vector(5, 5));
-        if (Tip.Point.x > 8) Checked::Fail("tip beyond the front edge");
-        Corner = Vector(Tip.Point.x, 0);
-        SetBox(0, Tip.Point.x, Tip.Point.y, 0);
-    }
-    void DrawPiece(TDrawContext& dc) const override {
-        dc.MoveTo(Vector(0, 0));
-        dc.LineTo(Tip.Point);
-    }
-    void LabelPiece(TDrawContext&, bool) const override {}
-    Vector Limit(const CollarHandle&, const Vector& p) const override {
-        if (limitFails) throw std::runtime_error("no limit");
-        return Vector(std::min(p.x, 10.0f), p.y);
-    }
-};
 
 class CollarFrameTest : public ProgramWindowsTest {
 protected:
