@@ -115,10 +115,9 @@ public:
     // Must not throw.
     virtual void Drag(float x, float y) = 0;
     // The separate sleeve piece with its point names drawn through dc: what
-    // Draw and DrawLabels draw on the screen, and the same on paper (the
-    // printer's context, printed labels) when printer is true.  A sleeve
-    // drawn only on the bodice's sheets has no separate piece and draws
-    // nothing here.
+    // Draw and DrawLabels draw on the screen, and the same on paper when
+    // printer is true.  A sleeve drawn only on the bodice's sheets has no
+    // separate piece and draws nothing.
     virtual void DrawPiece(TDrawContext& dc, bool printer) {}
     virtual ~TSleeve() = default;
 };

@@ -27,7 +27,7 @@ public:
     // The notches that meet P6 of the front armhole and the back armhole
     // point, and the cap-top mark (a bar on the women's garments, a notch 1
     // cm along the front cap on the men's).
-    CapNotch FrontNotch, BackNotch, TopNotch;
+    BalanceNotch FrontNotch, BackNotch, TopNotch;
 
     float CapLength = 0.0f;          // front plus back cap as built
     float CapLengthRequired = 0.0f;  // (n + 1)·A

@@ -14,8 +14,8 @@ constexpr float kNotchDepth = 0.6f;  // point to foot
 constexpr float kBarHalf = 0.2f;     // foot to either bar end
 
 // The notch at the point t of the arc: foot along side·N̂, bar1 along side·T̂.
-CapNotch NotchAt(const CapArc& arc, float t, float side) {
-    CapNotch n;
+BalanceNotch NotchAt(const CapArc& arc, float t, float side) {
+    BalanceNotch n;
     n.point = arc.Point(t);
     const Vector tangent = arc.Tangent(t);
     const Vector normal = Vector::Perpendicular(tangent);
@@ -82,7 +82,7 @@ Vector CapArc::Tangent(float t) const {
 // ---------------------------------------------------------------------------
 // The frame's steps
 
-SetIn::Sizes SetIn::DeriveSizes(TSleeve& s, const SleeveGarment& g, float capFactor, float levelFactor) {
+SetIn::Sizes SetIn::DeriveSizes(TSleeve& s, const SleeveGarment& g, double capFactor, double levelFactor) {
     const double a = g.armholeLength, n = g.capEaseNorm, h = g.interliningEase;
     s.UpperArmEaseTotal = F(s.UpperArmEase + 3 * h);
     s.WristEaseTotal = F(s.WristEase + 3 * h);
@@ -95,7 +95,7 @@ SetIn::Sizes SetIn::DeriveSizes(TSleeve& s, const SleeveGarment& g, float capFac
     return z;
 }
 
-CapNotch SetIn::PlaceNotch(const CapArc* chain, std::size_t count, float target, float side, float startT) {
+BalanceNotch SetIn::PlaceNotch(const CapArc* chain, std::size_t count, float target, float side, float startT) {
     if (count == 0) Checked::Fail("notch on no arc");
     std::size_t i = 0;
     float rest = target;
@@ -108,17 +108,24 @@ CapNotch SetIn::PlaceNotch(const CapArc* chain, std::size_t count, float target,
     return NotchAt(chain[i], BisectLength(chain[i], rest, startT), side);
 }
 
-CapNotch SetIn::TopBar(const Vector& top) {
-    CapNotch n;
+BalanceNotch SetIn::ArmholeNotch(const ArmholeArc (&lower)[2], const ArmholeArc& beyond, float length, float side) {
+    const CapArc chain[] = {CapArc::Quad(lower[0].start, lower[0].ctrl, lower[0].end),
+                            CapArc::Quad(lower[1].start, lower[1].ctrl, lower[1].end),
+                            CapArc::Quad(beyond.start, beyond.ctrl, beyond.end)};
+    return PlaceNotch(chain, length, side);
+}
+
+BalanceNotch SetIn::TopBar(const Vector& top) {
+    BalanceNotch n;
     n.point = n.foot = top;
     n.bar1 = Vector(F(double(top.x) - kBarHalf), F(double(top.y) - kNotchDepth));
     n.bar2 = Vector(F(double(top.x) + kBarHalf), F(double(top.y) - kNotchDepth));
     return n;
 }
 
-CapNotch SetIn::TopNotch(const CapArc& firstFrontArc) { return PlaceNotch(&firstFrontArc, 1, 1.0f, -1.0f, 0.2f); }
+BalanceNotch SetIn::TopNotch(const CapArc& firstFrontArc) { return PlaceNotch(&firstFrontArc, 1, 1.0f, -1.0f, 0.2f); }
 
-void SetIn::DrawNotch(TDrawContext& dc, const CapNotch& n, bool stem) {
+void SetIn::DrawNotch(TDrawContext& dc, const BalanceNotch& n, bool stem) {
     dc.SetPenWidth(1);
     if (stem) {
         dc.MoveTo(n.point);

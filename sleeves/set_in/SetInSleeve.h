@@ -41,13 +41,6 @@ struct CapArc {
     Vector Tangent(float t) const;
 };
 
-// A balance notch: the point on the cap, the foot 0.6 cm into the piece
-// (the stem runs from the point to the foot) and the two ends of the bar
-// across the foot, 0.2 cm either side of it along the cap.
-struct CapNotch {
-    Vector point, foot, bar1, bar2;
-};
-
 namespace SetIn {
 
 // The cap fits when both its length and its balance are off by less than
@@ -71,7 +64,7 @@ struct Sizes {
 
 // Writes the sleeve's total eases and cap ease (capFactor·A·n) and answers
 // the sizes; the first cap-base level is W/2 − levelFactor·(n + 1)·A.
-Sizes DeriveSizes(TSleeve& s, const SleeveGarment& g, float capFactor = 0.662f, float levelFactor = 0.662f);
+Sizes DeriveSizes(TSleeve& s, const SleeveGarment& g, double capFactor = 0.662, double levelFactor = 0.662);
 
 // What a built cap misses: (n + 1)·A less the cap's length, and the front
 // half's length less the back half's (plus a sleeve's own offset).
@@ -99,22 +92,29 @@ void FitCap(float& y0, CapMismatch first, Rebuild rebuild);
 // turned +90°) and bar1 is the foot + 0.2 along the tangent; with side = −1
 // both are turned round.  A target the chain does not reach throws the
 // integer 1: the cap is too short for its armhole.
-CapNotch PlaceNotch(const CapArc* chain, std::size_t count, float target, float side, float startT = 0.5f);
+//
+// Walked along a garment's armhole it places the notches a sleeve writes
+// into the garment (ArmholeNotch).
+BalanceNotch PlaceNotch(const CapArc* chain, std::size_t count, float target, float side, float startT = 0.5f);
 template <std::size_t N>
-CapNotch PlaceNotch(const CapArc (&chain)[N], float target, float side, float startT = 0.5f) {
+BalanceNotch PlaceNotch(const CapArc (&chain)[N], float target, float side, float startT = 0.5f) {
     return PlaceNotch(chain, N, target, side, startT);
 }
 
+// The notch `length` cm up the garment's armhole from G2: over its two
+// lower arcs and on into the arc beyond; foot and bar as PlaceNotch's.
+BalanceNotch ArmholeNotch(const ArmholeArc (&lower)[2], const ArmholeArc& beyond, float length, float side);
+
 // The bar that marks the cap top: 0.4 cm wide, 0.6 cm below it, no stem
 // (point and foot are the top itself).
-CapNotch TopBar(const Vector& top);
+BalanceNotch TopBar(const Vector& top);
 // The notch 1 cm along the front cap from the cap top, on the first front
 // arc (which starts at the cap top): foot 0.6 cm along minus the normal.
-CapNotch TopNotch(const CapArc& firstFrontArc);
+BalanceNotch TopNotch(const CapArc& firstFrontArc);
 
 // A notch as the sleeve sheet shows it, pen width 1: the stem (when asked)
 // and the bar.
-void DrawNotch(TDrawContext& dc, const CapNotch& n, bool stem = true);
+void DrawNotch(TDrawContext& dc, const BalanceNotch& n, bool stem = true);
 
 }  // namespace SetIn
 

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "kernel/Bezier.h"
 #include "tests/sleeves/set_in/SleeveFixture.h"
@@ -167,7 +168,7 @@ TEST(OneSeamDraft, NotchesMeetTheArmholesPoints) {
         EXPECT_NEAR(b, BackArmholeToP3(d), 0.11);
 
         const std::vector<Vector> outline = Outline(s);
-        for (const CapNotch* n : {&s.FrontNotch, &s.BackNotch}) {
+        for (const BalanceNotch* n : {&s.FrontNotch, &s.BackNotch}) {
             EXPECT_NEAR(Dist(n->point, n->foot), 0.6, 1e-4);
             EXPECT_NEAR(Dist(n->bar1, n->bar2), 0.4, 1e-4);
             EXPECT_NEAR((n->bar1.x + n->bar2.x) / 2, n->foot.x, 1e-4);
@@ -267,4 +268,64 @@ TEST(OneSeamDraft, ATooWideSleeveFailsAsTheCap) {
             EXPECT_EQ(code, 1);
         }
     }
+}
+
+// An arm so short that the hem comes near the cap base leaves the front
+// underarm nowhere (the vertical through P3 misses the circle on P–H1) or
+// the cap unfittable: the sleeve fails as the cap, never as a NaN draft.
+TEST(OneSeamDraft, ATooShortArmFailsAsTheCap) {
+    for (const float arm : {15.0f, 1.0f, 0.0f}) {
+        SCOPED_TRACE(arm);
+        SleeveMeasures m = kSleeveSamples;
+        m.armLength = arm;
+        TTestDress d;
+        TOneSeam s;
+        try {
+            DraftSleeve(s, d, m);
+            ADD_FAILURE() << "drafted a sleeve for an arm " << arm << " cm long";
+        } catch (int code) {
+            EXPECT_EQ(code, 1);
+        }
+    }
+}
+
+// The notches a sleeve writes into the women's bodice: found the given
+// length up the armhole from G2, on the lower arcs or the arc beyond them,
+// and kept in the bodice's four points each (point, bar end, foot, bar
+// end), the foot 0.6 cm into the front or the back piece.
+TEST(ArmholeNotches, WrittenIntoTheWomensBodice) {
+    TTestDress d;
+    TOneSeam sleeve;
+    Put(sleeve, kSleeveSamples);
+    DraftForSleeve(d, sleeve, kSleeveSamples);
+    const SleeveGarment g = WomenSleeveGarment(d);
+    auto chain = [](const ArmholeArc (&lower)[2], const ArmholeArc& beyond) {
+        std::vector<CapArc> c;
+        for (const ArmholeArc* a : {&lower[0], &lower[1], &beyond}) c.push_back(CapArc::Quad(a->start, a->ctrl, a->end));
+        return c;
+    };
+    const std::vector<CapArc> front = chain(g.front, g.frontBeyond), back = chain(g.back, g.backBeyond);
+    const float frontLower = g.FrontArmholeLength(), backLower = g.BackArmholeLength();
+    struct Case {
+        float front, back;
+    } cases[] = {{3, 4}, {frontLower - 1, backLower - 1}, {frontLower + 2, backLower + 3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.front << " " << c.back);
+        g.writeNotches(SetIn::ArmholeNotch(g.front, g.frontBeyond, c.front, -1),
+                       SetIn::ArmholeNotch(g.back, g.backBeyond, c.back, +1));
+        const Vector* n = d.ArmholeNotches;
+        for (const auto& [marks, along, length, into] :
+             {std::make_tuple(n, front, c.front, +1.0f), std::make_tuple(n + 4, back, c.back, -1.0f)}) {
+            const auto [at, off] = LengthAlong(along, marks[0]);
+            EXPECT_NEAR(at, length, 0.11);
+            EXPECT_LT(off, 0.05);
+            EXPECT_NEAR(Dist(marks[0], marks[2]), 0.6, 1e-4);
+            EXPECT_NEAR(Dist(marks[1], marks[3]), 0.4, 1e-4);
+            EXPECT_NEAR((marks[1].x + marks[3].x) / 2, marks[2].x, 1e-4);
+            EXPECT_NEAR((marks[1].y + marks[3].y) / 2, marks[2].y, 1e-4);
+            // The front piece lies right of its armhole, the back one left.
+            EXPECT_GT(into * (marks[2].x - marks[0].x), 0.2f);
+        }
+    }
+    EXPECT_THROW(SetIn::ArmholeNotch(g.front, g.frontBeyond, frontLower + 40, -1), int);
 }

@@ -137,7 +137,7 @@ TEST(CapNotches, PlacedAlongTheChain) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.target);
         for (const float side : {1.0f, -1.0f}) {
-            const CapNotch n = SetIn::PlaceNotch(chain, c.target, side);
+            const BalanceNotch n = SetIn::PlaceNotch(chain, c.target, side);
             EXPECT_NEAR(n.point.x, c.at.x, 0.1);
             EXPECT_NEAR(n.point.y, c.at.y, 0.1);
             // Foot 0.6 along side·(tangent turned +90°), bar1 0.2 along side·tangent.
@@ -156,7 +156,7 @@ TEST(CapNotches, PlacedAlongTheChain) {
 
 // The women's cap-top bar and the men's shirts' cap-top notch.
 TEST(CapNotches, CapTopMarks) {
-    const CapNotch bar = SetIn::TopBar({0, 0});
+    const BalanceNotch bar = SetIn::TopBar({0, 0});
     EXPECT_EQ(bar.point, Vector(0, 0));
     EXPECT_EQ(bar.foot, Vector(0, 0));
     EXPECT_FLOAT_EQ(bar.bar1.x, -0.2f);
@@ -165,7 +165,7 @@ TEST(CapNotches, CapTopMarks) {
     EXPECT_FLOAT_EQ(bar.bar2.y, -0.6f);
 
     // Along a front cap leaving the top to the right: 1 cm out, foot below.
-    const CapNotch top = SetIn::TopNotch(Straight({0, 0}, {6, 0}));
+    const BalanceNotch top = SetIn::TopNotch(Straight({0, 0}, {6, 0}));
     EXPECT_NEAR(top.point.x, 1.0f, 0.1f);
     EXPECT_FLOAT_EQ(top.point.y, 0.0f);
     EXPECT_NEAR(top.foot.y, -0.6f, 1e-5);
