@@ -6,6 +6,8 @@
 
 #include "kernel/Record.h"
 
+struct TDrawContext;
+
 class TModel {
 public:
     // True only while the drawn result matches the inputs: set by the last
@@ -68,6 +70,11 @@ public:
     virtual bool HitTest(float x, float y) = 0;
     // Moves the grabbed handle; must not throw.
     virtual void Drag(float x, float y) = 0;
+    // Draw and DrawLabels onto a printed page: the same piece on the given
+    // drawing context (the printer's), its names as printed labels, no
+    // handle boxes.  Every collar of the program has it from the collar
+    // frame (collars/Collar.h); a piece that draws nothing needs none.
+    virtual void PrintOn(TDrawContext& dc) {}
     virtual ~TCollar() = default;
 };
 
@@ -107,5 +114,10 @@ public:
     virtual bool HitTest(float x, float y) = 0;
     // Must not throw.
     virtual void Drag(float x, float y) = 0;
+    // The separate sleeve piece with its point names drawn through dc: what
+    // Draw and DrawLabels draw on the screen, and the same on paper when
+    // printer is true.  A sleeve drawn only on the bodice's sheets has no
+    // separate piece and draws nothing.
+    virtual void DrawPiece(TDrawContext& dc, bool printer) {}
     virtual ~TSleeve() = default;
 };

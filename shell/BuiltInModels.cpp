@@ -1,10 +1,16 @@
 #include "shell/BuiltInModels.h"
 
+#include "collars/Collars.h"
+#include "garments/bodice_women/DressGarment.h"
 #include "garments/lower_men/LowerMen.h"
 #include "garments/lower_women/LowerWomen.h"
+#include "sleeves/set_in/SetInSleeves.h"
 
 void RegisterBuiltInModels() {
     // Each family adds its registration here as it is built.
     RegisterLowerWomenGarments();
     RegisterLowerMenGarments();
+    RegisterWomenBodiceGarments();
+    RegisterCollars();
+    RegisterSetInSleeves();
 }

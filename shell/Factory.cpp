@@ -173,10 +173,13 @@ bool TMainForm::CreateModel(int type, int collarKind, int sleeveKind) {
         delete Model;
         Model = nullptr;
     }
-    // 5.-6. The new garment.
-    Model = (*Models().At(type))();
+    // 5.-6. The new garment.  The type is set before the garment is made:
+    // a constructor may read it (the bodices' sample values and
+    // illustrations do), and every garment's ClearInputs and destructor
+    // have run for the outgoing one by now.
     ModelIndex = type;
     CurrentModelIndex() = type;
+    Model = (*Models().At(type))();
     // 7. Ready for input.
     if (Model) {
         Model->ShowMeasure(1);

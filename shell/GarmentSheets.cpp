@@ -26,14 +26,16 @@ void Show(int count, bool visible) {
         if (SheetImage* sheet = Sheet(n)) sheet->SetVisible(visible);
 }
 
+void ClearSheet(int n) {
+    SheetImage* sheet = Sheet(n);
+    if (!sheet) return;
+    ScreenDC.ClearImage(*sheet);
+    ScreenDC.DrawGrid(*sheet);
+    sheet->Refresh();
+}
+
 void Clear(int count) {
-    for (int n = 1; n <= count; ++n) {
-        SheetImage* sheet = Sheet(n);
-        if (!sheet) continue;
-        ScreenDC.ClearImage(*sheet);
-        ScreenDC.DrawGrid(*sheet);
-        sheet->Refresh();
-    }
+    for (int n = 1; n <= count; ++n) ClearSheet(n);
 }
 
 bool Attach(int n) {

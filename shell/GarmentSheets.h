@@ -27,6 +27,8 @@ SheetImage* Sheet(int n);
 void Show(int count, bool visible);
 // Sheets 1 .. count white with the centimetre grid, each refreshed.
 void Clear(int count);
+// Sheet n alone, likewise.
+void ClearSheet(int n);
 // Attaches sheet n's canvas to the screen context; false without the sheet.
 bool Attach(int n);
 // Refreshes sheet n, when there is one.

@@ -398,6 +398,34 @@ void TMainForm::BuildColumn() {
     UpdateColumnExtent();
 }
 
+// The order panel's rows below the customer line: label above field, one
+// row every kPanelRowPitch pixels.
+namespace {
+constexpr int kPanelFirstPieceRow = 120;
+constexpr int kPanelRowPitch = 48;
+constexpr int kPanelLabelToField = 18;
+}  // namespace
+
+void TMainForm::ShowPieceRows(bool collar, bool sleeve) {
+    int top = kPanelFirstPieceRow;
+    auto row = [&](QLabel* label, QLineEdit* field, bool shown) {
+        label->setVisible(shown);
+        field->setVisible(shown);
+        if (!shown) return;
+        label->move(label->x(), top);
+        field->move(field->x(), top + kPanelLabelToField);
+        top += kPanelRowPitch;
+    };
+    row(Label4, CollarType, collar);
+    row(Label5, SleeveType, sleeve);
+    Label3->move(Label3->x(), top);
+    const int commentTop = top + kPanelLabelToField;
+    Comment->setGeometry(12, commentTop, GroupBox1->width() - 24, GroupBox1->height() - commentTop - 12);
+}
+
+bool TMainForm::CollarRowShown() const { return !CollarType->isHidden(); }
+bool TMainForm::SleeveRowShown() const { return !SleeveType->isHidden(); }
+
 void TMainForm::BuildGroupBox() {
     QWidget* central = centralWidget();
     const int left = ScrollBox1->x() + ScrollBox1->width() + 6;
@@ -435,13 +463,12 @@ void TMainForm::BuildGroupBox() {
     Label5 = label("Рукав:", 168);
     SleeveType = edit(186, nullptr, 0);
     SleeveType->setReadOnly(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{Label4, CollarType, Label5, SleeveType}) w->hide();
     Label3 = label("Комментарий к заказу", 216);
     Comment = new QTextEdit(GroupBox1);
     Comment->setAcceptRichText(false);
     Comment->setTabChangesFocus(true);
     Comment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Comment->setGeometry(12, 234, inner, GroupBox1->height() - 234 - 12);
+    ShowPieceRows(false, false);
     Comment->setToolTip(Q(" Комментарий к заказу"));
     Comment->setStatusTip(Q(" Комментарий к заказу"));
 

@@ -185,6 +185,16 @@ public:
     // The hint of edit n ("" outside 1..27).
     std::string MeasHint(int n) const;
 
+    // ---- The order panel. ----
+    // Shows the collar row (Label4, CollarType) and the sleeve row (Label5,
+    // SleeveType) of the order panel, or hides them; the rows shown stand
+    // one under the other below the customer line, and the comment takes
+    // the height that is left.  Every bodice garment lays the panel out
+    // through this one routine.
+    void ShowPieceRows(bool collar, bool sleeve);
+    bool CollarRowShown() const;
+    bool SleeveRowShown() const;
+
     // ---- Factory. ----
     // Replaces the garment, collar and sleeve (see Factory.cpp).  A type or
     // kind that the program cannot build yet is refused with a message before

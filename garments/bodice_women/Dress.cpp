@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "garments/bodice_women/DressMath.h"
 #include "garments/common/DraftSteps.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
@@ -11,31 +12,19 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+using DressMath::Cross;
+using DressMath::F;
+using DressMath::Tick;
 
-// A drafting value kept as float; a non-finite one throws.
-float F(double v) { return FloatStore::Scalar(v, "women's bodice draft"); }
+constexpr double kPi = 3.14159265358979323846;
 
 // a / b; a zero divisor throws.
 double Div(double a, double b) { return Checked::Div(a, b, "women's bodice draft"); }
-
-// X(p, d; q, e): the crossing of the line through p with direction d and
-// the line through q with direction e.  Parallel lines have no crossing and
-// throw.
-Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e) {
-    return DraftSteps::Crossing(p, d, q, e, "women's bodice: parallel lines");
-}
 
 using DraftSteps::Arc;
 
 // sin x / x, 1 at x = 0.
 double SinOver(double x) { return x == 0.0 ? 1.0 : std::sin(x) / x; }
-
-// The two ends of a notch, tick[0] = p − k·v and tick[1] = p + k·v.
-void Tick(Vector* tick, const Vector& p, const Vector& v, float k) {
-    tick[0] = p - v * k;
-    tick[1] = p + v * k;
-}
 
 }  // namespace
 

@@ -28,6 +28,8 @@
 #include "kernel/Geometry.h"
 #include "kernel/Models.h"
 
+struct PatternPen;
+
 // What the draft reads of the main window's choice of pieces; the garment
 // type is 7 .. 14, the straight dress unless told.
 struct DressChoice : BodiceChoice {
@@ -187,6 +189,15 @@ public:
     Vector DropNotch;    // 0.6 cm from Q
     Vector DropTick[2];  // the notch bar across DropNotch
 
+    // ---- Written by the sleeves made in one with the bodice (kimono,
+    // batwing): where their underarm line ends on the side seams.  The
+    // straight silhouette draws its side seams to the end points; the fitted
+    // one draws them bold up to the parameter t of its side-seam curve
+    // `case` (1 the upper, 2 the lower arc; any other value: not drawn).
+    Vector SleeveFrontEnd, SleeveBackEnd;
+    int FrontCurveCase = 0, BackCurveCase = 0;
+    float FrontCurveT = 0.0f, BackCurveT = 0.0f;
+
     // The armhole balance corrects the front shoulder at most this many
     // times; the last correction throws the integer 2.
     static constexpr int kMaxArmholeCorrections = ArmholeBalance::kMaxCorrections;
@@ -207,6 +218,21 @@ public:
     void ClearSheets() override;
     void CalcSegments() override;
 
+    // ---- The outline both silhouettes share (DressOutline.cpp). ----
+    // The back and the front side by side for sleeve kinds 0-6, 9, 10, then
+    // the pocket guides (any other kind: the pocket guides only).  The
+    // garment type decides the back centre line: straight (odd 7-13) or
+    // fitted (even 8-14).
+    void DrawBodice(const PatternPen& pen, int sleeveKind, bool withSleeve, int modelIndex) const;
+    // The front alone and the back alone, for the sleeves made in one with
+    // the bodice (kinds 7, 8, 11).
+    void DrawFrontWithSleeve(const PatternPen& pen, int sleeveKind) const;
+    void DrawBackWithSleeve(const PatternPen& pen, int sleeveKind, int modelIndex) const;
+    // The point labels of those three drawings.
+    void LabelBodice(const PatternPen& pen, int sleeveKind) const;
+    void LabelFrontPoints(const PatternPen& pen, int sleeveKind) const;
+    void LabelBackPoints(const PatternPen& pen) const;
+
     // The armhole balance: starting from P8.y, corrects it by the mismatch
     // that `frontShoulder` (which rebuilds the front shoulder for the
     // current P8.y and returns the remaining mismatch) reports, until the
@@ -216,6 +242,17 @@ public:
     static void BalanceArmhole(float& p8y, Rebuild frontShoulder);
 
 private:
+    void DrawBackCentre(const PatternPen& pen, int modelIndex) const;
+    void DrawBackNeckAndShoulder(const PatternPen& pen, int modelIndex) const;
+    void DrawShoulderDartLines(const PatternPen& pen) const;
+    void DrawFrontNeck(const PatternPen& pen, const Vector& neckPoint, int chords) const;
+    void DrawFrontShoulder(const PatternPen& pen) const;
+    void DrawBustConstruction(const PatternPen& pen) const;
+    void DrawNeckConstruction(const PatternPen& pen) const;
+    void DrawBackArmholeBelow(const PatternPen& pen) const;
+    void DrawPocketGuides(const PatternPen& pen) const;
+    void LabelPockets(const PatternPen& pen) const;
+
     // The front shoulder and upper front armhole for the current P8;
     // returns R − the upper front armhole's length.
     float FrontShoulder(float r);

@@ -32,6 +32,7 @@ struct ValueTableLayout {
 struct ValueTableRow {
     const char* text;
     float value;
+    int digits = 1;  // decimals of the value (a ratio such as a cap-ease norm takes 3)
 };
 
 // A row of a table that a draft shows only in some of its layouts (a dart

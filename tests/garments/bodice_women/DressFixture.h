@@ -1,7 +1,7 @@
 // A women's bodice drafted on its own: a concrete TDress whose other slots
 // do nothing, a sleeve that only carries its inputs, the sample
-// measurements of the dress, and the common draft for a chosen garment,
-// sleeve and collar.
+// measurements of the dress, the common draft for a chosen garment,
+// sleeve and collar, and a garment that is no bodice.
 #pragma once
 
 #include <cmath>
@@ -11,6 +11,24 @@
 #include "tests/StubPieces.h"
 
 using TTestDress = TStubGarment<TDress>;
+
+// A garment that is not a bodice.
+class TNotADress : public TModel {
+public:
+    bool GetMeasures() override { return true; }
+    void Calculate() override {}
+    void Draw() override {}
+    void RedrawCollar() override {}
+    void RedrawSleeve() override {}
+    void ClearSheets() override {}
+    void ClearInputs(int) override {}
+    void ShowMeasure(int) override {}
+    void CalcSegments() override {}
+    void DrawTables(int) override {}
+    void Print() override {}
+    void SaveMeasures(RecordWriter&) override {}
+    void LoadMeasures(RecordReader&) override {}
+};
 
 // The body measurements and eases of the bodice column.
 struct DressMeasures {

@@ -11,24 +11,8 @@
 
 namespace {
 
-// A garment that is not a bodice.
+// Another garment of the family.
 class TOtherGarment : public TTestDress {};
-class TNotADress : public TModel {
-public:
-    bool GetMeasures() override { return true; }
-    void Calculate() override {}
-    void Draw() override {}
-    void RedrawCollar() override {}
-    void RedrawSleeve() override {}
-    void ClearSheets() override {}
-    void ClearInputs(int) override {}
-    void ShowMeasure(int) override {}
-    void CalcSegments() override {}
-    void DrawTables(int) override {}
-    void Print() override {}
-    void SaveMeasures(RecordWriter&) override {}
-    void LoadMeasures(RecordReader&) override {}
-};
 
 class DressWindowTest : public ProgramWindowsTest {
 protected:

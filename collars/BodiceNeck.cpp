@@ -1,0 +1,29 @@
+#include "collars/BodiceNeck.h"
+
+#include "garments/bodice_women/Dress.h"
+#include "garments/coats_men/MenPattern.h"
+#include "kernel/Bezier.h"
+#include "kernel/Checked.h"
+
+BodiceNeck NeckOf(const TDress& d) {
+    BodiceNeck neck;
+    neck.BackNeckLength =
+        Bezier2::ArcLength(d.A01, d.NeckCtrl1, d.A9, 0, 1) + Bezier2::ArcLength(d.A9, d.NeckCtrl2, d.A2, 0, 1);
+    neck.A4 = d.A4;
+    neck.A5 = d.A5;
+    return neck;
+}
+
+BodiceNeck NeckOf(const TMenPattern& g) {
+    BodiceNeck neck;
+    neck.BackNeckLength = g.NeckLength;
+    neck.A4 = g.A4;
+    neck.A5 = g.A5;
+    return neck;
+}
+
+BodiceNeck NeckOfCurrentBodice() {
+    if (const TDress* dress = CurrentDress()) return NeckOf(*dress);
+    if (const TMenPattern* pattern = CurrentMenPattern()) return NeckOf(*pattern);
+    Checked::Fail("collar: the garment is not a bodice");
+}

@@ -1,0 +1,104 @@
+// The collar frame: what every collar does alike, so that a collar's own
+// class holds only its construction.
+//
+// - Its caption: the constructor writes the kind's name into the main
+//   window's CollarType, the destructor and ClearCaption empty it.
+// - Its drawing: Draw and DrawLabels draw on the screen sheets, PrintOn
+//   draws both onto a printed page; all three go through the collar's one
+//   drawing routine (DrawPiece) and one labelling routine (LabelPiece).
+//   Outlines take pen width 2, construction lines, notches and trimmed-off
+//   parts pen width 1 (kOutlinePen, kConstructionPen).
+// - Its extent box, which Construct writes last (SetBox).
+// - The handle protocol of the collars that can be reshaped by dragging:
+//   a handle is a point of the collar with a 1.2 cm box around it; a press
+//   inside the box of a calculated draft grabs it, a drag moves it by the
+//   mouse (keeping the grab offset) within the collar's limits, and while
+//   the main window's DraggingCollar is set the construction keeps the
+//   dragged point instead of its default.  A draft that fails while a handle
+//   is dragged goes back to the last point that drafted, so the collar holds
+//   its last good draft.
+#pragma once
+
+#include <vector>
+
+#include "kernel/Geometry.h"
+#include "kernel/Models.h"
+
+struct TDrawContext;
+
+// A drag handle: the handle point and the corners of its box.
+struct CollarHandle {
+    static constexpr float kHalfSide = 0.6f;  // the box is the point ± 0.6 cm
+    static constexpr int kColor = 65280;      // pure green
+
+    Vector Point;
+    // (x − 0.6, y + 0.6), (x + 0.6, y + 0.6), (x − 0.6, y − 0.6), (x + 0.6, y − 0.6).
+    Vector Box[4];
+
+    // Rebuilds the box around the point.
+    void PlaceBox();
+    // Whether (x, y) lies in the box, edges included.
+    bool Contains(float x, float y) const;
+    // The box as a closed square, pen width 2 in green; the pen colour is
+    // restored afterwards, the width stays 2.
+    void Draw(TDrawContext& dc) const;
+};
+
+class TCollarFrame : public TCollar {
+public:
+    static constexpr int kOutlinePen = 2;
+    static constexpr int kConstructionPen = 1;
+
+    ~TCollarFrame() override;
+
+    // Construct; on failure the handles go back to their last good points
+    // (and the collar is drafted from them again) before the failure passes
+    // on to the caller.
+    void Calculate() final;
+    void Draw() final;
+    // The labels, then the handle boxes.
+    void DrawLabels() final;
+    void PrintOn(TDrawContext& dc) final;
+    void ClearCaption() final;
+    void Hook4() final {}
+    void Hook5() final {}
+    // Grabs the first handle whose box holds (x, y), when the garment is
+    // calculated; false (and nothing grabbed) otherwise.
+    bool HitTest(float x, float y) final;
+    // Moves the grabbed handle to (x, y) plus the grab offset, within the
+    // collar's limits.  Never throws: a point the limits cannot judge
+    // leaves the handle where it was.
+    void Drag(float x, float y) final;
+
+protected:
+    // Writes the caption of the collar kind into CollarType.
+    explicit TCollarFrame(int kind);
+
+    // The collar's own construction: every size and point from the garment
+    // (and the handle points), the extent box last.  Fails only by throwing.
+    virtual void Construct() = 0;
+    // The piece in the axes it is drafted in, on any drawing context.
+    virtual void DrawPiece(TDrawContext& dc) const = 0;
+    // The point names (and lengths); printer chooses the printed labels.
+    virtual void LabelPiece(TDrawContext& dc, bool printer) const = 0;
+    // A dragged handle point kept within the collar's limits (as given by
+    // default).  May throw; the drag then leaves the handle where it was.
+    virtual Vector Limit(const CollarHandle& handle, const Vector& p) const { return p; }
+
+    // Makes a member of the collar one of its handles, in hit order.
+    void AddHandle(CollarHandle& handle);
+    // The handle point: the default while no handle is dragged, else the
+    // point the drag left; then its box.
+    void PlaceHandle(CollarHandle& handle, const Vector& defaultPoint) const;
+
+    void SetBox(float left, float right, float top, float bottom);
+
+private:
+    std::vector<CollarHandle*> handles_;
+    std::vector<Vector> lastGood_;  // the handle points of the last good draft
+    CollarHandle* grabbed_ = nullptr;
+    Vector grabOffset_;             // handle point minus the press point
+};
+
+// Whether the main window's collar handle is being dragged.
+bool DraggingCollar();

@@ -1,0 +1,6 @@
+#include "collars/Collars.h"
+
+#include "collars/Stand.h"
+#include "shell/Factory.h"
+
+void RegisterCollars() { RegisterCollarMaker(TStand::kKind, [] { return new TStand; }); }

@@ -1,0 +1,4 @@
+// The collars the program can draft, registered with the piece factory.
+#pragma once
+
+void RegisterCollars();

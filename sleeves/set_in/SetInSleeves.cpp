@@ -1,0 +1,8 @@
+#include "sleeves/set_in/SetInSleeves.h"
+
+#include "shell/Factory.h"
+#include "sleeves/set_in/OneSeam.h"
+
+void RegisterSetInSleeves() {
+    RegisterSleeveMaker(1, [] { return new TOneSeam; });
+}

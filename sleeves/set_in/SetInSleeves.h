@@ -1,0 +1,4 @@
+// Registers the set-in sleeves with the piece factory.
+#pragma once
+
+void RegisterSetInSleeves();
