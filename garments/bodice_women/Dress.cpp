@@ -18,16 +18,8 @@ float F(double v) { return FloatStore::Scalar(v, "women's bodice draft"); }
 // a / b; a zero divisor throws.
 double Div(double a, double b) { return Checked::Div(a, b, "women's bodice draft"); }
 
-// X(p, d; q, e): the crossing of the line through p with direction d and
-// the line through q with direction e.  Parallel lines have no crossing and
-// throw.
-Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e) {
-    if (double(d.y) * e.x - double(d.x) * e.y == 0.0) Checked::Fail("women's bodice: parallel lines");
-    return Geom::IntersectLines(p, q, d, e);
-}
-
-// The length of a whole quadratic arc.
-float Arc(const Vector& p0, const Vector& p1, const Vector& p2) { return Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f); }
+using BodiceDraft::Arc;
+using BodiceDraft::Cross;
 
 // sin x / x, 1 at x = 0.
 double SinOver(double x) { return x == 0.0 ? 1.0 : std::sin(x) / x; }
@@ -315,7 +307,7 @@ void TDress::Draft(const DressChoice& choice) {
     const float lowerFront = F(double(Arc(G2, FrontArmCtrl1, FrontArmMid)) + Arc(FrontArmMid, FrontArmCtrl2, P6));
     const float r = F(double(backArmhole) - lowerFront - BackArmholeCut);
     P8 = Vector(G4.x, F(double(P2.y) - BackArmholeCut));
-    BalanceArmhole(P8.y, [&] { return FrontShoulder(r); });
+    BodiceDraft::BalanceArmhole(P8.y, [&] { return FrontShoulder(r); });
 
     // 17. Front shoulder and bust dart.  P7 a third along A7 → P10; the dart
     //     closes by turning A7 → P7 back about G7 by γ.
@@ -460,13 +452,4 @@ void TDress::ClearSheets() { GarmentSheets::Clear(MainForm && MainForm->Sleeve ?
 
 TDress* CurrentDress() { return MainForm ? dynamic_cast<TDress*>(MainForm->Model) : nullptr; }
 
-DressChoice CurrentDressChoice() {
-    DressChoice choice;
-    if (!MainForm) return choice;
-    choice.sleeve = MainForm->Sleeve;
-    choice.hasCollar = MainForm->Collar != nullptr;
-    choice.collarKind = MainForm->CollarKind;
-    choice.sleeveKind = MainForm->SleeveKind;
-    choice.modelIndex = MainForm->ModelIndex;
-    return choice;
-}
+DressChoice CurrentDressChoice() { return CurrentBodiceChoice(); }

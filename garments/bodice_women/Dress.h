@@ -19,21 +19,14 @@
 // names.
 #pragma once
 
-#include <cmath>
-
 #include "garments/bodice_women/DressAllowances.h"
-#include "kernel/FloatStore.h"
+#include "garments/common/BodiceDraft.h"
 #include "kernel/Geometry.h"
 #include "kernel/Models.h"
 
-// What the draft reads of the main window's choice of pieces.
-struct DressChoice {
-    const TSleeve* sleeve = nullptr;  // the current sleeve, or none
-    bool hasCollar = false;           // whether a collar is chosen
-    int collarKind = 0;
-    int sleeveKind = 0;
-    int modelIndex = 7;  // garment type, 7 .. 14
-};
+// What the draft reads of the main window's choice of pieces; the model
+// index tells the coats (types 11 .. 14) by their lower pockets.
+using DressChoice = BodiceChoice;
 
 class TDress : public TModel {
 public:
@@ -187,10 +180,6 @@ public:
     Vector DropNotch;    // 0.6 cm from Q
     Vector DropTick[2];  // the notch bar across DropNotch
 
-    // The armhole balance corrects the front shoulder at most this many
-    // times; the last correction throws the integer 2.
-    static constexpr int kMaxArmholeCorrections = 500;
-
     TDress() = default;
 
     // Sets the allowances of a garment of the family from its constants,
@@ -207,14 +196,6 @@ public:
     void ClearSheets() override;
     void CalcSegments() override;
 
-    // The armhole balance: starting from P8.y, corrects it by the mismatch
-    // that `frontShoulder` (which rebuilds the front shoulder for the
-    // current P8.y and returns the remaining mismatch) reports, until the
-    // mismatch is below 0.1 cm.  Throws the integer 2 at the
-    // kMaxArmholeCorrections-th correction, without testing it.
-    template <class Rebuild>
-    static void BalanceArmhole(float& p8y, Rebuild frontShoulder);
-
 private:
     // The front shoulder and upper front armhole for the current P8;
     // returns R − the upper front armhole's length.
@@ -225,18 +206,5 @@ private:
 // one way a collar or a sleeve reaches the bodice it belongs to.
 TDress* CurrentDress();
 
-// The main window's current choice of pieces; without a main window, no
-// collar, no sleeve and the straight dress.
+// The main window's current choice of pieces (CurrentBodiceChoice).
 DressChoice CurrentDressChoice();
-
-template <class Rebuild>
-void TDress::BalanceArmhole(float& p8y, Rebuild frontShoulder) {
-    float mismatch = frontShoulder();
-    // Written so that a NaN would go on correcting (and end at the bound)
-    // rather than pass as balanced.
-    for (int corrections = 1; !(std::fabs(mismatch) < 0.1f); ++corrections) {
-        p8y = FloatStore::Scalar(double(p8y) + mismatch, "armhole balance");
-        mismatch = frontShoulder();
-        if (corrections == kMaxArmholeCorrections) throw 2;
-    }
-}

@@ -1,5 +1,5 @@
 // A women's bodice drafted on its own: a concrete TDress whose other slots
-// do nothing, a sleeve that only carries its inputs, the sample
+// do nothing, a sleeve that only carries its inputs (BodiceFixture), the sample
 // measurements of the dress, and the common draft for a chosen garment,
 // sleeve and collar.
 #pragma once
@@ -8,37 +8,9 @@
 
 #include "garments/bodice_women/Dress.h"
 #include "kernel/Bezier.h"
+#include "tests/garments/common/BodiceFixture.h"
 
-class TTestDress : public TDress {
-public:
-    bool GetMeasures() override { return true; }
-    void Calculate() override { TDress::Calculate(); }
-    void Draw() override {}
-    void RedrawCollar() override {}
-    void RedrawSleeve() override {}
-    void ClearInputs(int) override {}
-    void ShowMeasure(int) override {}
-    void DrawTables(int) override {}
-    void Print() override {}
-    void SaveMeasures(RecordWriter&) override {}
-    void LoadMeasures(RecordReader&) override {}
-};
-
-class TTestSleeve : public TSleeve {
-public:
-    void Calculate() override {}
-    void Draw() override {}
-    void DrawOnFront() override {}
-    void DrawOnBack() override {}
-    void DrawLabels() override {}
-    void LabelsOnFront() override {}
-    void LabelsOnBack() override {}
-    void ClearCaption() override {}
-    void Hook8() override {}
-    void Hook9() override {}
-    bool HitTest(float, float) override { return false; }
-    void Drag(float, float) override {}
-};
+using TTestDress = TDraftOnly<TDress>;
 
 // The body measurements and eases of the bodice column.
 struct DressMeasures {
