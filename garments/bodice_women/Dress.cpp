@@ -5,7 +5,6 @@
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/FloatStore.h"
-#include "shell/GarmentSheets.h"
 #include "shell/MainForm.h"
 
 namespace {
@@ -445,7 +444,7 @@ void TDress::CalcSegments() {
     SegA3T3 = Geom::Distance(A3, T3);
 }
 
-void TDress::ClearSheets() { GarmentSheets::Clear(MainForm && MainForm->Sleeve ? 3 : 2); }
+void TDress::ClearSheets() { BodiceDraft::ClearSheets(); }
 
 // ---------------------------------------------------------------------------
 // The bodice as the other pieces see it

@@ -30,6 +30,10 @@ namespace BodiceDraft {
 // q with direction e.  Parallel lines have no crossing and throw EFloatError.
 Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e);
 
+// Sheets 1 and 2 white with the centimetre grid, and sheet 3 as well when
+// the main window has a sleeve: a bodice's ClearSheets.
+void ClearSheets();
+
 // The length of a whole quadratic arc p0 → [p1] → p2.
 float Arc(const Vector& p0, const Vector& p1, const Vector& p2);
 
