@@ -219,6 +219,10 @@ TEST(MenDressDraft, TheConstructionsKeepTheirDistances) {
                    {"FrontSideHem on the hem line", d.FrontSideHem.y, d.H0.y},
                    {"FrontSideHem2 on G2 → B5", OffLine(d.G2, d.B5, d.FrontSideHem2), 0},
                    {"FrontSideHem2 level with H11", d.FrontSideHem2.y, d.H11.y},
+                   {"back hem level at H3", d.HemCtrl[0].y, d.H3.y},
+                   {"back hem level at B41", d.HemCtrl[1].y, d.B41.y},
+                   {"front hem level at B51", d.HemCtrl[2].y, d.B51.y},
+                   {"front hem level at H4", d.HemCtrl[3].y, d.H4.y},
                    {"back hem handle at H3", d.HemCtrl[0].x - d.H3.x, 0.4f * (d.B41.x - d.H3.x)},
                    {"back hem handle at B41", d.B41.x - d.HemCtrl[1].x, 0.4f * (d.B41.x - d.H3.x)},
                    {"front hem handle at B51: the back's", d.HemCtrl[2].x - d.B51.x, 0.4f * (d.B41.x - d.H3.x)},
@@ -336,6 +340,28 @@ TEST(MenDressDraft, ThePostureMovesTheWaistPointAndRaisesTheYokedShoulder) {
                 EXPECT_NEAR(d.YokeBackEnd.y - d.YokeDartEnd.y, drop, 1e-5) << context;
             }
         }
+}
+
+// P31 and P6 never come lower than 0.35 and 0.4 of the waist depth: a deep
+// armhole height lifts both to their floors.
+TEST(MenDressDraft, TheArmholePointsAreLiftedToTheirFloors) {
+    for (const float height : {22.0f, 28.0f}) {
+        TTestMenDress d;
+        MenMeasures m = kWorkedExample;
+        m.Vprz = height;
+        DraftMenDress(d, m);
+        const std::string context = " Впр.з " + std::to_string(height);
+        const float width = d.G4.x - d.G1.x;
+        const float back = d.G1.y + 0.3f * width + 0.15f * (d.P2.y - d.G1.y);
+        const float front = d.G4.y + 0.3f * width + 1.2f;
+        const bool lifted = height > 25;
+        EXPECT_EQ(back < 0.35f * d.T.y, lifted) << context;
+        EXPECT_EQ(front < 0.4f * d.T.y, lifted) << context;
+        EXPECT_FLOAT_EQ(d.P31.y, lifted ? 0.35f * d.T.y : back) << context;
+        EXPECT_FLOAT_EQ(d.P6.y, lifted ? 0.4f * d.T.y : front) << context;
+        EXPECT_EQ(d.P31.x, d.a.x) << context;
+        EXPECT_EQ(d.P6.x, d.a2.x) << context;
+    }
 }
 
 // Both garments with every sleeve: the front armhole G2 → P10 ends within
@@ -493,6 +519,7 @@ TEST(MenDressDraft, TheShawlNecklineOnlyForTheShawlCollar) {
             continue;
         }
         const Vector* s = d.ShawlNeck;
+        const Vector inner = d.A2 - Vector::UnitNormalBetween(d.NeckCtrl2, d.A2);
         const float back = Bezier2::ArcLength(d.A01, d.NeckCtrl1, d.A9, 0, 1) +
                            Bezier2::ArcLength(d.A9, d.NeckCtrl2, d.A2, 0, 1);
         const float shawl =
@@ -505,6 +532,11 @@ TEST(MenDressDraft, TheShawlNecklineOnlyForTheShawlCollar) {
                    {"s0 level with s1", s[0].y, s[1].y},
                    {"s0 on s4's guide", OffLine(s[4], s[3], s[0]), 0},
                    {"s2 on the back shoulder line", OffLine(d.A2, d.P1, s[2]), 0},
+                   // s2 first stands 1 cm in from A2, square to the
+                   // neckline there; s3 lies half its distance from s4 along
+                   // s4's guide, and s2 then moves along that guide.
+                   {"|s4 s3|", Geom::Distance(s[4], s[3]), 0.5f * Geom::Distance(s[4], inner)},
+                   {"s2 moved along the guide", OffLine(inner, inner + (s[3] - s[4]), s[2]), 0},
                    {"ShawlNeckExcess", d.ShawlNeckExcess, shawl - back}},
                   1e-4f, context);
         EXPECT_GT(d.ShawlNeckExcess, 0) << context;
