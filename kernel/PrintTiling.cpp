@@ -6,9 +6,15 @@
 #include "kernel/DrawContext.h"
 #include "kernel/OrderInfo.h"
 #include "kernel/SheetCaptions.h"
+#include "platform/MessageBox.h"
 #include "platform/Printer.h"
 
 TPrintLayout PrintLayout;
+
+const char* const kManyPagesQuestion =
+    "Страниц в чертеже: %1. Обычно основе хватает нескольких десятков: возможно, в измерениях опечатка.\n\n"
+    "Всё равно печатать? ";
+const char* const kManyPagesCaption = "Печать";
 
 float TilingMargin(int tilingMode) {
     switch (tilingMode) {
@@ -28,6 +34,30 @@ int LastIndex(float span, float page, const char* what) {
     const double last = std::floor(Checked::Div(span, page, what));
     if (!(last >= 0.0 && last < kMaxPrintPages)) Checked::Fail(what);
     return int(last);
+}
+
+// The pages of pattern a print job asks for: the tiling made just before
+// the job counts for it, and every tiling inside it adds its pages.
+struct JobPages {
+    bool inJob = false;
+    bool confirmed = false;
+    int tiledAhead = 0;  // the last tiling outside a job
+    int count = 0;       // the pages of the job so far
+};
+
+JobPages& Pages() {
+    static JobPages pages;
+    return pages;
+}
+
+void ConfirmPages(int count) {
+    JobPages& p = Pages();
+    if (count <= kAskAbovePages || p.confirmed) return;
+    std::string text = kManyPagesQuestion;
+    text.replace(text.find("%1"), 2, std::to_string(count));
+    if (ShowMessage(text, kManyPagesCaption, MsgIcon::Question, MsgButtons::YesNo) != MsgResult::Yes)
+        throw PrintJobCancelled();
+    p.confirmed = true;
 }
 
 }  // namespace
@@ -51,6 +81,13 @@ int TilePrintSheets(const float& minX, const float& maxX, const float& maxY, con
     // above it and 56 % below.
     l.StartX = float((double(l.CoveredX) - l.SpanX + m) * 0.5 - minX);
     l.StartY = float((double(l.CoveredY) - l.SpanY + m) * 0.44 + maxY);
+    JobPages& p = Pages();
+    if (p.inJob) {
+        p.count += l.PageCount;
+        ConfirmPages(p.count);
+    } else {
+        p.tiledAhead = l.PageCount;
+    }
     return l.PageCount;
 }
 
@@ -79,6 +116,13 @@ void WalkPrintPages(const std::string& sheetLabel, const std::function<void(cons
 }
 
 void RunPrintJob(const std::function<void()>& body) {
+    JobPages& p = Pages();
+    p = JobPages{true, false, 0, p.tiledAhead};
+    struct Done {
+        ~Done() { Pages() = JobPages{}; }
+    } done;
+    ConfirmPages(p.count);
+
     Printer& printer = ThePrinter();
     printer.BeginDoc();
     try {

@@ -62,4 +62,15 @@ void WalkPrintPages(const std::string& sheetLabel, const std::function<void(cons
 // A print job: BeginDoc, the printer canvas attached to PrinterDC, body,
 // EndDoc.  When anything throws, the job is abandoned (Printer::Abort) and
 // the exception goes on to the print command.
+//
+// A job of more than kAskAbovePages pages of pattern (the tiling made just
+// before the job, and those made inside it) is printed only when the user
+// says yes to kManyPagesQuestion; otherwise PrintJobCancelled is thrown
+// before the job begins or, for a tiling inside the job, before its pages.
 void RunPrintJob(const std::function<void()>& body);
+
+// No sane pattern needs more pages than this.
+constexpr int kAskAbovePages = 100;
+// The question, with %1 for the page count.
+extern const char* const kManyPagesQuestion;
+extern const char* const kManyPagesCaption;

@@ -90,11 +90,11 @@ void Canvas::ApplyPen() {
     QPen pen(WinColorToQColor(penColor_));
     if (penWidth_ <= 1) {
         // A thin pen leaves out the end pixel of a line, as Windows does.
-        pen.setWidth(1);
+        pen.setWidth(std::max(1, DevicePenWidth(1)));
         pen.setCapStyle(Qt::FlatCap);
         pen.setJoinStyle(Qt::MiterJoin);
     } else {
-        pen.setWidth(penWidth_);
+        pen.setWidth(DevicePenWidth(penWidth_));
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
     }
@@ -232,9 +232,7 @@ int Canvas::TextHeight(const std::string& utf8) const {
 
 void Canvas::Draw(int x, int y, const QImage& image) { Begin().drawImage(QPoint(x, y), image); }
 
-void Canvas::End() {
-    if (painter_.isActive()) painter_.end();
-}
+bool Canvas::End() { return !painter_.isActive() || painter_.end(); }
 
 // ---------------------------------------------------------------------------
 // ImageCanvas

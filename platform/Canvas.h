@@ -94,8 +94,9 @@ public:
     // Copies the image with its top-left corner at (x, y), unscaled.
     void Draw(int x, int y, const QImage& image);
 
-    // Ends the painter so that the device can be shown or read.
-    void End();
+    // Ends the painter so that the device can be shown or read; false when
+    // the device reported a failure at the end.
+    bool End();
     bool Painting() const { return painter_.isActive(); }
 
 protected:
@@ -108,6 +109,10 @@ protected:
     // every painter operation, BeforePainting runs.
     QPainter& Begin();
     virtual void BeforePainting() {}
+    // The pen's width in device dots for a width given to SetPenWidth: the
+    // same on the screen; a printer keeps the width in millimetres whatever
+    // its resolution.
+    virtual int DevicePenWidth(int width) const { return width; }
     // Fills left..right-1, top..bottom-1 with one colour: a rectangle whose
     // pen (1 pixel) and brush have the same colour.
     virtual void FillSolid(int left, int top, int right, int bottom, int color);

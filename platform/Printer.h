@@ -2,12 +2,28 @@
 // printer dots, and the document calls (BeginDoc, NewPage, EndDoc, Abort).
 #pragma once
 
+#include <ctime>
+#include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "platform/Canvas.h"
 
 class QPrinter;
+
+// A print job that could not be started or that the printer (or the file)
+// did not take; what() is the user's message, in Russian.
+class PrintJobError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A print job the user called off before it was sent.
+class PrintJobCancelled : public std::runtime_error {
+public:
+    PrintJobCancelled() : std::runtime_error("print job cancelled") {}
+};
 
 // What the drawing context reads of a printer page: the printable area in
 // millimetres and in dots.
@@ -52,7 +68,9 @@ public:
     // The Qt printer (printer choice, orientation, copies, resolution).
     QPrinter& Device();
     // Sends the output to a PDF file instead of a printer (the PDF-file
-    // printer, and headless use).
+    // printer, and headless use).  A job writes a file beside it and puts it
+    // in its place only when the job ended well: a failed or abandoned job
+    // leaves the file that was there (or none) as it was.
     void SetPdfOutput(const std::string& path);
     // The PDF format, the file to be named before the job (SetPdfOutput).
     void UsePdfFormat();
@@ -60,6 +78,19 @@ public:
     // and not to a file.  Qt keeps the PDF format when there is no such
     // printer.  Quality, copies and orientation stay as they were set.
     void UseSystemPrinter(const std::string& name);
+
+    // The resolution of the print quality (dots per inch), used by a system
+    // printer.  A PDF file is drawn at kPdfResolution whatever the quality,
+    // so that whole dots cost no more than 0.05 mm of a span.
+    void SetQualityResolution(int dpi);
+    int QualityResolution() const { return qualityDpi_; }
+    // Gives the device the resolution of its target (the two above).
+    void ApplyResolution();
+    static constexpr int kPdfResolution = 1200;
+    // Pen widths are given in dots of a page of this resolution: at any
+    // other the pen keeps its width in millimetres (the outline of 4 is
+    // 0.34 mm at every print quality).
+    static constexpr int kPenReferenceResolution = 300;
 
     int WidthMm() const override;
     int HeightMm() const override;
@@ -72,21 +103,40 @@ public:
     // BeginDoc..EndDoc throws.
     Canvas& GetCanvas();
 
-    // Starts a document (throws std::runtime_error when the printer refuses),
-    // starts the next page, ends the document, or abandons it.
+    // Starts a document (throws PrintJobError when the printer refuses),
+    // starts the next page, ends the document, or abandons it.  EndDoc
+    // checks the job's outcome (the painter's end, the printer's state, the
+    // print system's word, the PDF file put in place) and throws
+    // PrintJobError when it failed; nothing is left of the job then.
     void BeginDoc();
     void NewPage();
     void EndDoc();
     void Abort();
     bool Printing() const { return printing_; }
 
+    // The name of the target for the messages: the printer or the file.
+    std::string TargetName() const;
+
+    // For tests: while set, decides at EndDoc whether the target took the
+    // job (instead of the print system); false with its reason.  nullptr
+    // removes it.
+    using JobVerdict = std::function<bool(std::string& reason)>;
+    static void SetJobVerdictOverride(JobVerdict verdict);
+
 private:
     class PrinterCanvas;
     // Throws std::runtime_error while a document is open.
     void CheckNotPrinting() const;
+    // The job's own file beside the PDF target, and its removal.
+    void DropPartFile();
+    bool ToPdfFile() const;
     std::unique_ptr<QPrinter> device_;
     std::unique_ptr<PrinterCanvas> canvas_;
     bool printing_ = false;
+    int qualityDpi_ = kPenReferenceResolution;
+    std::string pdfTarget_;  // the file the user named
+    std::string partFile_;   // the job's file while it is written
+    std::time_t jobStart_ = 0;
 };
 
 // The program's one printer, created at first use and kept for the run.

@@ -17,6 +17,8 @@ struct PrinterListState {
     std::optional<std::vector<std::string>> names;
     std::optional<std::string> chosen;   // the user's choice
     std::optional<std::string> applied;  // what ThePrinter() was last sent to
+    PrinterQueueSource queue;
+    PrinterDefaultsSource defaults;
 };
 
 PrinterListState& State() {
@@ -93,6 +95,15 @@ void ApplyChosenPrinter() {
     if (!chosen.empty() && chosen != *s.applied) SendPrinterTo(chosen);
 }
 
+bool ForgetGoneChoice() {
+    PrinterListState& s = State();
+    if (!s.chosen || Listed(*s.chosen)) return false;
+    s.chosen.reset();
+    const std::string fallback = DefaultPrinter();
+    if (!fallback.empty()) ChoosePrinter(fallback);
+    return true;
+}
+
 void TakeChosenPrinterFromDevice() {
     const QPrinter& device = ThePrinter().Device();
     const std::string name = device.outputFormat() == QPrinter::PdfFormat ? std::string(kPdfPrinterName)
@@ -101,6 +112,39 @@ void TakeChosenPrinterFromDevice() {
     State().chosen = name;
     State().applied = name;
 }
+
+PrinterCheck CheckPrinterForJob() {
+    RefreshPrinters();
+    const PrinterListState& s = State();
+    if (s.chosen && !Listed(*s.chosen)) {
+        // Gone from the list: deleted, or the print service is down (the
+        // list is empty then).
+        const std::string& gone = *s.chosen;
+        if (gone == kPdfPrinterName) return {QueueState::Missing, gone};
+        const QueueState state = s.queue ? s.queue(gone) : s.source ? QueueState::Missing : SystemQueueState(gone);
+        return {state == QueueState::ServerDown ? state : QueueState::Missing, gone};
+    }
+    // Until the first choice the printer keeps the one it started with.
+    std::string name = ChosenPrinter();
+    if (!s.chosen && ThePrinter().Device().outputFormat() == QPrinter::NativeFormat)
+        name = ThePrinter().Device().printerName().toStdString();
+    if (name.empty()) return {QueueState::Missing, name};
+    if (name == kPdfPrinterName) return {QueueState::Ready, name};
+    if (s.queue) return {s.queue(name), name};
+    if (s.source) return {QueueState::Ready, name};
+    return {SystemQueueState(name), name};
+}
+
+PrinterDefaults DefaultsOfPrinter(const std::string& name) {
+    if (State().defaults) return State().defaults(name);
+    if (name == kPdfPrinterName) return PrinterDefaults{QPageSize(QPageSize::A4), true};
+    const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(name));
+    return PrinterDefaults{info.isNull() ? QPageSize() : info.defaultPageSize(), SystemDefaultPortrait(name)};
+}
+
+void SetPrinterDefaultsOverride(PrinterDefaultsSource source) { State().defaults = std::move(source); }
+
+void SetPrinterQueueOverride(PrinterQueueSource source) { State().queue = std::move(source); }
 
 void SetPrinterListOverride(PrinterListSource source, bool withPdfFile) {
     PrinterListState& s = State();

@@ -1,6 +1,7 @@
 #include "platform/PrinterSetup.h"
 
-#include <QPrintDialog>
+#include <QPageLayout>
+#include <QPageSetupDialog>
 #include <QPrinter>
 
 #include "platform/Printer.h"
@@ -17,12 +18,20 @@ PrinterSetupDialogOverride& Override() {
 bool RunPrinterSetupDialog(QWidget* parent) {
     QPrinter& printer = ThePrinter().Device();
     if (Override()) return Override()(printer);
-    QPrintDialog dialog(&printer, parent);
-    // Only the set-up: the pages are chosen by the print scale, not here.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    return dialog.exec() == QDialog::Accepted;
+    // Qt's page dialog over a system printer opens on the queue's default
+    // paper rather than the one set (and offers pages per sheet, which
+    // would shrink the pattern): it runs over a PDF-format printer with the
+    // same page, and what the user set there goes to the printer.
+    QPrinter page(QPrinter::HighResolution);
+    page.setOutputFormat(QPrinter::PdfFormat);
+    page.setPageLayout(printer.pageLayout());
+    QPageSetupDialog dialog(&page, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const QPageLayout chosen = page.pageLayout();
+    printer.setPageSize(chosen.pageSize());
+    printer.setPageOrientation(chosen.orientation());
+    printer.setPageMargins(chosen.margins(), chosen.units());
+    return true;
 }
 
 void SetPrinterSetupDialogOverride(PrinterSetupDialogOverride dialog) { Override() = std::move(dialog); }

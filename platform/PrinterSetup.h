@@ -1,6 +1,7 @@
-// The system's printer set-up dialog over the program's printer: choice of
-// printer, paper, orientation and copies.  Tests replace the dialog so that
-// nothing modal opens.
+// The printer's page set-up dialog over the program's printer: paper size
+// and orientation (and, for a system printer, what its driver offers on the
+// page); it prints nothing.  Tests replace the dialog so that nothing modal
+// opens.
 #pragma once
 
 #include <functional>

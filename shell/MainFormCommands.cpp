@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <exception>
 
+#include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/Models.h"
 #include "platform/Desktop.h"
@@ -25,6 +26,7 @@
 #include "shell/MainForm.h"
 #include "shell/NewPrForm.h"
 #include "shell/OrderFile.h"
+#include "shell/PageSetupFile.h"
 #include "shell/PrintSetUps.h"
 #include "shell/PrintToPdf.h"
 #include "shell/ReporForm.h"
@@ -40,6 +42,8 @@ const char* const kCalcFailedCaption = "Сбой при расчёте";
 const char* const kCapFailedText = "Ширина рукава больше допустимой. ";
 const char* const kCapFailedCaption = "Сбой при расчёте оката";
 const char* const kArmholeFailedCaption = "Сбой при расчёте проймы";
+const char* const kPagesFailedText =
+    "Чертёж не удаётся разложить по страницам принтера. Пожалуйста, проверьте измерения и размер бумаги. ";
 const char* const kDraftTooLargeText =
     "Чертёж не помещается на листах. Пожалуйста, проверьте измерения. ";
 
@@ -91,12 +95,17 @@ void TMainForm::FormCreate() {
     // A number the order-number dialog could not show or take (a damaged
     // or hand-edited file) is held within its range.
     OrderNumber = ClampedOrderNumber(r.OrderNumber);
+    // The paper and orientation chosen in the page set-up of an earlier run.
+    LoadUserPageChoice();
     if (PrinterInstalled()) {
         TDevMode mode = LockDevMode();
         const int quality = QualityFromStored(r.PrintQuality);
         if (quality != 0) mode.PrintQuality = quality;
         mode.Copies = 1;
         mode.Portrait = r.Portrait != 0;
+        const PageChoice& page = UserPageChoice();
+        if (page.hasPaper) ThePrinter().Device().setPageSize(page.paper);
+        if (page.hasOrientation) mode.Portrait = page.portrait;
         ApplyDevMode(mode);
     }
     FillSamples = r.FillSamples != 0;
@@ -309,7 +318,7 @@ TDevMode TMainForm::LockDevMode() {
 void TMainForm::ApplyDevMode(const TDevMode& mode) {
     DevMode = mode;
     QPrinter& device = ThePrinter().Device();
-    device.setResolution(ResolutionOfQuality(mode.PrintQuality));
+    ThePrinter().SetQualityResolution(ResolutionOfQuality(mode.PrintQuality));
     device.setCopyCount(mode.Copies);
     device.setPageOrientation(mode.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
 }
@@ -339,10 +348,18 @@ void TMainForm::PrintModel() {
     try {
         // An open (modeless) print set-up window hides while printing.
         const PrintSetupHiddenWhilePrinting hideSetUp;
-        // The chosen printer; for the PDF file its name, asked just before
-        // the job (a garment with nothing to print says so itself).
+        // The chosen printer, checked; for the PDF file its name, asked just
+        // before the job (a garment with nothing to print says so itself).
         // Cancelling prints nothing.
         if (!Model->calculated || PreparePrinterForJob(*this)) Model->Print();
+    } catch (const PrintJobCancelled&) {
+        // The user said no to a job of too many pages: nothing was sent.
+    } catch (const PrintJobError& e) {
+        ShowMessage(e.what(), kPrintCaption, MsgIcon::Error);
+    } catch (const EFloatError&) {
+        // The drawing cannot be laid over pages (a page of no size, or far
+        // too many pages).
+        ShowMessage(kPagesFailedText, kPrintCaption, MsgIcon::Error);
     } catch (...) {
         enableButtons(true);
         throw;

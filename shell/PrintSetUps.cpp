@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
@@ -25,6 +26,7 @@
 #include "platform/PrinterList.h"
 #include "platform/PrinterSetup.h"
 #include "shell/MainForm.h"
+#include "shell/PageSetupFile.h"
 #include "shell/Settings.h"
 
 TPrintSetUps* PrintSetUps = nullptr;
@@ -218,6 +220,10 @@ void TPrintSetUps::FormCreate() {
         MainForm->PrintSetUpOpen = true;
         move(MainForm->x() + 244, MainForm->y() + 86);
     }
+    // The printers as they are now: a queue deleted since is not offered,
+    // and the printer shown in its place is the one that prints.
+    RefreshPrinters();
+    if (ForgetGoneChoice()) ApplyPageForPrinter(ChosenPrinter());
     ReadPrinterChoice();
     ReadDevMode();
 }
@@ -267,12 +273,20 @@ void TPrintSetUps::ReadPrinterChoice() {
 void TPrintSetUps::PrinterBoxClick() {
     const int item = PrinterBox->currentIndex();
     if (item < 0) return;
-    // The quality, copies and orientation set here go with the printer.
+    // The quality and copies set here go with the printer; the paper and
+    // orientation are the new printer's own unless the user chose them.
     const bool keepMode = HaveDevMode();
-    const TDevMode mode = keepMode ? MainForm->LockDevMode() : TDevMode{};
-    ChoosePrinter(PrinterBox->itemText(item).toStdString());
-    if (keepMode) MainForm->ApplyDevMode(mode);
+    TDevMode mode = keepMode ? MainForm->LockDevMode() : TDevMode{};
+    const std::string name = PrinterBox->itemText(item).toStdString();
+    if (!ChoosePrinter(name)) return;
+    ApplyPageForPrinter(name);
+    if (keepMode) {
+        mode.Portrait = ThePrinter().Device().pageLayout().orientation() == QPageLayout::Portrait;
+        MainForm->ApplyDevMode(mode);
+    }
     ReadPrinterChoice();
+    ReadDevMode();
+    DrawOrientationIcon();
 }
 
 // ---------------------------------------------------------------------------
@@ -312,17 +326,30 @@ void TPrintSetUps::SetOrientation(bool portrait) {
     DrawOrientationIcon();
 }
 
-void TPrintSetUps::RadioButtonPortraitClick() { SetOrientation(true); }
-void TPrintSetUps::RadioButtonLandscapeClick() { SetOrientation(false); }
+void TPrintSetUps::ChooseOrientation(bool portrait) {
+    // The user's choice: it holds for every printer and between runs.
+    PageChoice& choice = UserPageChoice();
+    choice.hasOrientation = true;
+    choice.portrait = portrait;
+    StoreUserPageChoice();
+    SetOrientation(portrait);
+}
+
+void TPrintSetUps::RadioButtonPortraitClick() { ChooseOrientation(true); }
+void TPrintSetUps::RadioButtonLandscapeClick() { ChooseOrientation(false); }
 
 void TPrintSetUps::AdditionButtonClick() {
+    // The printer's page set-up: paper and orientation; nothing is printed.
     if (!RunPrinterSetupDialog(this)) return;
-    // The printer picked in the dialog becomes the chosen one.
-    TakeChosenPrinterFromDevice();
-    ReadPrinterChoice();
-    // The dialog set the printer itself; the copies it chose join the
-    // settings the main window keeps (the orientation is read from the
-    // printer).
+    const QPageLayout layout = ThePrinter().Device().pageLayout();
+    PageChoice& choice = UserPageChoice();
+    choice.hasPaper = layout.pageSize().isValid();
+    choice.paper = layout.pageSize();
+    choice.hasOrientation = true;
+    choice.portrait = layout.orientation() == QPageLayout::Portrait;
+    StoreUserPageChoice();
+    // The printer holds what the dialog set; the copies join the settings
+    // the main window keeps (the orientation is read from the printer).
     const int copies = ThePrinter().Device().copyCount();
     ChangeDevMode([copies](TDevMode& mode) { mode.Copies = std::clamp(copies, kMinCopies, kMaxCopies); });
     ReadDevMode();

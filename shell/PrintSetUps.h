@@ -45,7 +45,7 @@ public:
     QRadioButton* RadioButton1to4 = nullptr;
     QRadioButton* RadioButton1to2 = nullptr;
     QRadioButton* RadioButton1to1 = nullptr;
-    QPushButton* AdditionButton = nullptr;  // "Дополнительно": the printer's own set-up
+    QPushButton* AdditionButton = nullptr;  // "Дополнительно": the printer's page set-up
     QLabel* Label2 = nullptr;               // "Качество печати:"
     QComboBox* ComboBox1 = nullptr;         // the four qualities
     QLabel* Label1 = nullptr;               // "Копий :"
@@ -75,8 +75,9 @@ public:
     void RadioButton1to2Click();
     void RadioButton1to4Click();
     void DoShowBeforePrintingClick();
-    // Another printer chosen in PrinterBox (for the run; the quality, copies
-    // and orientation stay).
+    // Another printer chosen in PrinterBox (for the run; the quality and
+    // copies stay, the paper and orientation become the printer's own
+    // unless the user chose them).
     void PrinterBoxClick();
     void ComboBox1Click();
     void UpDownCopyClick();
@@ -104,6 +105,7 @@ private:
     void BuildWindow();
     void StoreTilingMode();
     void SetOrientation(bool portrait);
+    void ChooseOrientation(bool portrait);
 
     bool modalBeforePrint_ = false;
     bool closed_ = false;

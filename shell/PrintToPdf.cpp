@@ -3,9 +3,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 
 #include "platform/Desktop.h"
+#include "platform/MessageBox.h"
 #include "platform/Printer.h"
 #include "platform/PrinterList.h"
 #include "shell/MainForm.h"
@@ -33,6 +36,22 @@ std::string RunPdfFileDialog(TMainForm& form, const std::string& proposed) {
 
 }  // namespace
 
+const char* const kPrintCaption = "Печать";
+
+std::string PrinterCheckMessage(const PrinterCheck& check) {
+    const std::string name = "«" + check.name + "»";
+    switch (check.state) {
+        case QueueState::Ready: return std::string();
+        case QueueState::Missing:
+            if (check.name.empty()) return "Принтер не установлен!  ";
+            return "Принтер " + name + " больше не установлен. Выберите другой принтер в настройке печати. ";
+        case QueueState::Refusing:
+            return "Принтер " + name + " не принимает задания. Чертёж не напечатан. ";
+        case QueueState::ServerDown: return "Служба печати не отвечает. Чертёж не напечатан. ";
+    }
+    return std::string();
+}
+
 void SetPdfFileDialogHook(PdfFileDialogHook hook) { Hook() = std::move(hook); }
 
 std::string PdfProposedName(const std::string& caption, const std::string& customer) {
@@ -44,7 +63,15 @@ std::string PdfProposedName(const std::string& caption, const std::string& custo
 }
 
 bool PreparePrinterForJob(TMainForm& form) {
+    const PrinterCheck check = CheckPrinterForJob();
+    if (check.state != QueueState::Ready) {
+        ShowMessage(PrinterCheckMessage(check), kPrintCaption, MsgIcon::Error);
+        return false;
+    }
     ApplyChosenPrinter();
+    ThePrinter().ApplyResolution();
+    // The job's name in the printer's queue (and the PDF's title).
+    ThePrinter().Device().setDocName(form.ModelType->text().trimmed());
     if (!PdfFileChosen()) return true;
     const std::string proposed = PdfProposedName(form.ModelType->text().toStdString(),
                                                  form.CustomerData->text().toStdString());

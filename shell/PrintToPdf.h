@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/PrinterList.h"
+
 class TMainForm;
 
 // The dialog, replaceable for tests: it gets the proposed file name and
@@ -19,7 +21,13 @@ void SetPdfFileDialogHook(PdfFileDialogHook hook);
 // replaced by '_', then ".pdf".  "Чертёж.pdf" when both are empty.
 std::string PdfProposedName(const std::string& caption, const std::string& customer);
 
-// Sends ThePrinter() to the chosen printer for the next job.  With the
-// PDF-file printer chosen, asks for the file (false when the dialog was
-// cancelled: nothing is to be printed).
+// Sends ThePrinter() to the chosen printer for the next job, named by the
+// order's caption.  The printer list is read again first: a chosen printer
+// that is gone, refuses jobs or whose print service does not answer is
+// reported (false: nothing is to be printed).  With the PDF-file printer
+// chosen, asks for the file (false when the dialog was cancelled).
 bool PreparePrinterForJob(TMainForm& form);
+
+// The messages of a printer that cannot take the job ("" for Ready).
+std::string PrinterCheckMessage(const PrinterCheck& check);
+extern const char* const kPrintCaption;

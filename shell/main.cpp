@@ -8,6 +8,7 @@
 #include "kernel/Units.h"
 #include "platform/MessageBox.h"
 #include "platform/SingleInstance.h"
+#include "platform/Translations.h"
 #include "shell/AppInfo.h"
 #include "shell/BuiltInModels.h"
 #include "shell/MainForm.h"
@@ -80,6 +81,8 @@ int Run(QApplication& app) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     NameApplication();
+    // Qt's dialogs in Russian like the rest; English when not installed.
+    LoadQtTranslations();
     RunGuarded([&app] { Run(app); });
     return 0;
 }

@@ -2,9 +2,11 @@
 
 #include <cmath>
 
+#include "garments/common/DraftSteps.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/FloatStore.h"
+#include "shell/GarmentSheets.h"
 #include "shell/MainForm.h"
 
 namespace {
@@ -17,8 +19,14 @@ float F(double v) { return FloatStore::Scalar(v, "women's bodice draft"); }
 // a / b; a zero divisor throws.
 double Div(double a, double b) { return Checked::Div(a, b, "women's bodice draft"); }
 
-using BodiceDraft::Arc;
-using BodiceDraft::Cross;
+// X(p, d; q, e): the crossing of the line through p with direction d and
+// the line through q with direction e.  Parallel lines have no crossing and
+// throw.
+Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e) {
+    return DraftSteps::Crossing(p, d, q, e, "women's bodice: parallel lines");
+}
+
+using DraftSteps::Arc;
 
 // sin x / x, 1 at x = 0.
 double SinOver(double x) { return x == 0.0 ? 1.0 : std::sin(x) / x; }
@@ -306,7 +314,7 @@ void TDress::Draft(const DressChoice& choice) {
     const float lowerFront = F(double(Arc(G2, FrontArmCtrl1, FrontArmMid)) + Arc(FrontArmMid, FrontArmCtrl2, P6));
     const float r = F(double(backArmhole) - lowerFront - BackArmholeCut);
     P8 = Vector(G4.x, F(double(P2.y) - BackArmholeCut));
-    BodiceDraft::BalanceArmhole(P8.y, [&] { return FrontShoulder(r); });
+    BalanceArmhole(P8.y, [&] { return FrontShoulder(r); });
 
     // 17. Front shoulder and bust dart.  P7 a third along A7 → P10; the dart
     //     closes by turning A7 → P7 back about G7 by γ.
@@ -444,11 +452,11 @@ void TDress::CalcSegments() {
     SegA3T3 = Geom::Distance(A3, T3);
 }
 
-void TDress::ClearSheets() { BodiceDraft::ClearSheets(); }
+void TDress::ClearSheets() { GarmentSheets::Clear(MainForm && MainForm->Sleeve ? 3 : 2); }
 
 // ---------------------------------------------------------------------------
 // The bodice as the other pieces see it
 
 TDress* CurrentDress() { return MainForm ? dynamic_cast<TDress*>(MainForm->Model) : nullptr; }
 
-DressChoice CurrentDressChoice() { return CurrentBodiceChoice(); }
+DressChoice CurrentDressChoice() { return CurrentBodiceChoice(DressChoice().modelIndex); }

@@ -19,14 +19,21 @@
 // names.
 #pragma once
 
+#include <cmath>
+
 #include "garments/bodice_women/DressAllowances.h"
-#include "garments/common/BodiceDraft.h"
+#include "garments/common/ArmholeBalance.h"
+#include "garments/common/BodiceChoice.h"
+#include "kernel/FloatStore.h"
 #include "kernel/Geometry.h"
 #include "kernel/Models.h"
 
-// What the draft reads of the main window's choice of pieces; the model
-// index tells the coats (types 11 .. 14) by their lower pockets.
-using DressChoice = BodiceChoice;
+// What the draft reads of the main window's choice of pieces; the garment
+// type is 7 .. 14, the straight dress unless told.
+struct DressChoice : BodiceChoice {
+    DressChoice() { modelIndex = 7; }
+    DressChoice(const BodiceChoice& c) : BodiceChoice(c) {}
+};
 
 class TDress : public TModel {
 public:
@@ -180,6 +187,10 @@ public:
     Vector DropNotch;    // 0.6 cm from Q
     Vector DropTick[2];  // the notch bar across DropNotch
 
+    // The armhole balance corrects the front shoulder at most this many
+    // times; the last correction throws the integer 2.
+    static constexpr int kMaxArmholeCorrections = ArmholeBalance::kMaxCorrections;
+
     TDress() = default;
 
     // Sets the allowances of a garment of the family from its constants,
@@ -196,6 +207,14 @@ public:
     void ClearSheets() override;
     void CalcSegments() override;
 
+    // The armhole balance: starting from P8.y, corrects it by the mismatch
+    // that `frontShoulder` (which rebuilds the front shoulder for the
+    // current P8.y and returns the remaining mismatch) reports, until the
+    // mismatch is below 0.1 cm.  Throws the integer 2 at the
+    // kMaxArmholeCorrections-th correction, without testing it.
+    template <class Rebuild>
+    static void BalanceArmhole(float& p8y, Rebuild frontShoulder);
+
 private:
     // The front shoulder and upper front armhole for the current P8;
     // returns R − the upper front armhole's length.
@@ -206,5 +225,11 @@ private:
 // one way a collar or a sleeve reaches the bodice it belongs to.
 TDress* CurrentDress();
 
-// The main window's current choice of pieces (CurrentBodiceChoice).
+// The main window's current choice of pieces; without a main window, no
+// collar, no sleeve and the straight dress.
 DressChoice CurrentDressChoice();
+
+template <class Rebuild>
+void TDress::BalanceArmhole(float& p8y, Rebuild frontShoulder) {
+    ArmholeBalance::Balance(p8y, frontShoulder);
+}

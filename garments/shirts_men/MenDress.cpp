@@ -2,8 +2,11 @@
 
 #include <algorithm>
 
+#include "garments/common/ArmholeBalance.h"
+#include "garments/common/DraftSteps.h"
 #include "kernel/Bezier.h"
 #include "kernel/FloatStore.h"
+#include "shell/GarmentSheets.h"
 #include "shell/MainForm.h"
 
 namespace {
@@ -11,8 +14,13 @@ namespace {
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "men's bodice draft"); }
 
-using BodiceDraft::Arc;
-using BodiceDraft::Cross;
+// The crossing of the line through p along d with the line through q along
+// e; parallel lines throw.
+Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e) {
+    return DraftSteps::Crossing(p, d, q, e, "men's bodice: parallel lines");
+}
+
+using DraftSteps::Arc;
 
 // π/4 as the draft turns by it.
 constexpr float kQuarterTurn = 0.7853982f;
@@ -43,7 +51,7 @@ void TMenDress::SetEase(const MenDressEase& e) {
 // ---------------------------------------------------------------------------
 // The draft
 
-void TMenDress::Calculate() { Draft(CurrentBodiceChoice()); }
+void TMenDress::Calculate() { Draft(CurrentBodiceChoice(MenDressType::kStraightShirt)); }
 
 float TMenDress::UpperFrontArmhole(float target) {
     // 24.1 Front shoulder point: the height P4.y − P6.y from P6, the
@@ -173,7 +181,7 @@ void TMenDress::Draft(const BodiceChoice& choice) {
         YokeParam2 = 0.5f;
         K2 = Bezier2::CrossLine(U, Vector::UnitBetween(U, YokeDartEnd), P, BackArmholeCtrl, P31, YokeParam2);
         YokeCtrl = Vector(F(U.x + 0.45 * (double(YokeBackEnd.x) - U.x)), U.y);
-        YokeArc = Bezier2::ArcLength(P, BackArmholeCtrl, P31, YokeParam1, YokeParam2);
+        YokeArc = Arc(P, BackArmholeCtrl, P31, YokeParam1, YokeParam2);
     }
 
     // 23-24. Armhole balance: P4, the height of the front shoulder, moves
@@ -186,7 +194,7 @@ void TMenDress::Draft(const BodiceChoice& choice) {
         F(double(Arc(G2, FrontArmholeCtrl1, FrontArmholeJoin)) + Arc(FrontArmholeJoin, FrontArmholeCtrl2, P6));
     const float target = F(double(backArmhole) - lowerFront - YokeArc);
     P4 = Vector(a2.x, F(double(P2.y) - YokeArc));
-    BodiceDraft::BalanceArmhole(P4.y, [&] { return UpperFrontArmhole(target); });
+    ArmholeBalance::Balance(P4.y, [&] { return UpperFrontArmhole(target); });
 
     // 25. Front edge: the hem 2 cm above the back's, a 1.5 cm button
     //     overlap, A51 where the neck arc's tangent at A5 meets it.
@@ -320,7 +328,7 @@ void TMenDress::CalcSegments() {
     FrontLength = F(double(A5.y) - H11.y);
 }
 
-void TMenDress::ClearSheets() { BodiceDraft::ClearSheets(); }
+void TMenDress::ClearSheets() { GarmentSheets::Clear(MainForm && MainForm->Sleeve ? 3 : 2); }
 
 // ---------------------------------------------------------------------------
 // The bodice as the other pieces see it

@@ -20,10 +20,16 @@
 // control points, ticks and guides have descriptive names.
 #pragma once
 
-#include "garments/common/BodiceDraft.h"
+#include "garments/common/BodiceChoice.h"
 #include "garments/shirts_men/MenDressEase.h"
 #include "kernel/Geometry.h"
 #include "kernel/Models.h"
+
+// The garment types of the family: the shirt and the jacket, each straight
+// then fitted.
+namespace MenDressType {
+constexpr int kStraightShirt = 22;  // 22, 23 the shirts, 24, 25 the jackets
+}  // namespace MenDressType
 
 class TMenDress : public TModel {
 public:

@@ -16,6 +16,7 @@
 #include "kernel/OrderInfo.h"
 #include "kernel/PrintTiling.h"
 #include "platform/Canvas.h"
+#include "platform/MessageBox.h"
 #include "platform/Printer.h"
 
 namespace {
@@ -221,13 +222,62 @@ TEST_F(PrintTilingTest, WalkProducesThePageCountRowByRow) {
 }
 
 TEST_F(PrintTilingTest, FailingJobIsAbandonedAndTheErrorGoesOn) {
-    ThePrinter().SetPdfOutput(::testing::TempDir() + "print_tiling_failed.pdf");
-    EXPECT_THROW(RunPrintJob([] { throw std::runtime_error("Принтер не отвечает."); }), std::runtime_error);
+    const std::string path = ::testing::TempDir() + "print_tiling_failed.pdf";
+    QFile::remove(QString::fromStdString(path));
+    ThePrinter().SetPdfOutput(path);
+    EXPECT_THROW(RunPrintJob([] {
+                     ThePrinter().NewPage();
+                     throw std::runtime_error("Принтер не отвечает.");
+                 }),
+                 std::runtime_error);
     EXPECT_FALSE(ThePrinter().Printing());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path))) << "no half-written file";
     // And the next job runs.
     bool ran = false;
     RunPrintJob([&] { ran = true; });
     EXPECT_TRUE(ran);
+}
+
+// A garment that tiles inside its job (one block per half) is asked about
+// once the pages add up past the bound; "no" abandons the job, and the pages
+// already drawn never reach the file.
+TEST_F(PrintTilingTest, PagesTiledInsideAJobAddUpToTheQuestion) {
+    order.tiling = 1;
+    std::vector<MessageRecord> asked;
+    MsgResult answer = MsgResult::No;
+    SetMessageInterceptor([&](const MessageRecord& m) {
+        asked.push_back(m);
+        return answer;
+    });
+    const std::string path = ::testing::TempDir() + "print_tiling_many.pdf";
+    QFile::remove(QString::fromStdString(path));
+    ThePrinter().SetPdfOutput(path);
+    Page(100, 100, 1);  // 10 x 10 cm pages
+    int halvesDone = 0;
+    auto job = [&] {
+        for (int half = 0; half < 2; ++half) {
+            if (half == 1) ThePrinter().NewPage();
+            // 8 x 7 blocks of 10 cm: 56 pages a half.
+            TilePrintSheets(0.0f, 75.0f, 0.0f, -65.0f);
+            WalkPrintPages("Лист 1 из 2", [](const PrintPage&) {});
+            ++halvesDone;
+        }
+    };
+    EXPECT_THROW(RunPrintJob(job), PrintJobCancelled);
+    EXPECT_EQ(halvesDone, 1);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].text.find("112"), std::string::npos) << asked[0].text;
+    EXPECT_FALSE(ThePrinter().Printing());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+
+    answer = MsgResult::Yes;
+    asked.clear();
+    halvesDone = 0;
+    RunPrintJob(job);
+    EXPECT_EQ(halvesDone, 2);
+    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_EQ(PdfPages(path), 112);
+    SetMessageInterceptor(nullptr);
 }
 
 }  // namespace

@@ -25,10 +25,10 @@ protected:
         device.setOutputFileName(QString());
         device.setCopyCount(1);
         device.setPageOrientation(QPageLayout::Portrait);
-        device.setResolution(resolution_);
+        ThePrinter().SetQualityResolution(resolution_);
     }
 
-    const int resolution_ = ThePrinter().Device().resolution();
+    const int resolution_ = ThePrinter().QualityResolution();
 };
 
 TEST_F(PrinterChoiceTest, ThePdfFileFollowsTheSystemsPrinters) {
@@ -70,7 +70,7 @@ TEST_F(PrinterChoiceTest, ChoosingSendsThePrinterThereAndKeepsItsSettings) {
     SetPrinterListOverride([&] { return system; }, true);
     QPrinter& device = ThePrinter().Device();
     device.setCopyCount(3);
-    device.setResolution(150);
+    ThePrinter().SetQualityResolution(150);
     device.setPageOrientation(QPageLayout::Landscape);
 
     EXPECT_FALSE(ChoosePrinter("Nowhere"));
@@ -88,7 +88,9 @@ TEST_F(PrinterChoiceTest, ChoosingSendsThePrinterThereAndKeepsItsSettings) {
     EXPECT_FALSE(PdfFileChosen());
     EXPECT_TRUE(device.outputFileName().isEmpty());
     EXPECT_EQ(device.copyCount(), 3);
-    EXPECT_EQ(device.resolution(), 150);
+    // The quality's resolution for the system printer (a PDF is drawn finer).
+    EXPECT_EQ(ThePrinter().QualityResolution(), 150);
+    EXPECT_EQ(device.resolution(), device.outputFormat() == QPrinter::PdfFormat ? Printer::kPdfResolution : 150);
     EXPECT_EQ(device.pageLayout().orientation(), QPageLayout::Landscape);
 
     // The chosen printer gone after a refresh: the default one takes its

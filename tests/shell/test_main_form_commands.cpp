@@ -361,13 +361,13 @@ TEST_F(MainCommandsTest, RestoringReadsTheOrderNumberSamplesAndPrinterChoices) {
     printers = {"Office"};
     RefreshPrinters();
     QPrinter& device = ThePrinter().Device();
-    const int resolution = device.resolution();
+    const int resolution = ThePrinter().QualityResolution();
     main = std::make_unique<TMainForm>();
     EXPECT_EQ(main->OrderNumber, 17);
     EXPECT_FALSE(main->FillSamples);
     EXPECT_EQ(main->DevMode.PrintQuality, -4);
     EXPECT_EQ(device.pageLayout().orientation(), QPageLayout::Landscape);
-    EXPECT_EQ(device.resolution(), 600) << "best quality";
+    EXPECT_EQ(ThePrinter().QualityResolution(), 600) << "best quality";
 
     main->DevMode.PrintQuality = -1;  // draft, as the print set-up window would choose
     main.reset();
@@ -375,5 +375,5 @@ TEST_F(MainCommandsTest, RestoringReadsTheOrderNumberSamplesAndPrinterChoices) {
     EXPECT_EQ(written.Record->PrintQuality, 3);
     EXPECT_EQ(written.Record->Portrait, 0);
     device.setPageOrientation(QPageLayout::Portrait);
-    device.setResolution(resolution);
+    ThePrinter().SetQualityResolution(resolution);
 }

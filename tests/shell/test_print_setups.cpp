@@ -2,7 +2,12 @@
 // show-before-printing in the settings record; quality, copies and
 // orientation in the printer settings), its page picture, its two roles and
 // the keys, and the entries the print commands use.
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +23,8 @@
 
 #include "platform/Printer.h"
 #include "platform/PrinterSetup.h"
+#include "platform/Translations.h"
+#include "shell/PageSetupFile.h"
 #include "shell/PrintSetUps.h"
 #include "tests/shell/MainFormFixture.h"
 
@@ -317,4 +324,118 @@ TEST_F(PrintSetUpsTest, CtrlPInTheModelessRolePrintsTheGarment) {
     // Other keys are not the window's.
     EXPECT_FALSE(w.FormKeyDown(Qt::Key_P, Qt::NoModifier));
     EXPECT_FALSE(w.FormKeyDown(Qt::Key_Q, Qt::ControlModifier));
+}
+
+// «Дополнительно» is the printer's page set-up: Qt's page dialog (in
+// Russian when Qt's translations are installed) that prints nothing.
+TEST_F(PrintSetUpsTest, AdditionOpensThePageSetUpAndPrintsNothing) {
+    const bool russian = LoadQtTranslations();
+    MakeGarment();
+    Record().ShowSetupBeforePrint = 0;
+    const QPageSize paper = ThePrinter().Device().pageLayout().pageSize();
+    ThePrinter().Device().setPageSize(QPageSize(QPageSize::A5));
+    TPrintSetUps& w = Open();
+    QString title;
+    QStringList buttons;
+    bool pageDialog = false;
+    QPageSize shown;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        auto* page = qobject_cast<QPageSetupDialog*>(modal);
+        pageDialog = page != nullptr;
+        if (page) shown = page->printer()->pageLayout().pageSize();
+        title = modal->windowTitle();
+        for (const QAbstractButton* b : modal->findChildren<QAbstractButton*>())
+            if (b->isVisible()) buttons << b->text();
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->accept();
+    });
+    w.AdditionButton->click();
+    UnloadQtTranslations();
+    EXPECT_TRUE(pageDialog);
+    // It opens on the paper in force, and OK keeps it.
+    EXPECT_EQ(shown.id(), QPageSize::A5);
+    EXPECT_EQ(ThePrinter().Device().pageLayout().pageSize().id(), QPageSize::A5);
+    EXPECT_FALSE(buttons.contains("Print") || buttons.contains(QString::fromUtf8("Печать")))
+        << buttons.join('|').toStdString();
+    if (russian) {
+        EXPECT_EQ(title.toStdString(), "Параметры страницы");
+        EXPECT_TRUE(buttons.contains(QString::fromUtf8("Отмена"))) << buttons.join('|').toStdString();
+    }
+    EXPECT_EQ(Script().prints, 0);
+    EXPECT_TRUE(messages.empty());
+    ThePrinter().Device().setPageSize(paper);
+    UserPageChoice() = PageChoice();
+}
+
+// The paper and orientation chosen in the page set-up outlive the run, in
+// a side file beside the settings file (which keeps its 128 bytes).
+TEST_F(PrintSetUpsTest, ThePageChosenIsRememberedBetweenRuns) {
+    const QPageSize paper = ThePrinter().Device().pageLayout().pageSize();
+    SetPrinterSetupDialogOverride([](QPrinter& printer) {
+        printer.setPageSize(QPageSize(QPageSize::A3));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        return true;
+    });
+    Open().AdditionButton->click();
+    window.reset();
+
+    // Another run: the printer starts on the page chosen.
+    ThePrinter().Device().setPageSize(QPageSize(QPageSize::Letter));
+    ThePrinter().Device().setPageOrientation(QPageLayout::Portrait);
+    UserPageChoice() = PageChoice();
+    main.reset();
+    EXPECT_EQ(QFileInfo(QString::fromStdString(SettingsFile())).size(), 128);
+    main = std::make_unique<TMainForm>();
+    const QPageLayout layout = ThePrinter().Device().pageLayout();
+    EXPECT_EQ(layout.pageSize().id(), QPageSize::A3);
+    EXPECT_EQ(layout.orientation(), QPageLayout::Landscape);
+    EXPECT_FALSE(main->LockDevMode().Portrait);
+    EXPECT_FALSE(Open().RadioButtonPortrait->isChecked());
+
+    ThePrinter().Device().setPageSize(paper);
+    UserPageChoice() = PageChoice();
+}
+
+TEST(PageSetupFile, WhatIsWrittenIsReadBackAndDamageChoosesNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string folder = dir.path().toStdString();
+    EXPECT_FALSE(ReadPageChoice(folder).hasPaper) << "no file";
+
+    struct Case {
+        PageChoice written;
+    } cases[] = {
+        {{true, QPageSize(QPageSize::A4), true, true}},
+        {{true, QPageSize(QPageSize::Letter), true, false}},
+        {{true, QPageSize(QSizeF(123.5, 321), QPageSize::Millimeter, "Рулон"), false, true}},
+        {{false, QPageSize(), true, false}},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(WritePageChoice(folder, c.written));
+        const PageChoice read = ReadPageChoice(folder);
+        EXPECT_EQ(read.hasPaper, c.written.hasPaper);
+        if (c.written.hasPaper) {
+            EXPECT_EQ(read.paper.id(), c.written.paper.id());
+            EXPECT_NEAR(read.paper.size(QPageSize::Millimeter).width(),
+                        c.written.paper.size(QPageSize::Millimeter).width(), 0.1);
+            EXPECT_NEAR(read.paper.size(QPageSize::Millimeter).height(),
+                        c.written.paper.size(QPageSize::Millimeter).height(), 0.1);
+        }
+        EXPECT_EQ(read.hasOrientation, c.written.hasOrientation);
+        if (c.written.hasOrientation) {
+            EXPECT_EQ(read.portrait, c.written.portrait);
+        }
+    }
+
+    for (const char* damaged : {"[Paper]\nWidthMm=-5\nHeightMm=297\nOrientation=sideways\n",
+                                "[Paper]\nWidthMm=nan\nHeightMm=1e300\n", "\x01\x02 not ini at all"}) {
+        QFile file(dir.filePath(kPageSetupFileName));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+        file.close();
+        const PageChoice read = ReadPageChoice(folder);
+        EXPECT_FALSE(read.hasPaper) << damaged;
+        EXPECT_FALSE(read.hasOrientation) << damaged;
+    }
 }

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QPageLayout>
+#include <QPageSize>
+#include <QRadioButton>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QToolButton>
@@ -15,9 +17,10 @@
 #include "platform/Printer.h"
 #include "platform/PrinterList.h"
 #include "platform/PrinterSetup.h"
+#include "shell/PageSetupFile.h"
 #include "shell/PrintSetUps.h"
 #include "shell/PrintToPdf.h"
-#include "tests/garments/lower_women/SkirtFixture.h"
+#include "tests/shell/SkirtPrintFixture.h"
 
 namespace {
 
@@ -35,14 +38,14 @@ std::vector<std::string> ComboItems(const QComboBox& box) {
     return items;
 }
 
-class PrintToPdfTest : public SkirtWindowTest {
+class PrintToPdfTest : public SkirtPrintTest {
 protected:
     void BeforeWindows() override {
-        SkirtWindowTest::BeforeWindows();
+        SkirtPrintTest::BeforeWindows();
         printers = {"Office", kPdfPrinterName};
     }
     void AfterWindows() override {
-        SkirtWindowTest::AfterWindows();
+        SkirtPrintTest::AfterWindows();
         SetPdfFileDialogHook([this](const std::string& proposed) {
             proposals.push_back(proposed);
             buttonsWhileAsked = main->ToolButton6->isEnabled() || main->ToolButton8->isEnabled() ||
@@ -55,25 +58,11 @@ protected:
         window.reset();
         SetPdfFileDialogHook(nullptr);
         SetPrinterSetupDialogOverride(nullptr);
+        SetPrinterDefaultsOverride(nullptr);
         ThePrinter().Abort();
-        SkirtWindowTest::TearDown();
-    }
-
-    void Calculate() {
-        Type(SkirtSamples());
-        main->CalcExecute();
-        ASSERT_TRUE(Skirt().calculated);
-        messages.clear();
-    }
-
-    // The set-up window on its own, with `name` chosen in its printer list.
-    TPrintSetUps& ChooseInSetUp(const std::string& name) {
-        window = std::make_unique<TPrintSetUps>(false, main.get());
-        const int item = window->PrinterBox->findText(QString::fromStdString(name));
-        EXPECT_GE(item, 0) << name;
-        window->PrinterBox->setCurrentIndex(item);
-        window->PrinterBoxClick();
-        return *window;
+        ThePrinter().Device().setPageSize(paper_);
+        UserPageChoice() = PageChoice();
+        SkirtPrintTest::TearDown();
     }
 
     bool ButtonsEnabled() const {
@@ -81,11 +70,13 @@ protected:
                report->PrintSetUp->isEnabled();
     }
 
-    std::unique_ptr<TPrintSetUps> window;
     std::vector<std::string> proposals;
     std::string answer;
     bool buttonsWhileAsked = true;
     bool setUpShownWhileAsked = true;
+
+private:
+    const QPageSize paper_ = ThePrinter().Device().pageLayout().pageSize();
 };
 
 TEST_F(PrintToPdfTest, TheSetUpWindowListsThePrintersAndShowsTheChoice) {
@@ -101,18 +92,6 @@ TEST_F(PrintToPdfTest, TheSetUpWindowListsThePrintersAndShowsTheChoice) {
     window = std::make_unique<TPrintSetUps>(false, main.get());
     EXPECT_EQ(window->PrinterBox->currentText().toStdString(), kPdfPrinterName);
 
-    // The printer's own set-up dialog picks another printer: the list
-    // follows.
-    window->PrinterBox->setCurrentIndex(0);
-    window->PrinterBoxClick();
-    SetPrinterSetupDialogOverride([](QPrinter&) {
-        ThePrinter().SetPdfOutput(::testing::TempDir() + "dialog.pdf");  // its "print to file"
-        return true;
-    });
-    window->AdditionButtonClick();
-    EXPECT_EQ(window->PrinterBox->currentText().toStdString(), kPdfPrinterName);
-    EXPECT_TRUE(PdfFileChosen());
-
     // No printer at all: an empty list.
     printers.clear();
     RefreshPrinters();
@@ -121,15 +100,45 @@ TEST_F(PrintToPdfTest, TheSetUpWindowListsThePrintersAndShowsTheChoice) {
     EXPECT_EQ(window->PrinterBox->currentIndex(), -1);
 }
 
-TEST_F(PrintToPdfTest, ChoosingAPrinterKeepsQualityCopiesAndOrientation) {
-    main->ApplyDevMode(TDevMode{-2, 3, false});
-    ChooseInSetUp(kPdfPrinterName);
+TEST_F(PrintToPdfTest, ChoosingAPrinterKeepsQualityAndCopiesAndTakesItsOwnPaper) {
+    SetPrinterDefaultsOverride([](const std::string& name) {
+        return name == "Office" ? PrinterDefaults{QPageSize(QPageSize::Letter), false}
+                                : PrinterDefaults{QPageSize(QPageSize::A4), true};
+    });
     const QPrinter& device = ThePrinter().Device();
-    EXPECT_EQ(device.outputFormat(), QPrinter::PdfFormat);
-    EXPECT_EQ(device.resolution(), 150);
+    auto expectPage = [&](QPageSize::PageSizeId paper, bool portrait, const char* where) {
+        EXPECT_EQ(device.pageLayout().pageSize().id(), paper) << where;
+        EXPECT_EQ(device.pageLayout().orientation() == QPageLayout::Portrait, portrait) << where;
+        EXPECT_EQ(main->LockDevMode().Portrait, portrait) << where;
+        EXPECT_EQ(window->RadioButtonPortrait->isChecked(), portrait) << where;
+    };
+
+    // Nothing chosen by the user: each printer's own paper and orientation.
+    main->ApplyDevMode(TDevMode{-2, 3, true});
+    ChooseInSetUp("Office");
+    expectPage(QPageSize::Letter, false, "Office");
+    ChooseInSetUp(kPdfPrinterName);
+    expectPage(QPageSize::A4, true, "PDF");
+    EXPECT_EQ(ThePrinter().QualityResolution(), 150);
     EXPECT_EQ(device.copyCount(), 3);
-    EXPECT_EQ(device.pageLayout().orientation(), QPageLayout::Landscape);
-    EXPECT_FALSE(main->LockDevMode().Portrait);
+
+    // The page set-up's choice holds for every printer.
+    SetPrinterSetupDialogOverride([](QPrinter& printer) {
+        printer.setPageSize(QPageSize(QPageSize::A5));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        return true;
+    });
+    window->AdditionButtonClick();
+    expectPage(QPageSize::A5, false, "after the page set-up");
+    ChooseInSetUp("Office");
+    expectPage(QPageSize::A5, false, "Office after the page set-up");
+    ChooseInSetUp(kPdfPrinterName);
+    expectPage(QPageSize::A5, false, "PDF after the page set-up");
+
+    // So does an orientation chosen with the window's buttons.
+    window->RadioButtonPortrait->click();
+    ChooseInSetUp("Office");
+    expectPage(QPageSize::A5, true, "Office turned upright");
     main->ApplyDevMode(TDevMode{});
 }
 

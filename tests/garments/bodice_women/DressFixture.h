@@ -1,16 +1,14 @@
 // A women's bodice drafted on its own: a concrete TDress whose other slots
-// do nothing, a sleeve that only carries its inputs (BodiceFixture), the sample
+// do nothing, a sleeve that only carries its inputs, the sample
 // measurements of the dress, and the common draft for a chosen garment,
 // sleeve and collar.
 #pragma once
 
-#include <cmath>
-
 #include "garments/bodice_women/Dress.h"
 #include "kernel/Bezier.h"
-#include "tests/garments/common/BodiceFixture.h"
+#include "tests/StubPieces.h"
 
-using TTestDress = TDraftOnly<TDress>;
+using TTestDress = TStubGarment<TDress>;
 
 // The body measurements and eases of the bodice column.
 struct DressMeasures {
@@ -79,9 +77,4 @@ inline float FrontArmhole(const TDress& d) {
            Bezier2::ArcLength(d.FrontArmMid, d.FrontArmCtrl2, d.P6, 0, 1) +
            Bezier2::ArcLength(d.P6, d.FrontArmCtrl3, d.Point4, 0, 1) +
            Bezier2::ArcLength(d.Point4, d.FrontArmCtrl4, d.P11, 0, 1);
-}
-
-// How far p lies off the line through a and b.
-inline float OffLine(const Vector& a, const Vector& b, const Vector& p) {
-    return std::fabs(Geom::Side(a, Vector::UnitBetween(a, b), p));
 }

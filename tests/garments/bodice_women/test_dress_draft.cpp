@@ -11,30 +11,10 @@
 
 #include "kernel/Checked.h"
 #include "platform/Text.h"
+#include "tests/DraftExpect.h"
 #include "tests/garments/bodice_women/DressFixture.h"
 
 namespace {
-
-struct Expected {
-    const char* what;
-    float value;
-    float expected;
-};
-
-void ExpectAll(const std::vector<Expected>& table, float tolerance, const std::string& context = "") {
-    for (const Expected& e : table) EXPECT_NEAR(e.value, e.expected, tolerance) << e.what << context;
-}
-
-// The angle between the directions c → p and c → q.
-double AngleAt(const Vector& c, const Vector& p, const Vector& q) {
-    const double a1 = std::atan2(double(p.y) - c.y, double(p.x) - c.x);
-    const double a2 = std::atan2(double(q.y) - c.y, double(q.x) - c.x);
-    double d = std::fabs(a1 - a2);
-    if (d > M_PI) d = 2 * M_PI - d;
-    return d;
-}
-
-bool Finite(const Vector& v) { return std::isfinite(v.x) && std::isfinite(v.y); }
 
 // The sample dress, worked by hand from the measurements: the dart angle
 // (2·4.2 + 1.5)/(0.65 + 26.5) = 0.364641 rad, the front width
@@ -510,7 +490,74 @@ TEST(DressDraft, AZeroDartAngleDraftsWithoutADart) {
 }
 
 // ---------------------------------------------------------------------------
-// The failures
+// The armhole balance and the failures
+
+// The loop itself, with a mismatch of its own: it corrects by the mismatch
+// until that is below 0.1 cm, and throws 2 at the 500th correction.
+TEST(DressArmholeBalance, CorrectsByTheMismatchUntilBelowATenth) {
+    struct Case {
+        float first;   // the first mismatch
+        float factor;  // each correction's mismatch is the last one times this
+        int rebuilds;  // expected
+        bool fails;
+    } cases[] = {
+        {0.05f, 0.5f, 1, false},   // balanced at once
+        {-0.0999f, 0.5f, 1, false},
+        {0.1f, 0.5f, 2, false},    // 0.1 is not below 0.1
+        {1.6f, 0.5f, 6, false},    // 1.6 0.8 0.4 0.2 0.1 0.05
+        {-3, -0.5f, 6, false},     // alternating: −3 1.5 −0.75 0.375 −0.1875 0.09375
+        {15, 0.99f, 500, false},   // below 0.1 after the 499th correction
+        {15.15f, 0.99f, 501, true},  // below 0.1 after the 500th, which throws all the same
+        {1, 1, 501, true},         // never shrinks: 500 corrections, then 2
+        {0.5f, -1, 501, true},     // swings for ever
+    };
+    for (const Case& c : cases) {
+        float p8y = 10;
+        float mismatch = c.first / c.factor;
+        int rebuilds = 0;
+        float applied = 0;  // the sum of all mismatches but the last
+        float seen = 0;
+        bool threw = false;
+        try {
+            TDress::BalanceArmhole(p8y, [&] {
+                ++rebuilds;
+                mismatch *= c.factor;
+                applied = seen;
+                seen += mismatch;
+                return mismatch;
+            });
+        } catch (int code) {
+            EXPECT_EQ(code, 2);
+            threw = true;
+        }
+        const std::string context = " first " + std::to_string(c.first) + " factor " + std::to_string(c.factor);
+        EXPECT_EQ(threw, c.fails) << context;
+        EXPECT_EQ(rebuilds, c.rebuilds) << context;
+        // P8 moved by every mismatch but the last one seen.
+        EXPECT_NEAR(p8y, 10 + applied, 1e-3) << context;
+    }
+}
+
+TEST(DressArmholeBalance, NeitherANaNNorAnOverflowPassesAsBalanced) {
+    float p8y = 0;
+    int rebuilds = 0;
+    EXPECT_THROW(TDress::BalanceArmhole(p8y,
+                                        [&] {
+                                            ++rebuilds;
+                                            return std::nanf("");
+                                        }),
+                 EFloatError);  // the correction itself refuses it
+    EXPECT_EQ(rebuilds, 1);
+    p8y = 0;
+    float m = 1;
+    EXPECT_THROW(TDress::BalanceArmhole(p8y,
+                                        [&] {
+                                            m *= 1e10f;
+                                            return m;
+                                        }),
+                 EFloatError);
+    EXPECT_TRUE(std::isfinite(p8y));
+}
 
 // Measurements the draft cannot serve end in the armhole failure or the
 // float error, and leave no non-finite point behind.
@@ -547,16 +594,7 @@ TEST(DressDraft, MeasurementsThatCannotBeDraftedFail) {
         DressChoice choice;
         choice.sleeve = &sleeve;
         choice.sleeveKind = 1;
-        if (c.armhole) {
-            try {
-                DraftDress(d, c.m, c.kind, Silhouette::Straight, choice);
-                ADD_FAILURE() << c.what << ": drafted";
-            } catch (int code) {
-                EXPECT_EQ(code, 2) << c.what;
-            }
-        } else {
-            EXPECT_THROW(DraftDress(d, c.m, c.kind, Silhouette::Straight, choice), EFloatError) << c.what;
-        }
+        ExpectDraftFails(c.armhole, [&] { DraftDress(d, c.m, c.kind, Silhouette::Straight, choice); }, c.what);
         EXPECT_FALSE(d.calculated) << c.what;
         for (const Vector& p : {d.P8, d.P10, d.P11, d.Point4, d.FrontArmCtrl3, d.A7, d.G7, d.P})
             EXPECT_TRUE(Finite(p)) << c.what;

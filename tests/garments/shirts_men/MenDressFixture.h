@@ -6,9 +6,9 @@
 
 #include "garments/shirts_men/MenDress.h"
 #include "kernel/Bezier.h"
-#include "tests/garments/common/BodiceFixture.h"
+#include "tests/StubPieces.h"
 
-using TTestMenDress = TDraftOnly<TMenDress>;
+using TTestMenDress = TStubGarment<TMenDress>;
 
 // The body measurements and allowances of the men's column.
 struct MenMeasures {

@@ -8,18 +8,6 @@
 
 namespace {
 
-class TTestCollar : public TCollar {
-public:
-    void Calculate() override {}
-    void Draw() override {}
-    void DrawLabels() override {}
-    void ClearCaption() override {}
-    void Hook4() override {}
-    void Hook5() override {}
-    bool HitTest(float, float) override { return false; }
-    void Drag(float, float) override {}
-};
-
 // The window owns what it is given and deletes it on closing.
 class MenDressWindowTest : public ProgramWindowsTest {
 protected:
@@ -36,7 +24,7 @@ TEST_F(MenDressWindowTest, TheCollarsAndSleevesFindTheMensBodiceOnly) {
     EXPECT_EQ(CurrentMenDress(), &shirt);
     EXPECT_EQ(CurrentDress(), nullptr);
     delete main->Model;
-    main->Model = new TDraftOnly<TDress>;
+    main->Model = new TStubGarment<TDress>;
     EXPECT_EQ(CurrentMenDress(), nullptr);
 }
 

@@ -1,12 +1,13 @@
-// What the tests of the bodice drafts share: a bodice base drafted on its
-// own, every slot that the base leaves to its garments doing nothing, and a
-// sleeve that only carries its inputs.
+// Pieces for testing a base's draft on its own: a garment whose slots other
+// than the draft, the sheets and the segments do nothing, a sleeve that only
+// carries its inputs and a collar that does nothing.
 #pragma once
 
 #include "kernel/Models.h"
 
+// Base with every slot it leaves open filled by an empty one.
 template <class Base>
-class TDraftOnly : public Base {
+class TStubGarment : public Base {
 public:
     bool GetMeasures() override { return true; }
     void Draw() override {}
@@ -32,6 +33,18 @@ public:
     void ClearCaption() override {}
     void Hook8() override {}
     void Hook9() override {}
+    bool HitTest(float, float) override { return false; }
+    void Drag(float, float) override {}
+};
+
+class TTestCollar : public TCollar {
+public:
+    void Calculate() override {}
+    void Draw() override {}
+    void DrawLabels() override {}
+    void ClearCaption() override {}
+    void Hook4() override {}
+    void Hook5() override {}
     bool HitTest(float, float) override { return false; }
     void Drag(float, float) override {}
 };
