@@ -57,17 +57,10 @@ float TMenDress::UpperFrontArmhole(float target) {
     // 24.1 Front shoulder point: the height P4.y − P6.y from P6, the
     //      shoulder length from A4.
     P10 = Geom::CircleCross(P6, A4, F(double(P4.y) - P6.y), F(1.1 * ShoulderLength + ShoulderEase), 1);
-    // 24.2
-    const Vector e = Vector::UnitBetween(P6, P10);
-    Point3 = P6 + e * F(0.4 * Geom::Distance(P6, P10));
-    // 24.3 "4" bows out by 9/67 of the shoulder's reach beyond the front
-    //      width line.
-    Point4 = Point3 + Vector::UnitNormalBetween(P10, Point3) * F(double(kPoint4Bow) * (double(G4.x) - P10.x));
-    // 24.4, 24.5
-    FrontArmholeCtrl4 = Point4 + e * F(0.2 * Geom::Distance(Point3, P10));
-    FrontArmholeCtrl3 = Cross(P6, Vector::UnitBetween(P6, P4), Point4, e);
-    // 24.6 δ = D − the upper front armhole P6 → "4" → P10.
-    return F(double(target) - Arc(P6, FrontArmholeCtrl3, Point4) - Arc(Point4, FrontArmholeCtrl4, P10));
+    // 24.2-24.6 "3", "4" and the controls of the upper front armhole; δ = D
+    //          − its length P6 → "4" → P10.
+    return DraftSteps::BuildUpperFrontArmhole({Point3, Point4, FrontArmholeCtrl3, FrontArmholeCtrl4}, P6, P10,
+                                              Vector::UnitBetween(P6, P10), P4, G4.x, kPoint4Bow, target);
 }
 
 void TMenDress::Draft(const BodiceChoice& choice) {
