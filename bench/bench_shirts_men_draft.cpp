@@ -10,9 +10,7 @@ namespace {
 void BM_MenBodiceDraft(benchmark::State& state) {
     TTestMenDress jacket;
     TTestSleeve sleeve;
-    BodiceChoice choice;
-    choice.sleeve = &sleeve;
-    choice.sleeveKind = 1;
+    const BodiceChoice choice = ChoiceOf(&sleeve, 1);
     for (auto _ : state) {
         // The draft may lower the yoke width; every run starts from the
         // measurements.

@@ -442,18 +442,10 @@ TEST(DressDraft, TheCoatsPocketsLieOneCentimetreLower) {
 // The shawl collar's lowered back neckline is written with a collar of kind
 // 5 only.
 TEST(DressDraft, TheShawlNecklineOnlyForTheShawlCollar) {
-    struct Case {
-        bool collar;
-        int kind;
-        bool written;
-    } cases[] = {{true, 5, true}, {false, 5, false}, {true, 1, false}, {true, 4, false}};
-    for (const Case& c : cases) {
+    for (const ShawlCase& c : kShawlCases) {
         TTestDress d;
         d.BackNeckLength = d.ShawlNeckExcess = 99;
-        DressChoice choice;
-        choice.hasCollar = c.collar;
-        choice.collarKind = c.kind;
-        DraftDress(d, kDressSamples, DressKind::Dress, Silhouette::Straight, choice);
+        DraftDress(d, kDressSamples, DressKind::Dress, Silhouette::Straight, ChoiceOf(nullptr, 0, c.collar, c.kind));
         const std::string context = " collar " + std::to_string(c.collar) + " kind " + std::to_string(c.kind);
         if (!c.written) {
             EXPECT_EQ(d.BackNeckLength, 99.0f) << context;

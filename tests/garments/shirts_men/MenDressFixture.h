@@ -11,20 +11,20 @@
 using TTestMenDress = TStubGarment<TMenDress>;
 
 // The body measurements and allowances of the men's column.
-struct MenMeasures {
+struct ShirtMeasures {
     float R, Cw, Cg2, Cb, Dtp, Shg, Vprz, Dts, Vpk, Shs, Shp, Pk;
     float Shk, Pg, Pb, h;
 };
 
 // The worked example of the draft.
-constexpr MenMeasures kWorkedExample{176, 19.5f, 52, 54, 44, 20, 22, 45, 46, 19, 14, 5, 6, 7, 4, 0};
+constexpr ShirtMeasures kWorkedExample{176, 19.5f, 52, 54, 44, 20, 22, 45, 46, 19, 14, 5, 6, 7, 4, 0};
 // The sample values of the shirt's column, with an interlining ease.
-constexpr MenMeasures kShirtSamples{176, 20.7f, 52.2f, 53.4f, 47.2f, 19.4f, 21.9f, 45.2f,
+constexpr ShirtMeasures kShirtSamples{176, 20.7f, 52.2f, 53.4f, 47.2f, 19.4f, 21.9f, 45.2f,
                                     48.3f, 20.1f, 15.4f, 6, 7, 7, 5, 0.6f};
 
 constexpr MenDressKind kMenKinds[] = {MenDressKind::Shirt, MenDressKind::Jacket};
 
-inline void Put(TMenDress& d, const MenMeasures& m) {
+inline void Put(TMenDress& d, const ShirtMeasures& m) {
     d.Height = m.R;
     d.NeckHalfGirth = m.Cw;
     d.BustHalfGirth = m.Cg2;
@@ -45,7 +45,7 @@ inline void Put(TMenDress& d, const MenMeasures& m) {
 
 // Measurements, the garment kind's ease constants, the common draft and the
 // segments.
-inline void DraftMenDress(TMenDress& d, const MenMeasures& m, MenDressKind kind = MenDressKind::Shirt,
+inline void DraftMenDress(TMenDress& d, const ShirtMeasures& m, MenDressKind kind = MenDressKind::Shirt,
                           const BodiceChoice& choice = {}) {
     Put(d, m);
     d.SetEase(EaseOf(kind));

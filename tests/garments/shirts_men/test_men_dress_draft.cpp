@@ -102,7 +102,7 @@ TEST(MenDressDraft, TheWidthsAddUpToTheHalfGirth) {
     for (MenDressKind kind : kMenKinds)
         for (const float h : {0.0f, 0.6f, 2.0f}) {
             TTestMenDress d;
-            MenMeasures m = kShirtSamples;
+            ShirtMeasures m = kShirtSamples;
             m.h = h;
             DraftMenDress(d, m, kind);
             const MenDressEase& e = EaseOf(kind);
@@ -126,10 +126,8 @@ TEST(MenDressDraft, TheConstructionsKeepTheirDistances) {
     for (MenDressKind kind : kMenKinds) {
         TTestMenDress d;
         TTestSleeve sleeve;
-        BodiceChoice choice;
-        choice.sleeve = &sleeve;
-        choice.sleeveKind = 1;
-        const MenMeasures& m = kShirtSamples;
+        const BodiceChoice choice = ChoiceOf(&sleeve, 1);
+        const ShirtMeasures& m = kShirtSamples;
         DraftMenDress(d, m, kind, choice);
         const MenDressEase& e = EaseOf(kind);
         const float drop = d.YokeBackEnd.y - d.YokeDartEnd.y;
@@ -240,7 +238,7 @@ TEST(MenDressDraft, TheYokeStartsAtFourCentimetres) {
     for (const float width : {0.0f, 3.9f, 4.0f, 9.0f}) {
         TTestMenDress d;
         d.K = d.K1 = d.K2 = d.U = d.YokeCtrl = untouched;
-        MenMeasures m = kWorkedExample;
+        ShirtMeasures m = kWorkedExample;
         m.Shk = width;
         DraftMenDress(d, m);
         const std::string context = " Шк " + std::to_string(width);
@@ -284,7 +282,7 @@ TEST(MenDressDraft, TheYokeStartsAtFourCentimetres) {
 // second draft starts from it.
 TEST(MenDressDraft, AVeryWideYokeIsClamped) {
     TTestMenDress d;
-    MenMeasures m = kWorkedExample;
+    ShirtMeasures m = kWorkedExample;
     m.Shk = 30;
     DraftMenDress(d, m);
     ASSERT_TRUE(d.HasYoke);
@@ -310,7 +308,7 @@ TEST(MenDressDraft, ThePostureMovesTheWaistPointAndRaisesTheYokedShoulder) {
     for (const float pk : {0.0f, 5.0f, 12.0f})
         for (const float yokeWidth : {0.0f, 6.0f}) {
             TTestMenDress d;
-            MenMeasures m = kWorkedExample;
+            ShirtMeasures m = kWorkedExample;
             m.Pk = pk;
             m.Shk = yokeWidth;
             DraftMenDress(d, m);
@@ -329,7 +327,7 @@ TEST(MenDressDraft, ThePostureMovesTheWaistPointAndRaisesTheYokedShoulder) {
 TEST(MenDressDraft, TheArmholePointsAreLiftedToTheirFloors) {
     for (const float height : {22.0f, 28.0f}) {
         TTestMenDress d;
-        MenMeasures m = kWorkedExample;
+        ShirtMeasures m = kWorkedExample;
         m.Vprz = height;
         DraftMenDress(d, m);
         const std::string context = " Впр.з " + std::to_string(height);
@@ -352,15 +350,10 @@ TEST(MenDressDraft, TheArmholePointsAreLiftedToTheirFloors) {
 TEST(MenDressDraft, TheArmholeBalancesForEveryGarmentAndSleeve) {
     TTestSleeve sleeve;
     for (MenDressKind kind : kMenKinds)
-        for (const MenMeasures& m : {kWorkedExample, kShirtSamples})
+        for (const ShirtMeasures& m : {kWorkedExample, kShirtSamples})
             for (int sleeveKind = 0; sleeveKind <= 6; ++sleeveKind) {
                 TTestMenDress d;
-                BodiceChoice choice;
-                if (sleeveKind > 0) {
-                    choice.sleeve = &sleeve;
-                    choice.sleeveKind = sleeveKind;
-                }
-                DraftMenDress(d, m, kind, choice);
+                DraftMenDress(d, m, kind, ChoiceOf(sleeveKind > 0 ? &sleeve : nullptr, sleeveKind));
                 const std::string context =
                     " " + KindName(kind) + " Сш " + std::to_string(m.Cw) + " sleeve " + std::to_string(sleeveKind);
                 const float back = BackArmhole(d) - d.YokeArc;
@@ -388,12 +381,9 @@ TEST(MenDressDraft, TheSleeveKindDecidesWhatTheDraftWrites) {
         for (Vector* tick : {d.BackRaglanNotch, d.FrontRaglanNotch}) tick[0] = tick[1] = untouched;
         d.ArmholeLength = d.ArmholeDepth = 99;
         TTestSleeve sleeve;
-        BodiceChoice choice;
-        choice.sleeveKind = kind;
-        if (kind > 0) choice.sleeve = &sleeve;
-        MenMeasures m = kWorkedExample;
+        ShirtMeasures m = kWorkedExample;
         m.Shk = 0;  // no yoke of its own
-        DraftMenDress(d, m, MenDressKind::Jacket, choice);
+        DraftMenDress(d, m, MenDressKind::Jacket, ChoiceOf(kind > 0 ? &sleeve : nullptr, kind));
         const std::string context = " sleeve kind " + std::to_string(kind);
 
         const bool setIn = kind == 1 || kind == 3 || kind == 4;
@@ -441,10 +431,8 @@ TEST(MenDressDraft, TheSleeveKindDecidesWhatTheDraftWrites) {
 TEST(MenDressDraft, TheRaglansYokeIsClampedLikeAnyOther) {
     TTestMenDress d;
     TTestSleeve sleeve;
-    BodiceChoice choice;
-    choice.sleeve = &sleeve;
-    choice.sleeveKind = 6;
-    MenMeasures m = kWorkedExample;
+    const BodiceChoice choice = ChoiceOf(&sleeve, 6);
+    ShirtMeasures m = kWorkedExample;
     m.Dts = 12;  // P31 no lower than 0.35 T.y = -4.55
     m.Shk = 12;
     DraftMenDress(d, m, MenDressKind::Shirt, choice);
@@ -460,7 +448,7 @@ TEST(MenDressDraft, TheRaglansYokeIsClampedLikeAnyOther) {
 TEST(MenDressDraft, TheBreastPocketIsComputedForEveryChestWidth) {
     for (const float chest : {8.0f, 16.99f, 17.0f, 24.0f}) {
         TTestMenDress d;
-        MenMeasures m = kWorkedExample;
+        ShirtMeasures m = kWorkedExample;
         m.Shg = chest;
         DraftMenDress(d, m);
         const std::string context = " Шг " + std::to_string(chest);
@@ -481,18 +469,10 @@ TEST(MenDressDraft, TheBreastPocketIsComputedForEveryChestWidth) {
 // from 1 cm below A01, through the point 1 cm from A9 square off A1 → A9,
 // to the back shoulder line.
 TEST(MenDressDraft, TheShawlNecklineOnlyForTheShawlCollar) {
-    struct Case {
-        bool collar;
-        int kind;
-        bool written;
-    } cases[] = {{true, 5, true}, {false, 5, false}, {true, 1, false}, {true, 4, false}};
-    for (const Case& c : cases) {
+    for (const ShawlCase& c : kShawlCases) {
         TTestMenDress d;
         d.BackNeckLength = d.ShawlNeckExcess = 99;
-        BodiceChoice choice;
-        choice.hasCollar = c.collar;
-        choice.collarKind = c.kind;
-        DraftMenDress(d, kShirtSamples, MenDressKind::Jacket, choice);
+        DraftMenDress(d, kShirtSamples, MenDressKind::Jacket, ChoiceOf(nullptr, 0, c.collar, c.kind));
         const std::string context = " collar " + std::to_string(c.collar) + " kind " + std::to_string(c.kind);
         if (!c.written) {
             EXPECT_EQ(d.BackNeckLength, 99.0f) << context;
@@ -530,26 +510,24 @@ TEST(MenDressDraft, TheShawlNecklineOnlyForTheShawlCollar) {
 TEST(MenDressDraft, MeasurementsThatCannotBeDraftedFail) {
     struct Case {
         const char* what;
-        float MenMeasures::*field;
+        float ShirtMeasures::*field;
         float value;
         bool armhole;  // the integer 2, else EFloatError
     } cases[] = {
         // The front shoulder swings between two heights for ever: the
         // compass circles of P10 meet at one of them only.
-        {"swinging front shoulder (Вп.к 72.5)", &MenMeasures::Vpk, 72.5f, true},
-        {"no back waist length", &MenMeasures::Dts, 0, true},
+        {"swinging front shoulder (Вп.к 72.5)", &ShirtMeasures::Vpk, 72.5f, true},
+        {"no back waist length", &ShirtMeasures::Dts, 0, true},
         // The front shoulder sinks towards P6 with every correction until
         // its arcs fold up.
-        {"front shoulder sinking into the armhole (Дт.п 58)", &MenMeasures::Dtp, 58, false},
-        {"no neck", &MenMeasures::Cw, 0, false},
+        {"front shoulder sinking into the armhole (Дт.п 58)", &ShirtMeasures::Dtp, 58, false},
+        {"no neck", &ShirtMeasures::Cw, 0, false},
     };
     for (const Case& c : cases) {
         TTestMenDress d;
         TTestSleeve sleeve;
-        BodiceChoice choice;
-        choice.sleeve = &sleeve;
-        choice.sleeveKind = 1;
-        MenMeasures m = kWorkedExample;
+        const BodiceChoice choice = ChoiceOf(&sleeve, 1);
+        ShirtMeasures m = kWorkedExample;
         m.*c.field = c.value;
         ExpectDraftFails(c.armhole, [&] { DraftMenDress(d, m, MenDressKind::Shirt, choice); }, c.what);
         EXPECT_FALSE(d.calculated) << c.what;
@@ -564,9 +542,7 @@ TEST(MenDressDraft, MeasurementsThatCannotBeDraftedFail) {
 TEST(MenDressDraft, ADraftDependsOnlyOnItsInputs) {
     TTestMenDress fresh, reused;
     TTestSleeve sleeve;
-    BodiceChoice choice;
-    choice.sleeve = &sleeve;
-    choice.sleeveKind = 1;
+    const BodiceChoice choice = ChoiceOf(&sleeve, 1);
     DraftMenDress(fresh, kShirtSamples, MenDressKind::Shirt, choice);
     DraftMenDress(reused, kWorkedExample, MenDressKind::Jacket, choice);
     DraftMenDress(reused, kShirtSamples, MenDressKind::Shirt, choice);

@@ -44,12 +44,7 @@ TEST_F(MenDressWindowTest, TheDraftReadsTheMainWindowsChoice) {
     Put(alone, kShirtSamples);
     alone.SetEase(EaseOf(MenDressKind::Jacket));
     TTestSleeve sleeve;
-    BodiceChoice choice;
-    choice.sleeve = &sleeve;
-    choice.sleeveKind = 5;
-    choice.hasCollar = true;
-    choice.collarKind = 5;
-    alone.Draft(choice);
+    alone.Draft(ChoiceOf(&sleeve, 5, true, 5));
 
     EXPECT_EQ(shirt.YokeWidth, 5.0f);
     EXPECT_EQ(shirt.K2, alone.K2);
