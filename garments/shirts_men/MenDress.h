@@ -84,8 +84,8 @@ public:
     Vector FrontRaglanNotch[2];  // tick at P6 (raglan sleeves)
     Vector P10, P11;
     // ---- Grid. ----
-    Vector G0, G, G1, G11, G2, G3, G4, G41, T, T0, T2, T3, B, B2, B21, B3, B4, B41, B5, B51, H0, H1, H11, H2, H3,
-        H4, H5;
+    Vector G0, G, G1, G11, G2, G3, G4, G41, T, T0, T2, T3, B, B2, B21, B3, B4, B41, B5, B51, H0, H1, H11, H2, H3, H4,
+        H5;
     // The side lines at the hem levels.
     Vector BackSideHem, FrontSideHem, FrontSideHem2;
     // ---- Curve controls. ----
@@ -123,8 +123,8 @@ public:
     Vector ShawlNeck[5];
 
     // ---- Lengths (cm). ----
-    float ArmholeDepth = 0.0f;  // from the chest line to the shoulders' mean height; with a sleeve
-    float ArmholeWidth = 0.0f;  // W, from a to a2
+    float ArmholeDepth = 0.0f;   // from the chest line to the shoulders' mean height; with a sleeve
+    float ArmholeWidth = 0.0f;   // W, from a to a2
     float ArmholeLength = 0.0f;  // back + front armhole less YokeArc; with a sleeve; the set-in sleeves fit to it
     // The yoke's drop d while the back shoulder is built, then the back
     // armhole between K1 and K2 that the yoke seam takes out; 0 without a

@@ -19,8 +19,8 @@ struct ShirtMeasures {
 // The worked example of the draft.
 constexpr ShirtMeasures kWorkedExample{176, 19.5f, 52, 54, 44, 20, 22, 45, 46, 19, 14, 5, 6, 7, 4, 0};
 // The sample values of the shirt's column, with an interlining ease.
-constexpr ShirtMeasures kShirtSamples{176, 20.7f, 52.2f, 53.4f, 47.2f, 19.4f, 21.9f, 45.2f,
-                                    48.3f, 20.1f, 15.4f, 6, 7, 7, 5, 0.6f};
+constexpr ShirtMeasures kShirtSamples{176,   20.7f, 52.2f, 53.4f, 47.2f, 19.4f, 21.9f, 45.2f,
+                                      48.3f, 20.1f, 15.4f, 6,     7,     7,     5,     0.6f};
 
 constexpr MenDressKind kMenKinds[] = {MenDressKind::Shirt, MenDressKind::Jacket};
 

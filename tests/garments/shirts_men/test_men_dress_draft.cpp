@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -109,13 +110,13 @@ TEST(MenDressDraft, TheWidthsAddUpToTheHalfGirth) {
             const double X = m.Pg + 1.5 * h;
             const std::string context = " " + KindName(kind) + " h " + std::to_string(h);
             const float backWidth = d.a.x - d.A.x, chestWidth = d.a1.x - d.a2.x;
-            ExpectAll({{"back + armhole + chest", backWidth + d.ArmholeWidth + chestWidth,
-                        float(m.Cg2 + X + e.WidthEase)},
-                       {"back width", backWidth, float(m.Shs + 0.3 * X + e.BackWidthEase + 1.0)},
-                       {"chest width", chestWidth, float(m.Shg + 0.3 * X + e.ChestWidthEase)},
-                       {"armhole centred on x = 0", d.a.x + d.a2.x, 0},
-                       {"|G G3|", d.ChestLineLength, float(m.Cg2 + X + e.WidthEase)}},
-                      1e-4f, context);
+            ExpectAll(
+                {{"back + armhole + chest", backWidth + d.ArmholeWidth + chestWidth, float(m.Cg2 + X + e.WidthEase)},
+                 {"back width", backWidth, float(m.Shs + 0.3 * X + e.BackWidthEase + 1.0)},
+                 {"chest width", chestWidth, float(m.Shg + 0.3 * X + e.ChestWidthEase)},
+                 {"armhole centred on x = 0", d.a.x + d.a2.x, 0},
+                 {"|G G3|", d.ChestLineLength, float(m.Cg2 + X + e.WidthEase)}},
+                1e-4f, context);
         }
 }
 
@@ -133,91 +134,94 @@ TEST(MenDressDraft, TheConstructionsKeepTheirDistances) {
         const float drop = d.YokeBackEnd.y - d.YokeDartEnd.y;
         const float neckRise = 0.15f * m.Cw + e.NeckRiseEase;
         const std::string context = " " + KindName(kind);
-        ExpectAll({// The grid.
-                   {"A01 above the top line", d.A01.y, e.BackNeckRise + 0.6f * m.h},
-                   {"chest line", d.G.y, -m.Vprz - 0.5f * e.LengthEase - 0.6f * m.h},
-                   {"armhole bottom", d.G2.y - d.G.y, -e.ArmholeLowering},
-                   {"waist line", d.T.y, -m.Dts - e.LengthEase},
-                   {"hip line", d.B.y - d.T.y, -0.5f * m.Dts + 2.5f},
-                   {"hem line", d.H0.y, -0.44f * m.R - e.LengthEase},
-                   {"front hem 2 cm up", d.H11.y - d.H1.y, 2},
-                   {"button overlap", d.H5.x - d.H11.x, 1.5f},
-                   {"B21 2 cm above the front hem", d.B21.y - d.H11.y, 2},
-                   // The back neck.
-                   {"|A01 A1|", Geom::Distance(d.A01, d.A1), m.Cw / 3 + e.NeckWidthEase},
-                   {"A01 → A1 level", d.A1.y - d.A01.y, 0},
-                   {"|A1 A2|", Geom::Distance(d.A1, d.A2), neckRise},
-                   {"|A1 A9|", Geom::Distance(d.A1, d.A9), 0.64f * neckRise},
-                   {"A9 on the bisector of the corner at A1", d.A9.x - d.A1.x, -(d.A9.y - d.A1.y)},
-                   {"NeckCtrl1 level with A01", d.NeckCtrl1.y, d.A01.y},
-                   {"NeckCtrl1 on A9's square to A1 → A9", Vector::Dot(d.NeckCtrl1 - d.A9, d.A9 - d.A1), 0},
-                   {"NeckCtrl2 on it too", Vector::Dot(d.NeckCtrl2 - d.A9, d.A9 - d.A1), 0},
-                   {"|A9 NeckCtrl2|", Geom::Distance(d.A9, d.NeckCtrl2), 0.5f * Geom::Distance(d.A9, d.A2)},
-                   // The back shoulder and armhole.
-                   {"|T0 P|", Geom::Distance(d.T0, d.P), m.Vpk + e.LengthEase + 0.6f * m.h + drop},
-                   {"|A2 P|", Geom::Distance(d.A2, d.P), 1.1f * m.Shp + e.ShoulderEase + 0.5f},
-                   {"BackArmholeCtrl above P31", d.BackArmholeCtrl.y - d.P31.y, Geom::Distance(d.P, d.P31) / 3},
-                   {"back joint on its controls' segment", OffLine(d.BackArmholeCtrl1, d.BackArmholeCtrl2, d.BackArmholeJoin), 0},
-                   {"back joint at 0.7", Geom::Distance(d.BackArmholeCtrl1, d.BackArmholeJoin),
-                    0.7f * Geom::Distance(d.BackArmholeCtrl1, d.BackArmholeCtrl2)},
-                   {"front joint at 0.7", Geom::Distance(d.FrontArmholeCtrl2, d.FrontArmholeJoin),
-                    0.7f * Geom::Distance(d.FrontArmholeCtrl2, d.FrontArmholeCtrl1)},
-                   {"front joint on its controls' segment", OffLine(d.FrontArmholeCtrl1, d.FrontArmholeCtrl2, d.FrontArmholeJoin), 0},
-                   // The front neck and shoulder.
-                   {"A3 above the front waist", d.A3.y - d.T3.y, m.Dtp + e.FrontLengthEase + 0.6f * m.h},
-                   {"front neck as wide as the back one", d.A3.x - d.A4.x, d.A1.x - d.A01.x},
-                   {"front neck depth", d.A3.y - d.A5.y, 0.45f * m.Cw + 0.5f},
-                   {"|FrontNeckCentre A4|", Geom::Distance(d.FrontNeckCentre, d.A4), d.A3.y - d.A5.y},
-                   {"|FrontNeckCentre A5|", Geom::Distance(d.FrontNeckCentre, d.A5), d.A3.y - d.A5.y},
-                   {"|P6 P10|", Geom::Distance(d.P6, d.P10), d.P4.y - d.P6.y},
-                   {"|A4 P10|", Geom::Distance(d.A4, d.P10), 1.1f * m.Shp + e.ShoulderEase},
-                   {"\"3\" on P6 → P10", OffLine(d.P6, d.P10, d.Point3), 0},
-                   {"|P6 \"3\"|", Geom::Distance(d.P6, d.Point3), 0.4f * Geom::Distance(d.P6, d.P10)},
-                   {"\"4\" square off \"3\"", Vector::Dot(d.Point4 - d.Point3, d.P10 - d.P6), 0},
-                   {"|\"3\" \"4\"|", Geom::Distance(d.Point3, d.Point4),
-                    std::fabs(9.0f / 67 * (d.G4.x - d.P10.x))},
-                   {"FrontArmholeCtrl3 on P6 → P4", d.FrontArmholeCtrl3.x, d.P6.x},
-                   // The shoulder seam moved 1 cm to the front.
-                   {"A41 on the neck circle", Geom::Distance(d.FrontNeckCentre, d.A41), d.A3.y - d.A5.y},
-                   {"A41 1 cm below the front shoulder line", Geom::Side(d.P10, Vector::UnitBetween(d.P10, d.A4), d.A41), -1},
-                   {"A21 1 cm above the back shoulder line", Geom::Side(d.A2, Vector::UnitBetween(d.A2, d.P), d.A21), 1},
-                   {"P1 1 cm above it", Geom::Side(d.A2, Vector::UnitBetween(d.A2, d.P), d.P1), 1},
-                   {"A21 on the neckline's tangent at A2", OffLine(d.NeckCtrl2, d.A2, d.A21), 0},
-                   {"P1 on the armhole's tangent at P", OffLine(d.BackArmholeCtrl, d.P, d.P1), 0},
-                   // The front edge, side lines and hem.
-                   {"A51 on the overlap line", d.A51.x, d.H5.x},
-                   {"A51 on the neck's tangent at A5", Vector::Dot(d.A51 - d.A5, d.A5 - d.FrontNeckCentre), 0},
-                   {"B5.x", d.B5.x, 0.5f * (m.Cg2 + m.Pg - m.Cb - m.Pb)},
-                   {"B4 mirrors B5", d.B4.x, -d.B5.x},
-                   {"B41 on G2 → B4", OffLine(d.G2, d.B4, d.B41), 0},
-                   {"B41 level with B21", d.B41.y, d.B21.y},
-                   {"BackSideHem on G2 → B4", OffLine(d.G2, d.B4, d.BackSideHem), 0},
-                   {"BackSideHem on the hem line", d.BackSideHem.y, d.H0.y},
-                   {"B51 on G2 → B5", OffLine(d.G2, d.B5, d.B51), 0},
-                   {"B51 level with B21", d.B51.y, d.B21.y},
-                   {"FrontSideHem on G2 → B5", OffLine(d.G2, d.B5, d.FrontSideHem), 0},
-                   {"FrontSideHem on the hem line", d.FrontSideHem.y, d.H0.y},
-                   {"FrontSideHem2 on G2 → B5", OffLine(d.G2, d.B5, d.FrontSideHem2), 0},
-                   {"FrontSideHem2 level with H11", d.FrontSideHem2.y, d.H11.y},
-                   {"back hem level at H3", d.HemCtrl[0].y, d.H3.y},
-                   {"back hem level at B41", d.HemCtrl[1].y, d.B41.y},
-                   {"front hem level at B51", d.HemCtrl[2].y, d.B51.y},
-                   {"front hem level at H4", d.HemCtrl[3].y, d.H4.y},
-                   {"back hem handle at H3", d.HemCtrl[0].x - d.H3.x, 0.4f * (d.B41.x - d.H3.x)},
-                   {"back hem handle at B41", d.B41.x - d.HemCtrl[1].x, 0.4f * (d.B41.x - d.H3.x)},
-                   {"front hem handle at B51: the back's", d.HemCtrl[2].x - d.B51.x, 0.4f * (d.B41.x - d.H3.x)},
-                   {"front hem handle at H4: the back's", d.H4.x - d.HemCtrl[3].x, 0.4f * (d.B41.x - d.H3.x)},
-                   // Ticks.
-                   {"T0", d.T0.x - d.T.x, 3 - 0.1f * m.Pk},
-                   {"waist notch", Geom::Distance(d.WaistNotch[0], d.WaistNotch[1]), 0.4f},
-                   {"waist notch about T0", Geom::Distance((d.WaistNotch[0] + d.WaistNotch[1]) * 0.5f, d.T0), 0},
-                   {"shoulder level tick", Geom::Distance(d.ShoulderLevelTick[0], d.ShoulderLevelTick[1]), 0.4f},
-                   {"shoulder level tick about P4",
-                    Geom::Distance((d.ShoulderLevelTick[0] + d.ShoulderLevelTick[1]) * 0.5f, d.P4), 0}},
-                  1e-3f, context);
+        ExpectAll(
+            {// The grid.
+             {"A01 above the top line", d.A01.y, e.BackNeckRise + 0.6f * m.h},
+             {"chest line", d.G.y, -m.Vprz - 0.5f * e.LengthEase - 0.6f * m.h},
+             {"armhole bottom", d.G2.y - d.G.y, -e.ArmholeLowering},
+             {"waist line", d.T.y, -m.Dts - e.LengthEase},
+             {"hip line", d.B.y - d.T.y, -0.5f * m.Dts + 2.5f},
+             {"hem line", d.H0.y, -0.44f * m.R - e.LengthEase},
+             {"front hem 2 cm up", d.H11.y - d.H1.y, 2},
+             {"button overlap", d.H5.x - d.H11.x, 1.5f},
+             {"B21 2 cm above the front hem", d.B21.y - d.H11.y, 2},
+             // The back neck.
+             {"|A01 A1|", Geom::Distance(d.A01, d.A1), m.Cw / 3 + e.NeckWidthEase},
+             {"A01 → A1 level", d.A1.y - d.A01.y, 0},
+             {"|A1 A2|", Geom::Distance(d.A1, d.A2), neckRise},
+             {"|A1 A9|", Geom::Distance(d.A1, d.A9), 0.64f * neckRise},
+             {"A9 on the bisector of the corner at A1", d.A9.x - d.A1.x, -(d.A9.y - d.A1.y)},
+             {"NeckCtrl1 level with A01", d.NeckCtrl1.y, d.A01.y},
+             {"NeckCtrl1 on A9's square to A1 → A9", Vector::Dot(d.NeckCtrl1 - d.A9, d.A9 - d.A1), 0},
+             {"NeckCtrl2 on it too", Vector::Dot(d.NeckCtrl2 - d.A9, d.A9 - d.A1), 0},
+             {"|A9 NeckCtrl2|", Geom::Distance(d.A9, d.NeckCtrl2), 0.5f * Geom::Distance(d.A9, d.A2)},
+             // The back shoulder and armhole.
+             {"|T0 P|", Geom::Distance(d.T0, d.P), m.Vpk + e.LengthEase + 0.6f * m.h + drop},
+             {"|A2 P|", Geom::Distance(d.A2, d.P), 1.1f * m.Shp + e.ShoulderEase + 0.5f},
+             {"BackArmholeCtrl above P31", d.BackArmholeCtrl.y - d.P31.y, Geom::Distance(d.P, d.P31) / 3},
+             {"back joint on its controls' segment", OffLine(d.BackArmholeCtrl1, d.BackArmholeCtrl2, d.BackArmholeJoin),
+              0},
+             {"back joint at 0.7", Geom::Distance(d.BackArmholeCtrl1, d.BackArmholeJoin),
+              0.7f * Geom::Distance(d.BackArmholeCtrl1, d.BackArmholeCtrl2)},
+             {"front joint at 0.7", Geom::Distance(d.FrontArmholeCtrl2, d.FrontArmholeJoin),
+              0.7f * Geom::Distance(d.FrontArmholeCtrl2, d.FrontArmholeCtrl1)},
+             {"front joint on its controls' segment",
+              OffLine(d.FrontArmholeCtrl1, d.FrontArmholeCtrl2, d.FrontArmholeJoin), 0},
+             // The front neck and shoulder.
+             {"A3 above the front waist", d.A3.y - d.T3.y, m.Dtp + e.FrontLengthEase + 0.6f * m.h},
+             {"front neck as wide as the back one", d.A3.x - d.A4.x, d.A1.x - d.A01.x},
+             {"front neck depth", d.A3.y - d.A5.y, 0.45f * m.Cw + 0.5f},
+             {"|FrontNeckCentre A4|", Geom::Distance(d.FrontNeckCentre, d.A4), d.A3.y - d.A5.y},
+             {"|FrontNeckCentre A5|", Geom::Distance(d.FrontNeckCentre, d.A5), d.A3.y - d.A5.y},
+             {"|P6 P10|", Geom::Distance(d.P6, d.P10), d.P4.y - d.P6.y},
+             {"|A4 P10|", Geom::Distance(d.A4, d.P10), 1.1f * m.Shp + e.ShoulderEase},
+             {"\"3\" on P6 → P10", OffLine(d.P6, d.P10, d.Point3), 0},
+             {"|P6 \"3\"|", Geom::Distance(d.P6, d.Point3), 0.4f * Geom::Distance(d.P6, d.P10)},
+             {"\"4\" square off \"3\"", Vector::Dot(d.Point4 - d.Point3, d.P10 - d.P6), 0},
+             {"|\"3\" \"4\"|", Geom::Distance(d.Point3, d.Point4), std::fabs(9.0f / 67 * (d.G4.x - d.P10.x))},
+             {"FrontArmholeCtrl3 on P6 → P4", d.FrontArmholeCtrl3.x, d.P6.x},
+             // The shoulder seam moved 1 cm to the front.
+             {"A41 on the neck circle", Geom::Distance(d.FrontNeckCentre, d.A41), d.A3.y - d.A5.y},
+             {"A41 1 cm below the front shoulder line", Geom::Side(d.P10, Vector::UnitBetween(d.P10, d.A4), d.A41), -1},
+             {"A21 1 cm above the back shoulder line", Geom::Side(d.A2, Vector::UnitBetween(d.A2, d.P), d.A21), 1},
+             {"P1 1 cm above it", Geom::Side(d.A2, Vector::UnitBetween(d.A2, d.P), d.P1), 1},
+             {"A21 on the neckline's tangent at A2", OffLine(d.NeckCtrl2, d.A2, d.A21), 0},
+             {"P1 on the armhole's tangent at P", OffLine(d.BackArmholeCtrl, d.P, d.P1), 0},
+             // The front edge, side lines and hem.
+             {"A51 on the overlap line", d.A51.x, d.H5.x},
+             {"A51 on the neck's tangent at A5", Vector::Dot(d.A51 - d.A5, d.A5 - d.FrontNeckCentre), 0},
+             {"B5.x", d.B5.x, 0.5f * (m.Cg2 + m.Pg - m.Cb - m.Pb)},
+             {"B4 mirrors B5", d.B4.x, -d.B5.x},
+             {"B41 on G2 → B4", OffLine(d.G2, d.B4, d.B41), 0},
+             {"B41 level with B21", d.B41.y, d.B21.y},
+             {"BackSideHem on G2 → B4", OffLine(d.G2, d.B4, d.BackSideHem), 0},
+             {"BackSideHem on the hem line", d.BackSideHem.y, d.H0.y},
+             {"B51 on G2 → B5", OffLine(d.G2, d.B5, d.B51), 0},
+             {"B51 level with B21", d.B51.y, d.B21.y},
+             {"FrontSideHem on G2 → B5", OffLine(d.G2, d.B5, d.FrontSideHem), 0},
+             {"FrontSideHem on the hem line", d.FrontSideHem.y, d.H0.y},
+             {"FrontSideHem2 on G2 → B5", OffLine(d.G2, d.B5, d.FrontSideHem2), 0},
+             {"FrontSideHem2 level with H11", d.FrontSideHem2.y, d.H11.y},
+             {"back hem level at H3", d.HemCtrl[0].y, d.H3.y},
+             {"back hem level at B41", d.HemCtrl[1].y, d.B41.y},
+             {"front hem level at B51", d.HemCtrl[2].y, d.B51.y},
+             {"front hem level at H4", d.HemCtrl[3].y, d.H4.y},
+             {"back hem handle at H3", d.HemCtrl[0].x - d.H3.x, 0.4f * (d.B41.x - d.H3.x)},
+             {"back hem handle at B41", d.B41.x - d.HemCtrl[1].x, 0.4f * (d.B41.x - d.H3.x)},
+             {"front hem handle at B51: the back's", d.HemCtrl[2].x - d.B51.x, 0.4f * (d.B41.x - d.H3.x)},
+             {"front hem handle at H4: the back's", d.H4.x - d.HemCtrl[3].x, 0.4f * (d.B41.x - d.H3.x)},
+             // Ticks.
+             {"T0", d.T0.x - d.T.x, 3 - 0.1f * m.Pk},
+             {"waist notch", Geom::Distance(d.WaistNotch[0], d.WaistNotch[1]), 0.4f},
+             {"waist notch about T0", Geom::Distance((d.WaistNotch[0] + d.WaistNotch[1]) * 0.5f, d.T0), 0},
+             {"shoulder level tick", Geom::Distance(d.ShoulderLevelTick[0], d.ShoulderLevelTick[1]), 0.4f},
+             {"shoulder level tick about P4",
+              Geom::Distance((d.ShoulderLevelTick[0] + d.ShoulderLevelTick[1]) * 0.5f, d.P4), 0}},
+            1e-3f, context);
         // P11 lies on the 1 cm offset of the front shoulder line and on the
         // upper front armhole, to the crossing's tolerance.
-        EXPECT_LE(std::fabs(Geom::Side(d.FrontShoulderOffset, Vector::UnitBetween(d.P10, d.A4), d.P11)), 0.005f) << context;
+        EXPECT_LE(std::fabs(Geom::Side(d.FrontShoulderOffset, Vector::UnitBetween(d.P10, d.A4), d.P11)), 0.005f)
+            << context;
         EXPECT_EQ(d.P11, Bezier2::Point(d.Point4, d.FrontArmholeCtrl4, d.P10, d.ShoulderSplitParam)) << context;
         // The compasses picked the right crossings: P right of T0 → A2,
         // P10 left of P6 → A4, the neck centre left of A4 → A5; A41 is the
@@ -270,8 +274,7 @@ TEST(MenDressDraft, TheYokeStartsAtFourCentimetres) {
         EXPECT_EQ(d.K1, Bezier2::Point(d.P, d.BackArmholeCtrl, d.P31, d.YokeParam1)) << context;
         EXPECT_EQ(d.K2, Bezier2::Point(d.P, d.BackArmholeCtrl, d.P31, d.YokeParam2)) << context;
         EXPECT_LT(d.YokeParam1, d.YokeParam2) << context;
-        EXPECT_FLOAT_EQ(d.YokeArc,
-                        Bezier2::ArcLength(d.P, d.BackArmholeCtrl, d.P31, d.YokeParam1, d.YokeParam2))
+        EXPECT_FLOAT_EQ(d.YokeArc, Bezier2::ArcLength(d.P, d.BackArmholeCtrl, d.P31, d.YokeParam1, d.YokeParam2))
             << context;
         EXPECT_GT(d.YokeArc, drop * 0.9f) << context;
     }
@@ -482,10 +485,9 @@ TEST(MenDressDraft, TheShawlNecklineOnlyForTheShawlCollar) {
         }
         const Vector* s = d.ShawlNeck;
         const Vector inner = d.A2 - Vector::UnitNormalBetween(d.NeckCtrl2, d.A2);
-        const float back = Bezier2::ArcLength(d.A01, d.NeckCtrl1, d.A9, 0, 1) +
-                           Bezier2::ArcLength(d.A9, d.NeckCtrl2, d.A2, 0, 1);
-        const float shawl =
-            Bezier2::ArcLength(s[1], s[0], s[4], 0, 1) + Bezier2::ArcLength(s[4], s[3], s[2], 0, 1);
+        const float back =
+            Bezier2::ArcLength(d.A01, d.NeckCtrl1, d.A9, 0, 1) + Bezier2::ArcLength(d.A9, d.NeckCtrl2, d.A2, 0, 1);
+        const float shawl = Bezier2::ArcLength(s[1], s[0], s[4], 0, 1) + Bezier2::ArcLength(s[4], s[3], s[2], 0, 1);
         ExpectAll({{"BackNeckLength", d.BackNeckLength, back},
                    {"s1 1 cm below A01", d.A01.y - s[1].y, 1},
                    {"s1 under A01", s[1].x - d.A01.x, 0},
@@ -529,12 +531,70 @@ TEST(MenDressDraft, MeasurementsThatCannotBeDraftedFail) {
         const BodiceChoice choice = ChoiceOf(&sleeve, 1);
         ShirtMeasures m = kWorkedExample;
         m.*c.field = c.value;
-        ExpectDraftFails(c.armhole, [&] { DraftMenDress(d, m, MenDressKind::Shirt, choice); }, c.what);
+        ExpectDraftFails(
+            c.armhole, [&] { DraftMenDress(d, m, MenDressKind::Shirt, choice); }, c.what);
         EXPECT_FALSE(d.calculated) << c.what;
         for (const Vector& p : {d.P4, d.P10, d.Point3, d.Point4, d.FrontArmholeCtrl3, d.FrontArmholeCtrl4, d.P, d.A9})
             EXPECT_TRUE(Finite(p)) << c.what;
         EXPECT_TRUE(std::isfinite(d.YokeArc)) << c.what;
     }
+}
+
+// Measurements drawn at random far beyond any body (from nothing to twice a
+// tall man's) either draft, with every point finite and the armhole
+// balanced, or fail with the armhole failure or the float error: no other
+// exception, no NaN draft, no endless loop.
+TEST(MenDressDraft, AnyMeasurementsDraftOrFailCleanly) {
+    std::mt19937 random(11);
+    const auto in = [&](float lo, float hi) { return std::uniform_real_distribution<float>(lo, hi)(random); };
+    const Vector TMenDress::*points[] = {&TMenDress::A9,
+                                         &TMenDress::A21,
+                                         &TMenDress::A41,
+                                         &TMenDress::A51,
+                                         &TMenDress::K1,
+                                         &TMenDress::K2,
+                                         &TMenDress::P,
+                                         &TMenDress::P1,
+                                         &TMenDress::P4,
+                                         &TMenDress::P10,
+                                         &TMenDress::P11,
+                                         &TMenDress::Point3,
+                                         &TMenDress::Point4,
+                                         &TMenDress::FrontArmholeCtrl3,
+                                         &TMenDress::FrontArmholeCtrl4,
+                                         &TMenDress::FrontNeckCentre,
+                                         &TMenDress::B41,
+                                         &TMenDress::B51,
+                                         &TMenDress::FrontSideHem2,
+                                         &TMenDress::NeckCtrl1,
+                                         &TMenDress::NeckCtrl2};
+    TTestSleeve sleeve;
+    int drafted = 0, armhole = 0, floatError = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const ShirtMeasures m{in(100, 220), in(0, 30), in(30, 80), in(30, 80), in(0, 70), in(0, 35),
+                              in(0, 35),    in(0, 70), in(0, 70),  in(0, 35),  in(0, 25), in(0, 15),
+                              in(0, 14),    in(0, 10), in(0, 10),  in(0, 2)};
+        const int sleeveKind = i % 7;
+        TTestMenDress d;
+        try {
+            DraftMenDress(d, m, kMenKinds[i % 2], ChoiceOf(sleeveKind > 0 ? &sleeve : nullptr, sleeveKind, true, 5));
+        } catch (int code) {
+            EXPECT_EQ(code, 2);
+            ++armhole;
+            continue;
+        } catch (const EFloatError&) {
+            ++floatError;
+            continue;
+        }
+        ++drafted;
+        for (const auto p : points) ASSERT_TRUE(Finite(d.*p)) << "case " << i;
+        ASSERT_TRUE(std::isfinite(d.ShawlNeckExcess)) << "case " << i;
+        ASSERT_LT(std::fabs(FrontArmhole(d) - (BackArmhole(d) - d.YokeArc)), 0.1f) << "case " << i;
+    }
+    // Every outcome occurs.
+    EXPECT_GT(drafted, 0);
+    EXPECT_GT(armhole, 0);
+    EXPECT_GT(floatError, 0);
 }
 
 // A run keeps nothing from the one before but a clamped yoke width:
