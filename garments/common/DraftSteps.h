@@ -49,4 +49,24 @@ inline void HemControls(float leftX, float rightX, float y, Vector& left, Vector
     right = Vector(FloatStore::Scalar(rightX / 3.0, "hem control"), y);
 }
 
+// Where a bodice keeps its upper front armhole P6 → [ctrl3] → "4" →
+// [ctrl4] → top: the points labelled "3" and "4" and the two controls.
+struct UpperFrontArmhole {
+    Vector& point3;
+    Vector& point4;
+    Vector& ctrl3;
+    Vector& ctrl4;
+};
+
+// Builds the upper front armhole from P6 up to its top end `top`, which
+// lies on the line from p6 along the unit e (towards the front shoulder
+// point): "3" 0.4 of the way from p6 to top; "4" off "3", square to
+// top → "3", by `bow` times the shoulder's reach beyond the front width line
+// (frontWidthX − top.x); ctrl4 0.2 |"3" top| on from "4" along e; ctrl3
+// where the front width line p6 → level meets the line through "4" along e.
+// Returns `target` less the length of the two arcs, the mismatch that the
+// armhole balance corrects.
+float BuildUpperFrontArmhole(const UpperFrontArmhole& out, const Vector& p6, const Vector& top, const Vector& e,
+                             const Vector& level, float frontWidthX, double bow, float target);
+
 }  // namespace DraftSteps
