@@ -503,6 +503,13 @@ void TMainForm::SetRow(int n, const std::string& caption, const std::string& hin
     UpdateColumnExtent();
 }
 
+void TMainForm::ShowPieceRows(bool collar, bool sleeve) {
+    for (QWidget* w : std::initializer_list<QWidget*>{Label4, CollarType})
+        if (w) w->setVisible(collar);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label5, SleeveType})
+        if (w) w->setVisible(sleeve);
+}
+
 void TMainForm::HideRow(int n) {
     QLabel* label = Line(n);
     QLineEdit* edit = Meas(n);

@@ -182,6 +182,9 @@ public:
     // Row n hidden again, with its default caption "Измерение n:" and no
     // hint (the edit's text is left as it is).
     void HideRow(int n);
+    // The order panel's collar and sleeve rows (label and caption field)
+    // shown for a bodice garment with that piece, hidden otherwise.
+    void ShowPieceRows(bool collar, bool sleeve);
     // The hint of edit n ("" outside 1..27).
     std::string MeasHint(int n) const;
 

@@ -42,7 +42,7 @@ void Paint(TDrawContext& dc, const ValueTableLayout& l, const std::vector<ValueT
     for (size_t i = 0; i < rows.size(); ++i) {
         const int y = kFirstRowY + kRowPitch * int(i);
         dc.TextAt(l.textX, y, rows[i].text);
-        dc.NumberAt(l.valueX, y, rows[i].value);
+        dc.NumberAt2(l.valueX, y, rows[i].value, 5, rows[i].decimals);
     }
 }
 

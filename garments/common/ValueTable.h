@@ -32,6 +32,7 @@ struct ValueTableLayout {
 struct ValueTableRow {
     const char* text;
     float value;
+    int decimals = 1;  // decimals of the value (precision 5)
 };
 
 // A row of a table that a draft shows only in some of its layouts (a dart

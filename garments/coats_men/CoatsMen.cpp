@@ -1,0 +1,22 @@
+#include "garments/coats_men/CoatsMen.h"
+
+#include "garments/coats_men/MenCoatWSideSeam.h"
+#include "shell/Factory.h"
+#include "shell/OrderFile.h"
+
+namespace {
+
+// A garment of the family with the factory, and the size of its order-file
+// block by the sleeve the order names.
+void Register(int type, ModelMaker maker) {
+    RegisterModelMaker(type, std::move(maker));
+    RegisterOrderBlockSize(type, [](int, int, int sleeveKind) {
+        return 4 * MenColumnRows(MenColumnCaseOf(sleeveKind > 0, sleeveKind));
+    });
+}
+
+}  // namespace
+
+void RegisterMenCoatsGarments() {
+    for (int type : {28, 31}) Register(type, [type] { return new TMenCoatWSideSeam(type); });
+}

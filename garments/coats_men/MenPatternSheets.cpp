@@ -1,0 +1,447 @@
+// The men's outerwear base on the drawing window and on paper: the common
+// back and front, their point names, the collar's and the sleeve's places,
+// the table sheet and printing.
+#include <QLineEdit>
+#include <algorithm>
+#include <string>
+
+#include "garments/coats_men/MenPattern.h"
+#include "garments/common/PointLabels.h"
+#include "kernel/DrawContext.h"
+#include "kernel/OrderInfo.h"
+#include "kernel/PrintTiling.h"
+#include "kernel/SheetCaptions.h"
+#include "shell/GarmentSheets.h"
+#include "shell/MainForm.h"
+
+namespace {
+
+constexpr float kHalfSheet = kSheetWidthCm / 2.0f;
+
+int CollarKindNow() { return MainForm ? MainForm->CollarKind : 0; }
+int SleeveKindNow() { return MainForm && MainForm->Sleeve ? MainForm->SleeveKind : 0; }
+TCollar* CollarNow() { return MainForm ? MainForm->Collar : nullptr; }
+TSleeve* SleeveNow() { return MainForm ? MainForm->Sleeve : nullptr; }
+
+
+bool IsCoatOrBlazer(int type) { return type != MenPatternType::kVest; }
+
+const char* const kPatternTitle = "Полочка и спинка (см)";
+
+ValueTableLayout Layout(TableMedium m, const char* title, int titleX, const char* head, int headX, int textX) {
+    return {title, titleX, head, headX, "Величина", 125, textX, 140, m == TableMedium::Screen ? 1 : 0};
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// The common back and front
+
+void TMenPattern::DrawBase(const PieceTarget& t) const {
+    TDrawContext& dc = t.dc;
+    const bool coat = IsCoatOrBlazer(type_);
+    // 1. - 2. The front's frame, the bust turn and the front edge's lines.
+    dc.SetPenWidth(1);
+    dc.MoveTo(A);
+    dc.LineTo(a1);
+    dc.LineTo(coat ? B31 : H31);
+    dc.LineTo(coat ? B32 : H32);
+    dc.LineTo(T32);
+    dc.LineTo(G7);
+    dc.MoveTo(G8);
+    dc.LineTo(A3);
+    dc.LineTo(A4);
+    dc.LineTo(G6);
+    dc.LineTo(G8);
+    dc.Arc3(G6, G7, G8, 0, 7);
+    dc.LineTo(G6);
+    dc.LineTo(T51);
+    dc.LineTo(T32);
+    if (!FrontEdgeTurn) dc.LineTo(A5);
+    // 3. The waist, hip (and the vest's hem) lines.
+    dc.MoveTo(T3);
+    dc.LineTo(T);
+    if (coat) {
+        dc.LineTo(B);
+        dc.LineTo(B3);
+    } else {
+        dc.LineTo(H);
+        dc.LineTo(H3);
+        if (B.y >= H.y) {
+            dc.MoveTo(B3);
+            dc.LineTo(B);
+        } else {
+            dc.MoveTo(H31);
+            dc.LineTo(B3);
+            dc.LineTo(B);
+            dc.LineTo(H);
+        }
+    }
+    // 4. The back centre, the back neck and the back shoulder.
+    dc.MoveTo(T);
+    dc.LineTo(A);
+    dc.MoveTo(A0);
+    dc.LineTo(A01);
+    dc.LineTo(A1);
+    dc.LineTo(A9);
+    dc.MoveTo(A1);
+    dc.LineTo(A2);
+    dc.LineTo(P);
+    dc.Arc3(A2, P, P1, 1, 7);
+    dc.MoveTo(P);
+    dc.LineTo(P2);
+    // 5. The chest line and the width lines.
+    dc.MoveTo(a);
+    dc.LineTo(G1);
+    dc.LineTo(G21);
+    dc.LineTo(g21);
+    dc.MoveTo(G21);
+    dc.LineTo(G3);
+    dc.MoveTo(a2);
+    dc.LineTo(P8);
+    dc.MoveTo(P8Bar[0]);
+    dc.LineTo(P8Bar[1]);
+    dc.MoveTo(P8);
+    dc.LineTo(G4);
+    dc.MoveTo(G1);
+    dc.LineTo(G);
+    // 6. The blade level and the blade dart.
+    dc.MoveTo(Y);
+    if (ArmholeDartWidth <= 0.1f) {
+        dc.LineTo(P3);
+    } else if (U0.x > P3.x) {
+        dc.LineTo(U0);
+        dc.MoveTo(U);
+        dc.LineTo(U01);
+        dc.Arc3(U, U02, U01, 0, 6);
+        dc.LineTo(U);
+    } else {
+        dc.LineTo(P3);
+        dc.MoveTo(U);
+        dc.LineTo(D2);
+        dc.MoveTo(D1);
+        dc.LineTo(U);
+        dc.Arc3(U, U02, U01, 0, 6);
+    }
+    // 7. The back's outline down to P31.
+    dc.SetPenWidth(t.outline);
+    dc.Bezier3(T0, BackSeamCtrlLow, BackSeamCtrlHigh, Y, 40);
+    dc.Bezier2(Y, BackCentreGuide, A01, 20);
+    dc.Bezier2(A01, NeckCtrl1, A9, 20);
+    dc.Bezier2(A9, NeckCtrl2, A2, 10);
+    dc.LineTo(P1);
+    dc.Bezier2(P1, BackArmholeCtrl1, P31, 20);
+    // 8. The back sleeve notch.
+    const int sleeve = SleeveKindNow();
+    if (sleeve == 12) {
+        dc.SetPenWidth(1);
+        dc.MoveTo(SleeveNotch2[0]);
+        dc.LineTo(SleeveNotch2[2]);
+        dc.MoveTo(SleeveNotch2[3]);
+        dc.LineTo(SleeveNotch2[1]);
+        dc.SetPenWidth(t.outline);
+    } else if (sleeve == 13 || sleeve == 14) {
+        dc.SetPenWidth(1);
+        dc.MoveTo(P31);
+        dc.LineTo(SleeveNotch1[2]);
+        dc.MoveTo(SleeveNotch1[1]);
+        dc.LineTo(SleeveNotch1[3]);
+        dc.SetPenWidth(t.outline);
+    }
+    // 9. The back armhole on to the side.
+    dc.Bezier2(P31, BackArmholeCtrl2, BackArmholeJoin, 20);
+    dc.Bezier2(BackArmholeJoin, BackArmholeCtrl3, G2, 20);
+}
+
+void TMenPattern::DrawLines(const PieceTarget& t) const {
+    TDrawContext& dc = t.dc;
+    dc.SetPenWidth(1);
+    dc.MoveTo(B2);
+    dc.LineTo(G2);
+    dc.SetPenWidth(t.outline);
+    dc.Bezier2(FrontG2, FrontArmholeCtrl1, FrontArmholeJoin, 20);
+    dc.Bezier2(FrontArmholeJoin, FrontArmholeCtrl2, P6, 20);
+    dc.SetPenWidth(1);
+    const int sleeve = SleeveKindNow();
+    if (sleeve == 12) {
+        dc.MoveTo(SleeveNotch1[0]);
+        dc.LineTo(SleeveNotch1[2]);
+        dc.MoveTo(SleeveNotch1[1]);
+        dc.LineTo(SleeveNotch1[3]);
+        dc.MoveTo(FrontArmhole2);
+        dc.LineTo(ShoulderMark[0]);
+        dc.MoveTo(ShoulderMark[2]);
+        dc.LineTo(ShoulderMark[1]);
+    } else if (sleeve == 13 || sleeve == 14) {
+        dc.MoveTo(P6);
+        dc.LineTo(SleeveNotch2[1]);
+        dc.MoveTo(SleeveNotch2[2]);
+        dc.LineTo(SleeveNotch2[3]);
+    }
+    dc.MoveTo(P6);
+    dc.LineTo(P10);
+    dc.MoveTo(FrontArmhole1);
+    dc.LineTo(FrontArmhole2);
+    dc.SetPenWidth(t.outline);
+    dc.Bezier2(P6, FrontArmholeCtrl3, FrontArmhole2, 10);
+    dc.Bezier2(FrontArmhole2, FrontArmholeCtrl4, P10, 10);
+    dc.LineTo(A4);
+}
+
+void TMenPattern::DrawPointNames(const PieceTarget& t) const {
+    const auto put = [&](const Vector& p, const char* text, int placement) {
+        Labels::Put(t.dc, t.printer, p, text, placement);
+    };
+    put(G2, "G2", 7);
+    put(G21, "G21", 9);
+    put(g21, "g21", 2);
+    put(G1, "G1", 7);
+    if (ArmholeDartWidth > 0.1f) {
+        put(D2, "D2", 3);
+        put(U02, "U02", 3);
+        put(U, "U", 4);
+        put(U0, "U0", 3);
+        put(U01, "U01", 2);
+        put(D1, "D1", 2);
+    }
+    put(P3, "P3", 3);
+    put(P31, "P31", 2);
+    put(P1, "P1", 2);
+    put(P, "P", 3);
+    put(P2, "P2", 7);
+    put(a, "a", 2);
+    put(A2, "A2", 2);
+    put(A9, "A9", 6);
+    put(A1, "A1", 2);
+    put(A01, "A01", 6);
+    put(A0, "A0", 3);
+    put(A, "A", 4);
+    put(Y, "Y", 1);
+    put(G, "G", 1);
+    put(T, "T", 1);
+    put(T0, "T0", 3);
+    put(B, "B", 1);
+    if (IsCoatOrBlazer(type_)) {
+        put(B31, "B31", 9);
+        put(B32, "B32", 3);
+    } else {
+        put(H, "H", 1);
+        put(H3, "H3", 8);
+        put(H31, "H31", 9);
+        put(H32, "H32", 3);
+    }
+    put(B3, "B3", 8);
+    put(T32, "T32", 3);
+    put(T31, "T31", 9);
+    put(T3, "T3", 8);
+    put(T51, "T51", 3);
+    put(T5, "T5", 2);
+    put(G4, "G4", 3);
+    put(G5, "G5", 7);
+    put(G6, "G6", 8);
+    put(G3, "G3", 3);
+    put(G7, "G7", 3);
+    put(G8, "G8", 2);
+    put(a1, "a1", 3);
+    put(A3, "A3", 1);
+    put(A4, "A4", 1);
+    put(a2, "a2", 1);
+    put(P8, "P8", 3);
+    put(P6, "P6", 3);
+}
+
+void TMenPattern::DrawLinePointNames(const PieceTarget& t) const {
+    Labels::Put(t.dc, t.printer, B2, "B2", 2);
+    Labels::Put(t.dc, t.printer, T2, "T2", 8);
+    Labels::Put(t.dc, t.printer, FrontArmhole1, "1", 4);
+    Labels::Put(t.dc, t.printer, FrontArmhole2, "2", 2);
+    Labels::Put(t.dc, t.printer, P10, "P10", 10);
+}
+
+void TMenPattern::DrawPieces(const PieceTarget& t) const {
+    DrawBase(t);
+    DrawPointNames(t);
+}
+
+float TMenPattern::RightEdge() const { return T32.x + 3.0f; }
+
+PatternSheets::Box TMenPattern::Extent() const {
+    PatternSheets::Box box;
+    for (const Vector& p : {A, A0, A01, A2, A3, A5, P1, P10, G, T, T0, B, H, B32, H32, T32, a1, B31, H31})
+        box.Take(p);
+    box.Take(RightEdge(), T32.y);
+    return box;
+}
+
+// ---------------------------------------------------------------------------
+// Sheets 1 and 2
+
+int TMenPattern::SheetCount() const { return SleeveNow() ? 3 : 2; }
+
+bool TMenPattern::CollarInPlace() const {
+    const int kind = CollarKindNow();
+    return CollarNow() && (kind == 7 || kind == 8);
+}
+
+bool TMenPattern::CollarApart() const {
+    const int kind = CollarKindNow();
+    return CollarNow() && (kind == 1 || kind == 2 || kind == 6);
+}
+
+void TMenPattern::PlaceSheet1() {
+    TCollar* collar = CollarNow();
+    const float top = std::max(A2.y, A3.y);
+    if (!collar) {
+        ScreenDC.SetOrigin(kHalfSheet - (T.x + RightEdge()) / 2, top + 10);
+    } else if (CollarInPlace()) {
+        ScreenDC.SetOrigin(kHalfSheet - (T.x + collar->BoxRight) / 2, collar->BoxTop + 8);
+        collar->Draw();
+        collar->DrawLabels();
+    } else if (CollarApart()) {
+        ScreenDC.SetOrigin(kHalfSheet - (T.x + RightEdge()) / 2, top + collar->BoxTop - collar->BoxBottom + 12);
+        ScreenDC.PushShift(A01.x, -top - 2);
+        collar->Draw();
+        collar->DrawLabels();
+        ScreenDC.PopShift();
+    }
+    //  Any other collar kind is not drawn on this sheet; the origin stays.
+    ScreenDC.SaveCollarOrigin();
+}
+
+void TMenPattern::CaptionSheet1() const {
+    if (!GarmentSheets::AttachWithCaptions(1, GarmentSheets::SheetText(1, SheetCount()))) return;
+    int y = 24;
+    if (CollarNow() && MainForm->CollarType) {
+        ScreenDC.TextAt(24, y, "Воротник: " + MainForm->CollarType->text().toStdString());
+        y += 18;
+    }
+    ScreenDC.TextAt(24, y, "Полочка и спинка");
+}
+
+void TMenPattern::Draw() {
+    if (!calculated || !GarmentSheets::Attach(1)) return;
+    PlaceSheet1();
+    DrawPieces({ScreenDC, GarmentSheets::kScreenOutline, false, true});
+    GarmentSheets::Refresh(1);
+    TSleeve* sleeve = SleeveNow();
+    if (!sleeve || !GarmentSheets::Attach(2)) return;
+    const int kind = SleeveKindNow();
+    if (kind >= 12 && kind <= 14) ScreenDC.SetOrigin(kHalfSheet, 10);
+    if (kind == 15 || kind == 16) ScreenDC.SetOrigin(kHalfSheet, sleeve->BoxTop + 10);
+    ScreenDC.SaveSleeveOrigin();
+    sleeve->Draw();
+    sleeve->DrawLabels();
+    GarmentSheets::Refresh(2);
+}
+
+void TMenPattern::RedrawCollar() {
+    SheetImage* sheet = GarmentSheets::Sheet(1);
+    if (!calculated || !sheet) return;
+    ScreenDC.ClearImage(*sheet);
+    ScreenDC.DrawGrid(*sheet);
+    GarmentSheets::Attach(1);
+    DrawPieces({ScreenDC, GarmentSheets::kScreenOutline, false, true});
+    if (TCollar* collar = CollarNow()) {
+        collar->Draw();
+        collar->DrawLabels();
+    }
+    CaptionSheet1();
+    GarmentSheets::Refresh(1);
+}
+
+// ---------------------------------------------------------------------------
+// Tables
+
+std::vector<ValueTableRow> TMenPattern::MeasureRows() const {
+    const TSleeve* sleeve = SleeveNow();
+    return ShownRows({{"P", Height},
+                      {"Сш", NeckHalfGirth},
+                      {"Сг1", BustHalfGirth1},
+                      {"Сг2", BustHalfGirth2},
+                      {"Ст", WaistHalfGirth},
+                      {"Сб", HipHalfGirth},
+                      {"Вг", BustHeight},
+                      {"Дт.п", FrontWaistLength},
+                      {"Шг", ChestWidth},
+                      {"Цг", BustPointSpan},
+                      {"Впр.з", BackArmholeHeight},
+                      {"Дт.с", BackWaistLength},
+                      {"Вп.к", ObliqueShoulderHeight},
+                      {"Шс", BackWidth},
+                      {"Шп", ShoulderWidth},
+                      {"Пк", Posture},
+                      {"Пн", sleeve ? sleeve->ShoulderPad : 0.0f, sleeve != nullptr},
+                      {"Пг", BustEase},
+                      {"Пт", WaistEase},
+                      {"Пб", HipEase},
+                      {"h", InterliningEase}});
+}
+
+std::vector<ValueTableRow> TMenPattern::SleeveRows() const {
+    const TSleeve* s = SleeveNow();
+    if (!s) return {};
+    std::vector<ValueTableRow> rows = {{"Др1с", s->ArmLength},
+                                       {"Оп.в", s->UpperArmGirth},
+                                       {"Озап", s->WristGirth},
+                                       {"Попв", s->UpperArmEase},
+                                       {"Поз", s->WristEase}};
+    if (MenColumnCaseOf(true, SleeveKindNow()) == MenColumnCase::SetIn) rows.push_back({"H", CapEaseNorm, 3});
+    return rows;
+}
+
+std::vector<ValueTableRow> TMenPattern::SegmentRows() const {
+    return {{"[ G, G3 ]", SegGG3}, {"[ G, G2 ]", SegGG2}, {"[ G2, G3 ]", SegG2G3}, {"[ A01, H ]", SegA01H}};
+}
+
+namespace {
+
+// The table sheet's tables: the measurements, the sleeve, the segments.
+std::vector<PlacedTable> MenTables(const TMenPattern& g, TableMedium m) {
+    const bool screen = m == TableMedium::Screen;
+    std::vector<PlacedTable> tables = {
+        {screen ? 50 : 35, 57, Layout(m, kPatternTitle, 44, "Измерение", 20, 40), g.MeasureRows()}};
+    const std::vector<ValueTableRow> sleeve = g.SleeveRows();
+    if (!sleeve.empty()) tables.push_back({screen ? 296 : 282, 57, Layout(m, "Рукав (см)", 73, "Измерение", 20, 40), sleeve});
+    tables.push_back({screen ? 541 : 529, 57, Layout(m, kPatternTitle, 44, "Отрезок", 28, 30), g.SegmentRows()});
+    return tables;
+}
+
+}  // namespace
+
+void TMenPattern::DrawTables(int) {
+    if (!calculated) return;
+    const int count = SheetCount();
+    const bool ok = GarmentSheets::CaptionSheetsForTables(count, [&](int n) {
+        if (n == 1) {
+            CaptionSheet1();
+        } else if (n == 2 && MainForm->SleeveType) {
+            ScreenDC.TextAt(24, 24, "Рукав: " + MainForm->SleeveType->text().toStdString());
+        }
+    });
+    if (!ok) return;
+    DrawTablesAndComment(TableMedium::Screen, MenTables(*this, TableMedium::Screen), 228, 489);
+    GarmentSheets::Refresh(count);
+}
+
+// ---------------------------------------------------------------------------
+// Printing
+
+void TMenPattern::Print() {
+    if (!calculated) {
+        ShowNothingToPrint();
+        return;
+    }
+    const int count = SheetCount();
+    PrinterDC.BeginTrueScalePage(float(CurrentOrder().TilingMode()));
+    const PatternSheets::Box box = Extent();
+    TilePrintSheets(box.left, box.right, box.top, box.bottom);
+    RunPrintJob([&] {
+        WalkPrintPages(GarmentSheets::SheetText(1, count), [&](const PrintPage&) {
+            GarmentSheets::SetPaperLabelFont();
+            DrawPieces({PrinterDC, GarmentSheets::kPaperOutline, true, true});
+        });
+        GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(count, count), [&] {
+            DrawTablesAndComment(TableMedium::Paper, MenTables(*this, TableMedium::Paper), 184, 489);
+        });
+    });
+}

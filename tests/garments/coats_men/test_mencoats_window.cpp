@@ -1,0 +1,309 @@
+// The men's coats, blazers and vest on the main window: the measurement
+// column by the sleeve chosen, its checks, the order file, the sheets and
+// printing, and the order in which a garment runs its sleeve and collar.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "garments/coats_men/CoatsMen.h"
+#include "garments/coats_men/MenCoatWSideSeam.h"
+#include "shell/Factory.h"
+#include "tests/StubPieces.h"
+#include "tests/garments/coats_men/MenPatternFixture.h"
+#include "tests/garments/lower_women/GarmentWindowTest.h"
+
+namespace {
+
+// A sleeve and a collar that note what the garment had drafted when they
+// were calculated.
+struct CallLog {
+    std::vector<std::string> calls;
+};
+CallLog* gLog = nullptr;
+
+// What the garment's own step has written by now: its K1 for the side-seam
+// coat (0 before the step).
+std::string StepState() {
+    auto* coat = dynamic_cast<TMenCoatWSideSeam*>(CurrentMenPattern());
+    if (!coat) return "?";
+    return coat->K1 == Vector() ? "before step" : "after step";
+}
+
+class TLoggingSleeve : public TTestSleeve {
+public:
+    void Calculate() override {
+        if (gLog) gLog->calls.push_back("sleeve " + StepState());
+    }
+};
+class TLoggingCollar : public TTestCollar {
+public:
+    void Calculate() override {
+        if (gLog) gLog->calls.push_back("collar " + StepState());
+    }
+};
+
+// The sample texts of the side-seam coats, with '.'.
+const std::vector<std::string> kBody = {"176",  "20.7", "51.1", "52.2", "49",   "53.4", "27.8", "47.2",
+                                        "19.4", "9.7",  "21.9", "45.2", "48.3", "20.1", "15.4", "8"};
+
+std::vector<std::string> With(std::vector<std::string> rows, const std::vector<std::string>& tail) {
+    rows.insert(rows.end(), tail.begin(), tail.end());
+    return rows;
+}
+
+class MenCoatsWindowTest : public GarmentWindowTest {
+protected:
+    void RegisterGarments() override {
+        RegisterMenCoatsGarments();
+        keptSleeves[0] = RegisterSleeveMaker(13, [] { return new TLoggingSleeve; });
+        keptSleeves[1] = RegisterSleeveMaker(15, [] { return new TLoggingSleeve; });
+        keptCollars[0] = RegisterCollarMaker(1, [] { return new TLoggingCollar; });
+        keptCollars[1] = RegisterCollarMaker(7, [] { return new TLoggingCollar; });
+    }
+    void AfterTearDown() override {
+        RegisterSleeveMaker(13, keptSleeves[0]);
+        RegisterSleeveMaker(15, keptSleeves[1]);
+        RegisterCollarMaker(1, keptCollars[0]);
+        RegisterCollarMaker(7, keptCollars[1]);
+        gLog = nullptr;
+        GarmentWindowTest::AfterTearDown();
+    }
+
+    TMenPattern& Choose(int type, int collar, int sleeve) {
+        EXPECT_TRUE(main->CreateModel(type, collar, sleeve)) << type;
+        return *dynamic_cast<TMenPattern*>(main->Model);
+    }
+    std::string Caption(int n) const { return main->Line(n)->text().toStdString(); }
+
+    SleeveMaker keptSleeves[2];
+    CollarMaker keptCollars[2];
+};
+
+// ---------------------------------------------------------------------------
+// The column
+
+TEST_F(MenCoatsWindowTest, TheColumnFollowsTheSleeve) {
+    struct Case {
+        int sleeve;
+        int rows;
+        std::vector<std::pair<int, const char*>> captions;  // row, caption
+    } cases[] = {
+        {0, 20, {{1, "Р:"}, {10, "Цг:"}, {16, "Пк:"}, {17, "Пг:"}, {18, "Пт:"}, {19, "Пб:"}, {20, "h:"}}},
+        {13, 27, {{17, "Др1с:"}, {20, "Пн:"}, {21, "Пг:"}, {24, "Попв:"}, {25, "Поз:"}, {26, "H:"}, {27, "h:"}}},
+        {15, 26, {{17, "Др1с:"}, {25, "Поз:"}, {26, "h:"}}},
+    };
+    for (const Case& c : cases) {
+        const std::string context = "sleeve " + std::to_string(c.sleeve);
+        Choose(28, 0, c.sleeve);
+        for (int n = 1; n <= c.rows; ++n) EXPECT_FALSE(main->Line(n)->isHidden()) << context << " row " << n;
+        if (c.rows < 27) EXPECT_TRUE(main->Line(c.rows + 1)->isHidden()) << context;
+        for (const auto& [row, caption] : c.captions) EXPECT_EQ(Caption(row), caption) << context << " row " << row;
+        EXPECT_EQ(main->MeasHint(10), "Расстояние между выступающими точками грудных желёз");
+        EXPECT_EQ(main->ModelType->text().toStdString(),
+                  " Пальто деми с боковым швом. Заказ № " + std::to_string(main->OrderNumber));
+        EXPECT_EQ(report->List3()->Visible(), c.sleeve != 0) << context;
+        EXPECT_EQ(main->SleeveType->isHidden(), c.sleeve == 0) << context;
+    }
+    delete main->Model;
+    main->Model = nullptr;
+    for (int n = 1; n <= 27; ++n) EXPECT_TRUE(main->Line(n)->isHidden()) << n;
+    EXPECT_FALSE(report->List1()->Visible());
+    EXPECT_TRUE(main->SleeveType->isHidden());
+}
+
+TEST_F(MenCoatsWindowTest, SamplesBySeasonAndSleeve) {
+    main->FillSamples = true;
+    main->DecimalSeparator = ',';
+    main->DecimalSeparatorText = ",";
+    struct Case {
+        int type, sleeve;
+        std::vector<std::pair<int, const char*>> fields;
+    } cases[] = {
+        {28, 0, {{2, "20,7"}, {6, "53,4"}, {17, "7"}, {20, "0,4"}}},
+        {31, 0, {{17, "9"}, {20, "0,4"}}},
+        {28, 13, {{17, "61,7"}, {20, "1"}, {26, "0,07"}, {27, "0,4"}}},
+        // The winter coat with a raglan: a thicker pad and a shorter arm.
+        {31, 15, {{17, "61,7"}, {20, "1,5"}, {26, "0,4"}}},
+        {31, 13, {{17, "61,8"}, {20, "1"}, {26, "0,08"}}},
+    };
+    for (const Case& c : cases) {
+        Choose(c.type, 0, c.sleeve);
+        for (const auto& [row, text] : c.fields)
+            EXPECT_EQ(Field(row), text) << c.type << " sleeve " << c.sleeve << " row " << row;
+    }
+    // Without the option the constructor writes only the caption.
+    main->FillSamples = false;
+    Choose(31, 0, 0);
+    for (int n = 1; n <= 20; ++n) EXPECT_EQ(Field(n), "") << n;
+}
+
+TEST_F(MenCoatsWindowTest, ShowMeasureShowsTheRowsPicture) {
+    struct Case {
+        int sleeve, row;
+        void (*picture)();
+    } cases[] = {{0, 3, MeasureHints::MenLine8},  {0, 9, MeasureHints::MenLine8}, {0, 17, MeasureHints::Men7},
+                 {0, 20, MeasureHints::Men0},     {13, 17, MeasureHints::MenLine16}, {13, 26, MeasureHints::Men004},
+                 {15, 26, MeasureHints::Men0},    {13, 25, MeasureHints::MenfESh}};
+    for (const Case& c : cases) {
+        TMenPattern& g = Choose(28, 0, c.sleeve);
+        c.picture();
+        const QImage expected = main->LineImage.Bitmap().copy();
+        MeasureHints::LowerLine7();
+        g.ShowMeasure(c.row);
+        EXPECT_EQ(main->LineImage.Bitmap(), expected) << "sleeve " << c.sleeve << " row " << c.row;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Checks
+
+TEST_F(MenCoatsWindowTest, ChecksInTheirOrder) {
+    const std::vector<std::string> setIn = With(kBody, {"61.7", "32.8", "18.5", "1", "7", "7", "7", "13", "13", "0.07", "0.4"});
+    struct Case {
+        const char* name;
+        int sleeve;
+        std::function<void(std::vector<std::string>&)> change;
+        const char* text;  // nullptr: passes
+    } cases[] = {
+        {"samples", 13, [](auto&) {}, nullptr},
+        {"Пг equal to Попв passes", 13, [](auto& r) { r[20] = "13"; }, nullptr},
+        {"Пг above Попв", 13, [](auto& r) { r[20] = "13.1"; }, "Попв < Пг"},
+        {"an empty row first", 13, [](auto& r) { r[26] = ""; r[20] = "20"; }, kMeasurementsMissingText},
+    };
+    for (const Case& c : cases) {
+        TMenPattern& g = Choose(28, 0, c.sleeve);
+        std::vector<std::string> rows = setIn;
+        c.change(rows);
+        Type(rows);
+        messages.clear();
+        const bool ok = g.GetMeasures();
+        if (c.text == kMeasurementsMissingText) {
+            EXPECT_FALSE(ok) << c.name;
+            ASSERT_EQ(messages.size(), 1u) << c.name;
+            EXPECT_EQ(messages[0].text, kMeasurementsMissingText) << c.name;
+            EXPECT_EQ(g.Height, 0.0f) << c.name << ": nothing stored";
+        } else {
+            ExpectCheckVerdict(ok, c.text, c.name);
+        }
+    }
+    // The sleeve's inputs land in the sleeve, the cap-ease norm in the garment.
+    TMenPattern& g = Choose(28, 0, 13);
+    Type(setIn);
+    ASSERT_TRUE(g.GetMeasures());
+    EXPECT_EQ(main->Sleeve->ArmLength, 61.7f);
+    EXPECT_EQ(main->Sleeve->ShoulderPad, 1.0f);
+    EXPECT_EQ(main->Sleeve->WristEase, 13.0f);
+    EXPECT_EQ(g.CapEaseNorm, 0.07f);
+    EXPECT_EQ(g.InterliningEase, 0.4f);
+    // A raglan reads h from row 26 and leaves the cap-ease norm alone.
+    TMenPattern& r = Choose(31, 0, 15);
+    r.CapEaseNorm = 5;
+    Type(With(kBody, {"61.7", "32.8", "18.5", "1.5", "9", "9", "9", "14", "14", "0.4"}));
+    ASSERT_TRUE(r.GetMeasures());
+    EXPECT_EQ(r.InterliningEase, 0.4f);
+    EXPECT_EQ(r.CapEaseNorm, 5.0f);
+}
+
+// ---------------------------------------------------------------------------
+// The order file
+
+TEST_F(MenCoatsWindowTest, EachSleeveCaseSavedAndReopened) {
+    struct Case {
+        int type, sleeve;
+        std::vector<std::string> tail;
+    } cases[] = {
+        {28, 0, {"7", "7", "7", "0.4"}},
+        {31, 13, {"61.8", "32.8", "18.5", "1", "9", "9", "9", "14", "14", "0.08", "0.4"}},
+        {31, 15, {"61.7", "32.8", "18.5", "1.5", "9", "9", "9", "14", "14", "0.4"}},
+    };
+    for (const Case& c : cases) {
+        const std::string context = std::to_string(c.type) + " sleeve " + std::to_string(c.sleeve);
+        TMenPattern& g = Choose(c.type, 0, c.sleeve);
+        const std::vector<std::string> rows = With(kBody, c.tail);
+        Type(rows);
+        ASSERT_TRUE(g.GetMeasures()) << context;
+        RecordWriter w;
+        g.SaveMeasures(w);
+        ASSERT_EQ(w.Bytes().size(), 4 * rows.size()) << context;
+        RecordReader r(w.Bytes());
+        for (const std::string& s : rows) EXPECT_EQ(r.ReadFloat(), std::stof(s)) << context;
+
+        const std::string path = TempPath("men" + std::to_string(c.type) + "_" + std::to_string(c.sleeve) + ".mdr");
+        ASSERT_TRUE(SaveOrderTo(*main, path)) << context;
+        Choose(c.type == 28 ? 31 : 28, 0, 0);  // something else in between
+        Type(std::vector<std::string>(20, "1"));
+        messages.clear();
+        ASSERT_TRUE(OpenOrderFrom(*main, path)) << context;
+        EXPECT_TRUE(messages.empty()) << context << ": " << (messages.empty() ? "" : messages[0].text);
+        EXPECT_EQ(main->ModelIndex, c.type);
+        EXPECT_EQ(main->SleeveKind, c.sleeve);
+        for (size_t k = 0; k < rows.size(); ++k) EXPECT_EQ(Field(int(k) + 1), rows[k]) << context << " row " << k + 1;
+        EXPECT_TRUE(main->Model->calculated) << context;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The calculation
+
+TEST_F(MenCoatsWindowTest, TheSideSeamCoatRunsItsStepBeforeTheSleeveAndTheCollarLast) {
+    CallLog log;
+    gLog = &log;
+    TMenPattern& g = Choose(28, 7, 13);
+    Type(With(kBody, {"61.7", "32.8", "18.5", "1", "7", "7", "7", "13", "13", "0.07", "0.4"}));
+    ASSERT_TRUE(g.GetMeasures());
+    g.Calculate();
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"sleeve after step", "collar after step"}));
+    EXPECT_TRUE(g.calculated);
+}
+
+TEST_F(MenCoatsWindowTest, AnArmholeThatWillNotBalanceLeavesTheGarmentUncalculated) {
+    CallLog log;
+    gLog = &log;
+    TMenPattern& g = Choose(28, 1, 13);
+    std::vector<std::string> rows = With(kBody, {"61.7", "32.8", "18.5", "1", "7", "7", "7", "13", "13", "0.07", "0.4"});
+    rows[14] = "80";  // a shoulder far wider than the back can hold
+    Type(rows);
+    ASSERT_TRUE(g.GetMeasures());
+    EXPECT_ANY_THROW(g.Calculate());
+    EXPECT_FALSE(g.calculated);
+    EXPECT_TRUE(log.calls.empty()) << "neither the sleeve nor the collar runs after a failed draft";
+}
+
+TEST_F(MenCoatsWindowTest, SideSeamCoatsDrawAndPrint) {
+    for (int type : {28, 31}) {
+        TMenPattern& g = Choose(type, 0, 0);
+        Type(With(kBody, {"7", "7", "7", "0.4"}));
+        main->CalcExecute();
+        ASSERT_TRUE(g.calculated) << type;
+        EXPECT_TRUE(messages.empty()) << type;
+        // The pattern passes through its points; sheet 2 carries the tables.
+        const QImage& sheet1 = report->List1()->Bitmap();
+        for (const Vector& p : {g.A01, g.G2, g.T0, g.P10, g.B32}) {
+            const int x = ScreenDC.PixelX(p.x), y = ScreenDC.PixelY(p.y);
+            EXPECT_GT(DarkPixels(sheet1, QRect(x - 5, y - 5, 10, 10)), 3) << type << " at " << p.x << ", " << p.y;
+        }
+        const QImage& sheet2 = report->List2()->Bitmap();
+        EXPECT_GT(DarkPixels(sheet2, QRect(50, 57, 201, 301)), 200) << type;   // measurements
+        EXPECT_GT(DarkPixels(sheet2, QRect(541, 57, 201, 45)), 100) << type;   // segments
+        EXPECT_EQ(DarkPixels(sheet2, QRect(296, 80, 201, 100)), 0) << type;    // no sleeve table
+        ExpectRedrawsAtEveryScale();
+        ExpectPrintsItsPages("mencoat" + std::to_string(type), true);
+    }
+}
+
+// Centred between the back centre and the front overlap when there is no
+// collar.
+TEST_F(MenCoatsWindowTest, WithoutACollarSheetOneCentresBackAndOverlap) {
+    auto& coat = dynamic_cast<TMenCoatWSideSeam&>(Choose(28, 0, 0));
+    Type(With(kBody, {"7", "7", "7", "0.4"}));
+    main->CalcExecute();
+    ASSERT_TRUE(coat.calculated);
+    EXPECT_FLOAT_EQ(ScreenDC.CollarOrigin.x, 52.5f - (coat.T.x + coat.EdgeHem.x) / 2);
+    EXPECT_FLOAT_EQ(ScreenDC.CollarOrigin.y, std::max(coat.A2.y, coat.A3.y) + 10);
+}
+
+}  // namespace
