@@ -1,6 +1,7 @@
 #include "garments/coats_men/CoatsMen.h"
 
 #include "garments/coats_men/MenCoatWSideSeam.h"
+#include "garments/coats_men/MenWOnePiece.h"
 #include "shell/Factory.h"
 #include "shell/OrderFile.h"
 
@@ -19,4 +20,6 @@ void Register(int type, ModelMaker maker) {
 
 void RegisterMenCoatsGarments() {
     for (int type : {28, 31}) Register(type, [type] { return new TMenCoatWSideSeam(type); });
+    for (int type : {29, 32}) Register(type, [type] { return new TMenCoatWOnePiece(type); });
+    Register(34, [] { return new TMenBlazerWOnePiece; });
 }

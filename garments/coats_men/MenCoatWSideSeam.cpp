@@ -18,13 +18,6 @@ Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e)
     return DraftSteps::Crossing(p, d, q, e, "men's coat with side seam: parallel lines");
 }
 
-int CollarKindNow() { return MainForm ? MainForm->CollarKind : 0; }
-
-// The collar kinds whose neck and front edge the garment draws itself.
-bool OwnFrontEdge(int collarKind) {
-    return collarKind == 0 || collarKind == 1 || collarKind == 2 || collarKind == 6;
-}
-
 }  // namespace
 
 TMenCoatWSideSeam::TMenCoatWSideSeam(int type) : TMenPattern(type) {}
@@ -56,26 +49,10 @@ void TMenCoatWSideSeam::CalcSideSeam() {
     SeamCtrl21b = Vector(T21.x, y2);
     SeamCtrl4 = Vector(B4.x, y3);
     // 4. The front hem B5 → B31 leaves B31 along the hem line.
-    HemMid = (B5 + B31) * 0.5f;
-    HemCtrl = Cross(B31, Vector::UnitBetween(B3, B2), HemMid, nVector(B31, B5));
+    PlaceFrontHem(B31, B5, HemMid, HemCtrl);
     // 5. The 3 cm front overlap, where the collar leaves the front edge to
     //    the garment.
-    if (OwnFrontEdge(CollarKindNow())) {
-        if (!FrontEdgeTurn) {
-            const Vector n = nVector(A5, T32);
-            EdgeNeck = A5 + n * 3.0f;
-            EdgeT32 = T32 + n * 3.0f;
-        } else {
-            Vector n = nVector(A3, G8);
-            EdgeNeck = A5 + n * 3.0f;
-            EdgeG8 = G8 + n * 3.0f;
-            n = nVector(G7, T32);
-            EdgeG7 = G7 + n * 3.0f;
-            EdgeT32 = T32 + n * 3.0f;
-        }
-        EdgeWaist = Vector(F(T32.x + 3.0), T32.y);
-        EdgeHem = Vector(F(T32.x + 3.0), B32.y);
-    }
+    PlaceOverlap({EdgeNeck, EdgeG8, EdgeG7, EdgeT32, EdgeWaist, EdgeHem}, B32.y);
     // 6. The K construction: the pocket line K1 → K2 and a fan of four more
     //    lines of the same length about K0.
     const Vector d1 = Vector::UnitBetween(G, T);
@@ -138,36 +115,7 @@ void TMenCoatWSideSeam::DrawOutline(const PieceTarget& t) const {
     dc.SetPenWidth(1);
     dc.Bezier2(B5, HemCtrl, B31, 20);
     // 3. The neck and the front edge, by the collar.
-    const int collar = CollarKindNow();
-    const int sleeve = MainForm && MainForm->Sleeve ? MainForm->SleeveKind : 0;
-    const bool raglan = sleeve == 15 || sleeve == 16;
-    if (OwnFrontEdge(collar)) {
-        dc.SetPenWidth(t.outline);
-        if (raglan)
-            dc.Arc3(FrontNeckCentre, A41, A5, 1, 25);
-        else
-            dc.Arc3(FrontNeckCentre, A4, A5, 1, 30);
-        dc.LineTo(EdgeNeck);
-        if (FrontEdgeTurn) {
-            dc.LineTo(EdgeG8);
-            dc.LineTo(EdgeG7);
-        }
-        dc.LineTo(EdgeT32);
-        dc.LineTo(EdgeWaist);
-        dc.LineTo(EdgeHem);
-        dc.SetPenWidth(1);
-        dc.LineTo(B32);
-    } else if (collar == 8) {
-        if (raglan) {
-            dc.SetPenWidth(t.outline);
-            dc.Arc3(FrontNeckCentre, A4, A41, 1, 5);
-            dc.SetPenWidth(1);
-            dc.Arc3(FrontNeckCentre, A41, A5, 1, 25);
-        } else {
-            dc.SetPenWidth(1);
-            dc.Arc3(FrontNeckCentre, A4, A5, 1, 30);
-        }
-    }
+    DrawNeckAndOverlap(t, {EdgeNeck, EdgeG8, EdgeG7, EdgeT32, EdgeWaist, EdgeHem}, B32);
     // 4. The front width line down to K and the lowered waist.
     dc.SetPenWidth(1);
     dc.MoveTo(G4);
@@ -197,7 +145,7 @@ void TMenCoatWSideSeam::DrawOwnNames(const PieceTarget& t) const {
     const auto put = [&](const Vector& p, const char* text, int placement) {
         Labels::Put(t.dc, t.printer, p, text, placement);
     };
-    if (OwnFrontEdge(CollarKindNow())) put(A5, "A5", 7);
+    if (OwnFrontEdge()) put(A5, "A5", 7);
     put(Tk, "Tk", 2);
     put(K1, "K1", 3);
     put(K, "K", 2);

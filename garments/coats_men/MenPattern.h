@@ -308,6 +308,28 @@ protected:
     // first when `sleeveFirst`), the collar last; then calculated.
     void DraftGarment(bool sleeveFirst, const std::function<void()>& step);
 
+    // ---- What the coats and blazers share of their own steps. ----
+    // Whether the garment draws the neck and the front edge itself: with
+    // collar kinds 0, 1, 2 and 6 (the jacket and shawl collars draw them).
+    static bool OwnFrontEdge();
+    // The 3 cm front overlap (only where the garment draws the front edge):
+    // square off A5 → T32, or, when the front edge turns, off A3 → G8 and
+    // G7 → T32; the waist and hem ends 3 cm beyond T32, the hem end at
+    // hemY.
+    struct Overlap {
+        Vector &neck, &g8, &g7, &t32, &waist, &hem;
+    };
+    void PlaceOverlap(const Overlap& o, float hemY) const;
+    struct OverlapView {
+        const Vector &neck, &g8, &g7, &t32, &waist, &hem;
+    };
+    // The neck arc A4 → A5 and, with a front edge of its own, the overlap
+    // down to `hemEnd` (B32 or H32); collar kind 8 only the arc.
+    void DrawNeckAndOverlap(const PieceTarget& t, const OverlapView& o, const Vector& hemEnd) const;
+    // The front hem from `front` (B31 or H31) to the side `side`: its
+    // middle and the control on the hem line's direction.
+    void PlaceFrontHem(const Vector& front, const Vector& side, Vector& mid, Vector& ctrl) const;
+
     // The pattern of sheet 1 with its labels, after the collar is placed.
     // Default: the common draft with its labels.
     virtual void DrawPieces(const PieceTarget& t) const;

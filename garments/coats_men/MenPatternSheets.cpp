@@ -6,6 +6,7 @@
 #include <string>
 
 #include "garments/coats_men/MenPattern.h"
+#include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/DrawContext.h"
 #include "kernel/OrderInfo.h"
@@ -271,6 +272,72 @@ PatternSheets::Box TMenPattern::Extent() const {
         box.Take(p);
     box.Take(RightEdge(), T32.y);
     return box;
+}
+
+// ---------------------------------------------------------------------------
+// What the coats and blazers share
+
+bool TMenPattern::OwnFrontEdge() {
+    const int kind = CollarKindNow();
+    return kind == 0 || kind == 1 || kind == 2 || kind == 6;
+}
+
+void TMenPattern::PlaceOverlap(const Overlap& o, float hemY) const {
+    if (!OwnFrontEdge()) return;
+    if (!FrontEdgeTurn) {
+        const Vector n = nVector(A5, T32);
+        o.neck = A5 + n * 3.0f;
+        o.t32 = T32 + n * 3.0f;
+    } else {
+        Vector n = nVector(A3, G8);
+        o.neck = A5 + n * 3.0f;
+        o.g8 = G8 + n * 3.0f;
+        n = nVector(G7, T32);
+        o.g7 = G7 + n * 3.0f;
+        o.t32 = T32 + n * 3.0f;
+    }
+    o.waist = Vector(T32.x + 3.0f, T32.y);
+    o.hem = Vector(T32.x + 3.0f, hemY);
+}
+
+void TMenPattern::DrawNeckAndOverlap(const PieceTarget& t, const OverlapView& o, const Vector& hemEnd) const {
+    TDrawContext& dc = t.dc;
+    const int sleeve = SleeveKindNow();
+    const bool raglan = sleeve == 15 || sleeve == 16;
+    if (OwnFrontEdge()) {
+        dc.SetPenWidth(t.outline);
+        if (raglan)
+            dc.Arc3(FrontNeckCentre, A41, A5, 1, 25);
+        else
+            dc.Arc3(FrontNeckCentre, A4, A5, 1, 30);
+        dc.LineTo(o.neck);
+        if (FrontEdgeTurn) {
+            dc.LineTo(o.g8);
+            dc.LineTo(o.g7);
+        }
+        dc.LineTo(o.t32);
+        dc.LineTo(o.waist);
+        dc.LineTo(o.hem);
+        dc.SetPenWidth(1);
+        dc.LineTo(hemEnd);
+    } else if (CollarKindNow() == 8) {
+        if (raglan) {
+            dc.SetPenWidth(t.outline);
+            dc.Arc3(FrontNeckCentre, A4, A41, 1, 5);
+            dc.SetPenWidth(1);
+            dc.Arc3(FrontNeckCentre, A41, A5, 1, 25);
+        } else {
+            dc.SetPenWidth(1);
+            dc.Arc3(FrontNeckCentre, A4, A5, 1, 30);
+        }
+    }
+    dc.SetPenWidth(1);
+}
+
+void TMenPattern::PlaceFrontHem(const Vector& front, const Vector& side, Vector& mid, Vector& ctrl) const {
+    mid = (front + side) * 0.5f;
+    ctrl = DraftSteps::Crossing(front, Vector::UnitBetween(B3, B2), mid, nVector(front, side),
+                                "men's pattern: front hem");
 }
 
 // ---------------------------------------------------------------------------

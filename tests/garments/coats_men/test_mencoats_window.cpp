@@ -11,6 +11,7 @@
 
 #include "garments/coats_men/CoatsMen.h"
 #include "garments/coats_men/MenCoatWSideSeam.h"
+#include "garments/coats_men/MenWOnePiece.h"
 #include "shell/Factory.h"
 #include "tests/StubPieces.h"
 #include "tests/garments/coats_men/MenPatternFixture.h"
@@ -25,12 +26,17 @@ struct CallLog {
 };
 CallLog* gLog = nullptr;
 
-// What the garment's own step has written by now: its K1 for the side-seam
-// coat (0 before the step).
+// What the garment's own step has written by now: its pocket end K1 (0
+// before the step).
 std::string StepState() {
-    auto* coat = dynamic_cast<TMenCoatWSideSeam*>(CurrentMenPattern());
-    if (!coat) return "?";
-    return coat->K1 == Vector() ? "before step" : "after step";
+    Vector k1;
+    if (auto* coat = dynamic_cast<TMenCoatWSideSeam*>(CurrentMenPattern()))
+        k1 = coat->K1;
+    else if (auto* side = dynamic_cast<TMenWOnePiece*>(CurrentMenPattern()))
+        k1 = side->K1;
+    else
+        return "?";
+    return k1 == Vector() ? "before step" : "after step";
 }
 
 class TLoggingSleeve : public TTestSleeve {
@@ -100,7 +106,9 @@ TEST_F(MenCoatsWindowTest, TheColumnFollowsTheSleeve) {
         const std::string context = "sleeve " + std::to_string(c.sleeve);
         Choose(28, 0, c.sleeve);
         for (int n = 1; n <= c.rows; ++n) EXPECT_FALSE(main->Line(n)->isHidden()) << context << " row " << n;
-        if (c.rows < 27) EXPECT_TRUE(main->Line(c.rows + 1)->isHidden()) << context;
+        if (c.rows < 27) {
+            EXPECT_TRUE(main->Line(c.rows + 1)->isHidden()) << context;
+        }
         for (const auto& [row, caption] : c.captions) EXPECT_EQ(Caption(row), caption) << context << " row " << row;
         EXPECT_EQ(main->MeasHint(10), "Расстояние между выступающими точками грудных желёз");
         EXPECT_EQ(main->ModelType->text().toStdString(),
@@ -249,15 +257,25 @@ TEST_F(MenCoatsWindowTest, EachSleeveCaseSavedAndReopened) {
 // ---------------------------------------------------------------------------
 // The calculation
 
-TEST_F(MenCoatsWindowTest, TheSideSeamCoatRunsItsStepBeforeTheSleeveAndTheCollarLast) {
-    CallLog log;
-    gLog = &log;
-    TMenPattern& g = Choose(28, 7, 13);
-    Type(With(kBody, {"61.7", "32.8", "18.5", "1", "7", "7", "7", "13", "13", "0.07", "0.4"}));
-    ASSERT_TRUE(g.GetMeasures());
-    g.Calculate();
-    EXPECT_EQ(log.calls, (std::vector<std::string>{"sleeve after step", "collar after step"}));
-    EXPECT_TRUE(g.calculated);
+// A side-seam coat: draft, own step, sleeve, collar; a side-part coat or
+// the blazer: draft, sleeve, own step, collar.
+TEST_F(MenCoatsWindowTest, EachGarmentCallsItsSleeveAndCollarInItsOrder) {
+    const std::vector<std::string> sideSeam = {"sleeve after step", "collar after step"};
+    const std::vector<std::string> sidePart = {"sleeve before step", "collar after step"};
+    struct Case {
+        int type;
+        const std::vector<std::string>& calls;
+    } cases[] = {{28, sideSeam}, {31, sideSeam}, {29, sidePart}, {32, sidePart}, {34, sidePart}};
+    for (const Case& c : cases) {
+        CallLog log;
+        gLog = &log;
+        TMenPattern& g = Choose(c.type, 7, 13);
+        Type(With(kBody, {"61.7", "32.8", "18.5", "1", "7", "7", "7", "13", "13", "0.07", "0.4"}));
+        ASSERT_TRUE(g.GetMeasures()) << c.type;
+        g.Calculate();
+        EXPECT_EQ(log.calls, c.calls) << c.type;
+        EXPECT_TRUE(g.calculated) << c.type;
+    }
 }
 
 TEST_F(MenCoatsWindowTest, AnArmholeThatWillNotBalanceLeavesTheGarmentUncalculated) {
@@ -273,8 +291,8 @@ TEST_F(MenCoatsWindowTest, AnArmholeThatWillNotBalanceLeavesTheGarmentUncalculat
     EXPECT_TRUE(log.calls.empty()) << "neither the sleeve nor the collar runs after a failed draft";
 }
 
-TEST_F(MenCoatsWindowTest, SideSeamCoatsDrawAndPrint) {
-    for (int type : {28, 31}) {
+TEST_F(MenCoatsWindowTest, EachTypeDrawsAndPrints) {
+    for (int type : {28, 31, 29, 32, 34}) {
         TMenPattern& g = Choose(type, 0, 0);
         Type(With(kBody, {"7", "7", "7", "0.4"}));
         main->CalcExecute();
