@@ -1,6 +1,7 @@
 #include "garments/coats_men/CoatsMen.h"
 
 #include "garments/coats_men/MenCoatWSideSeam.h"
+#include "garments/coats_men/MenWCutOffPiece.h"
 #include "garments/coats_men/MenWOnePiece.h"
 #include "shell/Factory.h"
 #include "shell/OrderFile.h"
@@ -21,5 +22,7 @@ void Register(int type, ModelMaker maker) {
 void RegisterMenCoatsGarments() {
     for (int type : {28, 31}) Register(type, [type] { return new TMenCoatWSideSeam(type); });
     for (int type : {29, 32}) Register(type, [type] { return new TMenCoatWOnePiece(type); });
+    for (int type : {30, 33}) Register(type, [type] { return new TMenCoatWCutOffPiece(type); });
     Register(34, [] { return new TMenBlazerWOnePiece; });
+    Register(35, [] { return new TMenBlazerWCutOffPiece; });
 }

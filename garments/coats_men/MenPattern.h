@@ -285,6 +285,9 @@ public:
     // The front armhole, front shoulder and the front sleeve notch (the vest
     // and the side-seam coats).
     void DrawLines(const PieceTarget& t) const;
+    // The front sleeve notch (kinds 13, 14), the upper front armhole P6 →
+    // "2" → P10 with its guide lines, the front shoulder to A4.
+    void DrawUpperFront(const PieceTarget& t) const;
     void DrawPointNames(const PieceTarget& t) const;
     void DrawLinePointNames(const PieceTarget& t) const;
 
@@ -329,6 +332,12 @@ protected:
     // The front hem from `front` (B31 or H31) to the side `side`: its
     // middle and the control on the hem line's direction.
     void PlaceFrontHem(const Vector& front, const Vector& side, Vector& mid, Vector& ctrl) const;
+
+    // The blazers' breast pocket: an 11 cm welt 4 cm inside the front width
+    // line at P6, sloping 1 cm, 2.5 cm deep.
+    void PlaceBreastPocket(Vector& p1, Vector& p2, Vector& p3, Vector& p4) const;
+    static void DrawBreastPocket(const PieceTarget& t, const Vector& p1, const Vector& p2, const Vector& p3,
+                                 const Vector& p4);
 
     // The pattern of sheet 1 with its labels, after the collar is placed.
     // Default: the common draft with its labels.

@@ -173,7 +173,15 @@ void TMenPattern::DrawLines(const PieceTarget& t) const {
         dc.LineTo(ShoulderMark[0]);
         dc.MoveTo(ShoulderMark[2]);
         dc.LineTo(ShoulderMark[1]);
-    } else if (sleeve == 13 || sleeve == 14) {
+    }
+    DrawUpperFront(t);
+}
+
+void TMenPattern::DrawUpperFront(const PieceTarget& t) const {
+    TDrawContext& dc = t.dc;
+    dc.SetPenWidth(1);
+    const int sleeve = SleeveKindNow();
+    if (sleeve == 13 || sleeve == 14) {
         dc.MoveTo(P6);
         dc.LineTo(SleeveNotch2[1]);
         dc.MoveTo(SleeveNotch2[2]);
@@ -338,6 +346,23 @@ void TMenPattern::PlaceFrontHem(const Vector& front, const Vector& side, Vector&
     mid = (front + side) * 0.5f;
     ctrl = DraftSteps::Crossing(front, Vector::UnitBetween(B3, B2), mid, nVector(front, side),
                                 "men's pattern: front hem");
+}
+
+void TMenPattern::PlaceBreastPocket(Vector& p1, Vector& p2, Vector& p3, Vector& p4) const {
+    p1 = Vector(G4.x + 4.0f, P6.y - 0.1f);
+    p3 = p1 - Vector(0, 2.5f);
+    p2 = Vector(p1.x + 11.0f, p1.y - 1.0f);
+    p4 = p2 - Vector(0, 2.5f);
+}
+
+void TMenPattern::DrawBreastPocket(const PieceTarget& t, const Vector& p1, const Vector& p2, const Vector& p3,
+                                   const Vector& p4) {
+    t.dc.SetPenWidth(t.outline);
+    t.dc.MoveTo(p1);
+    t.dc.LineTo(p2);
+    t.dc.LineTo(p4);
+    t.dc.LineTo(p3);
+    t.dc.LineTo(p1);
 }
 
 // ---------------------------------------------------------------------------

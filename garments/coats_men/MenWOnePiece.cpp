@@ -75,12 +75,7 @@ void TMenWOnePiece::CalcSidePart() {
     KTicks[3] = K2 + n * 0.2f;
     SplitFoot = Cross(SplitPoint, down, K, d);
     // The blazer's breast pocket.
-    if (IsBlazer()) {
-        BreastPocket1 = Vector(F(G4.x + 4.0), F(P6.y - 0.1));
-        BreastPocket3 = BreastPocket1 - Vector(0, 2.5f);
-        BreastPocket2 = Vector(F(BreastPocket1.x + 11.0), F(BreastPocket1.y - 1.0));
-        BreastPocket4 = BreastPocket2 - Vector(0, 2.5f);
-    }
+    if (IsBlazer()) PlaceBreastPocket(BreastPocket1, BreastPocket2, BreastPocket3, BreastPocket4);
     // 5. The side-part dart's controls.
     SideCutBack = T6 + Vector::UnitBetween(T6, SplitBack) * F(0.2 * Geom::Distance(T6, SplitBack));
     SideCutFront = T7 + Vector::UnitBetween(T7, SplitPoint) * F(0.2 * Geom::Distance(T7, SplitPoint));
@@ -171,32 +166,11 @@ void TMenWOnePiece::DrawOutline(const PieceTarget& t) const {
         dc.Bezier2Part(FrontArmholeJoin, FrontArmholeCtrl2, P6, SplitParam, 1, 5);
     }
     // 2. - 3. The front sleeve notch, the upper front armhole and shoulder.
-    dc.SetPenWidth(1);
-    const int sleeve = SleeveKindNow();
-    if (sleeve == 13 || sleeve == 14) {
-        dc.LineTo(SleeveNotch2[1]);
-        dc.MoveTo(SleeveNotch2[2]);
-        dc.LineTo(SleeveNotch2[3]);
-    }
-    dc.MoveTo(P6);
-    dc.LineTo(P10);
-    dc.MoveTo(FrontArmhole1);
-    dc.LineTo(FrontArmhole2);
-    dc.SetPenWidth(t.outline);
-    dc.Bezier2(P6, FrontArmholeCtrl3, FrontArmhole2, 10);
-    dc.Bezier2(FrontArmhole2, FrontArmholeCtrl4, P10, 10);
-    dc.LineTo(A4);
+    DrawUpperFront(t);
     // 4. The neck and the overlap.
     DrawNeckAndOverlap(t, {EdgeNeck, EdgeG8, EdgeG7, EdgeT32, EdgeWaist, EdgeHem}, blazer ? H32 : B32);
     // 5. The pockets.
-    if (blazer) {
-        dc.SetPenWidth(t.outline);
-        dc.MoveTo(BreastPocket1);
-        dc.LineTo(BreastPocket2);
-        dc.LineTo(BreastPocket4);
-        dc.LineTo(BreastPocket3);
-        dc.LineTo(BreastPocket1);
-    }
+    if (blazer) DrawBreastPocket(t, BreastPocket1, BreastPocket2, BreastPocket3, BreastPocket4);
     dc.SetPenWidth(1);
     dc.MoveTo(G4);
     dc.LineTo(K);

@@ -11,6 +11,7 @@
 
 #include "garments/coats_men/CoatsMen.h"
 #include "garments/coats_men/MenCoatWSideSeam.h"
+#include "garments/coats_men/MenWCutOffPiece.h"
 #include "garments/coats_men/MenWOnePiece.h"
 #include "shell/Factory.h"
 #include "tests/StubPieces.h"
@@ -34,6 +35,8 @@ std::string StepState() {
         k1 = coat->K1;
     else if (auto* side = dynamic_cast<TMenWOnePiece*>(CurrentMenPattern()))
         k1 = side->K1;
+    else if (auto* apart = dynamic_cast<TMenWCutOffPiece*>(CurrentMenPattern()))
+        k1 = apart->K1;
     else
         return "?";
     return k1 == Vector() ? "before step" : "after step";
@@ -265,7 +268,8 @@ TEST_F(MenCoatsWindowTest, EachGarmentCallsItsSleeveAndCollarInItsOrder) {
     struct Case {
         int type;
         const std::vector<std::string>& calls;
-    } cases[] = {{28, sideSeam}, {31, sideSeam}, {29, sidePart}, {32, sidePart}, {34, sidePart}};
+    } cases[] = {{28, sideSeam}, {31, sideSeam}, {29, sidePart}, {32, sidePart},
+                   {30, sidePart}, {33, sidePart}, {34, sidePart},   {35, sidePart}};
     for (const Case& c : cases) {
         CallLog log;
         gLog = &log;
@@ -292,7 +296,7 @@ TEST_F(MenCoatsWindowTest, AnArmholeThatWillNotBalanceLeavesTheGarmentUncalculat
 }
 
 TEST_F(MenCoatsWindowTest, EachTypeDrawsAndPrints) {
-    for (int type : {28, 31, 29, 32, 34}) {
+    for (int type : {28, 29, 30, 31, 32, 33, 34, 35}) {
         TMenPattern& g = Choose(type, 0, 0);
         Type(With(kBody, {"7", "7", "7", "0.4"}));
         main->CalcExecute();
