@@ -1,0 +1,219 @@
+// The garment steps of the men's coats and blazers drafted without the
+// windows: the side-seam coat's pocket fan, the side-part point, the front
+// dart's rule, the overlap and hem levels, and the separate side part's
+// seam-length matching.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "garments/coats_men/MenCoatWSideSeam.h"
+#include "garments/coats_men/MenWCutOffPiece.h"
+#include "garments/coats_men/MenWOnePiece.h"
+#include "tests/garments/coats_men/MenPatternFixture.h"
+
+namespace {
+
+constexpr float kTol = 1e-3f;
+
+template <class Garment>
+void Draft(Garment& g, const MenMeasures& m) {
+    Put(g, m);
+    g.Calculate();
+    ASSERT_TRUE(g.calculated);
+}
+
+// Every line of the pocket fan is (Сг2 − 48)/5 + 16 long; the slanted ones
+// start on the quarter ellipse about K0 through K1 and up to FanP4's height.
+TEST(MenCoatWSideSeamDraft, PocketFanLinesAndTheirStarts) {
+    for (float cg2 : {48.0f, 52.2f, 56.0f}) {
+        MenMeasures m = kCoatSamples;
+        m.Cg2 = cg2;
+        for (int type : {28, 31}) {
+            TMenCoatWSideSeam g(type);
+            Draft(g, m);
+            const std::string context = std::to_string(type) + " Сг2 " + std::to_string(cg2);
+            const float lp = (cg2 - 48) * 0.2f + 16;
+            EXPECT_NEAR(Geom::Distance(g.K1, g.K2), lp, kTol) << context;
+            EXPECT_NEAR(Geom::Distance(g.FanP4, g.FanE4), lp, kTol) << context;
+            EXPECT_FLOAT_EQ(g.FanP4.x, g.FanE4.x) << context;
+            const Vector d2 = Vector::UnitBetween(g.T2, g.T51);
+            const Vector e = Vector::UnitBetween(g.K0, g.FanP4);
+            const float r = Geom::Distance(g.K1, g.K0), a = lp / 3;
+            for (const auto& [p, q] : {std::pair{g.FanP1, g.FanE1}, {g.FanP2, g.FanE2}, {g.FanP3, g.FanE3}}) {
+                EXPECT_NEAR(Geom::Distance(p, q), lp, kTol) << context;
+                // p − K0 in the (oblique) frame of d2 and e.
+                const Vector w = p - g.K0;
+                const float det = Vector::Cross(d2, e);
+                const float u = Vector::Cross(w, e) / det / r, v = Vector::Cross(d2, w) / det / a;
+                EXPECT_NEAR(u * u + v * v, 1.0f, 1e-3f) << context;
+            }
+            // The fan's lines aim at the quarters of K → K0.
+            EXPECT_LT(OffLine(g.FanP2, g.FanE2, g.FanQ2), kTol) << context;
+            // The front hem's control is as far from B31 as from B5.
+            EXPECT_NEAR(Geom::Distance(g.HemCtrl, g.B31), Geom::Distance(g.HemCtrl, g.B5), kTol) << context;
+            // The overlap: 3 cm beyond T32, down to the hip line.
+            EXPECT_EQ(g.EdgeHem, Vector(g.T32.x + 3, g.B32.y)) << context;
+        }
+    }
+}
+
+// The side seams take the waist shaping w either side of T2 and cross below
+// the waist with the hem flare f.
+TEST(MenCoatWSideSeamDraft, SideSeamsShareTheShapingAndTheFlare) {
+    TMenCoatWSideSeam g(28);
+    Draft(g, kCoatSamples);
+    const double w = (double(g.BustHalfGirth2) + g.BustEase - g.WaistHalfGirth - g.WaistEase + g.T.x - g.T0.x +
+                      g.BellyAllowance) * 0.5;
+    const double f =
+        (double(g.HipHalfGirth) + g.HipEase + g.BustWidthEase + 1.5 * g.InterliningEase - g.T32.x + g.T0.x) * 0.5;
+    EXPECT_NEAR(g.T22.x - g.T2.x, w, kTol);
+    EXPECT_NEAR(g.T2.x - g.T21.x, w, kTol);
+    EXPECT_NEAR(g.B4.x - g.B2.x, f, kTol);
+    EXPECT_NEAR(g.B2.x - g.B5.x, f, kTol);
+}
+
+// The side part leaves the armhole straight above the point 0.68 of the way
+// from FrontG2 to G4, on the arc it falls on.
+TEST(MenSidePartDraft, SplitPointAboveItsFootOnTheArmhole) {
+    TMenCoatWOnePiece coat(29);
+    TMenBlazerWOnePiece blazer;
+    TMenCoatWCutOffPiece apart(30);
+    TMenWOnePiece* oneCase[] = {&coat, &blazer};
+    for (TMenWOnePiece* g : oneCase) {
+        Draft(*g, g->IsBlazer() ? kBlazerSamples : kCoatSamples);
+        // Within the armhole crossing's own bisection.
+        EXPECT_NEAR(g->SplitPoint.x, g->FrontG2.x + 0.68f * (g->G4.x - g->FrontG2.x), 5e-3f);
+        const Vector on = g->SplitArc == 2
+                              ? Bezier2::Point(g->FrontArmholeJoin, g->FrontArmholeCtrl2, g->P6, g->SplitParam)
+                              : Bezier2::Point(g->FrontG2, g->FrontArmholeCtrl1, g->FrontArmholeJoin, g->SplitParam);
+        EXPECT_NEAR(Geom::Distance(on, g->SplitPoint), 0.0f, 1e-2f);
+        EXPECT_EQ(g->SplitArc, g->FrontArmholeJoin.x < g->SplitPoint.x ? 2 : 1);
+        EXPECT_EQ(g->SplitBack, g->SplitPoint - Vector(g->FrontShift, 0));
+    }
+    // With the two-seam sleeve the point is the sleeve's.
+    Draft(apart, kCoatSamples);
+    apart.SplitPoint = Vector(5, -20);
+    apart.SplitParam = 0.3f;
+    Vector back, c1, join, c2, p6;
+    PlaceSplitPoint(apart, 12, back, c1, join, c2, p6);
+    EXPECT_EQ(apart.SplitPoint, Vector(5, -20));
+    EXPECT_EQ(apart.SplitParam, 0.3f);
+    EXPECT_EQ(back, Vector(1, -20));
+}
+
+// The front dart of the one-piece garments: only without a belly allowance
+// and above 3.5 cm of waist suppression; the back seam takes the rest, half
+// either side of T1.
+TEST(MenSidePartDraft, FrontDartOnlyForAFlatFrontAndEnoughSuppression) {
+    struct Case {
+        float waist;
+    } cases[] = {{40}, {44}, {46}, {47.5f}, {49}, {50}};
+    for (const Case& c : cases) {
+        MenMeasures m = kCoatSamples;
+        m.Ct = c.waist;
+        TMenCoatWOnePiece g(32);
+        Draft(g, m);
+        const std::string context = "Ст " + std::to_string(c.waist);
+        const float ws = g.WaistSuppression;
+        const bool dart = g.BellyAllowance <= 0 && ws > 3.5f;
+        EXPECT_EQ(g.HasFrontDart, dart) << context;
+        EXPECT_NEAR(g.SeamSuppression, dart ? (ws - 1.5f) / 2 : ws / 2, kTol) << context;
+        EXPECT_NEAR(g.T8.x - g.T1.x, g.SeamSuppression, kTol) << context;
+        EXPECT_NEAR(g.T1.x - g.T11.x, g.SeamSuppression, kTol) << context;
+        if (dart) {
+            EXPECT_NEAR(Geom::Distance(g.T5, g.T52), 1.5f, kTol) << context;
+            EXPECT_LT(OffLine(g.G61, g.DartMid, g.DartEnd), kTol) << context;
+            EXPECT_LT(OffLine(g.K1, g.K2, g.DartEnd), kTol) << context;
+        }
+    }
+    // A waist above Сг2 − 6.2 has a belly allowance: no dart however much is
+    // taken in.
+    MenMeasures belly = kCoatSamples;
+    belly.Ct = 50;
+    belly.Pg = 20;
+    TMenCoatWOnePiece g(29);
+    Draft(g, belly);
+    EXPECT_GT(g.BellyAllowance, 0.0f);
+    EXPECT_GT(g.WaistSuppression, 3.5f);
+    EXPECT_FALSE(g.HasFrontDart);
+}
+
+// The coats end at the hip line, the blazers at the hem line with a breast
+// pocket.
+TEST(MenSidePartDraft, CoatsEndAtTheHipBlazersAtTheHem) {
+    TMenCoatWOnePiece coat(29);
+    TMenBlazerWOnePiece blazer;
+    TMenCoatWCutOffPiece coatApart(33);
+    TMenBlazerWCutOffPiece blazerApart;
+    Draft(coat, kCoatSamples);
+    Draft(blazer, kBlazerSamples);
+    Draft(coatApart, kCoatSamples);
+    Draft(blazerApart, kBlazerSamples);
+    EXPECT_EQ(coat.EdgeHem, Vector(coat.T32.x + 3, coat.B32.y));
+    EXPECT_EQ(coatApart.EdgeHem, Vector(coatApart.T32.x + 3, coatApart.B32.y));
+    EXPECT_EQ(blazer.EdgeHem, Vector(blazer.T32.x + 3, blazer.H32.y));
+    EXPECT_EQ(blazerApart.EdgeHem, Vector(blazerApart.T32.x + 3, blazerApart.H32.y));
+    EXPECT_EQ(blazer.H5, Vector(blazer.B5.x, blazer.H.y));
+    for (const TMenPattern* g : {static_cast<TMenPattern*>(&blazer), static_cast<TMenPattern*>(&blazerApart)}) {
+        const Vector p1 = g == &blazer ? blazer.BreastPocket1 : blazerApart.BreastPocket1;
+        const Vector p4 = g == &blazer ? blazer.BreastPocket4 : blazerApart.BreastPocket4;
+        EXPECT_NEAR(p1.x, g->G4.x + 4, kTol);
+        EXPECT_NEAR(p1.y, g->P6.y - 0.1f, kTol);
+        EXPECT_NEAR(p4.x - p1.x, 11, kTol);
+        EXPECT_NEAR(p1.y - p4.y, 3.5f, kTol);
+    }
+    // The blazer's hem at the hem line H = −(Р/2 − 11)·1.015.
+    EXPECT_NEAR(blazer.H.y, -(176 / 2.0f - 11) * 1.015f, kTol);
+}
+
+// After the matching the front's seam below the pocket is as long as the
+// side part's back edge less the front's edge above the pocket, within
+// 0.04 cm, for a flat front and with a belly allowance.
+TEST(MenWCutOffPieceDraft, SeamLengthsMatchAndABellyLowersTheFront) {
+    struct Case {
+        int type;
+        float waist;
+    } cases[] = {{30, 49}, {33, 49}, {35, 49}, {30, 52}, {35, 54}, {33, 44}};
+    for (const Case& c : cases) {
+        MenMeasures m = c.type == 35 ? kBlazerSamples : kCoatSamples;
+        m.Ct = c.waist;
+        std::unique_ptr<TMenWCutOffPiece> g;
+        if (c.type == 35)
+            g = std::make_unique<TMenBlazerWCutOffPiece>();
+        else
+            g = std::make_unique<TMenCoatWCutOffPiece>(c.type);
+        Draft(*g, m);
+        const std::string context = std::to_string(c.type) + " Ст " + std::to_string(c.waist);
+        EXPECT_LE(std::fabs(g->LowerFrontEdgeLength() - (g->SideBackEdgeLength() - g->UpperFrontEdgeLength())),
+                  TMenWCutOffPiece::kMatchTolerance + 1e-4f)
+            << context;
+        EXPECT_LE(g->MatchingPasses, TMenWCutOffPiece::kMaxMatchingPasses) << context;
+        EXPECT_NEAR(g->KSide.y - g->K4.y, g->BellyAllowance, kTol) << context;
+        EXPECT_EQ(g->K4.x, g->KSide.x) << context;
+        // The pocket crosses the side part: from K1 back its length plus the
+        // side part's width at the pocket.
+        EXPECT_NEAR(g->K1.x - g->K2.x, g->PocketLength + (g->KSide.x - g->KSideBack.x), kTol) << context;
+    }
+}
+
+// The upper front rises by the lift of K3: FrontG2 and its control only when
+// the side part leaves the first armhole arc.
+TEST(MenWCutOffPieceDraft, TheUpperFrontRisesWithTheClosedDart) {
+    TMenCoatWCutOffPiece g(30);
+    Draft(g, kCoatSamples);
+    TTestMenPattern bare;
+    DraftMen(bare, kCoatSamples, 30);
+    const float lift = g.K3.y - g.KSide.y;
+    EXPECT_NEAR(g.P10.y - bare.P10.y, lift, kTol);
+    EXPECT_NEAR(g.P6.y - bare.P6.y, lift, kTol);
+    EXPECT_EQ(g.P10.x, bare.P10.x);
+    EXPECT_NEAR(g.FrontG2.y - bare.FrontG2.y, g.SplitArc == 1 ? lift : 0.0f, kTol);
+    EXPECT_NEAR(g.FrontArmholeCtrl1.y - bare.FrontArmholeCtrl1.y, g.SplitArc == 1 ? lift : 0.0f, kTol);
+    // The back is not touched.
+    EXPECT_EQ(g.P1, bare.P1);
+    EXPECT_EQ(g.G2, bare.G2);
+}
+
+}  // namespace
