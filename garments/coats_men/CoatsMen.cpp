@@ -3,6 +3,7 @@
 #include "garments/coats_men/MenCoatWSideSeam.h"
 #include "garments/coats_men/MenWCutOffPiece.h"
 #include "garments/coats_men/MenWOnePiece.h"
+#include "garments/coats_men/Vest.h"
 #include "shell/Factory.h"
 #include "shell/OrderFile.h"
 
@@ -25,4 +26,7 @@ void RegisterMenCoatsGarments() {
     for (int type : {30, 33}) Register(type, [type] { return new TMenCoatWCutOffPiece(type); });
     Register(34, [] { return new TMenBlazerWOnePiece; });
     Register(35, [] { return new TMenBlazerWCutOffPiece; });
+    // The vest's block: its neckline and the 20 floats of its column.
+    RegisterModelMaker(36, [] { return new TVest; });
+    RegisterOrderBlockSize(36, [](int, int, int) { return 4 + 4 * MenColumnRows(MenColumnCase::NoSleeve); });
 }

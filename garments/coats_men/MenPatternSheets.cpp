@@ -494,7 +494,11 @@ std::vector<PlacedTable> MenTables(const TMenPattern& g, TableMedium m) {
         {screen ? 50 : 35, 57, Layout(m, kPatternTitle, 44, "Измерение", 20, 40), g.MeasureRows()}};
     const std::vector<ValueTableRow> sleeve = g.SleeveRows();
     if (!sleeve.empty()) tables.push_back({screen ? 296 : 282, 57, Layout(m, "Рукав (см)", 73, "Измерение", 20, 40), sleeve});
-    tables.push_back({screen ? 541 : 529, 57, Layout(m, kPatternTitle, 44, "Отрезок", 28, 30), g.SegmentRows()});
+    //  The vest, without a sleeve table, puts its segments in the sleeve
+    //  table's place.
+    const bool vest = g.Type() == MenPatternType::kVest;
+    const int segmentsX = vest ? (screen ? 296 : 282) : (screen ? 541 : 529);
+    tables.push_back({segmentsX, 57, Layout(m, kPatternTitle, 44, "Отрезок", 28, 30), g.SegmentRows()});
     return tables;
 }
 

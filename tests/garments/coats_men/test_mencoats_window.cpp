@@ -13,6 +13,7 @@
 #include "garments/coats_men/MenCoatWSideSeam.h"
 #include "garments/coats_men/MenWCutOffPiece.h"
 #include "garments/coats_men/MenWOnePiece.h"
+#include "garments/coats_men/Vest.h"
 #include "shell/Factory.h"
 #include "tests/StubPieces.h"
 #include "tests/garments/coats_men/MenPatternFixture.h"
@@ -295,26 +296,63 @@ TEST_F(MenCoatsWindowTest, AnArmholeThatWillNotBalanceLeavesTheGarmentUncalculat
     EXPECT_TRUE(log.calls.empty()) << "neither the sleeve nor the collar runs after a failed draft";
 }
 
+const std::vector<std::string> kVestRows = {"176",  "20.7", "51.1", "52.2", "49",   "55.4", "27.8",
+                                           "47.2", "19.4", "9.7",  "21.9", "45.2", "48.3", "20.1",
+                                           "12",   "8",    "4",    "4",    "3.5",  "0"};
+
 TEST_F(MenCoatsWindowTest, EachTypeDrawsAndPrints) {
-    for (int type : {28, 29, 30, 31, 32, 33, 34, 35}) {
+    for (int type : {28, 29, 30, 31, 32, 33, 34, 35, 36}) {
+        const bool vest = type == 36;
         TMenPattern& g = Choose(type, 0, 0);
-        Type(With(kBody, {"7", "7", "7", "0.4"}));
+        Type(vest ? kVestRows : With(kBody, {"7", "7", "7", "0.4"}));
         main->CalcExecute();
         ASSERT_TRUE(g.calculated) << type;
-        EXPECT_TRUE(messages.empty()) << type;
+        EXPECT_TRUE(messages.empty()) << type << ": " << (messages.empty() ? "" : messages[0].text);
         // The pattern passes through its points; sheet 2 carries the tables.
         const QImage& sheet1 = report->List1()->Bitmap();
-        for (const Vector& p : {g.A01, g.G2, g.T0, g.P10, g.B32}) {
+        for (const Vector& p : {g.A01, g.G2, g.T0, g.P10, vest ? g.H32 : g.B32}) {
             const int x = ScreenDC.PixelX(p.x), y = ScreenDC.PixelY(p.y);
             EXPECT_GT(DarkPixels(sheet1, QRect(x - 5, y - 5, 10, 10)), 3) << type << " at " << p.x << ", " << p.y;
         }
         const QImage& sheet2 = report->List2()->Bitmap();
-        EXPECT_GT(DarkPixels(sheet2, QRect(50, 57, 201, 301)), 200) << type;   // measurements
-        EXPECT_GT(DarkPixels(sheet2, QRect(541, 57, 201, 45)), 100) << type;   // segments
-        EXPECT_EQ(DarkPixels(sheet2, QRect(296, 80, 201, 100)), 0) << type;    // no sleeve table
+        const int segmentsX = vest ? 296 : 541;
+        EXPECT_GT(DarkPixels(sheet2, QRect(50, 57, 201, 301)), 200) << type;         // measurements
+        EXPECT_GT(DarkPixels(sheet2, QRect(segmentsX, 57, 201, 45)), 100) << type;  // segments
+        EXPECT_EQ(DarkPixels(sheet2, QRect(segmentsX, 57 + 103, 201, 40)), 0) << type;
+        if (!vest) {
+            EXPECT_EQ(DarkPixels(sheet2, QRect(296, 80, 201, 100)), 0) << type;  // no sleeve table
+        }
         ExpectRedrawsAtEveryScale();
         ExpectPrintsItsPages("mencoat" + std::to_string(type), true);
     }
+}
+
+// The vest's block: its neckline, then its 20 floats; an opened order keeps
+// the neckline it was saved with.
+TEST_F(MenCoatsWindowTest, TheVestKeepsItsNecklineInTheOrder) {
+    main->Neckline = 1;
+    TMenPattern& g = Choose(36, 0, 0);
+    Type(kVestRows);
+    ASSERT_TRUE(g.GetMeasures());
+    RecordWriter w;
+    g.SaveMeasures(w);
+    ASSERT_EQ(w.Bytes().size(), 84u);
+    RecordReader r(w.Bytes());
+    EXPECT_EQ(r.ReadInt(), 1);
+    for (const std::string& s : kVestRows) EXPECT_EQ(r.ReadFloat(), std::stof(s));
+
+    const std::string path = TempPath("vest.mdr");
+    ASSERT_TRUE(SaveOrderTo(*main, path));
+    main->Neckline = 0;
+    Choose(28, 0, 0);
+    messages.clear();
+    ASSERT_TRUE(OpenOrderFrom(*main, path));
+    EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages[0].text);
+    auto* vest = dynamic_cast<TVest*>(main->Model);
+    ASSERT_NE(vest, nullptr);
+    EXPECT_EQ(vest->Neckline, 1);
+    EXPECT_TRUE(vest->calculated);
+    for (size_t k = 0; k < kVestRows.size(); ++k) EXPECT_EQ(Field(int(k) + 1), kVestRows[k]) << k + 1;
 }
 
 // Centred between the back centre and the front overlap when there is no
