@@ -6,11 +6,13 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 #include <string>
 
 #include "garments/coats_men/MenCoatWSideSeam.h"
 #include "garments/coats_men/MenWCutOffPiece.h"
 #include "garments/coats_men/MenWOnePiece.h"
+#include "garments/coats_men/Vest.h"
 #include "tests/garments/coats_men/MenPatternFixture.h"
 
 namespace {
@@ -214,6 +216,109 @@ TEST(MenWCutOffPieceDraft, TheUpperFrontRisesWithTheClosedDart) {
     // The back is not touched.
     EXPECT_EQ(g.P1, bare.P1);
     EXPECT_EQ(g.G2, bare.G2);
+}
+
+}  // namespace
+
+namespace {
+
+// The vest's suppression: 20 % front dart, 30 % side, 50 % back dart; a
+// share under 1 cm goes to the others (the front dart's half each to the
+// side and the back, the side's to the back), and a back share under 1 cm
+// leaves the back without a dart.
+TEST(VestDraft, SharesOfTheWaistSuppression) {
+    // Waists from a slim to a stout figure: the suppression falls by 0.6 cm
+    // for each centimetre (the belly allowance takes 0.4 of it back).
+    struct Case {
+        float waist;
+    };
+    std::vector<Case> cases;
+    for (float waist = 40; waist <= 72; waist += 1.5f) cases.push_back({waist});
+    bool sawEach[3] = {};
+    for (const Case& c : cases) {
+        MenMeasures m = kVestSamples;
+        m.Ct = c.waist;
+        TVest g;
+        Draft(g, m);
+        const std::string context = "Ст " + std::to_string(c.waist);
+        const float ws = g.WaistSuppression;
+        float front = 0.2f * ws, side = 0.3f * ws, back = 0.5f * ws;
+        const bool dart = front >= 1;
+        if (!dart) {
+            side += front / 2;
+            back += front / 2;
+        }
+        const bool shaping = side >= 1;
+        if (!shaping) back += side;
+        EXPECT_EQ(g.HasFrontDart, dart) << context;
+        EXPECT_EQ(g.HasSideShaping, shaping) << context;
+        EXPECT_EQ(g.HasBackDart, back >= 1) << context;
+        sawEach[0] |= !dart;
+        sawEach[1] |= !shaping;
+        sawEach[2] |= back < 1;
+        if (shaping) {
+            EXPECT_NEAR(g.T22.x - g.T21.x, side, 1e-3f) << context;
+        }
+        if (g.HasBackDart) {
+            EXPECT_NEAR(g.T12.x - g.T11.x, back, 1e-3f) << context;
+        } else {
+            // A straight line B1 → G1 and the belt's ends on it.
+            EXPECT_EQ(g.BeltDartTop, Vector(g.T1.x, g.T.y + 1.5f)) << context;
+        }
+        if (dart) {
+            EXPECT_NEAR(Geom::Distance(g.T51, g.T52), front, 1e-3f) << context;
+        }
+    }
+    EXPECT_TRUE(sawEach[0] && sawEach[1] && sawEach[2]) << "the table reaches every case";
+}
+
+// A belly allowance above 0.1 turns the lower front about K1: the pocket's
+// end moves by the allowance, and the side hem point keeps its distances
+// from the front point and from V.
+TEST(VestDraft, AStoutFigureOpensTheLowerFront) {
+    for (float waist : {49.0f, 56.0f}) {
+        MenMeasures m = kVestSamples;
+        m.Ct = waist;
+        TVest g;
+        Draft(g, m);
+        const std::string context = "Ст " + std::to_string(waist);
+        if (g.BellyAllowance < 0.1f) {
+            EXPECT_EQ(g.PocketLineOpened, g.PocketLineEnd) << context;
+            EXPECT_NEAR(Geom::Distance(g.V, g.V1), 0.0f, 1e-3f) << context;
+        } else {
+            EXPECT_NEAR(Geom::Distance(g.PocketLineOpened, g.PocketLineEnd), g.BellyAllowance, 1e-3f) << context;
+            EXPECT_GT(Geom::Distance(g.V, g.V1), 0.1f) << context;
+        }
+        EXPECT_NEAR(Geom::Distance(g.H5, g.H6), Geom::Distance(g.H5, g.SideHemCross), 1e-3f) << context;
+        EXPECT_NEAR(Geom::Distance(g.V1, g.H6), Geom::Distance(g.V, g.SideHemCross), 1e-3f) << context;
+        // The breast pocket is PocketWidth wide and rises 1 cm.
+        EXPECT_NEAR(Geom::Distance(g.K3, g.K4), 0.18f * g.BustHalfGirth2, 1e-3f) << context;
+        EXPECT_NEAR(g.K3.y - g.K4.y, -1.0f, 1e-4f) << context;
+        // The front point 5.5 cm below H32 and 3 cm inside it.
+        EXPECT_EQ(g.H5, g.H32 - Vector(3, 5.5f)) << context;
+    }
+}
+
+// Closed: a 2.5 cm overlap with the first buttonhole 3 cm below A5; open
+// without a collar: a V neckline down to L on the overlap.
+TEST(VestDraft, ClosedAndOpenNecklines) {
+    TVest closed;
+    Draft(closed, kVestSamples);
+    EXPECT_NEAR(Geom::Distance(closed.A5, closed.A51), 2.5f, 1e-3f);
+    EXPECT_NEAR(Geom::Distance(closed.A5, closed.L), 3.0f, 1e-3f);
+    EXPECT_NEAR(Geom::Distance(closed.TopButtonholeStart, closed.TopButtonholeEnd), 2.4f, 1e-3f);
+    EXPECT_NEAR(Geom::Distance(closed.T32, closed.T33), 2.5f, 1e-3f);
+    EXPECT_LT(OffLine(closed.H5, closed.H32, closed.EdgeHem), 1e-3f);
+
+    TVest open;
+    open.Neckline = 1;
+    Draft(open, kVestSamples);
+    EXPECT_LT(OffLine(open.EdgeG7, open.EdgeT32, open.L), 1e-3f);
+    EXPECT_NEAR(open.L.y, open.G3.y - 2 + (open.L.x - open.G3.x) * (open.G3.y - open.FrontG2.y) /
+                                              (open.G3.x - open.FrontG2.x),
+                1e-3f);
+    EXPECT_EQ(open.TopButtonholeStart, open.L - Vector(1.7f, 0));
+    EXPECT_LT(OffLine(open.H5, open.H32, open.L1), 1e-3f);
 }
 
 }  // namespace

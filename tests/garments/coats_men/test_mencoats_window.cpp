@@ -327,6 +327,28 @@ TEST_F(MenCoatsWindowTest, EachTypeDrawsAndPrints) {
     }
 }
 
+// The vest with either neckline, and with waists that leave out the front
+// dart, the side shaping and the back dart in turn, calculates and draws.
+TEST_F(MenCoatsWindowTest, TheVestDrawsEveryLayout) {
+    struct Case {
+        int neckline;
+        const char* waist;
+    } cases[] = {{0, "49"}, {1, "49"}, {0, "62"}, {1, "68"}, {0, "72"}, {1, "40"}};
+    for (const Case& c : cases) {
+        main->Neckline = c.neckline;
+        TMenPattern& g = Choose(36, 0, 0);
+        std::vector<std::string> rows = kVestRows;
+        rows[4] = c.waist;
+        Type(rows);
+        messages.clear();
+        main->CalcExecute();
+        const std::string context = std::string("neckline ") + std::to_string(c.neckline) + " Ст " + c.waist;
+        EXPECT_TRUE(g.calculated) << context;
+        EXPECT_TRUE(messages.empty()) << context << ": " << (messages.empty() ? "" : messages[0].text);
+        ExpectRedrawsAtEveryScale();
+    }
+}
+
 // The vest's block: its neckline, then its 20 floats; an opened order keeps
 // the neckline it was saved with.
 TEST_F(MenCoatsWindowTest, TheVestKeepsItsNecklineInTheOrder) {
