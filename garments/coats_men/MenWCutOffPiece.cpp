@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "garments/coats_men/MenWOnePiece.h"
 #include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
@@ -45,8 +44,7 @@ void TMenWCutOffPiece::CalcSidePart() {
     const double Cg2 = BustHalfGirth2, h = InterliningEase;
     const float BA = BellyAllowance;
     // 1. The side part's point on the front armhole.
-    SplitArc = PlaceSplitPoint(*this, SleeveKindNow(), SplitBack, BackCopyCtrl1, BackCopyJoin, BackCopyCtrl2,
-                               BackCopyP6);
+    PlaceSplit();
     // 2. The pocket level and the front dart, which runs down to it.
     KLevel = Vector(FrontWidthWaist.x, F(FrontWidthWaist.y - 0.25 * BackWaistLength + 6));
     PocketLength = F((Cg2 - 48) * 0.2 + 17);
@@ -143,31 +141,8 @@ void TMenWCutOffPiece::CalcSidePart() {
             d = F(double(LowerFrontEdgeLength()) - target);
         }
     }
-    // 13. The back seam along the back width line.
-    P12 = Vector(G1.x, F((double(P31.y) + G1.y) * 0.5));
-    T1 = Vector(G1.x, T.y);
-    {
-        float t = 0.5f;
-        const Vector across = Vector::UnitBetween(A, a);
-        if (P12.y <= BackArmholeJoin.y)
-            P13 = Bezier2::CrossLineFrom(P12, across, G2, BackArmholeCtrl3, BackArmholeJoin, t, 1);
-        else
-            P13 = Bezier2::CrossLineFrom(P12, across, BackArmholeJoin, BackArmholeCtrl2, P31, t, 1);
-    }
-    B1 = Vector(T1.x, B.y);
-    B5 = Vector(F(B1.x + 0.3 * HemExcess), B.y);
-    B4 = Vector(F(B1.x - 0.3 * HemExcess), B.y);
-    const float hemCtrlY = F(B1.y + 0.2 * (double(T1.y) - B1.y));
-    SeamCtrl4 = Vector(B4.x, hemCtrlY);
-    SeamCtrl5 = Vector(B5.x, hemCtrlY);
-    T8 = Vector(F(T1.x + 0.3 * WaistExcess), T.y);
-    T11 = Vector(F(T1.x - 0.3 * WaistExcess), T.y);
-    const float waistCtrlY = F(T1.y - 0.2 * (double(T1.y) - B1.y));
-    SeamCtrl11 = Vector(T11.x, waistCtrlY);
-    SeamCtrl8 = Vector(T8.x, waistCtrlY);
-    const float upY = F(T1.y + Geom::Distance(T1, P13) / 3.0);
-    SeamCtrl11Up = Vector(T11.x, upY);
-    SeamCtrl8Up = Vector(T8.x, upY);
+    // 13. The back seam along the back width line takes 0.3 of either excess.
+    PlaceBackSeam(F(0.3 * HemExcess), F(0.3 * WaistExcess));
     // 14. The pocket runs on over the side part.
     {
         float t = 0.5f;
@@ -179,17 +154,11 @@ void TMenWCutOffPiece::CalcSidePart() {
     KTicks[2] = K2 + Vector(0, 0.2f);
     KTicks[3] = K2 - Vector(0, 0.2f);
     // 15. - 17. The overlap, the hem and the blazer's breast pocket.
-    const bool blazer = IsBlazer();
-    PlaceOverlap({EdgeNeck, EdgeG8, EdgeG7, EdgeT32, EdgeWaist, EdgeHem}, blazer ? H32.y : B32.y);
-    if (blazer) {
-        H0 = Vector(B0.x, H.y);
-        H1 = Vector(B1.x, H.y);
-        H4 = Vector(B4.x, H.y);
-        H5 = Vector(B5.x, H.y);
+    PlaceHemAndOverlap();
+    if (IsBlazer()) {
         H6 = Vector(B6.x, H.y);
         H7 = Vector(B7.x, F(H6.y + (double(B7.y) - B6.y)));
         HemCtrl = Vector(F((double(H3.x) + H7.x) / 2), H31.y);
-        PlaceBreastPocket(BreastPocket1, BreastPocket2, BreastPocket3, BreastPocket4);
     } else {
         HemCtrl = Vector(F(B3.x - 0.5 * (double(B3.x) - B7.x)), B31.y);
     }
@@ -239,16 +208,13 @@ void TMenWCutOffPiece::DrawOutline(const PieceTarget& t) const {
     }
     dc.MoveTo(P12);
     dc.LineTo(P13);
-    dc.SetPenWidth(thick);
-    dc.Bezier2(P13, SeamCtrl11Up, T11, 40);
-    dc.Bezier3(T11, SeamCtrl11, SeamCtrl4, B4, 30);
+    DrawBackSeam(t);
     if (blazer) {
+        dc.MoveTo(B4);
         dc.LineTo(H4);
         dc.MoveTo(H5);
         dc.LineTo(B5);
     }
-    dc.Bezier3(B5, SeamCtrl5, SeamCtrl8, T8, 30);
-    dc.Bezier2(T8, SeamCtrl8Up, P13, 40);
     dc.SetPenWidth(1);
     dc.MoveTo(G2);
     dc.LineTo(blazer ? H2 : B2);
@@ -257,12 +223,7 @@ void TMenWCutOffPiece::DrawOutline(const PieceTarget& t) const {
     dc.LineTo(T2);
     // 3. The side part: its armhole, its back edge.
     dc.SetPenWidth(thick);
-    if (SplitArc == 1) {
-        dc.Bezier2Part(G2, BackCopyCtrl1, BackCopyJoin, 0, SplitParam, 10);
-    } else {
-        dc.Bezier2(G2, BackCopyCtrl1, BackCopyJoin, 10);
-        dc.Bezier2Part(BackCopyJoin, BackCopyCtrl2, BackCopyP6, 0, SplitParam, 10);
-    }
+    DrawSideArmhole(t);
     dc.Bezier2(SplitBack, SideBackCtrlTop, T6, 20);
     dc.Bezier3(T6, SideBackCtrlWaist, SideBackCtrlLow, B6, 30);
     if (blazer) {
@@ -274,9 +235,7 @@ void TMenWCutOffPiece::DrawOutline(const PieceTarget& t) const {
     //    dart, the front's side edge and the front armhole.
     dc.Bezier3(B7, SideFrontCtrlLow, SideFrontCtrlPocket, K4, 20);
     dc.LineTo(K1);
-    dc.SetPenWidth(1);
-    dc.MoveTo(KTicks[0]);
-    dc.LineTo(KTicks[1]);
+    DrawPocketTicks(t);
     dc.SetPenWidth(thick);
     dc.MoveTo(K1);
     dc.LineTo(K11);
@@ -291,75 +250,33 @@ void TMenWCutOffPiece::DrawOutline(const PieceTarget& t) const {
     dc.LineTo(K3);
     dc.MoveTo(KSideBack);
     dc.LineTo(K2);
-    dc.SetPenWidth(1);
-    dc.MoveTo(KTicks[2]);
-    dc.LineTo(KTicks[3]);
     dc.SetPenWidth(thick);
     dc.Bezier3(K3, FrontEdgeCtrlLow, FrontEdgeCtrlTop, SplitPoint, 20);
-    if (SplitArc == 1) {
-        dc.Bezier2Part(FrontG2, FrontArmholeCtrl1, FrontArmholeJoin, SplitParam, 1, 5);
-        dc.Bezier2(FrontArmholeJoin, FrontArmholeCtrl2, P6, 10);
-    } else {
-        dc.Bezier2Part(FrontArmholeJoin, FrontArmholeCtrl2, P6, SplitParam, 1, 5);
-    }
+    DrawFrontArmholeFromSplit(t);
     // 5. The upper front, the breast pocket, the neck and the overlap.
     if (blazer) DrawBreastPocket(t, BreastPocket1, BreastPocket2, BreastPocket3, BreastPocket4);
     DrawUpperFront(t);
     DrawNeckAndOverlap(t, {EdgeNeck, EdgeG8, EdgeG7, EdgeT32, EdgeWaist, EdgeHem}, blazer ? H32 : B32);
 }
 
-void TMenWCutOffPiece::DrawOwnNames(const PieceTarget& t) const {
+void TMenWCutOffPiece::DrawPieces(const PieceTarget& t) const {
+    DrawBase(t);
+    DrawOutline(t);
+    DrawPointNames(t);
+    DrawSharedNames(t);
     const auto put = [&](const Vector& p, const char* text, int placement) {
         Labels::Put(t.dc, t.printer, p, text, placement);
     };
     if (IsBlazer()) {
-        put(H32, "H32", 3);
-        put(H31, "H31", 9);
-        put(H3, "H3", 8);
         put(H7, "H7", 5);
         put(H6, "H6", 5);
     }
     put(B7, "B7", IsBlazer() ? 3 : 4);
     put(B6, "B6", 8);
-    if (IsBlazer()) {
-        put(B2, "B2", 3);
-        put(H2, "H2", 2);
-        put(H1, "H1", 3);
-        put(H5, "H5", H5.x > H4.x ? 2 : 5);
-        put(H4, "H4", H5.x > H4.x ? 5 : 2);
-        put(H0, "H0", 3);
-        put(H, "H", 4);
-    } else {
-        put(B2, "B2", 3);
-    }
-    put(B1, "B1", 3);
-    put(B5, "B5", B5.x > B4.x ? 2 : 5);
-    put(B4, "B4", B5.x > B4.x ? 5 : 2);
-    put(B0, "B0", 3);
-    put(T11, "T11", 10);
-    put(T1, "T1", 2);
-    put(T8, "T8", 3);
-    put(P12, "P12", 9);
-    put(P13, "P13", 2);
-    put(T2, "T2", 2);
-    put(T6, "T6", 8);
-    put(K2, "K2", 7);
+    put(B2, "B2", 3);
     put(K3, "K3", 2);
     put(K4, "K4", 3);
     put(K12, "K12", 6);
     put(K11, "K11", 2);
-    put(K1, "K1", 3);
     put(G61, "G61", 2);
-    put(FrontArmhole1, "1", 4);
-    put(FrontArmhole2, "2", 2);
-    put(P10, "P10", 10);
-    const int collar = MainForm ? MainForm->CollarKind : 0;
-    if (collar != 7 && collar != 8) put(A5, "A5", 7);
-}
-
-void TMenWCutOffPiece::DrawPieces(const PieceTarget& t) const {
-    DrawBase(t);
-    DrawOutline(t);
-    DrawPointNames(t);
-    DrawOwnNames(t);
 }

@@ -8,39 +8,29 @@
 // runs on to the hem line and has a breast pocket.
 #pragma once
 
-#include "garments/coats_men/MenPattern.h"
+#include "garments/coats_men/MenSidePart.h"
 
-class TMenWCutOffPiece : public TMenPattern {
+class TMenWCutOffPiece : public TMenSidePart {
 public:
-    Vector G61;             // top of the front dart
     Vector G61Ticks[2];     // its mark, 0.2 cm either side
     Vector DartCtrlLeft, DartCtrlRight;
     Vector KLevel;          // the pocket level on the front width line
-    Vector K1, KT51, K2, K3;
+    Vector KT51, K3;
     Vector KSide, KSideBack;  // the side part's front and back edges at the pocket level
     Vector K4;                // KSide lowered by the belly allowance
     Vector K11, K12;          // the dart's ends at the pocket level
-    Vector KTicks[4];
-    Vector BreastPocket1, BreastPocket2, BreastPocket3, BreastPocket4;  // the blazer's
-    Vector SplitBack, BackCopyCtrl1, BackCopyJoin, BackCopyCtrl2, BackCopyP6;
-    Vector T1, T11;
     Vector FrontWaistBase, SideFrontWaist;
     Vector DartWaistLeft, DartWaistRight;
-    Vector SideBackWaistBase, T6;
-    Vector T8, P12, P13, B0, B1, B4, B5;
+    Vector SideBackWaistBase;
     Vector SideBackHemBase, B6;
     Vector SideFrontHemBase, B7;
-    Vector SeamCtrl4, SeamCtrl5, SeamCtrl11, SeamCtrl8, SeamCtrl11Up, SeamCtrl8Up;
     Vector SideBackCtrlLow, SideBackCtrlTop, SideBackCtrlWaist;
     Vector SideFrontCtrlLow, SideFrontCtrlWaist;
     Vector FrontEdgeCtrlTop, FrontEdgeCtrlLow;
     Vector SideFrontCtrlPocket, PocketTangentEnd;
-    Vector HemCtrl;
-    Vector EdgeNeck, EdgeG8, EdgeG7, EdgeT32, EdgeWaist, EdgeHem;
-    Vector H0, H1, H4, H5, H6, H7;  // the blazer's hem points
+    Vector H6, H7;  // the blazer's hem points under B6 and B7
     float WaistExcess = 0.0f, HemExcess = 0.0f, PocketLength = 0.0f;
     float KParam = 0.0f;
-    int SplitArc = 0;
     // The passes of the seam-length matching of the last draft.
     int MatchingPasses = 0;
 
@@ -55,7 +45,6 @@ public:
     // The side-part step alone, after the draft and the sleeve.
     void CalcSidePart();
 
-    bool IsBlazer() const { return Type() == MenPatternType::kFirstBlazer + 1; }
     // The side part's back edge, and the front's side edge above and below
     // the pocket (cm).
     float SideBackEdgeLength() const;
@@ -63,13 +52,11 @@ public:
     float LowerFrontEdgeLength() const;
 
 protected:
-    explicit TMenWCutOffPiece(int type) : TMenPattern(type) {}
+    explicit TMenWCutOffPiece(int type) : TMenSidePart(type) {}
     void DrawPieces(const PieceTarget& t) const override;
-    float RightEdge() const override { return EdgeHem.x; }
 
 private:
     void DrawOutline(const PieceTarget& t) const;
-    void DrawOwnNames(const PieceTarget& t) const;
 };
 
 // The coats 30 and 33.

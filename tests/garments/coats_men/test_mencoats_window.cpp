@@ -11,6 +11,7 @@
 
 #include "garments/coats_men/CoatsMen.h"
 #include "garments/coats_men/MenCoatWSideSeam.h"
+#include "garments/coats_men/MenSidePart.h"
 #include "garments/coats_men/MenWCutOffPiece.h"
 #include "garments/coats_men/MenWOnePiece.h"
 #include "garments/coats_men/Vest.h"
@@ -49,6 +50,15 @@ public:
         if (gLog) gLog->calls.push_back("sleeve " + StepState());
     }
 };
+// The two-seam sleeve's part of the protocol: it sets the side part's point.
+class TSplittingSleeve : public TTestSleeve {
+public:
+    void Calculate() override {
+        TMenPattern* g = CurrentMenPattern();
+        g->SplitPoint = g->FrontG2 + Vector(1, 1);
+        g->SplitParam = 0.2f;
+    }
+};
 class TLoggingCollar : public TTestCollar {
 public:
     void Calculate() override {
@@ -71,12 +81,14 @@ protected:
         RegisterMenCoatsGarments();
         keptSleeves[0] = RegisterSleeveMaker(13, [] { return new TLoggingSleeve; });
         keptSleeves[1] = RegisterSleeveMaker(15, [] { return new TLoggingSleeve; });
+        keptSleeves[2] = RegisterSleeveMaker(12, [] { return new TSplittingSleeve; });
         keptCollars[0] = RegisterCollarMaker(1, [] { return new TLoggingCollar; });
         keptCollars[1] = RegisterCollarMaker(7, [] { return new TLoggingCollar; });
     }
     void AfterTearDown() override {
         RegisterSleeveMaker(13, keptSleeves[0]);
         RegisterSleeveMaker(15, keptSleeves[1]);
+        RegisterSleeveMaker(12, keptSleeves[2]);
         RegisterCollarMaker(1, keptCollars[0]);
         RegisterCollarMaker(7, keptCollars[1]);
         gLog = nullptr;
@@ -89,7 +101,7 @@ protected:
     }
     std::string Caption(int n) const { return main->Line(n)->text().toStdString(); }
 
-    SleeveMaker keptSleeves[2];
+    SleeveMaker keptSleeves[3];
     CollarMaker keptCollars[2];
 };
 
@@ -280,6 +292,25 @@ TEST_F(MenCoatsWindowTest, EachGarmentCallsItsSleeveAndCollarInItsOrder) {
         g.Calculate();
         EXPECT_EQ(log.calls, c.calls) << c.type;
         EXPECT_TRUE(g.calculated) << c.type;
+    }
+}
+
+// With the two-seam sleeve the side part leaves the armhole where the sleeve
+// put it (the sleeve runs first).
+TEST_F(MenCoatsWindowTest, TheTwoSeamSleevePlacesTheSidePart) {
+    for (int type : {29, 33, 35}) {
+        auto& g = dynamic_cast<TMenSidePart&>(Choose(type, 0, 12));
+        Type(With(kBody, {"61.8", "32.8", "18.5", "1", "7", "7", "7", "12", "12", "0.07", "0"}));
+        ASSERT_TRUE(g.GetMeasures()) << type;
+        g.Calculate();
+        // The separate side part lifts the point with the upper front
+        // afterwards; across it stays where the sleeve put it.
+        EXPECT_EQ(g.SplitParam, 0.2f) << type;
+        EXPECT_EQ(g.SplitPoint.x, g.FrontG2.x + 1) << type;
+        EXPECT_EQ(g.SplitBack.x, g.FrontG2.x + 1 - g.FrontShift) << type;
+        if (type == 29) {
+            EXPECT_EQ(g.SplitPoint, g.FrontG2 + Vector(1, 1)) << type;
+        }
     }
 }
 
