@@ -18,6 +18,22 @@ Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e)
     return DraftSteps::Crossing(p, d, q, e, "men's coat with side seam: parallel lines");
 }
 
+// ---- The coat's point labels. ----
+using CoatLabel = Labels::Row<TMenCoatWSideSeam>;
+bool OwnEdge(const TMenCoatWSideSeam&) { return TMenPattern::OwnFrontEdge(); }
+bool Apart(const TMenCoatWSideSeam& g) { return g.B4.x >= g.B5.x; }
+bool Crossed(const TMenCoatWSideSeam& g) { return !Apart(g); }
+
+const CoatLabel kSideSeamLabels[] = {
+    {"A5", &TMenCoatWSideSeam::A5, 7, OwnEdge}, {"Tk", &TMenCoatWSideSeam::Tk, 2},
+    {"K1", &TMenCoatWSideSeam::K1, 3},          {"K", &TMenCoatWSideSeam::K, 2},
+    {"K0", &TMenCoatWSideSeam::K0, 3},          {"K2", &TMenCoatWSideSeam::K2, 6},
+    {"T22", &TMenCoatWSideSeam::T22, 2},        {"T21", &TMenCoatWSideSeam::T21, 9},
+    {"B5", &TMenCoatWSideSeam::B5, 7, Apart},   {"B4", &TMenCoatWSideSeam::B4, 3, Apart},
+    {"B5", &TMenCoatWSideSeam::B5, 3, Crossed}, {"B4", &TMenCoatWSideSeam::B4, 7, Crossed},
+    {"B0", &TMenCoatWSideSeam::B0, 3},
+};
+
 }  // namespace
 
 TMenCoatWSideSeam::TMenCoatWSideSeam(int type) : TMenPattern(type) {}
@@ -142,21 +158,7 @@ void TMenCoatWSideSeam::DrawOutline(const PieceTarget& t) const {
 }
 
 void TMenCoatWSideSeam::DrawOwnNames(const PieceTarget& t) const {
-    const auto put = [&](const Vector& p, const char* text, int placement) {
-        Labels::Put(t.dc, t.printer, p, text, placement);
-    };
-    if (OwnFrontEdge()) put(A5, "A5", 7);
-    put(Tk, "Tk", 2);
-    put(K1, "K1", 3);
-    put(K, "K", 2);
-    put(K0, "K0", 3);
-    put(K2, "K2", 6);
-    put(T22, "T22", 2);
-    put(T21, "T21", 9);
-    const bool apart = B4.x >= B5.x;
-    put(B5, "B5", apart ? 7 : 3);
-    put(B4, "B4", apart ? 3 : 7);
-    put(B0, "B0", 3);
+    Labels::PutAll(t.dc, t.printer, *this, kSideSeamLabels);
 }
 
 void TMenCoatWSideSeam::DrawPieces(const PieceTarget& t) const {

@@ -298,6 +298,10 @@ public:
 
     // The sheets the garment uses: 3 with a sleeve, else 2.
     int SheetCount() const;
+    // Whether a coat or blazer draws the neck and the front edge itself:
+    // with collar kinds 0, 1, 2 and 6 (the jacket and shawl collars draw
+    // them).
+    static bool OwnFrontEdge();
     // The garment type the garment was made as (0 for a bare draft).
     int Type() const { return type_; }
 
@@ -312,9 +316,6 @@ protected:
     void DraftGarment(bool sleeveFirst, const std::function<void()>& step);
 
     // ---- What the coats and blazers share of their own steps. ----
-    // Whether the garment draws the neck and the front edge itself: with
-    // collar kinds 0, 1, 2 and 6 (the jacket and shawl collars draw them).
-    static bool OwnFrontEdge();
     // The 3 cm front overlap (only where the garment draws the front edge):
     // square off A5 → T32, or, when the front edge turns, off A3 → G8 and
     // G7 → T32; the waist and hem ends 3 cm beyond T32, the hem end at

@@ -29,6 +29,42 @@ bool IsCoatOrBlazer(int type) { return type != MenPatternType::kVest; }
 
 const char* const kPatternTitle = "Полочка и спинка (см)";
 
+// ---- Point labels of the common draft, in drawing order. ----
+using BaseLabel = Labels::Row<TMenPattern>;
+bool WithDart(const TMenPattern& g) { return g.ArmholeDartWidth > 0.1f; }
+bool Coat(const TMenPattern& g) { return IsCoatOrBlazer(g.Type()); }
+bool Vest(const TMenPattern& g) { return !IsCoatOrBlazer(g.Type()); }
+
+const BaseLabel kBaseLabels[] = {
+    {"G2", &TMenPattern::G2, 7},      {"G21", &TMenPattern::G21, 9},   {"g21", &TMenPattern::g21, 2},
+    {"G1", &TMenPattern::G1, 7},      {"D2", &TMenPattern::D2, 3, WithDart},
+    {"U02", &TMenPattern::U02, 3, WithDart},  {"U", &TMenPattern::U, 4, WithDart},
+    {"U0", &TMenPattern::U0, 3, WithDart},    {"U01", &TMenPattern::U01, 2, WithDart},
+    {"D1", &TMenPattern::D1, 2, WithDart},    {"P3", &TMenPattern::P3, 3},     {"P31", &TMenPattern::P31, 2},
+    {"P1", &TMenPattern::P1, 2},      {"P", &TMenPattern::P, 3},       {"P2", &TMenPattern::P2, 7},
+    {"a", &TMenPattern::a, 2},        {"A2", &TMenPattern::A2, 2},     {"A9", &TMenPattern::A9, 6},
+    {"A1", &TMenPattern::A1, 2},      {"A01", &TMenPattern::A01, 6},   {"A0", &TMenPattern::A0, 3},
+    {"A", &TMenPattern::A, 4},        {"Y", &TMenPattern::Y, 1},       {"G", &TMenPattern::G, 1},
+    {"T", &TMenPattern::T, 1},        {"T0", &TMenPattern::T0, 3},     {"B", &TMenPattern::B, 1},
+    {"B31", &TMenPattern::B31, 9, Coat},      {"B32", &TMenPattern::B32, 3, Coat},
+    {"H", &TMenPattern::H, 1, Vest},  {"H3", &TMenPattern::H3, 8, Vest},
+    {"H31", &TMenPattern::H31, 9, Vest},      {"H32", &TMenPattern::H32, 3, Vest},
+    {"B3", &TMenPattern::B3, 8},      {"T32", &TMenPattern::T32, 3},   {"T31", &TMenPattern::T31, 9},
+    {"T3", &TMenPattern::T3, 8},      {"T51", &TMenPattern::T51, 3},   {"T5", &TMenPattern::T5, 2},
+    {"G4", &TMenPattern::G4, 3},      {"G5", &TMenPattern::G5, 7},     {"G6", &TMenPattern::G6, 8},
+    {"G3", &TMenPattern::G3, 3},      {"G7", &TMenPattern::G7, 3},     {"G8", &TMenPattern::G8, 2},
+    {"a1", &TMenPattern::a1, 3},      {"A3", &TMenPattern::A3, 1},     {"A4", &TMenPattern::A4, 1},
+    {"a2", &TMenPattern::a2, 1},      {"P8", &TMenPattern::P8, 3},     {"P6", &TMenPattern::P6, 3},
+};
+
+const BaseLabel kLineLabels[] = {
+    {"B2", &TMenPattern::B2, 2},
+    {"T2", &TMenPattern::T2, 8},
+    {"1", &TMenPattern::FrontArmhole1, 4},
+    {"2", &TMenPattern::FrontArmhole2, 2},
+    {"P10", &TMenPattern::P10, 10},
+};
+
 ValueTableLayout Layout(TableMedium m, const char* title, int titleX, const char* head, int headX, int textX) {
     return {title, titleX, head, headX, "Величина", 125, textX, 140, m == TableMedium::Screen ? 1 : 0};
 }
@@ -198,73 +234,11 @@ void TMenPattern::DrawUpperFront(const PieceTarget& t) const {
 }
 
 void TMenPattern::DrawPointNames(const PieceTarget& t) const {
-    const auto put = [&](const Vector& p, const char* text, int placement) {
-        Labels::Put(t.dc, t.printer, p, text, placement);
-    };
-    put(G2, "G2", 7);
-    put(G21, "G21", 9);
-    put(g21, "g21", 2);
-    put(G1, "G1", 7);
-    if (ArmholeDartWidth > 0.1f) {
-        put(D2, "D2", 3);
-        put(U02, "U02", 3);
-        put(U, "U", 4);
-        put(U0, "U0", 3);
-        put(U01, "U01", 2);
-        put(D1, "D1", 2);
-    }
-    put(P3, "P3", 3);
-    put(P31, "P31", 2);
-    put(P1, "P1", 2);
-    put(P, "P", 3);
-    put(P2, "P2", 7);
-    put(a, "a", 2);
-    put(A2, "A2", 2);
-    put(A9, "A9", 6);
-    put(A1, "A1", 2);
-    put(A01, "A01", 6);
-    put(A0, "A0", 3);
-    put(A, "A", 4);
-    put(Y, "Y", 1);
-    put(G, "G", 1);
-    put(T, "T", 1);
-    put(T0, "T0", 3);
-    put(B, "B", 1);
-    if (IsCoatOrBlazer(type_)) {
-        put(B31, "B31", 9);
-        put(B32, "B32", 3);
-    } else {
-        put(H, "H", 1);
-        put(H3, "H3", 8);
-        put(H31, "H31", 9);
-        put(H32, "H32", 3);
-    }
-    put(B3, "B3", 8);
-    put(T32, "T32", 3);
-    put(T31, "T31", 9);
-    put(T3, "T3", 8);
-    put(T51, "T51", 3);
-    put(T5, "T5", 2);
-    put(G4, "G4", 3);
-    put(G5, "G5", 7);
-    put(G6, "G6", 8);
-    put(G3, "G3", 3);
-    put(G7, "G7", 3);
-    put(G8, "G8", 2);
-    put(a1, "a1", 3);
-    put(A3, "A3", 1);
-    put(A4, "A4", 1);
-    put(a2, "a2", 1);
-    put(P8, "P8", 3);
-    put(P6, "P6", 3);
+    Labels::PutAll(t.dc, t.printer, *this, kBaseLabels);
 }
 
 void TMenPattern::DrawLinePointNames(const PieceTarget& t) const {
-    Labels::Put(t.dc, t.printer, B2, "B2", 2);
-    Labels::Put(t.dc, t.printer, T2, "T2", 8);
-    Labels::Put(t.dc, t.printer, FrontArmhole1, "1", 4);
-    Labels::Put(t.dc, t.printer, FrontArmhole2, "2", 2);
-    Labels::Put(t.dc, t.printer, P10, "P10", 10);
+    Labels::PutAll(t.dc, t.printer, *this, kLineLabels);
 }
 
 void TMenPattern::DrawPieces(const PieceTarget& t) const {

@@ -12,6 +12,36 @@ float F(double v) { return FloatStore::Scalar(v, "men's side part"); }
 
 Vector Left(const Vector& p, float by) { return Vector(p.x - by, p.y); }
 
+// ---- The labels both side-part constructions write. ----
+using SideLabel = Labels::Row<TMenSidePart>;
+bool Blazer(const TMenSidePart& g) { return g.IsBlazer(); }
+bool HemApart(const TMenSidePart& g) { return g.IsBlazer() && g.H5.x > g.H4.x; }
+bool HemCrossed(const TMenSidePart& g) { return g.IsBlazer() && !(g.H5.x > g.H4.x); }
+bool HipApart(const TMenSidePart& g) { return g.B5.x > g.B4.x; }
+bool HipCrossed(const TMenSidePart& g) { return !HipApart(g); }
+bool A5Shown(const TMenSidePart&) {
+    const int collar = MainForm ? MainForm->CollarKind : 0;
+    return collar != 7 && collar != 8;
+}
+
+const SideLabel kSharedLabels[] = {
+    {"H", &TMenSidePart::H, 4, Blazer},        {"H0", &TMenSidePart::H0, 3, Blazer},
+    {"H1", &TMenSidePart::H1, 3, Blazer},      {"H5", &TMenSidePart::H5, 2, HemApart},
+    {"H4", &TMenSidePart::H4, 5, HemApart},    {"H5", &TMenSidePart::H5, 5, HemCrossed},
+    {"H4", &TMenSidePart::H4, 2, HemCrossed},  {"H2", &TMenSidePart::H2, 2, Blazer},
+    {"H3", &TMenSidePart::H3, 8, Blazer},      {"H31", &TMenSidePart::H31, 9, Blazer},
+    {"H32", &TMenSidePart::H32, 3, Blazer},    {"B1", &TMenSidePart::B1, 3},
+    {"B5", &TMenSidePart::B5, 2, HipApart},    {"B4", &TMenSidePart::B4, 5, HipApart},
+    {"B5", &TMenSidePart::B5, 5, HipCrossed},  {"B4", &TMenSidePart::B4, 2, HipCrossed},
+    {"B0", &TMenSidePart::B0, 3},              {"T11", &TMenSidePart::T11, 10},
+    {"T1", &TMenSidePart::T1, 2},              {"T8", &TMenSidePart::T8, 3},
+    {"P12", &TMenSidePart::P12, 9},            {"P13", &TMenSidePart::P13, 2},
+    {"T2", &TMenSidePart::T2, 2},              {"T6", &TMenSidePart::T6, 8},
+    {"K2", &TMenSidePart::K2, 7},              {"K1", &TMenSidePart::K1, 3},
+    {"1", &TMenSidePart::FrontArmhole1, 4},    {"2", &TMenSidePart::FrontArmhole2, 2},
+    {"P10", &TMenSidePart::P10, 10},           {"A5", &TMenSidePart::A5, 7, A5Shown},
+};
+
 }  // namespace
 
 bool TMenSidePart::IsBlazer() const {
@@ -117,36 +147,5 @@ void TMenSidePart::DrawPocketTicks(const PieceTarget& t) const {
 }
 
 void TMenSidePart::DrawSharedNames(const PieceTarget& t) const {
-    const auto put = [&](const Vector& p, const char* text, int placement) {
-        Labels::Put(t.dc, t.printer, p, text, placement);
-    };
-    if (IsBlazer()) {
-        put(H, "H", 4);
-        put(H0, "H0", 3);
-        put(H1, "H1", 3);
-        put(H5, "H5", H5.x > H4.x ? 2 : 5);
-        put(H4, "H4", H5.x > H4.x ? 5 : 2);
-        put(H2, "H2", 2);
-        put(H3, "H3", 8);
-        put(H31, "H31", 9);
-        put(H32, "H32", 3);
-    }
-    put(B1, "B1", 3);
-    put(B5, "B5", B5.x > B4.x ? 2 : 5);
-    put(B4, "B4", B5.x > B4.x ? 5 : 2);
-    put(B0, "B0", 3);
-    put(T11, "T11", 10);
-    put(T1, "T1", 2);
-    put(T8, "T8", 3);
-    put(P12, "P12", 9);
-    put(P13, "P13", 2);
-    put(T2, "T2", 2);
-    put(T6, "T6", 8);
-    put(K2, "K2", 7);
-    put(K1, "K1", 3);
-    put(FrontArmhole1, "1", 4);
-    put(FrontArmhole2, "2", 2);
-    put(P10, "P10", 10);
-    const int collar = MainForm ? MainForm->CollarKind : 0;
-    if (collar != 7 && collar != 8) put(A5, "A5", 7);
+    Labels::PutAll(t.dc, t.printer, *this, kSharedLabels);
 }

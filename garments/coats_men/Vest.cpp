@@ -23,6 +23,45 @@ Vector Mid(const Vector& a, const Vector& b) { return (a + b) * 0.5f; }
 
 int CollarKindNow() { return MainForm ? MainForm->CollarKind : 0; }
 
+// ---- The vest's point labels, in drawing order. ----
+using VestLabel = Labels::Row<TVest>;
+bool Closed(const TVest& v) { return v.Neckline == 0; }
+bool OpenBare(const TVest& v) { return v.Neckline != 0 && CollarKindNow() == 0; }
+bool OpenShawl(const TVest& v) { return v.Neckline != 0 && CollarKindNow() == 8; }
+bool A5Shown(const TVest& v) { return Closed(v) || OpenShawl(v); }
+bool BackDart(const TVest& v) { return v.HasBackDart; }
+bool Spread(const TVest& v) { return v.B4.x - v.B5.x > 0; }
+bool NoSpread(const TVest& v) { return !Spread(v); }
+bool SidesApart(const TVest& v) { return Geom::Distance(v.H6, v.H7) > 2; }
+bool SidesClose(const TVest& v) { return !SidesApart(v); }
+bool Opened(const TVest& v) { return v.BellyAllowance > 0.1f; }
+bool Shaped(const TVest& v) { return v.HasSideShaping; }
+bool FrontDart(const TVest& v) { return v.HasFrontDart; }
+bool EdgeShown(const TVest& v) { return Closed(v) || OpenBare(v); }
+
+const VestLabel kVestLabels[] = {
+    {"A5", &TVest::A5, 7, A5Shown},         {"A51", &TVest::A51, 2, Closed},
+    {"3", &TVest::P3, 2, OpenBare},         {"4", &TVest::P4, 4, OpenBare},
+    {"L", &TVest::L, 2, OpenBare},          {"T33", &TVest::T33, 2, EdgeShown},
+    {"L1", &TVest::L1, 2, OpenBare},        {"T12", &TVest::T12, 2, BackDart},
+    {"T1", &TVest::T1, 3},                  {"T11", &TVest::T11, 5, BackDart},
+    {"H10", &TVest::H10, 2},                {"H12", &TVest::H12, 2},
+    {"B1", &TVest::B1, 5},                  {"B5", &TVest::B5, 5, Spread},
+    {"B4", &TVest::B4, 3, Spread},          {"B5", &TVest::B5, 3, NoSpread},
+    {"B4", &TVest::B4, 5, NoSpread},        {"H4", &TVest::H4, 3},
+    {"H5", &TVest::H5, 2},                  {"5", &TVest::P5, 4},
+    {"6", &TVest::P6Bend, 2},               {"H6", &TVest::H6, 7, SidesApart},
+    {"H7", &TVest::H7, 3, SidesApart},      {"H6", &TVest::H6, 2, SidesClose},
+    {"H7", &TVest::H7, 7, SidesClose},      {"V1", &TVest::V1, 3, Opened},
+    {"V", &TVest::V, 2, Opened},            {"T22", &TVest::T22, 2, Shaped},
+    {"T21", &TVest::T21, 9, Shaped},        {"K2", &TVest::K2, 2},
+    {"K21", &TVest::K21, 9},                {"T52", &TVest::T52, 9, FrontDart},
+    {"K7", &TVest::K7, 3},                  {"K1", &TVest::K1, 3},
+    {"K6", &TVest::K6, 3},                  {"K3", &TVest::K3, 3},
+    {"G50", &TVest::G50, 2},                {"K4", &TVest::K4, 2},
+    {"K5", &TVest::K5, 2},
+};
+
 }  // namespace
 
 TVest::TVest() : TMenPattern(MenPatternType::kVest) {
@@ -381,63 +420,7 @@ void TVest::DrawOutline(const PieceTarget& t) const {
     dc.LineTo(G1);
 }
 
-void TVest::DrawOwnNames(const PieceTarget& t) const {
-    const auto put = [&](const Vector& p, const char* text, int placement) {
-        Labels::Put(t.dc, t.printer, p, text, placement);
-    };
-    const int collar = CollarKindNow();
-    if (Neckline == 0) {
-        put(A5, "A5", 7);
-        put(A51, "A51", 2);
-        put(T33, "T33", 2);
-    } else if (collar == 0) {
-        put(P3, "3", 2);
-        put(P4, "4", 4);
-        put(L, "L", 2);
-        put(T33, "T33", 2);
-        put(L1, "L1", 2);
-    } else if (collar == 8) {
-        put(A5, "A5", 7);
-    }
-    if (HasBackDart) {
-        put(T12, "T12", 2);
-        put(T1, "T1", 3);
-        put(T11, "T11", 5);
-    } else {
-        put(T1, "T1", 3);
-    }
-    put(H10, "H10", 2);
-    put(H12, "H12", 2);
-    put(B1, "B1", 5);
-    const bool spread = B4.x - B5.x > 0;
-    put(B5, "B5", spread ? 5 : 3);
-    put(B4, "B4", spread ? 3 : 5);
-    put(H4, "H4", 3);
-    put(H5, "H5", 2);
-    put(P5, "5", 4);
-    put(P6Bend, "6", 2);
-    const bool apart = Geom::Distance(H6, H7) > 2;
-    put(H6, "H6", apart ? 7 : 2);
-    put(H7, "H7", apart ? 3 : 7);
-    if (BellyAllowance > 0.1f) {
-        put(V1, "V1", 3);
-        put(V, "V", 2);
-    }
-    if (HasSideShaping) {
-        put(T22, "T22", 2);
-        put(T21, "T21", 9);
-    }
-    put(K2, "K2", 2);
-    put(K21, "K21", 9);
-    if (HasFrontDart) put(T52, "T52", 9);
-    put(K7, "K7", 3);
-    put(K1, "K1", 3);
-    put(K6, "K6", 3);
-    put(K3, "K3", 3);
-    put(G50, "G50", 2);
-    put(K4, "K4", 2);
-    put(K5, "K5", 2);
-}
+void TVest::DrawOwnNames(const PieceTarget& t) const { Labels::PutAll(t.dc, t.printer, *this, kVestLabels); }
 
 void TVest::DrawPieces(const PieceTarget& t) const {
     DrawBase(t);
