@@ -280,10 +280,12 @@ public:
     void Print() override;
 
     // ---- What the garments draw of the common draft. ----
-    // The back and the front's construction lines.
+    // The back and the front's construction lines; with a raglan (sleeve
+    // kinds 15, 16) the back and front reshaped by its lines.
     void DrawBase(const PieceTarget& t) const;
+    void DrawRaglanBase(const PieceTarget& t) const;
     // The front armhole, front shoulder and the front sleeve notch (the vest
-    // and the side-seam coats).
+    // and the side-seam coats); nothing with a raglan.
     void DrawLines(const PieceTarget& t) const;
     // The front sleeve notch (kinds 13, 14), the upper front armhole P6 →
     // "2" → P10 with its guide lines, the front shoulder to A4.

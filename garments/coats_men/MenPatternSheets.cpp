@@ -21,6 +21,7 @@ constexpr float kHalfSheet = kSheetWidthCm / 2.0f;
 
 int CollarKindNow() { return MainForm ? MainForm->CollarKind : 0; }
 int SleeveKindNow() { return MainForm && MainForm->Sleeve ? MainForm->SleeveKind : 0; }
+bool Raglan() { return SleeveKindNow() == 15 || SleeveKindNow() == 16; }
 TCollar* CollarNow() { return MainForm ? MainForm->Collar : nullptr; }
 TSleeve* SleeveNow() { return MainForm ? MainForm->Sleeve : nullptr; }
 
@@ -57,6 +58,25 @@ const BaseLabel kBaseLabels[] = {
     {"a2", &TMenPattern::a2, 1},      {"P8", &TMenPattern::P8, 3},     {"P6", &TMenPattern::P6, 3},
 };
 
+// With a raglan (sleeve kinds 15, 16): the dart's legs are named D2 and D1.
+const BaseLabel kRaglanLabels[] = {
+    {"G2", &TMenPattern::G2, 7},      {"G1", &TMenPattern::G1, 7},     {"D2", &TMenPattern::U02, 3},
+    {"U", &TMenPattern::U, 4},        {"D1", &TMenPattern::U01, 2},    {"P3", &TMenPattern::P3, 3},
+    {"P31", &TMenPattern::P31, 2},    {"a", &TMenPattern::a, 2},       {"C1", &TMenPattern::C1, 5},
+    {"C2", &TMenPattern::C2, 2},      {"A9", &TMenPattern::A9, 6},     {"A1", &TMenPattern::A1, 2},
+    {"A01", &TMenPattern::A01, 6},    {"A0", &TMenPattern::A0, 3},     {"A", &TMenPattern::A, 4},
+    {"Y", &TMenPattern::Y, 1},        {"G", &TMenPattern::G, 1},       {"T", &TMenPattern::T, 1},
+    {"T0", &TMenPattern::T0, 3},      {"B", &TMenPattern::B, 1},       {"B2", &TMenPattern::B2, 2},
+    {"B31", &TMenPattern::B31, 9},    {"B32", &TMenPattern::B32, 3},   {"B3", &TMenPattern::B3, 8},
+    {"T32", &TMenPattern::T32, 3},    {"T31", &TMenPattern::T31, 9},   {"T3", &TMenPattern::T3, 8},
+    {"T51", &TMenPattern::T51, 3},    {"T5", &TMenPattern::T5, 8},     {"T2", &TMenPattern::T2, 8},
+    {"G4", &TMenPattern::G4, 3},      {"G5", &TMenPattern::G5, 7},     {"G6", &TMenPattern::G6, 8},
+    {"G3", &TMenPattern::G3, 3},      {"G7", &TMenPattern::G7, 3},     {"G8", &TMenPattern::G8, 2},
+    {"a1", &TMenPattern::a1, 3},      {"A3", &TMenPattern::A3, 1},     {"A4", &TMenPattern::A4, 1},
+    {"a2", &TMenPattern::a2, 1},      {"P6", &TMenPattern::P6, 8},     {"C4", &TMenPattern::C4, 8},
+    {"C3", &TMenPattern::C3, 3},      {"A41", &TMenPattern::A41, 2},
+};
+
 const BaseLabel kLineLabels[] = {
     {"B2", &TMenPattern::B2, 2},
     {"T2", &TMenPattern::T2, 8},
@@ -75,6 +95,11 @@ ValueTableLayout Layout(TableMedium m, const char* title, int titleX, const char
 // The common back and front
 
 void TMenPattern::DrawBase(const PieceTarget& t) const {
+    const int sleeveKind = SleeveKindNow();
+    if (sleeveKind == 15 || sleeveKind == 16) {
+        DrawRaglanBase(t);
+        return;
+    }
     TDrawContext& dc = t.dc;
     const bool coat = IsCoatOrBlazer(type_);
     // 1. - 2. The front's frame, the bust turn and the front edge's lines.
@@ -190,7 +215,63 @@ void TMenPattern::DrawBase(const PieceTarget& t) const {
     dc.Bezier2(BackArmholeJoin, BackArmholeCtrl3, G2, 20);
 }
 
+void TMenPattern::DrawRaglanBase(const PieceTarget& t) const {
+    TDrawContext& dc = t.dc;
+    const auto line = [&](std::initializer_list<Vector> points) {
+        auto p = points.begin();
+        dc.MoveTo(*p);
+        for (++p; p != points.end(); ++p) dc.LineTo(*p);
+    };
+    // 1. - 2. The front's frame and construction, the raglan's guide lines.
+    dc.SetPenWidth(1);
+    line({A, a1, B31, B32, T32, G7, G6, G8});
+    dc.Arc3(G6, G7, G8, 0, 7);
+    line({G8, A3, A4, G6, T51, T32});
+    if (!FrontEdgeTurn) dc.LineTo(A5);
+    line({T3, T, B, B3});
+    line({B2, G2, G3});
+    line({G4, P6});
+    line({RaglanNotches[2], RaglanNotches[3]});
+    line({P6, a2});
+    line({A41, C3, C4});
+    line({C3, RaglanFrontEnd});
+    line({G2, G});
+    line({Y, P3});
+    line({U02, U, U01});
+    line({a, P31});
+    line({RaglanNotches[0], RaglanNotches[1]});
+    line({P31, G1});
+    line({RaglanBackEnd, C1, C2});
+    line({C1, A9, A1, A01});
+    line({A, T});
+    // 3. The back centre seam, the back neck to A9 and the back raglan line.
+    dc.SetPenWidth(t.outline);
+    dc.Bezier3(T0, BackSeamCtrlLow, BackSeamCtrlHigh, Y, 40);
+    dc.Bezier2(Y, BackCentreGuide, A01, 20);
+    dc.Bezier2(A01, NeckCtrl1, A9, 20);
+    dc.Bezier2(A9, RaglanBackCtrl1, C2, 20);
+    dc.Bezier2(C2, RaglanBackCtrl2, RaglanBackEnd, 20);
+    // 4. - 5. The armholes below the raglan lines.
+    if (RaglanBackCase == 1) {
+        dc.Bezier2Part(P31, BackArmholeCtrl2, BackArmholeJoin, RaglanBackParam, 1, 20);
+        dc.Bezier2(BackArmholeJoin, BackArmholeCtrl3, G2, 20);
+    } else {
+        dc.Bezier2Part(BackArmholeJoin, BackArmholeCtrl3, G2, RaglanBackParam, 1, 20);
+    }
+    if (RaglanFrontCase == 1) {
+        dc.Bezier2Part(G2, FrontArmholeCtrl1, FrontArmholeJoin, 0, RaglanFrontParam, 20);
+    } else {
+        dc.Bezier2(G2, FrontArmholeCtrl1, FrontArmholeJoin, 20);
+        dc.Bezier2Part(FrontArmholeJoin, FrontArmholeCtrl2, P6, 0, RaglanFrontParam, 20);
+    }
+    // 6. The front raglan line.
+    dc.Bezier2(RaglanFrontEnd, RaglanFrontCtrl1, C4, 20);
+    dc.Bezier2(C4, RaglanFrontCtrl2, A41, 20);
+}
+
 void TMenPattern::DrawLines(const PieceTarget& t) const {
+    const int sleeveKind = SleeveKindNow();
+    if (sleeveKind == 15 || sleeveKind == 16) return;
     TDrawContext& dc = t.dc;
     dc.SetPenWidth(1);
     dc.MoveTo(B2);
@@ -234,11 +315,14 @@ void TMenPattern::DrawUpperFront(const PieceTarget& t) const {
 }
 
 void TMenPattern::DrawPointNames(const PieceTarget& t) const {
-    Labels::PutAll(t.dc, t.printer, *this, kBaseLabels);
+    if (Raglan())
+        Labels::PutAll(t.dc, t.printer, *this, kRaglanLabels);
+    else
+        Labels::PutAll(t.dc, t.printer, *this, kBaseLabels);
 }
 
 void TMenPattern::DrawLinePointNames(const PieceTarget& t) const {
-    Labels::PutAll(t.dc, t.printer, *this, kLineLabels);
+    if (!Raglan()) Labels::PutAll(t.dc, t.printer, *this, kLineLabels);
 }
 
 void TMenPattern::DrawPieces(const PieceTarget& t) const {
@@ -406,6 +490,8 @@ void TMenPattern::RedrawCollar() {
     ScreenDC.ClearImage(*sheet);
     ScreenDC.DrawGrid(*sheet);
     GarmentSheets::Attach(1);
+    //  Sheet 1's own origin: with a sleeve Draw leaves the sleeve sheet's.
+    ScreenDC.RestoreCollarOrigin();
     DrawPieces({ScreenDC, GarmentSheets::kScreenOutline, false, true});
     if (TCollar* collar = CollarNow()) {
         collar->Draw();

@@ -48,6 +48,20 @@ class TLoggingSleeve : public TTestSleeve {
 public:
     void Calculate() override {
         if (gLog) gLog->calls.push_back("sleeve " + StepState());
+        // As a raglan it writes its lines into the garment: from the neck
+        // (A9 at the back, A41 = A4 at the front) down to the armhole.
+        TMenPattern* g = CurrentMenPattern();
+        if (!g || MainForm->SleeveKind != 15) return;
+        g->A41 = g->A4;
+        g->C1 = g->C2 = (g->A9 + g->P31) * 0.5f;
+        g->C3 = g->C4 = (g->A4 + g->P6) * 0.5f;
+        g->RaglanBackCtrl1 = g->RaglanBackCtrl2 = g->C2;
+        g->RaglanFrontCtrl1 = g->RaglanFrontCtrl2 = g->C4;
+        g->RaglanBackEnd = g->P31;
+        g->RaglanFrontEnd = g->P6;
+        g->RaglanBackCase = g->RaglanFrontCase = 1;
+        g->RaglanBackParam = 0;
+        g->RaglanFrontParam = 1;
     }
 };
 // The two-seam sleeve's part of the protocol: it sets the side part's point.
@@ -272,6 +286,41 @@ TEST_F(MenCoatsWindowTest, EachSleeveCaseSavedAndReopened) {
 
 // ---------------------------------------------------------------------------
 // The calculation
+
+// The side-seam coats are offered the raglans: the back and front drawn as
+// the raglan reshapes them, the sleeve's rows in the tables.
+TEST_F(MenCoatsWindowTest, ASideSeamCoatWithARaglanDrawsAndPrints) {
+    TMenPattern& g = Choose(31, 0, 15);
+    Type(With(kBody, {"61.7", "32.8", "18.5", "1.5", "9", "9", "9", "14", "14", "0.4"}));
+    main->CalcExecute();
+    ASSERT_TRUE(g.calculated);
+    EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages[0].text);
+    const QImage& sheet1 = report->List1()->Bitmap();
+    // Sheet 1's origin is the one kept for the collar (the sleeve sheet's
+    // is the context's last).
+    const Vector at = ScreenDC.CollarOrigin;
+    const int x = int((at.x + g.C2.x) * ScreenDC.PxPerCmX), y = int((at.y - g.C2.y) * ScreenDC.PxPerCmY);
+    EXPECT_GT(DarkPixels(sheet1, QRect(x - 5, y - 5, 10, 10)), 3) << "the back raglan line";
+    // Tables on sheet 3 of 3, the sleeve's without the "H" row.
+    const QImage& sheet3 = report->List3()->Bitmap();
+    EXPECT_GT(DarkPixels(sheet3, QRect(296, 57, 201, 61)), 100);
+    EXPECT_EQ(DarkPixels(sheet3, QRect(296, 57 + 122, 201, 20)), 0);
+    ExpectPrintsItsPages("mencoat_raglan", true);
+}
+
+// After a collar drag sheet 1 is drawn again as the calculation drew it,
+// at its own origin even when the sleeve sheet was drawn after it.
+TEST_F(MenCoatsWindowTest, RedrawingTheCollarRedrawsSheetOneInPlace) {
+    for (int type : {28, 30, 34}) {
+        TMenPattern& g = Choose(type, 7, 13);
+        Type(With(kBody, {"61.7", "32.8", "18.5", "1", "7", "7", "7", "13", "13", "0.07", "0.4"}));
+        main->CalcExecute();
+        ASSERT_TRUE(g.calculated) << type;
+        const QImage drawn = report->List1()->Bitmap().copy();
+        g.RedrawCollar();
+        EXPECT_EQ(report->List1()->Bitmap(), drawn) << type;
+    }
+}
 
 // A side-seam coat: draft, own step, sleeve, collar; a side-part coat or
 // the blazer: draft, sleeve, own step, collar.
