@@ -371,9 +371,16 @@ TEST_F(MenCoatsWindowTest, AnArmholeThatWillNotBalanceLeavesTheGarmentUncalculat
     rows[14] = "80";  // a shoulder far wider than the back can hold
     Type(rows);
     ASSERT_TRUE(g.GetMeasures());
-    EXPECT_ANY_THROW(g.Calculate());
+    EXPECT_THROW(g.Calculate(), int);
     EXPECT_FALSE(g.calculated);
     EXPECT_TRUE(log.calls.empty()) << "neither the sleeve nor the collar runs after a failed draft";
+    // The calculation road reports it once, and nothing is drawn.
+    messages.clear();
+    main->CalcExecute();
+    EXPECT_FALSE(g.calculated);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Пожалуйста, проверьте измерения. ");
+    EXPECT_EQ(messages[0].caption, "Сбой при расчёте проймы");
 }
 
 const std::vector<std::string> kVestRows = {"176",  "20.7", "51.1", "52.2", "49",   "55.4", "27.8",
