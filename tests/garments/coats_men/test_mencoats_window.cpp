@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTextEdit>
 #include <functional>
 #include <string>
 #include <vector>
@@ -193,6 +194,28 @@ TEST_F(MenCoatsWindowTest, ShowMeasureShowsTheRowsPicture) {
         MeasureHints::LowerLine7();
         g.ShowMeasure(c.row);
         EXPECT_EQ(main->LineImage.Bitmap(), expected) << "sleeve " << c.sleeve << " row " << c.row;
+    }
+}
+
+// Clearing empties the rows of the outgoing sleeve kind, writes the order
+// caption again and empties the customer line and the comment.
+TEST_F(MenCoatsWindowTest, ClearInputsEmptiesTheRowsAndTheOrder) {
+    struct Case {
+        int sleeve, rows;
+    } cases[] = {{13, 27}, {15, 26}, {0, 20}};
+    for (const Case& c : cases) {
+        TMenPattern& g = Choose(33, 0, c.sleeve);
+        Type(std::vector<std::string>(27, "5"));
+        main->CustomerData->setText("Иванов");
+        main->Comment->setPlainText("срочно");
+        g.calculated = true;
+        main->OrderNumber = 41;
+        g.ClearInputs(c.sleeve);
+        EXPECT_FALSE(g.calculated) << c.sleeve;
+        for (int n = 1; n <= 27; ++n) EXPECT_EQ(Field(n), n <= c.rows || c.sleeve == 0 ? "" : "5") << c.sleeve << " row " << n;
+        EXPECT_EQ(main->ModelType->text().toStdString(), " Пальто зимнее с отрезным бочком. Заказ № 41");
+        EXPECT_TRUE(main->CustomerData->text().isEmpty());
+        EXPECT_TRUE(main->Comment->toPlainText().isEmpty());
     }
 }
 
