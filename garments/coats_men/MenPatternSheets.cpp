@@ -334,11 +334,15 @@ float TMenPattern::RightEdge() const { return T32.x + 3.0f; }
 
 PatternSheets::Box TMenPattern::Extent() const {
     PatternSheets::Box box;
-    for (const Vector& p : {A, A0, A01, A2, A3, A5, P1, P10, G, T, T0, B, H, B32, H32, T32, a1, B31, H31})
-        box.Take(p);
+    for (const Vector& p : {A, A0, A01, A2, A3, A5, P1, P10, G, T, T0, B, B3, B31, B32, T32, a1}) box.Take(p);
+    if (type_ >= MenPatternType::kFirstBlazer)
+        for (const Vector& p : {H, H3, H31, H32}) box.Take(p);
     box.Take(RightEdge(), T32.y);
+    ExtendBox(box);
     return box;
 }
+
+void TMenPattern::ExtendBox(PatternSheets::Box&) const {}
 
 // ---------------------------------------------------------------------------
 // What the coats and blazers share

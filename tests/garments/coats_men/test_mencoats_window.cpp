@@ -432,6 +432,15 @@ TEST_F(MenCoatsWindowTest, EachTypeDrawsAndPrints) {
         if (!vest) {
             EXPECT_EQ(DarkPixels(sheet2, QRect(296, 80, 201, 100)), 0) << type;  // no sleeve table
         }
+        // What sheet 1 draws is what the pages tile at 1:1, all of it.
+        ScreenDC.ResetDrawnExtent();
+        main->Model->Draw();
+        const TDrawContext::Extent drawn = ScreenDC.DrawnExtent();
+        PrintAt(1, "extent" + std::to_string(type));
+        EXPECT_GE(PrintLayout.SpanX - TilingMargin(1), drawn.right - drawn.left - 0.01) << type;
+        EXPECT_GE(PrintLayout.SpanY - TilingMargin(1), drawn.bottom - drawn.top - 0.01) << type;
+        // ... and not much more: the coats end at the hip line.
+        EXPECT_LT(PrintLayout.SpanY - TilingMargin(1), drawn.bottom - drawn.top + 1) << type;
         ExpectRedrawsAtEveryScale();
         ExpectPrintsItsPages("mencoat" + std::to_string(type), true);
     }
