@@ -168,6 +168,14 @@ TEST_F(MenCoatsWindowTest, SamplesBySeasonAndSleeve) {
         // The winter coat with a raglan: a thicker pad and a shorter arm.
         {31, 15, {{17, "61,7"}, {20, "1,5"}, {26, "0,4"}}},
         {31, 13, {{17, "61,8"}, {20, "1"}, {26, "0,08"}}},
+        // The demi-season side-part coats: h is "0"; the separate side part's
+        // hip is smaller.
+        {29, 13, {{6, "53,4"}, {24, "12"}, {26, "0,07"}, {27, "0"}}},
+        {30, 0, {{6, "50"}, {20, "0"}}},
+        {33, 13, {{21, "9"}, {26, "0,1"}, {27, "0,4"}}},
+        {34, 0, {{15, "15,4"}, {17, "5"}, {18, "4"}, {20, "0"}}},
+        {35, 13, {{21, "5"}, {24, "10"}, {26, "0,06"}}},
+        {36, 0, {{6, "55,4"}, {15, "12"}, {19, "3,5"}, {20, "0"}}},
     };
     for (const Case& c : cases) {
         Choose(c.type, 0, c.sleeve);
