@@ -405,7 +405,7 @@ void TMenPattern::DrawNeckAndOverlap(const PieceTarget& t, const OverlapView& o,
 }
 
 void TMenPattern::PlaceFrontHem(const Vector& front, const Vector& side, Vector& mid, Vector& ctrl) const {
-    mid = (front + side) * 0.5f;
+    mid = DraftSteps::Mid(front, side);
     ctrl = DraftSteps::Crossing(front, Vector::UnitBetween(B3, B2), mid, nVector(front, side),
                                 "men's pattern: front hem");
 }

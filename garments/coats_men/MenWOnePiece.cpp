@@ -52,7 +52,7 @@ void TMenWOnePiece::CalcSidePart() {
     if (HasFrontDart) {
         G61 = Vector(G6.x, F(G6.y - 0.25 * (double(G6.y) - T5.y)));
         T52 = Geom::CircleCross(T5, G61, 1.5f, F(double(G61.y) - T5.y), 1);
-        DartMid = (T5 + T52) * 0.5f;
+        DartMid = DraftSteps::Mid(T5, T52);
         const Vector axis = Vector::UnitBetween(G61, DartMid);
         DartEnd = Cross(K1, Vector::UnitBetween(K1, K2), G61, axis);
         const Vector p = Vector::Perpendicular(axis) * 0.2f;

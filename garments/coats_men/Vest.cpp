@@ -19,7 +19,7 @@ Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e)
     return DraftSteps::Crossing(p, d, q, e, "vest: parallel lines");
 }
 
-Vector Mid(const Vector& a, const Vector& b) { return (a + b) * 0.5f; }
+using DraftSteps::Mid;
 
 int CollarKindNow() { return MainForm ? MainForm->CollarKind : 0; }
 

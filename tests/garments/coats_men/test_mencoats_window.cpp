@@ -19,7 +19,7 @@
 #include "shell/Factory.h"
 #include "tests/StubPieces.h"
 #include "tests/garments/coats_men/MenPatternFixture.h"
-#include "tests/garments/lower_women/GarmentWindowTest.h"
+#include "tests/garments/GarmentWindowTest.h"
 
 namespace {
 
