@@ -504,6 +504,26 @@ TEST_F(MenCoatsWindowTest, TheVestKeepsItsNecklineInTheOrder) {
     for (size_t k = 0; k < kVestRows.size(); ++k) EXPECT_EQ(Field(int(k) + 1), kVestRows[k]) << k + 1;
 }
 
+// The jacket and shawl collars draw the neck and the front edge: with them
+// the garment leaves its overlap alone; with no collar or a stand collar it
+// drafts it 3 cm out.
+TEST_F(MenCoatsWindowTest, TheOverlapIsTheGarmentsOnlyWithoutALapelCollar) {
+    struct Case {
+        int type, collar;
+        bool own;
+    } cases[] = {{28, 0, true}, {28, 1, true}, {28, 7, false}, {29, 7, false}, {35, 0, true}, {33, 1, true}};
+    for (const Case& c : cases) {
+        TMenPattern& g = Choose(c.type, c.collar, 0);
+        Type(With(kBody, {"7", "7", "7", "0.4"}));
+        ASSERT_TRUE(g.GetMeasures());
+        g.Calculate();
+        const Vector hem = c.type == 28 ? dynamic_cast<TMenCoatWSideSeam&>(g).EdgeHem
+                                        : dynamic_cast<TMenSidePart&>(g).EdgeHem;
+        const float hemY = c.type == 35 ? g.H32.y : g.B32.y;
+        EXPECT_EQ(hem, c.own ? Vector(g.T32.x + 3, hemY) : Vector()) << c.type << " collar " << c.collar;
+    }
+}
+
 // Centred between the back centre and the front overlap when there is no
 // collar.
 TEST_F(MenCoatsWindowTest, WithoutACollarSheetOneCentresBackAndOverlap) {
