@@ -80,7 +80,23 @@ void TMenPattern::SetConstants(const MenPatternConstants& c) {
 // ---------------------------------------------------------------------------
 // The draft
 
-void TMenPattern::Calculate() { Draft(CurrentBodiceChoice(MenPatternType::kFirstCoat)); }
+void TMenPattern::Calculate() {
+    BodiceChoice choice = CurrentBodiceChoice(type_ ? type_ : MenPatternType::kFirstCoat);
+    if (type_) choice.modelIndex = type_;
+    Draft(choice);
+}
+
+void TMenPattern::DraftGarment(bool sleeveFirst, const std::function<void()>& step) {
+    calculated = false;
+    SetConstants(MenPatternConstantsOf(type_));
+    TMenPattern::Calculate();
+    TSleeve* sleeve = MainForm ? MainForm->Sleeve : nullptr;
+    if (!sleeveFirst) step();
+    if (sleeve) sleeve->Calculate();
+    if (sleeveFirst) step();
+    if (TCollar* collar = MainForm ? MainForm->Collar : nullptr) collar->Calculate();
+    calculated = true;
+}
 
 float TMenPattern::FrontShoulder(float target) {
     // 42. Front shoulder point P10: the height P8.y − P6.y from P6, the
