@@ -13,6 +13,7 @@
 #include "garments/coats_men/MenWCutOffPiece.h"
 #include "garments/coats_men/MenWOnePiece.h"
 #include "garments/coats_men/Vest.h"
+#include "tests/DraftExpect.h"
 #include "tests/garments/coats_men/MenPatternFixture.h"
 
 namespace {
