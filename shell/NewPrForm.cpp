@@ -83,6 +83,17 @@ bool PieceAvailable(int kind, bool isCollar) {
     return isCollar ? HasCollarMaker(kind) : HasSleeveMaker(kind);
 }
 
+// The item a list opens on: its default, unless that piece is not built yet;
+// then "none" (kind 0, in every list), so that a base chosen as it opens can
+// always be drafted.
+int OpeningItem(const BaseList& list, int defaultItem, bool isCollar) {
+    const BaseListItem* item = list.Item(defaultItem);
+    if (!item || PieceAvailable(item->kind, isCollar)) return defaultItem;
+    for (int i = 0; i < list.count; ++i)
+        if (list.items[i].kind == 0) return i;
+    return defaultItem;
+}
+
 }  // namespace
 
 TNewPrForm::TNewPrForm(QWidget* parent) : QDialog(parent) {
@@ -258,7 +269,7 @@ void TNewPrForm::TreeView1Change(int index) {
         if (IsBodiceType(type)) {
             if (!partsShown_) ShowParts(true);
             const BaseList sleeves = SleeveList(type);
-            const int sleeveItem = DefaultSleeveItem(type);
+            const int sleeveItem = OpeningItem(sleeves, DefaultSleeveItem(type), false);
             FillList(ComboBox1, sleeves, false);
             ComboBox1->setCurrentIndex(sleeveItem);
             chosenSleeve_ = sleeves.Item(sleeveItem)->kind;
@@ -283,7 +294,7 @@ void TNewPrForm::ComboBox3Change() {
     const BaseList collars = CollarList(chosenType_, neckline);
     if (collars.Empty()) return;
     FillList(ComboBox2, collars, true);
-    const int item = DefaultCollarItem(chosenType_, neckline);
+    const int item = OpeningItem(collars, DefaultCollarItem(chosenType_, neckline), true);
     ComboBox2->setCurrentIndex(item);
     chosenCollar_ = collars.Item(item)->kind;
     SetDescriptionLine(1, std::string(kCollarLinePrefix) + collars.Item(item)->text);

@@ -267,6 +267,8 @@ TEST_F(NewPrFormTest, DescriptionAndListsOfALeaf) {
          {"Без воротника", "Стоячий"},
          "Закрытая"},
     };
+    // The lists open on their defaults when every piece is built.
+    RegisterEverything();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.node);
         dialog->SelectNode(c.node);
@@ -281,7 +283,33 @@ TEST_F(NewPrFormTest, DescriptionAndListsOfALeaf) {
     }
 }
 
+TEST_F(NewPrFormTest, ListsOpenOnNoneWhileTheirDefaultPieceIsNotBuilt) {
+    // Пиджак с отрезным бочком opens on "Пиджачный" and "Двухшовный"; with
+    // neither piece built it opens on "Без воротника" and "Без рукава", so
+    // that the base can be drafted as it opens.  Built defaults are kept.
+    const SleeveMaker sleeve = RegisterSleeveMaker(12, nullptr);
+    const CollarMaker collar = RegisterCollarMaker(7, nullptr);
+    dialog->RefreshAvailability();
+    dialog->SelectNode(42);
+    EXPECT_EQ(SelectedText(dialog->ComboBox2), "Без воротника");
+    EXPECT_EQ(SelectedText(dialog->ComboBox1), "Без рукава");
+    EXPECT_EQ(dialog->ChosenCollar(), 0);
+    EXPECT_EQ(dialog->ChosenSleeve(), 0);
+    EXPECT_EQ(dialog->DescriptionLines(),
+              (std::vector<std::string>{"Основа: Пиджак с отрезным бочком", "Воротник: Без воротника",
+                                        "Рукав: Без рукава"}));
+    RegisterCollarMaker(7, [] { return static_cast<TCollar*>(nullptr); });  // built, never made here
+    dialog->RefreshAvailability();
+    dialog->SelectNode(43);
+    dialog->SelectNode(42);
+    EXPECT_EQ(SelectedText(dialog->ComboBox2), "Пиджачный");
+    EXPECT_EQ(dialog->ChosenCollar(), 7);
+    RegisterCollarMaker(7, collar);
+    RegisterSleeveMaker(12, sleeve);
+}
+
 TEST_F(NewPrFormTest, NecklineCollarAndSleeveChoices) {
+    RegisterEverything();
     // Жакет прямого силуэта: the collar "Цельнокроеный" is kind 3.
     dialog->SelectNode(7);
     dialog->ComboBox2->setCurrentIndex(4);
