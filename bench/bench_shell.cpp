@@ -73,10 +73,10 @@ private:
 
 // The classic trousers (type 1) chosen with their samples in the fields and
 // calculated by the "Рассчитать" command at the scale 1:n; whether they were.
-bool CalculateTrousers(Windows& windows, int n) {
+bool CalculateTrousers(Windows& windows, int n, int type = kWBryukiType, int collar = -1, int sleeve = -1) {
     TMainForm& main = windows.Main();
     main.FillSamples = true;
-    if (!windows.Allocated() || !main.CreateModel(kWBryukiType, -1, -1)) return false;
+    if (!windows.Allocated() || !main.CreateModel(type, collar, sleeve)) return false;
     if (ScreenDC.Scale != n) main.MasAtMainChange(4 - n);
     main.Calc->trigger();
     QApplication::processEvents();
@@ -156,11 +156,11 @@ BENCHMARK(BM_ScaleChangeWithRedraw)->Unit(benchmark::kMillisecond);
 // repaint included, and after it in each run a plain QImage::fill of three
 // bitmaps of the sheets' size: `x_fill` is how many such fills the command
 // costs (it clears the three sheets, so it cannot cost less than one).
-void BM_CalculateCommandAt1to1(benchmark::State& state) {
+void BM_CalculateCommandAt1to1(benchmark::State& state, int type, int collar, int sleeve) {
     App();
     Windows windows;
-    if (!CalculateTrousers(windows, 1)) {
-        state.SkipWithError("the classic trousers could not be calculated at 1:1");
+    if (!CalculateTrousers(windows, 1, type, collar, sleeve)) {
+        state.SkipWithError("the garment could not be calculated at 1:1");
         return;
     }
     const QImage& sheet = windows.Report().List1()->Bitmap();
@@ -188,7 +188,15 @@ void BM_CalculateCommandAt1to1(benchmark::State& state) {
     state.counters["fill_ms"] = benchmark::Counter(fill * 1e3, benchmark::Counter::kAvgIterations);
     state.counters["x_fill"] = fill > 0 ? command / fill : 0;
 }
-BENCHMARK(BM_CalculateCommandAt1to1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CalculateCommandAt1to1, ClassicTrousers, kWBryukiType, -1, -1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+// The heaviest men's coat: the winter coat with a separate side part (its
+// armhole balance and its seam-length matching), without collar or sleeve
+// while those are not offered.
+BENCHMARK_CAPTURE(BM_CalculateCommandAt1to1, WinterCoatWithSeparateSidePart, 33, 0, 0)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // Start-up in this process: the windows and dialogs made as the entry makes
 // them, until the main window is shown; with `calculate`, then also the

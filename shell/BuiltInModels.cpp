@@ -2,6 +2,7 @@
 
 #include "collars/Collars.h"
 #include "garments/bodice_women/DressGarment.h"
+#include "garments/coats_men/CoatsMen.h"
 #include "garments/lower_men/LowerMen.h"
 #include "garments/lower_women/LowerWomen.h"
 #include "sleeves/set_in/SetInSleeves.h"
@@ -11,6 +12,7 @@ void RegisterBuiltInModels() {
     RegisterLowerWomenGarments();
     RegisterLowerMenGarments();
     RegisterWomenBodiceGarments();
+    RegisterMenCoatsGarments();
     RegisterCollars();
     RegisterSetInSleeves();
 }

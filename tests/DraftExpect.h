@@ -1,5 +1,5 @@
 // Checks that the drafts' tests share: a table of values each with what it
-// should be, angles between directions, finite points.
+// should be, angles between directions, distances off a line, finite points.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -28,6 +28,11 @@ inline double AngleAt(const Vector& c, const Vector& p, const Vector& q) {
     double d = std::fabs(a1 - a2);
     if (d > M_PI) d = 2 * M_PI - d;
     return d;
+}
+
+// How far p lies off the line through a and b.
+inline float OffLine(const Vector& a, const Vector& b, const Vector& p) {
+    return std::fabs(Geom::Side(a, Vector::UnitBetween(a, b), p));
 }
 
 inline bool Finite(const Vector& v) { return std::isfinite(v.x) && std::isfinite(v.y); }

@@ -1,8 +1,9 @@
 // Pieces for testing a base's draft on its own: a garment whose slots other
 // than the draft, the sheets and the segments do nothing, a sleeve that only
-// carries its inputs and a collar that does nothing.
+// carries its inputs, a collar that does nothing, and choices of pieces.
 #pragma once
 
+#include "garments/common/BodiceChoice.h"
 #include "kernel/Models.h"
 
 // Base with every slot it leaves open filled by an empty one.
@@ -48,3 +49,23 @@ public:
     bool HitTest(float, float) override { return false; }
     void Drag(float, float) override {}
 };
+
+// A bodice's choice of pieces: the sleeve (or none) and its kind, and
+// whether a collar is chosen and its kind.
+inline BodiceChoice ChoiceOf(const TSleeve* sleeve, int sleeveKind, bool collar = false, int collarKind = 0) {
+    BodiceChoice choice;
+    choice.sleeve = sleeve;
+    choice.sleeveKind = sleeveKind;
+    choice.hasCollar = collar;
+    choice.collarKind = collarKind;
+    return choice;
+}
+
+// The shawl collar's neckline is drafted with a collar of kind 5 only: the
+// collar, its kind, and whether the neckline is written.
+struct ShawlCase {
+    bool collar;
+    int kind;
+    bool written;
+};
+constexpr ShawlCase kShawlCases[] = {{true, 5, true}, {false, 5, false}, {true, 1, false}, {true, 4, false}};

@@ -65,14 +65,9 @@ float TDress::FrontShoulder(float r) {
     P11 = P10 - e1 * 0.5f;
     // 16.3 Points "3" and "4": "4" bows in by 9/67 of the shoulder's reach
     //      beyond the front width line.
-    Point3 = P6 + e1 * F(0.4 * Geom::Distance(P6, P11));
-    const Vector n = Vector::UnitNormalBetween(P11, Point3);
-    Point4 = Point3 + n * F(9.0 / 67.0 * (double(G4.x) - P11.x));
-    FrontArmCtrl4 = Point4 + e1 * F(0.2 * Geom::Distance(Point3, P11));
-    // 16.4
-    FrontArmCtrl3 = Cross(P6, Vector::UnitBetween(P6, P8), Point4, e1);
-    // 16.5 R′ = R − the upper front armhole P6 → "4" → P11.
-    return F(double(r) - Arc(P6, FrontArmCtrl3, Point4) - Arc(Point4, FrontArmCtrl4, P11));
+    // 16.4, 16.5 R′ = R − the upper front armhole P6 → "4" → P11.
+    return DraftSteps::BuildUpperFrontArmhole({Point3, Point4, FrontArmCtrl3, FrontArmCtrl4}, P6, P11, e1, P8, G4.x,
+                                              9.0 / 67.0, r);
 }
 
 void TDress::Draft(const DressChoice& choice) {

@@ -80,7 +80,23 @@ void TMenPattern::SetConstants(const MenPatternConstants& c) {
 // ---------------------------------------------------------------------------
 // The draft
 
-void TMenPattern::Calculate() { Draft(CurrentBodiceChoice(MenPatternType::kFirstCoat)); }
+void TMenPattern::Calculate() {
+    BodiceChoice choice = CurrentBodiceChoice(type_ ? type_ : MenPatternType::kFirstCoat);
+    if (type_) choice.modelIndex = type_;
+    Draft(choice);
+}
+
+void TMenPattern::DraftGarment(bool sleeveFirst, const std::function<void()>& step) {
+    calculated = false;
+    SetConstants(MenPatternConstantsOf(type_));
+    TMenPattern::Calculate();
+    TSleeve* sleeve = MainForm ? MainForm->Sleeve : nullptr;
+    if (!sleeveFirst) step();
+    if (sleeve) sleeve->Calculate();
+    if (sleeveFirst) step();
+    if (TCollar* collar = MainForm ? MainForm->Collar : nullptr) collar->Calculate();
+    calculated = true;
+}
 
 float TMenPattern::FrontShoulder(float target) {
     // 42. Front shoulder point P10: the height P8.y − P6.y from P6, the
@@ -88,15 +104,9 @@ float TMenPattern::FrontShoulder(float target) {
     //     "2" bows out of it by 9/67 of the shoulder's reach beyond the front
     //     width line (0.13432837, the float nearest 9/67).
     P10 = Geom::CircleCross(P6, A4, F(double(P8.y) - P6.y), F(double(ShoulderWidth) + ShoulderEase), 1);
-    const Vector e = Vector::UnitBetween(P6, P10);
-    FrontArmhole1 = P6 + e * F(0.4 * Geom::Distance(P6, P10));
-    FrontArmhole2 = FrontArmhole1 + Vector::UnitNormalBetween(P10, FrontArmhole1) *
-                                        F(0.13432837f * (double(G4.x) - P10.x));
-    FrontArmholeCtrl4 = FrontArmhole2 + e * F(0.2 * Geom::Distance(FrontArmhole1, P10));
-    FrontArmholeCtrl3 = Cross(P6, Vector::UnitBetween(P6, P8), FrontArmhole2, e);
     // 44. What the upper front armhole P6 → "2" → P10 still lacks.
-    return F(double(target) - Arc(P6, FrontArmholeCtrl3, FrontArmhole2) -
-             Arc(FrontArmhole2, FrontArmholeCtrl4, P10));
+    return DraftSteps::BuildUpperFrontArmhole({FrontArmhole1, FrontArmhole2, FrontArmholeCtrl3, FrontArmholeCtrl4}, P6,
+                                              P10, Vector::UnitBetween(P6, P10), P8, G4.x, 0.13432837f, target);
 }
 
 void TMenPattern::Draft(const BodiceChoice& choice) {

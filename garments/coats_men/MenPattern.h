@@ -20,7 +20,13 @@
 // guides have descriptive names.
 #pragma once
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "garments/common/BodiceChoice.h"
+#include "garments/common/LowerGarment.h"
+#include "garments/common/ValueTable.h"
 #include "kernel/Geometry.h"
 #include "kernel/Models.h"
 
@@ -50,6 +56,26 @@ constexpr int kFirstCoat = 28;    // 28 .. 30 the demi-season coats, 31 .. 33 th
 constexpr int kFirstBlazer = 34;  // 34, 35 the blazers
 constexpr int kVest = 36;
 }  // namespace MenPatternType
+
+// The sample values a garment of the family writes into its column, as
+// typed with a comma for the user's decimal separator ("20,7").  Rows 1 to
+// 16 always; rows 17 on by the sleeve chosen.  A case the garment is never
+// offered with may be left empty (nullptr).
+struct MenSamples {
+    const char* body[16];
+    const char* setIn[11];   // rows 17 .. 27, a set-in sleeve (kinds 12 .. 14)
+    const char* raglan[10];  // rows 17 .. 26, a raglan (kinds 15, 16)
+    const char* none[4];     // rows 17 .. 20, no sleeve: Пг, Пт, Пб, h
+};
+
+// The samples of garment type 28 .. 36.
+const MenSamples& MenSamplesOf(int type);
+
+// Which rows the family's column has for a sleeve kind (0: none).
+enum class MenColumnCase { NoSleeve, SetIn, Raglan };
+MenColumnCase MenColumnCaseOf(bool hasSleeve, int sleeveKind);
+// The number of rows (and of floats in the order-file block): 20, 27, 26.
+int MenColumnRows(MenColumnCase c);
 
 // The constants of garment type 28 .. 36.  The coats and blazers come in
 // three constructions: with a side seam (FrontShift 0), with a side part in
@@ -203,7 +229,32 @@ public:
     // ---- The result table. ----
     float SegGG3 = 0.0f, SegGG2 = 0.0f, SegG2G3 = 0.0f, SegA01H = 0.0f;
 
+    // A draft without the windows (benchmarks, tests of the geometry): the
+    // column is not touched.
     TMenPattern() = default;
+    // Hides the column again when the garment laid it out.
+    ~TMenPattern() override;
+
+    // ---- The measurement column and the order file. ----
+    // Reads every row for the current sleeve (an empty or unreadable edit:
+    // the column's message) into the fields and the sleeve; then Попв ≥ Пг
+    // with a sleeve.  Nothing is stored unless every row reads.
+    bool GetMeasures() override;
+    void ShowMeasure(int n) override;
+    // Empties the rows of that sleeve kind, lays the order panel out again
+    // for the current collar and sleeve, writes the order caption.
+    void ClearInputs(int sleeveKind) override;
+    // The block: 20, 26 or 27 floats by the current sleeve, in row order.
+    void SaveMeasures(RecordWriter& f) override;
+    void LoadMeasures(RecordReader& f) override;
+
+    // ---- The sheets. ----
+    // Sheet 1: the collar by its kind, the pattern and its captions; sheet
+    // 2 with a sleeve: the sleeve.  Nothing unless calculated.
+    void Draw() override;
+    // Sheet 1 again after a collar handle was dragged, at the origin Draw
+    // left.
+    void RedrawCollar() override;
 
     // Sets FrontShift, the width eases (from Пг and h) and the other
     // constants of a garment of the family.
@@ -221,11 +272,108 @@ public:
     void RedrawSleeve() override {}
     void ClearSheets() override;
     void CalcSegments() override;
+    // The table sheet (the last one): the measurements, the sleeve's values
+    // and the segments, then the comment.  The scale is not used.
+    void DrawTables(int scale) override;
+    // Sheet 1's pattern tiled over pages at the print scale, then a page of
+    // the tables.
+    void Print() override;
+
+    // ---- What the garments draw of the common draft. ----
+    // The back and the front's construction lines; with a raglan (sleeve
+    // kinds 15, 16) the back and front reshaped by its lines.
+    void DrawBase(const PieceTarget& t) const;
+    void DrawRaglanBase(const PieceTarget& t) const;
+    // The front armhole, front shoulder and the front sleeve notch (the vest
+    // and the side-seam coats); nothing with a raglan.
+    void DrawLines(const PieceTarget& t) const;
+    // The front sleeve notch (kinds 13, 14), the upper front armhole P6 →
+    // "2" → P10 with its guide lines, the front shoulder to A4.
+    void DrawUpperFront(const PieceTarget& t) const;
+    void DrawPointNames(const PieceTarget& t) const;
+    void DrawLinePointNames(const PieceTarget& t) const;
+
+    // The rows of the three tables.
+    std::vector<ValueTableRow> MeasureRows() const;
+    std::vector<ValueTableRow> SleeveRows() const;
+    std::vector<ValueTableRow> SegmentRows() const;
+
+    // The sheets the garment uses: 3 with a sleeve, else 2.
+    int SheetCount() const;
+    // Whether a coat or blazer draws the neck and the front edge itself:
+    // with collar kinds 0, 1, 2 and 6 (the jacket and shawl collars draw
+    // them).
+    static bool OwnFrontEdge();
+    // The garment type the garment was made as (0 for a bare draft).
+    int Type() const { return type_; }
+
+protected:
+    // Lays out the column for the main window's collar and sleeve, writes
+    // the order caption of `type` and, when asked for, its samples.
+    explicit TMenPattern(int type);
+
+    // A garment's Calculate: its constants, the common draft, then the
+    // garment's own step and the sleeve in the garment's order (the sleeve
+    // first when `sleeveFirst`), the collar last; then calculated.
+    void DraftGarment(bool sleeveFirst, const std::function<void()>& step);
+
+    // ---- What the coats and blazers share of their own steps. ----
+    // The 3 cm front overlap (only where the garment draws the front edge):
+    // square off A5 → T32, or, when the front edge turns, off A3 → G8 and
+    // G7 → T32; the waist and hem ends 3 cm beyond T32, the hem end at
+    // hemY.
+    struct Overlap {
+        Vector &neck, &g8, &g7, &t32, &waist, &hem;
+    };
+    void PlaceOverlap(const Overlap& o, float hemY) const;
+    struct OverlapView {
+        const Vector &neck, &g8, &g7, &t32, &waist, &hem;
+    };
+    // The neck arc A4 → A5 and, with a front edge of its own, the overlap
+    // down to `hemEnd` (B32 or H32); collar kind 8 only the arc.
+    void DrawNeckAndOverlap(const PieceTarget& t, const OverlapView& o, const Vector& hemEnd) const;
+    // The front hem from `front` (B31 or H31) to the side `side`: its
+    // middle and the control on the hem line's direction.
+    void PlaceFrontHem(const Vector& front, const Vector& side, Vector& mid, Vector& ctrl) const;
+
+    // The blazers' breast pocket: an 11 cm welt 4 cm inside the front width
+    // line at P6, sloping 1 cm, 2.5 cm deep.
+    void PlaceBreastPocket(Vector& p1, Vector& p2, Vector& p3, Vector& p4) const;
+    static void DrawBreastPocket(const PieceTarget& t, const Vector& p1, const Vector& p2, const Vector& p3,
+                                 const Vector& p4);
+
+    // The pattern of sheet 1 with its labels, after the collar is placed.
+    // Default: the common draft with its labels.
+    virtual void DrawPieces(const PieceTarget& t) const;
+    // The right end of the pattern that sheet 1 centres with the back
+    // centre when the collar is apart or absent.
+    // Default: 3 cm beyond the front edge at the waist.
+    virtual float RightEdge() const;
+    // The box of the drawn pattern, for the print tiling: the common draft
+    // (down to the hip line for the coats, the hem line for the blazers and
+    // the vest) and what ExtendBox adds.
+    PatternSheets::Box Extent() const;
+    // What a garment draws beyond the common draft.  Default: nothing.
+    virtual void ExtendBox(PatternSheets::Box& box) const;
+    // Sheet 1's origin by the collar kind; false when the collar kind is
+    // not drawn on the sheet (the origin is then left).
+    void PlaceSheet1();
+    // The captions of sheet 1 ("Воротник: ", "Полочка и спинка").
+    void CaptionSheet1() const;
+    // The collar drawn in place (kinds 7 and 8) or apart (1, 2, 6).
+    bool CollarInPlace() const;
+    bool CollarApart() const;
 
 private:
     // The upper front armhole and front shoulder for the current P8;
     // returns `target` less the upper front armhole's length.
     float FrontShoulder(float target);
+    // Where each row's value lives, for the current sleeve.
+    std::vector<float*> Slots() const;
+    void DrawSheet1();
+
+    int type_ = 0;
+    int rowsLaidOut_ = 0;  // the rows the constructor showed (0: none)
 };
 
 // The main window's garment when it is one of this family, else nullptr:

@@ -2,28 +2,24 @@
 
 #include <cmath>
 
+#include "garments/common/DraftSteps.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
+
+using DraftSteps::Arc;
+using DraftSteps::Mid;
 
 namespace {
 
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "jeans yoke draft"); }
 
-Vector Mid(const Vector& a, const Vector& b) {
-    return FloatStore::Point((double(a.x) + b.x) / 2.0, (double(a.y) + b.y) / 2.0, "jeans yoke draft");
-}
-
 // origin + u·along + n·across, kept as float.
 Vector Offset(const Vector& origin, const Vector& u, double along, const Vector& n, double across) {
     return FloatStore::Point(origin.x + u.x * along + n.x * across, origin.y + u.y * along + n.y * across,
                              "jeans yoke draft");
-}
-
-float CurveLength(const Vector& p0, const Vector& p1, const Vector& p2) {
-    return Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f);
 }
 
 bool DrawnAsQuadratic(double turn) { return std::fabs(turn) <= kYokeArcThreshold; }
@@ -165,12 +161,12 @@ void TJeansYoke::DraftPentagon() {
 
 float TJeansYoke::CrotchSeamLength(const Vector& backStart, const Vector& backEnd, const Vector& T111,
                                    const Vector& B1, const Vector& frontCtrl, const Vector& C2) const {
-    float length = CurveLength(backStart, C3, backEnd);
+    float length = Arc(backStart, C3, backEnd);
     length += Geom::Distance(T53, T52);
     length += Geom::Distance(T51, backStart);
     length += Geom::Distance(backEnd, C5);
     length += Geom::Distance(T111, B1);
-    length += CurveLength(B1, frontCtrl, C2);
+    length += Arc(B1, frontCtrl, C2);
     return F(length);
 }
 

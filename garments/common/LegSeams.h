@@ -4,6 +4,8 @@
 // to the crotch point (two quadratics over a bulge).
 #pragma once
 
+#include <tuple>
+
 #include "kernel/Geometry.h"
 
 // The side below the hip, from the hip point `top` to `end` on the leg
@@ -15,6 +17,10 @@
 // to `end`, 0.75·|mid end| past the bulge.
 struct SideBelowHip {
     Vector mid, bulge, leave, before, after;
+    // The five points into a draft's own, in this order.
+    void Into(Vector& m, Vector& b, Vector& l, Vector& bf, Vector& af) const {
+        std::tie(m, b, l, bf, af) = std::tie(mid, bulge, leave, before, after);
+    }
 };
 SideBelowHip DraftSideBelowHip(const Vector& top, const Vector& end, const Vector& below, const Vector& arriving,
                                double beforeDivisor = 3.0, double leaveShare = 0.25);
@@ -25,5 +31,9 @@ SideBelowHip DraftSideBelowHip(const Vector& top, const Vector& end, const Vecto
 // the leg line, `upper` a third of |mid crotch| past the bulge.
 struct InnerLeg {
     Vector mid, bulge, lower, upper;
+    // The four points into a draft's own, in this order.
+    void Into(Vector& m, Vector& b, Vector& lo, Vector& up) const {
+        std::tie(m, b, lo, up) = std::tie(mid, bulge, lower, upper);
+    }
 };
 InnerLeg DraftInnerLeg(const Vector& end, const Vector& crotch, const Vector& below);

@@ -55,6 +55,11 @@ TLowerGarment::~TLowerGarment() {
 // ---------------------------------------------------------------------------
 // The measurement column and the order file
 
+bool TLowerGarment::WaistWithinHips(float waist, float waistEase, float hips, float hipEase, const char* refusal) {
+    if (!MeasureColumn::Exceeds(double(waist) + waistEase, double(hips) + hipEase)) return true;
+    return MeasureColumn::Refuse(refusal);
+}
+
 std::vector<MeasureSlot> TLowerGarment::ConstSlots() const {
     // Slots() only names the fields; the const uses only read them.
     return const_cast<TLowerGarment*>(this)->Slots();

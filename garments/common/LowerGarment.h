@@ -23,6 +23,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "garments/common/PatternSheets.h"
@@ -182,6 +183,38 @@ protected:
 
     // The count rows' values into their edits.
     void ShowCounts();
+
+    // The slots of the fields a variant lists, in its order (for a garment
+    // whose variants fill the same members in different rows).
+    template <class G>
+    static std::vector<MeasureSlot> FieldSlots(G& garment, const std::vector<float G::*>& fields) {
+        std::vector<MeasureSlot> places;
+        for (float G::*field : fields) places.push_back(garment.*field);
+        return places;
+    }
+
+    // The check most lower-body garments make first: the waist with its
+    // ease, Ст + Пт, may not exceed the hips with theirs, Сб + Пб (equal
+    // sums pass, to the column's thousandth of a centimetre).  False, with
+    // `refusal` shown, when it does.
+    static bool WaistWithinHips(float waist, float waistEase, float hips, float hipEase,
+                                const char* refusal = "Ст+Пт > Сб+Пб");
+
+    // Runs `draft`, which writes into `state`; when it throws, every part
+    // of `state` gets back the value it had before, and the exception goes
+    // on.  A failed draft so leaves the last one whole: `calculated` stays
+    // as it was, and a later redraw must find the points it was drawn from.
+    template <class Draft, class... State>
+    static void KeepingTheLastDraft(Draft&& draft, State&... state) {
+        const std::tuple<State...> kept(state...);
+        try {
+            draft();
+        } catch (...) {
+            std::tie(state...) = kept;
+            throw;
+        }
+    }
+
     // Tables(medium) and the comment at CommentAt(medium), on the screen
     // context or on the printer's.
     void PlaceTables(TableMedium medium) const;

@@ -204,12 +204,7 @@ void TMBryukiDraft::Draft() {
     const float a = F(Checked::Div(0.05 * (Cb + s), w, "back width"));
     const float d = F(std::tan(double(a)) * (s / 3.0 + p + std::sin(double(a)) * w));
     const float v = F(0.23 * W);
-    const BackHipLine hip = TurnedBackHip(yB, yC, w, a, d, v);
-    B3 = hip.B3;
-    B4 = hip.B4;
-    B5 = hip.B5;
-    C3 = hip.C3;
-    C4 = hip.C4;
+    TurnedBackHip(yB, yC, w, a, d, v).Into(B3, B4, B5, C3, C4);
 
     // 27. The back centre rises from B5 as high as the front's.
     T5 = Aside(B3, B5, B5, Geom::Distance(B1, T11));
@@ -229,8 +224,8 @@ void TMBryukiDraft::Draft() {
 
     // 45.-46. "Средний срез:" and the crotch seam.
     SeamLabelPos = Vector(F(B.x + 1.2), F(B.y - 0.6));
-    CrotchSeam = SeamLength(QuadLength(BackCrotchTop, C3, BackStep), Geom::Distance(T5, BackCrotchTop),
-                            Geom::Distance(BackStep, C5), Geom::Distance(T8, B11), QuadLength(C2, FrontCrotchCtrl, B11));
+    CrotchSeam = SeamLength(Arc(BackCrotchTop, C3, BackStep), Geom::Distance(T5, BackCrotchTop),
+                            Geom::Distance(BackStep, C5), Geom::Distance(T8, B11), Arc(C2, FrontCrotchCtrl, B11));
 }
 
 std::vector<SegmentRule> TMBryukiDraft::FrontRules() const {

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "garments/common/DraftSteps.h"
 #include "garments/common/LegSeams.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Checked.h"
@@ -11,8 +12,9 @@
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
-#include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
+
+using DraftSteps::HemControls;
 
 namespace {
 
@@ -127,17 +129,9 @@ TMJeans::TMJeans() : TMJeansDraft(kJeans) {}
 
 TMJeans2::TMJeans2() : TMJeansDraft(kJeans2) {}
 
-std::vector<MeasureSlot> TMJeansDraft::Slots() {
-    std::vector<MeasureSlot> places;
-    for (TMJeansVariant::Field field : variant_.editFields) places.push_back(this->*field);
-    return places;
-}
+std::vector<MeasureSlot> TMJeansDraft::Slots() { return FieldSlots(*this, variant_.editFields); }
 
-bool TMJeansDraft::CheckMeasures() {
-    if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase))
-        return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
-    return true;
-}
+bool TMJeansDraft::CheckMeasures() { return WaistWithinHips(WaistHalfGirth, WaistEase, HipHalfGirth, HipEase); }
 
 // ---------------------------------------------------------------------------
 // The draft
@@ -189,24 +183,14 @@ void TMJeansDraft::DraftFront() {
     DraftHipCurve(F(0.25 * SideOffset));
 
     // The side below the hip, B → "4" → D1, and the knees.
-    const SideBelowHip side = DraftSideBelowHip(B, D1, K1, HipLowerCtrl, 4.0, 0.25);
-    P3 = side.mid;
-    P4 = side.bulge;
-    FrontThighCtl = side.after;
-    FrontSideCtl2 = side.before;
-    FrontSideCtl1 = side.leave;
+    DraftSideBelowHip(B, D1, K1, HipLowerCtrl, 4.0, 0.25).Into(P3, P4, FrontSideCtl1, FrontSideCtl2, FrontThighCtl);
     DraftKnee(K1, D1, H1, K1Up, K1Down);
-    FrontHemCtl2 = Vector(F(H2.x / 3.0), H01.y);
-    FrontHemCtl1 = Vector(F(-H2.x / 3.0), H01.y);
+    HemControls(-H2.x, H2.x, H01.y, FrontHemCtl1, FrontHemCtl2);
     DraftKnee(K2, D2, H2, K2Up, K2Down);
 
     // The crotch point and the inseam D2 → "6" → C2.
     C2 = Vector(F(C1.x + hips * 0.09), C1.y);
-    const InnerLeg leg = DraftInnerLeg(D2, C2, K2);
-    P5 = leg.mid;
-    P6 = leg.bulge;
-    FrontInseamCtl1 = leg.lower;
-    FrontInseamCtl2 = leg.upper;
+    DraftInnerLeg(D2, C2, K2).Into(P5, P6, FrontInseamCtl1, FrontInseamCtl2);
 
     // The fly: the crotch curve C2 → B11 turns into the centre line
     // T111 → B11, its control 0.8 of the way from B11 to the corner.
@@ -243,25 +227,15 @@ void TMJeansDraft::DraftBack(float S, float p) {
     DraftYoke(B0, Excess, S, F(kYokeDepth * S));
 
     // The back side below the hip, B3 → "12" → D3.
-    const SideBelowHip side = DraftSideBelowHip(B3, D3, K3, SideLowerCtrl, 3.0, 0.3);
-    P11 = side.mid;
-    P12 = side.bulge;
-    BackSideCtl2 = side.before;
-    BackThighCtl = side.after;
-    BackSideCtl1 = side.leave;
+    DraftSideBelowHip(B3, D3, K3, SideLowerCtrl, 3.0, 0.3).Into(P11, P12, BackSideCtl1, BackSideCtl2, BackThighCtl);
 
     // The back knees and hem.
     DraftKnee(K3, D3, H3, K3Up, K3Down);
-    BackHemCtl2 = Vector(F(H4.x / 3.0), H011.y);
-    BackHemCtl1 = Vector(F(-H4.x / 3.0), H011.y);
+    HemControls(-H4.x, H4.x, H011.y, BackHemCtl1, BackHemCtl2);
     DraftKnee(K4, D4, H4, K4Up, K4Down);
 
     // The back inseam D4 → "8" → C5.
-    const InnerLeg leg = DraftInnerLeg(D4, C5, K4);
-    P7 = leg.mid;
-    P8 = leg.bulge;
-    BackInseamCtl1 = leg.lower;
-    BackInseamCtl2 = leg.upper;
+    DraftInnerLeg(D4, C5, K4).Into(P7, P8, BackInseamCtl1, BackInseamCtl2);
 
     // The back crotch.
     BackCrotchStart = C3 + (C5 - C3) * 0.75f;

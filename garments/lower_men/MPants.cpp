@@ -241,12 +241,7 @@ void TMPantsDraft::Draft() {
     const double turn = 0.05 * (1.5 * Cb - 1.5) + (lowered ? 0.5 * FrontLowering : 0.0);
     const float alpha = F(Checked::Div(turn, w, "back width"));
     const float h = F(w * std::sin(double(alpha)) + (double(B0.y) - C0.y));
-    const BackHipLine hip = TurnedBackHip(B0.y, C0.y, w, alpha, h * std::tan(double(alpha)), 0.23 * W);
-    B3 = hip.B3;
-    B4 = hip.B4;
-    B5 = hip.B5;
-    C3 = hip.C3;
-    C4 = hip.C4;
+    TurnedBackHip(B0.y, C0.y, w, alpha, h * std::tan(double(alpha)), 0.23 * W).Into(B3, B4, B5, C3, C4);
 
     // 16. The back centre: T5 above B5, and where its line meets the hips.
     if (lowered) {
@@ -272,9 +267,9 @@ void TMPantsDraft::Draft() {
 
     // 29.-30. "Средний срез:" and the crotch seam.
     SeamLabelPos = Vector(F(C.x + 1.4), F(C.y - 0.6));
-    CrotchSeam = SeamLength(QuadLength(BackCrotchTop, C3, BackStep), Geom::Distance(T5, BackCrotchTop),
+    CrotchSeam = SeamLength(Arc(BackCrotchTop, C3, BackStep), Geom::Distance(T5, BackCrotchTop),
                             Geom::Distance(BackStep, C5), Geom::Distance(T11, B11),
-                            QuadLength(B11, FrontCrotchCtrl, C2));
+                            Arc(B11, FrontCrotchCtrl, C2));
 }
 
 std::vector<SegmentRule> TMPantsDraft::FrontRules() const {

@@ -4,26 +4,28 @@
 #include <cmath>
 #include <iterator>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "garments/common/PointLabels.h"
 #include "garments/common/ValueTable.h"
-#include "kernel/Bezier.h"
+#include "garments/lower_men/MenTrousers.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
-#include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 
-// What tells the two trousers apart: the column, and whether the seat
-// depth is a measurement (TMVolumeBryuki2) or derived from Сб.
+// What tells the two trousers apart: the column, the float fields its rows
+// fill before Кс, and whether the seat depth is a measurement
+// (TMVolumeBryuki2) or derived from Сб.
 struct MVolumeBryukiKind {
     GarmentColumn column;
+    std::vector<float TMVolumeBryukiDraft::*> fields;
     bool seatMeasured;
 };
+
+using namespace MenTrousers;
 
 namespace {
 
@@ -38,6 +40,7 @@ constexpr int kPaperCommentY = 453;
 
 // The first trousers keep Пб before Пт in their record, unlike their rows;
 // the second keep the row order.  Кс ends both records.
+using D = TMVolumeBryukiDraft;
 const MVolumeBryukiKind kKind1{{kMVolumeBryukiType,
                                 {{"Ст:", "Полуобхват талии", "41", nullptr, LowerLine9},
                                  {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine10},
@@ -50,6 +53,8 @@ const MVolumeBryukiKind kKind1{{kMVolumeBryukiType,
                                 {0, 1, 2, 3, 5, 4, 6, 7},
                                 kScreenCommentY,
                                 kPaperCommentY},
+                               {&D::WaistHalfGirth, &D::HipHalfGirth, &D::SideLength, &D::HemWidth, &D::WaistEase,
+                                &D::HipEase, &D::SeatEase},
                                false};
 const MVolumeBryukiKind kKind2{{kMVolumeBryuki2Type,
                                 {{"Ст:", "Полуобхват талии", "41", nullptr, LowerLine9},
@@ -64,10 +69,11 @@ const MVolumeBryukiKind kKind2{{kMVolumeBryuki2Type,
                                 {},
                                 kScreenCommentY,
                                 kPaperCommentY},
+                               {&D::WaistHalfGirth, &D::HipHalfGirth, &D::SideLength, &D::SeatDepth, &D::HemWidth,
+                                &D::WaistEase, &D::HipEase, &D::SeatEase},
                                true};
 
 // ---- Which drafts show a label or a table row (nullptr: every draft). ----
-using D = TMVolumeBryukiDraft;
 using Shown = bool (*)(const D&);
 bool WithoutPleats(const D& d) { return d.DrawnPleats() == 0; }
 bool OnePleat(const D& d) { return d.DrawnPleats() >= 1; }
@@ -178,18 +184,6 @@ const SegmentRow kBackRows[S::kBackSegments] = {
     {"[ b7, P1 ]", kDist, &P::b7, &P::P1, kAlways},
 };
 
-// A drafting value kept as float; a non-finite one throws.
-float F(double v) { return FloatStore::Scalar(v, "volume trousers draft"); }
-
-Vector Mid(const Vector& a, const Vector& b) { return Vector(F((double(a.x) + b.x) / 2), F((double(a.y) + b.y) / 2)); }
-
-// P + e(P→Q)·l.
-Vector Toward(const Vector& p, const Vector& q, double l) { return Geom::PointAlong(p, Vector::UnitBetween(p, q), F(l)); }
-
-float CurveLength(const Vector& p0, const Vector& p1, const Vector& p2) {
-    return Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f);
-}
-
 bool IsShown(const SegmentRow& r, const D& d) { return !r.shown || r.shown(d); }
 
 // The rows the draft shows, with their stored values.
@@ -218,9 +212,7 @@ TMVolumeBryuki::TMVolumeBryuki() : TMVolumeBryukiDraft(kKind1) {}
 TMVolumeBryuki2::TMVolumeBryuki2() : TMVolumeBryukiDraft(kKind2) {}
 
 std::vector<MeasureSlot> TMVolumeBryukiDraft::Slots() {
-    std::vector<MeasureSlot> places = {WaistHalfGirth, HipHalfGirth, SideLength};
-    if (kind_.seatMeasured) places.push_back(SeatDepth);
-    for (float* v : {&HemWidth, &WaistEase, &HipEase, &SeatEase}) places.push_back(*v);
+    std::vector<MeasureSlot> places = FieldSlots(*this, kind_.fields);
     places.push_back(MeasureSlot(PleatCount, ClampedPleatCount));
     return places;
 }
@@ -238,21 +230,9 @@ bool TMVolumeBryukiDraft::CheckMeasures() {
 // The draft
 
 void TMVolumeBryukiDraft::Calculate() {
-    // A draft that fails leaves the last one whole: `calculated` stays as it
-    // was, so a later redraw must find the points it was drawn from.
-    const MVolumeBryukiPoints keptPoints = *this;
-    auto sizes = [this] {
-        return std::tie(SeatDepth, PleatCount, PleatSurplus, WaistSlope, BackHipWidth, BackDart, CrotchSeam,
-                        NoPleats, PleatDepth[0], PleatDepth[1], PleatDepth[2]);
-    };
-    const auto keptSizes = std::apply([](auto... v) { return std::make_tuple(v...); }, sizes());
-    try {
-        Draft();
-    } catch (...) {
-        static_cast<MVolumeBryukiPoints&>(*this) = keptPoints;
-        sizes() = keptSizes;
-        throw;
-    }
+    KeepingTheLastDraft([this] { Draft(); }, static_cast<MVolumeBryukiPoints&>(*this), SeatDepth, PleatCount,
+                        PleatSurplus, WaistSlope, BackHipWidth, BackDart, CrotchSeam, NoPleats, PleatDepth[0],
+                        PleatDepth[1], PleatDepth[2]);
     // 36.
     calculated = true;
 }
@@ -280,12 +260,9 @@ void TMVolumeBryukiDraft::Draft() {
 
     // 35. The crotch seam: the back from its crotch curve up to the waist,
     //     then the front from the fly down to the inside leg.
-    float seam = CurveLength(B2, C3, BackCrotchStart);
-    seam = F(double(seam) + Geom::Distance(T5, B2));
-    seam = F(double(seam) + Geom::Distance(BackCrotchStart, C5));
-    seam = F(double(seam) + Geom::Distance(T12, B11));
-    seam = F(double(seam) + CurveLength(B11, FrontCrotchCtrl, C2));
-    CrotchSeam = seam;
+    CrotchSeam = SeamLength(Arc(B2, C3, BackCrotchStart), Geom::Distance(T5, B2),
+                            Geom::Distance(BackCrotchStart, C5), Geom::Distance(T12, B11),
+                            Arc(B11, FrontCrotchCtrl, C2));
 }
 
 void TMVolumeBryukiDraft::FrontFrame(float s) {
@@ -326,8 +303,7 @@ void TMVolumeBryukiDraft::FrontFrame(float s) {
     H2 = Vector(F(halfHem), yH);
     H1 = Vector(F(-halfHem), yH);
     H01 = Vector(0, F(double(yH) + 0.5));
-    FrontHemCtrl1 = Vector(F(H1.x / 3.0), H01.y);
-    FrontHemCtrl2 = Vector(F(-H1.x / 3.0), H01.y);
+    HemControls(H1.x, -H1.x, H01.y, FrontHemCtrl1, FrontHemCtrl2);
 
     // 8. The side line from H1 through B, as long as Дсб + (Сб − Ст)/10.
     T2 = Toward(H1, B, double(SideLength) + 0.1 * (Cb - Ct));
@@ -339,9 +315,7 @@ void TMVolumeBryukiDraft::FrontFrame(float s) {
 
     // 10. The fly line T12–B11 continued down to the seat line at Q; the
     //     crotch curve's control a third of the way back from Q.
-    const Vector fly = Vector::UnitBetween(T12, B11);
-    Q = Geom::IntersectLines(B11, C2, fly, across);
-    FrontCrotchCtrl = Geom::PointAlong(Q, fly, F(-double(Geom::Distance(B11, Q)) / 3));
+    FrontCrotchCtrl = CrotchControl(B11, Vector::UnitBetween(T12, B11), C2, across, &Q);
 }
 
 void TMVolumeBryukiDraft::FrontPleats() {
@@ -411,26 +385,20 @@ void TMVolumeBryukiDraft::Back(float s) {
     //     middle seam leans out between the hip and seat lines; c the back
     //     crotch width.
     const float Wb = BackHipWidth = F(0.2 * Pb + 0.5 * Cb + 0.5);
-    const double alpha = F(Checked::Div(0.05 * (Cb + s), Wb, "back hip angle"));
-    const double cosW = std::cos(alpha) * Wb, sinW = std::sin(alpha) * Wb;
-    const float delta = F(std::tan(alpha) * ((double(yB) - yC) + sinW));
+    const float alpha = F(Checked::Div(0.05 * (Cb + s), Wb, "back hip angle"));
+    const float delta = F(std::tan(double(alpha)) * ((double(yB) - yC) + std::sin(double(alpha)) * Wb));
     const float c = F(0.2 * (Cb + Pb));
 
     // 19.-20. The back's width at the seat line, B3 to C4, centred on the
     //         crease; B5 is B4 turned about B3 by α.
-    B3 = Vector(F(-(cosW + delta + c) / 2), yB);
-    B4 = Vector(F(double(B3.x) + Wb), yB);
-    B5 = Vector(F(double(B3.x) + cosW), F(double(yB) + sinW));
-    C3 = Vector(F(double(B5.x) + delta), yC);
-    C4 = Vector(F(double(C3.x) + c), yC);
+    TurnedBackHip(yB, yC, Wb, alpha, delta, c).Into(B3, B4, B5, C3, C4);
 
     // 21. The back hem, 2 cm wider each side than the front's, dipping
     //     0.5 cm at the crease.
     H4 = Vector(F(double(H2.x) + 2), yH);
     H3 = Vector(F(-double(H4.x)), yH);
     H011 = Vector(0, F(double(yH) - 0.5));
-    BackHemCtrl1 = Vector(F(H3.x / 3.0), H011.y);
-    BackHemCtrl2 = Vector(F(-H3.x / 3.0), H011.y);
+    HemControls(H3.x, -H3.x, H011.y, BackHemCtrl1, BackHemCtrl2);
 
     // 22. The back inside leg as long as the front's; C5 c from C3.
     C5 = Geom::CircleCross(H4, C3, Geom::Distance(H2, C2), c, 0);
@@ -475,29 +443,23 @@ void TMVolumeBryukiDraft::BackDartAndLine(float s) {
     }
     const double Dv = BackDart;
 
-    // 30.-31. The dart apex b7, s/3 below the waist; the line P–P1 across
-    //         it, 14 cm, with 0.4 cm ticks at its ends.
+    // 30.-33. The dart halfway along T4–T5: its apex b7 s/3 below the
+    //         waist, its top b61 D/3 above it, its waist ends b8 and b9 D/2
+    //         from the top; the top then moved along the centre line to
+    //         where the waist T5–b9, folded over the leg b7–b9, meets it.
     b6 = Mid(T4, T5);
     const Vector n = Vector::UnitNormalBetween(T6, T5);
-    b7 = Geom::PointAlong(b6, n, F(-double(s) / 3));
-    P = Geom::PointAlong(b7, waist, 7.0f);
-    P1 = Geom::PointAlong(b7, waist, -7.0f);
+    BackWaistDart(T4, T5, b6, n, double(s) / 3, Dv / 3, Dv / 2).Into(b7, b61, b8, b9);
+
+    // 31. The line P–P1 across the apex, 14 cm, with 0.4 cm ticks across
+    //     its ends.
+    const PocketLine pocket = BackPocket(b7, T6, T5);
+    P = pocket.P;
+    P1 = pocket.P1;
     TickP1 = Geom::PointAlong(P, n, -0.2f);
     TickP2 = Geom::PointAlong(P, n, 0.2f);
     TickP11 = Geom::PointAlong(P1, n, -0.2f);
     TickP12 = Geom::PointAlong(P1, n, 0.2f);
-
-    // 32. The dart's top above the waist and its waist ends.
-    b61 = Geom::PointAlong(b6, n, F(Dv / 3));
-    b8 = Toward(b61, T4, Dv / 2);
-    b9 = Toward(b61, T5, Dv / 2);
-
-    // 33. The dart's top where the waist T5–b9, folded over the leg b7–b9,
-    //     meets the centre line.
-    const float theta = Geom::Angle(b61, b7, b9);
-    const Vector u = Geom::Rotated(Vector::UnitBetween(b7, b9), theta);
-    const Vector X = Geom::IntersectLines(b61, b7, Vector::UnitBetween(b61, T5), u);
-    b61 = Geom::PointAlong(b7, n, Geom::Distance(b7, X));
 }
 
 void TMVolumeBryukiDraft::CalcSegments() {

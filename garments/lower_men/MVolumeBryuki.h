@@ -8,7 +8,9 @@
 // when the surplus is under 2 cm, shortens the waist at the side; the back
 // has one waist dart and a 14 cm line P–P1 across the dart apex.  Front and
 // back are drafted on one crease line x = 0 below the waist line y = 0 (x to
-// the right, y up, centimetres).
+// the right, y up, centimetres).  The back hip line, the back dart, the line
+// P–P1, the front crotch's control point and the crotch-seam sum are the
+// men's trousers' shared constructions (MenTrousers.h).
 #pragma once
 
 #include <cstdint>

@@ -10,27 +10,14 @@
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
-#include "shell/MeasureColumn.h"
 
 namespace MenTrousers {
 
 float F(double v) { return FloatStore::Scalar(v, "men's trousers draft"); }
 
-Vector Mid(const Vector& a, const Vector& b) { return Vector(F((double(a.x) + b.x) / 2.0), F((double(a.y) + b.y) / 2.0)); }
-
-Vector Toward(const Vector& p, const Vector& q, double l) { return Geom::PointAlong(p, Vector::UnitBetween(p, q), F(l)); }
-
-Vector Aside(const Vector& p, const Vector& q, const Vector& from, double l) {
-    return Geom::PointAlong(from, Vector::UnitNormalBetween(p, q), F(l));
-}
-
 Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e) {
     const Vector x = Geom::IntersectLines(p, q, d, e);
     return Vector(F(x.x), F(x.y));
-}
-
-float QuadLength(const Vector& p0, const Vector& p1, const Vector& p2) {
-    return F(Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f));
 }
 
 BackHipLine TurnedBackHip(float hipY, float seatY, float w, float angle, double shift, double crotchWidth) {
@@ -95,37 +82,21 @@ constexpr int kPointCount = int(sizeof(MenTrouserPoints) / sizeof(Vector));
 
 TMenTrousersDraft::TMenTrousersDraft(const MenTrousersKind& kind) : TLowerGarment(kind.column), kind_(kind) {}
 
-std::vector<MeasureSlot> TMenTrousersDraft::Slots() {
-    std::vector<MeasureSlot> places;
-    for (float TMenTrousersDraft::*field : kind_.fields) places.push_back(this->*field);
-    return places;
-}
+std::vector<MeasureSlot> TMenTrousersDraft::Slots() { return FieldSlots(*this, kind_.fields); }
 
-bool TMenTrousersDraft::CheckMeasures() {
-    // Equal sums (E = 0) pass, to the column's thousandth of a centimetre.
-    if (!MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase)) return true;
-    return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
-}
+// Equal sums (E = 0) pass.
+bool TMenTrousersDraft::CheckMeasures() { return WaistWithinHips(WaistHalfGirth, WaistEase, HipHalfGirth, HipEase); }
 
 std::string TMenTrousersDraft::SeamLabelText() const { return Labels::CrotchSeamText(CrotchSeam); }
 
 void TMenTrousersDraft::Calculate() {
-    // A draft that fails leaves the last one whole: `calculated` stays as it
-    // was, so a later redraw must find the points it was drawn from.
-    const MenTrouserPoints keptPoints = *this;
-    const float keptSurplus = Surplus, keptBulge = SideBulge, keptSeam = CrotchSeam;
-    const bool keptBackBulge = BackBulge;
-    try {
-        static_cast<MenTrouserPoints&>(*this) = MenTrouserPoints{};
-        Draft();
-    } catch (...) {
-        static_cast<MenTrouserPoints&>(*this) = keptPoints;
-        Surplus = keptSurplus;
-        SideBulge = keptBulge;
-        CrotchSeam = keptSeam;
-        BackBulge = keptBackBulge;
-        throw;
-    }
+    MenTrouserPoints& points = *this;
+    KeepingTheLastDraft(
+        [&] {
+            points = MenTrouserPoints{};
+            Draft();
+        },
+        points, Surplus, SideBulge, CrotchSeam, BackBulge);
     calculated = true;
 }
 
@@ -242,8 +213,7 @@ void TMenTrousersDraft::FrontSideBelowHips(float limit, double factor) {
     FrontSideCtrlB = Geom::PointAlong(B, Vector::UnitBetween(T, B), F(Geom::Distance(B, K) / 8.0));
     FrontSideCtrl4 = Geom::PointAlong(N4, Vector::UnitBetween(B, K1), F(-Geom::Distance(B, K1) / 8.0));
     // The hem curves 0.5 cm down through the crease line.
-    FrontHemCtrl1 = Vector(F(-double(H2.x) / 3.0), H01.y);
-    FrontHemCtrl2 = Vector(F(double(H2.x) / 3.0), H01.y);
+    HemControls(-H2.x, H2.x, H01.y, FrontHemCtrl1, FrontHemCtrl2);
 }
 
 void TMenTrousersDraft::FrontInseam() {
@@ -263,8 +233,7 @@ void TMenTrousersDraft::BackKneeAndHem() {
     H4 = Vector(F(H2.x + 1.5), H0.y);
     H3 = Vector(-H4.x, H0.y);
     H011 = Vector(0, F(H0.y - 0.5));
-    BackHemCtrl1 = Vector(F(H3.x / 3.0), H011.y);
-    BackHemCtrl2 = Vector(F(H4.x / 3.0), H011.y);
+    HemControls(H3.x, H4.x, H011.y, BackHemCtrl1, BackHemCtrl2);
 }
 
 void TMenTrousersDraft::BackWaist(double waist, double depth) {
@@ -276,11 +245,7 @@ void TMenTrousersDraft::BackWaist(double waist, double depth) {
     T6 = Toward(T5, T3, waist);
     // The dart halfway along the waist.
     b2 = Mid(T6, T5);
-    const WaistDart dart = BackWaistDart(T6, T5, b2, Vector::UnitNormalBetween(T3, T5), depth, E / 12.0, E / 8.0);
-    b3 = dart.apex;
-    b21 = dart.top;
-    b4 = dart.sideLeg;
-    b5 = dart.centreLeg;
+    BackWaistDart(T6, T5, b2, Vector::UnitNormalBetween(T3, T5), depth, E / 12.0, E / 8.0).Into(b3, b21, b4, b5);
     const PocketLine pocket = BackPocket(b3, T6, T5);
     P = pocket.P;
     P1 = pocket.P1;
@@ -318,7 +283,7 @@ void TMenTrousersDraft::BackSeams(double factor, double nearB3, double near12) {
 }
 
 void TMenTrousersDraft::FrontPocket(const Vector& shortWaist, Vector& sideEnd) {
-    if (QuadLength(T21, WaistCtrl, b1) > 3.0f)
+    if (Arc(T21, WaistCtrl, b1) > 3.0f)
         T4 = Bezier2::PointAtChordLength(T21, WaistCtrl, b1, 3.0f, 20);
     else
         T4 = shortWaist;

@@ -12,7 +12,10 @@
 //
 //  1. Free construction helpers in namespace MenTrousers, for every men's
 //     trousers draft (the volume trousers use these and nothing else):
-//       F, Mid, Toward, Aside, Cross       float storing and point helpers;
+//       F, Cross                           float storing and the crossing of
+//                                          two lines (Mid, Toward, Aside,
+//                                          Arc and HemControls are every
+//                                          draft's shared DraftSteps ones);
 //       TurnedBackHip                      the back hip line turned up by an
 //                                          angle about B3, and the seat line
 //                                          C3 – C4 below it;
@@ -22,7 +25,7 @@
 //                                          dart point with its end ticks;
 //       CrotchControl                      the control point of a front crotch
 //                                          curve that leaves the fly line;
-//       QuadLength, SeamLength             the crotch-seam ("Средний срез:")
+//       SeamLength                         the crotch-seam ("Средний срез:")
 //                                          sum, back curve first.
 //     Every helper stores its results as float and throws EFloatError on a
 //     degenerate construction (coincident points, a zero divisor, a
@@ -33,8 +36,8 @@
 //                     0.2·(Сб + Пб))                  → B3, B4, B5, C3, C4;
 //       BackWaistDart(T4, T5, mid(T4, T5), n(T6→T5), s/3, D/3, D/2)
 //                     → apex b7, top b61 (moved), legs b8 and b9;
-//       BackPocket(b7, T6, T5)                        → P, P1 and the ticks;
-//       CrotchControl(B11, u(T12→B11), C2, (1, 0))    → the front crotch's
+//       BackPocket(b7, T6, T5)                        → P and P1;
+//       CrotchControl(B11, u(T12→B11), C2, u(K0→K))   → the front crotch's
 //                                                       control point;
 //       SeamLength(back curve, |T5 B2|, |step, C5|, |T12 B11|, front curve).
 //
@@ -51,8 +54,10 @@
 
 #include <initializer_list>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "garments/common/DraftSteps.h"
 #include "garments/common/LowerGarment.h"
 #include "kernel/Geometry.h"
 
@@ -62,17 +67,16 @@ namespace MenTrousers {
 
 // A drafting value kept as float; a non-finite one throws EFloatError.
 float F(double v);
-// The midpoint of a and b.
-Vector Mid(const Vector& a, const Vector& b);
-// p + u(p→q)·l.
-Vector Toward(const Vector& p, const Vector& q, double l);
-// from + n(p→q)·l, n the unit normal of p→q (turned +90°).
-Vector Aside(const Vector& p, const Vector& q, const Vector& from, double l);
+// The midpoint, the points along and across, the quadratic's length, the
+// hem's controls: every draft's own (DraftSteps.h).
+using DraftSteps::Arc;
+using DraftSteps::Aside;
+using DraftSteps::HemControls;
+using DraftSteps::Mid;
+using DraftSteps::Toward;
 // The crossing of the line through p along d with the line through q along
 // e (Geom::IntersectLines; parallel lines give the midpoint of p and q).
 Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e);
-// The length of the quadratic p0, p1, p2 over t from 0 to 1.
-float QuadLength(const Vector& p0, const Vector& p1, const Vector& p2);
 
 // The back hip line B3 – B4 of width w, its end turned up about B3 by
 // `angle` (radians) to B5, and the seat line below it: C3 = B5.x + shift,
@@ -80,6 +84,10 @@ float QuadLength(const Vector& p0, const Vector& p1, const Vector& p2);
 // the crease line.
 struct BackHipLine {
     Vector B3, B4, B5, C3, C4;
+    // The five points into a draft's own, in this order.
+    void Into(Vector& b3, Vector& b4, Vector& b5, Vector& c3, Vector& c4) const {
+        std::tie(b3, b4, b5, c3, c4) = std::tie(B3, B4, B5, C3, C4);
+    }
 };
 BackHipLine TurnedBackHip(float hipY, float seatY, float w, float angle, double shift, double crotchWidth);
 
@@ -94,6 +102,10 @@ struct WaistDart {
     Vector top;        // the dart's middle at the waist (b21)
     Vector sideLeg;    // the leg towards the side seam (b4)
     Vector centreLeg;  // the leg towards the centre seam (b5)
+    // The four points into a draft's own, in this order.
+    void Into(Vector& a, Vector& t, Vector& side, Vector& centre) const {
+        std::tie(a, t, side, centre) = std::tie(apex, top, sideLeg, centreLeg);
+    }
 };
 WaistDart BackWaistDart(const Vector& sideEnd, const Vector& centreEnd, const Vector& middle, const Vector& n,
                         double depth, double rise, double halfWidth);

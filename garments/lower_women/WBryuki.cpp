@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
-#include <tuple>
 #include <vector>
 
+#include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
 #include "garments/common/ValueTable.h"
 #include "kernel/Bezier.h"
@@ -14,8 +14,11 @@
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
-#include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
+
+using DraftSteps::Arc;
+using DraftSteps::Aside;
+using DraftSteps::Toward;
 
 // What tells the two trousers apart.
 struct WBryukiKind {
@@ -207,16 +210,6 @@ constexpr int kPaperCommentBelowScreen = 23;
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "trousers draft"); }
 
-float CurveLength(const Vector& p0, const Vector& p1, const Vector& p2) {
-    return Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f);
-}
-
-// P + u(P→Q)·l and P + n(P→Q)·l.
-Vector Toward(const Vector& p, const Vector& q, double l) { return Geom::PointAlong(p, Vector::UnitBetween(p, q), F(l)); }
-Vector Aside(const Vector& p, const Vector& q, const Vector& from, double l) {
-    return Geom::PointAlong(from, Vector::UnitNormalBetween(p, q), F(l));
-}
-
 // The direction from `from` to `to` turned by angle(apex; from, to): the
 // side of a dart mirrored in its other side, to find where the waist meets it.
 Vector MirroredSide(const Vector& apex, const Vector& from, const Vector& to) {
@@ -234,16 +227,9 @@ TWBryuki::TWBryuki() : TWBryukiDraft(kKind1) {}
 
 TWBryuki2::TWBryuki2() : TWBryukiDraft(kKind2) {}
 
-std::vector<MeasureSlot> TWBryukiDraft::Slots() {
-    std::vector<MeasureSlot> places;
-    for (float TWBryukiDraft::*field : kind_.fields) places.push_back(this->*field);
-    return places;
-}
+std::vector<MeasureSlot> TWBryukiDraft::Slots() { return FieldSlots(*this, kind_.fields); }
 
-bool TWBryukiDraft::CheckMeasures() {
-    if (!MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase)) return true;
-    return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
-}
+bool TWBryukiDraft::CheckMeasures() { return WaistWithinHips(WaistHalfGirth, WaistEase, HipHalfGirth, HipEase); }
 
 // ---------------------------------------------------------------------------
 // The draft
@@ -410,21 +396,8 @@ void TWBryukiDraft::ExtentBox() {
 }
 
 void TWBryukiDraft::Calculate() {
-    // A draft that fails leaves the last one whole: `calculated` stays as it
-    // was, so a later redraw must find the points it was drawn from.
-    const WBryukiPoints keptPoints = *this;
-    auto sizes = [this] {
-        return std::tie(SeatHeight, SeatEase, Suppression, FrontDart, BackDart, CrotchSeam, WaistVariant, BoxLeft,
-                        BoxRight, BoxTop, BoxBottom);
-    };
-    const auto keptSizes = std::apply([](auto... v) { return std::make_tuple(v...); }, sizes());
-    try {
-        Draft();
-    } catch (...) {
-        static_cast<WBryukiPoints&>(*this) = keptPoints;
-        sizes() = keptSizes;
-        throw;
-    }
+    KeepingTheLastDraft([this] { Draft(); }, static_cast<WBryukiPoints&>(*this), SeatHeight, SeatEase, Suppression,
+                        FrontDart, BackDart, CrotchSeam, WaistVariant, BoxLeft, BoxRight, BoxTop, BoxBottom);
     // 37.
     calculated = true;
 }
@@ -540,13 +513,13 @@ void TWBryukiDraft::Draft() {
     CurvePoints();
 
     // 36. The crotch seam: back from the waist to the inseam, then the front.
-    float seam = CurveLength(BackCrotchTop, B5, B2);
+    float seam = Arc(BackCrotchTop, B5, B2);
     seam = F(double(seam) + Geom::Distance(T511, BackCrotchTop));
-    seam = F(double(seam) + CurveLength(B2, BackCrotchCtrl2, BackCrotchJoint));
-    seam = F(double(seam) + CurveLength(BackCrotchJoint, BackCrotchCtrl1, BackCrotchStart));
+    seam = F(double(seam) + Arc(B2, BackCrotchCtrl2, BackCrotchJoint));
+    seam = F(double(seam) + Arc(BackCrotchJoint, BackCrotchCtrl1, BackCrotchStart));
     seam = F(double(seam) + Geom::Distance(BackCrotchStart, C4));
-    seam = F(double(seam) + CurveLength(T111, FrontCrotchCtrl1, B1));
-    seam = F(double(seam) + CurveLength(B1, FrontCrotchCtrl2, C2));
+    seam = F(double(seam) + Arc(T111, FrontCrotchCtrl1, B1));
+    seam = F(double(seam) + Arc(B1, FrontCrotchCtrl2, C2));
     CrotchSeam = seam;
 
     ExtentBox();

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "garments/common/DraftSteps.h"
 #include "garments/common/LegSeams.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
@@ -13,8 +14,9 @@
 #include "kernel/MeasureFigure.h"
 #include "platform/Text.h"
 #include "shell/Factory.h"
-#include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
+
+using DraftSteps::HemControls;
 
 namespace {
 
@@ -94,17 +96,9 @@ TWJeans::TWJeans() : TWJeansBase(kJeans) {}
 
 TWJeans2::TWJeans2() : TWJeansBase(kJeans2) {}
 
-std::vector<MeasureSlot> TWJeansBase::Slots() {
-    std::vector<MeasureSlot> places;
-    for (Field field : variant_.editFields) places.push_back(this->*field);
-    return places;
-}
+std::vector<MeasureSlot> TWJeansBase::Slots() { return FieldSlots(*this, variant_.editFields); }
 
-bool TWJeansBase::CheckMeasures() {
-    if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase))
-        return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
-    return true;
-}
+bool TWJeansBase::CheckMeasures() { return WaistWithinHips(WaistHalfGirth, WaistEase, HipHalfGirth, HipEase); }
 
 // ---------------------------------------------------------------------------
 // The draft
@@ -143,27 +137,13 @@ void TWJeansBase::Calculate() {
     DraftHipCurve(F(0.24 * s));
 
     // 5. The front side below the hip, B → "4" → K1.
-    {
-        const SideBelowHip side = DraftSideBelowHip(B, K1, H1, HipLowerCtrl);
-        P3 = side.mid;
-        P4 = side.bulge;
-        j11 = side.leave;
-        j12 = side.before;
-        j13 = side.after;
-    }
+    DraftSideBelowHip(B, K1, H1, HipLowerCtrl).Into(P3, P4, j11, j12, j13);
 
     // 6. The front hem.
-    j14 = Vector(F(-H2.x / 3.0), H01.y);
-    j15 = Vector(F(H2.x / 3.0), H01.y);
+    HemControls(-H2.x, H2.x, H01.y, j14, j15);
 
     // 7. The front inner leg, K2 → "6" → C2.
-    {
-        const InnerLeg leg = DraftInnerLeg(K2, C2, H2);
-        P5 = leg.mid;
-        P6 = leg.bulge;
-        j16 = leg.lower;
-        j17 = leg.upper;
-    }
+    DraftInnerLeg(K2, C2, H2).Into(P5, P6, j16, j17);
 
     // 8. - 9. The front crotch and the waist controls.
     DraftCrotch(0.2f);
@@ -175,8 +155,7 @@ void TWJeansBase::Calculate() {
     H3 = Vector(K3.x, H0.y);
     H4 = Vector(K4.x, H0.y);
     H011 = Vector(0, F(H0.y - 0.5));
-    j20 = Vector(F(-H4.x / 3.0), H011.y);
-    j21 = Vector(F(H4.x / 3.0), H011.y);
+    HemControls(-H4.x, H4.x, H011.y, j20, j21);
 
     // 11. The back hip line, tilted, and the back centre up to T5.
     DraftSeat(Cb, Pb, W, E, B0.y, C0.y);
@@ -193,23 +172,10 @@ void TWJeansBase::Calculate() {
     DraftYoke(B0, D, W, F(0.4 * W));
 
     // 18. The back side below the hip, B3 → "12" → K3.
-    {
-        const SideBelowHip side = DraftSideBelowHip(B3, K3, H3, SideLowerCtrl);
-        P11 = side.mid;
-        P12 = side.bulge;
-        j28 = side.leave;
-        j29 = side.before;
-        j30 = side.after;
-    }
+    DraftSideBelowHip(B3, K3, H3, SideLowerCtrl).Into(P11, P12, j28, j29, j30);
 
     // 19. The back inner leg, K4 → "8" → C5.
-    {
-        const InnerLeg leg = DraftInnerLeg(K4, C5, H4);
-        P7 = leg.mid;
-        P8 = leg.bulge;
-        j31 = leg.lower;
-        j32 = leg.upper;
-    }
+    DraftInnerLeg(K4, C5, H4).Into(P7, P8, j31, j32);
 
     // 20. The back crotch curve starts 3/4 of the way from C3 to C5.
     j43 = C3 + (C5 - C3) * 0.75f;

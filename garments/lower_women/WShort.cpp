@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
@@ -14,6 +15,9 @@
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
+
+using DraftSteps::HemControls;
+using DraftSteps::Mid;
 
 namespace {
 
@@ -52,10 +56,6 @@ const PointLabel kLabelsAfterC[] = {
 
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "shorts draft"); }
-
-Vector Mid(const Vector& a, const Vector& b) {
-    return FloatStore::Point((double(a.x) + b.x) / 2.0, (double(a.y) + b.y) / 2.0, "shorts draft");
-}
 
 // The side of a half from the hip point `top` down to the hem point: the
 // side line hem → top meets the crotch line at `corner`; the cubic leaves
@@ -108,8 +108,7 @@ std::vector<MeasureSlot> TWShort::Slots() {
 
 bool TWShort::CheckMeasures() {
     const float Cb = HipHalfGirth, Pb = HipEase;
-    if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(Cb) + Pb))
-        return MeasureColumn::Refuse("Ст+Пт > Сб+Пб");
+    if (!WaistWithinHips(WaistHalfGirth, WaistEase, Cb, Pb)) return false;
     // A length of exactly Вс + 0.1·Сб and a hem of exactly
     // 0.6·(Сб + Пб) + 0.1, as typed, pass.
     if (MeasureColumn::Exceeds(0.1 * Cb + SeatHeight, ShortsLength)) return MeasureColumn::Refuse("Дш < Вс+0.1*Сб");
@@ -163,8 +162,7 @@ void TWShort::Calculate() {
     }
 
     // 8. - 9. The front hem controls and the front crotch point.
-    s6 = Vector(F(H1.x / 3.0), H01.y);
-    s7 = Vector(F(H2.x / 3.0), H01.y);
+    HemControls(H1.x, H2.x, H01.y, s6, s7);
     C2 = Vector(F(C1.x + 0.1 * hips), C1.y);
 
     // 10. The front inseam; k grows with the length below the crotch.
@@ -208,8 +206,7 @@ void TWShort::Calculate() {
         s32 = side.fromTop;
         s33 = side.toHem;
     }
-    s34 = Vector(F(-H4.x / 3.0), H011.y);
-    s35 = Vector(F(H4.x / 3.0), H011.y);
+    HemControls(-H4.x, H4.x, H011.y, s34, s35);
 
     // 23. The back inseam.
     {

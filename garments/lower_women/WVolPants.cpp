@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
 #include "garments/common/ValueTable.h"
-#include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
@@ -16,6 +16,10 @@
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
+
+using DraftSteps::Arc;
+using DraftSteps::HemControls;
+using DraftSteps::Mid;
 
 namespace {
 
@@ -35,10 +39,6 @@ const GarmentColumn kColumn{kWVolPantsType,
 
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "model trousers draft"); }
-
-float Arc(const Vector& p0, const Vector& p1, const Vector& p2) { return Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f); }
-
-Vector Mid(const Vector& a, const Vector& b) { return FloatStore::Point((double(a.x) + b.x) / 2, (double(a.y) + b.y) / 2, "midpoint"); }
 
 // ---- When a label, a row or a point belongs to the drawing. ----
 using W = TWVolPants;
@@ -306,8 +306,7 @@ void TWVolPants::Calculate() {
     Pleats();
 
     // 8. Front hem controls.
-    q25 = Vector(F(H1.x / 3.0), H01.y);
-    q26 = Vector(F(H2.x / 3.0), H01.y);
+    HemControls(H1.x, H2.x, H01.y, q25, q26);
 
     // 9. The knee line on the side seam and the inseam.
     const Vector kneeDir = Vector::UnitBetween(K, K0);
@@ -326,8 +325,7 @@ void TWVolPants::Calculate() {
     H4 = Vector(F(0.5 * Shn + 0.5), H0.y);
     H3 = Vector(-H4.x, H0.y);
     H011 = Vector(0, F(H0.y - 0.5));
-    q33 = Vector(F(-H4.x / 3.0), H011.y);
-    q34 = Vector(F(H4.x / 3.0), H011.y);
+    HemControls(-H4.x, H4.x, H011.y, q33, q34);
 
     // 12. The back seat: the hip width w = Сб/2 + 1 turned up by
     //     α = (Сб + Вс)·0.05/w about B3.
@@ -389,7 +387,8 @@ void TWVolPants::Calculate() {
     {
         float sum = Arc(q44, B5, B2);
         for (float part : {Geom::Distance(T511, q44), Geom::Distance(B2, q43), Arc(q43, C3, q42),
-                           Geom::Distance(q42, C5), Arc(T111, q32, B1), Arc(B1, q27, q31), Arc(q31, q30, C2)})
+                           Geom::Distance(q42, C5), Arc(T111, q32, B1), Arc(B1, q27, q31),
+                           Arc(q31, q30, C2)})
             sum = F(double(sum) + part);
         CrotchLength = sum;
     }

@@ -6,15 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
 #include "garments/common/ValueTable.h"
-#include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
 #include "kernel/Units.h"
 #include "shell/MeasureColumn.h"
+
+using DraftSteps::Arc;
 
 namespace {
 
@@ -97,7 +99,6 @@ ValueTableLayout SegmentTable(TableMedium medium) {
 float F(double v) { return FloatStore::Scalar(v, "skirt draft"); }
 
 // The quadratic curve's length over its whole parameter range.
-float CurveLength(const Vector& p0, const Vector& p1, const Vector& p2) { return Bezier2::ArcLength(p0, p1, p2, 0.0f, 1.0f); }
 
 }  // namespace
 
@@ -112,8 +113,7 @@ std::vector<MeasureSlot> TYubka::Slots() {
 }
 
 bool TYubka::CheckMeasures() {
-    if (MeasureColumn::Exceeds(double(WaistHalfGirth) + WaistEase, double(HipHalfGirth) + HipEase))
-        return MeasureColumn::Refuse("Сб+Пб < Ст+Пт");
+    if (!WaistWithinHips(WaistHalfGirth, WaistEase, HipHalfGirth, HipEase, "Сб+Пб < Ст+Пт")) return false;
     if (SideWaistToFloor < FrontWaistToFloor) return MeasureColumn::Refuse("Дсб < Дсп");
     if (BackWaistLength >= WaistToKnee) return MeasureColumn::Refuse("Дтс >= Дтк");
     return true;
@@ -133,7 +133,7 @@ void TYubka::LeftSideCurve() {
 }
 
 float TYubka::LeftCurveLength() const {
-    return F(double(CurveLength(b5, LeftSideCtrlUpper, P4)) + CurveLength(P4, LeftSideCtrlLower, B2));
+    return F(double(Arc(b5, LeftSideCtrlUpper, P4)) + Arc(P4, LeftSideCtrlLower, B2));
 }
 
 void TYubka::Calculate() {
@@ -192,7 +192,7 @@ void TYubka::Calculate() {
     // 9. From D ≥ 8 on, b5 moves down (or up) until the left side is as
     //    long as the right one, to 0.1 cm.
     if (D >= 8.0f) {
-        RightSideLength = F(double(CurveLength(b1, RightSideCtrlUpper, P2)) + CurveLength(P2, RightSideCtrlLower, B2));
+        RightSideLength = F(double(Arc(b1, RightSideCtrlUpper, P2)) + Arc(P2, RightSideCtrlLower, B2));
         for (int step = 0;; ++step) {
             LeftSideLength = LeftCurveLength();
             SideLengthDiff = F(double(LeftSideLength) - RightSideLength);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
 #include "garments/common/ValueTable.h"
 #include "kernel/Checked.h"
@@ -20,6 +21,8 @@
 #include "shell/GarmentSheets.h"
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
+
+using DraftSteps::Mid;
 
 using Y = TYubka_Bruyki;
 
@@ -51,10 +54,6 @@ constexpr int kPaperHalfTitleAt[2] = {24, 42};
 
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "skirt-trousers draft"); }
-
-Vector Mid(const Vector& p, const Vector& q) {
-    return FloatStore::Point((double(p.x) + q.x) / 2.0, (double(p.y) + q.y) / 2.0, "skirt-trousers draft");
-}
 
 // ---- The drawn paths, as data. ----
 using Pt = Vector Y::*;

@@ -4,8 +4,6 @@
 // sleeve and collar, and a garment that is no bodice.
 #pragma once
 
-#include <cmath>
-
 #include "garments/bodice_women/Dress.h"
 #include "kernel/Bezier.h"
 #include "tests/StubPieces.h"
@@ -97,9 +95,4 @@ inline float FrontArmhole(const TDress& d) {
            Bezier2::ArcLength(d.FrontArmMid, d.FrontArmCtrl2, d.P6, 0, 1) +
            Bezier2::ArcLength(d.P6, d.FrontArmCtrl3, d.Point4, 0, 1) +
            Bezier2::ArcLength(d.Point4, d.FrontArmCtrl4, d.P11, 0, 1);
-}
-
-// How far p lies off the line through a and b.
-inline float OffLine(const Vector& a, const Vector& b, const Vector& p) {
-    return std::fabs(Geom::Side(a, Vector::UnitBetween(a, b), p));
 }

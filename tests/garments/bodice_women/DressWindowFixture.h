@@ -11,7 +11,7 @@
 #include "garments/bodice_women/DressGarment.h"
 #include "shell/Factory.h"
 #include "tests/garments/bodice_women/DressFixture.h"
-#include "tests/garments/lower_women/GarmentWindowTest.h"
+#include "tests/garments/GarmentWindowTest.h"
 
 // A collar that only has its extent box and counts its drawings.
 class TBoxCollar : public TTestCollar {

@@ -442,18 +442,10 @@ TEST(DressDraft, TheCoatsPocketsLieOneCentimetreLower) {
 // The shawl collar's lowered back neckline is written with a collar of kind
 // 5 only.
 TEST(DressDraft, TheShawlNecklineOnlyForTheShawlCollar) {
-    struct Case {
-        bool collar;
-        int kind;
-        bool written;
-    } cases[] = {{true, 5, true}, {false, 5, false}, {true, 1, false}, {true, 4, false}};
-    for (const Case& c : cases) {
+    for (const ShawlCase& c : kShawlCases) {
         TTestDress d;
         d.BackNeckLength = d.ShawlNeckExcess = 99;
-        DressChoice choice;
-        choice.hasCollar = c.collar;
-        choice.collarKind = c.kind;
-        DraftDress(d, kDressSamples, DressKind::Dress, Silhouette::Straight, choice);
+        DraftDress(d, kDressSamples, DressKind::Dress, Silhouette::Straight, ChoiceOf(nullptr, 0, c.collar, c.kind));
         const std::string context = " collar " + std::to_string(c.collar) + " kind " + std::to_string(c.kind);
         if (!c.written) {
             EXPECT_EQ(d.BackNeckLength, 99.0f) << context;
@@ -506,6 +498,8 @@ TEST(DressArmholeBalance, CorrectsByTheMismatchUntilBelowATenth) {
         {0.1f, 0.5f, 2, false},    // 0.1 is not below 0.1
         {1.6f, 0.5f, 6, false},    // 1.6 0.8 0.4 0.2 0.1 0.05
         {-3, -0.5f, 6, false},     // alternating: −3 1.5 −0.75 0.375 −0.1875 0.09375
+        {15, 0.99f, 500, false},   // below 0.1 after the 499th correction
+        {15.15f, 0.99f, 501, true},  // below 0.1 after the 500th, which throws all the same
         {1, 1, 501, true},         // never shrinks: 500 corrections, then 2
         {0.5f, -1, 501, true},     // swings for ever
     };

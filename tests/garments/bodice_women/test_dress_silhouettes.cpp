@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "garments/bodice_women/DressGarment.h"
+#include "tests/DraftExpect.h"
 #include "tests/garments/bodice_women/DressFixture.h"
 
 namespace {

@@ -4,8 +4,6 @@
 // collar.
 #pragma once
 
-#include <cmath>
-
 #include "garments/coats_men/MenPattern.h"
 #include "kernel/Bezier.h"
 #include "tests/StubPieces.h"
@@ -81,9 +79,4 @@ inline float LowerFront(const TMenPattern& g) {
 inline float UpperFront(const TMenPattern& g) {
     return Bezier2::ArcLength(g.P6, g.FrontArmholeCtrl3, g.FrontArmhole2, 0, 1) +
            Bezier2::ArcLength(g.FrontArmhole2, g.FrontArmholeCtrl4, g.P10, 0, 1);
-}
-
-// How far p lies off the line through a and b.
-inline float OffLine(const Vector& a, const Vector& b, const Vector& p) {
-    return std::fabs(Geom::Side(a, Vector::UnitBetween(a, b), p));
 }

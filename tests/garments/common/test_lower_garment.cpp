@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "garments/common/LowerGarment.h"
+#include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/MeasureFigure.h"
 #include "kernel/Record.h"
@@ -19,7 +20,7 @@
 #include "platform/SheetImage.h"
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
-#include "tests/garments/lower_women/GarmentWindowTest.h"
+#include "tests/garments/GarmentWindowTest.h"
 
 namespace {
 
@@ -57,6 +58,10 @@ public:
     mutable std::vector<PieceCall> calls;
 
     ProbeGarment() : TLowerGarment(kProbeColumn) {}
+
+    using TLowerGarment::FieldSlots;
+    using TLowerGarment::KeepingTheLastDraft;
+    using TLowerGarment::WaistWithinHips;
 
     void Calculate() override { calculated = true; }
     void CalcSegments() override {}
@@ -160,6 +165,75 @@ TEST_F(LowerGarmentTest, ReadsEveryRowThenChecks) {
         EXPECT_EQ(g.Pleats, c.pleats);
         EXPECT_EQ(Field(3), c.pleatsField);
     }
+}
+
+// The first check of most garments: the waist with its ease against the
+// hips with theirs; sums equal as typed pass even where their floats differ
+// in the last bits.
+TEST_F(LowerGarmentTest, WaistWithinHipsRefusesOnlyAWiderWaist) {
+    struct Case {
+        float waist, waistEase, hips, hipEase;
+        const char* refusal;  // nullptr: passes
+    };
+    const Case cases[] = {
+        {41.0f, 0.5f, 50.0f, 1.0f, nullptr},
+        {53.3f, 0.7f, 53.9f, 0.1f, nullptr},  // 54.0 both
+        {50.0f, 1.1f, 50.0f, 1.0f, "Ст+Пт > Сб+Пб"},
+        {51.0f, 0.0f, 50.0f, 0.5f, "Ст+Пт > Сб+Пб"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.waist) + "+" + std::to_string(c.waistEase));
+        messages.clear();
+        EXPECT_EQ(ProbeGarment::WaistWithinHips(c.waist, c.waistEase, c.hips, c.hipEase), c.refusal == nullptr);
+        ASSERT_EQ(messages.size(), c.refusal ? 1u : 0u);
+        if (c.refusal) {
+            EXPECT_EQ(messages[0].text, c.refusal);
+            EXPECT_EQ(messages[0].caption, "Введите верные измерения  ");
+        }
+    }
+    // A garment may word the refusal its own way.
+    messages.clear();
+    EXPECT_FALSE(ProbeGarment::WaistWithinHips(51.0f, 0.0f, 50.0f, 0.5f, "Сб+Пб < Ст+Пт"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Сб+Пб < Ст+Пт");
+}
+
+// A variant's list of fields names the slots in its own order.
+TEST_F(LowerGarmentTest, FieldSlotsFollowTheVariantsOrder) {
+    ProbeGarment g;
+    const std::vector<MeasureSlot> places = ProbeGarment::FieldSlots(g, {&ProbeGarment::Ease, &ProbeGarment::Waist});
+    ASSERT_EQ(places.size(), 2u);
+    EXPECT_EQ(places[0].value, &g.Ease);
+    EXPECT_EQ(places[1].value, &g.Waist);
+}
+
+// A draft that throws gets back everything it wrote, whatever it had
+// written by then; one that succeeds keeps its values.
+TEST_F(LowerGarmentTest, AFailedDraftPutsBackWhatItWrote) {
+    struct Points {
+        Vector A, B;
+    };
+    Points points{Vector(1, 2), Vector(3, 4)};
+    float length = 5.0f;
+    bool flag = false;
+    auto draft = [&](bool fail) {
+        points.A = Vector(10, 20);
+        length = 50.0f;
+        if (fail) Checked::Fail("probe draft");
+        points.B = Vector(30, 40);
+        flag = true;
+    };
+    EXPECT_THROW(ProbeGarment::KeepingTheLastDraft([&] { draft(true); }, points, length, flag), EFloatError);
+    EXPECT_EQ(points.A, Vector(1, 2));
+    EXPECT_EQ(points.B, Vector(3, 4));
+    EXPECT_EQ(length, 5.0f);
+    EXPECT_FALSE(flag);
+
+    ProbeGarment::KeepingTheLastDraft([&] { draft(false); }, points, length, flag);
+    EXPECT_EQ(points.A, Vector(10, 20));
+    EXPECT_EQ(points.B, Vector(30, 40));
+    EXPECT_EQ(length, 50.0f);
+    EXPECT_TRUE(flag);
 }
 
 TEST_F(LowerGarmentTest, RecordRunsInRecordOrderWithTheCountAsAnInteger) {

@@ -18,7 +18,7 @@
 #include "kernel/SheetCaptions.h"
 #include "shell/NewPrForm.h"
 #include "shell/OrderFile.h"
-#include "tests/garments/lower_women/GarmentWindowTest.h"
+#include "tests/garments/GarmentWindowTest.h"
 
 namespace {
 
@@ -71,13 +71,7 @@ protected:
     TMJeansDraft& Jeans() { return *dynamic_cast<TMJeansDraft*>(main->Model); }
 
     // The samples typed and calculated on the road.
-    void Calculate(const Kind& kind) {
-        Choose(kind);
-        Type(kind.samples);
-        main->CalcExecute();
-        ASSERT_TRUE(messages.empty()) << messages[0].text;
-        ASSERT_TRUE(Jeans().calculated);
-    }
+    void Calculate(const Kind& kind) { CalculateWith(kind.type, kind.samples); }
 };
 
 TEST_F(MJeansTest, ConstructorLaysOutTheRowsTheCaptionAndTheSamples) {
@@ -274,25 +268,13 @@ TEST_F(MJeansTest, CalculateRoadDrawsThePiecesAndTheTables) {
 
         // Sheet 1: the outline at the hip and hem points, the back pocket,
         // the crotch-seam text.
+        ExpectDraftThrough({j.B, j.B3, j.H01, j.H011, j.C2, j.T5, j.PocketBottom, j.B11}, kind->type);
         const QImage& sheet1 = report->List1()->Bitmap();
-        for (const Vector& p : {j.B, j.B3, j.H01, j.H011, j.C2, j.T5, j.PocketBottom, j.B11}) {
-            const int x = ScreenDC.PixelX(p.x), y = ScreenDC.PixelY(p.y);
-            EXPECT_GT(DarkPixels(sheet1, QRect(x - 5, y - 5, 10, 10)), 3) << p.x << ", " << p.y;
-        }
         const int tx = ScreenDC.PixelX(j.SeamTextAnchor.x), ty = ScreenDC.PixelY(j.SeamTextAnchor.y);
         EXPECT_GT(DarkPixels(sheet1, QRect(tx, ty, 60, 14)), 20);
-        EXPECT_EQ(ScreenDC.PixelX(0), int(52.5f * ScreenDC.PxPerCmX));
-        EXPECT_EQ(ScreenDC.PixelY(0), int(10.0f * ScreenDC.PxPerCmY));
 
         // Sheet 2: the three tables as deep as their rows, the comment below.
-        const QImage& sheet2 = report->List2()->Bitmap();
-        const int measureDepth = 20 + 16 * int(kind->samples.size() + 1) + 1;
-        EXPECT_GT(DarkPixels(sheet2, QRect(50, 57, 201, measureDepth)), 200);
-        EXPECT_EQ(DarkPixels(sheet2, QRect(50, 57 + measureDepth + 2, 201, 10)), 0);
-        EXPECT_GT(DarkPixels(sheet2, QRect(296, 57, 201, 421)), 400);
-        EXPECT_EQ(DarkPixels(sheet2, QRect(296, 57 + 423, 201, 10)), 0);
-        EXPECT_GT(DarkPixels(sheet2, QRect(541, 57, 201, 501)), 500);
-        EXPECT_EQ(DarkPixels(sheet2, QRect(541, 57 + 503, 201, 10)), 0);
+        ExpectTablesOfRows(kind->samples.size(), 24, 29, kind->type);
     }
 }
 
@@ -331,12 +313,7 @@ TEST_F(MJeansTest, DegenerateOrderFailsThroughTheRoadsMessage) {
     Choose(kJeans2);
     std::vector<std::string> fields = kJeans2.samples;
     fields[2] = "0";
-    Type(fields);
-    main->CalcExecute();
-    EXPECT_FALSE(Jeans().calculated);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Пожалуйста, проверьте измерения. ");
-    EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+    ExpectTheRoadFails(fields);
 }
 
 // The pieces tiled over pages at true scale, then one page of tables; the

@@ -23,7 +23,7 @@
 #include "platform/SheetImage.h"
 #include "shell/NewPrForm.h"
 #include "shell/OrderFile.h"
-#include "tests/garments/lower_women/GarmentWindowTest.h"
+#include "tests/garments/GarmentWindowTest.h"
 
 namespace {
 
@@ -98,13 +98,7 @@ protected:
     void Choose(const Kind& kind) { ASSERT_TRUE(main->CreateModel(kind.type, -1, -1)); }
     TMenTrousersDraft& Garment() { return *dynamic_cast<TMenTrousersDraft*>(main->Model); }
 
-    void Calculate(const Kind& kind) {
-        Choose(kind);
-        Type(kind.samples);
-        main->CalcExecute();
-        ASSERT_TRUE(Garment().calculated) << (messages.empty() ? "" : messages[0].text);
-        messages.clear();
-    }
+    void Calculate(const Kind& kind) { CalculateWith(kind.type, kind.samples); }
 };
 
 // ---------------------------------------------------------------------------
@@ -189,11 +183,7 @@ TEST_F(MTrousersTest, FirstEmptyFieldStopsTheReading) {
     fields = kBryuki2.samples;
     fields[6] = " ";
     Type(fields);
-    bool ok = true;
-    EXPECT_NO_THROW(ok = Garment().GetMeasures());
-    EXPECT_FALSE(ok);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].text.find("Пвс"), std::string::npos) << messages[0].text;
+    ExpectRefusedAsNoNumber("Пвс");
 }
 
 // ---------------------------------------------------------------------------
@@ -260,11 +250,7 @@ TEST_F(MTrousersTest, OrderOfEachTypeSavedAndReopened) {
 TEST_F(MTrousersTest, DegenerateOrderFailsThroughTheRoadsMessage) {
     Choose(kPants);
     // The hips on the hem: Дш − Дсб + (Сб/2 − 1.5)/3 = −102, the knee there too.
-    Type({"5", "9", "102", "-1", "0.5", "1", "1.5"});
-    main->CalcExecute();
-    EXPECT_FALSE(Garment().calculated);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+    ExpectTheRoadFails({"5", "9", "102", "-1", "0.5", "1", "1.5"});
 }
 
 // ---------------------------------------------------------------------------
@@ -317,13 +303,7 @@ TEST_F(MTrousersTest, RedrawAtEveryScaleThrowsNothing) {
 }
 
 // The windows with sheets allocated at 1:1, as on a real screen.
-class MTrousersFullSizeTest : public MTrousersTest {
-protected:
-    void BeforeWindows() override {
-        MTrousersTest::BeforeWindows();
-        SheetImage::SetAllocationLimit(0);
-    }
-};
+using MTrousersFullSizeTest = FullSizeSheets<MTrousersTest>;
 
 // The draft at 1:1 lies where the 1:4 draft lies, four times as far from
 // the sheet's corner: the hem's crease point, the back step and the

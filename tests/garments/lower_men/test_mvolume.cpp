@@ -22,17 +22,12 @@
 #include "platform/SheetImage.h"
 #include "shell/NewPrForm.h"
 #include "shell/OrderFile.h"
-#include "tests/garments/lower_women/GarmentWindowTest.h"
+#include "tests/garments/GarmentWindowTest.h"
 
 namespace {
 
 // What the tests know of each trousers.
-struct Kind {
-    int type;
-    const char* caption;  // the order caption before the number
-    std::vector<std::string> captions, hints, samples;
-    std::vector<void (*)()> illustrations;
-};
+using Kind = ColumnFacts;
 
 const Kind kTrousers{kMVolumeBryukiType,
                      " Брюки мужские объёмные. Заказ № ",
@@ -85,13 +80,7 @@ protected:
     void Choose(const Kind& kind) { ASSERT_TRUE(main->CreateModel(kind.type, -1, -1)); }
     TMVolumeBryukiDraft& Garment() { return *dynamic_cast<TMVolumeBryukiDraft*>(main->Model); }
 
-    void Calculate(const Kind& kind, const std::vector<std::string>& fields) {
-        Choose(kind);
-        Type(fields);
-        main->CalcExecute();
-        ASSERT_TRUE(Garment().calculated) << (messages.empty() ? "" : messages[0].text);
-        messages.clear();
-    }
+    void Calculate(const Kind& kind, const std::vector<std::string>& fields) { CalculateWith(kind.type, fields); }
 
     void WriteFile(const std::string& path, const std::string& bytes) {
         QFile file(QString::fromStdString(path));
@@ -104,75 +93,20 @@ protected:
 // The measurement column
 
 TEST_F(MVolumeBryukiTest, ConstructorLaysOutTheRowsTheCaptionAndTwoSheets) {
-    for (const Kind* kind : kKinds) {
-        Choose(*kind);
-        EXPECT_EQ(Garment().Type(), kind->type);
-        const int rows = int(kind->captions.size());
-        EXPECT_EQ(Garment().MeasureCount(), rows);
-        for (int n = 1; n <= rows; ++n) {
-            EXPECT_FALSE(main->Line(n)->isHidden()) << n;
-            EXPECT_FALSE(main->Meas(n)->isHidden()) << n;
-            EXPECT_EQ(main->Line(n)->text().toStdString(), kind->captions[size_t(n - 1)]);
-            EXPECT_EQ(main->MeasHint(n), kind->hints[size_t(n - 1)]);
-            EXPECT_EQ(Field(n), "");
-        }
-        EXPECT_TRUE(main->Line(rows + 1)->isHidden()) << kind->type;
-        EXPECT_EQ(main->ModelType->text().toStdString(), kind->caption + std::to_string(main->OrderNumber));
-        EXPECT_TRUE(report->List1()->Visible());
-        EXPECT_TRUE(report->List2()->Visible());
-
-        delete main->Model;
-        main->Model = nullptr;
-        for (int n = 1; n <= rows; ++n) EXPECT_TRUE(main->Line(n)->isHidden()) << n;
-        EXPECT_FALSE(report->List1()->Visible());
-        EXPECT_FALSE(report->List2()->Visible());
-    }
+    for (const Kind* kind : kKinds) ExpectColumnLaidOut(*kind);
 }
 
+// The second trousers' Вс shows "23,5".
 TEST_F(MVolumeBryukiTest, SamplesUseTheUsersSeparator) {
-    main->FillSamples = true;
-    main->DecimalSeparator = ',';
-    main->DecimalSeparatorText = ",";
-    Choose(kTrousers2);
-    EXPECT_EQ(Field(4), "23,5");
-    for (int n : {1, 2, 3, 5, 6, 7, 8, 9}) EXPECT_EQ(Field(n), kTrousers2.samples[size_t(n - 1)]) << n;
-    Choose(kTrousers);
-    for (int n = 1; n <= 8; ++n) EXPECT_EQ(Field(n), kTrousers.samples[size_t(n - 1)]) << n;
+    for (const Kind* kind : kKinds) ExpectSamplesWithComma(*kind);
 }
 
 TEST_F(MVolumeBryukiTest, ClearInputsEmptiesTheOrder) {
-    Choose(kTrousers2);
-    Type(kTrousers2.samples);
-    main->CustomerData->setText("Иванов");
-    main->Comment->setPlainText("строка");
-    main->OrderNumber = 41;
-    Garment().calculated = true;
-    Garment().ClearInputs(3);
-    EXPECT_FALSE(Garment().calculated);
-    for (int n = 1; n <= 9; ++n) EXPECT_EQ(Field(n), "");
-    EXPECT_EQ(main->ModelType->text().toStdString(), " Брюки мужские объёмные 2. Заказ № 41");
-    EXPECT_TRUE(main->CustomerData->text().isEmpty());
-    EXPECT_TRUE(main->Comment->toPlainText().isEmpty());
+    for (const Kind* kind : kKinds) ExpectClearInputsEmptiesTheOrder(*kind);
 }
 
-// Each row shows its own illustration; other numbers leave the figure.
 TEST_F(MVolumeBryukiTest, ShowMeasureRoutesEveryRow) {
-    for (const Kind* kind : kKinds) {
-        Choose(*kind);
-        const int rows = int(kind->illustrations.size());
-        for (int k = 1; k <= rows; ++k) {
-            kind->illustrations[size_t(k - 1)]();
-            const QImage expected = main->LineImage.Bitmap().copy();
-            MeasureHints::LowerLine7();  // something else first
-            Garment().ShowMeasure(k);
-            EXPECT_EQ(main->LineImage.Bitmap(), expected) << kind->type << " row " << k;
-        }
-        const QImage before = main->LineImage.Bitmap().copy();
-        for (int k : {0, rows + 1, 27}) {
-            Garment().ShowMeasure(k);
-            EXPECT_EQ(main->LineImage.Bitmap(), before) << k;
-        }
-    }
+    for (const Kind* kind : kKinds) ExpectShowMeasureRoutesEveryRow(*kind);
 }
 
 // ---------------------------------------------------------------------------
@@ -244,11 +178,7 @@ TEST_F(MVolumeBryukiTest, EmptyOrUnreadableFieldIsReportedNeverThrown) {
     fields = kTrousers.samples;
     fields[7] = "2,5.";
     Type(fields);
-    bool ok = true;
-    EXPECT_NO_THROW(ok = Garment().GetMeasures());
-    EXPECT_FALSE(ok);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].text.find("Кс"), std::string::npos) << messages[0].text;
+    ExpectRefusedAsNoNumber("Кс");
     EXPECT_EQ(Field(8), "2.5.");
 }
 
@@ -361,11 +291,7 @@ TEST_F(MVolumeBryukiTest, OpenedOrderIsCheckedBeforeItIsDrafted) {
 // Measurements that pass the checks but cannot be drafted fail through the
 // road's message; nothing hangs or is drawn.
 TEST_F(MVolumeBryukiTest, DegenerateOrderFailsThroughTheRoadsMessage) {
-    Type({"-1", "-1", "102", "19", "0", "0", "0", "3"});  // the back's hip width is 0
-    main->CalcExecute();
-    EXPECT_FALSE(Garment().calculated);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+    ExpectTheRoadFails({"-1", "-1", "102", "19", "0", "0", "0", "3"});  // the back's hip width is 0
 }
 
 // ---------------------------------------------------------------------------
@@ -376,20 +302,9 @@ TEST_F(MVolumeBryukiTest, CalculateRoadDrawsTheDraftAndTheTables) {
         Calculate(*kind, kind->samples);
         const TMVolumeBryukiDraft& w = Garment();
         // Sheet 1: the outline at the hip and hem points, the captions.
-        const QImage& sheet1 = report->List1()->Bitmap();
-        for (const Vector& p : {w.B2, w.B3, w.B, w.H01, w.W, w.P}) {
-            const int x = ScreenDC.PixelX(p.x), y = ScreenDC.PixelY(p.y);
-            EXPECT_GT(DarkPixels(sheet1, QRect(x - 5, y - 5, 10, 10)), 3) << kind->type;
-        }
-        EXPECT_GT(DarkPixels(sheet1, QRect(0, 0, sheet1.width(), 30)), 20);
-        EXPECT_EQ(ScreenDC.PixelX(0), int(52.5f * ScreenDC.PxPerCmX));
-        EXPECT_EQ(ScreenDC.PixelY(0), int(10.0f * ScreenDC.PxPerCmY));
-        // Sheet 2: the three tables.
-        const QImage& sheet2 = report->List2()->Bitmap();
-        const int measureHeight = 20 + 16 * int(kind->samples.size() + 1) + 1;
-        EXPECT_GT(DarkPixels(sheet2, QRect(50, 57, 201, measureHeight)), 200);
-        EXPECT_GT(DarkPixels(sheet2, QRect(296, 57, 201, 309)), 500);
-        EXPECT_GT(DarkPixels(sheet2, QRect(541, 57, 201, 309)), 500);
+        ExpectDraftThrough({w.B2, w.B3, w.B, w.H01, w.W, w.P}, kind->type);
+        // Sheet 2: the three tables, the front with its three pleats' rows.
+        ExpectTablesOfRows(kind->samples.size(), 17, 17, kind->type);
     }
 }
 
@@ -417,15 +332,7 @@ TEST_F(MVolumeBryukiTest, FrontTableFollowsThePleats) {
     }
 }
 
-TEST_F(MVolumeBryukiTest, NothingIsDrawnBeforeCalculating) {
-    Garment().ClearSheets();
-    const QImage before1 = report->List1()->Bitmap().copy();
-    const QImage before2 = report->List2()->Bitmap().copy();
-    Garment().Draw();
-    Garment().DrawTables(4);
-    EXPECT_EQ(report->List1()->Bitmap(), before1);
-    EXPECT_EQ(report->List2()->Bitmap(), before2);
-}
+TEST_F(MVolumeBryukiTest, NothingIsDrawnBeforeCalculating) { ExpectNothingDrawnUntilCalculated(kTrousers.type); }
 
 // Both trousers are leaves of the base-selection dialog that hand their
 // type to the factory.
@@ -482,13 +389,7 @@ TEST_F(MVolumeBryukiTest, EachTypePrintsAtTrueScale) {
 }
 
 TEST_F(MVolumeBryukiTest, NothingToPrintBeforeCalculating) {
-    const std::string path = TempPath("none.pdf");
-    ThePrinter().SetPdfOutput(path);
-    Garment().Print();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, kNothingToPrintText);
-    EXPECT_FALSE(ThePrinter().Printing());
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+    for (const Kind* kind : kKinds) ExpectNothingToPrint(*kind);
 }
 
 // ---------------------------------------------------------------------------
@@ -496,20 +397,11 @@ TEST_F(MVolumeBryukiTest, NothingToPrintBeforeCalculating) {
 
 // Sheets as large as the drawing window allocates them at 96 ppi: the draft
 // at 1:1 and at 1:4, the side T–H 102 cm long at both.
-class MVolumeBryukiFullSizeTest : public MVolumeBryukiTest {
-protected:
-    void BeforeWindows() override {
-        MVolumeBryukiTest::BeforeWindows();
-        SheetImage::SetAllocationLimit(0);
-    }
-};
+using MVolumeBryukiFullSizeTest = FullSizeSheets<MVolumeBryukiTest>;
 
 TEST_F(MVolumeBryukiFullSizeTest, DrawsAtOneToOneAndOneToFour) {
     ASSERT_EQ(ScreenDC.MinScale, 1);
-    Choose(kTrousers);
-    Type(kTrousers.samples);
-    main->CalcExecute();
-    ASSERT_TRUE(Garment().calculated);
+    Calculate(kTrousers, kTrousers.samples);
     const TMVolumeBryukiDraft& w = Garment();
     for (int scale : {1, 4}) {
         ScreenDC.SetScale(scale);

@@ -8,7 +8,7 @@
 
 #include "garments/lower_women/WJeans.h"
 #include "garments/lower_women/WShort.h"
-#include "tests/garments/lower_women/GarmentWindowTest.h"
+#include "tests/garments/GarmentWindowTest.h"
 
 // The samples as typed with '.', in the order of the edits.
 inline const std::vector<std::string>& JeansSamples() {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "garments/lower_women/Yubka.h"
-#include "tests/garments/lower_women/GarmentWindowTest.h"
+#include "tests/garments/GarmentWindowTest.h"
 
 // The sample measurements of the skirt, as typed with '.'.
 inline const std::vector<std::string>& SkirtSamples() {

@@ -19,7 +19,7 @@
 #include "kernel/Record.h"
 #include "kernel/SheetCaptions.h"
 #include "shell/OrderFile.h"
-#include "tests/garments/lower_women/GarmentWindowTest.h"
+#include "tests/garments/GarmentWindowTest.h"
 
 namespace {
 

@@ -20,17 +20,12 @@
 #include "kernel/Record.h"
 #include "kernel/SheetCaptions.h"
 #include "shell/OrderFile.h"
-#include "tests/garments/lower_women/GarmentWindowTest.h"
+#include "tests/garments/GarmentWindowTest.h"
 
 namespace {
 
 // What the tests know of each trousers.
-struct Kind {
-    int type;
-    const char* caption;  // the order caption before the number
-    std::vector<std::string> captions, hints, samples;
-    std::vector<void (*)()> illustrations;
-};
+using Kind = ColumnFacts;
 
 const Kind kTrousers{kWBryukiType,
                      " Брюки женские классические. Заказ № ",
@@ -71,13 +66,7 @@ protected:
     void Choose(const Kind& kind) { ASSERT_TRUE(main->CreateModel(kind.type, -1, -1)); }
     TWBryukiDraft& Garment() { return *dynamic_cast<TWBryukiDraft*>(main->Model); }
 
-    void Calculate(const Kind& kind) {
-        Choose(kind);
-        Type(kind.samples);
-        main->CalcExecute();
-        ASSERT_TRUE(Garment().calculated) << (messages.empty() ? "" : messages[0].text);
-        messages.clear();
-    }
+    void Calculate(const Kind& kind) { CalculateWith(kind.type, kind.samples); }
 };
 
 // ---------------------------------------------------------------------------
@@ -85,78 +74,21 @@ protected:
 
 TEST_F(WBryukiTest, ConstructorLaysOutTheRowsTheCaptionAndTwoSheets) {
     for (const Kind* kind : kKinds) {
-        Choose(*kind);
-        EXPECT_TRUE(dynamic_cast<TWBryukiDraft*>(main->Model)) << kind->type;
-        EXPECT_EQ(Garment().Type(), kind->type);
-        const int rows = int(kind->captions.size());
-        for (int n = 1; n <= rows; ++n) {
-            EXPECT_FALSE(main->Line(n)->isHidden()) << n;
-            EXPECT_FALSE(main->Meas(n)->isHidden()) << n;
-            EXPECT_EQ(main->Line(n)->text().toStdString(), kind->captions[size_t(n - 1)]);
-            EXPECT_EQ(main->MeasHint(n), kind->hints[size_t(n - 1)]);
-            EXPECT_EQ(Field(n), "");
-        }
-        EXPECT_TRUE(main->Line(rows + 1)->isHidden()) << kind->type;
-        EXPECT_EQ(main->ModelType->text().toStdString(), kind->caption + std::to_string(main->OrderNumber));
-        EXPECT_TRUE(report->List1()->Visible());
-        EXPECT_TRUE(report->List2()->Visible());
-
-        delete main->Model;
-        main->Model = nullptr;
-        for (int n = 1; n <= rows; ++n) EXPECT_TRUE(main->Line(n)->isHidden()) << n;
-        EXPECT_FALSE(report->List1()->Visible());
-        EXPECT_FALSE(report->List2()->Visible());
+        EXPECT_TRUE(dynamic_cast<TWBryukiDraft*>(&Chosen(*kind))) << kind->type;
+        ExpectColumnLaidOut(*kind);
     }
 }
 
 TEST_F(WBryukiTest, SamplesUseTheUsersSeparator) {
-    main->FillSamples = true;
-    main->DecimalSeparator = ',';
-    main->DecimalSeparatorText = ",";
-    for (const Kind* kind : kKinds) {
-        Choose(*kind);
-        for (size_t n = 0; n < kind->samples.size(); ++n) {
-            std::string expected = kind->samples[n];
-            for (char& c : expected)
-                if (c == '.') c = ',';
-            EXPECT_EQ(Field(int(n) + 1), expected);
-        }
-    }
+    for (const Kind* kind : kKinds) ExpectSamplesWithComma(*kind);
 }
 
 TEST_F(WBryukiTest, ClearInputsEmptiesTheOrder) {
-    Choose(kTrousers2);
-    Type(kTrousers2.samples);
-    main->CustomerData->setText("Иванова");
-    main->Comment->setPlainText("строка");
-    main->OrderNumber = 41;
-    Garment().calculated = true;
-    Garment().ClearInputs(3);
-    EXPECT_FALSE(Garment().calculated);
-    for (int n = 1; n <= 7; ++n) EXPECT_EQ(Field(n), "");
-    EXPECT_EQ(main->ModelType->text().toStdString(), " Брюки женские классические 2. Заказ № 41");
-    EXPECT_TRUE(main->CustomerData->text().isEmpty());
-    EXPECT_TRUE(main->Comment->toPlainText().isEmpty());
+    for (const Kind* kind : kKinds) ExpectClearInputsEmptiesTheOrder(*kind);
 }
 
-// Each row shows its own illustration; other numbers leave the figure.
 TEST_F(WBryukiTest, ShowMeasureRoutesEveryRow) {
-    for (const Kind* kind : kKinds) {
-        Choose(*kind);
-        const int rows = int(kind->illustrations.size());
-        for (int k = 1; k <= rows; ++k) {
-            kind->illustrations[size_t(k - 1)]();
-            const QImage expected = main->LineImage.Bitmap().copy();
-            MeasureHints::LowerLine7();  // something else first
-            Garment().ShowMeasure(k);
-            EXPECT_EQ(main->LineImage.Bitmap(), expected) << kind->type << " row " << k;
-        }
-        const QImage before = main->LineImage.Bitmap().copy();
-        for (int k : {0, rows + 1, 27}) {
-            Garment().ShowMeasure(k);
-            EXPECT_EQ(main->LineImage.Bitmap(), before) << k;
-        }
-    }
+    for (const Kind* kind : kKinds) ExpectShowMeasureRoutesEveryRow(*kind);
 }
 
 // ---------------------------------------------------------------------------
@@ -196,11 +128,7 @@ TEST_F(WBryukiTest, EmptyOrUnreadableFieldIsReportedNeverThrown) {
     fields = kTrousers2.samples;
     fields[2] = "2.5.";
     Type(fields);
-    bool ok = true;
-    EXPECT_NO_THROW(ok = Garment().GetMeasures());
-    EXPECT_FALSE(ok);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].text.find("Вс"), std::string::npos) << messages[0].text;
+    ExpectRefusedAsNoNumber("Вс");
 }
 
 // ---------------------------------------------------------------------------
@@ -286,11 +214,7 @@ TEST_F(WBryukiTest, DegenerateOrderFailsThroughTheRoadsMessage) {
     Choose(kTrousers2);
     std::vector<std::string> fields = kTrousers2.samples;
     fields[2] = "0";  // Вс = 0: a front dart of no depth
-    Type(fields);
-    main->CalcExecute();
-    EXPECT_FALSE(Garment().calculated);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+    ExpectTheRoadFails(fields);
 }
 
 // ---------------------------------------------------------------------------
@@ -300,35 +224,16 @@ TEST_F(WBryukiTest, CalculateRoadDrawsTheDraftAndTheTables) {
     for (const Kind* kind : kKinds) {
         Calculate(*kind);
         const TWBryukiDraft& w = Garment();
-        // Sheet 1: the outline at the hip points, the crease line, the captions.
-        const QImage& sheet1 = report->List1()->Bitmap();
-        for (const Vector& p : {w.B2, w.B3, w.B, w.H01}) {
-            const int x = ScreenDC.PixelX(p.x), y = ScreenDC.PixelY(p.y);
-            EXPECT_GT(DarkPixels(sheet1, QRect(x - 5, y - 5, 10, 10)), 3) << kind->type;
-        }
-        EXPECT_GT(DarkPixels(sheet1, QRect(0, 0, sheet1.width(), 30)), 20);
-        // T0 sits 52.5 cm from the left and 10 cm from the top of the sheet.
-        EXPECT_EQ(ScreenDC.PixelX(0), int(52.5f * ScreenDC.PxPerCmX));
-        EXPECT_EQ(ScreenDC.PixelY(0), int(10.0f * ScreenDC.PxPerCmY));
+        // Sheet 1: the outline at the hip points, the crease line, the
+        // captions; T0 52.5 cm from the left and 10 cm from the top.
+        ExpectDraftThrough({w.B2, w.B3, w.B, w.H01}, kind->type);
         // Sheet 2: the three tables (five or seven measurements, 24 front
         // rows, 24 back rows).
-        const QImage& sheet2 = report->List2()->Bitmap();
-        const int measureHeight = 20 + 16 * int(kind->samples.size() + 1) + 1;
-        EXPECT_GT(DarkPixels(sheet2, QRect(50, 57, 201, measureHeight)), 200);
-        EXPECT_GT(DarkPixels(sheet2, QRect(296, 57, 201, 421)), 500);
-        EXPECT_GT(DarkPixels(sheet2, QRect(541, 57, 201, 421)), 500);
+        ExpectTablesOfRows(kind->samples.size(), 24, 24, kind->type);
     }
 }
 
-TEST_F(WBryukiTest, NothingIsDrawnBeforeCalculating) {
-    Garment().ClearSheets();
-    const QImage before1 = report->List1()->Bitmap().copy();
-    const QImage before2 = report->List2()->Bitmap().copy();
-    Garment().Draw();
-    Garment().DrawTables(4);
-    EXPECT_EQ(report->List1()->Bitmap(), before1);
-    EXPECT_EQ(report->List2()->Bitmap(), before2);
-}
+TEST_F(WBryukiTest, NothingIsDrawnBeforeCalculating) { ExpectNothingDrawnUntilCalculated(kTrousers.type); }
 
 TEST_F(WBryukiTest, RedrawAtEveryScaleAndVariantThrowsNothing) {
     const std::vector<std::vector<std::string>> drafts = {
@@ -351,14 +256,7 @@ TEST_F(WBryukiTest, RedrawAtEveryScaleAndVariantThrowsNothing) {
 TEST_F(WBryukiTest, EachTypePrintsItsPagesToPdf) {
     for (const Kind* kind : kKinds) {
         Calculate(*kind);
-        for (int mode : {1, 2, 4}) {
-            const std::string path = PrintAt(mode, "trousers" + std::to_string(kind->type));
-            EXPECT_FALSE(ThePrinter().Printing());
-            const TPrintLayout& l = PrintLayout;
-            EXPECT_EQ(l.PagesDone, l.PageCount);
-            EXPECT_EQ(PdfPages(path), l.PageCount + (mode == 1 ? 0 : 1)) << kind->type << " 1:" << mode;
-            if (mode == 1) EXPECT_GT(l.PageCount, 1) << "a full-size trouser needs several pages";
-        }
+        ExpectPrintsItsPages("trousers" + std::to_string(kind->type), false);
     }
     EXPECT_TRUE(messages.empty());
 }
@@ -380,13 +278,7 @@ TEST_F(WBryukiTest, PatternPrintsAtTrueScale) {
 }
 
 TEST_F(WBryukiTest, NothingToPrintBeforeCalculating) {
-    const std::string path = TempPath("none.pdf");
-    ThePrinter().SetPdfOutput(path);
-    Garment().Print();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, kNothingToPrintText);
-    EXPECT_FALSE(ThePrinter().Printing());
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+    for (const Kind* kind : kKinds) ExpectNothingToPrint(*kind);
 }
 
 }  // namespace

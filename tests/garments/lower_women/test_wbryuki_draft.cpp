@@ -174,7 +174,9 @@ TEST_F(WBryukiDraftTest, VariantsAndDartLayoutsAtTheirBoundaries) {
         Draft(trousers, WithSuppression(c.hips));
         const std::string at = "Сб " + Text(c.hips);
         EXPECT_EQ(trousers.WaistVariant, c.variant) << at;
-        if (c.frontDart >= 0) EXPECT_EQ(trousers.FrontDart, c.frontDart) << at;
+        if (c.frontDart >= 0) {
+            EXPECT_EQ(trousers.FrontDart, c.frontDart) << at;
+        }
         EXPECT_EQ(trousers.TwoBackDarts(), c.twoBackDarts) << at;
         EXPECT_EQ(trousers.FrontTableRows().size(), c.frontRows) << at;
         EXPECT_EQ(trousers.BackTableRows().size(), c.backRows) << at;
@@ -237,8 +239,12 @@ TEST_F(WBryukiDraftTest, RowsOfUnbuiltPointsShowRealLengths) {
     ASSERT_STREQ(front[12].text, "[ T21, b1 ]");
     EXPECT_EQ(front[12].value, Geom::Distance(trousers.T21, trousers.T0));
     for (const ValueTableRow& r : trousers.BackTableRows()) {
-        if (std::string(r.text) == "[ C2, C5 ]") EXPECT_EQ(r.value, 0.0f);
-        if (std::string(r.text) == "[ C6, C4 ]") EXPECT_EQ(r.value, trousers.Segments[TWBryukiDraft::SegC6C3]);
+        if (std::string(r.text) == "[ C2, C5 ]") {
+            EXPECT_EQ(r.value, 0.0f);
+        }
+        if (std::string(r.text) == "[ C6, C4 ]") {
+            EXPECT_EQ(r.value, trousers.Segments[TWBryukiDraft::SegC6C3]);
+        }
     }
     // The segments of the rows not shown stay 0.
     EXPECT_EQ(trousers.Segments[TWBryukiDraft::Segb1b2], 0.0f);

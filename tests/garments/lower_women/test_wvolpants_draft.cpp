@@ -114,15 +114,23 @@ TEST_F(WVolPantsDraftTest, PleatCases) {
         EXPECT_FLOAT_EQ(w.PleatDepth, w.PleatTotal / w.PleatCount) << at;
         EXPECT_GE(w.PleatDepth, 2.0f) << at;
         // Lowered only as far as needed.
-        if (c.made < c.asked) EXPECT_LT(w.PleatTotal / (c.made + 1), 2.0f) << at;
+        if (c.made < c.asked) {
+            EXPECT_LT(w.PleatTotal / (c.made + 1), 2.0f) << at;
+        }
         // What the pleats leave is (Ст + Пт)/2 (the rule without pleats adds
         // the whole Пт instead).
         EXPECT_NEAR(FrontWaist(w) - w.PleatTotal, (c.Ct + c.Pt) / 2, 1e-3f) << at;
         EXPECT_FLOAT_EQ(w.b0.x, -w.PleatDepth) << at;
-        if (c.made == 2) EXPECT_GE(w.PleatSpacing, w.PleatDepth) << at;
+        if (c.made == 2) {
+            EXPECT_GE(w.PleatSpacing, w.PleatDepth) << at;
+        }
         // The folded pleats take about one depth of the waist each.
-        if (c.made >= 2) EXPECT_NEAR(Geom::Distance(w.b1, w.b2), w.PleatDepth, 0.1f) << at;
-        if (c.made == 3) EXPECT_NEAR(Geom::Distance(w.b7, w.b8), w.PleatDepth, 0.1f) << at;
+        if (c.made >= 2) {
+            EXPECT_NEAR(Geom::Distance(w.b1, w.b2), w.PleatDepth, 0.1f) << at;
+        }
+        if (c.made == 3) {
+            EXPECT_NEAR(Geom::Distance(w.b7, w.b8), w.PleatDepth, 0.1f) << at;
+        }
     }
 }
 
@@ -165,8 +173,9 @@ TEST_F(WVolPantsDraftTest, BackDartCountFollowsQ) {
         EXPECT_EQ(w.BackDarts, c.darts) << c.Ct;
         EXPECT_EQ(w.DartNorm - 4.5f > 0, c.darts == 2) << c.Ct;
         EXPECT_EQ(w.BackTableRows().size(), c.darts == 2 ? 24u : 21u) << c.Ct;
-        if (c.darts == 2)
+        if (c.darts == 2) {
             EXPECT_FLOAT_EQ(w.Segments[TWVolPants::Segb21b22], Geom::Distance(w.b21, w.b22)) << c.Ct;
+        }
     }
 }
 

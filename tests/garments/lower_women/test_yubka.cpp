@@ -11,7 +11,7 @@
 #include "shell/MeasureColumn.h"
 #include "shell/OrderFile.h"
 #include "tests/garments/lower_women/SkirtFixture.h"
-#include "tests/garments/lower_women/PagesAndPixels.h"
+#include "tests/garments/PagesAndPixels.h"
 
 namespace {
 

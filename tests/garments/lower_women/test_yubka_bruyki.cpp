@@ -22,8 +22,8 @@
 #include "platform/Text.h"
 #include "shell/BuiltInModels.h"
 #include "shell/OrderFile.h"
-#include "tests/garments/lower_women/GarmentWindowTest.h"
-#include "tests/garments/lower_women/PagesAndPixels.h"
+#include "tests/garments/GarmentWindowTest.h"
+#include "tests/garments/PagesAndPixels.h"
 
 namespace {
 
@@ -317,7 +317,9 @@ TEST_F(SkirtTrousersTest, PrintedPagesFollowTheTiling) {
         PrinterDC.BeginTrueScalePage(float(mode));
         const int front = HalfPages(TYubka_Bruyki::Front), back = HalfPages(TYubka_Bruyki::Back);
         EXPECT_EQ(PdfPages(path), front + back + 1) << "mode " << mode;
-        if (mode == 1) EXPECT_GT(front, 1) << "a full-size half needs several pages";
+        if (mode == 1) {
+            EXPECT_GT(front, 1) << "a full-size half needs several pages";
+        }
     }
     EXPECT_TRUE(messages.empty());
 }

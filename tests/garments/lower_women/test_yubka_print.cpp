@@ -11,7 +11,7 @@
 #include "kernel/SheetCaptions.h"
 #include "platform/Printer.h"
 #include "tests/garments/lower_women/SkirtFixture.h"
-#include "tests/garments/lower_women/PagesAndPixels.h"
+#include "tests/garments/PagesAndPixels.h"
 
 namespace {
 

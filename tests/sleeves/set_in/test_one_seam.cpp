@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "kernel/Bezier.h"
+#include "tests/DraftExpect.h"
 #include "tests/sleeves/set_in/SleeveFixture.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include "kernel/DrawContext.h"
 #include "shell/OrderFile.h"
 #include "shell/Settings.h"
-#include "tests/garments/lower_women/GarmentWindowTest.h"
-#include "tests/garments/lower_women/PagesAndPixels.h"
+#include "tests/garments/GarmentWindowTest.h"
+#include "tests/garments/PagesAndPixels.h"
 #include "tests/kernel/PdfPaths.h"
 #include "tests/sleeves/set_in/SleeveFixture.h"
 

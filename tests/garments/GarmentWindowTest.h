@@ -1,13 +1,16 @@
-// The program's windows as a user gets them, for the tests of one garment
-// family: the decimal separator '.', a PDF printer listed, the built-in
-// pieces and the family's garments registered with the factory, and the
-// helpers that type into the measurement column and print to a PDF file.
+// The program's windows as a user gets them, for the tests of every
+// lower-body garment, women's and men's: the decimal separator '.', a PDF
+// printer listed, the built-in pieces and the family's garments registered
+// with the factory, the helpers that type into the measurement column and
+// print to a PDF file, and the checks every garment of the frame passes
+// alike (its column, its order block, its sheets and its printing).
 #pragma once
 
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTextEdit>
 #include <string>
 #include <vector>
 
@@ -21,11 +24,12 @@
 #include "shell/OrderFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
+#include "platform/SheetImage.h"
 #include "platform/Text.h"
 #include "shell/BuiltInModels.h"
 #include "shell/Settings.h"
 #include "tests/ProgramWindows.h"
-#include "tests/garments/lower_women/PagesAndPixels.h"
+#include "tests/garments/PagesAndPixels.h"
 
 // What a test knows of one garment type: its order caption before the
 // number, and its rows' captions, hints, samples (with '.') and
@@ -83,6 +87,29 @@ protected:
         EXPECT_EQ(messages[0].icon, MsgExclamation);
     }
 
+    // Fields that pass the checks but cannot be drafted: the calculation
+    // road fails (every rerun too) and says so once, with the road's own
+    // message; the garment stays not calculated.
+    void ExpectTheRoadFails(const std::vector<std::string>& fields) {
+        Type(fields);
+        main->CalcExecute();
+        EXPECT_FALSE(main->Model->calculated);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, "Пожалуйста, проверьте измерения. ");
+        EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+    }
+
+    // The current garment's GetMeasures refuses a row that is no number,
+    // without throwing, with one message naming the row by its code.
+    void ExpectRefusedAsNoNumber(const std::string& code, const std::string& context = "") {
+        messages.clear();
+        bool ok = true;
+        EXPECT_NO_THROW(ok = main->Model->GetMeasures()) << context;
+        EXPECT_FALSE(ok) << context;
+        ASSERT_EQ(messages.size(), 1u) << context;
+        EXPECT_NE(messages[0].text.find(code), std::string::npos) << messages[0].text;
+    }
+
     // The calculated garment cleared and drawn again, sheets and tables, at
     // every scale the sheets allow, without throwing.
     void ExpectRedrawsAtEveryScale() {
@@ -102,6 +129,18 @@ protected:
         ThePrinter().SetPdfOutput(path);
         main->Model->Print();
         return path;
+    }
+
+    // Chooses the type, types the fields and runs the calculation road: the
+    // garment comes out calculated, with no message shown.
+    void CalculateWith(int type, const std::vector<std::string>& fields) {
+        ASSERT_TRUE(main->CreateModel(type, -1, -1)) << type;
+        Type(fields);
+        messages.clear();
+        main->CalcExecute();
+        ASSERT_TRUE(main->Model->calculated) << type << ": " << (messages.empty() ? "" : messages[0].text);
+        EXPECT_TRUE(messages.empty()) << type << ": " << messages[0].text;
+        messages.clear();
     }
 
     // ---- A garment's column as the user meets it. ----
@@ -135,6 +174,24 @@ protected:
         for (int n = 1; n <= rows; ++n) EXPECT_TRUE(main->Line(n)->isHidden()) << g.type << " row " << n;
         EXPECT_FALSE(report->List1()->Visible());
         EXPECT_FALSE(report->List2()->Visible());
+    }
+
+    // ClearInputs empties the rows, the customer and the comment, writes the
+    // order caption again with the current number, and leaves the garment
+    // not calculated.
+    void ExpectClearInputsEmptiesTheOrder(const ColumnFacts& g) {
+        TLowerGarment& garment = Chosen(g);
+        Type(g.samples);
+        main->CustomerData->setText("Иванов");
+        main->Comment->setPlainText("строка");
+        main->OrderNumber = 41;
+        garment.calculated = true;
+        garment.ClearInputs(3);
+        EXPECT_FALSE(garment.calculated) << g.type;
+        for (int n = 1; n <= int(g.samples.size()); ++n) EXPECT_EQ(Field(n), "") << g.type << " row " << n;
+        EXPECT_EQ(main->ModelType->text().toStdString(), g.caption + std::string("41"));
+        EXPECT_TRUE(main->CustomerData->text().isEmpty()) << g.type;
+        EXPECT_TRUE(main->Comment->toPlainText().isEmpty()) << g.type;
     }
 
     // With the sample option on and a comma as the separator, the type's
@@ -273,5 +330,16 @@ protected:
                 EXPECT_GT(l.PageCount, 1) << name << ": a full-size piece needs several pages";
             }
         }
+    }
+};
+
+// A garment window test with the sheets allocated at 1:1, as on a real
+// screen, rather than at the tests' coarser scale.
+template <class Fixture>
+class FullSizeSheets : public Fixture {
+protected:
+    void BeforeWindows() override {
+        Fixture::BeforeWindows();
+        SheetImage::SetAllocationLimit(0);
     }
 };

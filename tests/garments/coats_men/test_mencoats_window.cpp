@@ -1,0 +1,538 @@
+// The men's coats, blazers and vest on the main window: the measurement
+// column by the sleeve chosen, its checks, the order file, the sheets and
+// printing, and the order in which a garment runs its sleeve and collar.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "garments/coats_men/CoatsMen.h"
+#include "garments/coats_men/MenCoatWSideSeam.h"
+#include "garments/coats_men/MenSidePart.h"
+#include "garments/coats_men/MenWCutOffPiece.h"
+#include "garments/coats_men/MenWOnePiece.h"
+#include "garments/coats_men/Vest.h"
+#include "shell/Factory.h"
+#include "tests/StubPieces.h"
+#include "tests/garments/coats_men/MenPatternFixture.h"
+#include "tests/garments/GarmentWindowTest.h"
+
+namespace {
+
+// A sleeve and a collar that note what the garment had drafted when they
+// were calculated.
+struct CallLog {
+    std::vector<std::string> calls;
+};
+CallLog* gLog = nullptr;
+
+// What the garment's own step has written by now: its pocket end K1 (0
+// before the step).
+std::string StepState() {
+    Vector k1;
+    if (auto* coat = dynamic_cast<TMenCoatWSideSeam*>(CurrentMenPattern()))
+        k1 = coat->K1;
+    else if (auto* side = dynamic_cast<TMenWOnePiece*>(CurrentMenPattern()))
+        k1 = side->K1;
+    else if (auto* apart = dynamic_cast<TMenWCutOffPiece*>(CurrentMenPattern()))
+        k1 = apart->K1;
+    else
+        return "?";
+    return k1 == Vector() ? "before step" : "after step";
+}
+
+class TLoggingSleeve : public TTestSleeve {
+public:
+    void Calculate() override {
+        if (gLog) gLog->calls.push_back("sleeve " + StepState());
+        // As a raglan it writes its lines into the garment: from the neck
+        // (A9 at the back, A41 = A4 at the front) down to the armhole.
+        TMenPattern* g = CurrentMenPattern();
+        if (!g || MainForm->SleeveKind != 15) return;
+        g->A41 = g->A4;
+        g->C1 = g->C2 = (g->A9 + g->P31) * 0.5f;
+        g->C3 = g->C4 = (g->A4 + g->P6) * 0.5f;
+        g->RaglanBackCtrl1 = g->RaglanBackCtrl2 = g->C2;
+        g->RaglanFrontCtrl1 = g->RaglanFrontCtrl2 = g->C4;
+        g->RaglanBackEnd = g->P31;
+        g->RaglanFrontEnd = g->P6;
+        g->RaglanBackCase = g->RaglanFrontCase = 1;
+        g->RaglanBackParam = 0;
+        g->RaglanFrontParam = 1;
+    }
+};
+// The two-seam sleeve's part of the protocol: it sets the side part's point.
+class TSplittingSleeve : public TTestSleeve {
+public:
+    void Calculate() override {
+        TMenPattern* g = CurrentMenPattern();
+        g->SplitPoint = g->FrontG2 + Vector(1, 1);
+        g->SplitParam = 0.2f;
+    }
+};
+class TLoggingCollar : public TTestCollar {
+public:
+    void Calculate() override {
+        if (gLog) gLog->calls.push_back("collar " + StepState());
+    }
+};
+
+// The sample texts of the side-seam coats, with '.'.
+const std::vector<std::string> kBody = {"176",  "20.7", "51.1", "52.2", "49",   "53.4", "27.8", "47.2",
+                                        "19.4", "9.7",  "21.9", "45.2", "48.3", "20.1", "15.4", "8"};
+
+std::vector<std::string> With(std::vector<std::string> rows, const std::vector<std::string>& tail) {
+    rows.insert(rows.end(), tail.begin(), tail.end());
+    return rows;
+}
+
+class MenCoatsWindowTest : public GarmentWindowTest {
+protected:
+    void RegisterGarments() override {
+        RegisterMenCoatsGarments();
+        keptSleeves[0] = RegisterSleeveMaker(13, [] { return new TLoggingSleeve; });
+        keptSleeves[1] = RegisterSleeveMaker(15, [] { return new TLoggingSleeve; });
+        keptSleeves[2] = RegisterSleeveMaker(12, [] { return new TSplittingSleeve; });
+        keptCollars[0] = RegisterCollarMaker(1, [] { return new TLoggingCollar; });
+        keptCollars[1] = RegisterCollarMaker(7, [] { return new TLoggingCollar; });
+    }
+    void AfterTearDown() override {
+        RegisterSleeveMaker(13, keptSleeves[0]);
+        RegisterSleeveMaker(15, keptSleeves[1]);
+        RegisterSleeveMaker(12, keptSleeves[2]);
+        RegisterCollarMaker(1, keptCollars[0]);
+        RegisterCollarMaker(7, keptCollars[1]);
+        gLog = nullptr;
+        GarmentWindowTest::AfterTearDown();
+    }
+
+    TMenPattern& Choose(int type, int collar, int sleeve) {
+        EXPECT_TRUE(main->CreateModel(type, collar, sleeve)) << type;
+        return *dynamic_cast<TMenPattern*>(main->Model);
+    }
+    std::string Caption(int n) const { return main->Line(n)->text().toStdString(); }
+
+    SleeveMaker keptSleeves[3];
+    CollarMaker keptCollars[2];
+};
+
+// ---------------------------------------------------------------------------
+// The column
+
+TEST_F(MenCoatsWindowTest, TheColumnFollowsTheSleeve) {
+    struct Case {
+        int sleeve;
+        int rows;
+        std::vector<std::pair<int, const char*>> captions;  // row, caption
+    } cases[] = {
+        {0, 20, {{1, "Р:"}, {10, "Цг:"}, {16, "Пк:"}, {17, "Пг:"}, {18, "Пт:"}, {19, "Пб:"}, {20, "h:"}}},
+        {13, 27, {{17, "Др1с:"}, {20, "Пн:"}, {21, "Пг:"}, {24, "Попв:"}, {25, "Поз:"}, {26, "H:"}, {27, "h:"}}},
+        {15, 26, {{17, "Др1с:"}, {25, "Поз:"}, {26, "h:"}}},
+    };
+    for (const Case& c : cases) {
+        const std::string context = "sleeve " + std::to_string(c.sleeve);
+        Choose(28, 0, c.sleeve);
+        for (int n = 1; n <= c.rows; ++n) EXPECT_FALSE(main->Line(n)->isHidden()) << context << " row " << n;
+        if (c.rows < 27) {
+            EXPECT_TRUE(main->Line(c.rows + 1)->isHidden()) << context;
+        }
+        for (const auto& [row, caption] : c.captions) EXPECT_EQ(Caption(row), caption) << context << " row " << row;
+        EXPECT_EQ(main->MeasHint(10), "Расстояние между выступающими точками грудных желёз");
+        EXPECT_EQ(main->ModelType->text().toStdString(),
+                  " Пальто деми с боковым швом. Заказ № " + std::to_string(main->OrderNumber));
+        EXPECT_EQ(report->List3()->Visible(), c.sleeve != 0) << context;
+        EXPECT_EQ(main->SleeveType->isHidden(), c.sleeve == 0) << context;
+    }
+    delete main->Model;
+    main->Model = nullptr;
+    for (int n = 1; n <= 27; ++n) EXPECT_TRUE(main->Line(n)->isHidden()) << n;
+    EXPECT_FALSE(report->List1()->Visible());
+    EXPECT_TRUE(main->SleeveType->isHidden());
+}
+
+TEST_F(MenCoatsWindowTest, SamplesBySeasonAndSleeve) {
+    main->FillSamples = true;
+    main->DecimalSeparator = ',';
+    main->DecimalSeparatorText = ",";
+    struct Case {
+        int type, sleeve;
+        std::vector<std::pair<int, const char*>> fields;
+    } cases[] = {
+        {28, 0, {{2, "20,7"}, {6, "53,4"}, {17, "7"}, {20, "0,4"}}},
+        {31, 0, {{17, "9"}, {20, "0,4"}}},
+        {28, 13, {{17, "61,7"}, {20, "1"}, {26, "0,07"}, {27, "0,4"}}},
+        // The winter coat with a raglan: a thicker pad and a shorter arm.
+        {31, 15, {{17, "61,7"}, {20, "1,5"}, {26, "0,4"}}},
+        {31, 13, {{17, "61,8"}, {20, "1"}, {26, "0,08"}}},
+        // The demi-season side-part coats: h is "0"; the separate side part's
+        // hip is smaller.
+        {29, 13, {{6, "53,4"}, {24, "12"}, {26, "0,07"}, {27, "0"}}},
+        {30, 0, {{6, "50"}, {20, "0"}}},
+        {33, 13, {{21, "9"}, {26, "0,1"}, {27, "0,4"}}},
+        {34, 0, {{15, "15,4"}, {17, "5"}, {18, "4"}, {20, "0"}}},
+        {35, 13, {{21, "5"}, {24, "10"}, {26, "0,06"}}},
+        {36, 0, {{6, "55,4"}, {15, "12"}, {19, "3,5"}, {20, "0"}}},
+    };
+    for (const Case& c : cases) {
+        Choose(c.type, 0, c.sleeve);
+        for (const auto& [row, text] : c.fields)
+            EXPECT_EQ(Field(row), text) << c.type << " sleeve " << c.sleeve << " row " << row;
+    }
+    // Without the option the constructor writes only the caption.
+    main->FillSamples = false;
+    Choose(31, 0, 0);
+    for (int n = 1; n <= 20; ++n) EXPECT_EQ(Field(n), "") << n;
+}
+
+TEST_F(MenCoatsWindowTest, ShowMeasureShowsTheRowsPicture) {
+    struct Case {
+        int sleeve, row;
+        void (*picture)();
+    } cases[] = {{0, 3, MeasureHints::MenLine8},  {0, 9, MeasureHints::MenLine8}, {0, 17, MeasureHints::Men7},
+                 {0, 20, MeasureHints::Men0},     {13, 17, MeasureHints::MenLine16}, {13, 26, MeasureHints::Men004},
+                 {15, 26, MeasureHints::Men0},    {13, 25, MeasureHints::MenfESh}};
+    for (const Case& c : cases) {
+        TMenPattern& g = Choose(28, 0, c.sleeve);
+        c.picture();
+        const QImage expected = main->LineImage.Bitmap().copy();
+        MeasureHints::LowerLine7();
+        g.ShowMeasure(c.row);
+        EXPECT_EQ(main->LineImage.Bitmap(), expected) << "sleeve " << c.sleeve << " row " << c.row;
+    }
+}
+
+// Clearing empties the rows of the outgoing sleeve kind, writes the order
+// caption again and empties the customer line and the comment.
+TEST_F(MenCoatsWindowTest, ClearInputsEmptiesTheRowsAndTheOrder) {
+    struct Case {
+        int sleeve, rows;
+    } cases[] = {{13, 27}, {15, 26}, {0, 20}};
+    for (const Case& c : cases) {
+        TMenPattern& g = Choose(33, 0, c.sleeve);
+        Type(std::vector<std::string>(27, "5"));
+        main->CustomerData->setText("Иванов");
+        main->Comment->setPlainText("срочно");
+        g.calculated = true;
+        main->OrderNumber = 41;
+        g.ClearInputs(c.sleeve);
+        EXPECT_FALSE(g.calculated) << c.sleeve;
+        for (int n = 1; n <= 27; ++n) EXPECT_EQ(Field(n), n <= c.rows || c.sleeve == 0 ? "" : "5") << c.sleeve << " row " << n;
+        EXPECT_EQ(main->ModelType->text().toStdString(), " Пальто зимнее с отрезным бочком. Заказ № 41");
+        EXPECT_TRUE(main->CustomerData->text().isEmpty());
+        EXPECT_TRUE(main->Comment->toPlainText().isEmpty());
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Checks
+
+TEST_F(MenCoatsWindowTest, ChecksInTheirOrder) {
+    const std::vector<std::string> setIn = With(kBody, {"61.7", "32.8", "18.5", "1", "7", "7", "7", "13", "13", "0.07", "0.4"});
+    struct Case {
+        const char* name;
+        int sleeve;
+        std::function<void(std::vector<std::string>&)> change;
+        const char* text;  // nullptr: passes
+    } cases[] = {
+        {"samples", 13, [](auto&) {}, nullptr},
+        {"Пг equal to Попв passes", 13, [](auto& r) { r[20] = "13"; }, nullptr},
+        {"Пг above Попв", 13, [](auto& r) { r[20] = "13.1"; }, "Попв < Пг"},
+        {"an empty row first", 13, [](auto& r) { r[26] = ""; r[20] = "20"; }, kMeasurementsMissingText},
+    };
+    for (const Case& c : cases) {
+        TMenPattern& g = Choose(28, 0, c.sleeve);
+        std::vector<std::string> rows = setIn;
+        c.change(rows);
+        Type(rows);
+        messages.clear();
+        const bool ok = g.GetMeasures();
+        if (c.text == kMeasurementsMissingText) {
+            EXPECT_FALSE(ok) << c.name;
+            ASSERT_EQ(messages.size(), 1u) << c.name;
+            EXPECT_EQ(messages[0].text, kMeasurementsMissingText) << c.name;
+            EXPECT_EQ(g.Height, 0.0f) << c.name << ": nothing stored";
+        } else {
+            ExpectCheckVerdict(ok, c.text, c.name);
+        }
+    }
+    // The sleeve's inputs land in the sleeve, the cap-ease norm in the garment.
+    TMenPattern& g = Choose(28, 0, 13);
+    Type(setIn);
+    ASSERT_TRUE(g.GetMeasures());
+    EXPECT_EQ(main->Sleeve->ArmLength, 61.7f);
+    EXPECT_EQ(main->Sleeve->ShoulderPad, 1.0f);
+    EXPECT_EQ(main->Sleeve->WristEase, 13.0f);
+    EXPECT_EQ(g.CapEaseNorm, 0.07f);
+    EXPECT_EQ(g.InterliningEase, 0.4f);
+    // A raglan reads h from row 26 and leaves the cap-ease norm alone.
+    TMenPattern& r = Choose(31, 0, 15);
+    r.CapEaseNorm = 5;
+    Type(With(kBody, {"61.7", "32.8", "18.5", "1.5", "9", "9", "9", "14", "14", "0.4"}));
+    ASSERT_TRUE(r.GetMeasures());
+    EXPECT_EQ(r.InterliningEase, 0.4f);
+    EXPECT_EQ(r.CapEaseNorm, 5.0f);
+}
+
+// ---------------------------------------------------------------------------
+// The order file
+
+TEST_F(MenCoatsWindowTest, EachSleeveCaseSavedAndReopened) {
+    struct Case {
+        int type, sleeve;
+        std::vector<std::string> tail;
+    } cases[] = {
+        {28, 0, {"7", "7", "7", "0.4"}},
+        {31, 13, {"61.8", "32.8", "18.5", "1", "9", "9", "9", "14", "14", "0.08", "0.4"}},
+        {31, 15, {"61.7", "32.8", "18.5", "1.5", "9", "9", "9", "14", "14", "0.4"}},
+    };
+    for (const Case& c : cases) {
+        const std::string context = std::to_string(c.type) + " sleeve " + std::to_string(c.sleeve);
+        TMenPattern& g = Choose(c.type, 0, c.sleeve);
+        const std::vector<std::string> rows = With(kBody, c.tail);
+        Type(rows);
+        ASSERT_TRUE(g.GetMeasures()) << context;
+        RecordWriter w;
+        g.SaveMeasures(w);
+        ASSERT_EQ(w.Bytes().size(), 4 * rows.size()) << context;
+        RecordReader r(w.Bytes());
+        for (const std::string& s : rows) EXPECT_EQ(r.ReadFloat(), std::stof(s)) << context;
+
+        const std::string path = TempPath("men" + std::to_string(c.type) + "_" + std::to_string(c.sleeve) + ".mdr");
+        ASSERT_TRUE(SaveOrderTo(*main, path)) << context;
+        Choose(c.type == 28 ? 31 : 28, 0, 0);  // something else in between
+        Type(std::vector<std::string>(20, "1"));
+        messages.clear();
+        ASSERT_TRUE(OpenOrderFrom(*main, path)) << context;
+        EXPECT_TRUE(messages.empty()) << context << ": " << (messages.empty() ? "" : messages[0].text);
+        EXPECT_EQ(main->ModelIndex, c.type);
+        EXPECT_EQ(main->SleeveKind, c.sleeve);
+        for (size_t k = 0; k < rows.size(); ++k) EXPECT_EQ(Field(int(k) + 1), rows[k]) << context << " row " << k + 1;
+        EXPECT_TRUE(main->Model->calculated) << context;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The calculation
+
+// The side-seam coats are offered the raglans: the back and front drawn as
+// the raglan reshapes them, the sleeve's rows in the tables.
+TEST_F(MenCoatsWindowTest, ASideSeamCoatWithARaglanDrawsAndPrints) {
+    TMenPattern& g = Choose(31, 0, 15);
+    Type(With(kBody, {"61.7", "32.8", "18.5", "1.5", "9", "9", "9", "14", "14", "0.4"}));
+    main->CalcExecute();
+    ASSERT_TRUE(g.calculated);
+    EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages[0].text);
+    const QImage& sheet1 = report->List1()->Bitmap();
+    // Sheet 1's origin is the one kept for the collar (the sleeve sheet's
+    // is the context's last).
+    const Vector at = ScreenDC.CollarOrigin;
+    const int x = int((at.x + g.C2.x) * ScreenDC.PxPerCmX), y = int((at.y - g.C2.y) * ScreenDC.PxPerCmY);
+    EXPECT_GT(DarkPixels(sheet1, QRect(x - 5, y - 5, 10, 10)), 3) << "the back raglan line";
+    // Tables on sheet 3 of 3, the sleeve's without the "H" row.
+    const QImage& sheet3 = report->List3()->Bitmap();
+    EXPECT_GT(DarkPixels(sheet3, QRect(296, 57, 201, 61)), 100);
+    EXPECT_EQ(DarkPixels(sheet3, QRect(296, 57 + 122, 201, 20)), 0);
+    ExpectPrintsItsPages("mencoat_raglan", true);
+}
+
+// After a collar drag sheet 1 is drawn again as the calculation drew it,
+// at its own origin even when the sleeve sheet was drawn after it.
+TEST_F(MenCoatsWindowTest, RedrawingTheCollarRedrawsSheetOneInPlace) {
+    for (int type : {28, 30, 34}) {
+        TMenPattern& g = Choose(type, 7, 13);
+        Type(With(kBody, {"61.7", "32.8", "18.5", "1", "7", "7", "7", "13", "13", "0.07", "0.4"}));
+        main->CalcExecute();
+        ASSERT_TRUE(g.calculated) << type;
+        const QImage drawn = report->List1()->Bitmap().copy();
+        g.RedrawCollar();
+        EXPECT_EQ(report->List1()->Bitmap(), drawn) << type;
+    }
+}
+
+// A side-seam coat: draft, own step, sleeve, collar; a side-part coat or
+// the blazer: draft, sleeve, own step, collar.
+TEST_F(MenCoatsWindowTest, EachGarmentCallsItsSleeveAndCollarInItsOrder) {
+    const std::vector<std::string> sideSeam = {"sleeve after step", "collar after step"};
+    const std::vector<std::string> sidePart = {"sleeve before step", "collar after step"};
+    struct Case {
+        int type;
+        const std::vector<std::string>& calls;
+    } cases[] = {{28, sideSeam}, {31, sideSeam}, {29, sidePart}, {32, sidePart},
+                   {30, sidePart}, {33, sidePart}, {34, sidePart},   {35, sidePart}};
+    for (const Case& c : cases) {
+        CallLog log;
+        gLog = &log;
+        TMenPattern& g = Choose(c.type, 7, 13);
+        Type(With(kBody, {"61.7", "32.8", "18.5", "1", "7", "7", "7", "13", "13", "0.07", "0.4"}));
+        ASSERT_TRUE(g.GetMeasures()) << c.type;
+        g.Calculate();
+        EXPECT_EQ(log.calls, c.calls) << c.type;
+        EXPECT_TRUE(g.calculated) << c.type;
+    }
+}
+
+// With the two-seam sleeve the side part leaves the armhole where the sleeve
+// put it (the sleeve runs first).
+TEST_F(MenCoatsWindowTest, TheTwoSeamSleevePlacesTheSidePart) {
+    for (int type : {29, 33, 35}) {
+        auto& g = dynamic_cast<TMenSidePart&>(Choose(type, 0, 12));
+        Type(With(kBody, {"61.8", "32.8", "18.5", "1", "7", "7", "7", "12", "12", "0.07", "0"}));
+        ASSERT_TRUE(g.GetMeasures()) << type;
+        g.Calculate();
+        // The separate side part lifts the point with the upper front
+        // afterwards; across it stays where the sleeve put it.
+        EXPECT_EQ(g.SplitParam, 0.2f) << type;
+        EXPECT_EQ(g.SplitPoint.x, g.FrontG2.x + 1) << type;
+        EXPECT_EQ(g.SplitBack.x, g.FrontG2.x + 1 - g.FrontShift) << type;
+        if (type == 29) {
+            EXPECT_EQ(g.SplitPoint, g.FrontG2 + Vector(1, 1)) << type;
+        }
+    }
+}
+
+TEST_F(MenCoatsWindowTest, AnArmholeThatWillNotBalanceLeavesTheGarmentUncalculated) {
+    CallLog log;
+    gLog = &log;
+    TMenPattern& g = Choose(28, 1, 13);
+    std::vector<std::string> rows = With(kBody, {"61.7", "32.8", "18.5", "1", "7", "7", "7", "13", "13", "0.07", "0.4"});
+    rows[14] = "80";  // a shoulder far wider than the back can hold
+    Type(rows);
+    ASSERT_TRUE(g.GetMeasures());
+    EXPECT_THROW(g.Calculate(), int);
+    EXPECT_FALSE(g.calculated);
+    EXPECT_TRUE(log.calls.empty()) << "neither the sleeve nor the collar runs after a failed draft";
+    // The calculation road reports it once, and nothing is drawn.
+    messages.clear();
+    main->CalcExecute();
+    EXPECT_FALSE(g.calculated);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Пожалуйста, проверьте измерения. ");
+    EXPECT_EQ(messages[0].caption, "Сбой при расчёте проймы");
+}
+
+const std::vector<std::string> kVestRows = {"176",  "20.7", "51.1", "52.2", "49",   "55.4", "27.8",
+                                           "47.2", "19.4", "9.7",  "21.9", "45.2", "48.3", "20.1",
+                                           "12",   "8",    "4",    "4",    "3.5",  "0"};
+
+TEST_F(MenCoatsWindowTest, EachTypeDrawsAndPrints) {
+    for (int type : {28, 29, 30, 31, 32, 33, 34, 35, 36}) {
+        const bool vest = type == 36;
+        TMenPattern& g = Choose(type, 0, 0);
+        Type(vest ? kVestRows : With(kBody, {"7", "7", "7", "0.4"}));
+        main->CalcExecute();
+        ASSERT_TRUE(g.calculated) << type;
+        EXPECT_TRUE(messages.empty()) << type << ": " << (messages.empty() ? "" : messages[0].text);
+        // The pattern passes through its points; sheet 2 carries the tables.
+        const QImage& sheet1 = report->List1()->Bitmap();
+        for (const Vector& p : {g.A01, g.G2, g.T0, g.P10, vest ? g.H32 : g.B32}) {
+            const int x = ScreenDC.PixelX(p.x), y = ScreenDC.PixelY(p.y);
+            EXPECT_GT(DarkPixels(sheet1, QRect(x - 5, y - 5, 10, 10)), 3) << type << " at " << p.x << ", " << p.y;
+        }
+        const QImage& sheet2 = report->List2()->Bitmap();
+        const int segmentsX = vest ? 296 : 541;
+        EXPECT_GT(DarkPixels(sheet2, QRect(50, 57, 201, 301)), 200) << type;         // measurements
+        EXPECT_GT(DarkPixels(sheet2, QRect(segmentsX, 57, 201, 45)), 100) << type;  // segments
+        EXPECT_EQ(DarkPixels(sheet2, QRect(segmentsX, 57 + 103, 201, 40)), 0) << type;
+        if (!vest) {
+            EXPECT_EQ(DarkPixels(sheet2, QRect(296, 80, 201, 100)), 0) << type;  // no sleeve table
+        }
+        // What sheet 1 draws is what the pages tile at 1:1, all of it.
+        ScreenDC.ResetDrawnExtent();
+        main->Model->Draw();
+        const TDrawContext::Extent drawn = ScreenDC.DrawnExtent();
+        PrintAt(1, "extent" + std::to_string(type));
+        EXPECT_GE(PrintLayout.SpanX - TilingMargin(1), drawn.right - drawn.left - 0.01) << type;
+        EXPECT_GE(PrintLayout.SpanY - TilingMargin(1), drawn.bottom - drawn.top - 0.01) << type;
+        // ... and not much more: the coats end at the hip line.
+        EXPECT_LT(PrintLayout.SpanY - TilingMargin(1), drawn.bottom - drawn.top + 1) << type;
+        ExpectRedrawsAtEveryScale();
+        ExpectPrintsItsPages("mencoat" + std::to_string(type), true);
+    }
+}
+
+// The vest with either neckline, and with waists that leave out the front
+// dart, the side shaping and the back dart in turn, calculates and draws.
+TEST_F(MenCoatsWindowTest, TheVestDrawsEveryLayout) {
+    struct Case {
+        int neckline;
+        const char* waist;
+    } cases[] = {{0, "49"}, {1, "49"}, {0, "62"}, {1, "68"}, {0, "72"}, {1, "40"}};
+    for (const Case& c : cases) {
+        main->Neckline = c.neckline;
+        TMenPattern& g = Choose(36, 0, 0);
+        std::vector<std::string> rows = kVestRows;
+        rows[4] = c.waist;
+        Type(rows);
+        messages.clear();
+        main->CalcExecute();
+        const std::string context = std::string("neckline ") + std::to_string(c.neckline) + " Ст " + c.waist;
+        EXPECT_TRUE(g.calculated) << context;
+        EXPECT_TRUE(messages.empty()) << context << ": " << (messages.empty() ? "" : messages[0].text);
+        ExpectRedrawsAtEveryScale();
+    }
+}
+
+// The vest's block: its neckline, then its 20 floats; an opened order keeps
+// the neckline it was saved with.
+TEST_F(MenCoatsWindowTest, TheVestKeepsItsNecklineInTheOrder) {
+    main->Neckline = 1;
+    TMenPattern& g = Choose(36, 0, 0);
+    Type(kVestRows);
+    ASSERT_TRUE(g.GetMeasures());
+    RecordWriter w;
+    g.SaveMeasures(w);
+    ASSERT_EQ(w.Bytes().size(), 84u);
+    RecordReader r(w.Bytes());
+    EXPECT_EQ(r.ReadInt(), 1);
+    for (const std::string& s : kVestRows) EXPECT_EQ(r.ReadFloat(), std::stof(s));
+
+    const std::string path = TempPath("vest.mdr");
+    ASSERT_TRUE(SaveOrderTo(*main, path));
+    main->Neckline = 0;
+    Choose(28, 0, 0);
+    messages.clear();
+    ASSERT_TRUE(OpenOrderFrom(*main, path));
+    EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages[0].text);
+    auto* vest = dynamic_cast<TVest*>(main->Model);
+    ASSERT_NE(vest, nullptr);
+    EXPECT_EQ(vest->Neckline, 1);
+    EXPECT_TRUE(vest->calculated);
+    for (size_t k = 0; k < kVestRows.size(); ++k) EXPECT_EQ(Field(int(k) + 1), kVestRows[k]) << k + 1;
+}
+
+// The jacket and shawl collars draw the neck and the front edge: with them
+// the garment leaves its overlap alone; with no collar or a stand collar it
+// drafts it 3 cm out.
+TEST_F(MenCoatsWindowTest, TheOverlapIsTheGarmentsOnlyWithoutALapelCollar) {
+    struct Case {
+        int type, collar;
+        bool own;
+    } cases[] = {{28, 0, true}, {28, 1, true}, {28, 7, false}, {29, 7, false}, {35, 0, true}, {33, 1, true}};
+    for (const Case& c : cases) {
+        TMenPattern& g = Choose(c.type, c.collar, 0);
+        Type(With(kBody, {"7", "7", "7", "0.4"}));
+        ASSERT_TRUE(g.GetMeasures());
+        g.Calculate();
+        const Vector hem = c.type == 28 ? dynamic_cast<TMenCoatWSideSeam&>(g).EdgeHem
+                                        : dynamic_cast<TMenSidePart&>(g).EdgeHem;
+        const float hemY = c.type == 35 ? g.H32.y : g.B32.y;
+        EXPECT_EQ(hem, c.own ? Vector(g.T32.x + 3, hemY) : Vector()) << c.type << " collar " << c.collar;
+    }
+}
+
+// Centred between the back centre and the front overlap when there is no
+// collar.
+TEST_F(MenCoatsWindowTest, WithoutACollarSheetOneCentresBackAndOverlap) {
+    auto& coat = dynamic_cast<TMenCoatWSideSeam&>(Choose(28, 0, 0));
+    Type(With(kBody, {"7", "7", "7", "0.4"}));
+    main->CalcExecute();
+    ASSERT_TRUE(coat.calculated);
+    EXPECT_FLOAT_EQ(ScreenDC.CollarOrigin.x, 52.5f - (coat.T.x + coat.EdgeHem.x) / 2);
+    EXPECT_FLOAT_EQ(ScreenDC.CollarOrigin.y, std::max(coat.A2.y, coat.A3.y) + 10);
+}
+
+}  // namespace
