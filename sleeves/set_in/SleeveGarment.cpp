@@ -2,6 +2,7 @@
 
 #include "garments/bodice_women/Dress.h"
 #include "garments/common/DraftSteps.h"
+#include "garments/shirts_men/MenDress.h"
 #include "kernel/Checked.h"
 #include "kernel/FloatStore.h"
 
@@ -40,7 +41,23 @@ SleeveGarment WomenSleeveGarment(TDress& d) {
     return g;
 }
 
+SleeveGarment MenShirtSleeveGarment(TMenDress& d) {
+    SleeveGarment g;
+    g.family = SleeveGarment::Family::MenShirt;
+    g.armholeLength = d.ArmholeLength;
+    g.capEaseNorm = d.CapEaseNorm;
+    g.interliningEase = d.InterliningEase;
+    g.front[0] = {d.G2, d.FrontArmholeCtrl1, d.FrontArmholeJoin};
+    g.front[1] = {d.FrontArmholeJoin, d.FrontArmholeCtrl2, d.P6};
+    g.back[0] = {d.G2, d.BackArmholeCtrl2, d.BackArmholeJoin};
+    g.back[1] = {d.BackArmholeJoin, d.BackArmholeCtrl1, d.P31};
+    g.frontBeyond = {d.P6, d.FrontArmholeCtrl3, d.Point4};
+    g.backBeyond = {d.P31, d.BackArmholeCtrl, d.P};
+    return g;
+}
+
 SleeveGarment CurrentSleeveGarment() {
     if (TDress* d = CurrentDress()) return WomenSleeveGarment(*d);
+    if (TMenDress* d = CurrentMenDress()) return MenShirtSleeveGarment(*d);
     Checked::Fail("set-in sleeve without a bodice");
 }
