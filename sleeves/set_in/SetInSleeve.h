@@ -46,9 +46,9 @@ namespace SetIn {
 // The cap fits when both its length and its balance are off by less than
 // this (cm); a balance notch lies within it of its target.
 constexpr float kTolerance = 0.1f;
-// The cap-fitting loop corrects the cap at most this many times.  Each
-// correction halves what is left of a sound cap's mismatch, so a fit takes
-// a few dozen; a cap still not fitted at the bound never will be.
+// The cap-fitting loop corrects the cap at most this many times.  A sound
+// cap fits after two or three corrections, each taking away most of what is
+// left; a cap still not fitted at the bound never will be.
 constexpr int kMaxCapCorrections = 1000;
 // A notch search halves its interval at most this many times; float t
 // cannot move any more long before.

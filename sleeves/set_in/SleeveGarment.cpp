@@ -2,6 +2,7 @@
 
 #include "garments/bodice_women/Dress.h"
 #include "garments/common/DraftSteps.h"
+#include "garments/shirts_men/MenDress.h"
 #include "kernel/Checked.h"
 #include "kernel/FloatStore.h"
 
@@ -13,17 +14,24 @@ float SumOf(const ArmholeArc (&arcs)[2]) {
     return FloatStore::Scalar(double(arcs[0].Length()) + arcs[1].Length(), "armhole length");
 }
 
+// What every bodice family names alike: A, n and h.
+template <class Bodice>
+SleeveGarment Sizes(const Bodice& d, SleeveGarment::Family family) {
+    SleeveGarment g;
+    g.family = family;
+    g.armholeLength = d.ArmholeLength;
+    g.capEaseNorm = d.CapEaseNorm;
+    g.interliningEase = d.InterliningEase;
+    return g;
+}
+
 }  // namespace
 
 float SleeveGarment::FrontArmholeLength() const { return SumOf(front); }
 float SleeveGarment::BackArmholeLength() const { return SumOf(back); }
 
 SleeveGarment WomenSleeveGarment(TDress& d) {
-    SleeveGarment g;
-    g.family = SleeveGarment::Family::Women;
-    g.armholeLength = d.ArmholeLength;
-    g.capEaseNorm = d.CapEaseNorm;
-    g.interliningEase = d.InterliningEase;
+    SleeveGarment g = Sizes(d, SleeveGarment::Family::Women);
     g.front[0] = {d.G2, d.FrontArmCtrl1, d.FrontArmMid};
     g.front[1] = {d.FrontArmMid, d.FrontArmCtrl2, d.P6};
     g.back[0] = {d.G2, d.BackArmCtrl3, d.BackArmMid};
@@ -40,7 +48,19 @@ SleeveGarment WomenSleeveGarment(TDress& d) {
     return g;
 }
 
+SleeveGarment MenShirtSleeveGarment(TMenDress& d) {
+    SleeveGarment g = Sizes(d, SleeveGarment::Family::MenShirt);
+    g.front[0] = {d.G2, d.FrontArmholeCtrl1, d.FrontArmholeJoin};
+    g.front[1] = {d.FrontArmholeJoin, d.FrontArmholeCtrl2, d.P6};
+    g.back[0] = {d.G2, d.BackArmholeCtrl2, d.BackArmholeJoin};
+    g.back[1] = {d.BackArmholeJoin, d.BackArmholeCtrl1, d.P31};
+    g.frontBeyond = {d.P6, d.FrontArmholeCtrl3, d.Point4};
+    g.backBeyond = {d.P31, d.BackArmholeCtrl, d.P};
+    return g;
+}
+
 SleeveGarment CurrentSleeveGarment() {
     if (TDress* d = CurrentDress()) return WomenSleeveGarment(*d);
+    if (TMenDress* d = CurrentMenDress()) return MenShirtSleeveGarment(*d);
     Checked::Fail("set-in sleeve without a bodice");
 }

@@ -10,6 +10,7 @@
 #include "kernel/Geometry.h"
 
 class TDress;
+class TMenDress;
 
 // A balance notch: the point on the curve, the foot 0.6 cm into the piece
 // (the stem runs from the point to the foot) and the two ends of the bar
@@ -44,7 +45,8 @@ struct SleeveGarment {
     // Writes the notches a sleeve places on the garment's front and back
     // armhole into the garment (foot along minus the arc's left normal at
     // the front, along plus it at the back; bar1 and bar2 as PlaceNotch
-    // gives them).  Empty for a garment that keeps none.
+    // gives them).  Empty for a garment that keeps none (so far the men's
+    // shirts and jackets, whose notch block only the two-seam sleeve fills).
     std::function<void(const BalanceNotch& front, const BalanceNotch& back)> writeNotches;
 
     // Their lengths: how far along the cap the front and back notches lie.
@@ -58,7 +60,11 @@ struct SleeveGarment {
 // bar end foot + 0.2·T̂.
 SleeveGarment WomenSleeveGarment(TDress& d);
 
-// The main window's garment as a set-in sleeve sees it.  The base selection
-// pairs the set-in sleeves only with bodices; any other garment (or none)
-// throws EFloatError.
+// The men's shirt or jacket as a set-in sleeve sees it (its draft done):
+// its back armhole ends at P31.
+SleeveGarment MenShirtSleeveGarment(TMenDress& d);
+
+// The main window's garment as a set-in sleeve sees it: a women's bodice,
+// else a men's shirt or jacket.  The base selection pairs the set-in sleeves
+// only with these; any other garment (or none) throws EFloatError.
 SleeveGarment CurrentSleeveGarment();

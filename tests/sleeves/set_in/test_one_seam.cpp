@@ -10,6 +10,7 @@
 
 #include "kernel/Bezier.h"
 #include "tests/DraftExpect.h"
+#include "tests/garments/shirts_men/MenDressFixture.h"
 #include "tests/sleeves/set_in/SleeveFixture.h"
 
 namespace {
@@ -329,4 +330,43 @@ TEST(ArmholeNotches, WrittenIntoTheWomensBodice) {
         }
     }
     EXPECT_THROW(SetIn::ArmholeNotch(g.front, g.frontBeyond, frontLower + 40, -1), int);
+}
+
+// On the men's shirts' and jackets' armholes (the back armhole ending at
+// P31): the cap fits, the notches meet P6 and P31, the cap top carries the
+// notch 1 cm along the front cap, and the length leaves out the pad.
+TEST(OneSeamDraft, FitsTheMenShirtsArmholes) {
+    for (MenDressKind kind : kMenKinds)
+        for (const ShirtMeasures& body : {kWorkedExample, kShirtSamples}) {
+            SCOPED_TRACE(testing::Message() << int(kind) << " h " << body.h);
+            TTestMenDress d;
+            TOneSeam s;
+            Put(s, kSleeveSamples);
+            s.ShoulderPad = 2;
+            d.CapEaseNorm = kSleeveSamples.capEaseNorm;
+            BodiceChoice choice;
+            choice.sleeve = &s;
+            choice.sleeveKind = 1;
+            DraftMenDress(d, body, kind, choice);
+            s.Draft(MenShirtSleeveGarment(d));
+
+            EXPECT_EQ(s.Family, SleeveGarment::Family::MenShirt);
+            const double required = (1 + double(d.CapEaseNorm)) * d.ArmholeLength;
+            EXPECT_NEAR(s.CapLengthRequired, required, 1e-4);
+            const double front = ChordLength(FrontChain(s)), back = ChordLength(BackChain(s));
+            EXPECT_NEAR(front + back, required, 0.1);
+            EXPECT_NEAR(front, back, 0.1);
+
+            const double toP6 = double(Bezier2::ArcLength(d.G2, d.FrontArmholeCtrl1, d.FrontArmholeJoin, 0, 1)) +
+                                Bezier2::ArcLength(d.FrontArmholeJoin, d.FrontArmholeCtrl2, d.P6, 0, 1);
+            const double toP31 = double(Bezier2::ArcLength(d.G2, d.BackArmholeCtrl2, d.BackArmholeJoin, 0, 1)) +
+                                 Bezier2::ArcLength(d.BackArmholeJoin, d.BackArmholeCtrl1, d.P31, 0, 1);
+            EXPECT_NEAR(LengthAlong(FrontChain(s), s.FrontNotch.point).first, toP6, 0.11);
+            EXPECT_NEAR(LengthAlong(BackChain(s), s.BackNotch.point).first, toP31, 0.11);
+
+            const std::vector<CapArc> top = {CapArc::Quad(s.O2, s.FrontUpperCtrl, s.Point1)};
+            EXPECT_NEAR(LengthAlong(top, s.TopNotch.point).first, 1.0, 0.1);
+            EXPECT_TRUE(Inside(Outline(s), s.TopNotch.foot));
+            EXPECT_NEAR(s.H.y, -(57.4 + s.CapEase + d.InterliningEase), 1e-4);
+        }
 }

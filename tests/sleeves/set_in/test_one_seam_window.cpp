@@ -11,6 +11,7 @@
 #include "shell/GarmentSheets.h"
 #include "sleeves/set_in/SetInSleeves.h"
 #include "tests/ProgramWindows.h"
+#include "tests/garments/shirts_men/MenDressFixture.h"
 #include "tests/sleeves/set_in/SleeveFixture.h"
 
 namespace {
@@ -117,4 +118,28 @@ TEST_F(OneSeamWindowTest, ATooWideSleeveStopsTheRoadWithTheCapsMessage) {
     EXPECT_EQ(messages[0].text, "Ширина рукава больше допустимой. ");
     EXPECT_EQ(messages[0].caption, "Сбой при расчёте оката");
     EXPECT_FALSE(main->Model->calculated);
+}
+
+// The sleeve takes the main window's garment as a women's bodice, else as a
+// men's shirt or jacket; with neither there is no armhole to fit.
+TEST_F(OneSeamWindowTest, TheSleeveFindsAWomensOrAMensBodice) {
+    TOneSeam& sleeve = ChooseDressWithSleeve();
+    main->Model->Calculate();
+    EXPECT_EQ(sleeve.Family, SleeveGarment::Family::Women);
+
+    auto* shirt = new TTestMenDress;
+    shirt->CapEaseNorm = kSleeveSamples.capEaseNorm;
+    BodiceChoice choice;
+    choice.sleeve = &sleeve;
+    choice.sleeveKind = 1;
+    DraftMenDress(*shirt, kShirtSamples, MenDressKind::Shirt, choice);
+    delete main->Model;
+    main->Model = shirt;
+    sleeve.Calculate();
+    EXPECT_EQ(sleeve.Family, SleeveGarment::Family::MenShirt);
+    EXPECT_NEAR(sleeve.CapLengthRequired, 1.04 * shirt->ArmholeLength, 1e-4);
+
+    delete main->Model;
+    main->Model = nullptr;
+    EXPECT_THROW(sleeve.Calculate(), EFloatError);
 }
