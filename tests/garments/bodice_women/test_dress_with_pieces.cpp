@@ -14,9 +14,10 @@ namespace {
 TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     RegisterBuiltInModels();
     for (int type = 7; type <= 14; ++type) EXPECT_TRUE(HasModelMaker(type)) << type;
-    EXPECT_TRUE(HasCollarMaker(1));
+    // The stand, stand-and-fall, in-one-with-the-front and attached-stand
+    // collars.
+    for (int kind : {1, 2, 3, 6}) EXPECT_TRUE(HasCollarMaker(kind)) << kind;
     EXPECT_TRUE(HasSleeveMaker(1));
-    for (int kind = 2; kind <= kCollarKinds; ++kind) EXPECT_FALSE(HasCollarMaker(kind)) << kind;
     for (int kind = 2; kind <= kSleeveKinds; ++kind) EXPECT_FALSE(HasSleeveMaker(kind)) << kind;
 }
 
