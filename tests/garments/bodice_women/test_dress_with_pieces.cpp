@@ -8,9 +8,9 @@
 
 namespace {
 
-// What the base selection offers with the bodices: no collar and the stand
-// collar, no sleeve and the one-seam sleeve; the other kinds stay greyed
-// until they are built.
+// What the base selection offers with the bodices: the collars built so far
+// and the one-seam sleeve; the other sleeve kinds stay greyed until they
+// are built.
 TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     RegisterBuiltInModels();
     for (int type = 7; type <= 14; ++type) EXPECT_TRUE(HasModelMaker(type)) << type;
