@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <memory>
 
+#include "collars/StandDown.h"
 #include "collars/Wholly.h"
 #include "kernel/Bezier.h"
 #include "tests/ProgramWindows.h"
@@ -171,6 +172,38 @@ TEST_F(WhollyWindowTest, OnAnyOtherGarmentTheCalculationFails) {
     DraftMen(*g, kCoatSamples, 28);
     EXPECT_THROW(w->Calculate(), EFloatError);
     EXPECT_FALSE(w->HitTest(g->A4.x, g->A4.y));
+}
+
+// A dress whose neckline has shrunk to a point before its collar is
+// drafted.
+class TShrunkNeckDress : public TTestDress {
+public:
+    void Calculate() override {
+        DraftDress(*this, kDressSamples);
+        A01 = A9 = A2 = NeckCtrl1 = NeckCtrl2 = A5 = A8 = A4;
+        MainForm->Collar->Calculate();
+        calculated = true;
+    }
+};
+
+// A collar that cannot be drafted for the neckline fails the calculation
+// road with its message, and the garment stays uncalculated.
+TEST_F(WhollyWindowTest, ACollarThatCannotBeDraftedFailsThroughTheRoad) {
+    for (int kind : {TStandDown::kKind, TWholly::kKind}) {
+        SCOPED_TRACE(kind);
+        delete main->Collar;
+        main->Collar = kind == TWholly::kKind ? static_cast<TCollar*>(new TWholly) : new TStandDown;
+        main->CollarKind = kind;
+        delete main->Model;
+        main->Model = new TShrunkNeckDress;
+        main->ModelIndex = 7;
+        messages.clear();
+        main->CalcExecute();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, "Пожалуйста, проверьте измерения. ");
+        EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+        EXPECT_FALSE(main->Model->calculated);
+    }
 }
 
 }  // namespace
