@@ -19,12 +19,15 @@ constexpr int kCornerChords = 10;
 }  // namespace
 
 AttachedStandSizes AttachedStandSizesFor(int type) {
-    if (type >= 9 && type <= 10) return {3.0f, 2.0f};
-    if ((type >= 11 && type <= 14) || (type >= 31 && type <= 33)) return {4.0f, 3.0f};
-    if (type >= 24 && type <= 25) return {3.0f, 1.5f};
-    if (type >= 28 && type <= 30) return {3.5f, 3.0f};
-    if (type >= 34 && type <= 35) return {2.5f, 2.0f};
-    return {2.5f, 1.5f};
+    switch (CollarGarmentGroupOf(type)) {
+        case CollarGarmentGroup::WomensJacket: return {3.0f, 2.0f};
+        case CollarGarmentGroup::WomensCoat:
+        case CollarGarmentGroup::MensWinterCoat: return {4.0f, 3.0f};
+        case CollarGarmentGroup::MensJacket: return {3.0f, 1.5f};
+        case CollarGarmentGroup::MensAutumnCoat: return {3.5f, 3.0f};
+        case CollarGarmentGroup::Blazer: return {2.5f, 2.0f};
+        default: return {2.5f, 1.5f};
+    }
 }
 
 TAttachedStand::TAttachedStand() : TCollarFrame(kKind) {}
@@ -112,69 +115,42 @@ void TAttachedStand::Draft(const BodiceNeck& neck, int garmentType) {
 void TAttachedStand::DrawPiece(TDrawContext& dc) const {
     // 1. The stand's back and top edges and the extension.
     dc.SetPenWidth(kOutlinePen);
-    dc.MoveTo(A);
-    dc.LineTo(B);
-    dc.LineTo(B1);
+    Path(dc, {A, B, B1});
     dc.Bezier2(B1, O, FrontMid, kFrontChords);
-    dc.LineTo(O1);
-    dc.LineTo(A1);
+    LinesTo(dc, {O1, A1});
     // 2. Construction lines.
     dc.SetPenWidth(kConstructionPen);
-    dc.LineTo(B1);
-    dc.LineTo(O);
-    dc.LineTo(FrontMid);
-    dc.MoveTo(A1);
-    dc.LineTo(NeckCorner1);
-    dc.MoveTo(A2);
-    dc.LineTo(NeckCorner2);
-    dc.MoveTo(NeckCorner3);
-    dc.LineTo(Dip);
-    dc.LineTo(NeckCorner4);
-    dc.MoveTo(DipTop);
-    dc.LineTo(Dip);
+    LinesTo(dc, {B1, O, FrontMid});
+    Path(dc, {A1, NeckCorner1});
+    Path(dc, {A2, NeckCorner2});
+    Path(dc, {NeckCorner3, Dip, NeckCorner4});
+    Path(dc, {DipTop, Dip});
     // 3. The stand's neck edge.
     dc.MoveTo(A1);
     dc.SetPenWidth(kOutlinePen);
-    dc.LineTo(NeckCorner4);
-    dc.Bezier2(NeckCorner4, Dip, NeckCorner3, kCornerChords);
-    dc.LineTo(NeckCorner2);
-    dc.Bezier2(NeckCorner2, A2, NeckCorner1, kCornerChords);
+    RoundedCorner(dc, NeckCorner4, Dip, NeckCorner3, kCornerChords);
+    RoundedCorner(dc, NeckCorner2, A2, NeckCorner1, kCornerChords);
     dc.LineTo(A);
     // 4. The fall's back edge and outer edge to the corner; its
     //    construction lines.
-    dc.MoveTo(A3);
-    dc.LineTo(B3);
-    dc.LineTo(OuterCorner1);
+    Path(dc, {A3, B3, OuterCorner1});
     dc.SetPenWidth(kConstructionPen);
-    dc.LineTo(B4);
-    dc.LineTo(OuterCorner2);
-    dc.MoveTo(B4);
-    dc.LineTo(B5);
-    dc.MoveTo(B51);
-    dc.LineTo(A51);
-    dc.MoveTo(A5);
-    dc.LineTo(FallCorner1);
-    dc.MoveTo(A4);
-    dc.LineTo(A51);
-    dc.MoveTo(FallCorner4);
-    dc.LineTo(FallBulge);
-    dc.LineTo(FallMid);
-    dc.MoveTo(FallBulge);
-    dc.LineTo(FallCorner3);
-    dc.MoveTo(FallCorner2);
-    dc.LineTo(A4);
+    LinesTo(dc, {B4, OuterCorner2});
+    Path(dc, {B4, B5});
+    Path(dc, {B51, A51});
+    Path(dc, {A5, FallCorner1});
+    Path(dc, {A4, A51});
+    Path(dc, {FallCorner4, FallBulge, FallMid});
+    Path(dc, {FallBulge, FallCorner3});
+    Path(dc, {FallCorner2, A4});
     // 5. The fall's lower edge, front edge and the rest of the outer edge.
     dc.MoveTo(FallCorner1);
     dc.SetPenWidth(kOutlinePen);
     dc.Bezier2(FallCorner1, A4, FallCorner2, kCornerChords);
-    dc.LineTo(FallCorner3);
-    dc.Bezier2(FallCorner3, FallBulge, FallCorner4, kCornerChords);
-    dc.LineTo(A51);
-    dc.LineTo(B6);
-    dc.LineTo(OuterCorner2);
-    dc.Bezier2(OuterCorner2, B4, OuterCorner1, kCornerChords);
-    dc.MoveTo(FallCorner1);
-    dc.LineTo(A3);
+    RoundedCorner(dc, FallCorner3, FallBulge, FallCorner4, kCornerChords);
+    LinesTo(dc, {A51, B6});
+    RoundedCorner(dc, OuterCorner2, B4, OuterCorner1, kCornerChords);
+    Path(dc, {FallCorner1, A3});
 }
 
 void TAttachedStand::LabelPiece(TDrawContext& dc, bool printer) const {

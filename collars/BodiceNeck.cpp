@@ -43,3 +43,14 @@ BodiceNeck NeckOfCurrentBodice() {
 }
 
 int CurrentGarmentType() { return MainForm ? MainForm->ModelIndex : 0; }
+
+CollarGarmentGroup CollarGarmentGroupOf(int type) {
+    using G = CollarGarmentGroup;
+    if (type >= 9 && type <= 10) return G::WomensJacket;
+    if (type >= 11 && type <= 14) return G::WomensCoat;
+    if (type >= 24 && type <= 25) return G::MensJacket;
+    if (type >= 28 && type <= 30) return G::MensAutumnCoat;
+    if (type >= 31 && type <= 33) return G::MensWinterCoat;
+    if (type >= 34 && type <= 35) return G::Blazer;
+    return G::Other;
+}

@@ -37,3 +37,15 @@ BodiceNeck NeckOfCurrentBodice();
 // The main window's garment type (0 without a main window): the collars
 // that take their sizes from the kind of garment read it.
 int CurrentGarmentType();
+
+// The groups of garments by which the separate collars size their pieces.
+enum class CollarGarmentGroup {
+    Other,            // the dresses 7, 8, the men's shirts 22, 23, ...
+    WomensJacket,     // 9, 10
+    WomensCoat,       // 11-14
+    MensJacket,       // 24, 25
+    MensAutumnCoat,   // 28-30
+    MensWinterCoat,   // 31-33
+    Blazer,           // 34, 35
+};
+CollarGarmentGroup CollarGarmentGroupOf(int garmentType);

@@ -24,12 +24,15 @@ constexpr int kRollChords = 40;
 }  // namespace
 
 StandDownSizes StandDownSizesFor(int type) {
-    if ((type >= 9 && type <= 10) || (type >= 24 && type <= 25)) return {7.5f, 2.5f};
-    if (type >= 11 && type <= 14) return {9.5f, 4.0f};
-    if (type >= 28 && type <= 30) return {9.0f, 3.5f};
-    if (type >= 31 && type <= 33) return {10.0f, 4.0f};
-    if (type >= 34 && type <= 35) return {7.0f, 2.5f};
-    return {6.0f, 2.0f};
+    switch (CollarGarmentGroupOf(type)) {
+        case CollarGarmentGroup::WomensJacket:
+        case CollarGarmentGroup::MensJacket: return {7.5f, 2.5f};
+        case CollarGarmentGroup::WomensCoat: return {9.5f, 4.0f};
+        case CollarGarmentGroup::MensAutumnCoat: return {9.0f, 3.5f};
+        case CollarGarmentGroup::MensWinterCoat: return {10.0f, 4.0f};
+        case CollarGarmentGroup::Blazer: return {7.0f, 2.5f};
+        default: return {6.0f, 2.0f};
+    }
 }
 
 TStandDown::TStandDown() : TCollarFrame(kKind) {}
@@ -123,9 +126,7 @@ void TStandDown::DrawPiece(TDrawContext& dc) const {
     // The rest of the neck edge to C3, the trimmed remainder.
     dc.SetPenWidth(kOutlinePen);
     dc.Bezier2Part(C, NeckCtrl1, NeckThird2, NotchParam, 1, kNotchRestChords);
-    dc.Bezier2Part(NeckThird2, NeckCtrl2, NeckEnd, 0, keep, kOutlineChords);
-    dc.SetPenWidth(kConstructionPen);
-    dc.Bezier2Part(NeckThird2, NeckCtrl2, NeckEnd, keep, 1, kTrimmedChords);
+    TrimmedArc(dc, NeckThird2, NeckCtrl2, NeckEnd, 0, keep, kOutlineChords, kTrimmedChords);
     // The front end and the outer edge.
     dc.SetPenWidth(kOutlinePen);
     dc.MoveTo(C3);
@@ -134,9 +135,7 @@ void TStandDown::DrawPiece(TDrawContext& dc) const {
     dc.Bezier2(OuterPoint, OuterCtrl1, C2, kOutlineChords);
     // The back line, the baseline, the neck chord and the roll line.
     dc.SetPenWidth(kConstructionPen);
-    dc.LineTo(O);
-    dc.LineTo(NeckEnd);
-    dc.LineTo(C);
+    LinesTo(dc, {O, NeckEnd, C});
     dc.MoveTo(C1);
     dc.Bezier2(C1, RollCtrl, C3, kRollChords);
 }

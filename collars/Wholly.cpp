@@ -161,13 +161,10 @@ void TWholly::DraftOnRaglan(const TDress& d, TWhollyRaglanHost* host) {
 void TWholly::DrawFrontPart(TDrawContext& dc) const {
     dc.Bezier2(a5_, OuterCtrl2, OuterMid, kOutlineChords);
     dc.Bezier2(OuterMid, OuterCtrl1, C6, kOutlineChords);
-    dc.LineTo(ShoulderRise);
-    dc.Bezier2(ShoulderRise, ShoulderCtrl, ShoulderStart, kOutlineChords);
+    RoundedCorner(dc, ShoulderRise, ShoulderCtrl, ShoulderStart, kOutlineChords);
     dc.MoveTo(a5_);
     dc.SetPenWidth(kConstructionPen);
-    dc.LineTo(C6);
-    dc.LineTo(C5);
-    dc.LineTo(a4_);
+    LinesTo(dc, {C6, C5, a4_});
 }
 
 void TWholly::DrawBackPart(TDrawContext& dc) const {
@@ -176,8 +173,7 @@ void TWholly::DrawBackPart(TDrawContext& dc) const {
     dc.Bezier2(BackStart, BackCtrl, BackRise, kBackChords);
     dc.LineTo(C2);
     dc.SetPenWidth(kConstructionPen);
-    dc.LineTo(C1);
-    dc.LineTo(a2_);
+    LinesTo(dc, {C1, a2_});
     dc.MoveTo(C2);
     dc.SetPenWidth(kOutlinePen);
     dc.Bezier2(C2, BackTopCtrl, C, kOutlineChords);
