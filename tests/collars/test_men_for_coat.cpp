@@ -4,12 +4,17 @@
 // on sheet 1; its two handles and their limits; the order file and print.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QStandardItemModel>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 #include "garments/coats_men/Vest.h"
 #include "kernel/Bezier.h"
+#include "shell/BaseCatalog.h"
 #include "shell/Factory.h"
+#include "shell/NewPrForm.h"
 #include "shell/ReporForm.h"
 #include "kernel/PrintTiling.h"
 #include "tests/StubPieces.h"
@@ -143,6 +148,39 @@ TEST_F(MenForCoatTest, TheCollarsBoxLiesOnSheetOne) {
             EXPECT_EQ(sheet.pixel(c), qRgb(0, 255, 0)) << p.x << ", " << p.y;
         }
     }
+}
+
+// The base selection offers the collar with an open neckline on every
+// garment of the family, and choosing it drafts the garment with it.
+TEST_F(MenForCoatTest, ChoosableInTheBaseSelectionForTheWholeFamily) {
+    auto dialog = std::make_unique<TNewPrForm>();
+    dialog->RefreshAvailability();
+    std::vector<int> offered;
+    for (int node = 0; node < kBaseTreeNodes; ++node) {
+        const int type = BaseNode(node)->type;
+        if (type < MenPatternType::kFirstCoat || type > MenPatternType::kVest) continue;
+        SCOPED_TRACE(type);
+        dialog->SelectNode(node);
+        dialog->ComboBox3->setCurrentIndex(1);  // "Открытая"
+        dialog->ComboBox3Change();
+        const int item = dialog->ComboBox2->findText("Пиджачный");
+        ASSERT_GE(item, 0);
+        const auto* model = qobject_cast<const QStandardItemModel*>(dialog->ComboBox2->model());
+        ASSERT_NE(model, nullptr);
+        EXPECT_TRUE(model->item(item)->isEnabled());
+        dialog->ComboBox2->setCurrentIndex(item);
+        dialog->ComboBox2Change();
+        EXPECT_EQ(dialog->ChosenCollar(), TMenForCoat::kKind);
+        dialog->ComboBox1->setCurrentIndex(0);  // "Без рукава"
+        dialog->ComboBox1Change();
+        dialog->ChoosButClick();
+        EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages[0].text);
+        EXPECT_EQ(main->ModelIndex, type);
+        EXPECT_EQ(main->CollarKind, TMenForCoat::kKind);
+        EXPECT_NE(dynamic_cast<TMenForCoat*>(main->Collar), nullptr);
+        offered.push_back(type);
+    }
+    EXPECT_EQ(offered.size(), 9u);
 }
 
 // ---------------------------------------------------------------------------
