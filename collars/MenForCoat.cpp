@@ -5,6 +5,7 @@
 
 #include "garments/coats_men/MenPattern.h"
 #include "garments/coats_men/Vest.h"
+#include "collars/LapelSteps.h"
 #include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
@@ -17,12 +18,10 @@
 namespace {
 
 using DraftSteps::Arc;
+using LapelSteps::Cross;
+using LapelSteps::Turned;
+using LapelSteps::Unit;
 
-Vector Unit(const Vector& from, const Vector& to) { return Vector::UnitBetween(from, to); }
-Vector Turned(const Vector& v) { return Vector::Perpendicular(v); }
-Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e) {
-    return DraftSteps::Crossing(p, d, q, e, "men's jacket collar: parallel lines");
-}
 float Dist(const Vector& a, const Vector& b) { return Geom::Distance(a, b); }
 
 // s1 and s2 by garment type.

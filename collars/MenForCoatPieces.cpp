@@ -8,6 +8,7 @@
 
 #include "collars/MenForCoat.h"
 #include "garments/coats_men/MenPattern.h"
+#include "collars/LapelSteps.h"
 #include "garments/common/DraftSteps.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
@@ -17,12 +18,10 @@
 namespace {
 
 using DraftSteps::Arc;
+using LapelSteps::Cross;
+using LapelSteps::Turned;
+using LapelSteps::Unit;
 
-Vector Unit(const Vector& from, const Vector& to) { return Vector::UnitBetween(from, to); }
-Vector Turned(const Vector& v) { return Vector::Perpendicular(v); }
-Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e) {
-    return DraftSteps::Crossing(p, d, q, e, "men's jacket collar pieces: parallel lines");
-}
 // p turned about centre by angle radians, counter-clockwise.
 Vector TurnedAbout(const Vector& p, const Vector& centre, float angle) {
     return centre + Geom::Rotated(p - centre, angle);
