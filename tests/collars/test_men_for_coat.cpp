@@ -390,3 +390,21 @@ TEST_F(MenForCoatTest, AnOrderWithTheCollarIsSavedReopenedAndPrinted) {
 }
 
 }  // namespace
+
+namespace {
+
+// Paired with a garment outside the men's outerwear family (only a damaged
+// order file can do it), the collar fails the calculation through the
+// road's message instead of reading a garment it does not have.
+TEST_F(MenForCoatTest, OnAGarmentOfAnotherFamilyTheRoadReportsTheFailure) {
+    main->FillSamples = true;
+    ASSERT_TRUE(main->CreateModel(7, TMenForCoat::kKind, 0));
+    messages.clear();
+    main->CalcExecute();
+    EXPECT_FALSE(main->Model->calculated);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Пожалуйста, проверьте измерения. ");
+    EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+}
+
+}  // namespace
