@@ -18,6 +18,7 @@
 #include "shell/ReporForm.h"
 #include "kernel/PrintTiling.h"
 #include "tests/StubPieces.h"
+#include "tests/collars/CollarDrawing.h"
 #include "tests/collars/MenForCoatFixture.h"
 #include "shell/OrderFile.h"
 
@@ -405,6 +406,29 @@ TEST_F(MenForCoatTest, OnAGarmentOfAnotherFamilyTheRoadReportsTheFailure) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Пожалуйста, проверьте измерения. ");
     EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+}
+
+}  // namespace
+
+
+namespace {
+
+// The last piece of the front edge, along the hem to the garment's corner:
+// thick on the blazers, whose hem it is, thin on the coats, where the
+// coat's own hem goes on below the hip line.
+TEST_F(MenForCoatTest, TheBlazersDrawTheHemPieceOfTheFrontEdgeThick) {
+    for (int type : {28, 31, 34, 35}) {
+        SCOPED_TRACE(type);
+        Calculated(type);
+        TMenForCoat& k = Collar();
+        CollarDrawing drawing(800, 1100, 40, 25);
+        k.Draw();
+        const Vector mid = (k.B33 + k.HemCorner) * 0.5f;
+        const int x = ScreenDC.PixelX(mid.x), y = ScreenDC.PixelY(mid.y);
+        int ink = 0;
+        for (int dy = -4; dy <= 4; ++dy) ink += CollarDrawing::Ink(drawing.Image().pixel(x, y + dy)) ? 1 : 0;
+        EXPECT_EQ(ink, type >= 34 ? 2 : 1);
+    }
 }
 
 }  // namespace
