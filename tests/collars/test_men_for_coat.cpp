@@ -282,11 +282,19 @@ TEST_F(MenForCoatHandles, TheBreakPointStaysWithinTheFrontEdgeTheRollLineAndTheW
         EXPECT_TRUE(std::isfinite(k.ExtensionAtBreak));
         EXPECT_NEAR(Vector::Dot(k.T33 - g.T32, Vector::UnitBetween(g.G7, g.T32)), 0, 1e-3);
 
-        // Dragged to the side of the front edge, in each zone of its bend.
-        for (float y : {g.G8.y + 0.3f * (k.BreakTopLimit - g.G8.y), 0.5f * (g.G8.y + g.G7.y),
-                        0.5f * (g.G7.y + g.T32.y)}) {
+        // Dragged to the side of the front edge, in each zone of its bend:
+        // above G8, on the bend G8 -> G7, below G7.
+        struct Zone {
+            float y;
+            int zone;
+        } zones[] = {{g.G8.y + 0.3f * (k.BreakTopLimit - g.G8.y), 1},
+                     {0.5f * (g.G8.y + g.G7.y), 2},
+                     {0.5f * (g.G7.y + g.T32.y), 3}};
+        for (const Zone& z : zones) {
+            const float y = z.y;
             DragFromTo(k.BreakPoint, Vector(start.x + 1, y));
             EXPECT_NEAR(k.BreakPoint.y, y, 1e-3);
+            EXPECT_EQ(k.BreakZone, z.zone) << y;
             EXPECT_GT(k.ExtensionAtBreak, 0);
             EXPECT_NEAR(Dist(k.EdgeTop, k.BreakPoint), 1, 1e-4);
         }
@@ -429,6 +437,42 @@ TEST_F(MenForCoatTest, TheBlazersDrawTheHemPieceOfTheFrontEdgeThick) {
         for (int dy = -4; dy <= 4; ++dy) ink += CollarDrawing::Ink(drawing.Image().pixel(x, y + dy)) ? 1 : 0;
         EXPECT_EQ(ink, type >= 34 ? 2 : 1);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A waist wide enough for the belly allowance to carry the front edge out
+// below the bust: the front edge runs straight from A5 to T32, without the
+// turn at the bust, and the break point is placed and limited along it.
+TEST_F(MenForCoatHandles, AFrontEdgeWithoutTheTurn) {
+    ASSERT_TRUE(main->CreateModel(28, TMenForCoat::kKind, 0));
+    std::vector<std::string> rows = Rows(28, 0);
+    rows[4] = "60";  // Ст
+    Type(rows);
+    main->CalcExecute();
+    TMenPattern& g = *CurrentMenPattern();
+    ASSERT_TRUE(g.calculated) << (messages.empty() ? "" : messages[0].text);
+    ASSERT_FALSE(g.FrontEdgeTurn);
+    TMenForCoat& k = Collar();
+    const Vector down = Vector::UnitBetween(g.A5, g.T32);
+    EXPECT_NEAR(k.ExtensionAtBreak, k.Extension, 1e-3);
+    EXPECT_NEAR(Vector::Dot(k.EdgeTop - k.BreakPoint, down), -1, 1e-4);
+    EXPECT_NEAR(Geom::Side(g.A5, down, k.EdgeAnchor), 0, 1e-3);
+    const Vector anchor = k.EdgeAnchor;
+
+    // Far up and left: below the gorge, not left of the line A5 -> T32.
+    DragFromTo(k.BreakPoint, k.BreakPoint + Vector(-20, 40));
+    EXPECT_LE(k.BreakPoint.y, k.BreakTopLimit + 1e-4);
+    EXPECT_LE(k.BreakTopLimit, g.A5.y - 1);
+    EXPECT_GE(k.BreakPoint.x, Geom::XAtY(g.A5, g.T32, k.BreakPoint.y) - 1e-3);
+    EXPECT_EQ(k.BreakZone, 3);
+    EXPECT_EQ(k.EdgeAnchor, anchor) << "kept for the drag";
+    // Out and down the edge: L0 grows with the distance from the centre line.
+    DragFromTo(k.BreakPoint, Vector(Geom::XAtY(g.A5, g.T32, g.G7.y) + 5, g.G7.y));
+    EXPECT_NEAR(k.ExtensionAtBreak, std::fabs(Geom::Side(anchor, down, k.BreakPoint)), 1e-3);
+    EXPECT_NEAR(Vector::Dot(k.T33 - g.T32, down), 0, 1e-3);
 }
 
 }  // namespace
