@@ -1,6 +1,7 @@
 #include "collars/Collars.h"
 
 #include "collars/AttachedStand.h"
+#include "collars/MenForCoat.h"
 #include "collars/Stand.h"
 #include "collars/StandDown.h"
 #include "collars/Wholly.h"
@@ -11,4 +12,5 @@ void RegisterCollars() {
     RegisterCollarMaker(TStandDown::kKind, [] { return new TStandDown; });
     RegisterCollarMaker(TWholly::kKind, [] { return new TWholly; });
     RegisterCollarMaker(TAttachedStand::kKind, [] { return new TAttachedStand; });
+    RegisterCollarMaker(TMenForCoat::kKind, [] { return new TMenForCoat; });
 }

@@ -18,6 +18,9 @@ TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     // collars.
     for (int kind : {1, 2, 3, 6}) EXPECT_TRUE(HasCollarMaker(kind)) << kind;
     EXPECT_TRUE(HasSleeveMaker(1));
+    // The men's jacket collar (kind 7) is built too, offered with the men's
+    // vest, coats and blazers only.
+    EXPECT_TRUE(HasCollarMaker(7));
     for (int kind = 2; kind <= kSleeveKinds; ++kind) EXPECT_FALSE(HasSleeveMaker(kind)) << kind;
 }
 
