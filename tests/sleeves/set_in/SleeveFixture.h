@@ -1,4 +1,4 @@
-// A one-seam sleeve on a women's bodice drafted on its own: the bodice of
+// A set-in sleeve on a women's bodice drafted on its own: the bodice of
 // the dress fixture drafted for a sleeve of kind 1, the sample values of the
 // sleeve rows of its column, and the sleeve's draft on that armhole.
 #pragma once
@@ -39,7 +39,7 @@ inline void DraftForSleeve(TDress& d, const TSleeve& s, const SleeveMeasures& m,
 }
 
 // The sleeve with the given inputs drafted on the bodice's armhole.
-inline void DraftSleeve(TOneSeam& s, TDress& d, const SleeveMeasures& m = kSleeveSamples,
+inline void DraftSleeve(TSetInSleeve& s, TDress& d, const SleeveMeasures& m = kSleeveSamples,
                         const DressMeasures& body = kDressSamples, DressKind kind = DressKind::Dress,
                         Silhouette silhouette = Silhouette::Straight) {
     Put(s, m);
