@@ -46,7 +46,7 @@ void TOneCut::Draft(const SleeveGarment& g) {
     // The men's shirts leave the shoulder pad out of the sleeve's length;
     // only the men's coats move the width line back by the armhole's arc
     // share.
-    const Variant v{!women, shirt ? 0.0 : double(ShoulderPad), 0.0, shirt};
+    const Variant v{!women, shirt ? 0.0 : double(ShoulderPad), double(g.armholeArcLength), shirt};
     MenCut = v.men;
     TopNotched = v.topNotch;
     if (v.men)

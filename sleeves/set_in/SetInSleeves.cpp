@@ -9,4 +9,5 @@ void RegisterSetInSleeves() {
     RegisterSleeveMaker(1, [] { return new TOneSeam; });
     RegisterSleeveMaker(3, [] { return new TOneCut; });
     RegisterSleeveMaker(4, [] { return new TShirtSleeve; });
+    RegisterSleeveMaker(14, [] { return new TMenOneCut; });
 }
