@@ -99,12 +99,7 @@ void TOneCut::DraftWomen(const SleeveGarment& g, const Variant& v) {
     SetIn::FitCap(py, m, [&](float level, float shift) { return place(level, F(double(P31.x) + shift)); });
 
     // 9, 10. The notches, with the ease shares of the armhole.
-    const CapArc front[] = {CapArc::Quad(P31, Point3, P1), CapArc::Quad(P1, FrontLowerCtrl, Point1)};
-    FrontNotch = SetIn::PlaceNotch(front, F(g.FrontArmholeLength() + 0.06 * a * n), +1.0f);
-    const CapArc back[] = {CapArc::Quad(P32, BackSeamCtrl, Point5),
-                           CapArc::Cubic(Point5, BackCubicCtrl2, BackCubicCtrl1, P5),
-                           CapArc::Quad(P5, BackLowerCtrl, Point2)};
-    BackNotch = SetIn::PlaceNotch(back, F(g.BackArmholeLength() + 0.26 * a * n), -1.0f);
+    PlaceNotches(g, {CapArc::Quad(P31, Point3, P1), CapArc::Quad(P1, FrontLowerCtrl, Point1)});
 
     // 11. Width-line marks, the elbow, the hem centre.
     P2 = Vector(0, py);
@@ -186,13 +181,8 @@ void TOneCut::DraftMen(const SleeveGarment& g, const Variant& v) {
     TopNotch = v.topNotch ? SetIn::TopNotch(CapArc::Quad(O2, O3, FrontUpperCtrl)) : SetIn::TopBar(O2);
 
     // 9. The notches, with the ease shares of the armhole.
-    const CapArc front[] = {CapArc::Cubic(P31, MenFrontCtrl2, P1, FrontUpperCtrl, kMenFrontIntervals),
-                            CapArc::Quad(FrontUpperCtrl, O3, O2)};
-    FrontNotch = SetIn::PlaceNotch(front, F(g.FrontArmholeLength() + 0.06 * a * n), +1.0f);
-    const CapArc back[] = {CapArc::Quad(P32, BackSeamCtrl, Point5),
-                           CapArc::Cubic(Point5, BackCubicCtrl2, BackCubicCtrl1, P5),
-                           CapArc::Quad(P5, BackLowerCtrl, Point2)};
-    BackNotch = SetIn::PlaceNotch(back, F(g.BackArmholeLength() + 0.26 * a * n), -1.0f);
+    PlaceNotches(g, {CapArc::Cubic(P31, MenFrontCtrl2, P1, FrontUpperCtrl, kMenFrontIntervals),
+                     CapArc::Quad(FrontUpperCtrl, O3, O2)});
 
     // 10. Width-line marks and the elbow point; the hem end H4 Wr from H0
     // along the hem, the wrist narrowed while H4 passes the back seam line.
@@ -219,6 +209,15 @@ void TOneCut::DraftMen(const SleeveGarment& g, const Variant& v) {
     // 12. The elbow tick.
     ElbowTickUpper = Vector(L11.x, F(ly + 0.2));
     ElbowTickLower = Vector(L11.x, F(ly - 0.2));
+}
+
+void TOneCut::PlaceNotches(const SleeveGarment& g, std::initializer_list<CapArc> front) {
+    const double an = double(g.armholeLength) * g.capEaseNorm;
+    FrontNotch = SetIn::PlaceNotch(front.begin(), front.size(), F(g.FrontArmholeLength() + 0.06 * an), +1.0f);
+    const CapArc back[] = {CapArc::Quad(P32, BackSeamCtrl, Point5),
+                           CapArc::Cubic(Point5, BackCubicCtrl2, BackCubicCtrl1, P5),
+                           CapArc::Quad(P5, BackLowerCtrl, Point2)};
+    BackNotch = SetIn::PlaceNotch(back, F(g.BackArmholeLength() + 0.26 * an), -1.0f);
 }
 
 void TOneCut::PlaceWomenHem(float wr) {

@@ -15,6 +15,8 @@
 // cap top in place of the men's shirts' notch.
 #pragma once
 
+#include <initializer_list>
+
 #include "sleeves/set_in/SetInSleeve.h"
 
 class TOneCut : public TSetInSleeve {
@@ -74,6 +76,9 @@ private:
     void BuildWomenCap();
     void BuildMenCap();
     void BuildBackCap(double share);
+    // The front notch along the chain from P31 and the back notch from P32,
+    // 0.06·A·n and 0.26·A·n beyond the garment's lower armhole arcs.
+    void PlaceNotches(const SleeveGarment& g, std::initializer_list<CapArc> front);
     float BackCapLength() const;
     // The women's hem: H2 square to L2, H0, HemSeamCross, H3, H4.
     void PlaceWomenHem(float wr);

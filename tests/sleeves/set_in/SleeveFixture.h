@@ -9,6 +9,7 @@
 
 #include "sleeves/set_in/OneSeam.h"
 #include "tests/garments/bodice_women/DressFixture.h"
+#include "tests/garments/shirts_men/MenDressFixture.h"
 
 // The sleeve rows of the dress's column: Др1с, Оп.в, Озап, Пн, Попв, Поз,
 // and the cap-ease norm Н.
@@ -45,6 +46,19 @@ inline void DraftSleeve(TSetInSleeve& s, TDress& d, const SleeveMeasures& m = kS
     Put(s, m);
     DraftForSleeve(d, s, m, body, kind, silhouette);
     s.Draft(WomenSleeveGarment(d));
+}
+
+// The sleeve of the given kind with the given inputs drafted on a men's
+// shirt or jacket.
+inline void DraftOnShirt(TSetInSleeve& s, TMenDress& d, int sleeveKind, const SleeveMeasures& m = kSleeveSamples,
+                         MenDressKind kind = MenDressKind::Shirt, const ShirtMeasures& body = kShirtSamples) {
+    Put(s, m);
+    d.CapEaseNorm = m.capEaseNorm;
+    BodiceChoice choice;
+    choice.sleeve = &s;
+    choice.sleeveKind = sleeveKind;
+    DraftMenDress(d, body, kind, choice);
+    s.Draft(MenShirtSleeveGarment(d));
 }
 
 // ---- Measuring a drafted sleeve independently of its draft. ----

@@ -28,15 +28,6 @@ std::vector<CapArc> BackChain(const TOneCut& s) {
             CapArc::Quad(s.P5, s.BackLowerCtrl, s.Point2), CapArc::Quad(s.Point2, s.BackUpperCtrl, s.O2)};
 }
 
-void DraftOnShirt(TOneCut& s, TMenDress& d, const SleeveMeasures& m, MenDressKind kind) {
-    Put(s, m);
-    d.CapEaseNorm = m.capEaseNorm;
-    BodiceChoice choice;
-    choice.sleeve = &s;
-    choice.sleeveKind = 3;
-    DraftMenDress(d, kShirtSamples, kind, choice);
-    s.Draft(MenShirtSleeveGarment(d));
-}
 
 // What every fitted darted sleeve shows: the cap (n + 1)·A long, its back
 // half `offset` longer than the front; the notches `frontEase` and
@@ -115,7 +106,7 @@ TEST(OneCutDraft, FitsTheMenShirtsArmholes) {
         TOneCut s;
         SleeveMeasures m = kSleeveSamples;
         m.pad = 3;
-        DraftOnShirt(s, d, m, kind);
+        DraftOnShirt(s, d, 3, m, kind);
         const SleeveGarment g = MenShirtSleeveGarment(d);
         EXPECT_TRUE(s.MenCut);
         ExpectSleeve(s, g, ChordLength({CapArc::Quad(s.P31, s.FrontLowerCtrl, s.L1)}) + Dist(s.L1, s.H3));
@@ -153,7 +144,7 @@ TEST(OneCutDraft, TheWristDecidesDartAndHem) {
         const float typed = c.wrist + m.wristEase;
         if (c.men) {
             TTestMenDress d;
-            DraftOnShirt(s, d, m, MenDressKind::Shirt);
+            DraftOnShirt(s, d, 3, m, MenDressKind::Shirt);
             ExpectSleeve(s, MenShirtSleeveGarment(d),
                          ChordLength({CapArc::Quad(s.P31, s.FrontLowerCtrl, s.L1)}) + Dist(s.L1, s.H3));
             EXPECT_EQ(s.HemSplit, s.WristWidth > 0.7 * s.SleeveWidth);

@@ -24,17 +24,6 @@ std::vector<CapArc> BackCap(const TShirtSleeve& s) {
     return {CapArc::Cubic(s.O3, s.BackCapCtrlLow, s.BackCapCtrlTop, s.O, 30)};
 }
 
-// The shirt sleeve with the given inputs on a men's shirt or jacket.
-void DraftOnShirt(TShirtSleeve& s, TMenDress& d, const SleeveMeasures& m = kSleeveSamples,
-                  MenDressKind kind = MenDressKind::Shirt, const ShirtMeasures& body = kShirtSamples) {
-    Put(s, m);
-    d.CapEaseNorm = m.capEaseNorm;
-    BodiceChoice choice;
-    choice.sleeve = &s;
-    choice.sleeveKind = 4;
-    DraftMenDress(d, body, kind, choice);
-    s.Draft(MenShirtSleeveGarment(d));
-}
 
 // The fitted sleeve's shape as the drawn curves give it: the cap (n + 1)·A
 // long with equal halves, the cap base at a quarter of that below the top,
@@ -107,7 +96,7 @@ TEST(ShirtSleeveDraft, FitsTheMenShirtsArmholes) {
         TShirtSleeve s;
         SleeveMeasures m = kSleeveSamples;
         m.pad = 3;
-        DraftOnShirt(s, d, m, kind);
+        DraftOnShirt(s, d, 4, m, kind);
         ExpectFittedShape(s, MenShirtSleeveGarment(d), -(57.4 + s.CapEase + d.InterliningEase) + 6.5);
         const std::vector<CapArc> top = {CapArc::Cubic(s.O, s.FrontCapCtrlTop, s.FrontCapCtrlLow, s.O2)};
         EXPECT_NEAR(LengthAlong(top, s.TopNotch.point).first, 1.0, 0.1);
