@@ -10,7 +10,7 @@
 
 #include "sleeves/set_in/OneCut.h"
 #include "tests/garments/shirts_men/MenDressFixture.h"
-#include "tests/sleeves/set_in/SleeveFixture.h"
+#include "tests/sleeves/set_in/EveryDress.h"
 
 namespace {
 
@@ -70,30 +70,24 @@ void ExpectSleeve(const TOneCut& s, const SleeveGarment& g, double frontSeam) {
 // Every women's garment: the women's construction with the shoulder pad in
 // the length, the bar at the cap top, H2 square under L2 at Wr/2 from H.
 TEST(OneCutDraft, FitsEveryWomensArmhole) {
-    for (DressKind k : kKinds)
-        for (Silhouette sil : kSilhouettes)
-            for (const DressMeasures& body : {kDressSamples, kWinterCoatSamples}) {
-                SCOPED_TRACE("type " + std::to_string(TypeOf(k, sil)) + " h " + std::to_string(body.h));
-                TTestDress d;
-                TOneCut s;
-                DraftSleeve(s, d, kSleeveSamples, body, k, sil);
-                const SleeveGarment g = WomenSleeveGarment(d);
-                EXPECT_FALSE(s.MenCut);
-                EXPECT_NEAR(s.BalanceOffset, 0.18 * d.ArmholeLength * d.CapEaseNorm, 1e-4);
-                ExpectSleeve(s, g, Dist(s.P31, s.H3));
-                EXPECT_TRUE(s.DartOpen);
-                const double h = d.InterliningEase;
-                EXPECT_NEAR(s.H.y, -(57.4 + 0.5 + s.CapEase + h), 1e-4);
-                EXPECT_NEAR(s.L0.y, -(0.58 * 57.4 + 0.5 + s.CapEase + h), 1e-4);
-                EXPECT_NEAR(CornerCos(s.H2, s.L2, s.H), 0, 1e-4);
-                EXPECT_NEAR(Dist(s.H2, s.H), s.WristWidth / 2, 1e-3);
-                EXPECT_EQ(s.TopNotch.bar1, Vector(-0.2f, -0.6f));
-                EXPECT_EQ(s.TopNotch.bar2, Vector(0.2f, -0.6f));
-                // The hem from H3 over H0 and H2 to the unshortened H4 is Wr.
-                if (!s.HemSplit)
-                    EXPECT_NEAR(ChordLength({CapArc::Quad(s.H3, s.H, s.H0)}) + Dist(s.H0, s.H2) + Dist(s.H2, s.H4),
-                                s.WristWidth, 0.01);
-            }
+    OnEveryGarment<TOneCut>([](TDress& d, const TOneCut& s) {
+        const SleeveGarment g = WomenSleeveGarment(d);
+        EXPECT_FALSE(s.MenCut);
+        EXPECT_NEAR(s.BalanceOffset, 0.18 * d.ArmholeLength * d.CapEaseNorm, 1e-4);
+        ExpectSleeve(s, g, Dist(s.P31, s.H3));
+        EXPECT_TRUE(s.DartOpen);
+        const double h = d.InterliningEase;
+        EXPECT_NEAR(s.H.y, -(57.4 + 0.5 + s.CapEase + h), 1e-4);
+        EXPECT_NEAR(s.L0.y, -(0.58 * 57.4 + 0.5 + s.CapEase + h), 1e-4);
+        EXPECT_NEAR(CornerCos(s.H2, s.L2, s.H), 0, 1e-4);
+        EXPECT_NEAR(Dist(s.H2, s.H), s.WristWidth / 2, 1e-3);
+        EXPECT_EQ(s.TopNotch.bar1, Vector(-0.2f, -0.6f));
+        EXPECT_EQ(s.TopNotch.bar2, Vector(0.2f, -0.6f));
+        // The hem from H3 over H0 and H2 to the unshortened H4 is Wr.
+        if (!s.HemSplit)
+            EXPECT_NEAR(ChordLength({CapArc::Quad(s.H3, s.H, s.H0)}) + Dist(s.H0, s.H2) + Dist(s.H2, s.H4),
+                        s.WristWidth, 0.01);
+    });
 }
 
 // The men's shirts and jackets: the men's construction without the pad,

@@ -11,7 +11,7 @@
 #include "platform/Text.h"
 #include "sleeves/set_in/ShirtSleeve.h"
 #include "tests/garments/shirts_men/MenDressFixture.h"
-#include "tests/sleeves/set_in/SleeveFixture.h"
+#include "tests/sleeves/set_in/EveryDress.h"
 
 namespace {
 
@@ -72,19 +72,13 @@ void ExpectFittedShape(const TShirtSleeve& s, const SleeveGarment& g, double hem
 // default, the width fitted, the hem 6.5 cm above the point the arm length,
 // shoulder pad, cap ease and interlining give; the bar at the cap top.
 TEST(ShirtSleeveDraft, FitsEveryWomensArmhole) {
-    for (DressKind k : kKinds)
-        for (Silhouette sil : kSilhouettes)
-            for (const DressMeasures& body : {kDressSamples, kWinterCoatSamples}) {
-                SCOPED_TRACE("type " + std::to_string(TypeOf(k, sil)) + " h " + std::to_string(body.h));
-                TTestDress d;
-                TShirtSleeve s;
-                DraftSleeve(s, d, kSleeveSamples, body, k, sil);
-                const SleeveGarment g = WomenSleeveGarment(d);
-                ExpectFittedShape(s, g, -(57.4 + 0.5 + s.CapEase + d.InterliningEase) + 6.5);
-                EXPECT_NEAR(s.CapEase, 0.662 * d.ArmholeLength * d.CapEaseNorm, 1e-4);
-                EXPECT_EQ(s.TopNotch.bar1, Vector(-0.2f, -0.6f));
-                EXPECT_EQ(s.TopNotch.bar2, Vector(0.2f, -0.6f));
-            }
+    OnEveryGarment<TShirtSleeve>([](TDress& d, const TShirtSleeve& s) {
+        const SleeveGarment g = WomenSleeveGarment(d);
+        ExpectFittedShape(s, g, -(57.4 + 0.5 + s.CapEase + d.InterliningEase) + 6.5);
+        EXPECT_NEAR(s.CapEase, 0.662 * d.ArmholeLength * d.CapEaseNorm, 1e-4);
+        EXPECT_EQ(s.TopNotch.bar1, Vector(-0.2f, -0.6f));
+        EXPECT_EQ(s.TopNotch.bar2, Vector(0.2f, -0.6f));
+    });
 }
 
 // The men's shirts and jackets: no shoulder pad in the length, the notch 1
