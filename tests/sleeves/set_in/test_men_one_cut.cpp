@@ -14,11 +14,11 @@
 #include "platform/Printer.h"
 #include "shell/OrderFile.h"
 #include "sleeves/set_in/OneCut.h"
-#include "tests/garments/GarmentWindowTest.h"
 #include "tests/garments/coats_men/MenPatternFixture.h"
 #include "tests/garments/shirts_men/MenDressFixture.h"
 #include "tests/kernel/PdfPaths.h"
 #include "tests/sleeves/set_in/SleeveFixture.h"
+#include "tests/sleeves/set_in/SleeveWindowTest.h"
 
 namespace {
 
@@ -46,23 +46,10 @@ void DraftOnCoat(TMenOneCut& s, TMenPattern& coat, int type, const MenMeasures& 
     s.Draft(MenCoatSleeveGarment(coat));
 }
 
-class MenOneCutRoadTest : public GarmentWindowTest {
+class MenOneCutRoadTest : public SleeveWindowTest {
 protected:
-    TOneCut& Calculate(int type) {
-        main->FillSamples = true;
-        EXPECT_TRUE(main->CreateModel(type, 0, kKind)) << type;
-        main->FillSamples = false;
-        messages.clear();
-        main->CalcExecute();
-        return dynamic_cast<TOneCut&>(*main->Sleeve);
-    }
+    TOneCut& Calculate(int type) { return CalculateWith<TOneCut>(type, 0, kKind); }
 };
-
-bool HasSegment(const std::vector<PdfSegment>& segments, double mm) {
-    for (const PdfSegment& s : segments)
-        if (std::fabs(s.Length() - mm) < 0.1) return true;
-    return false;
-}
 
 }  // namespace
 

@@ -14,32 +14,19 @@
 #include "shell/ReporForm.h"
 #include "sleeves/set_in/OneCut.h"
 #include "sleeves/set_in/ShirtSleeve.h"
-#include "tests/garments/GarmentWindowTest.h"
 #include "tests/garments/PagesAndPixels.h"
 #include "tests/kernel/PdfPaths.h"
 #include "tests/sleeves/set_in/SleeveFixture.h"
+#include "tests/sleeves/set_in/SleeveWindowTest.h"
 
 namespace {
 
 constexpr int kDartKind = 3, kShirtKind = 4;
 
-class SetInKindsTest : public GarmentWindowTest {
+class SetInKindsTest : public SleeveWindowTest {
 protected:
-    // The type with the sleeve kind, its sample values in, calculated.
-    TSleeve& Calculate(int type, int kind, int collar = 0) {
-        main->FillSamples = true;
-        EXPECT_TRUE(main->CreateModel(type, collar, kind)) << type;
-        main->FillSamples = false;
-        messages.clear();
-        main->CalcExecute();
-        return *main->Sleeve;
-    }
+    TSleeve& Calculate(int type, int kind, int collar = 0) { return CalculateWith<TSleeve>(type, collar, kind); }
     TDress& Dress() const { return dynamic_cast<TDress&>(*main->Model); }
-    int Row(const std::string& caption) const {
-        for (int n = 1; n <= kMeasureRows; ++n)
-            if (!main->Line(n)->isHidden() && main->Line(n)->text().toStdString() == caption) return n;
-        return 0;
-    }
     // Ink of the sleeve sheet inside the sleeve's box about its origin, and
     // just right of it.
     std::pair<int, int> InkInAndBesideBox(const TSleeve& s) const {
@@ -52,12 +39,6 @@ protected:
                 DarkPixels(sheet, QRect(right + 3, midY - 20, 40, 40))};
     }
 };
-
-bool HasSegment(const std::vector<PdfSegment>& segments, double mm) {
-    for (const PdfSegment& s : segments)
-        if (std::fabs(s.Length() - mm) < 0.1) return true;
-    return false;
-}
 
 }  // namespace
 
