@@ -8,15 +8,15 @@
 
 namespace {
 
-// What the base selection offers with the bodices: no collar and the stand
-// collar, no sleeve and the one-seam sleeve; the other kinds stay greyed
-// until they are built.
+// What the base selection offers with the bodices: no collar, the stand
+// collar, the jacket collar with lapel and the shawl collar, no sleeve and
+// the one-seam sleeve; the other kinds stay greyed until they are built.
 TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     RegisterBuiltInModels();
     for (int type = 7; type <= 14; ++type) EXPECT_TRUE(HasModelMaker(type)) << type;
-    EXPECT_TRUE(HasCollarMaker(1));
+    for (int kind : {1, 4, 5}) EXPECT_TRUE(HasCollarMaker(kind)) << kind;
     EXPECT_TRUE(HasSleeveMaker(1));
-    for (int kind = 2; kind <= kCollarKinds; ++kind) EXPECT_FALSE(HasCollarMaker(kind)) << kind;
+    for (int kind : {2, 3, 6, 7, 8}) EXPECT_FALSE(HasCollarMaker(kind)) << kind;
     for (int kind = 2; kind <= kSleeveKinds; ++kind) EXPECT_FALSE(HasSleeveMaker(kind)) << kind;
 }
 
