@@ -97,7 +97,9 @@ TEST_F(LapelDraftTest, SizesAndTheDefaultBreakPointByGarmentType) {
         EXPECT_EQ(shawl.Extension, row.e);
         EXPECT_EQ(shawl.NeckDrop, 1.0f);
         EXPECT_EQ(shawl.BreakPoint.Point, Vector(g.Hem.x + row.e, g.G3.y - shawl.BreakDrop));
-        if (g.Hem.x == g.G3.x) EXPECT_NEAR(shawl.ExtensionAtBreak, row.e, 1e-5);
+        if (g.Hem.x == g.G3.x) {
+            EXPECT_NEAR(shawl.ExtensionAtBreak, row.e, 1e-5);
+        }
     }
 }
 

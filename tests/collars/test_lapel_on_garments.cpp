@@ -12,6 +12,7 @@
 #include "kernel/Record.h"
 #include "platform/Printer.h"
 #include "tests/collars/CollarDrawing.h"
+#include "tests/collars/HandleOnSheet.h"
 #include "tests/collars/LapelShape.h"
 #include "tests/garments/bodice_women/DressWindowFixture.h"
 
@@ -36,20 +37,8 @@ protected:
         return *dynamic_cast<TDressGarment*>(main->Model);
     }
     TLapelCollar& Collar() { return dynamic_cast<TLapelCollar&>(*main->Collar); }
-    // The pixel of sheet 1 where the collar's point p is drawn.
-    QPoint At(const Vector& p) const {
-        ScreenDC.RestoreCollarOrigin();
-        return QPoint(ScreenDC.PixelX(p.x), ScreenDC.PixelY(p.y));
-    }
-    bool GreenAround(const Vector& p) {
-        const QPoint c = At(p);
-        const int r = int(CollarHandle::kHalfSide * ScreenDC.PxPerCmX) + 2;
-        const QImage& sheet = report->List1()->Bitmap();
-        for (int y = c.y() - r; y <= c.y() + r; ++y)
-            for (int x = c.x() - r; x <= c.x() + r; ++x)
-                if (sheet.valid(x, y) && sheet.pixel(x, y) == qRgb(0, 255, 0)) return true;
-        return false;
-    }
+    QPoint At(const Vector& p) const { return CollarPixel(p); }
+    bool GreenAround(const Vector& p) { return ::GreenAround(report->List1()->Bitmap(), p); }
     void ExpectShape(const std::string& context) {
         SCOPED_TRACE(context);
         const OpenFront f = OpenFrontOfCurrentBodice();
@@ -207,25 +196,14 @@ TEST_F(LapelOnGarmentsTest, TheCollarPrintsAtTrueScale) {
             EXPECT_TRUE(messages.empty()) << mode;
             EXPECT_GT(PdfPages(path), 1) << mode;
 
-            const FixedPrinterMetrics a4(2480, 3508, 210, 297);
-            TDrawContext paper;
-            paper.BeginTrueScalePage(float(mode), a4);
-            ImageCanvas page(CollarDrawing::White(2400, 3400));
-            paper.AttachPrinterCanvas(&page);
-            paper.SetIntOffset(0, 0);
+            PaperPage page(mode, 2400, 3400);
+            TDrawContext& paper = page.Paper;
             // The break point 4 cm from the page's left edge, 10 cm down.
             paper.SetOrigin(4 * mode - c.MarkLeft.x, 10 * mode + c.BreakPoint.Point.y);
             main->Collar->PrintOn(paper);
-            const QImage& printed = page.Image();
-            const int row = paper.PixelY(c.BreakPoint.Point.y);
             int first = -1, last = -1;
-            for (int x = 0; x < printed.width(); ++x)
-                if (CollarDrawing::Ink(printed.pixel(x, row))) {
-                    if (first < 0) first = x;
-                    last = x;
-                }
-            ASSERT_GE(first, 0) << mode;
-            const double cm = (last - first) * 2.54 / 300.0;
+            ASSERT_TRUE(CollarDrawing::InkSpan(page.Image(), paper.PixelY(c.BreakPoint.Point.y), first, last)) << mode;
+            const double cm = (last - first) * PaperPage::kCmPerDot;
             const double expected = c.BreakTick[0].x - c.MarkLeft.x;
             EXPECT_NEAR(cm, expected / mode, 0.08) << mode;
         }
