@@ -2,6 +2,8 @@
 
 #include "collars/AttachedStand.h"
 #include "collars/MenForCoat.h"
+#include "collars/ForCoat.h"
+#include "collars/Shawl.h"
 #include "collars/Stand.h"
 #include "collars/StandDown.h"
 #include "collars/Wholly.h"
@@ -13,4 +15,6 @@ void RegisterCollars() {
     RegisterCollarMaker(TWholly::kKind, [] { return new TWholly; });
     RegisterCollarMaker(TAttachedStand::kKind, [] { return new TAttachedStand; });
     RegisterCollarMaker(TMenForCoat::kKind, [] { return new TMenForCoat; });
+    RegisterCollarMaker(TForCoat::kKind, [] { return new TForCoat; });
+    RegisterCollarMaker(TShawl::kKind, [] { return new TShawl; });
 }

@@ -14,10 +14,10 @@ namespace {
 TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     RegisterBuiltInModels();
     for (int type = 7; type <= 14; ++type) EXPECT_TRUE(HasModelMaker(type)) << type;
-    // The stand, stand-and-fall, in-one-with-the-front and attached-stand
-    // collars, and the men's jacket collar (offered with the men's vest,
+    // The stand, stand-and-fall, in-one-with-the-front, jacket, shawl and
+    // attached-stand collars, and the men's jacket collar (offered with the men's vest,
     // coats and blazers only).
-    for (int kind : {1, 2, 3, 6, 7}) EXPECT_TRUE(HasCollarMaker(kind)) << kind;
+    for (int kind : {1, 2, 3, 4, 5, 6, 7}) EXPECT_TRUE(HasCollarMaker(kind)) << kind;
     // The set-in sleeves: one-seam, with elbow dart (also the men's coats'),
     // shirt.
     for (int kind : {1, 3, 4, 14}) EXPECT_TRUE(HasSleeveMaker(kind)) << kind;
