@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "garments/common/BodiceTables.h"
 #include "garments/common/PatternPen.h"
 #include "kernel/DrawContext.h"
 #include "kernel/MeasureFigure.h"
@@ -138,26 +139,6 @@ float HalfSheet() { return 2 * kSheetQuarterWidth; }
 const char* const kFrontAndBack = "Полочка и спинка";
 const char* const kFrontWithSleeve = "Полочка с рукавом";
 const char* const kBackWithSleeve = "Спинка с рукавом";
-
-// The tables' corners (table units) on the screen and on paper.
-constexpr int kScreenTableX[3] = {50, 296, 541};
-constexpr int kPaperTableX[3] = {35, 282, 529};
-constexpr int kTableY = 57;
-constexpr int kCommentX = 228;
-constexpr int kPaperCommentX = 184;
-
-ValueTableLayout BodiceMeasureLayout(TableMedium m) {
-    return {"Полочка и спинка (см)", m == TableMedium::Screen ? 44 : 30, "Измерение", 20, "Величина", 125, 40, 140,
-            m == TableMedium::Screen ? 1 : 0};
-}
-ValueTableLayout SleeveLayout(TableMedium m) {
-    return {"Рукав (см)", m == TableMedium::Screen ? 73 : 62, "Измерение", 20, "Величина", 125, 40, 140,
-            m == TableMedium::Screen ? 1 : 0};
-}
-ValueTableLayout SegmentLayout(TableMedium m) {
-    return {"Полочка и спинка (см)", m == TableMedium::Screen ? 44 : 30, "Отрезок", 28, "Величина", 125, 30, 140,
-            m == TableMedium::Screen ? 1 : 0};
-}
 
 bool CollarKindIn(int kind, std::initializer_list<int> kinds) {
     return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
@@ -452,13 +433,7 @@ std::vector<ValueTableRow> TDressGarment::SegmentTableRows() const {
 namespace {
 
 std::vector<PlacedTable> PlaceTables(const TDressGarment& g, TableMedium m) {
-    const int* x = m == TableMedium::Screen ? kScreenTableX : kPaperTableX;
-    std::vector<PlacedTable> tables = {{x[0], kTableY, BodiceMeasureLayout(m), g.MeasureTableRows()}};
-    const std::vector<ValueTableRow> sleeve = g.SleeveTableRows();
-    if (!sleeve.empty()) tables.push_back({x[1], kTableY, SleeveLayout(m), sleeve});
-    const std::vector<ValueTableRow> segments = g.SegmentTableRows();
-    if (!segments.empty()) tables.push_back({x[2], kTableY, SegmentLayout(m), segments});
-    return tables;
+    return BodiceTables::Place(m, g.MeasureTableRows(), g.SleeveTableRows(), g.SegmentTableRows());
 }
 
 // The comment under the tables: below the longer measurement table of the
@@ -472,7 +447,8 @@ void TDressGarment::DrawTables(int) {
     if (!calculated) return;
     const int last = SheetCount();
     if (!GarmentSheets::AttachWithCaptions(last, GarmentSheets::SheetText(last, last))) return;
-    DrawTablesAndComment(TableMedium::Screen, PlaceTables(*this, TableMedium::Screen), kCommentX, CommentY(*this));
+    DrawTablesAndComment(TableMedium::Screen, PlaceTables(*this, TableMedium::Screen),
+                         BodiceTables::CommentX(TableMedium::Screen), CommentY(*this));
     GarmentSheets::Refresh(last);
 }
 
@@ -709,8 +685,8 @@ void TDressGarment::Print() {
             });
         }
         GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(count, count), [&] {
-            DrawTablesAndComment(TableMedium::Paper, PlaceTables(*this, TableMedium::Paper), kPaperCommentX,
-                                 CommentY(*this));
+            DrawTablesAndComment(TableMedium::Paper, PlaceTables(*this, TableMedium::Paper),
+                                 BodiceTables::CommentX(TableMedium::Paper), CommentY(*this));
         });
     });
 }

@@ -1,0 +1,492 @@
+#include <QLineEdit>
+#include <algorithm>
+
+#include "garments/common/BodiceTables.h"
+#include "garments/common/PatternPen.h"
+#include "garments/shirts_men/MenShirts.h"
+#include "kernel/DrawContext.h"
+#include "kernel/MeasureFigure.h"
+#include "kernel/OrderInfo.h"
+#include "kernel/PrintTiling.h"
+#include "kernel/SheetCaptions.h"
+#include "kernel/Units.h"
+#include "platform/Printer.h"
+#include "shell/GarmentSheets.h"
+#include "shell/MainForm.h"
+#include "shell/MeasureColumn.h"
+
+namespace {
+
+using Q = MenQ;
+
+// ---------------------------------------------------------------------------
+// The quantities
+
+struct Quantity {
+    const char* caption;
+    const char* hint;
+    const char* table;   // the text of its row in the tables
+    const char* sample;  // the shirt's sample; the jacket's Пб and Поз differ
+    void (*illustration)();
+};
+
+// By MenQ.  The cap-ease norm's caption is the Cyrillic Н, its table text
+// the Latin H; the height's table text is the Latin P.
+const Quantity kQuantities[] = {
+    {"Р:", "Рост", "P", "176", MeasureHints::MenLine1},
+    {"Сш:", "Полуобхват шеи", "Сш", "20.7", MeasureHints::MenLine2},
+    {"Сг2:", "Полуобхват груди второй", "Сг2", "52.2", MeasureHints::MenLine3},
+    {"Ст:", "Полуобхват талии", "Ст", "47", MeasureHints::MenLine4},
+    {"Сб:", "Полуобхват бёдер", "Сб", "53.4", MeasureHints::MenLine5},
+    {"Дт.п:", "Длина талии спереди", "Дт.п", "47.2", MeasureHints::MenLine7},
+    {"Шг:", "Ширина груди", "Шг", "19.4", MeasureHints::MenLine8},
+    {"Впр.з:", "Высота проймы сзади", "Впр.з", "21.9", MeasureHints::MenLine10},
+    {"Дт.с:", "Длина спины до талии", "Дт.с", "45.2", MeasureHints::MenLine11},
+    {"Вп.к:", "Высота плеча косая", "Вп.к", "48.3", MeasureHints::MenLine12},
+    {"Шс:", "Ширина спины", "Шс", "20.1", MeasureHints::MenLine13},
+    {"Шп:", "Ширина плечевого ската", "Шп", "15.4", MeasureHints::MenLine14},
+    {"Пк:", "Положение корпуса", "Пк", "6", MeasureHints::MenLine15},
+    {"Шк:", "Ширина кокетки", "Шк", "7", MeasureHints::MenShk},
+    {"Др1с:", "Длина руки до первого сустава большого пальца", "Др1с", "61.7", MeasureHints::MenLine16},
+    {"Оп.в:", "Обхват плеча в верхней части", "Оп.в", "32.8", MeasureHints::MenLine17},
+    {"Озап:", "Обхват запястья", "Озап", "18.5", MeasureHints::MenLine18},
+    {"Пг:", "Прибавка по линии груди общая", "Пг", "7", MeasureHints::Men7},
+    {"Пт:", "Прибавка к полуобхвату талии", "Пт", "5", MeasureHints::Men3},
+    {"Пб:", "Прибавка к полуобхвату бёдер", "Пб", "5", MeasureHints::Men6},
+    {"Попв:", "Прибавка к обхвату плеча вверху", "Попв", "10", MeasureHints::Men10},
+    {"Поз:", "Прибавка к обхвату запястья", "Поз", "9", MeasureHints::MenfESh},
+    {"Н:", "Норма посадки оката рукава", "H", "0.04", MeasureHints::Men004},
+    {"h:", "Прибавка на утепляющую прокладку", "h", "0", MeasureHints::Men0},
+};
+
+const Quantity& Info(MenQ q) { return kQuantities[static_cast<int>(q)]; }
+
+// The jacket's own samples.
+const char* Sample(MenQ q, MenDressKind kind) {
+    if (kind == MenDressKind::Jacket && q == Q::Pb) return "6";
+    if (kind == MenDressKind::Jacket && q == Q::Poz) return "10";
+    return Info(q).sample;
+}
+
+// The rows after the body rows, by sleeve group, as the straight column has
+// them; the fitted column has Пт after Пг.
+std::vector<MenQ> SleeveRows(MenSleeveGroup g) {
+    switch (g) {
+        case MenSleeveGroup::None:
+            return {Q::Shk, Q::Pg, Q::Pb, Q::h};
+        case MenSleeveGroup::SetIn:
+            return {Q::Shk, Q::Dr1s, Q::Opv, Q::Ozap, Q::Pg, Q::Pb, Q::Popv, Q::Poz, Q::H, Q::h};
+        case MenSleeveGroup::Shirt:
+            return {Q::Shk, Q::Dr1s, Q::Ozap, Q::Pg, Q::Pb, Q::Poz, Q::H, Q::h};
+        case MenSleeveGroup::Raglan:
+            return {Q::Dr1s, Q::Opv, Q::Ozap, Q::Pg, Q::Pb, Q::Popv, Q::Poz, Q::h};
+        case MenSleeveGroup::Other:
+            break;
+    }
+    return {};
+}
+
+std::vector<MenQ> Column(MenSilhouette shape, MenSleeveGroup group) {
+    std::vector<MenQ> column = {Q::R, Q::Cw, Q::Cg2, Q::Cb, Q::Dtp, Q::Shg, Q::Vprz, Q::Dts, Q::Vpk, Q::Shs, Q::Shp, Q::Pk};
+    const bool fitted = shape == MenSilhouette::Fitted;
+    if (fitted) column.insert(column.begin() + 3, Q::Ct);
+    for (MenQ q : SleeveRows(group)) {
+        column.push_back(q);
+        if (fitted && q == Q::Pg) column.push_back(Q::Pt);
+    }
+    return column;
+}
+
+// After the column's ClearInputs argument: a sleeve kind 1 .. 6 names its
+// group, anything else the rows without a sleeve.
+MenSleeveGroup GroupOfKind(int sleeveKind) {
+    const MenSleeveGroup g = MenSleeveGroupOf(true, sleeveKind);
+    return g == MenSleeveGroup::Other ? MenSleeveGroup::None : g;
+}
+
+int CurrentSleeveKind() { return MainForm && MainForm->Sleeve ? MainForm->SleeveKind : 0; }
+int CurrentCollarKind() { return MainForm && MainForm->Collar ? MainForm->CollarKind : 0; }
+bool StandCollar(int kind) { return kind == 1 || kind == 2 || kind == 6; }
+bool CollarInPlace(int kind) { return kind == 4 || kind == 5; }
+
+// Half the sheet width: the side line stands on it.
+float HalfSheet() { return 2 * kSheetQuarterWidth; }
+
+constexpr const char* kFrontAndBack = "Полочка и спинка";
+
+}  // namespace
+
+MenSleeveGroup MenSleeveGroupOf(bool withSleeve, int sleeveKind) {
+    if (!withSleeve) return MenSleeveGroup::None;
+    if (sleeveKind >= 1 && sleeveKind <= 3) return MenSleeveGroup::SetIn;
+    if (sleeveKind == 4) return MenSleeveGroup::Shirt;
+    if (sleeveKind == 5 || sleeveKind == 6) return MenSleeveGroup::Raglan;
+    return MenSleeveGroup::Other;
+}
+
+int MenDressBlockSize(int type, int sleeveKind) {
+    if (type < 22 || type > 25) return -1;
+    const MenSilhouette shape = type % 2 == 0 ? MenSilhouette::Straight : MenSilhouette::Fitted;
+    return 4 * int(Column(shape, MenSleeveGroupOf(sleeveKind >= 1, sleeveKind)).size());
+}
+
+// ---------------------------------------------------------------------------
+// Life of the garment
+
+TMenDressGarment::TMenDressGarment(MenDressKind kind, MenSilhouette shape) : kind_(kind), shape_(shape) {
+    calculated = false;
+    if (!MainForm) return;
+    // The order panel shows the rows of the pieces chosen with the garment
+    // (and keeps what it shows already).
+    MainForm->ShowPieceRows(MainForm->Collar || MainForm->CollarRowShown(),
+                            MainForm->Sleeve || MainForm->SleeveRowShown());
+    HasSleeve = MainForm->Sleeve != nullptr;
+    const std::vector<MeasureRow> rows = Rows(ColumnOf(Group()));
+    MeasureColumn::LayOut(rows.data(), int(rows.size()));
+    MeasureColumn::WriteOrderCaption(Type());
+    GarmentSheets::Show(SheetCount(), true);
+}
+
+TMenDressGarment::~TMenDressGarment() {
+    if (!MainForm) return;
+    // Every row the column may have used, whatever sleeve it was built for.
+    MeasureColumn::Hide(1, kMeasureRows);
+    GarmentSheets::Show(3, false);
+    MainForm->ShowPieceRows(false, false);
+}
+
+int TMenDressGarment::Type() const {
+    return MenDressType::kStraightShirt + 2 * static_cast<int>(kind_) + (shape_ == MenSilhouette::Fitted ? 1 : 0);
+}
+
+int TMenDressGarment::SheetCount() const { return MainForm && MainForm->Sleeve ? 3 : 2; }
+
+MenSleeveGroup TMenDressGarment::Group() const {
+    return MainForm ? MenSleeveGroupOf(MainForm->Sleeve != nullptr, MainForm->SleeveKind) : MenSleeveGroup::None;
+}
+
+std::vector<MenQ> TMenDressGarment::ColumnOf(MenSleeveGroup group) const { return Column(shape_, group); }
+
+float* TMenDressGarment::Slot(MenQ q) {
+    TSleeve* s = MainForm ? MainForm->Sleeve : nullptr;
+    switch (q) {
+        case Q::R: return &Height;
+        case Q::Cw: return &NeckHalfGirth;
+        case Q::Cg2: return &BustHalfGirth;
+        case Q::Cb: return &HipHalfGirth;
+        case Q::Dtp: return &FrontWaistLength;
+        case Q::Shg: return &ChestWidth;
+        case Q::Vprz: return &BackArmholeHeight;
+        case Q::Dts: return &BackWaistLength;
+        case Q::Vpk: return &ShoulderHeight;
+        case Q::Shs: return &BackWidth;
+        case Q::Shp: return &ShoulderLength;
+        case Q::Pk: return &Posture;
+        case Q::Shk: return &YokeWidth;
+        case Q::Pg: return &BustEase;
+        case Q::Pb: return &HipEase;
+        case Q::H: return &CapEaseNorm;
+        case Q::h: return &InterliningEase;
+        case Q::Dr1s: return s ? &s->ArmLength : nullptr;
+        case Q::Opv: return s ? &s->UpperArmGirth : nullptr;
+        case Q::Ozap: return s ? &s->WristGirth : nullptr;
+        case Q::Popv: return s ? &s->UpperArmEase : nullptr;
+        case Q::Poz: return s ? &s->WristEase : nullptr;
+        case Q::Ct:
+        case Q::Pt: return SilhouetteSlot(q);
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// The measurement column
+
+std::vector<MeasureRow> TMenDressGarment::Rows(const std::vector<MenQ>& column) {
+    // Integer digits and fractions live in samples_ for as long as the rows
+    // are read.
+    samples_.clear();
+    samples_.reserve(2 * column.size());
+    for (MenQ q : column) {
+        const std::string text = Sample(q, kind_);
+        const size_t dot = text.find('.');
+        samples_.push_back(text.substr(0, dot));
+        samples_.push_back(dot == std::string::npos ? std::string() : text.substr(dot + 1));
+    }
+    std::vector<MeasureRow> rows;
+    for (size_t k = 0; k < column.size(); ++k)
+        rows.push_back({Info(column[k]).caption, Info(column[k]).hint, samples_[2 * k].c_str(),
+                        samples_[2 * k + 1].c_str()});
+    return rows;
+}
+
+bool TMenDressGarment::GetMeasures() {
+    const std::vector<MenQ> column = ColumnOf(Group());
+    std::vector<float> values(column.size(), 0.0f);
+    std::vector<float*> dest;
+    for (float& v : values) dest.push_back(&v);
+    if (!MeasureColumn::Read(dest.data(), int(dest.size()))) return false;
+    for (size_t k = 0; k < column.size(); ++k)
+        if (float* slot = Slot(column[k])) *slot = values[k];
+    // The upper-arm ease must hold the bust ease (the shirt sleeve has none).
+    const MenSleeveGroup g = Group();
+    if ((g == MenSleeveGroup::SetIn || g == MenSleeveGroup::Raglan) &&
+        MeasureColumn::Exceeds(BustEase, MainForm->Sleeve->UpperArmEase))
+        return MeasureColumn::Refuse("Попв < Пг");
+    return true;
+}
+
+void TMenDressGarment::ClearInputs(int sleeveKind) {
+    calculated = false;
+    MeasureColumn::ClearOrder(Type(), 1, int(ColumnOf(GroupOfKind(sleeveKind)).size()));
+    if (MainForm) MainForm->ShowPieceRows(MainForm->Collar != nullptr, MainForm->Sleeve != nullptr);
+}
+
+void TMenDressGarment::ShowMeasure(int n) {
+    const std::vector<MenQ> column = ColumnOf(Group());
+    if (n >= 1 && n <= int(column.size())) Info(column[size_t(n - 1)]).illustration();
+}
+
+// ---------------------------------------------------------------------------
+// The order block
+
+void TMenDressGarment::SaveMeasures(RecordWriter& f) {
+    for (MenQ q : ColumnOf(Group())) {
+        const float* slot = Slot(q);
+        f.WriteFloat(slot ? *slot : 0.0f);
+    }
+}
+
+void TMenDressGarment::LoadMeasures(RecordReader& f) {
+    const std::vector<MenQ> column = ColumnOf(Group());
+    std::vector<float> values;
+    for (MenQ q : column) {
+        float* slot = Slot(q);
+        const float v = f.ReadFloat();
+        if (slot) *slot = v;
+        values.push_back(slot ? *slot : v);
+    }
+    MeasureColumn::Load(values.data(), int(values.size()));
+}
+
+// ---------------------------------------------------------------------------
+// The draft
+
+void TMenDressGarment::Calculate() {
+    SetEase(EaseOf(kind_));
+    BodiceChoice choice = CurrentBodiceChoice(Type());
+    choice.modelIndex = Type();
+    Draft(choice);
+    DraftSilhouette();
+    // The men's garments fit the collar first, then the sleeve.
+    if (MainForm && MainForm->Collar) MainForm->Collar->Calculate();
+    if (MainForm && MainForm->Sleeve) MainForm->Sleeve->Calculate();
+    calculated = true;
+}
+
+// ---------------------------------------------------------------------------
+// The tables
+
+std::vector<ValueTableRow> TMenDressGarment::MeasureTableRows() const {
+    auto* self = const_cast<TMenDressGarment*>(this);  // Slot only names the values
+    const bool raglan = MenSleeveGroupOf(true, CurrentSleeveKind()) == MenSleeveGroup::Raglan;
+    std::vector<ValueTableRow> rows;
+    for (MenQ q : ColumnOf(MenSleeveGroup::None))
+        if (!(raglan && q == Q::Shk)) rows.push_back({Info(q).table, *self->Slot(q)});
+    return rows;
+}
+
+std::vector<ValueTableRow> TMenDressGarment::SleeveTableRows() const {
+    const TSleeve* s = MainForm ? MainForm->Sleeve : nullptr;
+    if (!s) return {};
+    const ValueTableRow arm{"Др1с", s->ArmLength}, upper{"Оп.в", s->UpperArmGirth}, wrist{"Озап", s->WristGirth},
+        upperEase{"Попв", s->UpperArmEase}, wristEase{"Поз", s->WristEase}, norm{"H", CapEaseNorm, 3};
+    switch (Group()) {
+        case MenSleeveGroup::SetIn: return {arm, upper, wrist, upperEase, wristEase, norm};
+        case MenSleeveGroup::Shirt: return {arm, wrist, wristEase, norm};
+        case MenSleeveGroup::Raglan: return {arm, upper, wrist, upperEase, wristEase};
+        default: return {};
+    }
+}
+
+std::vector<ValueTableRow> TMenDressGarment::SegmentTableRows() const {
+    return {{"[ G, G3 ]", ChestLineLength},
+            {"[ G, G0 ]", -G.x},
+            {"[ G0, G3 ]", G3.x},
+            {"[ A01, H0 ]", BackLength},
+            {"[ A5, H11 ]", FrontLength}};
+}
+
+namespace {
+
+std::vector<PlacedTable> PlaceTables(const TMenDressGarment& g, TableMedium m) {
+    return BodiceTables::Place(m, g.MeasureTableRows(), g.SleeveTableRows(), g.SegmentTableRows());
+}
+
+// The comment under the tables.
+constexpr int kCommentY = 489;
+
+}  // namespace
+
+void TMenDressGarment::DrawTables(int) {
+    // Nothing of a draft that does not stand.
+    if (!calculated) return;
+    const int last = SheetCount();
+    if (!GarmentSheets::AttachWithCaptions(last, GarmentSheets::SheetText(last, last))) return;
+    DrawTablesAndComment(TableMedium::Screen, PlaceTables(*this, TableMedium::Screen),
+                         BodiceTables::CommentX(TableMedium::Screen), kCommentY);
+    GarmentSheets::Refresh(last);
+}
+
+// ---------------------------------------------------------------------------
+// The sheets
+
+Vector TMenDressGarment::SheetOneOrigin() const {
+    const float top = std::max(A21.y, A3.y);
+    const int kind = CurrentCollarKind();
+    const TCollar* c = kind ? MainForm->Collar : nullptr;
+    if (c && StandCollar(kind)) return Vector(HalfSheet(), top + c->BoxTop - c->BoxBottom + 12);
+    if (c && CollarInPlace(kind)) return Vector(HalfSheet() - (A.x + c->BoxRight) / 2, c->BoxTop + 8);
+    // No collar, or a kind these garments are never offered with.
+    return Vector(HalfSheet(), top + 10);
+}
+
+bool TMenDressGarment::CollarShift(Vector& shift) const {
+    if (!StandCollar(CurrentCollarKind())) return false;
+    shift = Vector(A01.x, -std::max(A21.y, A3.y) - 2);
+    return true;
+}
+
+// The collar at the origin in force: the stand collars in their own axes
+// above the back neck, the jacket and shawl collars in place on the front.
+void TMenDressGarment::DrawCollar(TDrawContext& dc) const {
+    if (!CurrentCollarKind()) return;
+    TCollar* c = MainForm->Collar;
+    Vector shift;
+    const bool shifted = CollarShift(shift);
+    if (shifted) dc.PushShift(shift.x, shift.y);
+    if (&dc == &ScreenDC) {
+        c->Draw();
+        c->DrawLabels();
+    } else {
+        c->PrintOn(dc);
+    }
+    if (shifted) dc.PopShift();
+}
+
+void TMenDressGarment::DrawPieces(const PatternPen& pen) const {
+    const MenOutlineChoice choice = CurrentMenOutlineChoice();
+    DrawOutline(pen, choice);
+    DrawSideSeams(pen);
+    LabelPoints(pen, choice);
+    LabelWaistPoints(pen);
+}
+
+PatternSheets::Box TMenDressGarment::PieceBox() const {
+    PatternSheets::Box box;
+    if (CurrentCollarKind()) {
+        const TCollar* c = MainForm->Collar;
+        Vector shift(0, 0);
+        CollarShift(shift);
+        box.Take(c->BoxLeft + shift.x, c->BoxTop - shift.y);
+        box.Take(c->BoxRight + shift.x, c->BoxBottom - shift.y);
+    }
+    for (const Vector& p : {A, A01, A1, A2, A21, A9, A3, A4, A5, A51, a1, P, P1, P10, P11, G, G3, H0, H1, H5, H11,
+                            B41, B51, B4, B5, BackSideHem, FrontSideHem})
+        box.Take(p);
+    return box;
+}
+
+// Below the header: the collar's caption (sheet 1) or the sleeve's (sheet
+// 2), then sheet 1's piece caption.
+void TMenDressGarment::Furniture(int sheet) const {
+    if (!GarmentSheets::AttachWithCaptions(sheet, GarmentSheets::SheetText(sheet, SheetCount()))) return;
+    std::vector<std::string> lines;
+    if (sheet == 1 && MainForm->Collar) lines.push_back("Воротник: " + MainForm->CollarType->text().toStdString());
+    if (sheet == 2 && MainForm->Sleeve) lines.push_back("Рукав: " + MainForm->SleeveType->text().toStdString());
+    if (sheet == 1) lines.push_back(kFrontAndBack);
+    for (size_t k = 0; k < lines.size(); ++k) ScreenDC.TextAt(24, 24 + 18 * int(k), lines[k]);
+}
+
+void TMenDressGarment::DrawSheetOne() {
+    if (!GarmentSheets::Attach(1)) return;
+    DrawPieces({ScreenDC, false, GarmentSheets::kScreenOutline});
+    DrawCollar(ScreenDC);
+    Furniture(1);
+    GarmentSheets::Refresh(1);
+}
+
+void TMenDressGarment::DrawSleeveSheet() {
+    if (!GarmentSheets::Attach(2)) return;
+    MainForm->Sleeve->Draw();
+    MainForm->Sleeve->DrawLabels();
+    Furniture(2);
+    GarmentSheets::Refresh(2);
+}
+
+void TMenDressGarment::Draw() {
+    if (!calculated || !MainForm || !GarmentSheets::Attach(1)) return;
+    const Vector origin = SheetOneOrigin();
+    ScreenDC.SetOrigin(origin.x, origin.y);
+    DrawSheetOne();
+    if (TSleeve* sleeve = MainForm->Sleeve) {
+        const int kind = MainForm->SleeveKind;
+        ScreenDC.SetOrigin(HalfSheet(), (kind == 5 || kind == 6) ? sleeve->BoxTop + 10 : 10.0f);
+        ScreenDC.SaveSleeveOrigin();
+        DrawSleeveSheet();
+    }
+    // The drawing window turns mouse positions on sheet 1 into cm from here.
+    ScreenDC.SetOrigin(origin.x, origin.y);
+    ScreenDC.SaveCollarOrigin();
+}
+
+void TMenDressGarment::RedrawCollar() {
+    if (!calculated || !MainForm) return;
+    GarmentSheets::ClearSheet(1);
+    DrawSheetOne();
+}
+
+void TMenDressGarment::RedrawSleeve() {
+    if (!calculated || !MainForm || !MainForm->Sleeve) return;
+    GarmentSheets::ClearSheet(2);
+    DrawSleeveSheet();
+}
+
+// ---------------------------------------------------------------------------
+// Printing: sheet 1 and the sleeve's sheet, each tiled over its own block of
+// pages at the print scale, then a page of the tables.
+
+void TMenDressGarment::Print() {
+    if (!calculated) {
+        ShowNothingToPrint();
+        return;
+    }
+    const int count = SheetCount();
+    PrinterDC.BeginTrueScalePage(float(CurrentOrder().TilingMode()));
+    RunPrintJob([&] {
+        for (int sheet = 1; sheet < count; ++sheet) {
+            if (sheet > 1) ThePrinter().NewPage();
+            TSleeve* sleeve = sheet == 2 ? MainForm->Sleeve : nullptr;
+            PatternSheets::Box box;
+            if (sleeve) {
+                box.Take(sleeve->BoxLeft, sleeve->BoxTop);
+                box.Take(sleeve->BoxRight, sleeve->BoxBottom);
+            } else {
+                box = PieceBox();
+            }
+            TilePrintSheets(box.left, box.right, box.top, box.bottom);
+            WalkPrintPages(GarmentSheets::SheetText(sheet, count), [&](const PrintPage&) {
+                GarmentSheets::SetPaperLabelFont();
+                if (sleeve) {
+                    sleeve->DrawPiece(PrinterDC, true);
+                    return;
+                }
+                DrawCollar(PrinterDC);
+                DrawPieces({PrinterDC, true, GarmentSheets::kPaperOutline});
+            });
+        }
+        GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(count, count), [&] {
+            DrawTablesAndComment(TableMedium::Paper, PlaceTables(*this, TableMedium::Paper),
+                                 BodiceTables::CommentX(TableMedium::Paper), kCommentY);
+        });
+    });
+}
