@@ -20,6 +20,8 @@
 // control points, ticks and guides have descriptive names.
 #pragma once
 
+#include <vector>
+
 #include "garments/common/BodiceChoice.h"
 #include "garments/shirts_men/MenDressEase.h"
 #include "kernel/Geometry.h"
@@ -60,6 +62,13 @@ MenOutlineChoice CurrentMenOutlineChoice();
 // collar.
 using JacketCollarPoint = bool (*)(const TCollar& collar, Vector& c6);
 void SetJacketCollarPoint(JacketCollarPoint point);
+
+// A point name of the sheet: its text, the point and the label placement.
+struct MenPointName {
+    const char* text;
+    Vector point;
+    int placement;
+};
 
 class TMenDress : public TModel {
 public:
@@ -206,7 +215,8 @@ public:
     // thin, in the set-in layout (no sleeve, sleeve kinds 1 to 4) or the
     // raglan layout (5, 6); nothing for any other sleeve kind.
     void DrawOutline(const PatternPen& pen, const MenOutlineChoice& c) const;
-    // The point names of the same layouts.
+    // The point names of the same layouts, in writing order.
+    std::vector<MenPointName> PointNames(const MenOutlineChoice& c) const;
     void LabelPoints(const PatternPen& pen, const MenOutlineChoice& c) const;
 
 private:

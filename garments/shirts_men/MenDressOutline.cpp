@@ -239,8 +239,8 @@ void TMenDress::DrawOutline(const PatternPen& pen, const MenOutlineChoice& c) co
     pen.To(A);
 }
 
-void TMenDress::LabelPoints(const PatternPen& pen, const MenOutlineChoice& c) const {
-    if (c.sleeveKind < 0 || c.sleeveKind > 6) return;
+std::vector<MenPointName> TMenDress::PointNames(const MenOutlineChoice& c) const {
+    if (c.sleeveKind < 0 || c.sleeveKind > 6) return {};
     struct Name {
         const char* text;
         const Vector& point;
@@ -310,6 +310,12 @@ void TMenDress::LabelPoints(const PatternPen& pen, const MenOutlineChoice& c) co
         {"T", T, 1, true},
         {"T0", T0, 3, true},
     };
+    std::vector<MenPointName> shown;
     for (const Name& n : names)
-        if (n.shown) pen.Label(n.point, n.text, n.placement);
+        if (n.shown) shown.push_back({n.text, n.point, n.placement});
+    return shown;
+}
+
+void TMenDress::LabelPoints(const PatternPen& pen, const MenOutlineChoice& c) const {
+    for (const MenPointName& n : PointNames(c)) pen.Label(n.point, n.text, n.placement);
 }
