@@ -278,3 +278,19 @@ TEST_F(MenShirtsRoadTest, TheStandCollarAndTheOneSeamSleeveFitTheMensBodice) {
 }
 
 }  // namespace
+
+namespace {
+
+// The four garments are offered in the base selection, with the built
+// collar and sleeve kinds.
+TEST(MenShirtPieces, TheBaseSelectionOffersTheFourGarments) {
+    RegisterBuiltInModels();
+    for (int type = 22; type <= 25; ++type) {
+        EXPECT_TRUE(HasModelMaker(type)) << type;
+        EXPECT_EQ(std::string(ModelCaption(type)).find(type < 24 ? " Сорочка" : " Куртка"), 0u) << type;
+    }
+    EXPECT_TRUE(HasCollarMaker(1));
+    EXPECT_TRUE(HasSleeveMaker(1));
+}
+
+}  // namespace
