@@ -1,16 +1,15 @@
-#include <QLineEdit>
+// The men's shirts and jackets' frame: the column, the order block, the
+// draft in the family's order, the sheets, the tables and printing.
 #include <algorithm>
 
+#include "garments/common/BodiceFrame.h"
 #include "garments/common/BodiceTables.h"
 #include "garments/common/PatternPen.h"
 #include "garments/shirts_men/MenShirts.h"
 #include "kernel/DrawContext.h"
 #include "kernel/MeasureFigure.h"
-#include "kernel/OrderInfo.h"
-#include "kernel/PrintTiling.h"
 #include "kernel/SheetCaptions.h"
 #include "kernel/Units.h"
-#include "platform/Printer.h"
 #include "shell/GarmentSheets.h"
 #include "shell/MainForm.h"
 #include "shell/MeasureColumn.h"
@@ -136,24 +135,11 @@ int MenDressBlockSize(int type, int sleeveKind) {
 TMenDressGarment::TMenDressGarment(MenDressKind kind, MenSilhouette shape) : kind_(kind), shape_(shape) {
     calculated = false;
     if (!MainForm) return;
-    // The order panel shows the rows of the pieces chosen with the garment
-    // (and keeps what it shows already).
-    MainForm->ShowPieceRows(MainForm->Collar || MainForm->CollarRowShown(),
-                            MainForm->Sleeve || MainForm->SleeveRowShown());
     HasSleeve = MainForm->Sleeve != nullptr;
-    const std::vector<MeasureRow> rows = Rows(ColumnOf(Group()));
-    MeasureColumn::LayOut(rows.data(), int(rows.size()));
-    MeasureColumn::WriteOrderCaption(Type());
-    GarmentSheets::Show(SheetCount(), true);
+    BodiceFrame::Open(Type(), Rows(ColumnOf(Group())), SheetCount());
 }
 
-TMenDressGarment::~TMenDressGarment() {
-    if (!MainForm) return;
-    // Every row the column may have used, whatever sleeve it was built for.
-    MeasureColumn::Hide(1, kMeasureRows);
-    GarmentSheets::Show(3, false);
-    MainForm->ShowPieceRows(false, false);
-}
+TMenDressGarment::~TMenDressGarment() { BodiceFrame::Close(); }
 
 int TMenDressGarment::Type() const {
     return MenDressType::kStraightShirt + 2 * static_cast<int>(kind_) + (shape_ == MenSilhouette::Fitted ? 1 : 0);
@@ -202,31 +188,19 @@ float* TMenDressGarment::Slot(MenQ q) {
 // The measurement column
 
 std::vector<MeasureRow> TMenDressGarment::Rows(const std::vector<MenQ>& column) {
-    // Integer digits and fractions live in samples_ for as long as the rows
-    // are read.
-    samples_.clear();
-    samples_.reserve(2 * column.size());
-    for (MenQ q : column) {
-        const std::string text = Sample(q, kind_);
-        const size_t dot = text.find('.');
-        samples_.push_back(text.substr(0, dot));
-        samples_.push_back(dot == std::string::npos ? std::string() : text.substr(dot + 1));
-    }
-    std::vector<MeasureRow> rows;
-    for (size_t k = 0; k < column.size(); ++k)
-        rows.push_back({Info(column[k]).caption, Info(column[k]).hint, samples_[2 * k].c_str(),
-                        samples_[2 * k + 1].c_str()});
-    return rows;
+    std::vector<BodiceFrame::Row> rows;
+    for (MenQ q : column) rows.push_back({Info(q).caption, Info(q).hint, Sample(q, kind_)});
+    return BodiceFrame::MeasureRows(rows, samples_);
+}
+
+std::vector<float*> TMenDressGarment::Targets(const std::vector<MenQ>& column) {
+    std::vector<float*> targets;
+    for (MenQ q : column) targets.push_back(Slot(q));
+    return targets;
 }
 
 bool TMenDressGarment::GetMeasures() {
-    const std::vector<MenQ> column = ColumnOf(Group());
-    std::vector<float> values(column.size(), 0.0f);
-    std::vector<float*> dest;
-    for (float& v : values) dest.push_back(&v);
-    if (!MeasureColumn::Read(dest.data(), int(dest.size()))) return false;
-    for (size_t k = 0; k < column.size(); ++k)
-        if (float* slot = Slot(column[k])) *slot = values[k];
+    if (!BodiceFrame::ReadColumn(Targets(ColumnOf(Group())))) return false;
     // The upper-arm ease must hold the bust ease (the shirt sleeve has none).
     const MenSleeveGroup g = Group();
     if ((g == MenSleeveGroup::SetIn || g == MenSleeveGroup::Raglan) &&
@@ -237,8 +211,7 @@ bool TMenDressGarment::GetMeasures() {
 
 void TMenDressGarment::ClearInputs(int sleeveKind) {
     calculated = false;
-    MeasureColumn::ClearOrder(Type(), 1, int(ColumnOf(GroupOfKind(sleeveKind)).size()));
-    if (MainForm) MainForm->ShowPieceRows(MainForm->Collar != nullptr, MainForm->Sleeve != nullptr);
+    BodiceFrame::ClearOrder(Type(), int(ColumnOf(GroupOfKind(sleeveKind)).size()));
 }
 
 void TMenDressGarment::ShowMeasure(int n) {
@@ -249,23 +222,12 @@ void TMenDressGarment::ShowMeasure(int n) {
 // ---------------------------------------------------------------------------
 // The order block
 
-void TMenDressGarment::SaveMeasures(RecordWriter& f) {
-    for (MenQ q : ColumnOf(Group())) {
-        const float* slot = Slot(q);
-        f.WriteFloat(slot ? *slot : 0.0f);
-    }
-}
+void TMenDressGarment::SaveMeasures(RecordWriter& f) { BodiceFrame::WriteBlock(f, Targets(ColumnOf(Group()))); }
 
 void TMenDressGarment::LoadMeasures(RecordReader& f) {
-    const std::vector<MenQ> column = ColumnOf(Group());
-    std::vector<float> values;
-    for (MenQ q : column) {
-        float* slot = Slot(q);
-        const float v = f.ReadFloat();
-        if (slot) *slot = v;
-        values.push_back(slot ? *slot : v);
-    }
-    MeasureColumn::Load(values.data(), int(values.size()));
+    const std::vector<float*> targets = Targets(ColumnOf(Group()));
+    BodiceFrame::ReadBlock(f, targets);
+    BodiceFrame::ShowValues(targets);
 }
 
 // ---------------------------------------------------------------------------
@@ -330,11 +292,7 @@ constexpr int kCommentY = 489;
 void TMenDressGarment::DrawTables(int) {
     // Nothing of a draft that does not stand.
     if (!calculated) return;
-    const int last = SheetCount();
-    if (!GarmentSheets::AttachWithCaptions(last, GarmentSheets::SheetText(last, last))) return;
-    DrawTablesAndComment(TableMedium::Screen, PlaceTables(*this, TableMedium::Screen),
-                         BodiceTables::CommentX(TableMedium::Screen), kCommentY);
-    GarmentSheets::Refresh(last);
+    BodiceFrame::DrawTables(SheetCount(), PlaceTables(*this, TableMedium::Screen), kCommentY);
 }
 
 // ---------------------------------------------------------------------------
@@ -360,17 +318,8 @@ bool TMenDressGarment::CollarShift(Vector& shift) const {
 // above the back neck, the jacket and shawl collars in place on the front.
 void TMenDressGarment::DrawCollar(TDrawContext& dc) const {
     if (!CurrentCollarKind()) return;
-    TCollar* c = MainForm->Collar;
     Vector shift;
-    const bool shifted = CollarShift(shift);
-    if (shifted) dc.PushShift(shift.x, shift.y);
-    if (&dc == &ScreenDC) {
-        c->Draw();
-        c->DrawLabels();
-    } else {
-        c->PrintOn(dc);
-    }
-    if (shifted) dc.PopShift();
+    BodiceFrame::DrawCollar(dc, CollarShift(shift) ? &shift : nullptr);
 }
 
 void TMenDressGarment::DrawPieces(const PatternPen& pen) const {
@@ -383,45 +332,31 @@ void TMenDressGarment::DrawPieces(const PatternPen& pen) const {
 
 PatternSheets::Box TMenDressGarment::PieceBox() const {
     PatternSheets::Box box;
-    if (CurrentCollarKind()) {
-        const TCollar* c = MainForm->Collar;
-        Vector shift(0, 0);
-        CollarShift(shift);
-        box.Take(c->BoxLeft + shift.x, c->BoxTop - shift.y);
-        box.Take(c->BoxRight + shift.x, c->BoxBottom - shift.y);
-    }
+    Vector shift;
+    if (CurrentCollarKind()) BodiceFrame::TakeCollarBox(box, CollarShift(shift) ? &shift : nullptr);
     for (const Vector& p : {A, A01, A1, A2, A21, A9, A3, A4, A5, A51, a1, P, P1, P10, P11, G, G3, H0, H1, H5, H11,
                             B41, B51, B4, B5, BackSideHem, FrontSideHem})
         box.Take(p);
     return box;
 }
 
-// Below the header: the collar's caption (sheet 1) or the sleeve's (sheet
-// 2), then sheet 1's piece caption.
-void TMenDressGarment::Furniture(int sheet) const {
-    if (!GarmentSheets::AttachWithCaptions(sheet, GarmentSheets::SheetText(sheet, SheetCount()))) return;
+// Below the header: the collar's caption, then the piece caption.
+void TMenDressGarment::CaptionSheetOne() const {
     std::vector<std::string> lines;
-    if (sheet == 1 && MainForm->Collar) lines.push_back("Воротник: " + MainForm->CollarType->text().toStdString());
-    if (sheet == 2 && MainForm->Sleeve) lines.push_back("Рукав: " + MainForm->SleeveType->text().toStdString());
-    if (sheet == 1) lines.push_back(kFrontAndBack);
-    for (size_t k = 0; k < lines.size(); ++k) ScreenDC.TextAt(24, 24 + 18 * int(k), lines[k]);
+    if (MainForm->Collar) lines.push_back(BodiceFrame::CollarLine());
+    lines.push_back(kFrontAndBack);
+    BodiceFrame::Caption(1, SheetCount(), lines);
 }
 
 void TMenDressGarment::DrawSheetOne() {
     if (!GarmentSheets::Attach(1)) return;
     DrawPieces({ScreenDC, false, GarmentSheets::kScreenOutline});
     DrawCollar(ScreenDC);
-    Furniture(1);
+    CaptionSheetOne();
     GarmentSheets::Refresh(1);
 }
 
-void TMenDressGarment::DrawSleeveSheet() {
-    if (!GarmentSheets::Attach(2)) return;
-    MainForm->Sleeve->Draw();
-    MainForm->Sleeve->DrawLabels();
-    Furniture(2);
-    GarmentSheets::Refresh(2);
-}
+void TMenDressGarment::DrawSleeveSheet() { BodiceFrame::DrawSleeveSheet(SheetCount()); }
 
 void TMenDressGarment::Draw() {
     if (!calculated || !MainForm || !GarmentSheets::Attach(1)) return;
@@ -456,37 +391,14 @@ void TMenDressGarment::RedrawSleeve() {
 // pages at the print scale, then a page of the tables.
 
 void TMenDressGarment::Print() {
-    if (!calculated) {
-        ShowNothingToPrint();
-        return;
-    }
-    const int count = SheetCount();
-    PrinterDC.BeginTrueScalePage(float(CurrentOrder().TilingMode()));
-    RunPrintJob([&] {
-        for (int sheet = 1; sheet < count; ++sheet) {
-            if (sheet > 1) ThePrinter().NewPage();
-            TSleeve* sleeve = sheet == 2 ? MainForm->Sleeve : nullptr;
-            PatternSheets::Box box;
-            if (sleeve) {
-                box.Take(sleeve->BoxLeft, sleeve->BoxTop);
-                box.Take(sleeve->BoxRight, sleeve->BoxBottom);
-            } else {
-                box = PieceBox();
-            }
-            TilePrintSheets(box.left, box.right, box.top, box.bottom);
-            WalkPrintPages(GarmentSheets::SheetText(sheet, count), [&](const PrintPage&) {
-                GarmentSheets::SetPaperLabelFont();
-                if (sleeve) {
-                    sleeve->DrawPiece(PrinterDC, true);
-                    return;
-                }
-                DrawCollar(PrinterDC);
-                DrawPieces({PrinterDC, true, GarmentSheets::kPaperOutline});
-            });
-        }
-        GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(count, count), [&] {
-            DrawTablesAndComment(TableMedium::Paper, PlaceTables(*this, TableMedium::Paper),
-                                 BodiceTables::CommentX(TableMedium::Paper), kCommentY);
-        });
-    });
+    BodiceFrame::Print(
+        calculated, SheetCount(),
+        [&](int sheet) {
+            if (sheet == 2) return BodiceFrame::PrintedSleeve();
+            return BodiceFrame::PrintedSheet{PieceBox(), [this] {
+                                                 DrawCollar(PrinterDC);
+                                                 DrawPieces({PrinterDC, true, GarmentSheets::kPaperOutline});
+                                             }};
+        },
+        [&] { return PlaceTables(*this, TableMedium::Paper); }, kCommentY);
 }

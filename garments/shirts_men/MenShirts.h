@@ -95,6 +95,8 @@ protected:
 private:
     int SheetCount() const;
     std::vector<MeasureRow> Rows(const std::vector<MenQ>& column);
+    // The values behind a list of quantities.
+    std::vector<float*> Targets(const std::vector<MenQ>& column);
     // Sheet 1's origin, by the collar and its extent box.
     Vector SheetOneOrigin() const;
     // The stand collars' shift from sheet 1's origin; false for a collar
@@ -103,7 +105,7 @@ private:
     void DrawCollar(TDrawContext& dc) const;
     void DrawSheetOne();
     void DrawSleeveSheet();
-    void Furniture(int sheet) const;
+    void CaptionSheetOne() const;
 
     MenDressKind kind_;
     MenSilhouette shape_;
