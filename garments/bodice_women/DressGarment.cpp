@@ -357,16 +357,12 @@ std::vector<ValueTableRow> TDressGarment::MeasureTableRows() const {
 }
 
 std::vector<ValueTableRow> TDressGarment::SleeveTableRows() const {
-    const TSleeve* s = MainForm ? MainForm->Sleeve : nullptr;
-    if (!s) return {};
-    const ValueTableRow arm{"Др1с", s->ArmLength}, upper{"Оп.в", s->UpperArmGirth}, wrist{"Озап", s->WristGirth},
-        upperEase{"Попв", s->UpperArmEase}, wristEase{"Поз", s->WristEase}, norm{"H", CapEaseNorm, 3},
-        drop{"С.пр", s->ArmholeDrop};
+    using T = BodiceTables::SleeveTable;
     switch (Group()) {
-        case SleeveGroup::SetIn: return {arm, upper, wrist, upperEase, wristEase, norm};
-        case SleeveGroup::Shirt: return {arm, wrist, wristEase, norm};
-        case SleeveGroup::Shaping: return {arm, upper, wrist, upperEase, wristEase};
-        case SleeveGroup::Batwing: return {arm, wrist, wristEase, drop};
+        case SleeveGroup::SetIn: return BodiceTables::SleeveRows(T::SetIn, CapEaseNorm);
+        case SleeveGroup::Shirt: return BodiceTables::SleeveRows(T::Shirt, CapEaseNorm);
+        case SleeveGroup::Shaping: return BodiceTables::SleeveRows(T::Shaping, CapEaseNorm);
+        case SleeveGroup::Batwing: return BodiceTables::SleeveRows(T::Batwing, CapEaseNorm);
         default: return {};
     }
 }

@@ -1,5 +1,8 @@
 #include "garments/common/BodiceTables.h"
 
+#include "kernel/Models.h"
+#include "shell/MainForm.h"
+
 namespace BodiceTables {
 
 namespace {
@@ -35,6 +38,22 @@ std::vector<PlacedTable> Place(TableMedium m, std::vector<ValueTableRow> measure
     if (!sleeve.empty()) tables.push_back({x[1], kTableY, SleeveLayout(m), std::move(sleeve)});
     if (!segments.empty()) tables.push_back({x[2], kTableY, SegmentLayout(m), std::move(segments)});
     return tables;
+}
+
+std::vector<ValueTableRow> SleeveRows(SleeveTable table, float capEaseNorm) {
+    const TSleeve* s = MainForm ? MainForm->Sleeve : nullptr;
+    if (!s) return {};
+    const ValueTableRow arm{"Др1с", s->ArmLength}, upper{"Оп.в", s->UpperArmGirth}, wrist{"Озап", s->WristGirth},
+        upperEase{"Попв", s->UpperArmEase}, wristEase{"Поз", s->WristEase}, norm{"H", capEaseNorm, 3},
+        drop{"С.пр", s->ArmholeDrop};
+    switch (table) {
+        case SleeveTable::SetIn: return {arm, upper, wrist, upperEase, wristEase, norm};
+        case SleeveTable::Shirt: return {arm, wrist, wristEase, norm};
+        case SleeveTable::Shaping: return {arm, upper, wrist, upperEase, wristEase};
+        case SleeveTable::Batwing: return {arm, wrist, wristEase, drop};
+        case SleeveTable::None: break;
+    }
+    return {};
 }
 
 int CommentX(TableMedium m) { return m == TableMedium::Screen ? 228 : 184; }

@@ -22,6 +22,13 @@ ValueTableLayout SegmentLayout(TableMedium m);
 std::vector<PlacedTable> Place(TableMedium m, std::vector<ValueTableRow> measures, std::vector<ValueTableRow> sleeve,
                                std::vector<ValueTableRow> segments);
 
+// The sleeve tables' rows by the sleeve's kind: a set-in sleeve, the shirt
+// sleeve, a sleeve that shapes the bodice (no cap-ease norm), the batwing.
+enum class SleeveTable { None, SetIn, Shirt, Shaping, Batwing };
+// The main window's sleeve's values (and the garment's cap-ease norm, with
+// three decimals); none without a sleeve.
+std::vector<ValueTableRow> SleeveRows(SleeveTable table, float capEaseNorm);
+
 // Where the order comment starts on the screen and on paper (table units).
 int CommentX(TableMedium m);
 

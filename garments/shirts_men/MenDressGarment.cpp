@@ -258,14 +258,11 @@ std::vector<ValueTableRow> TMenDressGarment::MeasureTableRows() const {
 }
 
 std::vector<ValueTableRow> TMenDressGarment::SleeveTableRows() const {
-    const TSleeve* s = MainForm ? MainForm->Sleeve : nullptr;
-    if (!s) return {};
-    const ValueTableRow arm{"Др1с", s->ArmLength}, upper{"Оп.в", s->UpperArmGirth}, wrist{"Озап", s->WristGirth},
-        upperEase{"Попв", s->UpperArmEase}, wristEase{"Поз", s->WristEase}, norm{"H", CapEaseNorm, 3};
+    using T = BodiceTables::SleeveTable;
     switch (Group()) {
-        case MenSleeveGroup::SetIn: return {arm, upper, wrist, upperEase, wristEase, norm};
-        case MenSleeveGroup::Shirt: return {arm, wrist, wristEase, norm};
-        case MenSleeveGroup::Raglan: return {arm, upper, wrist, upperEase, wristEase};
+        case MenSleeveGroup::SetIn: return BodiceTables::SleeveRows(T::SetIn, CapEaseNorm);
+        case MenSleeveGroup::Shirt: return BodiceTables::SleeveRows(T::Shirt, CapEaseNorm);
+        case MenSleeveGroup::Raglan: return BodiceTables::SleeveRows(T::Shaping, CapEaseNorm);
         default: return {};
     }
 }
