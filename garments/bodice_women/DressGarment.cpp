@@ -270,20 +270,14 @@ std::vector<MeasureRow> TDressGarment::Rows(const std::vector<DressQ>& column) {
     return BodiceFrame::MeasureRows(rows, samples_);
 }
 
-std::vector<float*> TDressGarment::Slots(const std::vector<DressQ>& column) {
-    std::vector<float*> targets;
-    for (DressQ q : column) targets.push_back(Slot(q));
-    return targets;
-}
+std::vector<float*> TDressGarment::Slots(const std::vector<DressQ>& column) { return BodiceFrame::TargetsOf(*this, column); }
 
 bool TDressGarment::GetMeasures() {
     if (!BodiceFrame::ReadColumn(Slots(ColumnOf(Group())))) return false;
     // The upper-arm ease must hold the bust ease (the shirt sleeve and the
     // batwing have none).
     const SleeveGroup g = Group();
-    if ((g == SleeveGroup::SetIn || g == SleeveGroup::Shaping) &&
-        MeasureColumn::Exceeds(BustEase, MainForm->Sleeve->UpperArmEase))
-        return MeasureColumn::Refuse("Попв < Пг");
+    if (!BodiceFrame::CheckUpperArmEase(g == SleeveGroup::SetIn || g == SleeveGroup::Shaping, BustEase)) return false;
     return CheckSilhouette();
 }
 

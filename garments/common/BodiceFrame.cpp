@@ -64,6 +64,12 @@ bool ReadColumn(const std::vector<float*>& targets) {
     return true;
 }
 
+bool CheckUpperArmEase(bool compared, float bustEase) {
+    if (compared && MeasureColumn::Exceeds(bustEase, MainForm->Sleeve->UpperArmEase))
+        return MeasureColumn::Refuse("Попв < Пг");
+    return true;
+}
+
 void WriteBlock(RecordWriter& f, const std::vector<float*>& targets) {
     for (const float* target : targets) f.WriteFloat(target ? *target : 0.0f);
 }

@@ -48,6 +48,16 @@ void ClearOrder(int type, int rows);
 // GetMeasures: the column's rows read into the targets; false (nothing kept)
 // as MeasureColumn::Read refuses.
 bool ReadColumn(const std::vector<float*>& targets);
+// The values behind a garment's list of quantities, as its Slot names them.
+template <class Garment, class Quantity>
+std::vector<float*> TargetsOf(Garment& g, const std::vector<Quantity>& column) {
+    std::vector<float*> targets;
+    for (Quantity q : column) targets.push_back(g.Slot(q));
+    return targets;
+}
+// The check of the sleeves that have an upper-arm ease (compared): it must
+// hold the bust ease, else "Попв < Пг" is refused.
+bool CheckUpperArmEase(bool compared, float bustEase);
 // The order block: one float per target (0 for an absent one), and back.
 void WriteBlock(RecordWriter& f, const std::vector<float*>& targets);
 void ReadBlock(RecordReader& f, const std::vector<float*>& targets);

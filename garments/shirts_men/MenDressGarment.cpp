@@ -193,20 +193,13 @@ std::vector<MeasureRow> TMenDressGarment::Rows(const std::vector<MenQ>& column) 
     return BodiceFrame::MeasureRows(rows, samples_);
 }
 
-std::vector<float*> TMenDressGarment::Targets(const std::vector<MenQ>& column) {
-    std::vector<float*> targets;
-    for (MenQ q : column) targets.push_back(Slot(q));
-    return targets;
-}
+std::vector<float*> TMenDressGarment::Targets(const std::vector<MenQ>& column) { return BodiceFrame::TargetsOf(*this, column); }
 
 bool TMenDressGarment::GetMeasures() {
     if (!BodiceFrame::ReadColumn(Targets(ColumnOf(Group())))) return false;
     // The upper-arm ease must hold the bust ease (the shirt sleeve has none).
     const MenSleeveGroup g = Group();
-    if ((g == MenSleeveGroup::SetIn || g == MenSleeveGroup::Raglan) &&
-        MeasureColumn::Exceeds(BustEase, MainForm->Sleeve->UpperArmEase))
-        return MeasureColumn::Refuse("Попв < Пг");
-    return true;
+    return BodiceFrame::CheckUpperArmEase(g == MenSleeveGroup::SetIn || g == MenSleeveGroup::Raglan, BustEase);
 }
 
 void TMenDressGarment::ClearInputs(int sleeveKind) {
