@@ -168,19 +168,7 @@ TEST_F(DressWindowsTest, ClearInputsEmptiesTheRowsOfTheKindGiven) {
     const struct {
         int type, sleeve, clearedFor, emptied;
     } cases[] = {{8, 1, 0, 20}, {8, 1, 1, 27}, {7, 1, 0, 18}, {12, 4, 4, 25}, {13, 0, 0, 18}};
-    for (const auto& c : cases) {
-        TypeSamples(c.type, 0, c.sleeve);
-        main->CustomerData->setText("Иванова");
-        main->Model->calculated = true;
-        main->OrderNumber = 41;
-        main->Model->ClearInputs(c.clearedFor);
-        const std::string context = std::to_string(c.type) + " cleared for " + std::to_string(c.clearedFor);
-        EXPECT_FALSE(main->Model->calculated) << context;
-        for (int n = 1; n <= c.emptied; ++n) EXPECT_EQ(Field(n), "") << context << " row " << n;
-        if (c.emptied < VisibleRows()) EXPECT_NE(Field(c.emptied + 1), "") << context;
-        EXPECT_EQ(main->ModelType->text().toStdString(), std::string(ModelCaption(c.type)) + "41") << context;
-        EXPECT_EQ(main->CustomerData->text().toStdString(), "") << context;
-    }
+    for (const auto& c : cases) ExpectClearInputsEmpties(c.type, c.sleeve, c.clearedFor, c.emptied);
 }
 
 // The collar and sleeve rows of the order panel follow the pieces.

@@ -12,7 +12,7 @@
 #include "garments/shirts_men/MenShirts.h"
 #include "shell/Factory.h"
 #include "tests/StubPieces.h"
-#include "tests/garments/GarmentWindowTest.h"
+#include "tests/garments/BodiceWindowTest.h"
 
 // The pieces' drafts in the order they ran ('c' collar, 's' sleeve).
 inline std::string& PieceDrafts() {
@@ -51,7 +51,7 @@ inline const std::vector<std::string> kMenStraightBody = {"Р:",   "Сш:",   "�
 inline const std::vector<std::string> kMenStraightSamples = {"176",  "20.7", "52.2", "53.4", "47.2", "19.4",
                                                              "21.9", "45.2", "48.3", "20.1", "15.4", "6"};
 
-class MenShirtsWindowTest : public GarmentWindowTest {
+class MenShirtsWindowTest : public BodiceWindowTest {
 protected:
     void RegisterGarments() override {
         // Stand-ins for the pieces the tests choose; the real ones come
@@ -63,18 +63,12 @@ protected:
     void AfterTearDown() override {
         for (auto& k : keptSleeves_) RegisterSleeveMaker(k.first, k.second);
         for (auto& k : keptCollars_) RegisterCollarMaker(k.first, k.second);
-        GarmentWindowTest::AfterTearDown();
+        BodiceWindowTest::AfterTearDown();
     }
 
     TMenDressGarment& Choose(int type, int collar = 0, int sleeve = 0) {
         EXPECT_TRUE(main->CreateModel(type, collar, sleeve)) << type;
         return *dynamic_cast<TMenDressGarment*>(main->Model);
-    }
-    std::string Caption(int n) const { return main->Line(n)->text().toStdString(); }
-    int VisibleRows() const {
-        int n = 0;
-        while (n < kMeasureRows && !main->Line(n + 1)->isHidden()) ++n;
-        return n;
     }
     // The samples of the current column into its fields, as the option
     // would write them.
@@ -84,6 +78,7 @@ protected:
         main->FillSamples = false;
         return g;
     }
+    void TypeSamplesOf(int type, int collar, int sleeve) override { TypeSamples(type, collar, sleeve); }
     // The samples typed and the road run.
     TMenDressGarment& Calculated(int type, int collar = 0, int sleeve = 0) {
         TypeSamples(type, collar, sleeve);

@@ -173,21 +173,7 @@ TEST_F(MenShirtsWindowTest, ClearInputsEmptiesTheRowsOfTheKindGiven) {
     const struct {
         int type, sleeve, clearedFor, emptied;
     } cases[] = {{22, 1, 0, 16}, {22, 2, 2, 22}, {23, 1, 0, 18}, {25, 4, 4, 22}, {24, 6, 5, 20}};
-    for (const auto& c : cases) {
-        TypeSamples(c.type, 0, c.sleeve);
-        main->CustomerData->setText("Иванов");
-        main->Comment->setPlainText("к пятнице");
-        main->Model->calculated = true;
-        main->OrderNumber = 41;
-        main->Model->ClearInputs(c.clearedFor);
-        const std::string context = std::to_string(c.type) + " cleared for " + std::to_string(c.clearedFor);
-        EXPECT_FALSE(main->Model->calculated) << context;
-        for (int n = 1; n <= c.emptied; ++n) EXPECT_EQ(Field(n), "") << context << " row " << n;
-        if (c.emptied < VisibleRows()) EXPECT_NE(Field(c.emptied + 1), "") << context;
-        EXPECT_EQ(main->ModelType->text().toStdString(), std::string(ModelCaption(c.type)) + "41") << context;
-        EXPECT_EQ(main->CustomerData->text().toStdString(), "") << context;
-        EXPECT_EQ(main->Comment->toPlainText().toStdString(), "") << context;
-    }
+    for (const auto& c : cases) ExpectClearInputsEmpties(c.type, c.sleeve, c.clearedFor, c.emptied);
 }
 
 // The collar and sleeve rows of the order panel follow the pieces, and go

@@ -149,30 +149,11 @@ TEST_F(MenShirtsRoadTest, AnArmholeThatCannotBalanceFailsThroughTheRoad) {
 // Saved and opened again, every garment shows the values it saved and
 // drafts them to the same points.
 TEST_F(MenShirtsRoadTest, OrdersOfEveryTypeReopen) {
-    for (const Choice& c : EveryTypeWithAndWithoutSleeve()) {
-        TMenDressGarment& saved = Calculated(c.type, 0, c.sleeve);
-        ASSERT_TRUE(saved.calculated) << Name(c);
-        const Vector p10 = saved.P10, h5 = saved.H5;
-        const int rows = VisibleRows();
-        std::vector<std::string> fields;
-        for (int n = 1; n <= rows; ++n) fields.push_back(Field(n));
-        const std::string path = TempPath("shirt.mdr");
-        ASSERT_TRUE(SaveOrderTo(*main, path)) << Name(c);
-
-        main->CreateModel(0, -1, -1);
-        messages.clear();
-        ASSERT_TRUE(OpenOrderFrom(*main, path)) << Name(c);
-        EXPECT_TRUE(messages.empty()) << Name(c);
-        auto* opened = dynamic_cast<TMenDressGarment*>(main->Model);
-        ASSERT_NE(opened, nullptr) << Name(c);
-        EXPECT_EQ(opened->Type(), c.type);
-        EXPECT_EQ(main->SleeveKind, c.sleeve);
-        ASSERT_EQ(VisibleRows(), rows) << Name(c);
-        for (int n = 1; n <= rows; ++n) EXPECT_EQ(Field(n), fields[size_t(n - 1)]) << Name(c) << " row " << n;
-        EXPECT_TRUE(opened->calculated) << Name(c);
-        EXPECT_EQ(opened->P10, p10) << Name(c);
-        EXPECT_EQ(opened->H5, h5) << Name(c);
-    }
+    for (const Choice& c : EveryTypeWithAndWithoutSleeve())
+        ExpectOrderReopens(c.type, c.sleeve, [](TModel& m) {
+            const auto& g = dynamic_cast<TMenDressGarment&>(m);
+            return std::vector<Vector>{g.P10, g.H5, g.B41};
+        });
 }
 
 // The block's size and layout by silhouette and sleeve; a shirt and a
