@@ -43,6 +43,16 @@ protected:
         EXPECT_EQ(main->Comment->toPlainText().toStdString(), "") << context;
     }
 
+    // Row `row` of the garment's column shows `illustration`.
+    void ExpectRowIllustration(int type, int sleeve, int row, void (*illustration)()) {
+        ASSERT_TRUE(main->CreateModel(type, 0, sleeve)) << type;
+        illustration();
+        const QImage expected = main->LineImage.Bitmap().copy();
+        MeasureHints::LowerLine7();  // something else first
+        main->Model->ShowMeasure(row);
+        EXPECT_EQ(main->LineImage.Bitmap(), expected) << type << " sleeve " << sleeve << " row " << row;
+    }
+
     // The garment calculated from its samples, saved and opened again: the
     // same type and sleeve, every row with the text it had, calculated to
     // the same `points`.

@@ -147,14 +147,7 @@ TEST_F(DressWindowsTest, EachRowShowsItsQuantitysIllustration) {
         {7, 1, 25, MeasureHints::Womenh},     {8, 11, 24, MeasureHints::Women5v3},
         {10, 1, 16, MeasureHints::WomenLine16},
     };
-    for (const auto& c : cases) {
-        Choose(c.type, 0, c.sleeve);
-        c.illustration();
-        const QImage expected = main->LineImage.Bitmap().copy();
-        MeasureHints::LowerLine7();
-        main->Model->ShowMeasure(c.row);
-        EXPECT_EQ(main->LineImage.Bitmap(), expected) << c.type << " sleeve " << c.sleeve << " row " << c.row;
-    }
+    for (const auto& c : cases) ExpectRowIllustration(c.type, c.sleeve, c.row, c.illustration);
     // Beyond the column nothing changes.
     Choose(7, 0, 0);
     const QImage before = main->LineImage.Bitmap().copy();

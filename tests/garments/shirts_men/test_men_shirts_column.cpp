@@ -152,14 +152,7 @@ TEST_F(MenShirtsWindowTest, EachRowShowsItsQuantitysIllustration) {
         {22, 5, 13, MeasureHints::MenLine16}, {24, 4, 15, MeasureHints::MenLine18}, {25, 1, 23, MeasureHints::Men004},
         {22, 1, 22, MeasureHints::Men0},     {24, 6, 19, MeasureHints::MenfESh},
     };
-    for (const auto& c : cases) {
-        Choose(c.type, 0, c.sleeve);
-        c.illustration();
-        const QImage expected = main->LineImage.Bitmap().copy();
-        MeasureHints::LowerLine7();
-        main->Model->ShowMeasure(c.row);
-        EXPECT_EQ(main->LineImage.Bitmap(), expected) << c.type << " sleeve " << c.sleeve << " row " << c.row;
-    }
+    for (const auto& c : cases) ExpectRowIllustration(c.type, c.sleeve, c.row, c.illustration);
     // Beyond the column nothing changes.
     Choose(22, 0, 0);
     const QImage before = main->LineImage.Bitmap().copy();
