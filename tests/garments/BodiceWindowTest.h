@@ -4,6 +4,7 @@
 // fixture types its garment's samples.
 #pragma once
 
+#include <QPrinter>
 #include <QTextEdit>
 #include <functional>
 #include <string>
@@ -51,6 +52,16 @@ protected:
         MeasureHints::LowerLine7();  // something else first
         main->Model->ShowMeasure(row);
         EXPECT_EQ(main->LineImage.Bitmap(), expected) << type << " sleeve " << sleeve << " row " << row;
+    }
+
+    // The last printed page drew the horizontal from x0 to x1 and the
+    // vertical from y0 down to y1 (draft cm) at 1:mode.
+    void ExpectPrintedAtScale(float x0, float x1, float y0, float y1, int mode, const std::string& context) {
+        const double dpiX = ThePrinter().Device().logicalDpiX(), dpiY = ThePrinter().Device().logicalDpiY();
+        const double across = (PrinterDC.PixelX(x1) - PrinterDC.PixelX(x0)) * 2.54 / dpiX;
+        const double down = (PrinterDC.PixelY(y1) - PrinterDC.PixelY(y0)) * 2.54 / dpiY;
+        EXPECT_NEAR(across / ((double(x1) - x0) / mode), 1.0, 1e-3) << context << " 1:" << mode;
+        EXPECT_NEAR(down / ((double(y0) - y1) / mode), 1.0, 1e-3) << context << " 1:" << mode;
     }
 
     // The garment calculated from its samples, saved and opened again: the

@@ -346,11 +346,7 @@ TEST_F(DressRoadTest, EveryGarmentPrintsAtTrueScale) {
             EXPECT_FALSE(ThePrinter().Printing());
             // The chest line G → G3 across, the back centre A0 → T down, as
             // the last page drew them.
-            const double dpiX = ThePrinter().Device().logicalDpiX(), dpiY = ThePrinter().Device().logicalDpiY();
-            const double across = (PrinterDC.PixelX(g.G3.x) - PrinterDC.PixelX(g.G.x)) * 2.54 / dpiX;
-            const double down = (PrinterDC.PixelY(g.T.y) - PrinterDC.PixelY(g.A0.y)) * 2.54 / dpiY;
-            EXPECT_NEAR(across / (double(g.SegGG3) / mode), 1.0, 1e-3) << type << " 1:" << mode;
-            EXPECT_NEAR(down / ((double(g.A0.y) - g.T.y) / mode), 1.0, 1e-3) << type << " 1:" << mode;
+            ExpectPrintedAtScale(g.G.x, g.G3.x, g.A0.y, g.T.y, mode, "type " + std::to_string(type));
             const int piecePages = PiecePages(g);
             EXPECT_EQ(PdfPages(path), piecePages + 1) << type << " 1:" << mode;
             if (mode == 1) EXPECT_GT(piecePages, pieces ? 2 : 1) << type;

@@ -219,11 +219,7 @@ TEST_F(MenShirtsRoadTest, EveryGarmentPrintsAtTrueScale) {
             EXPECT_FALSE(ThePrinter().Printing());
             // The chest line G → G3 across, the back centre A01 → H0 down,
             // as the last page drew them.
-            const double dpiX = ThePrinter().Device().logicalDpiX(), dpiY = ThePrinter().Device().logicalDpiY();
-            const double across = (PrinterDC.PixelX(g.G3.x) - PrinterDC.PixelX(g.G.x)) * 2.54 / dpiX;
-            const double down = (PrinterDC.PixelY(g.H0.y) - PrinterDC.PixelY(g.A01.y)) * 2.54 / dpiY;
-            EXPECT_NEAR(across / (double(g.ChestLineLength) / mode), 1.0, 1e-3) << type << " 1:" << mode;
-            EXPECT_NEAR(down / (double(g.BackLength) / mode), 1.0, 1e-3) << type << " 1:" << mode;
+            ExpectPrintedAtScale(g.G.x, g.G3.x, g.A01.y, g.H0.y, mode, "type " + std::to_string(type));
             const int piecePages = PiecePages(g, main->Sleeve);
             EXPECT_EQ(PdfPages(path), piecePages + 1) << type << " 1:" << mode;
             if (mode == 1) EXPECT_GT(piecePages, pieces ? 2 : 1) << type;
