@@ -334,8 +334,7 @@ void TDressGarment::Calculate() {
     Draft(choice);
     DraftSilhouette();
     // The women's bodices fit the sleeve first, then the collar.
-    if (MainForm && MainForm->Sleeve) MainForm->Sleeve->Calculate();
-    if (MainForm && MainForm->Collar) MainForm->Collar->Calculate();
+    BodiceFrame::CalculatePieces(false);
     calculated = true;
 }
 

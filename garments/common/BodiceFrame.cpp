@@ -54,6 +54,15 @@ void ClearOrder(int type, int rows) {
     if (MainForm) MainForm->ShowPieceRows(MainForm->Collar != nullptr, MainForm->Sleeve != nullptr);
 }
 
+void CalculatePieces(bool collarFirst) {
+    if (!MainForm) return;
+    TCollar* collar = MainForm->Collar;
+    TSleeve* sleeve = MainForm->Sleeve;
+    if (collarFirst && collar) collar->Calculate();
+    if (sleeve) sleeve->Calculate();
+    if (!collarFirst && collar) collar->Calculate();
+}
+
 bool ReadColumn(const std::vector<float*>& targets) {
     std::vector<float> values(targets.size(), 0.0f);
     std::vector<float*> dest;

@@ -45,6 +45,11 @@ void Close();
 // rows as the pieces now are.
 void ClearOrder(int type, int rows);
 
+// The main window's collar and sleeve drafted after the bodice, in the
+// family's order: the men's garments the collar first, the women's the
+// sleeve first.
+void CalculatePieces(bool collarFirst);
+
 // GetMeasures: the column's rows read into the targets; false (nothing kept)
 // as MeasureColumn::Read refuses.
 bool ReadColumn(const std::vector<float*>& targets);

@@ -233,8 +233,7 @@ void TMenDressGarment::Calculate() {
     Draft(choice);
     DraftSilhouette();
     // The men's garments fit the collar first, then the sleeve.
-    if (MainForm && MainForm->Collar) MainForm->Collar->Calculate();
-    if (MainForm && MainForm->Sleeve) MainForm->Sleeve->Calculate();
+    BodiceFrame::CalculatePieces(true);
     calculated = true;
 }
 
