@@ -7,6 +7,7 @@
 #include "collars/Stand.h"
 #include "collars/StandDown.h"
 #include "collars/Wholly.h"
+#include "garments/shirts_men/MenDress.h"
 #include "shell/Factory.h"
 
 void RegisterCollars() {
@@ -17,4 +18,11 @@ void RegisterCollars() {
     RegisterCollarMaker(TMenForCoat::kKind, [] { return new TMenForCoat; });
     RegisterCollarMaker(TForCoat::kKind, [] { return new TForCoat; });
     RegisterCollarMaker(TShawl::kKind, [] { return new TShawl; });
+    // The men's shirt's raglan front takes its neck edge from the jacket
+    // collar's С6.
+    SetJacketCollarPoint([](const TCollar& collar, Vector& c6) {
+        const auto* jacket = dynamic_cast<const TForCoat*>(&collar);
+        if (jacket) c6 = jacket->C6;
+        return jacket != nullptr;
+    });
 }

@@ -59,9 +59,9 @@ MenOutlineChoice CurrentMenOutlineChoice();
 // How the outline learns the jacket collar's "С6": the jacket collar
 // registers a function that answers true (and the point) for a collar of its
 // class and false for any other.  Without one, no collar is the jacket
-// collar.
+// collar.  Answers the function registered before.
 using JacketCollarPoint = bool (*)(const TCollar& collar, Vector& c6);
-void SetJacketCollarPoint(JacketCollarPoint point);
+JacketCollarPoint SetJacketCollarPoint(JacketCollarPoint point);
 
 // A point name of the sheet: its text, the point and the label placement.
 struct MenPointName {

@@ -16,7 +16,11 @@ constexpr float kPocketChest = 17.0f;
 
 }  // namespace
 
-void SetJacketCollarPoint(JacketCollarPoint point) { jacketCollarPoint = point; }
+JacketCollarPoint SetJacketCollarPoint(JacketCollarPoint point) {
+    const JacketCollarPoint before = jacketCollarPoint;
+    jacketCollarPoint = point;
+    return before;
+}
 
 MenOutlineChoice CurrentMenOutlineChoice() {
     MenOutlineChoice c;

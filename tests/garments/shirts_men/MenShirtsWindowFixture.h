@@ -94,6 +94,11 @@ protected:
         RegisterSleeveMaker(1, keptSleeves_[1]);
         RegisterCollarMaker(1, keptCollars_[1]);
     }
+    // Every kind the program has, none stood in for.
+    void UseEveryRealPiece() {
+        for (auto& k : keptSleeves_) RegisterSleeveMaker(k.first, k.second);
+        for (auto& k : keptCollars_) RegisterCollarMaker(k.first, k.second);
+    }
 
 private:
     std::map<int, SleeveMaker> keptSleeves_;

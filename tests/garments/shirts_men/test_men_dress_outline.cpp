@@ -112,8 +112,9 @@ TEST_F(MenDressSheetTest, TheOverlapOnlyWithThePlainEdge) {
 // a collar that function knows is the jacket collar.
 TEST_F(MenDressSheetTest, TheJacketCollarsPointComesThroughItsHook) {
     Calculated(25, 4, 5);
+    // The stand-in collar of kind 4 is not the program's jacket collar.
     EXPECT_FALSE(CurrentMenOutlineChoice().jacketCollar);
-    SetJacketCollarPoint([](const TCollar& collar, Vector& c6) {
+    const JacketCollarPoint registered = SetJacketCollarPoint([](const TCollar& collar, Vector& c6) {
         if (!dynamic_cast<const TBoxedCollar*>(&collar)) return false;
         c6 = Vector(20, -2);
         return true;
@@ -127,7 +128,8 @@ TEST_F(MenDressSheetTest, TheJacketCollarsPointComesThroughItsHook) {
     EXPECT_TRUE(c.Raglan());
     main->CreateModel(25, 0, 5);
     EXPECT_FALSE(CurrentMenOutlineChoice().jacketCollar);
-    SetJacketCollarPoint(nullptr);
+    SetJacketCollarPoint(registered);
+    EXPECT_NE(registered, nullptr);
 }
 
 }  // namespace

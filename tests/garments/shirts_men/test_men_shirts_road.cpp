@@ -7,6 +7,7 @@
 
 #include <QPrinter>
 
+#include "collars/ForCoat.h"
 #include "collars/Stand.h"
 #include "sleeves/set_in/OneSeam.h"
 #include "tests/garments/shirts_men/MenShirtsWindowFixture.h"
@@ -252,6 +253,26 @@ TEST_F(MenShirtsRoadTest, TheStandCollarAndTheOneSeamSleeveFitTheMensBodice) {
         EXPECT_TRUE(main->SleeveRowShown());
         EXPECT_GT(DarkPixels(report->List2()->Bitmap(), report->List2()->Bitmap().rect()), 500) << type;
     }
+}
+
+// With the program's own collars and sleeves of every kind built (the
+// jacket collar's С6 reaching the outline), every garment calculates,
+// draws and tabulates without a message.
+TEST_F(MenShirtsRoadTest, EveryBuiltCollarAndSleeveFitsEveryGarment) {
+    UseEveryRealPiece();
+    for (int type = 22; type <= 25; ++type)
+        for (int collar : {0, 1, 2, 4, 5, 6})
+            for (int sleeve : {0, 1, 3, 4}) {
+                if (!HasCollarMaker(collar) && collar) continue;
+                if (!HasSleeveMaker(sleeve) && sleeve) continue;
+                const std::string context =
+                    std::to_string(type) + " collar " + std::to_string(collar) + " sleeve " + std::to_string(sleeve);
+                TMenDressGarment& g = Calculated(type, collar, sleeve);
+                ASSERT_TRUE(g.calculated) << context << (messages.empty() ? "" : ": " + messages[0].text);
+                EXPECT_EQ(CurrentMenOutlineChoice().jacketCollar, collar == 4) << context;
+                if (collar == 4) EXPECT_EQ(CurrentMenOutlineChoice().c6, dynamic_cast<TForCoat*>(main->Collar)->C6);
+                ExpectRedrawsAtEveryScale();
+            }
 }
 
 }  // namespace
