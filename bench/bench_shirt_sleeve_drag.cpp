@@ -24,10 +24,8 @@ void BM_ShirtSleeveHandleDragFrame(benchmark::State& state) {
         QTemporaryDir dir;
         bench::ProgramForms forms(dir.path().toStdString());
         TMainForm& main = forms.Main();
-        main.FillSamples = true;
-        bool ready = forms.Allocated() && main.CreateModel(kWinterCoatFitted, 0, kShirtSleeve);
-        if (ready && ScreenDC.Scale != 1) main.MasAtMainChange(3);
-        ready = ready && ScreenDC.Scale == 1 && main.Model->GetMeasures() && main.RunCalcBlock("");
+        const bool ready = forms.ChooseAtOneToOne(kWinterCoatFitted, 0, kShirtSleeve) && main.Model->GetMeasures() &&
+                           main.RunCalcBlock("");
         auto* sleeve = ready ? dynamic_cast<TShirtSleeve*>(main.Sleeve) : nullptr;
         if (!sleeve || !sleeve->Drafted) {
             state.SkipWithError("the winter coat with the shirt sleeve could not be drafted at 1:1");

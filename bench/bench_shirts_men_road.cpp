@@ -26,11 +26,7 @@ void BM_FittedJacketCalculateRoadAtOneToOne(benchmark::State& state) {
         QTemporaryDir dir;
         bench::ProgramForms forms(dir.path().toStdString());
         TMainForm& main = forms.Main();
-        main.FillSamples = true;
-        bool ready = forms.Allocated() && main.CreateModel(kFittedJacket, kStandCollar, kOneSeamSleeve);
-        if (ready && ScreenDC.Scale != 1) main.MasAtMainChange(3);
-        ready = ready && ScreenDC.Scale == 1;
-        if (!ready) {
+        if (!forms.ChooseAtOneToOne(kFittedJacket, kStandCollar, kOneSeamSleeve)) {
             state.SkipWithError("the fitted jacket could not be chosen at 1:1");
         } else if (!main.Model->GetMeasures()) {
             state.SkipWithError("the fitted jacket's samples were refused");
