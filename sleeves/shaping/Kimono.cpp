@@ -1,0 +1,378 @@
+#include "sleeves/shaping/Kimono.h"
+
+#include <cmath>
+
+#include "garments/bodice_women/DressGarment.h"
+#include "garments/common/DraftSteps.h"
+#include "garments/common/PatternPen.h"
+#include "kernel/Bezier.h"
+#include "kernel/DrawContext.h"
+#include "shell/Factory.h"
+#include "shell/GarmentSheets.h"
+
+namespace {
+
+float Fl(double v) { return FloatStore::Scalar(v, "kimono sleeve"); }
+
+Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e) {
+    return DraftSteps::Crossing(p, d, q, e, "kimono sleeve: parallel lines");
+}
+
+Vector Along(const Vector& p, const Vector& dir, double l) { return Geom::PointAlong(p, dir, Fl(l)); }
+
+double CrossZ(const Vector& u, const Vector& v) { return double(u.x) * v.y - double(v.x) * u.y; }
+
+// The inverse slope dx/dy of the line a–b; a horizontal line has none.
+double InverseSlope(const Vector& a, const Vector& b) {
+    return Checked::Div(double(a.x) - b.x, double(a.y) - b.y, "kimono sleeve: horizontal seam or side");
+}
+
+// The bodice the sleeve belongs to: the main window's garment.
+TDress& Bodice() {
+    TDress* d = CurrentDress();
+    if (!d) Checked::Fail("kimono sleeve without a women's bodice");
+    return *d;
+}
+
+PatternPen ScreenPen() { return {ScreenDC, false, GarmentSheets::kScreenOutline}; }
+
+// One half's top line from the shoulder's end s: the foot w of the
+// perpendicular from the underarm point u at distance f from it, on the
+// right of s → u (front) or on its left (back).  A width line longer than
+// |s u| cannot stand on the top line: the integer 1.  When it is exactly
+// as long, the foot is s itself and the top line runs square to s → u.
+struct TopLine {
+    Vector foot, dir;
+};
+TopLine StandWidthLine(const Vector& s, const Vector& u, double f, int flag) {
+    const double d = Geom::Distance(s, u);
+    const double q = d * d - f * f;
+    if (q < 0) throw 1;
+    if (q == 0) {
+        const Vector su = Vector::UnitBetween(s, u);
+        const Vector n = Vector::Perpendicular(su);
+        return {s, flag ? n : n * -1.0f};
+    }
+    const Vector foot = Geom::CircleCross(s, u, Fl(std::sqrt(q)), Fl(f), flag);
+    return {foot, Vector::UnitBetween(s, foot)};
+}
+
+// The straight bodice's front hip arc B21 → B5 after B5 has moved.
+template <class Silhouette>
+void RebuildHipArc(Silhouette& d) {
+    d.FrontHipMid = DraftSteps::Mid(d.B5, d.B21);
+    d.FrontHipCtrl =
+        Cross(d.B21, Vector::UnitBetween(d.B2, d.B5), d.FrontHipMid, Vector::UnitNormalBetween(d.B21, d.FrontHipMid));
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// The top lines
+
+void TKimono::Calculate() { Draft(Bodice()); }
+
+void TKimono::Draft(TDress& d) { DraftTopLines(d); }
+
+void TKimono::DraftTopLines(TDress& d) {
+    const double h = d.InterliningEase;
+    Interlining = d.InterliningEase;
+    ArmWidth = Fl(double(UpperArmGirth) + UpperArmEase + 3 * h);
+    WristWidth = Fl(double(WristGirth) + WristEase + 3 * h);
+    const double W = ArmWidth;
+
+    // Front: P13 1 cm on from the shoulder arc, N1 a sixth of the armhole
+    // width in from G4, the width line square to the top line through N1.
+    FrontShoulderEnd = d.P11;
+    P13 = Along(d.P11, Vector::UnitBetween(d.FrontShoulderMid, d.P11), 1);
+    N1 = Vector(Fl(d.G4.x - (double(d.G4.x) - d.G1.x) / 6), d.G4.y);
+    const TopLine front = StandWidthLine(P13, N1, 0.5 * W - 2 * (double(d.G4.x) - N1.x) - 0.5, 0);
+    O3 = front.foot;
+    FrontTopJoin = Geom::Distance(P13, O3) > 5 ? Along(P13, front.dir, 2.5) : O3;
+    const double L = double(ArmLength) + ShoulderPad + h;
+    H2 = Along(P13, front.dir, L);
+    O2 = Along(O3, Vector::Perpendicular(front.dir), (W - 1) / 2);
+
+    // Back: the same from P12 and N, on the other side; the back top line
+    // is 2 % longer and the back half of the width 1 cm wider.
+    N = Vector(Fl(d.G1.x + (double(d.G4.x) - d.G1.x) / 6), d.G1.y);
+    BackShoulderEnd = d.P1;
+    P12 = Along(d.P1, Vector::UnitBetween(d.Q3, d.P1), 1);
+    const TopLine back = StandWidthLine(P12, N, 0.5 * W - 2 * (double(N.x) - d.G1.x) + 0.5, 1);
+    O1 = back.foot;
+    BackTopJoin = Geom::Distance(P12, O1) > 5 ? Along(P12, back.dir, 2.5) : O1;
+    H = Along(P12, back.dir, 1.02 * L);
+    O = Along(O1, Vector::Perpendicular(back.dir * -1.0f), (W + 1) / 2);
+    const Vector n = Vector::UnitNormalBetween(d.Q3, d.P1);
+    ShoulderNotch[0] = Along(d.P1, n, 0.2);
+    ShoulderNotch[1] = Along(d.P1, n, -0.2);
+}
+
+// ---------------------------------------------------------------------------
+// The meeting with the side seam
+
+void TKimono::MeetSide(TDress& d, const Vector& frontAim, const Vector& backAim) {
+    const Vector df = Vector::UnitBetween(O2, frontAim), db = Vector::UnitBetween(O, backAim);
+    SideShiftLimited = false;
+    if (auto* s = dynamic_cast<TDressOfStraight*>(&d)) {
+        // The straight side: lines G2–B5 and G2–B4; the shift that brings
+        // both meetings to one height in closed form.
+        auto meet = [&] {
+            FrontEnd = Cross(s->G2, Vector::UnitBetween(s->G2, s->B5), O2, df);
+            BackEnd = Cross(s->G2, Vector::UnitBetween(s->G2, s->B4), O, db);
+        };
+        meet();
+        const double dy = double(BackEnd.y) - FrontEnd.y;
+        const double kF = InverseSlope(O2, frontAim), kB = InverseSlope(backAim, O);
+        const double kSF = InverseSlope(s->G2, s->B5), kSB = InverseSlope(s->B4, s->G2);
+        const char* what = "kimono sleeve: side shift";
+        double shift =
+            Checked::Div(dy, Checked::Div(1, kF - kSF, what) - Checked::Div(1, kB - kSB, what), what);
+        if (shift > N1.x) {
+            shift = N1.x;
+            SideShiftLimited = true;
+        } else if (shift < N.x) {
+            shift = N.x;
+            SideShiftLimited = true;
+        }
+        SideShift = Fl(shift);
+        s->G2.x = Fl(double(s->G2.x) + SideShift);
+        s->B4.x = Fl(double(s->B4.x) + SideShift);
+        s->B5.x = Fl(double(s->B5.x) + SideShift);
+        meet();
+        RebuildHipArc(*s);
+        s->B3.x = s->G2.x;
+        BackCurveCase = FrontCurveCase = 0;
+    } else {
+        auto* w = dynamic_cast<TDressOfWaist*>(&d);
+        if (!w) Checked::Fail("kimono sleeve without a silhouette");
+        // The fitted side: on each half the arc from G2 to the waist and
+        // the cubic from the waist to the hip.
+        auto meet = [&] {
+            const Vector a = Vector::UnitBetween(O, w->BackSideWaist);
+            BackCurveT = 0.5f;
+            if (CrossZ(a, db) > 0) {
+                BackCurveCase = 1;
+                BackEnd = Bezier2::CrossLineFrom(O, db, w->G2, w->BackSideUpperCtrl, w->BackSideWaist, BackCurveT, 0);
+            } else {
+                BackCurveCase = 2;
+                BackEnd = Bezier3::CrossLineFrom(O, db, w->BackSideWaist, w->BackSideLowerCtrl, w->BackSideHipCtrl,
+                                                 w->B4, BackCurveT, 5, 0);
+            }
+            const Vector b = Vector::UnitBetween(O2, w->FrontSideWaist);
+            FrontCurveT = 0.5f;
+            if (CrossZ(df, b) > 0) {
+                FrontCurveCase = 1;
+                FrontEnd =
+                    Bezier2::CrossLineFrom(O2, df, w->G2, w->FrontSideUpperCtrl, w->FrontSideWaist, FrontCurveT, 1);
+            } else {
+                FrontCurveCase = 2;
+                FrontEnd = Bezier3::CrossLineFrom(O2, df, w->FrontSideWaist, w->FrontSideLowerCtrl,
+                                                  w->FrontSideHipCtrl, w->B5, FrontCurveT, 5, 1);
+            }
+        };
+        meet();
+        const float x0 = w->G2.x;
+        double lo = N.x, hi = N1.x, x = w->G2.x;
+        double dy = double(BackEnd.y) - FrontEnd.y;
+        // The interval halves on every pass; the bound only guards against
+        // a float interval that stops shrinking: the last place stands.
+        for (int pass = 0; std::fabs(hi - lo) > 0.005 && pass < kMaxSideHalvings; ++pass) {
+            if (dy > 0)
+                lo = x;
+            else
+                hi = x;
+            x = (lo + hi) / 2;
+            const float shift = Fl(x - w->G2.x);
+            w->G2.x = Fl(x);
+            for (Vector* p : {&w->BackSideUpperCtrl, &w->FrontSideUpperCtrl, &w->BackSideWaist, &w->FrontSideWaist,
+                              &w->BackSideLowerCtrl, &w->FrontSideLowerCtrl, &w->FrontSideHipCtrl,
+                              &w->BackSideHipCtrl, &w->B5, &w->B4})
+                p->x = Fl(double(p->x) + shift);
+            meet();
+            dy = double(BackEnd.y) - FrontEnd.y;
+        }
+        SideShift = Fl(double(w->G2.x) - x0);
+        RebuildHipArc(*w);
+        w->B3.x = w->G2.x;
+        w->T6.x = w->BackSideWaist.x;
+        w->T6Tick[0].x = w->T6Tick[1].x = w->BackSideWaist.x;
+        w->T7.x = w->FrontSideWaist.x;
+        w->T7Tick[0].x = w->T7Tick[1].x = w->FrontSideWaist.x;
+    }
+    // What the bodice's drawing reads back.
+    d.SleeveFrontEnd = FrontEnd;
+    d.SleeveBackEnd = BackEnd;
+    d.FrontCurveCase = FrontCurveCase;
+    d.BackCurveCase = BackCurveCase;
+    d.FrontCurveT = FrontCurveT;
+    d.BackCurveT = BackCurveT;
+}
+
+void TKimono::PlaceGusset() {
+    const Vector e = Vector::UnitBetween(O2, O3), n = Vector::UnitNormalBetween(O2, O3);
+    F1 = Along(O3, n, 2);
+    F = Vector(Fl(double(F1.x) - N1.x + N.x - 2), F1.y);
+    F2 = Geom::CircleCross(F, F1, Fl(double(Geom::Distance(N, BackEnd)) + 2),
+                           Fl(double(Geom::Distance(N1, FrontEnd)) + 2), 1);
+    F3 = Vector(F2.x, Fl(2.0 * F.y - F2.y));
+    const double p = Vector::Dot(F1 - F3, e);
+    const double t = p > 0 ? p + 2 : 2;
+    for (Vector* v : {&F, &F1, &F2, &F3}) *v = Along(*v, e, t);
+}
+
+// ---------------------------------------------------------------------------
+// Drawing
+
+void TKimono::DrawOnFront() { DrawFront(ScreenPen()); }
+void TKimono::DrawOnBack() { DrawBack(ScreenPen()); }
+void TKimono::LabelsOnFront() { LabelFront(ScreenPen()); }
+void TKimono::LabelsOnBack() { LabelBack(ScreenPen()); }
+
+void TKimono::PrintOnBodice(TDrawContext& dc, int sheet) {
+    const PatternPen pen{dc, true, GarmentSheets::kPaperOutline};
+    if (sheet == 1) {
+        DrawFront(pen);
+        LabelFront(pen);
+    } else if (sheet == 2) {
+        DrawBack(pen);
+        LabelBack(pen);
+    }
+}
+
+void TKimono::SpanBox(std::initializer_list<Vector> points) {
+    bool first = true;
+    for (const Vector& p : points) {
+        if (first || p.x < BoxLeft) BoxLeft = p.x;
+        if (first || p.x > BoxRight) BoxRight = p.x;
+        if (first || p.y > BoxTop) BoxTop = p.y;
+        if (first || p.y < BoxBottom) BoxBottom = p.y;
+        first = false;
+    }
+}
+
+void TKimono::DrawFront(const PatternPen& pen) const {
+    pen.Thin();
+    pen.Line({FrontShoulderEnd, P13, FrontTopJoin});
+    pen.dc.MoveTo(FrontShoulderEnd);
+    pen.Thick();
+    pen.Quad(FrontShoulderEnd, P13, FrontTopJoin, 20);
+    pen.To(O3);
+    pen.Thin();
+    pen.Line({O3, O2});
+}
+
+void TKimono::DrawBack(const PatternPen& pen) const {
+    pen.Thin();
+    pen.Tick(ShoulderNotch);
+    pen.Line({BackShoulderEnd, P12, BackTopJoin});
+    pen.dc.MoveTo(BackShoulderEnd);
+    pen.Thick();
+    pen.Quad(BackShoulderEnd, P12, BackTopJoin, 20);
+    pen.To(O1);
+    pen.Thin();
+    pen.Line({O1, O});
+}
+
+void TKimono::LabelFront(const PatternPen& pen) const {
+    pen.Label(P13, "P13", 8);
+    pen.Label(O3, "O3", 6);
+    pen.Label(N1, "N1", 2);
+    pen.Label(O2, "O2", 3);
+}
+
+void TKimono::LabelBack(const PatternPen& pen) const {
+    pen.Label(P12, "P12", 2);
+    pen.Label(O1, "O1", 2);
+    pen.Label(N, "N", 1);
+    pen.Label(O, "O", 4);
+}
+
+// ---------------------------------------------------------------------------
+// The straight kimono sleeve
+
+TKimonoStright::TKimonoStright() : TKimono(7) {}
+
+void TKimonoStright::Draft(TDress& d) {
+    DraftTopLines(d);
+    const double w = WristWidth;
+    H3 = Along(H2, Vector::UnitNormalBetween(P13, O3), (w - 1) / 2);
+    H1 = Along(H, Vector::UnitNormalBetween(O1, P12), (w + 1) / 2);
+    MeetSide(d, H3, H1);
+
+    // Front hem: two arcs through H01, 0.5 cm off the chord's middle.
+    H0 = DraftSteps::Mid(H2, H3);
+    H01 = Along(H0, Vector::UnitNormalBetween(H2, H3), 0.5);
+    const Vector e = Vector::UnitBetween(H3, H2);
+    const double k = Geom::Distance(H2, H3) / 6.0;
+    FrontHemCtrl1 = Along(H01, e, k);
+    FrontHemCtrl2 = Along(H01, e, -k);
+    const float aT = Geom::Angle(O3, H2, FrontHemCtrl1), aU = Geom::Angle(O2, H3, FrontHemCtrl2);
+
+    // Back hem: the back seam M–H4 as long as the front M1–H3, the hem
+    // leaving the top line and the seam at the front hem's angles.
+    const Vector seam = Vector::UnitBetween(O, H1);
+    H4 = Along(H1, seam, double(Geom::Distance(FrontEnd, H3)) - Geom::Distance(BackEnd, H1));
+    const double k2 = Geom::Distance(H, H4) / 6.0;
+    BackHemCtrl2 = Along(H4, Geom::Rotated(seam, aU), k2);
+    BackHemCtrl1 = Along(H, Geom::Rotated(Vector::UnitBetween(O1, H), aT), k2);
+
+    PlaceGusset();
+    SpanBox({P12, P13, H, H1, H2, H3, H4, O, O2, F, F1, F2, F3, BackHemCtrl1, BackHemCtrl2, FrontHemCtrl1,
+             FrontHemCtrl2});
+}
+
+void TKimonoStright::DrawFront(const PatternPen& pen) const {
+    TKimono::DrawFront(pen);
+    pen.Line({O2, FrontEnd});
+    pen.Thick();
+    pen.Line({FrontEnd, N1});
+    pen.Line({O3, H2});
+    pen.Quad(H2, FrontHemCtrl1, H01, 10);
+    pen.Quad(H01, FrontHemCtrl2, H3, 10);
+    pen.Thin();
+    pen.Line({H3, H2});
+    pen.Line({H01, H0});
+    pen.Thick();
+    pen.Line({H3, FrontEnd});
+    pen.Line({F, F2, F1, F3, F});
+    pen.Thin();
+    pen.Line({F, F1});
+}
+
+void TKimonoStright::DrawBack(const PatternPen& pen) const {
+    TKimono::DrawBack(pen);
+    pen.Line({O, BackEnd});
+    pen.Thick();
+    pen.Line({BackEnd, N});
+    pen.Line({O1, H});
+    pen.Cubic(H, BackHemCtrl1, BackHemCtrl2, H4, 30);
+    pen.To(H1);
+    pen.Thin();
+    pen.Line({H1, H});
+    pen.Thick();
+    pen.Line({H1, BackEnd});
+}
+
+void TKimonoStright::LabelFront(const PatternPen& pen) const {
+    TKimono::LabelFront(pen);
+    pen.Label(F1, "F1", 3);
+    pen.Label(F2, "F2", 2);
+    pen.Label(F, "F", 1);
+    pen.Label(F3, "F3", 5);
+    pen.Label(H2, "H2", 6);
+    pen.Label(H0, "H0", 5);
+    pen.Label(H01, "H01", 2);
+    pen.Label(H3, "H3", 3);
+    pen.Label(FrontEnd, "M1", 3);
+}
+
+void TKimonoStright::LabelBack(const PatternPen& pen) const {
+    TKimono::LabelBack(pen);
+    pen.Label(H, "H", 2);
+    pen.Label(H4, "H4", 3);
+    pen.Label(H1, "H1", 7);
+    pen.Label(BackEnd, "M", 2);
+}
+
+void RegisterKimonoSleeves() { RegisterSleeveMaker(7, [] { return new TKimonoStright; }); }

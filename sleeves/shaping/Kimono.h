@@ -1,0 +1,112 @@
+// The sleeves made in one piece with the women's bodice: the kimono
+// sleeves, straight (kind 7, " Цельнокроеный прямой") and with an elbow
+// dart (kind 8, " Цельнокроеный с вытачкой").
+//
+// TKimono carries the bodice's shoulder lines out into the sleeve's top
+// line, stands the width line on it at the upper arm and fixes the top
+// line's length; it then meets the underarm seam with the bodice's side,
+// moving the side line sideways so that the front and back seams reach it
+// at one height, and writes the moved side into the bodice.  The front half
+// is drawn with the front on sheet 1, the back half with the back on sheet
+// 2; every point is in the bodice's own coordinates.  The two kinds differ
+// only below the upper arm: where the underarm seam aims when it meets the
+// side (the wrist for the straight sleeve, the elbow for the darted one)
+// and how the lower sleeve is built.
+#pragma once
+
+#include <initializer_list>
+
+#include "kernel/Geometry.h"
+#include "sleeves/common/SleevePiece.h"
+
+struct PatternPen;
+class TDrawContext;
+class TDress;
+
+class TKimono : public TSleevePiece {
+public:
+    Vector BackShoulderEnd;   // the bodice's P1
+    Vector P12;               // P1 carried 1 cm on along the back shoulder line
+    Vector FrontShoulderEnd;  // the bodice's P11
+    Vector P13;               // P11 carried 1 cm on from the shoulder arc
+    Vector H, H2;             // back and front ends of the top line
+    Vector N, N1;             // back and front underarm points on the chest line
+    Vector O, O1;             // back width line O1–O, O1 on the top line
+    Vector O2, O3;            // front width line O3–O2, O3 on the top line
+    Vector BackTopJoin, FrontTopJoin;  // ends of the roundings into the top lines
+    Vector ShoulderNotch[2];           // tick across the back shoulder line at P1
+    float Interlining = 0.0f;          // h
+    float ArmWidth = 0.0f;             // W = Оп.в + Попв + 3h
+    float WristWidth = 0.0f;           // w = Озап + Поз + 3h
+    // Where the underarm seams meet the side ("M" back, "M1" front).  On
+    // the fitted bodice also which side curve holds the meeting (1 the arc
+    // from G2, 2 the cubic from the waist) and its parameter there.
+    Vector BackEnd, FrontEnd;
+    int BackCurveCase = 0, FrontCurveCase = 0;
+    float BackCurveT = 0.0f, FrontCurveT = 0.0f;
+    // How far the side line moved along x (G2 starts at x = 0), and whether
+    // the move stopped at N or N1.
+    float SideShift = 0.0f;
+    bool SideShiftLimited = false;
+    // The underarm gusset drawn beside the front: F–F1 its diagonal, F2 and
+    // F3 the corners either side of it.
+    Vector F, F1, F2, F3;
+
+    // The fitted side's search halves [N.x, N1.x] at most this many times.
+    static constexpr int kMaxSideHalvings = 60;
+
+    // Draws on whatever sheet and origin the garment has set; the main
+    // window's garment must be a women's bodice (else EFloatError).
+    void Calculate() override;
+    void Draw() override {}
+    void DrawLabels() override {}
+    void DrawOnFront() override;
+    void DrawOnBack() override;
+    void LabelsOnFront() override;
+    void LabelsOnBack() override;
+    void PrintOnBodice(TDrawContext& dc, int sheet) override;
+
+    // The whole sleeve on the given bodice, its own draft done.  Throws
+    // the integer 1 when the width line cannot reach the top line.
+    virtual void Draft(TDress& d);
+    // The front and back halves with their labels through pen.
+    virtual void DrawFront(const PatternPen& pen) const;
+    virtual void DrawBack(const PatternPen& pen) const;
+    virtual void LabelFront(const PatternPen& pen) const;
+    virtual void LabelBack(const PatternPen& pen) const;
+
+protected:
+    explicit TKimono(int kind) : TSleevePiece(kind) {}
+    // The top lines and width lines (fails with the integer 1).
+    void DraftTopLines(TDress& d);
+    // Meets the seams from O2 towards frontAim and from O towards backAim
+    // with the bodice's side, moving the side, and writes the moved side
+    // and the meeting into the bodice.
+    void MeetSide(TDress& d, const Vector& frontAim, const Vector& backAim);
+    // The gusset, from the slit lengths N–M and N1–M1.
+    void PlaceGusset();
+    // The extent box about both halves' points, for the printed sheets.
+    void SpanBox(std::initializer_list<Vector> points);
+};
+
+// Sleeve kind 7: straight down to the wrist, the back seam made as long as
+// the front one, hems curved.
+class TKimonoStright : public TKimono {
+public:
+    Vector H0, H01;  // middle of the front hem chord, and 0.5 cm off it
+    Vector H1;       // back wrist point as first placed
+    Vector H3;       // front wrist point
+    Vector H4;       // back wrist point with the back seam as long as the front
+    Vector FrontHemCtrl1, FrontHemCtrl2;  // arcs H2 → H01 → H3
+    Vector BackHemCtrl2, BackHemCtrl1;    // cubic H → H4 (Ctrl1 next to H)
+
+    TKimonoStright();
+    void Draft(TDress& d) override;
+    void DrawFront(const PatternPen& pen) const override;
+    void DrawBack(const PatternPen& pen) const override;
+    void LabelFront(const PatternPen& pen) const override;
+    void LabelBack(const PatternPen& pen) const override;
+};
+
+// The kimono sleeves' makers, kinds 7 and 8.
+void RegisterKimonoSleeves();
