@@ -1,5 +1,6 @@
 #include "sleeves/shaping/Kimono.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "garments/bodice_women/DressGarment.h"
@@ -19,6 +20,7 @@ Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e)
 }
 
 Vector Along(const Vector& p, const Vector& dir, double l) { return Geom::PointAlong(p, dir, Fl(l)); }
+Vector Toward(const Vector& p, const Vector& q, double l) { return DraftSteps::Toward(p, q, l); }
 
 double CrossZ(const Vector& u, const Vector& v) { return double(u.x) * v.y - double(v.x) * u.y; }
 
@@ -375,4 +377,233 @@ void TKimonoStright::LabelBack(const PatternPen& pen) const {
     pen.Label(BackEnd, "M", 2);
 }
 
-void RegisterKimonoSleeves() { RegisterSleeveMaker(7, [] { return new TKimonoStright; }); }
+// ---------------------------------------------------------------------------
+// The kimono sleeve with an elbow dart
+
+TKimonoWDart::TKimonoWDart() : TKimono(8) {}
+
+double TKimonoWDart::TurnBack(double w, double lB) {
+    const double phi = (double(ArmWidth) - w) / 4 / lB;
+    const Vector e = Geom::Rotated(Vector::UnitBetween(L, H), Fl(phi));
+    H1 = Along(L, e, lB);
+    BackTopRound2 = Along(L, e, 3);
+    const Vector n = Vector::UnitNormalBetween(H1, L);
+    H4 = Along(H1, n, (w + 1) / 2);
+    Hp = Along(H1, n, w / 4);
+    BackWristCross = Cross(L1, Vector::UnitBetween(O, L1), H1, n);
+    return Vector::Dot(BackWristCross - H4, n);
+}
+
+void TKimonoWDart::Draft(TDress& d) {
+    DraftTopLines(d);
+    const double W = ArmWidth;
+    // 2.-4. The elbow lines, the back one 2 % farther down the top line.
+    const double E = 0.55 * ArmLength + ShoulderPad + d.InterliningEase;
+    const Vector eb = Vector::UnitBetween(P12, O1);
+    L = Along(P12, eb, 1.02 * E);
+    const Vector nb = Vector::UnitNormalBetween(L, P12);
+    L1 = Along(L, nb, 0.45 * W + 0.5);
+    Lp = Along(L, nb, 0.225 * W);
+    const Vector ef = Vector::UnitBetween(P13, O3);
+    L5 = Along(P13, ef, E);
+    const Vector nf = Vector::UnitNormalBetween(P13, L5);
+    L6 = Along(L5, nf, 0.45 * W - 0.5);
+    Lpp = Along(L5, nf, 0.225 * W);
+    // 5. The seams aim at the elbow when they meet the side.
+    MeetSide(d, L6, L1);
+
+    // 6. The back lower sleeve turned towards the underarm; a wrist point
+    //    beyond the carried-on seam narrows the wrist until it lies on it.
+    double w = WristWidth;
+    const double lF = Geom::Distance(L5, H2), lB = Geom::Distance(L, H);
+    BackTopRound1 = Along(L, Vector::UnitBetween(L, H), -3);
+    double g = TurnBack(w, lB);
+    WristPasses = 0;
+    if (g < 0)
+        while (std::fabs(g) >= 0.1 && WristPasses < kMaxWristPasses) {
+            w += g;
+            g = TurnBack(w, lB);
+            ++WristPasses;
+        }
+    WristWidth = Fl(w);
+    const double ex = (W - w) / 4;
+
+    // 7. The front lower sleeve turned by the same ex.
+    const Vector e0 = Vector::UnitBetween(L5, H2);
+    FrontTopRound1 = Along(L5, e0, -3);
+    const Vector e1 = Geom::Rotated(e0, Fl(ex / lF));
+    H3 = Along(L5, e1, lF);
+    FrontTopRound2 = Along(L5, e1, 3);
+    const Vector n3 = Vector::UnitNormalBetween(L5, H3);
+    H5 = Along(H3, n3, (w - 1) / 2);
+    Hpp = Along(H3, n3, w / 4);
+
+    // 8. The rounding of the front seam at the elbow, at most 3 cm.
+    const double r = std::min(double(Geom::Distance(L6, FrontEnd)), 3.0);
+    FrontElbowRound1 = Toward(L6, O2, r);
+    FrontElbowRound2 = Toward(L6, H5, r);
+
+    // 9. The front hem.
+    H02 = Toward(Hpp, Lpp, 0.5);
+    const Vector eh = Vector::UnitBetween(H5, H3);
+    FrontHemCtrl1 = Along(H02, eh, Geom::Distance(H3, Hpp) / 3.0);
+    FrontHemCtrl2 = Along(H02, eh, -Geom::Distance(Hpp, H5) / 3.0);
+    const float aT = Geom::Angle(L5, H3, FrontHemCtrl1), aU = Geom::Angle(L6, H5, FrontHemCtrl2);
+
+    // 10. The dart's place: L2 on the back seam where Lp bisects the angle
+    //     between the seam up and the seam down to H4.
+    UpperSeamDir = Vector::UnitBetween(L1, O);
+    const Vector K = UpperSeamDir;
+    double s = 0;
+    L2 = L1;
+    auto bisectorGap = [&] {
+        const Vector e = Vector::UnitBetween(L2, H4);
+        return Vector::Dot(K - e, Lp - L2);
+    };
+    double m = bisectorGap();
+    for (DartPasses = 0; std::fabs(m) >= 0.05 && DartPasses < kMaxDartPasses; ++DartPasses) {
+        s -= m / 2;
+        L2 = Along(L1, K, -s);
+        m = bisectorGap();
+    }
+
+    // 11.-13. The back seam's extra length: a dart above 1 cm, else a
+    //         shortened wrist point.
+    const double a = DraftSteps::Arc(FrontElbowRound1, L6, FrontElbowRound2);
+    const double back = double(Geom::Distance(BackEnd, L2)) + Geom::Distance(L2, H4);
+    const double front = double(Geom::Distance(FrontEnd, FrontElbowRound1)) + a + Geom::Distance(FrontElbowRound2, H5);
+    SeamExcess = Fl(back - front);
+    const Vector down = Vector::UnitBetween(L2, H4);
+    Vector hemEnd = H4;
+    if (SeamExcess > 1) {
+        DartDrawn = true;
+        const double half = SeamExcess / 2.0;
+        L4 = Along(L2, down, half);
+        L3 = Along(L2, K, half);
+        const Vector e = Geom::Rotated(Vector::UnitBetween(Lp, L4), Geom::Angle(L2, Lp, L4));
+        DartCross = Cross(Lp, e, L2, K);
+        DartTip = Toward(Lp, L2, Geom::Distance(Lp, DartCross));
+    } else {
+        DartDrawn = false;
+        BackElbowRound1 = Along(L2, K, 3);
+        BackElbowRound2 = Along(L2, down, 3);
+        H41 = Along(H4, down, -double(SeamExcess));
+        hemEnd = H41;
+    }
+    BackHemCtrl2 = Along(hemEnd, Geom::Rotated(down, aU), Geom::Distance(H4, Hp) / 3.0);
+    BackHemCtrl1 = Along(H1, Geom::Rotated(Vector::UnitBetween(L, H1), aT), Geom::Distance(Hp, H1) / 3.0);
+
+    // 14. The gusset.
+    PlaceGusset();
+    SpanBox({P12, P13, H, H1, H2, H3, H4, H5, O, O2, F, F1, F2, F3, BackHemCtrl1, BackHemCtrl2, FrontHemCtrl1,
+             FrontHemCtrl2});
+}
+
+void TKimonoWDart::DrawFront(const PatternPen& pen) const {
+    TKimono::DrawFront(pen);
+    pen.Line({O2, FrontEnd});
+    pen.Thick();
+    pen.Line({FrontEnd, N1});
+    pen.Line({O3, FrontTopRound1});
+    pen.Quad(FrontTopRound1, L5, FrontTopRound2, 10);
+    pen.To(H3);
+    pen.Thin();
+    pen.dc.Arc3(L5, H3, H2, 0, 10);
+    pen.To(FrontTopRound1);
+    pen.Line({FrontTopRound2, L5, L6});
+    pen.Line({FrontElbowRound1, L6, FrontElbowRound2});
+    pen.Line({Lpp, Hpp});
+    pen.Line({H5, H3});
+    pen.Thick();
+    pen.Quad(H3, FrontHemCtrl1, H02, 15);
+    pen.Quad(H02, FrontHemCtrl2, H5, 15);
+    pen.To(FrontElbowRound2);
+    pen.Quad(FrontElbowRound2, L6, FrontElbowRound1, 15);
+    pen.To(FrontEnd);
+    pen.Line({F, F2, F1, F3, F});
+    pen.Thin();
+    pen.Line({F, F1});
+}
+
+void TKimonoWDart::DrawBack(const PatternPen& pen) const {
+    TKimono::DrawBack(pen);
+    pen.Line({O, BackEnd});
+    pen.Thick();
+    pen.Line({BackEnd, N});
+    pen.Line({O1, BackTopRound1});
+    pen.Quad(BackTopRound1, L, BackTopRound2, 10);
+    pen.To(H1);
+    pen.Thin();
+    pen.dc.Arc3(L, H1, H, 0, 10);
+    pen.To(BackTopRound1);
+    pen.Line({BackTopRound2, L, Lp, Hp});
+    pen.Line({H4, H1});
+    pen.Thick();
+    if (DartDrawn) {
+        pen.Cubic(H1, BackHemCtrl1, BackHemCtrl2, H4, 40);
+        pen.Line({H4, L4, DartTip, L3});
+        pen.Thin();
+        pen.Line({L3, Lp, L4, L2, L3});
+        pen.Line({DartTip, Lp, L1});
+        pen.Thick();
+        pen.dc.MoveTo(L3);
+    } else {
+        pen.Cubic(H1, BackHemCtrl1, BackHemCtrl2, H41, 40);
+        if (Geom::Distance(H41, BackElbowRound2) < Geom::Distance(H4, BackElbowRound2)) {
+            pen.Thin();
+            pen.Line({H4, H41});
+            pen.Thick();
+        }
+        pen.To(BackElbowRound2);
+        pen.Quad(BackElbowRound2, L2, BackElbowRound1, 10);
+        pen.Thin();
+        pen.To(L2);
+        pen.To(BackElbowRound2);
+        pen.Line({L2, Lp, L1});
+        pen.Thick();
+        pen.dc.MoveTo(BackElbowRound1);
+    }
+    pen.To(BackEnd);
+}
+
+void TKimonoWDart::LabelFront(const PatternPen& pen) const {
+    TKimono::LabelFront(pen);
+    pen.Label(F1, "F1", 3);
+    pen.Label(F2, "F2", 2);
+    pen.Label(F, "F", 1);
+    pen.Label(F3, "F3", 5);
+    pen.Label(L5, "L5", 6);
+    pen.Label(H2, "H2", 6);
+    pen.Label(H3, "H3", 5);
+    pen.Label(Hpp, "Hpp", 5);
+    pen.Label(H5, "H5", 3);
+    pen.Label(H02, "H02", 2);
+    pen.Label(Lpp, "Lpp", 2);
+    pen.Label(L6, "L6", 3);
+    pen.Label(FrontEnd, "M1", 3);
+}
+
+void TKimonoWDart::LabelBack(const PatternPen& pen) const {
+    TKimono::LabelBack(pen);
+    pen.Label(BackEnd, "M", 2);
+    pen.Label(Lp, "Lp", 1);
+    pen.Label(L, "L", 2);
+    pen.Label(H1, "H1", 2);
+    pen.Label(H, "H", 1);
+    pen.Label(Hp, "Hp", 8);
+    if (DartDrawn) {
+        pen.Label(H4, "H4", 7);
+        pen.Label(L4, "L4", 5);
+        pen.Label(L3, "L3", 5);
+    } else {
+        pen.Label(H4, "H4", 3);
+        pen.Label(H41, "H41", 9);
+        pen.Label(L2, "L2", 5);
+    }
+    pen.Label(L1, "L1", 2);
+}
+
+void RegisterKimonoSleeves() {
+    RegisterSleeveMaker(7, [] { return new TKimonoStright; });
+    RegisterSleeveMaker(8, [] { return new TKimonoWDart; });
+}

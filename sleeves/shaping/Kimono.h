@@ -108,5 +108,52 @@ public:
     void LabelBack(const PatternPen& pen) const override;
 };
 
+// Sleeve kind 8: turned towards the underarm below the elbow so that the
+// wrist is narrower, the back seam's extra length taken up in an elbow dart
+// (or, when it is 1 cm or less, in a rounded corner and a shortened wrist
+// point).
+class TKimonoWDart : public TKimono {
+public:
+    Vector L, L1;         // back elbow line: on the top line, on the seam
+    Vector L5, L6;        // front elbow line: on the top line, on the seam
+    Vector Lp, Lpp;       // middles of the back and front elbow lines
+    Vector L2;            // back seam point the dart's centre line leaves
+    Vector L4, L3;        // dart leg ends towards the wrist and the underarm
+    Vector DartCross;     // work point of the folded dart
+    Vector DartTip;       // outer point of the folded dart on Lp → L2
+    Vector H1, H02, H3;   // back wrist end of the top line, front hem middle, front wrist end
+    Vector H4, H41, H5;   // back wrist seam point, it moved back (no dart), front wrist seam point
+    Vector Hp, Hpp;       // middles of the back and front wrist lines
+    Vector BackWristCross;                   // the back seam carried on to the wrist line
+    Vector FrontElbowRound1, FrontElbowRound2;  // the rounding at L6
+    Vector FrontTopRound1, FrontTopRound2;      // the rounding at L5
+    Vector BackTopRound1, BackTopRound2;        // the rounding at L
+    Vector FrontHemCtrl1, FrontHemCtrl2;        // arcs H3 → H02 → H5
+    Vector BackHemCtrl2, BackHemCtrl1;          // cubic H1 → H4 (Ctrl1 next to H1)
+    Vector BackElbowRound1, BackElbowRound2;    // the rounding at L2 without a dart
+    bool DartDrawn = false;
+    Vector UpperSeamDir;  // L1 → O
+    // The back seam less the front one, as the dart's choice measured them.
+    float SeamExcess = 0.0f;
+    // Passes made by the wrist narrowing and by the dart's placing; each
+    // stops at its bound with its last values standing.
+    int WristPasses = 0, DartPasses = 0;
+    static constexpr int kMaxWristPasses = 100;
+    static constexpr int kMaxDartPasses = 200;
+
+    TKimonoWDart();
+    void Draft(TDress& d) override;
+    void DrawFront(const PatternPen& pen) const override;
+    void DrawBack(const PatternPen& pen) const override;
+    void LabelFront(const PatternPen& pen) const override;
+    void LabelBack(const PatternPen& pen) const override;
+
+private:
+    // The back lower sleeve turned by ex/lB about L for the wrist width w;
+    // returns g, how far the back wrist point lies inside the carried-on
+    // underarm line.
+    double TurnBack(double w, double lB);
+};
+
 // The kimono sleeves' makers, kinds 7 and 8.
 void RegisterKimonoSleeves();

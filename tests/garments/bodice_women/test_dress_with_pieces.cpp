@@ -15,9 +15,10 @@ TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     RegisterBuiltInModels();
     for (int type = 7; type <= 14; ++type) EXPECT_TRUE(HasModelMaker(type)) << type;
     EXPECT_TRUE(HasCollarMaker(1));
-    EXPECT_TRUE(HasSleeveMaker(1));
     for (int kind = 2; kind <= kCollarKinds; ++kind) EXPECT_FALSE(HasCollarMaker(kind)) << kind;
-    for (int kind = 2; kind <= kSleeveKinds; ++kind) EXPECT_FALSE(HasSleeveMaker(kind)) << kind;
+    // The one-seam sleeve and the kimono sleeves.
+    for (int kind = 1; kind <= kSleeveKinds; ++kind)
+        EXPECT_EQ(HasSleeveMaker(kind), kind == 1 || kind == 7 || kind == 8) << kind;
 }
 
 class DressWithPiecesTest : public DressWindowsTest {

@@ -21,6 +21,7 @@ using namespace ShapingCheck;
 class KimonoTest : public ShapingSleeveTest {
 protected:
     TKimonoStright& Straight(int type, int collar = 0) { return CalculateWith<TKimonoStright>(type, collar, 7); }
+    TKimonoWDart& Darted(int type, int collar = 0) { return CalculateWith<TKimonoWDart>(type, collar, 8); }
 };
 
 // What both kimono sleeves build alike, measured on the drafted points.
@@ -249,4 +250,86 @@ TEST_F(KimonoTest, PrintedTheTopLinesMeasureTrue) {
         EXPECT_TRUE(has(Dist(s.O1, s.H) * 10));
         EXPECT_TRUE(has(Dist(s.H3, s.FrontEnd) * 10));
     }
+}
+
+// Every type of the family with the darted kimono sleeve: the same top and
+// width lines and side meeting as the straight one, aimed at the elbow; the
+// elbow lines, the wrist no wider than Озап + Поз + 3h, the dart's centre
+// line bisecting the back seam's corner, and the dart (or the shortened
+// wrist point) taking up the back seam's extra length.
+TEST_F(KimonoTest, DartedSleeveOnEveryBodice) {
+    for (int type = 7; type <= 14; ++type) {
+        SCOPED_TRACE(testing::Message() << "type " << type);
+        TKimonoWDart& s = Darted(type, type % 2);
+        ASSERT_TRUE(main->Model->calculated) << (messages.empty() ? "" : messages[0].text);
+        EXPECT_EQ(main->SleeveType->text().toStdString(), " Цельнокроеный с вытачкой");
+        const TDress& d = Dress();
+        ExpectTheTopAndWidthLines(s, d);
+        ExpectTheSeamsMeetTheSide(s, d);
+        const double W = s.ArmWidth, h = d.InterliningEase;
+        const double E = 0.55 * s.ArmLength + s.ShoulderPad + h;
+        EXPECT_NEAR(Dist(s.P13, s.L5), E, 1e-3);
+        EXPECT_NEAR(Dist(s.P12, s.L), 1.02 * E, 1e-3);
+        EXPECT_NEAR(Dist(s.L, s.L1), 0.45 * W + 0.5, 1e-3);
+        EXPECT_NEAR(Dist(s.L5, s.L6), 0.45 * W - 0.5, 1e-3);
+        // The seams were aimed at the elbow: M–O–L1 and M1–O2–L6 are lines
+        // (to the fitted side's crossing, found to 0.001 on its parameter).
+        EXPECT_LT(OffLine(s.O, s.L1, s.BackEnd), 0.01);
+        EXPECT_LT(OffLine(s.O2, s.L6, s.FrontEnd), 0.01);
+        // The lower sleeve keeps the top line's length past the elbow.
+        EXPECT_NEAR(Dist(s.L, s.H1), Dist(s.L, s.H), 1e-3);
+        EXPECT_NEAR(Dist(s.L5, s.H3), Dist(s.L5, s.H2), 1e-3);
+        const double w0 = s.WristGirth + s.WristEase + 3 * h;
+        EXPECT_LE(s.WristWidth, w0 + 1e-4);
+        EXPECT_LT(s.WristPasses, TKimonoWDart::kMaxWristPasses);
+        EXPECT_NEAR(Dist(s.H3, s.H5), (s.WristWidth - 1) / 2, 1e-3);
+        // The front rounding at L6 is at most 3 cm long.
+        EXPECT_LE(Dist(s.L6, s.FrontElbowRound1), 3 + 1e-4);
+        // Lp on the bisector of the corner at L2, within the search's 0.05.
+        const Vector up = Vector::UnitBetween(s.L2, s.O), down = Vector::UnitBetween(s.L2, s.H4);
+        EXPECT_LT(std::fabs(Vector::Dot(up - down, s.Lp - s.L2)), 0.05);
+        EXPECT_LT(s.DartPasses, TKimonoWDart::kMaxDartPasses);
+        if (s.DartDrawn) {
+            EXPECT_GT(s.SeamExcess, 1);
+            EXPECT_NEAR(Dist(s.L2, s.L4) + Dist(s.L2, s.L3), s.SeamExcess, 1e-3);
+        } else {
+            EXPECT_LE(s.SeamExcess, 1);
+            EXPECT_NEAR(Dist(s.H4, s.H41), std::fabs(s.SeamExcess), 1e-3);
+        }
+        ScreenDC.RestoreSleeveOrigin();
+        const QImage& back = report->List2()->Bitmap();
+        EXPECT_GT(InkAt(back, (s.O1 + s.BackTopRound1) * 0.5f), 0);
+        EXPECT_GT(InkAt(back, s.H1), 0);
+    }
+}
+
+// The back seam's extra length decides between the dart and the shortened
+// wrist point: a table of arm lengths and wrists that give both.
+TEST_F(KimonoTest, TheDartOrTheShortenedWristPointTakesUpTheBackSeamsExcess) {
+    TKimonoWDart& s = Darted(7);
+    ASSERT_TRUE(main->Model->calculated);
+    bool dart = false, none = false;
+    for (float arm : {45.0f, 57.4f, 66.0f})
+        for (float wrist : {12.0f, 15.9f, 22.0f, 28.0f}) {
+            SCOPED_TRACE(testing::Message() << "arm " << arm << " wrist " << wrist);
+            s.ArmLength = arm;
+            s.WristGirth = wrist;
+            main->Model->Calculate();
+            const double back = Dist(s.BackEnd, s.L2) + Dist(s.L2, s.H4);
+            if (s.DartDrawn) {
+                dart = true;
+                // The dart's legs fold the excess out: the seam from L3 up
+                // and from L4 down is as long as the front seam.
+                EXPECT_NEAR(back - Dist(s.L3, s.L2) - Dist(s.L2, s.L4), back - s.SeamExcess, 1e-3);
+                EXPECT_LT(OffLine(s.Lp, s.L2, s.DartTip), 1e-3);
+            } else {
+                none = true;
+                // H41 lies the excess back from H4 along the lower seam
+                // (beyond H4 when the back seam is the shorter).
+                const Vector down = Vector::UnitBetween(s.L2, s.H4);
+                EXPECT_NEAR(Vector::Dot(s.H4 - s.H41, down), s.SeamExcess, 1e-3);
+            }
+        }
+    EXPECT_TRUE(dart);
+    EXPECT_TRUE(none);
 }
