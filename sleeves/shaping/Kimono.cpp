@@ -3,40 +3,18 @@
 #include <algorithm>
 #include <cmath>
 
-#include "garments/bodice_women/DressGarment.h"
-#include "garments/common/DraftSteps.h"
-#include "garments/common/PatternPen.h"
 #include "kernel/Bezier.h"
-#include "kernel/DrawContext.h"
 #include "shell/Factory.h"
-#include "shell/GarmentSheets.h"
+#include "sleeves/shaping/ShapingSteps.h"
 
 namespace {
 
-float Fl(double v) { return FloatStore::Scalar(v, "kimono sleeve"); }
-
-Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e) {
-    return DraftSteps::Crossing(p, d, q, e, "kimono sleeve: parallel lines");
-}
-
-Vector Along(const Vector& p, const Vector& dir, double l) { return Geom::PointAlong(p, dir, Fl(l)); }
-Vector Toward(const Vector& p, const Vector& q, double l) { return DraftSteps::Toward(p, q, l); }
-
-double CrossZ(const Vector& u, const Vector& v) { return double(u.x) * v.y - double(v.x) * u.y; }
+using namespace ShapingSteps;
 
 // The inverse slope dx/dy of the line a–b; a horizontal line has none.
 double InverseSlope(const Vector& a, const Vector& b) {
     return Checked::Div(double(a.x) - b.x, double(a.y) - b.y, "kimono sleeve: horizontal seam or side");
 }
-
-// The bodice the sleeve belongs to: the main window's garment.
-TDress& Bodice() {
-    TDress* d = CurrentDress();
-    if (!d) Checked::Fail("kimono sleeve without a women's bodice");
-    return *d;
-}
-
-PatternPen ScreenPen() { return {ScreenDC, false, GarmentSheets::kScreenOutline}; }
 
 // One half's top line from the shoulder's end s: the foot w of the
 // perpendicular from the underarm point u at distance f from it, on the
@@ -232,7 +210,7 @@ void TKimono::LabelsOnFront() { LabelFront(ScreenPen()); }
 void TKimono::LabelsOnBack() { LabelBack(ScreenPen()); }
 
 void TKimono::PrintOnBodice(TDrawContext& dc, int sheet) {
-    const PatternPen pen{dc, true, GarmentSheets::kPaperOutline};
+    const PatternPen pen = PaperPen(dc);
     if (sheet == 1) {
         DrawFront(pen);
         LabelFront(pen);

@@ -16,9 +16,9 @@ TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     for (int type = 7; type <= 14; ++type) EXPECT_TRUE(HasModelMaker(type)) << type;
     EXPECT_TRUE(HasCollarMaker(1));
     for (int kind = 2; kind <= kCollarKinds; ++kind) EXPECT_FALSE(HasCollarMaker(kind)) << kind;
-    // The one-seam sleeve and the kimono sleeves.
+    // The one-seam sleeve, the kimono sleeves and the batwing.
     for (int kind = 1; kind <= kSleeveKinds; ++kind)
-        EXPECT_EQ(HasSleeveMaker(kind), kind == 1 || kind == 7 || kind == 8) << kind;
+        EXPECT_EQ(HasSleeveMaker(kind), kind == 1 || kind == 7 || kind == 8 || kind == 11) << kind;
 }
 
 class DressWithPiecesTest : public DressWindowsTest {
