@@ -229,9 +229,9 @@ TEST_F(BatWingTest, AnOldOrderDraftsWithTheExampleDrop) {
         const auto& s = dynamic_cast<const TBatWing&>(*main->Sleeve);
         EXPECT_EQ(s.ArmholeDrop, 5.0f);
         // M one drop down the side from G2 (along the fitted side's arc,
-        // whose chord is a little shorter).
+        // found to 0.05 cm, whose chord is a little shorter).
         const double chord = Dist(Dress().G2, s.M);
-        EXPECT_LE(chord, 5 + 1e-4);
+        EXPECT_LE(chord, 5 + (fitted ? 0.05 : 1e-4));
         EXPECT_GT(chord, fitted ? 4.7 : 5 - 1e-4);
     }
 }
