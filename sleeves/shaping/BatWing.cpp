@@ -74,6 +74,30 @@ struct Underarm {
     }
 };
 
+// A sleeve end cut off by two fold lines of direction v through (x1, 0)
+// and (x2, 0): where the top line (from its end `top` towards the
+// shoulder) and the underarm line (from its wrist point `under` towards
+// `underAim`) cross them, those on the first fold line also moved; returns
+// the shift that moves the end across by dx and down below the fold.
+struct Fold {
+    Vector &top, &topMoved, &under, &underMoved, &top2, &under2;
+};
+Vector FoldEnd(const Fold& f, const Vector& top, const Vector& shoulder, const Vector& under, const Vector& underAim,
+               const Vector& v, double x1, double x2, double dx) {
+    const Vector at1(Fl(x1), 0), at2(Fl(x2), 0);
+    const Vector t = Vector::UnitBetween(top, shoulder), u = Vector::UnitBetween(under, underAim);
+    f.top = Cross(top, t, at1, v);
+    f.top2 = Cross(top, t, at2, v);
+    f.under = Cross(under, u, at1, v);
+    f.under2 = Cross(under, u, at2, v);
+    const double dy = double(f.top.y) - f.under.y > double(f.top2.y) - f.under2.y ? double(top.y) - f.under.y + 2
+                                                                                  : double(f.top.y) - f.under2.y + 2;
+    const Vector shift(Fl(dx), Fl(-dy));
+    f.topMoved = f.top + shift;
+    f.underMoved = f.under + shift;
+    return shift;
+}
+
 double MinX(std::initializer_list<Vector> points) {
     double m = 1e30;
     for (const Vector& p : points) m = std::min(m, double(p.x));
@@ -87,7 +111,7 @@ double MaxX(std::initializer_list<Vector> points) {
 
 }  // namespace
 
-TBatWing::TBatWing() : TSleevePiece(11) { ArmholeDrop = kDefaultArmholeDrop; }
+TBatWing::TBatWing() : TOneWithBodice(11) { ArmholeDrop = kDefaultArmholeDrop; }
 
 void TBatWing::Calculate() {
     const DressChoice choice = CurrentDressChoice();
@@ -136,7 +160,8 @@ void TBatWing::Draft(TDress& d, int collarKind) {
     FrontCorner = M;
     BackCorner = N;
     if (auto* w = dynamic_cast<TDressOfWaist*>(&d)) {
-        const Side front{w->G2, w->FrontSideUpperCtrl, w->FrontSideWaist, w->FrontSideLowerCtrl, w->FrontSideHipCtrl, w->B5};
+        const Side front{w->G2, w->FrontSideUpperCtrl, w->FrontSideWaist, w->FrontSideLowerCtrl, w->FrontSideHipCtrl,
+                         w->B5};
         const Side back{w->G2, w->BackSideUpperCtrl, w->BackSideWaist, w->BackSideLowerCtrl, w->BackSideHipCtrl, w->B4};
         FrontCorner = Cross(FrontEnd, SideTangent(front, FrontCurveCase, FrontCurveT), M2, Vector::UnitBetween(M2, M));
         BackCorner = Cross(BackEnd, SideTangent(back, BackCurveCase, BackCurveT), N2, Vector::UnitBetween(N2, N));
@@ -153,13 +178,7 @@ void TBatWing::Draft(TDress& d, int collarKind) {
     // 16.-17. The sleeve-end folds.
     FoldFront(d, collarKind);
     FoldBack(d);
-    // What the bodice's drawing reads back.
-    d.SleeveFrontEnd = FrontEnd;
-    d.SleeveBackEnd = BackEnd;
-    d.FrontCurveCase = FrontCurveCase;
-    d.BackCurveCase = BackCurveCase;
-    d.FrontCurveT = FrontCurveT;
-    d.BackCurveT = BackCurveT;
+    TellBodice(d, FrontEnd, BackEnd, FrontCurveCase, BackCurveCase, FrontCurveT, BackCurveT);
     // The extent of both halves as drawn, for the printed sheets.
     BoxLeft = BoxBottom = 1e30f;
     BoxRight = BoxTop = -1e30f;
@@ -191,7 +210,8 @@ void TBatWing::MeetSide(TDress& d, double c) {
     }
     auto* w = dynamic_cast<TDressOfWaist*>(&d);
     if (!w) Checked::Fail("batwing sleeve without a silhouette");
-    const Side front{w->G2, w->FrontSideUpperCtrl, w->FrontSideWaist, w->FrontSideLowerCtrl, w->FrontSideHipCtrl, w->B5};
+    const Side front{w->G2, w->FrontSideUpperCtrl, w->FrontSideWaist, w->FrontSideLowerCtrl, w->FrontSideHipCtrl,
+                     w->B5};
     const Side back{w->G2, w->BackSideUpperCtrl, w->BackSideWaist, w->BackSideLowerCtrl, w->BackSideHipCtrl, w->B4};
     int unusedCase = 0;
     float unusedT = 0;
@@ -238,20 +258,10 @@ void TBatWing::FoldFront(const TDress& d, int collarKind) {
     double xf = 2 - o;
     const double hm = MinX({H2, FrontHemCtrl1, FrontHemCtrl2, H3});
     if (xf < hm + 2) xf = hm + 2;
-    const double dx = xf - xmin, x2 = xf + dx;
-    const Vector v = Vector::UnitBetween(d.A, d.G);
-    const Vector at1(Fl(xf), 0), at2(Fl(x2), 0);
-    const Vector top = Vector::UnitBetween(H2, d.P10), under = Vector::UnitBetween(H3, M2);
-    FrontFoldTop = Cross(H2, top, at1, v);
-    FrontFoldTop2 = Cross(H2, top, at2, v);
-    FrontFoldUnder = Cross(H3, under, at1, v);
-    FrontFoldUnder2 = Cross(H3, under, at2, v);
-    const double dy = double(FrontFoldTop.y) - FrontFoldUnder.y > double(FrontFoldTop2.y) - FrontFoldUnder2.y
-                          ? double(H2.y) - FrontFoldUnder.y + 2
-                          : double(FrontFoldTop.y) - FrontFoldUnder2.y + 2;
-    const Vector shift(Fl(dx), Fl(-dy));
-    FrontFoldTopMoved = FrontFoldTop + shift;
-    FrontFoldUnderMoved = FrontFoldUnder + shift;
+    const double dx = xf - xmin;
+    const Fold fold{FrontFoldTop,        FrontFoldTopMoved, FrontFoldUnder,
+                    FrontFoldUnderMoved, FrontFoldTop2,     FrontFoldUnder2};
+    const Vector shift = FoldEnd(fold, H2, d.P10, H3, M2, Vector::UnitBetween(d.A, d.G), xf, xf + dx, dx);
     const Vector ends[6] = {H2, H3, H03, H04, FrontHemCtrl1, FrontHemCtrl2};
     for (int i = 0; i < 6; ++i) FrontEndMoved[i] = ends[i] + shift;
 }
@@ -263,20 +273,9 @@ void TBatWing::FoldBack(const TDress& d) {
     double xb = kFoldWidth + d.B0.x - 7;
     const double hm = MinX({H, H01, H1});
     if (xb > hm - 2) xb = hm - 2;
-    const double dx = xmax - xb, x2 = xb - dx;
-    const Vector v = Vector::UnitBetween(d.A, d.G);
-    const Vector at1(Fl(xb), 0), at2(Fl(x2), 0);
-    const Vector top = Vector::UnitBetween(H, d.P1), under = Vector::UnitBetween(H1, N2);
-    BackFoldTop = Cross(H, top, at1, v);
-    BackFoldTop2 = Cross(H, top, at2, v);
-    BackFoldUnder = Cross(H1, under, at1, v);
-    BackFoldUnder2 = Cross(H1, under, at2, v);
-    const double dy = double(BackFoldTop.y) - BackFoldUnder.y > double(BackFoldTop2.y) - BackFoldUnder2.y
-                          ? double(H.y) - BackFoldUnder.y + 2
-                          : double(BackFoldTop.y) - BackFoldUnder2.y + 2;
-    const Vector shift(Fl(-dx), Fl(-dy));
-    BackFoldTopMoved = BackFoldTop + shift;
-    BackFoldUnderMoved = BackFoldUnder + shift;
+    const double dx = xmax - xb;
+    const Fold fold{BackFoldTop, BackFoldTopMoved, BackFoldUnder, BackFoldUnderMoved, BackFoldTop2, BackFoldUnder2};
+    const Vector shift = FoldEnd(fold, H, d.P1, H1, N2, Vector::UnitBetween(d.A, d.G), xb, xb - dx, -dx);
     const Vector ends[3] = {H, H1, H01};
     for (int i = 0; i < 3; ++i) BackEndMoved[i] = ends[i] + shift;
 }
@@ -284,28 +283,12 @@ void TBatWing::FoldBack(const TDress& d) {
 // ---------------------------------------------------------------------------
 // Drawing
 
-void TBatWing::DrawOnFront() { DrawFront(ScreenPen()); }
-void TBatWing::DrawOnBack() { DrawBack(ScreenPen()); }
-void TBatWing::LabelsOnFront() { LabelFront(ScreenPen()); }
-void TBatWing::LabelsOnBack() { LabelBack(ScreenPen()); }
-
-void TBatWing::PrintOnBodice(TDrawContext& dc, int sheet) {
-    const PatternPen pen = PaperPen(dc);
-    if (sheet == 1) {
-        DrawFront(pen);
-        LabelFront(pen);
-    } else if (sheet == 2) {
-        DrawBack(pen);
-        LabelBack(pen);
-    }
-}
-
 void TBatWing::DrawFront(const PatternPen& pen) const {
     pen.Thin();
     pen.Tick(FrontNotch);
     pen.dc.MoveTo(FrontShoulderEnd);
     if (FrontFolded) {
-        const Vector *e = FrontEndMoved;  // H2′, H3′, H03′, H04′, Ctrl1′, Ctrl2′
+        const Vector* e = FrontEndMoved;  // H2′, H3′, H03′, H04′, Ctrl1′, Ctrl2′
         pen.Thick();
         pen.To(FrontFoldTop);
         pen.Thin();
@@ -345,7 +328,7 @@ void TBatWing::DrawBack(const PatternPen& pen) const {
     pen.dc.MoveTo(BackShoulderEnd);
     pen.Thick();
     if (BackFolded) {
-        const Vector *e = BackEndMoved;  // H′, H1′, H01′
+        const Vector* e = BackEndMoved;  // H′, H1′, H01′
         pen.To(BackFoldTop);
         pen.Thin();
         pen.To(BackFoldUnder);
@@ -395,4 +378,6 @@ void TBatWing::LabelBack(const PatternPen& pen) const {
     pen.Label(N, "N", 2);
 }
 
-void RegisterBatWingSleeve() { RegisterSleeveMaker(11, [] { return new TBatWing; }); }
+void RegisterBatWingSleeve() {
+    RegisterSleeveMaker(11, [] { return new TBatWing; });
+}

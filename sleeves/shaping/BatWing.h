@@ -8,35 +8,36 @@
 #pragma once
 
 #include "kernel/Geometry.h"
-#include "sleeves/common/SleevePiece.h"
+#include "sleeves/shaping/OneWithBodice.h"
 
 struct PatternPen;
 class TDress;
-class TDrawContext;
 
-class TBatWing : public TSleevePiece {
+class TBatWing : public TOneWithBodice {
 public:
-    Vector BackShoulderEnd;   // the bodice's P1
-    Vector FrontShoulderEnd;  // the bodice's P10
-    Vector H, H1;             // back end of the top line, back wrist point
-    Vector H2, H3;            // front end of the top line, front wrist point
-    Vector H03, H04;          // middle of the front hem chord, middle of the hem
-    Vector M;                 // front side point one drop below G2
-    Vector FrontEnd;          // "M1": two drops below G2, where the front curve leaves the side
-    Vector M2;                // front underarm line one drop from M
-    Vector FrontCorner;       // corner of the front underarm curve
-    Vector N;                 // back side point one drop below G2
-    Vector BackEnd;           // "N1"
-    Vector N2;                // back underarm line one drop from N
-    Vector BackCorner;        // corner of the back underarm curve
-    Vector FrontHemCtrl1, FrontHemCtrl2;  // arcs H2 → H04 → H3
-    Vector H01;                           // control of the back hem arc H → H1
+    Vector BackShoulderEnd;                         // the bodice's P1
+    Vector FrontShoulderEnd;                        // the bodice's P10
+    Vector H, H1;                                   // back end of the top line, back wrist point
+    Vector H2, H3;                                  // front end of the top line, front wrist point
+    Vector H03, H04;                                // middle of the front hem chord, middle of the hem
+    Vector M;                                       // front side point one drop below G2
+    Vector FrontEnd;                                // "M1": two drops below G2, where the front curve leaves the
+                                                    // side
+    Vector M2;                                      // front underarm line one drop from M
+    Vector FrontCorner;                             // corner of the front underarm curve
+    Vector N;                                       // back side point one drop below G2
+    Vector BackEnd;                                 // "N1"
+    Vector N2;                                      // back underarm line one drop from N
+    Vector BackCorner;                              // corner of the back underarm curve
+    Vector FrontHemCtrl1, FrontHemCtrl2;            // arcs H2 → H04 → H3
+    Vector H01;                                     // control of the back hem arc H → H1
     Vector FrontUnderarmCtrl1, FrontUnderarmCtrl2;  // cubic M1 → M2
     Vector BackUnderarmCtrl1, BackUnderarmCtrl2;    // cubic N1 → N2
-    Vector FrontNotch[2], BackNotch[2];             // ticks across the shoulders at P10 and P1
-    float Interlining = 0.0f;                       // h
-    float WristWidth = 0.0f;                        // w = Озап + Поз + 3h
-    float HemAngle = 0.0f;                          // the front hem's angle to the top line at H2
+    Vector FrontNotch[2],
+        BackNotch[2];          // ticks across the shoulders at P10 and P1
+    float Interlining = 0.0f;  // h
+    float WristWidth = 0.0f;   // w = Озап + Поз + 3h
+    float HemAngle = 0.0f;     // the front hem's angle to the top line at H2
     // Fitted bodice: which side curve holds M1 (N1), 1 the arc from G2, 2
     // the cubic from the waist, and its parameter there.
     float FrontCurveT = 0.0f, BackCurveT = 0.0f;
@@ -64,21 +65,14 @@ public:
     TBatWing();
 
     void Calculate() override;
-    void Draw() override {}
-    void DrawLabels() override {}
-    void DrawOnFront() override;
-    void DrawOnBack() override;
-    void LabelsOnFront() override;
-    void LabelsOnBack() override;
-    void PrintOnBodice(TDrawContext& dc, int sheet) override;
 
     // The sleeve on the given bodice, its own draft done; collarKind 0 for
     // none.  Limits the armhole drop to half the height G3.y − B2.y.
     void Draft(TDress& d, int collarKind);
-    void DrawFront(const PatternPen& pen) const;
-    void DrawBack(const PatternPen& pen) const;
-    void LabelFront(const PatternPen& pen) const;
-    void LabelBack(const PatternPen& pen) const;
+    void DrawFront(const PatternPen& pen) const override;
+    void DrawBack(const PatternPen& pen) const override;
+    void LabelFront(const PatternPen& pen) const override;
+    void LabelBack(const PatternPen& pen) const override;
 
 private:
     void MeetSide(TDress& d, double c);

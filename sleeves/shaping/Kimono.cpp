@@ -106,8 +106,7 @@ void TKimono::MeetSide(TDress& d, const Vector& frontAim, const Vector& backAim)
         const double kF = InverseSlope(O2, frontAim), kB = InverseSlope(backAim, O);
         const double kSF = InverseSlope(s->G2, s->B5), kSB = InverseSlope(s->B4, s->G2);
         const char* what = "kimono sleeve: side shift";
-        double shift =
-            Checked::Div(dy, Checked::Div(1, kF - kSF, what) - Checked::Div(1, kB - kSB, what), what);
+        double shift = Checked::Div(dy, Checked::Div(1, kF - kSF, what) - Checked::Div(1, kB - kSB, what), what);
         if (shift > N1.x) {
             shift = N1.x;
             SideShiftLimited = true;
@@ -147,8 +146,8 @@ void TKimono::MeetSide(TDress& d, const Vector& frontAim, const Vector& backAim)
                     Bezier2::CrossLineFrom(O2, df, w->G2, w->FrontSideUpperCtrl, w->FrontSideWaist, FrontCurveT, 1);
             } else {
                 FrontCurveCase = 2;
-                FrontEnd = Bezier3::CrossLineFrom(O2, df, w->FrontSideWaist, w->FrontSideLowerCtrl,
-                                                  w->FrontSideHipCtrl, w->B5, FrontCurveT, 5, 1);
+                FrontEnd = Bezier3::CrossLineFrom(O2, df, w->FrontSideWaist, w->FrontSideLowerCtrl, w->FrontSideHipCtrl,
+                                                  w->B5, FrontCurveT, 5, 1);
             }
         };
         meet();
@@ -166,8 +165,8 @@ void TKimono::MeetSide(TDress& d, const Vector& frontAim, const Vector& backAim)
             const float shift = Fl(x - w->G2.x);
             w->G2.x = Fl(x);
             for (Vector* p : {&w->BackSideUpperCtrl, &w->FrontSideUpperCtrl, &w->BackSideWaist, &w->FrontSideWaist,
-                              &w->BackSideLowerCtrl, &w->FrontSideLowerCtrl, &w->FrontSideHipCtrl,
-                              &w->BackSideHipCtrl, &w->B5, &w->B4})
+                              &w->BackSideLowerCtrl, &w->FrontSideLowerCtrl, &w->FrontSideHipCtrl, &w->BackSideHipCtrl,
+                              &w->B5, &w->B4})
                 p->x = Fl(double(p->x) + shift);
             meet();
             dy = double(BackEnd.y) - FrontEnd.y;
@@ -180,13 +179,7 @@ void TKimono::MeetSide(TDress& d, const Vector& frontAim, const Vector& backAim)
         w->T7.x = w->FrontSideWaist.x;
         w->T7Tick[0].x = w->T7Tick[1].x = w->FrontSideWaist.x;
     }
-    // What the bodice's drawing reads back.
-    d.SleeveFrontEnd = FrontEnd;
-    d.SleeveBackEnd = BackEnd;
-    d.FrontCurveCase = FrontCurveCase;
-    d.BackCurveCase = BackCurveCase;
-    d.FrontCurveT = FrontCurveT;
-    d.BackCurveT = BackCurveT;
+    TellBodice(d, FrontEnd, BackEnd, FrontCurveCase, BackCurveCase, FrontCurveT, BackCurveT);
 }
 
 void TKimono::PlaceGusset() {
@@ -204,22 +197,6 @@ void TKimono::PlaceGusset() {
 // ---------------------------------------------------------------------------
 // Drawing
 
-void TKimono::DrawOnFront() { DrawFront(ScreenPen()); }
-void TKimono::DrawOnBack() { DrawBack(ScreenPen()); }
-void TKimono::LabelsOnFront() { LabelFront(ScreenPen()); }
-void TKimono::LabelsOnBack() { LabelBack(ScreenPen()); }
-
-void TKimono::PrintOnBodice(TDrawContext& dc, int sheet) {
-    const PatternPen pen = PaperPen(dc);
-    if (sheet == 1) {
-        DrawFront(pen);
-        LabelFront(pen);
-    } else if (sheet == 2) {
-        DrawBack(pen);
-        LabelBack(pen);
-    }
-}
-
 void TKimono::SpanBox(std::initializer_list<Vector> points) {
     bool first = true;
     for (const Vector& p : points) {
@@ -231,27 +208,43 @@ void TKimono::SpanBox(std::initializer_list<Vector> points) {
     }
 }
 
-void TKimono::DrawFront(const PatternPen& pen) const {
+namespace {
+
+// One half's upper sleeve: the construction corner at the carried-on
+// shoulder point, the rounding from the shoulder into the top line up to
+// the width line's foot, the width line carried down to the side, and the
+// slit from there to the underarm point.
+void DrawUpperHalf(const PatternPen& pen, const Vector& shoulder, const Vector& carried, const Vector& join,
+                   const Vector& foot, const Vector& width, const Vector& meeting, const Vector& underarm) {
     pen.Thin();
-    pen.Line({FrontShoulderEnd, P13, FrontTopJoin});
-    pen.dc.MoveTo(FrontShoulderEnd);
+    pen.Line({shoulder, carried, join});
+    pen.dc.MoveTo(shoulder);
     pen.Thick();
-    pen.Quad(FrontShoulderEnd, P13, FrontTopJoin, 20);
-    pen.To(O3);
+    pen.Quad(shoulder, carried, join, 20);
+    pen.To(foot);
     pen.Thin();
-    pen.Line({O3, O2});
+    pen.Line({foot, width, meeting});
+    pen.Thick();
+    pen.Line({meeting, underarm});
+}
+
+}  // namespace
+
+void TKimono::DrawFront(const PatternPen& pen) const {
+    DrawUpperHalf(pen, FrontShoulderEnd, P13, FrontTopJoin, O3, O2, FrontEnd, N1);
 }
 
 void TKimono::DrawBack(const PatternPen& pen) const {
     pen.Thin();
     pen.Tick(ShoulderNotch);
-    pen.Line({BackShoulderEnd, P12, BackTopJoin});
-    pen.dc.MoveTo(BackShoulderEnd);
+    DrawUpperHalf(pen, BackShoulderEnd, P12, BackTopJoin, O1, O, BackEnd, N);
+}
+
+void TKimono::DrawGusset(const PatternPen& pen) const {
     pen.Thick();
-    pen.Quad(BackShoulderEnd, P12, BackTopJoin, 20);
-    pen.To(O1);
+    pen.Line({F, F2, F1, F3, F});
     pen.Thin();
-    pen.Line({O1, O});
+    pen.Line({F, F1});
 }
 
 void TKimono::LabelFront(const PatternPen& pen) const {
@@ -259,6 +252,11 @@ void TKimono::LabelFront(const PatternPen& pen) const {
     pen.Label(O3, "O3", 6);
     pen.Label(N1, "N1", 2);
     pen.Label(O2, "O2", 3);
+    pen.Label(F1, "F1", 3);
+    pen.Label(F2, "F2", 2);
+    pen.Label(F, "F", 1);
+    pen.Label(F3, "F3", 5);
+    pen.Label(FrontEnd, "M1", 3);
 }
 
 void TKimono::LabelBack(const PatternPen& pen) const {
@@ -266,6 +264,7 @@ void TKimono::LabelBack(const PatternPen& pen) const {
     pen.Label(O1, "O1", 2);
     pen.Label(N, "N", 1);
     pen.Label(O, "O", 4);
+    pen.Label(BackEnd, "M", 2);
 }
 
 // ---------------------------------------------------------------------------
@@ -298,15 +297,12 @@ void TKimonoStright::Draft(TDress& d) {
     BackHemCtrl1 = Along(H, Geom::Rotated(Vector::UnitBetween(O1, H), aT), k2);
 
     PlaceGusset();
-    SpanBox({P12, P13, H, H1, H2, H3, H4, O, O2, F, F1, F2, F3, BackHemCtrl1, BackHemCtrl2, FrontHemCtrl1,
-             FrontHemCtrl2});
+    SpanBox(
+        {P12, P13, H, H1, H2, H3, H4, O, O2, F, F1, F2, F3, BackHemCtrl1, BackHemCtrl2, FrontHemCtrl1, FrontHemCtrl2});
 }
 
 void TKimonoStright::DrawFront(const PatternPen& pen) const {
     TKimono::DrawFront(pen);
-    pen.Line({O2, FrontEnd});
-    pen.Thick();
-    pen.Line({FrontEnd, N1});
     pen.Line({O3, H2});
     pen.Quad(H2, FrontHemCtrl1, H01, 10);
     pen.Quad(H01, FrontHemCtrl2, H3, 10);
@@ -315,16 +311,11 @@ void TKimonoStright::DrawFront(const PatternPen& pen) const {
     pen.Line({H01, H0});
     pen.Thick();
     pen.Line({H3, FrontEnd});
-    pen.Line({F, F2, F1, F3, F});
-    pen.Thin();
-    pen.Line({F, F1});
+    DrawGusset(pen);
 }
 
 void TKimonoStright::DrawBack(const PatternPen& pen) const {
     TKimono::DrawBack(pen);
-    pen.Line({O, BackEnd});
-    pen.Thick();
-    pen.Line({BackEnd, N});
     pen.Line({O1, H});
     pen.Cubic(H, BackHemCtrl1, BackHemCtrl2, H4, 30);
     pen.To(H1);
@@ -336,15 +327,10 @@ void TKimonoStright::DrawBack(const PatternPen& pen) const {
 
 void TKimonoStright::LabelFront(const PatternPen& pen) const {
     TKimono::LabelFront(pen);
-    pen.Label(F1, "F1", 3);
-    pen.Label(F2, "F2", 2);
-    pen.Label(F, "F", 1);
-    pen.Label(F3, "F3", 5);
     pen.Label(H2, "H2", 6);
     pen.Label(H0, "H0", 5);
     pen.Label(H01, "H01", 2);
     pen.Label(H3, "H3", 3);
-    pen.Label(FrontEnd, "M1", 3);
 }
 
 void TKimonoStright::LabelBack(const PatternPen& pen) const {
@@ -352,7 +338,6 @@ void TKimonoStright::LabelBack(const PatternPen& pen) const {
     pen.Label(H, "H", 2);
     pen.Label(H4, "H4", 3);
     pen.Label(H1, "H1", 7);
-    pen.Label(BackEnd, "M", 2);
 }
 
 // ---------------------------------------------------------------------------
@@ -479,9 +464,6 @@ void TKimonoWDart::Draft(TDress& d) {
 
 void TKimonoWDart::DrawFront(const PatternPen& pen) const {
     TKimono::DrawFront(pen);
-    pen.Line({O2, FrontEnd});
-    pen.Thick();
-    pen.Line({FrontEnd, N1});
     pen.Line({O3, FrontTopRound1});
     pen.Quad(FrontTopRound1, L5, FrontTopRound2, 10);
     pen.To(H3);
@@ -498,16 +480,11 @@ void TKimonoWDart::DrawFront(const PatternPen& pen) const {
     pen.To(FrontElbowRound2);
     pen.Quad(FrontElbowRound2, L6, FrontElbowRound1, 15);
     pen.To(FrontEnd);
-    pen.Line({F, F2, F1, F3, F});
-    pen.Thin();
-    pen.Line({F, F1});
+    DrawGusset(pen);
 }
 
 void TKimonoWDart::DrawBack(const PatternPen& pen) const {
     TKimono::DrawBack(pen);
-    pen.Line({O, BackEnd});
-    pen.Thick();
-    pen.Line({BackEnd, N});
     pen.Line({O1, BackTopRound1});
     pen.Quad(BackTopRound1, L, BackTopRound2, 10);
     pen.To(H1);
@@ -546,10 +523,6 @@ void TKimonoWDart::DrawBack(const PatternPen& pen) const {
 
 void TKimonoWDart::LabelFront(const PatternPen& pen) const {
     TKimono::LabelFront(pen);
-    pen.Label(F1, "F1", 3);
-    pen.Label(F2, "F2", 2);
-    pen.Label(F, "F", 1);
-    pen.Label(F3, "F3", 5);
     pen.Label(L5, "L5", 6);
     pen.Label(H2, "H2", 6);
     pen.Label(H3, "H3", 5);
@@ -558,12 +531,10 @@ void TKimonoWDart::LabelFront(const PatternPen& pen) const {
     pen.Label(H02, "H02", 2);
     pen.Label(Lpp, "Lpp", 2);
     pen.Label(L6, "L6", 3);
-    pen.Label(FrontEnd, "M1", 3);
 }
 
 void TKimonoWDart::LabelBack(const PatternPen& pen) const {
     TKimono::LabelBack(pen);
-    pen.Label(BackEnd, "M", 2);
     pen.Label(Lp, "Lp", 1);
     pen.Label(L, "L", 2);
     pen.Label(H1, "H1", 2);

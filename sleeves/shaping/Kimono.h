@@ -17,22 +17,21 @@
 #include <initializer_list>
 
 #include "kernel/Geometry.h"
-#include "sleeves/common/SleevePiece.h"
+#include "sleeves/shaping/OneWithBodice.h"
 
 struct PatternPen;
-class TDrawContext;
 class TDress;
 
-class TKimono : public TSleevePiece {
+class TKimono : public TOneWithBodice {
 public:
-    Vector BackShoulderEnd;   // the bodice's P1
-    Vector P12;               // P1 carried 1 cm on along the back shoulder line
-    Vector FrontShoulderEnd;  // the bodice's P11
-    Vector P13;               // P11 carried 1 cm on from the shoulder arc
-    Vector H, H2;             // back and front ends of the top line
-    Vector N, N1;             // back and front underarm points on the chest line
-    Vector O, O1;             // back width line O1–O, O1 on the top line
-    Vector O2, O3;            // front width line O3–O2, O3 on the top line
+    Vector BackShoulderEnd;            // the bodice's P1
+    Vector P12;                        // P1 carried 1 cm on along the back shoulder line
+    Vector FrontShoulderEnd;           // the bodice's P11
+    Vector P13;                        // P11 carried 1 cm on from the shoulder arc
+    Vector H, H2;                      // back and front ends of the top line
+    Vector N, N1;                      // back and front underarm points on the chest line
+    Vector O, O1;                      // back width line O1–O, O1 on the top line
+    Vector O2, O3;                     // front width line O3–O2, O3 on the top line
     Vector BackTopJoin, FrontTopJoin;  // ends of the roundings into the top lines
     Vector ShoulderNotch[2];           // tick across the back shoulder line at P1
     float Interlining = 0.0f;          // h
@@ -58,33 +57,28 @@ public:
     // Draws on whatever sheet and origin the garment has set; the main
     // window's garment must be a women's bodice (else EFloatError).
     void Calculate() override;
-    void Draw() override {}
-    void DrawLabels() override {}
-    void DrawOnFront() override;
-    void DrawOnBack() override;
-    void LabelsOnFront() override;
-    void LabelsOnBack() override;
-    void PrintOnBodice(TDrawContext& dc, int sheet) override;
 
     // The whole sleeve on the given bodice, its own draft done.  Throws
     // the integer 1 when the width line cannot reach the top line.
     virtual void Draft(TDress& d);
-    // The front and back halves with their labels through pen.
-    virtual void DrawFront(const PatternPen& pen) const;
-    virtual void DrawBack(const PatternPen& pen) const;
-    virtual void LabelFront(const PatternPen& pen) const;
-    virtual void LabelBack(const PatternPen& pen) const;
+    // The top lines, the width lines and the slits to the side; the names
+    // of their points and of the gusset's corners.
+    void DrawFront(const PatternPen& pen) const override;
+    void DrawBack(const PatternPen& pen) const override;
+    void LabelFront(const PatternPen& pen) const override;
+    void LabelBack(const PatternPen& pen) const override;
 
 protected:
-    explicit TKimono(int kind) : TSleevePiece(kind) {}
+    explicit TKimono(int kind) : TOneWithBodice(kind) {}
     // The top lines and width lines (fails with the integer 1).
     void DraftTopLines(TDress& d);
     // Meets the seams from O2 towards frontAim and from O towards backAim
     // with the bodice's side, moving the side, and writes the moved side
     // and the meeting into the bodice.
     void MeetSide(TDress& d, const Vector& frontAim, const Vector& backAim);
-    // The gusset, from the slit lengths N–M and N1–M1.
+    // The gusset, from the slit lengths N–M and N1–M1, and its outline.
     void PlaceGusset();
+    void DrawGusset(const PatternPen& pen) const;
     // The extent box about both halves' points, for the printed sheets.
     void SpanBox(std::initializer_list<Vector> points);
 };
@@ -93,10 +87,10 @@ protected:
 // the front one, hems curved.
 class TKimonoStright : public TKimono {
 public:
-    Vector H0, H01;  // middle of the front hem chord, and 0.5 cm off it
-    Vector H1;       // back wrist point as first placed
-    Vector H3;       // front wrist point
-    Vector H4;       // back wrist point with the back seam as long as the front
+    Vector H0, H01;                       // middle of the front hem chord, and 0.5 cm off it
+    Vector H1;                            // back wrist point as first placed
+    Vector H3;                            // front wrist point
+    Vector H4;                            // back wrist point with the back seam as long as the front
     Vector FrontHemCtrl1, FrontHemCtrl2;  // arcs H2 → H01 → H3
     Vector BackHemCtrl2, BackHemCtrl1;    // cubic H → H4 (Ctrl1 next to H)
 
@@ -114,17 +108,19 @@ public:
 // point).
 class TKimonoWDart : public TKimono {
 public:
-    Vector L, L1;         // back elbow line: on the top line, on the seam
-    Vector L5, L6;        // front elbow line: on the top line, on the seam
-    Vector Lp, Lpp;       // middles of the back and front elbow lines
-    Vector L2;            // back seam point the dart's centre line leaves
-    Vector L4, L3;        // dart leg ends towards the wrist and the underarm
-    Vector DartCross;     // work point of the folded dart
-    Vector DartTip;       // outer point of the folded dart on Lp → L2
-    Vector H1, H02, H3;   // back wrist end of the top line, front hem middle, front wrist end
-    Vector H4, H41, H5;   // back wrist seam point, it moved back (no dart), front wrist seam point
-    Vector Hp, Hpp;       // middles of the back and front wrist lines
-    Vector BackWristCross;                   // the back seam carried on to the wrist line
+    Vector L, L1;      // back elbow line: on the top line, on the seam
+    Vector L5, L6;     // front elbow line: on the top line, on the seam
+    Vector Lp, Lpp;    // middles of the back and front elbow lines
+    Vector L2;         // back seam point the dart's centre line leaves
+    Vector L4, L3;     // dart leg ends towards the wrist and the underarm
+    Vector DartCross;  // work point of the folded dart
+    Vector DartTip;    // outer point of the folded dart on Lp → L2
+    Vector H1, H02,
+        H3;                                     // back wrist end of the top line, front hem middle, front wrist end
+    Vector H4, H41, H5;                         // back wrist seam point, it moved back (no dart), front
+                                                // wrist seam point
+    Vector Hp, Hpp;                             // middles of the back and front wrist lines
+    Vector BackWristCross;                      // the back seam carried on to the wrist line
     Vector FrontElbowRound1, FrontElbowRound2;  // the rounding at L6
     Vector FrontTopRound1, FrontTopRound2;      // the rounding at L5
     Vector BackTopRound1, BackTopRound2;        // the rounding at L

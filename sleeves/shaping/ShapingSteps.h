@@ -36,6 +36,19 @@ inline TDress& Bodice() {
     return *d;
 }
 
+// Writes where the sleeve's underarm meets the side into the bodice, which
+// draws its side seams up to there: the end points (straight silhouette),
+// or the side curve's case and parameter (fitted).
+inline void TellBodice(TDress& d, const Vector& frontEnd, const Vector& backEnd, int frontCase, int backCase,
+                       float frontT, float backT) {
+    d.SleeveFrontEnd = frontEnd;
+    d.SleeveBackEnd = backEnd;
+    d.FrontCurveCase = frontCase;
+    d.BackCurveCase = backCase;
+    d.FrontCurveT = frontT;
+    d.BackCurveT = backT;
+}
+
 inline PatternPen ScreenPen() { return {ScreenDC, false, GarmentSheets::kScreenOutline}; }
 inline PatternPen PaperPen(TDrawContext& dc) { return {dc, true, GarmentSheets::kPaperOutline}; }
 

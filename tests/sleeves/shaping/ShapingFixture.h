@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
 #include "garments/bodice_women/DressGarment.h"
@@ -27,6 +28,20 @@ protected:
     }
     TDress& Dress() const { return dynamic_cast<TDress&>(*main->Model); }
 
+    // Runs check(sleeve, bodice) on every type of the family (7 .. 14),
+    // chosen with each of the collar kinds and the sleeve kind and
+    // calculated on the road; a type that is not calculated fails.
+    template <class Sleeve, class Check>
+    void OnEveryBodice(int sleeveKind, std::initializer_list<int> collars, Check check) {
+        for (int type = 7; type <= 14; ++type)
+            for (int collar : collars) {
+                SCOPED_TRACE(testing::Message() << "type " << type << " collar " << collar);
+                Sleeve& s = CalculateWith<Sleeve>(type, collar, sleeveKind);
+                EXPECT_TRUE(main->Model->calculated) << (messages.empty() ? "" : messages[0].text);
+                if (main->Model->calculated) check(s, Dress());
+            }
+    }
+
     // The row of the column whose caption is `caption`; 0 when none shows it.
     int Row(const std::string& caption) const {
         for (int n = 1; n <= kMeasureRows; ++n)
@@ -37,8 +52,8 @@ protected:
     // Ink in a small square about the point p of the sheet drawn with the
     // origin in force.
     int InkAt(const QImage& sheet, const Vector& p, int half = 3) const {
-        return DarkPixels(sheet, QRect(ScreenDC.PixelX(p.x) - half, ScreenDC.PixelY(p.y) - half, 2 * half + 1,
-                                       2 * half + 1));
+        return DarkPixels(sheet,
+                          QRect(ScreenDC.PixelX(p.x) - half, ScreenDC.PixelY(p.y) - half, 2 * half + 1, 2 * half + 1));
     }
 };
 

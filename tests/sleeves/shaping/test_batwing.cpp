@@ -11,9 +11,9 @@
 
 #include "kernel/Bezier.h"
 #include "kernel/DrawContext.h"
-#include "kernel/Record.h"
 #include "shell/OrderFile.h"
 #include "sleeves/shaping/BatWing.h"
+#include "tests/garments/bodice_women/DressFixture.h"
 #include "tests/kernel/PdfPaths.h"
 #include "tests/sleeves/shaping/ShapingFixture.h"
 
@@ -53,47 +53,41 @@ double AlongFittedSide(const TDressOfWaist& w, bool front, int curveCase, float 
 // c and 2c down the side, builds its wrist and equal underarm curves, and
 // is drawn on the front's and the back's sheets.
 TEST_F(BatWingTest, OnEveryBodice) {
-    for (int type = 7; type <= 14; ++type)
-        for (int collar : {0, 1}) {
-            SCOPED_TRACE(testing::Message() << "type " << type << " collar " << collar);
-            TBatWing& s = Batwing(type, collar);
-            ASSERT_TRUE(main->Model->calculated) << (messages.empty() ? "" : messages[0].text);
-            EXPECT_EQ(main->SleeveType->text().toStdString(), " Летучая мышь");
-            const TDress& d = Dress();
-            const double c = s.ArmholeDrop, h = d.InterliningEase;
-            const double L = double(s.ArmLength) + s.ShoulderPad + h, w = s.WristWidth;
-            EXPECT_FLOAT_EQ(d.G2.x, 0);
-            EXPECT_NEAR(w, s.WristGirth + s.WristEase + 3 * h, 1e-4);
-            EXPECT_NEAR(Dist(d.P10, s.H2), L, 1e-3);
-            EXPECT_LT(OffLine(d.A7, d.P10, s.H2), 1e-3);
-            EXPECT_NEAR(Dist(d.P1, s.H), 1.02 * L, 1e-3);
-            EXPECT_NEAR(Dist(s.H2, s.H3), w / 2 - 0.5, 1e-3);
-            EXPECT_NEAR(Dist(s.H, s.H1), w / 2 + 0.5, 1e-3);
-            EXPECT_NEAR(Dist(s.N, s.H1), Dist(s.M, s.H3), 1e-3);
-            if (auto* st = dynamic_cast<const TDressOfStraight*>(&d)) {
-                EXPECT_NEAR(Dist(st->G2, s.M), c, 1e-4);
-                EXPECT_NEAR(Dist(st->G2, s.FrontEnd), 2 * c, 1e-4);
-                EXPECT_NEAR(Dist(st->G2, s.BackEnd), 2 * c, 1e-4);
-                EXPECT_LT(OffLine(st->G2, st->B5, s.FrontEnd), 1e-3);
-                EXPECT_LT(OffLine(st->G2, st->B4, s.BackEnd), 1e-3);
-            } else {
-                const auto& fw = dynamic_cast<const TDressOfWaist&>(d);
-                EXPECT_NEAR(AlongFittedSide(fw, true, s.FrontCurveCase, s.FrontCurveT), 2 * c, 0.05);
-                EXPECT_NEAR(AlongFittedSide(fw, false, s.BackCurveCase, s.BackCurveT), 2 * c, 0.05);
-                EXPECT_LT(Dist(FrontSidePoint(fw, s.FrontCurveCase, s.FrontCurveT), s.FrontEnd), 1e-3);
-            }
-            EXPECT_EQ(d.SleeveFrontEnd, s.FrontEnd);
-            EXPECT_EQ(d.BackCurveCase, s.BackCurveCase);
-            // The two underarm curves, measured afresh, agree within 0.1 cm.
-            EXPECT_LT(std::fabs(FrontUnderarm(s) - BackUnderarm(s)), 0.1);
-            EXPECT_LT(s.EqualisePasses, TBatWing::kMaxEqualisePasses);
-
-            ScreenDC.RestoreSleeveOrigin();
-            const QImage& back = report->List2()->Bitmap();
-            EXPECT_GT(InkAt(back, Bezier3::Point(s.BackEnd, s.BackUnderarmCtrl1, s.BackUnderarmCtrl2, s.N2, 0.5f)),
-                      0);
-            if (!s.BackFolded) EXPECT_GT(InkAt(back, (d.P1 + s.H) * 0.5f), 0);
+    OnEveryBodice<TBatWing>(11, {0, 1}, [&](TBatWing& s, const TDress& d) {
+        EXPECT_EQ(main->SleeveType->text().toStdString(), " Летучая мышь");
+        const double c = s.ArmholeDrop, h = d.InterliningEase;
+        const double L = double(s.ArmLength) + s.ShoulderPad + h, w = s.WristWidth;
+        EXPECT_FLOAT_EQ(d.G2.x, 0);
+        EXPECT_NEAR(w, s.WristGirth + s.WristEase + 3 * h, 1e-4);
+        EXPECT_NEAR(Dist(d.P10, s.H2), L, 1e-3);
+        EXPECT_LT(OffLine(d.A7, d.P10, s.H2), 1e-3);
+        EXPECT_NEAR(Dist(d.P1, s.H), 1.02 * L, 1e-3);
+        EXPECT_NEAR(Dist(s.H2, s.H3), w / 2 - 0.5, 1e-3);
+        EXPECT_NEAR(Dist(s.H, s.H1), w / 2 + 0.5, 1e-3);
+        EXPECT_NEAR(Dist(s.N, s.H1), Dist(s.M, s.H3), 1e-3);
+        if (auto* st = dynamic_cast<const TDressOfStraight*>(&d)) {
+            EXPECT_NEAR(Dist(st->G2, s.M), c, 1e-4);
+            EXPECT_NEAR(Dist(st->G2, s.FrontEnd), 2 * c, 1e-4);
+            EXPECT_NEAR(Dist(st->G2, s.BackEnd), 2 * c, 1e-4);
+            EXPECT_LT(OffLine(st->G2, st->B5, s.FrontEnd), 1e-3);
+            EXPECT_LT(OffLine(st->G2, st->B4, s.BackEnd), 1e-3);
+        } else {
+            const auto& fw = dynamic_cast<const TDressOfWaist&>(d);
+            EXPECT_NEAR(AlongFittedSide(fw, true, s.FrontCurveCase, s.FrontCurveT), 2 * c, 0.05);
+            EXPECT_NEAR(AlongFittedSide(fw, false, s.BackCurveCase, s.BackCurveT), 2 * c, 0.05);
+            EXPECT_LT(Dist(FrontSidePoint(fw, s.FrontCurveCase, s.FrontCurveT), s.FrontEnd), 1e-3);
         }
+        EXPECT_EQ(d.SleeveFrontEnd, s.FrontEnd);
+        EXPECT_EQ(d.BackCurveCase, s.BackCurveCase);
+        // The two underarm curves, measured afresh, agree within 0.1 cm.
+        EXPECT_LT(std::fabs(FrontUnderarm(s) - BackUnderarm(s)), 0.1);
+        EXPECT_LT(s.EqualisePasses, TBatWing::kMaxEqualisePasses);
+
+        ScreenDC.RestoreSleeveOrigin();
+        const QImage& back = report->List2()->Bitmap();
+        EXPECT_GT(InkAt(back, Bezier3::Point(s.BackEnd, s.BackUnderarmCtrl1, s.BackUnderarmCtrl2, s.N2, 0.5f)), 0);
+        if (!s.BackFolded) EXPECT_GT(InkAt(back, (d.P1 + s.H) * 0.5f), 0);
+    });
 }
 
 // The armhole drop is at most half the height from the hip line to G3; the
@@ -201,19 +195,7 @@ TEST_F(BatWingTest, AnOldOrderDraftsWithTheExampleDrop) {
         o.version = 0;
         o.collarKind = 0;
         o.sleeveKind = 11;
-        RecordWriter block;
-        const float body[] = {18.1f, 43.8f, 48, 53, 17.1f, 9.6f, 18, 7.6f, 13.5f, 43, 26.5f, 38, 41, 20.2f, 4};
-        for (size_t k = 0; k < 15; ++k) {
-            block.WriteFloat(body[k]);
-            if (fitted && k == 2) block.WriteFloat(38);  // Ст
-        }
-        block.WriteFloat(fitted ? 2.8f : 3);  // Пг
-        block.WriteFloat(0);                  // h
-        if (fitted) block.WriteFloat(4.8f);   // Пт
-        block.WriteFloat(1.5f);               // Пб
-        if (fitted) block.WriteFloat(3.0f);   // S
-        for (float v : {0.5f, 57.4f, 29.1f, 15.9f, 5.0f, 5.0f}) block.WriteFloat(v);
-        o.block = block.Bytes();
+        o.block = FormatZeroBlock(fitted, true, 3.0f);
         o.caption = "old";
         const std::string path = TempPath("old_batwing.mdr");
         {

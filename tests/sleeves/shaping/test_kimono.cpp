@@ -98,29 +98,24 @@ void ExpectTheSeamsMeetTheSide(const TKimono& s, const TDress& d) {
 // moved side, makes its back seam as long as the front one, and is drawn on
 // the front's and the back's sheets.
 TEST_F(KimonoTest, StraightSleeveOnEveryBodice) {
-    for (int type = 7; type <= 14; ++type)
-        for (int collar : {0, 1}) {
-            SCOPED_TRACE(testing::Message() << "type " << type << " collar " << collar);
-            TKimonoStright& s = Straight(type, collar);
-            ASSERT_TRUE(main->Model->calculated) << (messages.empty() ? "" : messages[0].text);
-            EXPECT_EQ(main->SleeveType->text().toStdString(), " Цельнокроеный прямой");
-            const TDress& d = Dress();
-            ExpectTheTopAndWidthLines(s, d);
-            ExpectTheSeamsMeetTheSide(s, d);
-            const double w = s.WristWidth;
-            EXPECT_NEAR(Dist(s.H2, s.H3), (w - 1) / 2, 1e-3);
-            EXPECT_NEAR(Dist(s.H, s.H1), (w + 1) / 2, 1e-3);
-            EXPECT_NEAR(Dist(s.BackEnd, s.H4), Dist(s.FrontEnd, s.H3), 1e-3);
-            EXPECT_LT(OffLine(s.O, s.H1, s.H4), 1e-3);
-            EXPECT_NEAR(Dist(s.H01, (s.H2 + s.H3) * 0.5f), 0.5, 1e-3);
+    OnEveryBodice<TKimonoStright>(7, {0, 1}, [&](TKimonoStright& s, const TDress& d) {
+        EXPECT_EQ(main->SleeveType->text().toStdString(), " Цельнокроеный прямой");
+        ExpectTheTopAndWidthLines(s, d);
+        ExpectTheSeamsMeetTheSide(s, d);
+        const double w = s.WristWidth;
+        EXPECT_NEAR(Dist(s.H2, s.H3), (w - 1) / 2, 1e-3);
+        EXPECT_NEAR(Dist(s.H, s.H1), (w + 1) / 2, 1e-3);
+        EXPECT_NEAR(Dist(s.BackEnd, s.H4), Dist(s.FrontEnd, s.H3), 1e-3);
+        EXPECT_LT(OffLine(s.O, s.H1, s.H4), 1e-3);
+        EXPECT_NEAR(Dist(s.H01, (s.H2 + s.H3) * 0.5f), 0.5, 1e-3);
 
-            // Sheet 2 carries the back's top line and hem; sheet 1 the front's.
-            ScreenDC.RestoreSleeveOrigin();
-            const QImage& back = report->List2()->Bitmap();
-            EXPECT_GT(InkAt(back, (s.O1 + s.H) * 0.5f), 0);
-            EXPECT_GT(InkAt(back, s.H4), 0);
-            EXPECT_GT(InkAt(back, (s.BackEnd + s.H1) * 0.5f), 0);
-        }
+        // Sheet 2 carries the back's top line and hem; sheet 1 the front's.
+        ScreenDC.RestoreSleeveOrigin();
+        const QImage& back = report->List2()->Bitmap();
+        EXPECT_GT(InkAt(back, (s.O1 + s.H) * 0.5f), 0);
+        EXPECT_GT(InkAt(back, s.H4), 0);
+        EXPECT_GT(InkAt(back, (s.BackEnd + s.H1) * 0.5f), 0);
+    });
 }
 
 // The width line that cannot reach the top line: the calculation stops with
@@ -258,12 +253,8 @@ TEST_F(KimonoTest, PrintedTheTopLinesMeasureTrue) {
 // line bisecting the back seam's corner, and the dart (or the shortened
 // wrist point) taking up the back seam's extra length.
 TEST_F(KimonoTest, DartedSleeveOnEveryBodice) {
-    for (int type = 7; type <= 14; ++type) {
-        SCOPED_TRACE(testing::Message() << "type " << type);
-        TKimonoWDart& s = Darted(type, type % 2);
-        ASSERT_TRUE(main->Model->calculated) << (messages.empty() ? "" : messages[0].text);
+    OnEveryBodice<TKimonoWDart>(8, {0, 1}, [&](TKimonoWDart& s, const TDress& d) {
         EXPECT_EQ(main->SleeveType->text().toStdString(), " Цельнокроеный с вытачкой");
-        const TDress& d = Dress();
         ExpectTheTopAndWidthLines(s, d);
         ExpectTheSeamsMeetTheSide(s, d);
         const double W = s.ArmWidth, h = d.InterliningEase;
@@ -300,7 +291,7 @@ TEST_F(KimonoTest, DartedSleeveOnEveryBodice) {
         const QImage& back = report->List2()->Bitmap();
         EXPECT_GT(InkAt(back, (s.O1 + s.BackTopRound1) * 0.5f), 0);
         EXPECT_GT(InkAt(back, s.H1), 0);
-    }
+    });
 }
 
 // The back seam's extra length decides between the dart and the shortened
