@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "shell/Factory.h"
 #include "sleeves/shaping/ShapingSteps.h"
@@ -247,25 +248,30 @@ void TKimono::DrawGusset(const PatternPen& pen) const {
     pen.Line({F, F1});
 }
 
-void TKimono::LabelFront(const PatternPen& pen) const {
-    pen.Label(P13, "P13", 8);
-    pen.Label(O3, "O3", 6);
-    pen.Label(N1, "N1", 2);
-    pen.Label(O2, "O2", 3);
-    pen.Label(F1, "F1", 3);
-    pen.Label(F2, "F2", 2);
-    pen.Label(F, "F", 1);
-    pen.Label(F3, "F3", 5);
-    pen.Label(FrontEnd, "M1", 3);
+namespace {
+
+template <class Sleeve>
+using LabelRow = Labels::Row<Sleeve>;
+
+const LabelRow<TKimono> kFrontLabels[] = {
+    {"P13", &TKimono::P13, 8}, {"O3", &TKimono::O3, 6}, {"N1", &TKimono::N1, 2},
+    {"O2", &TKimono::O2, 3},   {"F1", &TKimono::F1, 3}, {"F2", &TKimono::F2, 2},
+    {"F", &TKimono::F, 1},     {"F3", &TKimono::F3, 5}, {"M1", &TKimono::FrontEnd, 3},
+};
+const LabelRow<TKimono> kBackLabels[] = {
+    {"P12", &TKimono::P12, 2}, {"O1", &TKimono::O1, 2},     {"N", &TKimono::N, 1},
+    {"O", &TKimono::O, 4},     {"M", &TKimono::BackEnd, 2},
+};
+
+template <class Sleeve, std::size_t N>
+void PutLabels(const PatternPen& pen, const Sleeve& s, const LabelRow<Sleeve> (&rows)[N]) {
+    Labels::PutAll(pen.dc, pen.printer, s, rows);
 }
 
-void TKimono::LabelBack(const PatternPen& pen) const {
-    pen.Label(P12, "P12", 2);
-    pen.Label(O1, "O1", 2);
-    pen.Label(N, "N", 1);
-    pen.Label(O, "O", 4);
-    pen.Label(BackEnd, "M", 2);
-}
+}  // namespace
+
+void TKimono::LabelFront(const PatternPen& pen) const { PutLabels(pen, *this, kFrontLabels); }
+void TKimono::LabelBack(const PatternPen& pen) const { PutLabels(pen, *this, kBackLabels); }
 
 // ---------------------------------------------------------------------------
 // The straight kimono sleeve
@@ -325,19 +331,30 @@ void TKimonoStright::DrawBack(const PatternPen& pen) const {
     pen.Line({H1, BackEnd});
 }
 
+namespace {
+
+const LabelRow<TKimonoStright> kStraightFrontLabels[] = {
+    {"H2", &TKimonoStright::H2, 6},
+    {"H0", &TKimonoStright::H0, 5},
+    {"H01", &TKimonoStright::H01, 2},
+    {"H3", &TKimonoStright::H3, 3},
+};
+const LabelRow<TKimonoStright> kStraightBackLabels[] = {
+    {"H", &TKimonoStright::H, 2},
+    {"H4", &TKimonoStright::H4, 3},
+    {"H1", &TKimonoStright::H1, 7},
+};
+
+}  // namespace
+
 void TKimonoStright::LabelFront(const PatternPen& pen) const {
     TKimono::LabelFront(pen);
-    pen.Label(H2, "H2", 6);
-    pen.Label(H0, "H0", 5);
-    pen.Label(H01, "H01", 2);
-    pen.Label(H3, "H3", 3);
+    PutLabels(pen, *this, kStraightFrontLabels);
 }
 
 void TKimonoStright::LabelBack(const PatternPen& pen) const {
     TKimono::LabelBack(pen);
-    pen.Label(H, "H", 2);
-    pen.Label(H4, "H4", 3);
-    pen.Label(H1, "H1", 7);
+    PutLabels(pen, *this, kStraightBackLabels);
 }
 
 // ---------------------------------------------------------------------------
@@ -521,35 +538,41 @@ void TKimonoWDart::DrawBack(const PatternPen& pen) const {
     pen.To(BackEnd);
 }
 
+namespace {
+
+bool WithDart(const TKimonoWDart& s) { return s.DartDrawn; }
+bool WithoutDart(const TKimonoWDart& s) { return !s.DartDrawn; }
+
+using D = TKimonoWDart;
+const LabelRow<D> kDartFrontLabels[] = {
+    {"L5", &D::L5, 6}, {"H2", &D::H2, 6},   {"H3", &D::H3, 5},   {"Hpp", &D::Hpp, 5},
+    {"H5", &D::H5, 3}, {"H02", &D::H02, 2}, {"Lpp", &D::Lpp, 2}, {"L6", &D::L6, 3},
+};
+const LabelRow<D> kDartBackLabels[] = {
+    {"Lp", &D::Lp, 1},
+    {"L", &D::L, 2},
+    {"H1", &D::H1, 2},
+    {"H", &D::H, 1},
+    {"Hp", &D::Hp, 8},
+    {"H4", &D::H4, 7, WithDart},
+    {"L4", &D::L4, 5, WithDart},
+    {"L3", &D::L3, 5, WithDart},
+    {"H4", &D::H4, 3, WithoutDart},
+    {"H41", &D::H41, 9, WithoutDart},
+    {"L2", &D::L2, 5, WithoutDart},
+    {"L1", &D::L1, 2},
+};
+
+}  // namespace
+
 void TKimonoWDart::LabelFront(const PatternPen& pen) const {
     TKimono::LabelFront(pen);
-    pen.Label(L5, "L5", 6);
-    pen.Label(H2, "H2", 6);
-    pen.Label(H3, "H3", 5);
-    pen.Label(Hpp, "Hpp", 5);
-    pen.Label(H5, "H5", 3);
-    pen.Label(H02, "H02", 2);
-    pen.Label(Lpp, "Lpp", 2);
-    pen.Label(L6, "L6", 3);
+    PutLabels(pen, *this, kDartFrontLabels);
 }
 
 void TKimonoWDart::LabelBack(const PatternPen& pen) const {
     TKimono::LabelBack(pen);
-    pen.Label(Lp, "Lp", 1);
-    pen.Label(L, "L", 2);
-    pen.Label(H1, "H1", 2);
-    pen.Label(H, "H", 1);
-    pen.Label(Hp, "Hp", 8);
-    if (DartDrawn) {
-        pen.Label(H4, "H4", 7);
-        pen.Label(L4, "L4", 5);
-        pen.Label(L3, "L3", 5);
-    } else {
-        pen.Label(H4, "H4", 3);
-        pen.Label(H41, "H41", 9);
-        pen.Label(L2, "L2", 5);
-    }
-    pen.Label(L1, "L1", 2);
+    PutLabels(pen, *this, kDartBackLabels);
 }
 
 void RegisterKimonoSleeves() {
