@@ -4,11 +4,14 @@
 // sleeve and collar, and a garment that is no bodice.
 #pragma once
 
+#include <QFile>
+#include <QString>
 #include <string>
 
 #include "garments/bodice_women/Dress.h"
 #include "kernel/Bezier.h"
 #include "kernel/Record.h"
+#include "shell/OrderFile.h"
 #include "tests/StubPieces.h"
 
 using TTestDress = TStubGarment<TDress>;
@@ -118,4 +121,20 @@ inline std::string FormatZeroBlock(bool fitted, bool withSleeve, float storedS) 
     if (withSleeve)
         for (float v : {0.5f, 57.4f, 29.1f, 15.9f, 5.0f, 5.0f}) block.WriteFloat(v);
     return block.Bytes();
+}
+
+// Writes an old (format-0) order of the garment type with the sleeve kind
+// (0: none), no collar and FormatZeroBlock's values to path.
+inline bool WriteFormatZeroOrder(const std::string& path, int type, int sleeveKind, float storedS) {
+    OrderContents o;
+    o.type = type;
+    o.version = 0;
+    o.collarKind = 0;
+    o.sleeveKind = sleeveKind;
+    o.block = FormatZeroBlock(type % 2 == 0, sleeveKind != 0, storedS);
+    o.caption = "old";
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    const std::string bytes = EncodeOrder(o);
+    return f.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
 }

@@ -257,20 +257,8 @@ TEST_F(DressRoadTest, OldOrdersOpen) {
     for (const auto& c : cases) {
         const bool fitted = c.type % 2 == 0;
         const float storedS = fitted ? -1.5f : 0.0f;
-        OrderContents o;
-        o.type = c.type;
-        o.version = 0;
-        o.collarKind = 0;
-        o.sleeveKind = c.sleeve;
-        o.block = FormatZeroBlock(fitted, c.sleeve != 0, storedS);
-        o.caption = "old";
         const std::string path = TempPath("old.mdr");
-        {
-            QFile f(QString::fromStdString(path));
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            const std::string bytes = EncodeOrder(o);
-            f.write(bytes.data(), qint64(bytes.size()));
-        }
+        ASSERT_TRUE(WriteFormatZeroOrder(path, c.type, c.sleeve, storedS));
         main->CreateModel(0, -1, -1);
         messages.clear();
         ASSERT_TRUE(OpenOrderFrom(*main, path)) << c.type;

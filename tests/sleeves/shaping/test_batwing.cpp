@@ -190,20 +190,8 @@ TEST_F(BatWingTest, AnOldOrderDraftsWithTheExampleDrop) {
     for (int type : {7, 8}) {
         SCOPED_TRACE(type);
         const bool fitted = type == 8;
-        OrderContents o;
-        o.type = type;
-        o.version = 0;
-        o.collarKind = 0;
-        o.sleeveKind = 11;
-        o.block = FormatZeroBlock(fitted, true, 3.0f);
-        o.caption = "old";
         const std::string path = TempPath("old_batwing.mdr");
-        {
-            QFile f(QString::fromStdString(path));
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            const std::string bytes = EncodeOrder(o);
-            f.write(bytes.data(), qint64(bytes.size()));
-        }
+        ASSERT_TRUE(WriteFormatZeroOrder(path, type, 11, 3.0f));
         main->CreateModel(0, -1, -1);
         messages.clear();
         ASSERT_TRUE(OpenOrderFrom(*main, path));
