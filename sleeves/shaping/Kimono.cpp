@@ -69,10 +69,11 @@ void TKimono::DraftTopLines(TDress& d) {
     N1 = Vector(Fl(d.G4.x - (double(d.G4.x) - d.G1.x) / 6), d.G4.y);
     const TopLine front = StandWidthLine(P13, N1, 0.5 * W - 2 * (double(d.G4.x) - N1.x) - 0.5, 0);
     O3 = front.foot;
+    FrontDir = front.dir;
     FrontTopJoin = Geom::Distance(P13, O3) > 5 ? Along(P13, front.dir, 2.5) : O3;
     const double L = double(ArmLength) + ShoulderPad + h;
     H2 = Along(P13, front.dir, L);
-    O2 = Along(O3, Vector::Perpendicular(front.dir), (W - 1) / 2);
+    O2 = Along(O3, FrontAcross(), (W - 1) / 2);
 
     // Back: the same from P12 and N, on the other side; the back top line
     // is 2 % longer and the back half of the width 1 cm wider.
@@ -81,9 +82,10 @@ void TKimono::DraftTopLines(TDress& d) {
     P12 = Along(d.P1, Vector::UnitBetween(d.Q3, d.P1), 1);
     const TopLine back = StandWidthLine(P12, N, 0.5 * W - 2 * (double(N.x) - d.G1.x) + 0.5, 1);
     O1 = back.foot;
+    BackDir = back.dir;
     BackTopJoin = Geom::Distance(P12, O1) > 5 ? Along(P12, back.dir, 2.5) : O1;
     H = Along(P12, back.dir, 1.02 * L);
-    O = Along(O1, Vector::Perpendicular(back.dir * -1.0f), (W + 1) / 2);
+    O = Along(O1, BackAcross(), (W + 1) / 2);
     const Vector n = Vector::UnitNormalBetween(d.Q3, d.P1);
     ShoulderNotch[0] = Along(d.P1, n, 0.2);
     ShoulderNotch[1] = Along(d.P1, n, -0.2);
@@ -281,8 +283,8 @@ TKimonoStright::TKimonoStright() : TKimono(7) {}
 void TKimonoStright::Draft(TDress& d) {
     DraftTopLines(d);
     const double w = WristWidth;
-    H3 = Along(H2, Vector::UnitNormalBetween(P13, O3), (w - 1) / 2);
-    H1 = Along(H, Vector::UnitNormalBetween(O1, P12), (w + 1) / 2);
+    H3 = Along(H2, FrontAcross(), (w - 1) / 2);
+    H1 = Along(H, BackAcross(), (w + 1) / 2);
     MeetSide(d, H3, H1);
 
     // Front hem: two arcs through H01, 0.5 cm off the chord's middle.
@@ -379,14 +381,14 @@ void TKimonoWDart::Draft(TDress& d) {
     const double W = ArmWidth;
     // 2.-4. The elbow lines, the back one 2 % farther down the top line.
     const double E = 0.55 * ArmLength + ShoulderPad + d.InterliningEase;
-    const Vector eb = Vector::UnitBetween(P12, O1);
+    const Vector eb = BackDir;
     L = Along(P12, eb, 1.02 * E);
-    const Vector nb = Vector::UnitNormalBetween(L, P12);
+    const Vector nb = BackAcross();
     L1 = Along(L, nb, 0.45 * W + 0.5);
     Lp = Along(L, nb, 0.225 * W);
-    const Vector ef = Vector::UnitBetween(P13, O3);
+    const Vector ef = FrontDir;
     L5 = Along(P13, ef, E);
-    const Vector nf = Vector::UnitNormalBetween(P13, L5);
+    const Vector nf = FrontAcross();
     L6 = Along(L5, nf, 0.45 * W - 0.5);
     Lpp = Along(L5, nf, 0.225 * W);
     // 5. The seams aim at the elbow when they meet the side.

@@ -34,6 +34,8 @@ public:
     Vector O2, O3;                     // front width line O3–O2, O3 on the top line
     Vector BackTopJoin, FrontTopJoin;  // ends of the roundings into the top lines
     Vector ShoulderNotch[2];           // tick across the back shoulder line at P1
+    // Unit directions of the top lines, from P13 and from P12 outwards.
+    Vector FrontDir, BackDir;
     float Interlining = 0.0f;          // h
     float ArmWidth = 0.0f;             // W = Оп.в + Попв + 3h
     float WristWidth = 0.0f;           // w = Озап + Поз + 3h
@@ -70,6 +72,10 @@ public:
 
 protected:
     explicit TKimono(int kind) : TOneWithBodice(kind) {}
+    // Square to the top lines, towards the underarm: the front's normal
+    // (turned +90°), the back's turned −90°.
+    Vector FrontAcross() const { return Vector::Perpendicular(FrontDir); }
+    Vector BackAcross() const { return Vector::Perpendicular(BackDir * -1.0f); }
     // The top lines and width lines (fails with the integer 1).
     void DraftTopLines(TDress& d);
     // Meets the seams from O2 towards frontAim and from O towards backAim
