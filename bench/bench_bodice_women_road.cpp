@@ -2,7 +2,9 @@
 // sleeve and the stand collar, from its sample values: the guarded block
 // of the calculation road at 1:1 after the sheets are cleared (the draft
 // with the sleeve's cap fitting and the collar, the segments, the three
-// sheets drawn with their captions and tables), and the draft alone.
+// sheets drawn with their captions and tables), and the draft alone; and
+// the same road with the batwing sleeve (its side searches and underarm
+// equalisation, the front and the back drawn with the sleeve).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -19,17 +21,18 @@ namespace {
 constexpr int kWinterCoatFitted = 14;
 constexpr int kStandCollar = 1;
 constexpr int kOneSeamSleeve = 1;
+constexpr int kBatwingSleeve = 11;
 
 // The program's windows at 96 ppi with the coat chosen, its samples in the
 // fields and the scale 1:1; null when that could not be had.
 class CoatOnTheRoad {
 public:
-    CoatOnTheRoad() {
+    explicit CoatOnTheRoad(int sleeveKind = kOneSeamSleeve) {
         SetScreenPixelsPerInchOverride(96);
         forms_ = std::make_unique<bench::ProgramForms>(dir_.path().toStdString());
         TMainForm& main = forms_->Main();
         main.FillSamples = true;
-        ready_ = forms_->Allocated() && main.CreateModel(kWinterCoatFitted, kStandCollar, kOneSeamSleeve);
+        ready_ = forms_->Allocated() && main.CreateModel(kWinterCoatFitted, kStandCollar, sleeveKind);
         if (ready_ && ScreenDC.Scale != 1) main.MasAtMainChange(3);
         ready_ = ready_ && ScreenDC.Scale == 1;
     }
@@ -47,8 +50,8 @@ private:
     bool ready_ = false;
 };
 
-void BM_WinterCoatCalculateRoadAtOneToOne(benchmark::State& state) {
-    CoatOnTheRoad road;
+void RunCoatRoad(benchmark::State& state, int sleeveKind) {
+    CoatOnTheRoad road(sleeveKind);
     if (!road.Ready()) {
         state.SkipWithError("the fitted winter coat could not be chosen at 1:1");
         return;
@@ -60,7 +63,13 @@ void BM_WinterCoatCalculateRoadAtOneToOne(benchmark::State& state) {
     }
     bench::RunCalculateRoad(state, *main.Model, *road.LastSheet());
 }
+
+void BM_WinterCoatCalculateRoadAtOneToOne(benchmark::State& state) { RunCoatRoad(state, kOneSeamSleeve); }
 BENCHMARK(BM_WinterCoatCalculateRoadAtOneToOne)->Unit(benchmark::kMillisecond);
+
+// Required: at most 10 ms.
+void BM_WinterCoatBatwingRoadAtOneToOne(benchmark::State& state) { RunCoatRoad(state, kBatwingSleeve); }
+BENCHMARK(BM_WinterCoatBatwingRoadAtOneToOne)->Unit(benchmark::kMillisecond);
 
 void BM_WinterCoatDraft(benchmark::State& state) {
     CoatOnTheRoad road;

@@ -119,5 +119,10 @@ public:
     // printer is true.  A sleeve drawn only on the bodice's sheets has no
     // separate piece and draws nothing.
     virtual void DrawPiece(TDrawContext& dc, bool printer) {}
+    // A sleeve made in one with the bodice: its front half (sheet 1) or
+    // back half (sheet 2) with its point names drawn through dc on paper,
+    // as DrawOnFront and LabelsOnFront (DrawOnBack, LabelsOnBack) draw them
+    // on the screen.  Any other sleeve draws nothing.
+    virtual void PrintOnBodice(TDrawContext& dc, int sheet) {}
     virtual ~TSleeve() = default;
 };

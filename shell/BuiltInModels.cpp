@@ -7,6 +7,7 @@
 #include "garments/lower_women/LowerWomen.h"
 #include "garments/shirts_men/MenShirts.h"
 #include "sleeves/set_in/SetInSleeves.h"
+#include "sleeves/shaping/ShapingSleeves.h"
 
 void RegisterBuiltInModels() {
     // Each family adds its registration here as it is built.
@@ -17,4 +18,5 @@ void RegisterBuiltInModels() {
     RegisterMenShirtGarments();
     RegisterCollars();
     RegisterSetInSleeves();
+    RegisterShapingSleeves();
 }

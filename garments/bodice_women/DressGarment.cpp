@@ -438,7 +438,8 @@ void TDressGarment::DrawCollar(TDrawContext& dc) const {
 void TDressGarment::DrawSheetPieces(const PatternPen& pen, int sheet) const {
     const int kind = CurrentSleeveKind();
     TSleeve* sleeve = MainForm ? MainForm->Sleeve : nullptr;
-    // The sleeve's parts on the bodice sheets are drawn on the screen.
+    // The sleeve's parts on the bodice sheets: its own screen drawing, or
+    // its drawing on paper.
     const bool screen = &pen.dc == &ScreenDC;
     if (!IsAllInOneSleeve(kind)) {
         DrawBodice(pen, kind, sleeve != nullptr, Type());
@@ -452,6 +453,7 @@ void TDressGarment::DrawSheetPieces(const PatternPen& pen, int sheet) const {
         TDress::LabelFrontPoints(pen, kind);
         LabelFrontLines(pen);
         if (sleeve && screen) sleeve->LabelsOnFront();
+        if (sleeve && !screen) sleeve->PrintOnBodice(pen.dc, 1);
     } else {
         TDress::DrawBackWithSleeve(pen, kind, Type());
         DrawBackLines(pen);
@@ -459,6 +461,7 @@ void TDressGarment::DrawSheetPieces(const PatternPen& pen, int sheet) const {
         TDress::LabelBackPoints(pen);
         LabelBackLines(pen);
         if (sleeve && screen) sleeve->LabelsOnBack();
+        if (sleeve && !screen) sleeve->PrintOnBodice(pen.dc, 2);
     }
 }
 
@@ -486,6 +489,12 @@ PatternSheets::Box TDressGarment::PieceBox(int sheet) const {
                             P6, P9, B0, B, B2, B21, B3, T, T1, T2, T3, T5, G, G3, BackCentreWaist, U01, U03, K,
                             PocketSlantEnd1, PocketSlantEnd2, PocketSlantEnd3, PocketVBottom, PocketVTop})
         box.Take(p);
+    // A sleeve made in one with the bodice reaches out beyond it.
+    const TSleeve* sleeve = MainForm ? MainForm->Sleeve : nullptr;
+    if (sleeve && IsAllInOneSleeve(CurrentSleeveKind()) && sleeve->BoxLeft < sleeve->BoxRight) {
+        box.Take(sleeve->BoxLeft, sleeve->BoxTop);
+        box.Take(sleeve->BoxRight, sleeve->BoxBottom);
+    }
     return box;
 }
 

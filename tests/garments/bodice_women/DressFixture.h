@@ -4,8 +4,14 @@
 // sleeve and collar, and a garment that is no bodice.
 #pragma once
 
+#include <QFile>
+#include <QString>
+#include <string>
+
 #include "garments/bodice_women/Dress.h"
 #include "kernel/Bezier.h"
+#include "kernel/Record.h"
+#include "shell/OrderFile.h"
 #include "tests/StubPieces.h"
 
 using TTestDress = TStubGarment<TDress>;
@@ -95,4 +101,40 @@ inline float FrontArmhole(const TDress& d) {
            Bezier2::ArcLength(d.FrontArmMid, d.FrontArmCtrl2, d.P6, 0, 1) +
            Bezier2::ArcLength(d.P6, d.FrontArmCtrl3, d.Point4, 0, 1) +
            Bezier2::ArcLength(d.Point4, d.FrontArmCtrl4, d.P11, 0, 1);
+}
+
+// The block of an old (format-0) order with the dress's sample values: the
+// body values in the old order, then Пг h [Пт] Пб [S], then, with a sleeve,
+// the fixed sleeve part Пн Др1с Оп.в Озап Попв Поз.
+inline std::string FormatZeroBlock(bool fitted, bool withSleeve, float storedS) {
+    const float body[] = {18.1f, 43.8f, 48, 53, 17.1f, 9.6f, 18, 7.6f, 13.5f, 43, 26.5f, 38, 41, 20.2f, 4};
+    RecordWriter block;
+    for (size_t k = 0; k < sizeof body / sizeof body[0]; ++k) {
+        block.WriteFloat(body[k]);
+        if (fitted && k == 2) block.WriteFloat(38);  // Ст
+    }
+    block.WriteFloat(fitted ? 2.8f : 3);  // Пг
+    block.WriteFloat(0);                  // h
+    if (fitted) block.WriteFloat(4.8f);   // Пт
+    block.WriteFloat(1.5f);               // Пб
+    if (fitted) block.WriteFloat(storedS);
+    if (withSleeve)
+        for (float v : {0.5f, 57.4f, 29.1f, 15.9f, 5.0f, 5.0f}) block.WriteFloat(v);
+    return block.Bytes();
+}
+
+// Writes an old (format-0) order of the garment type with the sleeve kind
+// (0: none), no collar and FormatZeroBlock's values to path.
+inline bool WriteFormatZeroOrder(const std::string& path, int type, int sleeveKind, float storedS) {
+    OrderContents o;
+    o.type = type;
+    o.version = 0;
+    o.collarKind = 0;
+    o.sleeveKind = sleeveKind;
+    o.block = FormatZeroBlock(type % 2 == 0, sleeveKind != 0, storedS);
+    o.caption = "old";
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    const std::string bytes = EncodeOrder(o);
+    return f.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
 }

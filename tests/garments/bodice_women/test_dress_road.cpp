@@ -229,9 +229,6 @@ TEST_F(DressRoadTest, BlockSizesFollowTheSleeve) {
 // A format-0 order: the old layout, the garment's cap-ease norm, the
 // stored waist suppression kept as it is.
 TEST_F(DressRoadTest, OldOrdersOpen) {
-    // Body values in the old order, then Пг h [Пт] Пб [S] and the sleeve part.
-    const std::vector<float> straightBody = {18.1f, 43.8f, 48, 53, 17.1f, 9.6f, 18, 7.6f, 13.5f,
-                                             43,    26.5f, 38, 41, 20.2f, 4};
     const struct {
         int type, sleeve;
         const char* norm;  // the Н row's text, "" without it
@@ -241,32 +238,8 @@ TEST_F(DressRoadTest, OldOrdersOpen) {
     for (const auto& c : cases) {
         const bool fitted = c.type % 2 == 0;
         const float storedS = fitted ? -1.5f : 0.0f;
-        OrderContents o;
-        o.type = c.type;
-        o.version = 0;
-        o.collarKind = 0;
-        o.sleeveKind = c.sleeve;
-        RecordWriter block;
-        for (size_t k = 0; k < straightBody.size(); ++k) {
-            block.WriteFloat(straightBody[k]);
-            if (fitted && k == 2) block.WriteFloat(38);  // Ст
-        }
-        block.WriteFloat(fitted ? 2.8f : 3);  // Пг
-        block.WriteFloat(0);                  // h
-        if (fitted) block.WriteFloat(4.8f);   // Пт
-        block.WriteFloat(1.5f);               // Пб
-        if (fitted) block.WriteFloat(storedS);
-        if (c.sleeve)
-            for (float v : {0.5f, 57.4f, 29.1f, 15.9f, 5.0f, 5.0f}) block.WriteFloat(v);  // Пн Др1с Оп.в Озап Попв Поз
-        o.block = block.Bytes();
-        o.caption = "old";
         const std::string path = TempPath("old.mdr");
-        {
-            QFile f(QString::fromStdString(path));
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            const std::string bytes = EncodeOrder(o);
-            f.write(bytes.data(), qint64(bytes.size()));
-        }
+        ASSERT_TRUE(WriteFormatZeroOrder(path, c.type, c.sleeve, storedS));
         main->CreateModel(0, -1, -1);
         messages.clear();
         ASSERT_TRUE(OpenOrderFrom(*main, path)) << c.type;
