@@ -5,4 +5,5 @@
 
 void RegisterSetInSleeves() {
     RegisterSleeveMaker(1, [] { return new TOneSeam; });
+    RegisterSleeveMaker(13, [] { return new TMenOneSeam; });
 }

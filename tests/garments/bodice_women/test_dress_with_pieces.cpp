@@ -15,9 +15,9 @@ TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     RegisterBuiltInModels();
     for (int type = 7; type <= 14; ++type) EXPECT_TRUE(HasModelMaker(type)) << type;
     EXPECT_TRUE(HasCollarMaker(1));
-    EXPECT_TRUE(HasSleeveMaker(1));
     for (int kind = 2; kind <= kCollarKinds; ++kind) EXPECT_FALSE(HasCollarMaker(kind)) << kind;
-    for (int kind = 2; kind <= kSleeveKinds; ++kind) EXPECT_FALSE(HasSleeveMaker(kind)) << kind;
+    // The one-seam sleeves of the bodices and of the men's coats.
+    for (int kind = 1; kind <= kSleeveKinds; ++kind) EXPECT_EQ(HasSleeveMaker(kind), kind == 1 || kind == 13) << kind;
 }
 
 class DressWithPiecesTest : public DressWindowsTest {
