@@ -2,8 +2,10 @@
 
 #include "shell/Factory.h"
 #include "sleeves/set_in/OneSeam.h"
+#include "sleeves/set_in/TwoSeam.h"
 
 void RegisterSetInSleeves() {
     RegisterSleeveMaker(1, [] { return new TOneSeam; });
+    RegisterSleeveMaker(12, [] { return new TMenTwoSeam; });
     RegisterSleeveMaker(13, [] { return new TMenOneSeam; });
 }

@@ -18,6 +18,7 @@ class TMenPattern;
 // across the foot, 0.2 cm either side of it along the curve.
 struct BalanceNotch {
     Vector point, foot, bar1, bar2;
+    float param = 0.0f;  // the point's parameter on its arc
 };
 
 // A quadratic arc of the armhole: start, control point, end.

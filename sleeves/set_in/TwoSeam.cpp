@@ -1,0 +1,357 @@
+#include "sleeves/set_in/TwoSeam.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "garments/common/DraftSteps.h"
+#include "garments/common/PointLabels.h"
+#include "kernel/Bezier.h"
+#include "kernel/Checked.h"
+#include "kernel/DrawContext.h"
+
+namespace {
+
+float F(double v) { return FloatStore::Scalar(v, "two-seam sleeve"); }
+
+Vector Cross(const Vector& p, const Vector& d, const Vector& q, const Vector& e) {
+    return DraftSteps::Crossing(p, d, q, e, "two-seam sleeve: parallel lines");
+}
+
+// p mirrored in the vertical x = axis.
+Vector MirrorX(const Vector& p, float axis) { return Vector(F(2.0 * axis - p.x), p.y); }
+
+float Len(const Vector& a, const Vector& b, const Vector& c) { return DraftSteps::Arc(a, b, c); }
+
+// The cubic's length from 0 to t by Simpson's rule with n double intervals.
+float CubicLength(const Vector& p0, const Vector& p1, const Vector& p2, const Vector& p3, double t, int n) {
+    return F(Bezier3::ArcLength(p0, p1, p2, p3, 0.0, t, n));
+}
+
+double Distance(const Vector& a, const Vector& b) { return Geom::Distance(a, b); }
+
+// The square root of the hem's constructions: a wrist or an elbow too wide
+// for the sleeve's length leaves none, and the sleeve cannot be built.
+double HemRoot(double x) {
+    if (!(x >= 0.0)) throw 1;
+    return Checked::Sqrt(x, "two-seam sleeve hem");
+}
+
+}  // namespace
+
+TTwoSeam::TTwoSeam(int kind) : TSetInSleeve(kind) {}
+
+// ---------------------------------------------------------------------------
+// The draft
+
+void TTwoSeam::Draft(const SleeveGarment& g) {
+    Family = g.family;
+    // The coats' sleeve hangs from the shoulder pad; the shirts' does not.
+    const double pad = g.family == SleeveGarment::Family::MenShirt ? 0.0 : ShoulderPad;
+    const double h = g.interliningEase;
+
+    // 1. Eases, cap ease 0.715·A·n, W, Wr, (n + 1)·A; the underarm line
+    // 1 cm above W/2 − 0.715·(n + 1)·A.
+    const SetIn::Sizes z = SetIn::DeriveSizes(*this, g, 0.715, 0.715);
+    SleeveWidth = z.width;
+    WristWidth = z.wristWidth;
+    CapLengthRequired = z.capLengthRequired;
+
+    // 2. The cap's top line.
+    O2 = Vector(0, 0);
+    O = Vector(F(0.25 * SleeveWidth), 0);
+    O1 = Vector(F(-0.25 * SleeveWidth), 0);
+    O3 = Vector(F(0.125 * SleeveWidth), 0);
+    O4 = Vector(F(-0.125 * SleeveWidth), 0);
+
+    // 3, 4. Build the caps and fit them to (n + 1)·A.
+    float y0 = F(double(z.startLevel) + 1);
+    const SetIn::CapMismatch m = PlaceUnderarmLine(y0);
+    SetIn::FitCap(y0, m, [this](float level, float) { return PlaceUnderarmLine(level); });
+
+    // 5. The cap-top mark: the shirts' notch 1 cm down the front cap, the
+    // coats' bar 0.6 cm below the top.
+    if (g.family == SleeveGarment::Family::MenShirt)
+        TopNotch = SetIn::TopNotch(CapArc::Quad(O2, O3, FrontArcJoin));
+    else
+        TopNotch = SetIn::TopBar(O2);
+
+    PlaceNotches(g);
+    BuildLowerSleeve(y0, pad, h);
+}
+
+SetIn::CapMismatch TTwoSeam::PlaceUnderarmLine(float y0) {
+    const double e = 0.13 * SleeveWidth / 2;
+    P = Vector(O.x, y0);
+    P2 = Vector(0, y0);
+    P4 = Vector(O1.x, y0);
+    P9 = Vector(F(O.x + e), y0);
+    UnderFrontTop = Vector(F(O.x - e), y0);
+    UnderFrontMid = Vector(F(0.5 * UnderFrontTop.x), y0);
+    P3 = Vector(UnderFrontMid.x, F(double(y0) - 1));
+    P5 = Vector(O1.x, F(0.36 * y0));
+    BuildCap();
+    CapMismatch = F(double(CapLengthRequired) - CapLength);
+    return {CapMismatch, 0.0f};
+}
+
+void TTwoSeam::BuildCap() {
+    // The under sleeve's front arc P3 → UnderFrontTop, and the top sleeve's
+    // front P9 → P1 leaving P9 as steeply as that arc reaches UnderFrontTop.
+    UnderFrontCtrl = Vector(F(UnderFrontMid.x + 0.4 * (double(UnderFrontTop.x) - UnderFrontMid.x)), P3.y);
+    const Vector d2 =
+        Geom::Rotated(Vector::UnitBetween(P, P2), Geom::Angle(UnderFrontCtrl, UnderFrontTop, UnderFrontMid));
+    P1 = Cross(O, Vector(0, -1), P9, d2);
+    FrontArcJoin = DraftSteps::Toward(P1, O3, Distance(P1, O3) / 3);
+
+    // The back: "4" a third of the way from P2 to P5, "5" pushed out of the
+    // chord by 0.06 of it; their images in the back line.
+    Point4 = Vector(F(P4.x / 3.0), F(P4.y + (double(P5.y) - P4.y) / 3));
+    const double chord = Distance(P5, P2);
+    Point5 = Point4 + Vector::UnitNormalBetween(P2, P5) * F(0.06 * chord);
+    MidMirror = MirrorX(Point4, P4.x);
+    BackSeamTop = MirrorX(Point5, P4.x);
+    const Vector up = Vector::UnitBetween(P5, P2);
+    UnderBackCtrl = Cross(Point5, up, P3, Vector::UnitBetween(P, P2));
+    UnderBackCubicCtrl1 = Point5 - up * F(0.25 * chord);
+    BackCubicCtrl1 = MirrorX(UnderBackCubicCtrl1, P4.x);
+    const Vector down = Vector::UnitBetween(O4, P5);
+    BackCubicCtrl2 = P5 + down * F(0.2 * Distance(MidMirror, P5));
+    UnderBackCubicCtrl2 = MirrorX(BackCubicCtrl2, P4.x);
+
+    // P6 a fifth of the way down from P5 to the underarm line; P8 level with
+    // it on the top sleeve's back cubic.
+    P6 = Vector(P5.x, F(P5.y - 0.2 * (double(P5.y) - P4.y)));
+    BackCubicParam = 0.5f;
+    P8 = Bezier3::CrossLine(P6, Vector(1, 0), BackSeamTop, BackCubicCtrl1, BackCubicCtrl2, P5, BackCubicParam);
+    UnderBackSeamTop = MirrorX(P8, P4.x);
+
+    // "2" on the bisector at O4 of the top line and O4 → P5.
+    const Vector across(1, 0);
+    const Vector b = FloatStore::Unit(double(down.x) + 1, double(down.y), "two-seam sleeve");
+    const float c = Vector::Dot(b, across);
+    Point2 = O4 - b * F(0.51 * O4.x * c);
+    const Vector n2 = Vector::UnitNormalBetween(O4, Point2);
+    BackUpperCtrl = Cross(O4, across, Point2, n2);
+    BackLowerCtrl = Cross(O4, down, Point2, n2);
+
+    FrontCapLength = F(double(Len(O2, O3, FrontArcJoin)) + Len(FrontArcJoin, P1, P9) +
+                       Len(UnderFrontTop, UnderFrontCtrl, P3));
+    CapLength = F(double(FrontCapLength) + CubicLength(BackSeamTop, BackCubicCtrl1, BackCubicCtrl2, P5, 1.0, 10) +
+                  Len(P5, BackLowerCtrl, Point2) + Len(Point2, BackUpperCtrl, O2) + Len(P3, UnderBackCtrl, Point5));
+}
+
+void TTwoSeam::PlaceNotches(const SleeveGarment& g) {
+    const double a = g.armholeLength, n = g.capEaseNorm;
+
+    // The under sleeve's notch lies (0.5 + 0.41·n)·A from the cap top over
+    // the front of the cap (X nearer on the coats): dn past P3 towards "5",
+    // or −dn back towards UnderFrontTop.
+    const float dn = F((0.41 * n + 0.5) * a - FrontCapLength - g.armholeArcLength);
+    if (dn < 0) {
+        const CapArc front[] = {CapArc::Quad(P3, UnderFrontCtrl, UnderFrontTop)};
+        CapNotch = SetIn::PlaceNotch(front, -dn, -1.0f, 0.5f);
+    } else {
+        const CapArc back[] = {CapArc::Quad(P3, UnderBackCtrl, Point5)};
+        CapNotch = SetIn::PlaceNotch(back, dn, +1.0f, 0.5f);
+    }
+
+    // The top sleeve's front notch meets the shoulder point of the armhole:
+    // the garment's upper front arc plus 0.22·A·n down from the cap top.
+    const CapArc frontCap[] = {CapArc::Quad(O2, O3, FrontArcJoin), CapArc::Quad(FrontArcJoin, P1, P9)};
+    FrontNotch = SetIn::PlaceNotch(frontCap, F(0.22 * a * n + g.frontShoulder.Length()), -1.0f);
+
+    // The notches the garment keeps: the front one as far up the front
+    // armhole from G2 as the under sleeve's notch lies from UnderFrontTop,
+    // the back one as far up the back as it lies from P5 over "5", less
+    // 0.24·A·n.
+    const float s1 = F(double(Len(P3, UnderFrontCtrl, UnderFrontTop)) + dn);
+    const float s2 = F(double(Len(P3, UnderBackCtrl, Point5)) +
+                       CubicLength(Point5, UnderBackCubicCtrl1, UnderBackCubicCtrl2, P5, BackCubicParam, 5) -
+                       0.24 * a * n - dn);
+    const BalanceNotch front = SetIn::ArmholeNotch(g.front, g.frontBeyond, s1, -1.0f);
+    const BalanceNotch back = SetIn::ArmholeNotch(g.back, g.backBeyond, s2, +1.0f);
+    if (g.writeNotches) g.writeNotches(front, back);
+    if (g.writeFrontNotchParam) g.writeFrontNotchParam(front.param);
+
+    // The shoulder mark at the armhole's "2" (where the shoulder arc
+    // starts): 0.6 cm in across P6 → P10, a 0.4 cm bar along it.
+    if (g.writeShoulderMark) {
+        const Vector e = Vector::UnitBetween(g.front[1].end, g.frontShoulder.end);
+        const Vector mark = g.frontShoulder.start - Vector::Perpendicular(e) * 0.6f;
+        g.writeShoulderMark(mark, mark - e * 0.2f, mark + e * 0.2f);
+    }
+}
+
+void TTwoSeam::BuildLowerSleeve(float y0, double pad, double h) {
+    const double w = SleeveWidth;
+    P81 = Vector(P8.x, y0);
+    UnderBackUnderarm = Vector(UnderBackSeamTop.x, y0);
+
+    // The hem Др1с + Пн + cap ease + h below the cap top, the elbow
+    // 0.58·Др1с + Пн + cap ease + h.
+    H = Vector(O.x, F(-(ArmLength + pad + CapEase + h)));
+    const float yE = F(-(0.58 * ArmLength + pad + CapEase + h));
+    L = Vector(O.x, yE);
+    L0 = Vector(0, yE);
+
+    // The elbow width We and the back seams' spread there.
+    const double backShift = double(P6.x) - P8.x;
+    const double we = (w - WristWidth) * 0.718 + WristWidth;
+    const double s = we / w * backShift;
+    L1 = Vector(F(we / 4), yE);
+    L2 = Vector(F(L1.x - we / 2), yE);
+    L5 = Vector(F(L2.x + s), yE);
+    L4 = Vector(F(L2.x - s), yE);
+    const double f = 0.88 * (double(P9.x) - P.x);
+    L31 = Vector(F(L1.x + f), yE);
+    L3 = Vector(F(L1.x - f), yE);
+
+    // The hem square to L0 → H0 at H0, a quarter wrist from H; a wrist too
+    // narrow for the front seams' offset f is widened to 4f.
+    const double l0h = Distance(L0, H);
+    Vector d2;
+    if (WristWidth / 4.0 < f) {
+        WristWidth = F(4 * f);
+        H0 = Geom::CircleCross(L0, H, F(HemRoot(l0h * l0h - f * f)), F(f), 0);
+        H3 = H0;
+        d2 = Vector::UnitBetween(H, H0);
+    } else {
+        H0 = Geom::CircleCross(L0, H, F(HemRoot(l0h * l0h - WristWidth * WristWidth / 16.0)), F(WristWidth / 4.0), 0);
+        d2 = Vector::UnitBetween(H, H0);
+        H3 = H + d2 * F(f);
+    }
+    H4 = Vector(F(2.0 * H.x - H3.x), H3.y);
+    H2 = H0 + d2 * F(WristWidth / 4.0);
+    const float sH = F(WristWidth / w * backShift);
+    H5 = H2 + d2 * sH;
+    H6 = H2 - d2 * sH;
+
+    // The back seams.
+    const Vector down(0, -1);
+    BackSeamCtrl1 = P81 + down * F(0.3 * Distance(P81, L4));
+    UnderBackSeamCtrl1 = UnderBackUnderarm + down * F(0.3 * Distance(UnderBackUnderarm, L5));
+    BackSeamAim = DraftSteps::Toward(L4, H5, 0.58 * Distance(L4, H5));
+    const Vector e = Vector::UnitBetween(P81, BackSeamAim);
+    BackSeamCtrl2 = L4 - e * F(0.3 * Distance(P81, L4));
+    BackSeamCtrl3 = L4 + e * F(0.24 * Distance(L4, H5));
+    UnderBackSeamAim = DraftSteps::Toward(L5, H6, 0.58 * Distance(L5, H6));
+    const Vector ue = Vector::UnitBetween(UnderBackUnderarm, UnderBackSeamAim);
+    UnderBackSeamCtrl2 = L5 - ue * F(0.3 * Distance(UnderBackUnderarm, L5));
+    UnderBackSeamCtrl3 = L5 + ue * F(0.24 * Distance(L5, H6));
+
+    // The vent flaps, 14 cm up the back seams and 4 cm wide.
+    const auto flap = [](const Vector& foot, const Vector& ctrl) {
+        const Vector along = Vector::UnitBetween(foot, ctrl);
+        const Vector across = Vector::UnitNormalBetween(foot, ctrl);
+        Flap fl;
+        fl.end = foot + along * 14.0f;
+        fl.corner = foot + across * 4.0f;
+        fl.farCorner = fl.end + across * 4.0f;
+        return fl;
+    };
+    TopFlap = flap(H5, BackSeamCtrl3);
+    UnderFlap = flap(H6, UnderBackSeamCtrl3);
+
+    // The front seams above the elbow.
+    UnderFrontSeamCtrl = L3 + Vector::UnitBetween(H3, L3) * F(0.45 * Distance(L3, UnderFrontTop));
+    FrontSeamCtrl = L31 + Vector::UnitBetween(H4, L31) * F(0.45 * Distance(L31, P9));
+
+    ElbowTickUpper = Vector(L1.x, F(yE + 0.2));
+    ElbowTickLower = Vector(L1.x, F(yE - 0.2));
+
+    BoxTop = 0;
+    BoxLeft = std::min(H5.x, P8.x);
+    BoxRight = P9.x;
+    BoxBottom = std::min(H.y, H5.y);
+}
+
+// ---------------------------------------------------------------------------
+// Drawing
+
+void TTwoSeam::DrawOutline(TDrawContext& dc, int outline) const {
+    const float backT = BackCubicParam;
+    // The top sleeve's back cap and its front cap down to the front notch.
+    dc.SetPenWidth(outline);
+    dc.Bezier3Part(BackSeamTop, BackCubicCtrl1, BackCubicCtrl2, P5, backT, 1, 5);
+    dc.Bezier2(P5, BackLowerCtrl, Point2, 15);
+    dc.Bezier2(Point2, BackUpperCtrl, O2, 10);
+    dc.Bezier2(O2, O3, FrontArcJoin, 30);
+    SetIn::DrawNotch(dc, FrontNotch);
+    // On down the top sleeve's front seam, the hem and the back seam.
+    dc.SetPenWidth(outline);
+    dc.Bezier2(FrontArcJoin, P1, P9, 20);
+    dc.Bezier2(P9, FrontSeamCtrl, L31, 15);
+    dc.LineTo(H4);
+    dc.Bezier2(H4, H, H3, 15);
+    dc.LineTo(H5);
+    dc.LineTo(TopFlap.corner);
+    dc.LineTo(TopFlap.farCorner);
+    dc.LineTo(TopFlap.end);
+    dc.Bezier2(TopFlap.end, BackSeamCtrl3, L4, 15);
+    dc.Bezier3(L4, BackSeamCtrl2, BackSeamCtrl1, P81, 15);
+    dc.LineTo(P8);
+    dc.SetPenWidth(1);
+    dc.LineTo(UnderBackSeamTop);
+    // The under sleeve's cap with its notch, its front seam and its back
+    // seam.
+    dc.SetPenWidth(outline);
+    dc.Bezier3Part(P5, UnderBackCubicCtrl2, UnderBackCubicCtrl1, Point5, 1 - backT, 1, 15);
+    dc.Bezier2(Point5, UnderBackCtrl, P3, 20);
+    SetIn::DrawNotch(dc, CapNotch);
+    dc.SetPenWidth(outline);
+    dc.Bezier2(P3, UnderFrontCtrl, UnderFrontTop, 16);
+    dc.Bezier2(UnderFrontTop, UnderFrontSeamCtrl, L3, 15);
+    dc.LineTo(H3);
+    dc.MoveTo(H6);
+    dc.LineTo(UnderFlap.corner);
+    dc.LineTo(UnderFlap.farCorner);
+    dc.LineTo(UnderFlap.end);
+    dc.Bezier2(UnderFlap.end, UnderBackSeamCtrl3, L5, 15);
+    dc.Bezier3(L5, UnderBackSeamCtrl2, UnderBackSeamCtrl1, UnderBackUnderarm, 15);
+    dc.LineTo(UnderBackSeamTop);
+
+    // Construction lines.
+    dc.SetPenWidth(1);
+    dc.Bezier3Part(Point5, UnderBackCubicCtrl1, UnderBackCubicCtrl2, P5, backT, 1, 5);
+    dc.LineTo(O4);
+    dc.LineTo(Point2);
+    const Vector* const kPolylines[][6] = {
+        {&O3, &P1, &P9, &UnderFrontMid, &P3},
+        {&UnderFrontMid, &P81},
+        {&P4, &O1, &O, &H, &H4},
+        {&H, &H3},
+        {&H0, &L0, &O2},
+        {&P2, &Point4, &Point5},
+        {&Point4, &P5},
+        {&P4, &L2, &H2},
+        {&H5, &TopFlap.end},
+        {&UnderFlap.end, &H6},
+        {&L31, &L1},
+        {&ElbowTickUpper, &ElbowTickLower},
+        {&L1, &L4},
+    };
+    for (const auto& line : kPolylines) {
+        dc.MoveTo(*line[0]);
+        for (int i = 1; i < 6 && line[i]; ++i) dc.LineTo(*line[i]);
+    }
+    // The cap-top mark: the bar, and on the shirts the stem.
+    SetIn::DrawNotch(dc, TopNotch, Family == SleeveGarment::Family::MenShirt);
+}
+
+void TTwoSeam::WriteLabels(TDrawContext& dc, bool printer) const {
+    using Row = Labels::Row<TTwoSeam>;
+    static const Row kLabels[] = {
+        {"H5", &TTwoSeam::H5, 2},   {"H2", &TTwoSeam::H2, 3},   {"H6", &TTwoSeam::H6, 3},
+        {"H0", &TTwoSeam::H0, 3},   {"H3", &TTwoSeam::H3, 3},   {"H", &TTwoSeam::H, 1},
+        {"H4", &TTwoSeam::H4, 3},   {"L31", &TTwoSeam::L31, 3}, {"L", &TTwoSeam::L, 3},
+        {"L1", &TTwoSeam::L1, 6},   {"L3", &TTwoSeam::L3, 7},   {"L0", &TTwoSeam::L0, 2},
+        {"L5", &TTwoSeam::L5, 2},   {"L2", &TTwoSeam::L2, 2},   {"L4", &TTwoSeam::L4, 5},
+        {"P81", &TTwoSeam::P81, 9}, {"P4", &TTwoSeam::P4, 3},   {"P6", &TTwoSeam::P6, 7},
+        {"P8", &TTwoSeam::P8, 8},   {"P5", &TTwoSeam::P5, 8},   {"5", &TTwoSeam::Point5, 4},
+        {"4", &TTwoSeam::Point4, 2}, {"P2", &TTwoSeam::P2, 7},  {"P3", &TTwoSeam::P3, 3},
+        {"P1", &TTwoSeam::P1, 5},   {"P9", &TTwoSeam::P9, 2},   {"P", &TTwoSeam::P, 3},
+        {"O", &TTwoSeam::O, 2},     {"O3", &TTwoSeam::O3, 1},   {"O2", &TTwoSeam::O2, 2},
+        {"2", &TTwoSeam::Point2, 3}, {"O4", &TTwoSeam::O4, 1},  {"O1", &TTwoSeam::O1, 1},
+    };
+    Labels::PutAll(dc, printer, *this, kLabels);
+}
