@@ -2,7 +2,9 @@
 // sleeve and the stand collar, from its sample values: the guarded block
 // of the calculation road at 1:1 after the sheets are cleared (the draft
 // with the sleeve's cap fitting and the collar, the segments, the three
-// sheets drawn with their captions and tables), and the draft alone.
+// sheets drawn with their captions and tables), and the draft alone.  And
+// the same road for the men's winter coat with a separate side part and
+// the two-seam sleeve.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -19,17 +21,20 @@ namespace {
 constexpr int kWinterCoatFitted = 14;
 constexpr int kStandCollar = 1;
 constexpr int kOneSeamSleeve = 1;
+constexpr int kMenWinterCoat = 33;
+constexpr int kNoCollar = 0;
+constexpr int kMenTwoSeamSleeve = 12;
 
 // The program's windows at 96 ppi with the coat chosen, its samples in the
 // fields and the scale 1:1; null when that could not be had.
 class CoatOnTheRoad {
 public:
-    CoatOnTheRoad() {
+    explicit CoatOnTheRoad(int type = kWinterCoatFitted, int collar = kStandCollar, int sleeve = kOneSeamSleeve) {
         SetScreenPixelsPerInchOverride(96);
         forms_ = std::make_unique<bench::ProgramForms>(dir_.path().toStdString());
         TMainForm& main = forms_->Main();
         main.FillSamples = true;
-        ready_ = forms_->Allocated() && main.CreateModel(kWinterCoatFitted, kStandCollar, kOneSeamSleeve);
+        ready_ = forms_->Allocated() && main.CreateModel(type, collar, sleeve);
         if (ready_ && ScreenDC.Scale != 1) main.MasAtMainChange(3);
         ready_ = ready_ && ScreenDC.Scale == 1;
     }
@@ -61,6 +66,16 @@ void BM_WinterCoatCalculateRoadAtOneToOne(benchmark::State& state) {
     bench::RunCalculateRoad(state, *main.Model, *road.LastSheet());
 }
 BENCHMARK(BM_WinterCoatCalculateRoadAtOneToOne)->Unit(benchmark::kMillisecond);
+
+void BM_MenWinterCoatTwoSeamRoadAtOneToOne(benchmark::State& state) {
+    CoatOnTheRoad road(kMenWinterCoat, kNoCollar, kMenTwoSeamSleeve);
+    if (!road.Ready() || !road.Main().Model->GetMeasures()) {
+        state.SkipWithError("the men's winter coat with the two-seam sleeve could not be had at 1:1");
+        return;
+    }
+    bench::RunCalculateRoad(state, *road.Main().Model, *road.LastSheet());
+}
+BENCHMARK(BM_MenWinterCoatTwoSeamRoadAtOneToOne)->Unit(benchmark::kMillisecond);
 
 void BM_WinterCoatDraft(benchmark::State& state) {
     CoatOnTheRoad road;
