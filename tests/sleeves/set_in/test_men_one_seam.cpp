@@ -20,16 +20,6 @@ namespace {
 
 using namespace SleeveCheck;
 
-std::vector<CapArc> FrontChain(const TOneSeam& s) {
-    CapArc a[3];
-    s.FrontCap(a);
-    return {a[0], a[1], a[2]};
-}
-std::vector<CapArc> BackChain(const TOneSeam& s) {
-    CapArc a[4];
-    s.BackCap(a);
-    return {a[0], a[1], a[2], a[3]};
-}
 
 // The coat drafted for the sleeve with the sleeve's sample inputs, and the
 // sleeve drafted on its armhole.

@@ -18,6 +18,7 @@
 #include "tests/garments/GarmentWindowTest.h"
 #include "tests/garments/PagesAndPixels.h"
 #include "tests/kernel/PdfPaths.h"
+#include "tests/sleeves/set_in/SleeveWindowTest.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ struct Offer {
 const Offer kOffers[] = {{28, 12}, {29, 12}, {30, 12}, {31, 12}, {32, 12}, {33, 12}, {34, 12}, {35, 12},
                          {28, 13}, {29, 13}, {30, 13}, {31, 13}, {32, 13}, {33, 13}};
 
-class MenSleevesWindowTest : public GarmentWindowTest {
+class MenSleevesWindowTest : public SleeveWindowTest {
 protected:
     void Calculate(int type, int kind) {
         main->FillSamples = true;
@@ -47,18 +48,7 @@ protected:
         if (auto* one = dynamic_cast<const TOneSeam*>(main->Sleeve)) return one->CapLength;
         return dynamic_cast<const TTwoSeam&>(*main->Sleeve).CapLength;
     }
-    int Row(const std::string& caption) const {
-        for (int n = 1; n <= kMeasureRows; ++n)
-            if (!main->Line(n)->isHidden() && main->Line(n)->text().toStdString() == caption) return n;
-        return 0;
-    }
 };
-
-bool HasSegment(const std::vector<PdfSegment>& segments, double mm) {
-    for (const PdfSegment& s : segments)
-        if (std::fabs(s.Length() - mm) < 0.1) return true;
-    return false;
-}
 
 }  // namespace
 
@@ -131,13 +121,7 @@ TEST_F(MenSleevesWindowTest, ATooWideSleeveStopsTheRoadWithTheCapsMessage) {
         const int upperArm = Row("Оп.в:");
         ASSERT_GT(upperArm, 0);
         const QString sound = main->Meas(upperArm)->text();
-        main->Meas(upperArm)->setText("90");
-        messages.clear();
-        main->CalcExecute();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text, "Ширина рукава больше допустимой. ");
-        EXPECT_EQ(messages[0].caption, "Сбой при расчёте оката");
-        EXPECT_FALSE(main->Model->calculated);
+        ExpectTheCapsFailure(upperArm, "90");
         main->Meas(upperArm)->setText(sound);
         messages.clear();
         main->CalcExecute();

@@ -16,10 +16,11 @@
 #include "tests/garments/PagesAndPixels.h"
 #include "tests/kernel/PdfPaths.h"
 #include "tests/sleeves/set_in/SleeveFixture.h"
+#include "tests/sleeves/set_in/SleeveWindowTest.h"
 
 namespace {
 
-class OneSeamGarmentsTest : public GarmentWindowTest {
+class OneSeamGarmentsTest : public SleeveWindowTest {
 protected:
     // The type with the collar kind and the one-seam sleeve, its sample
     // values in the fields, calculated; the sleeve.
@@ -32,21 +33,7 @@ protected:
         return dynamic_cast<TOneSeam&>(*main->Sleeve);
     }
     TDress& Dress() const { return dynamic_cast<TDress&>(*main->Model); }
-
-    // The row of the column whose caption is `caption`; 0 when none shows it.
-    int Row(const std::string& caption) const {
-        for (int n = 1; n <= kMeasureRows; ++n)
-            if (!main->Line(n)->isHidden() && main->Line(n)->text().toStdString() == caption) return n;
-        return 0;
-    }
 };
-
-// Whether the file draws a straight segment mm long (to 0.1 mm).
-bool HasSegment(const std::vector<PdfSegment>& segments, double mm) {
-    for (const PdfSegment& s : segments)
-        if (std::fabs(s.Length() - mm) < 0.1) return true;
-    return false;
-}
 
 }  // namespace
 
@@ -124,13 +111,7 @@ TEST_F(OneSeamGarmentsTest, ATooWideSleeveStopsTheCalculationWithTheCapsMessage)
         const int upperArm = Row("Оп.в:"), upperArmEase = Row("Попв:");
         ASSERT_GT(upperArm, 0);
         ASSERT_GT(upperArmEase, 0);
-        main->Meas(upperArm)->setText("75");
-        messages.clear();
-        main->CalcExecute();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text, "Ширина рукава больше допустимой. ");
-        EXPECT_EQ(messages[0].caption, "Сбой при расчёте оката");
-        EXPECT_FALSE(main->Model->calculated);
+        ExpectTheCapsFailure(upperArm, "75");
         const QImage& sheet = report->List2()->Bitmap();
         EXPECT_EQ(DarkPixels(sheet, QRect(0, 100, sheet.width(), sheet.height() - 200)), 0);
 
