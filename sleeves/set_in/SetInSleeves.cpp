@@ -6,6 +6,7 @@
 
 void RegisterSetInSleeves() {
     RegisterSleeveMaker(1, [] { return new TOneSeam; });
+    RegisterSleeveMaker(2, [] { return new TTwoSeam; });
     RegisterSleeveMaker(12, [] { return new TMenTwoSeam; });
     RegisterSleeveMaker(13, [] { return new TMenOneSeam; });
 }

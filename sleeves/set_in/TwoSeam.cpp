@@ -45,13 +45,15 @@ TTwoSeam::TTwoSeam(int kind) : TSetInSleeve(kind) {}
 
 void TTwoSeam::Draft(const SleeveGarment& g) {
     Family = g.family;
-    // The coats' sleeve hangs from the shoulder pad; the shirts' does not.
+    // The women's and the coats' sleeve hangs from the shoulder pad; the
+    // shirts' does not.
     const double pad = g.family == SleeveGarment::Family::MenShirt ? 0.0 : ShoulderPad;
     const double h = g.interliningEase;
 
-    // 1. Eases, cap ease 0.715·A·n, W, Wr, (n + 1)·A; the underarm line
-    // 1 cm above W/2 − 0.715·(n + 1)·A.
-    const SetIn::Sizes z = SetIn::DeriveSizes(*this, g, 0.715, 0.715);
+    // 1. Eases, cap ease (0.662·A·n, the men's 0.715·A·n), W, Wr,
+    // (n + 1)·A; the first underarm level (the men's 1 cm higher).
+    const double factor = Women() ? 0.662 : 0.715;
+    const SetIn::Sizes z = SetIn::DeriveSizes(*this, g, factor, factor);
     SleeveWidth = z.width;
     WristWidth = z.wristWidth;
     CapLengthRequired = z.capLengthRequired;
@@ -60,16 +62,18 @@ void TTwoSeam::Draft(const SleeveGarment& g) {
     O2 = Vector(0, 0);
     O = Vector(F(0.25 * SleeveWidth), 0);
     O1 = Vector(F(-0.25 * SleeveWidth), 0);
-    O3 = Vector(F(0.125 * SleeveWidth), 0);
+    O3 = Vector(F((Women() ? 0.15 : 0.125) * SleeveWidth), 0);
     O4 = Vector(F(-0.125 * SleeveWidth), 0);
+    // The women's elbow level fixes their front seam's circle.
+    L31 = Vector(F(1.25 * SleeveWidth / 4 - 1), F(-(0.58 * ArmLength + pad + CapEase + h)));
 
     // 3, 4. Build the caps and fit them to (n + 1)·A.
-    float y0 = F(double(z.startLevel) + 1);
+    float y0 = Women() ? z.startLevel : F(double(z.startLevel) + 1);
     const SetIn::CapMismatch m = PlaceUnderarmLine(y0);
     SetIn::FitCap(y0, m, [this](float level, float) { return PlaceUnderarmLine(level); });
 
     // 5. The cap-top mark: the shirts' notch 1 cm down the front cap, the
-    // coats' bar 0.6 cm below the top.
+    // others' bar 0.6 cm below the top.
     if (g.family == SleeveGarment::Family::MenShirt)
         TopNotch = SetIn::TopNotch(CapArc::Quad(O2, O3, FrontArcJoin));
     else
@@ -80,21 +84,57 @@ void TTwoSeam::Draft(const SleeveGarment& g) {
 }
 
 SetIn::CapMismatch TTwoSeam::PlaceUnderarmLine(float y0) {
-    const double e = 0.13 * SleeveWidth / 2;
     P = Vector(O.x, y0);
     P2 = Vector(0, y0);
     P4 = Vector(O1.x, y0);
-    P9 = Vector(F(O.x + e), y0);
-    UnderFrontTop = Vector(F(O.x - e), y0);
-    UnderFrontMid = Vector(F(0.5 * UnderFrontTop.x), y0);
-    P3 = Vector(UnderFrontMid.x, F(double(y0) - 1));
     P5 = Vector(O1.x, F(0.36 * y0));
+    if (Women()) {
+        P1 = Vector(O.x, F(2.0 / 3 * y0));
+        P91 = Vector(F(L31.x + 1.0), y0);
+        FrontArcEnd = Vector(F(O.x + 0.2 * SleeveWidth), y0);
+        P3 = Vector(F(O.x - 0.2 * SleeveWidth), y0);
+        // The top sleeve's front seam circle through L31 and P91.
+        const double k = double(y0) - L31.y;
+        FrontSeamRadius = F((k * k + 1) / 2);
+        FrontSeamCentre = Vector(F(L31.x + double(FrontSeamRadius)), L31.y);
+    } else {
+        const double e = 0.13 * SleeveWidth / 2;
+        P9 = Vector(F(O.x + e), y0);
+        UnderFrontTop = Vector(F(O.x - e), y0);
+        UnderFrontMid = Vector(F(0.5 * UnderFrontTop.x), y0);
+        P3 = Vector(UnderFrontMid.x, F(double(y0) - 1));
+    }
     BuildCap();
     CapMismatch = F(double(CapLengthRequired) - CapLength);
     return {CapMismatch, 0.0f};
 }
 
-void TTwoSeam::BuildCap() {
+void TTwoSeam::BuildWomensFront() {
+    // The arc P1 → FrontArcEnd leaves P1 along O3 → P1; P9 where it meets
+    // the front seam circle.
+    const Vector dP = Vector::UnitBetween(O3, P1);
+    FrontArcCtrl = Cross(P1, dP, P, Vector(1, 0));
+    FrontArcParam = 0.5f;
+    P9 = Bezier3::CrossCurve(FrontSeamCentre, FrontSeamRadius, P1, FrontArcCtrl, FrontArcEnd, FrontArcParam);
+    UnderFrontTop = Vector(F(P9.x - SleeveWidth / 8.0), P9.y);
+    // The under sleeve's front leaves UnderFrontTop as the top sleeve's
+    // reaches P9, mirrored.
+    const Vector t = Bezier2::Tangent(P1, FrontArcCtrl, FrontArcEnd, FrontArcParam);
+    const Vector d(-t.x, t.y);
+    UnderFrontGuideCtrl = Cross(UnderFrontTop, d, O, Vector(0, -1));
+    UnderFrontCtrl = Cross(UnderFrontTop, d, P, Vector(1, 0));
+
+    // "1" on the bisector at O3 of the top line and O3 → P1.
+    const Vector back(-1, 0);
+    const Vector b = FloatStore::Unit(double(dP.x) - 1, double(dP.y), "two-seam sleeve");
+    const float c = Vector::Dot(b, back);
+    Point1 = O3 + b * F(0.544 * O3.x * c);
+    const Vector n1 = Vector::UnitNormalBetween(O3, Point1);
+    FrontUpperCtrl = Cross(O3, back, Point1, n1);
+    FrontLowerCtrl = Cross(O3, dP, Point1, n1);
+}
+
+void TTwoSeam::BuildMensFront() {
     // The under sleeve's front arc P3 → UnderFrontTop, and the top sleeve's
     // front P9 → P1 leaving P9 as steeply as that arc reaches UnderFrontTop.
     UnderFrontCtrl = Vector(F(UnderFrontMid.x + 0.4 * (double(UnderFrontTop.x) - UnderFrontMid.x)), P3.y);
@@ -102,25 +142,46 @@ void TTwoSeam::BuildCap() {
         Geom::Rotated(Vector::UnitBetween(P, P2), Geom::Angle(UnderFrontCtrl, UnderFrontTop, UnderFrontMid));
     P1 = Cross(O, Vector(0, -1), P9, d2);
     FrontArcJoin = DraftSteps::Toward(P1, O3, Distance(P1, O3) / 3);
+}
 
-    // The back: "4" a third of the way from P2 to P5, "5" pushed out of the
-    // chord by 0.06 of it; their images in the back line.
-    Point4 = Vector(F(P4.x / 3.0), F(P4.y + (double(P5.y) - P4.y) / 3));
+void TTwoSeam::BuildCap() {
+    if (Women())
+        BuildWomensFront();
+    else
+        BuildMensFront();
+
+    // The back: "4" on the chord P2 → P5 (the middle; the men's a third of
+    // the way), "5" pushed out of it by 0.05 of it (the men's 0.06); their
+    // images in the back line.
     const double chord = Distance(P5, P2);
-    Point5 = Point4 + Vector::UnitNormalBetween(P2, P5) * F(0.06 * chord);
+    if (Women())
+        Point4 = Vector(F(P5.x / 2.0), F((double(P5.y) + P2.y) / 2));
+    else
+        Point4 = Vector(F(P4.x / 3.0), F(P4.y + (double(P5.y) - P4.y) / 3));
+    Point5 = Point4 + Vector::UnitNormalBetween(P2, P5) * F((Women() ? 0.05 : 0.06) * chord);
     MidMirror = MirrorX(Point4, P4.x);
     BackSeamTop = MirrorX(Point5, P4.x);
     const Vector up = Vector::UnitBetween(P5, P2);
-    UnderBackCtrl = Cross(Point5, up, P3, Vector::UnitBetween(P, P2));
-    UnderBackCubicCtrl1 = Point5 - up * F(0.25 * chord);
-    BackCubicCtrl1 = MirrorX(UnderBackCubicCtrl1, P4.x);
+    UnderBackCtrl = Cross(Point5, up, P3, Vector(1, 0));
     const Vector down = Vector::UnitBetween(O4, P5);
-    BackCubicCtrl2 = P5 + down * F(0.2 * Distance(MidMirror, P5));
+    const double mid = Distance(MidMirror, P5);
+    if (Women()) {
+        BackCubicCtrl1 = BackSeamTop + Vector::UnitBetween(MidMirror, P5) * F(0.25 * mid);
+        UnderBackCubicCtrl1 = MirrorX(BackCubicCtrl1, P4.x);
+    } else {
+        UnderBackCubicCtrl1 = Point5 - up * F(0.25 * chord);
+        BackCubicCtrl1 = MirrorX(UnderBackCubicCtrl1, P4.x);
+    }
+    BackCubicCtrl2 = P5 + down * F(0.2 * mid);
     UnderBackCubicCtrl2 = MirrorX(BackCubicCtrl2, P4.x);
 
-    // P6 a fifth of the way down from P5 to the underarm line; P8 level with
-    // it on the top sleeve's back cubic.
-    P6 = Vector(P5.x, F(P5.y - 0.2 * (double(P5.y) - P4.y)));
+    // P6 on the back line (the women's halfway between P5 and "5", the
+    // men's a fifth of the way down from P5); P8 level with it on the top
+    // sleeve's back cubic.
+    if (Women())
+        P6 = Vector(P5.x, F((double(P5.y) + Point5.y) / 2));
+    else
+        P6 = Vector(P5.x, F(P5.y - 0.2 * (double(P5.y) - P4.y)));
     BackCubicParam = 0.5f;
     P8 = Bezier3::CrossLine(P6, Vector(1, 0), BackSeamTop, BackCubicCtrl1, BackCubicCtrl2, P5, BackCubicParam);
     UnderBackSeamTop = MirrorX(P8, P4.x);
@@ -129,13 +190,17 @@ void TTwoSeam::BuildCap() {
     const Vector across(1, 0);
     const Vector b = FloatStore::Unit(double(down.x) + 1, double(down.y), "two-seam sleeve");
     const float c = Vector::Dot(b, across);
-    Point2 = O4 - b * F(0.51 * O4.x * c);
+    Point2 = O4 - b * F((Women() ? 0.46 : 0.51) * O4.x * c);
     const Vector n2 = Vector::UnitNormalBetween(O4, Point2);
     BackUpperCtrl = Cross(O4, across, Point2, n2);
     BackLowerCtrl = Cross(O4, down, Point2, n2);
 
-    FrontCapLength = F(double(Len(O2, O3, FrontArcJoin)) + Len(FrontArcJoin, P1, P9) +
-                       Len(UnderFrontTop, UnderFrontCtrl, P3));
+    const float underFront = Len(UnderFrontTop, UnderFrontCtrl, P3);
+    if (Women())
+        FrontCapLength = F(double(Len(O2, FrontUpperCtrl, Point1)) + Len(Point1, FrontLowerCtrl, P1) +
+                           DraftSteps::Arc(P1, FrontArcCtrl, FrontArcEnd, 0, FrontArcParam) + underFront);
+    else
+        FrontCapLength = F(double(Len(O2, O3, FrontArcJoin)) + Len(FrontArcJoin, P1, P9) + underFront);
     CapLength = F(double(FrontCapLength) + CubicLength(BackSeamTop, BackCubicCtrl1, BackCubicCtrl2, P5, 1.0, 10) +
                   Len(P5, BackLowerCtrl, Point2) + Len(Point2, BackUpperCtrl, O2) + Len(P3, UnderBackCtrl, Point5));
 }
@@ -155,10 +220,13 @@ void TTwoSeam::PlaceNotches(const SleeveGarment& g) {
         CapNotch = SetIn::PlaceNotch(back, dn, +1.0f, 0.5f);
     }
 
-    // The top sleeve's front notch meets the shoulder point of the armhole:
-    // the garment's upper front arc plus 0.22·A·n down from the cap top.
-    const CapArc frontCap[] = {CapArc::Quad(O2, O3, FrontArcJoin), CapArc::Quad(FrontArcJoin, P1, P9)};
-    FrontNotch = SetIn::PlaceNotch(frontCap, F(0.22 * a * n + g.frontShoulder.Length()), -1.0f);
+    // The men's top sleeve's front notch meets the shoulder point of the
+    // armhole: the garment's upper front arc plus 0.22·A·n down from the
+    // cap top.
+    if (!Women()) {
+        const CapArc frontCap[] = {CapArc::Quad(O2, O3, FrontArcJoin), CapArc::Quad(FrontArcJoin, P1, P9)};
+        FrontNotch = SetIn::PlaceNotch(frontCap, F(0.22 * a * n + g.frontShoulder.Length()), -1.0f);
+    }
 
     // The notches the garment keeps: the front one as far up the front
     // armhole from G2 as the under sleeve's notch lies from UnderFrontTop,
@@ -182,16 +250,140 @@ void TTwoSeam::PlaceNotches(const SleeveGarment& g) {
     }
 }
 
-void TTwoSeam::BuildLowerSleeve(float y0, double pad, double h) {
-    const double w = SleeveWidth;
-    P81 = Vector(P8.x, y0);
-    UnderBackUnderarm = Vector(UnderBackSeamTop.x, y0);
+namespace {
 
+// A back seam from its top over the elbow point to its hem end: the first
+// control `first` down from the top along `along`, the aim `aim` of the way
+// from the elbow to the hem end, the controls about the elbow `before` and
+// `after` along the line from the top to the aim.
+struct SeamShape {
+    double first, aim, before, after;
+};
+struct SeamControls {
+    Vector ctrl1, aim, ctrl2, ctrl3;
+};
+SeamControls Seam(const Vector& top, const Vector& along, const Vector& elbow, const Vector& hem,
+                  const SeamShape& k) {
+    SeamControls c;
+    const double upper = Distance(top, elbow), lower = Distance(elbow, hem);
+    c.ctrl1 = top + along * F(k.first * upper);
+    c.aim = DraftSteps::Toward(elbow, hem, k.aim * lower);
+    const Vector e = Vector::UnitBetween(top, c.aim);
+    c.ctrl2 = elbow - e * F(k.before * upper);
+    c.ctrl3 = elbow + e * F(k.after * lower);
+    return c;
+}
+
+// A vent flap `length` up the seam from foot towards ctrl, `width` across.
+TTwoSeam::Flap FlapAt(const Vector& foot, const Vector& ctrl, float length, float width) {
+    const Vector along = Vector::UnitBetween(foot, ctrl);
+    const Vector across = Vector::UnitNormalBetween(foot, ctrl);
+    TTwoSeam::Flap f;
+    f.end = foot + along * length;
+    f.corner = foot + across * width;
+    f.farCorner = f.end + across * width;
+    return f;
+}
+
+}  // namespace
+
+void TTwoSeam::BuildLowerSleeve(float y0, double pad, double h) {
     // The hem Др1с + Пн + cap ease + h below the cap top, the elbow
     // 0.58·Др1с + Пн + cap ease + h.
     H = Vector(O.x, F(-(ArmLength + pad + CapEase + h)));
     const float yE = F(-(0.58 * ArmLength + pad + CapEase + h));
     L = Vector(O.x, yE);
+    if (Women())
+        BuildWomensLowerSleeve(y0, yE);
+    else
+        BuildMensLowerSleeve(y0, yE);
+    ElbowTickUpper = Vector(L1.x, F(yE + 0.2));
+    ElbowTickLower = Vector(L1.x, F(yE - 0.2));
+    BoxTop = 0;
+    BoxLeft = std::min(H5.x, P8.x);
+    BoxRight = Women() ? H4.x : P9.x;
+    BoxBottom = std::min(Women() ? HemCtrl.y : H.y, H5.y);
+}
+
+void TTwoSeam::BuildWomensLowerSleeve(float y0, float yE) {
+    const double w = SleeveWidth;
+    const double backShift = double(P6.x) - P8.x;
+    BackUnderarm = Vector(P8.x, y0);
+    UnderBackUnderarm = Vector(UnderBackSeamTop.x, y0);
+
+    // The elbow line: the under sleeve's front seam W/8 behind the top
+    // sleeve's, the elbow width We about their middle L1.
+    L3 = Vector(F(L31.x - w / 8), yE);
+    UnderFrontCentre = Vector(F(L3.x + double(FrontSeamRadius)), yE);
+    L1 = Vector(F((double(L3.x) + L31.x) / 2), yE);
+    const double we = (w - WristWidth) * 0.725 + WristWidth;
+    const double s = we / w * backShift;
+    L2 = Vector(F(L1.x - we / 2), yE);
+    L4 = Vector(F(L2.x - s), yE);
+    L5 = Vector(F(L2.x + s), yE);
+    L0 = Vector(F((double(L1.x) + L2.x) / 2), yE);
+
+    // The hem: H3 under UnderFrontTop on the circle on the diameter L0 H; a
+    // wrist narrower than 4·|H H3| is widened to it.
+    const double q = Distance(L0, H) / 2, u = double(UnderFrontTop.x) - (double(L0.x) + H.x) / 2;
+    H3 = Vector(UnderFrontTop.x, F((double(L0.y) + H.y) / 2 - HemRoot(q * q - u * u)));
+    Vector d2;
+    if (WristWidth < 4 * Distance(H, H3)) {
+        WristWidth = F(4 * Distance(H, H3));
+        H0 = H3;
+        d2 = Vector::UnitBetween(H, H0);
+    } else {
+        const double l0h = Distance(L0, H);
+        H0 = Geom::CircleCross(L0, H, F(HemRoot(l0h * l0h - WristWidth * WristWidth / 16.0)), F(WristWidth / 4.0), 0);
+        d2 = Vector::UnitBetween(H, H0);
+        H3 = Cross(UnderFrontTop, Vector(0, -1), H, d2);
+    }
+    H2 = H + d2 * F(WristWidth / 2.0);
+    const float sH = F(WristWidth / w * backShift);
+    H5 = H2 + d2 * sH;
+    H6 = H2 - d2 * sH;
+
+    // The front seams below the elbow: circle arcs through L3 and H3 (L31
+    // and H4) with their centres on the elbow line.
+    const double dx = double(H3.x) - L3.x, dy = double(L3.y) - H3.y;
+    FrontSeamRadiusLow = F(Checked::Div(dy * dy + dx * dx, 2 * dx, "two-seam sleeve front seam"));
+    UnderFrontCentreLow = Vector(F(L3.x + double(FrontSeamRadiusLow)), yE);
+    FrontSeamCentreLow = Vector(F(L31.x + double(FrontSeamRadiusLow)), yE);
+    H4 = Vector(P9.x, H3.y);
+    HemCtrl = Cross(Vector(F((double(UnderFrontTop.x) + P9.x) / 2), 0), Vector(0, -1), H, d2);
+
+    // The back seams, and the vent seams that end at H2.
+    const Vector down(0, -1);
+    const SeamShape plain{0.4, 0.42, 0.3, 0.26};
+    const SeamControls top = Seam(BackUnderarm, down, L4, H5, plain);
+    BackSeamCtrl1 = top.ctrl1, BackSeamAim = top.aim, BackSeamCtrl2 = top.ctrl2, BackSeamCtrl3 = top.ctrl3;
+    const SeamControls under = Seam(UnderBackUnderarm, down, L5, H6, plain);
+    UnderBackSeamCtrl1 = under.ctrl1, UnderBackSeamAim = under.aim, UnderBackSeamCtrl2 = under.ctrl2,
+    UnderBackSeamCtrl3 = under.ctrl3;
+    const double a = Distance(L2, H2), b = Distance(P4, L2) + a, c = (double(P6.y) - P4.y) + b;
+    const double f1 = Checked::Div(b, c, "two-seam sleeve vent") * backShift;
+    const double f2 = Checked::Div(a, c, "two-seam sleeve vent") * backShift;
+    VentTop = Vector(F(P4.x - f1), y0);
+    UnderVentTop = Vector(F(P4.x + f1), y0);
+    VentElbow = Vector(F(L2.x - f2), yE);
+    UnderVentElbow = Vector(F(L2.x + f2), yE);
+    const SeamControls vent = Seam(VentTop, Vector::UnitBetween(P8, VentTop), VentElbow, H2, plain);
+    VentCtrl1 = vent.ctrl1, VentAim = vent.aim, VentCtrl2 = vent.ctrl2, VentCtrl3 = vent.ctrl3;
+    const SeamControls underVent =
+        Seam(UnderVentTop, Vector::UnitBetween(UnderBackSeamTop, UnderVentTop), UnderVentElbow, H2, plain);
+    UnderVentCtrl1 = underVent.ctrl1, UnderVentAim = underVent.aim, UnderVentCtrl2 = underVent.ctrl2,
+    UnderVentCtrl3 = underVent.ctrl3;
+    TopFlap = FlapAt(H2, VentCtrl3, 10, 3);
+    UnderFlap = FlapAt(H2, UnderVentCtrl3, 10, 3);
+
+    float t = 0.5f;
+    P81 = Bezier3::CrossLine(P4, Vector::UnitBetween(P, P4), P8, BackSeamCtrl1, BackSeamCtrl2, L4, t);
+}
+
+void TTwoSeam::BuildMensLowerSleeve(float y0, float yE) {
+    const double w = SleeveWidth;
+    P81 = Vector(P8.x, y0);
+    UnderBackUnderarm = Vector(UnderBackSeamTop.x, y0);
     L0 = Vector(0, yE);
 
     // The elbow width We and the back seams' spread there.
@@ -226,49 +418,117 @@ void TTwoSeam::BuildLowerSleeve(float y0, double pad, double h) {
     H5 = H2 + d2 * sH;
     H6 = H2 - d2 * sH;
 
-    // The back seams.
+    // The back seams and the vent flaps, 14 cm up them.
     const Vector down(0, -1);
-    BackSeamCtrl1 = P81 + down * F(0.3 * Distance(P81, L4));
-    UnderBackSeamCtrl1 = UnderBackUnderarm + down * F(0.3 * Distance(UnderBackUnderarm, L5));
-    BackSeamAim = DraftSteps::Toward(L4, H5, 0.58 * Distance(L4, H5));
-    const Vector e = Vector::UnitBetween(P81, BackSeamAim);
-    BackSeamCtrl2 = L4 - e * F(0.3 * Distance(P81, L4));
-    BackSeamCtrl3 = L4 + e * F(0.24 * Distance(L4, H5));
-    UnderBackSeamAim = DraftSteps::Toward(L5, H6, 0.58 * Distance(L5, H6));
-    const Vector ue = Vector::UnitBetween(UnderBackUnderarm, UnderBackSeamAim);
-    UnderBackSeamCtrl2 = L5 - ue * F(0.3 * Distance(UnderBackUnderarm, L5));
-    UnderBackSeamCtrl3 = L5 + ue * F(0.24 * Distance(L5, H6));
-
-    // The vent flaps, 14 cm up the back seams and 4 cm wide.
-    const auto flap = [](const Vector& foot, const Vector& ctrl) {
-        const Vector along = Vector::UnitBetween(foot, ctrl);
-        const Vector across = Vector::UnitNormalBetween(foot, ctrl);
-        Flap fl;
-        fl.end = foot + along * 14.0f;
-        fl.corner = foot + across * 4.0f;
-        fl.farCorner = fl.end + across * 4.0f;
-        return fl;
-    };
-    TopFlap = flap(H5, BackSeamCtrl3);
-    UnderFlap = flap(H6, UnderBackSeamCtrl3);
+    const SeamShape plain{0.3, 0.58, 0.3, 0.24};
+    const SeamControls top = Seam(P81, down, L4, H5, plain);
+    BackSeamCtrl1 = top.ctrl1, BackSeamAim = top.aim, BackSeamCtrl2 = top.ctrl2, BackSeamCtrl3 = top.ctrl3;
+    const SeamControls under = Seam(UnderBackUnderarm, down, L5, H6, plain);
+    UnderBackSeamCtrl1 = under.ctrl1, UnderBackSeamAim = under.aim, UnderBackSeamCtrl2 = under.ctrl2,
+    UnderBackSeamCtrl3 = under.ctrl3;
+    TopFlap = FlapAt(H5, BackSeamCtrl3, 14, 4);
+    UnderFlap = FlapAt(H6, UnderBackSeamCtrl3, 14, 4);
 
     // The front seams above the elbow.
     UnderFrontSeamCtrl = L3 + Vector::UnitBetween(H3, L3) * F(0.45 * Distance(L3, UnderFrontTop));
     FrontSeamCtrl = L31 + Vector::UnitBetween(H4, L31) * F(0.45 * Distance(L31, P9));
-
-    ElbowTickUpper = Vector(L1.x, F(yE + 0.2));
-    ElbowTickLower = Vector(L1.x, F(yE - 0.2));
-
-    BoxTop = 0;
-    BoxLeft = std::min(H5.x, P8.x);
-    BoxRight = P9.x;
-    BoxBottom = std::min(H.y, H5.y);
 }
 
 // ---------------------------------------------------------------------------
 // Drawing
 
 void TTwoSeam::DrawOutline(TDrawContext& dc, int outline) const {
+    if (Women())
+        DrawWomen(dc, outline);
+    else
+        DrawMen(dc, outline);
+}
+
+void TTwoSeam::DrawWomen(TDrawContext& dc, int outline) const {
+    const float backT = BackCubicParam;
+    // The top sleeve's cap, its front seam, the hem and the under sleeve's
+    // back seam and cap.
+    dc.SetPenWidth(outline);
+    dc.Bezier3Part(BackSeamTop, BackCubicCtrl1, BackCubicCtrl2, P5, backT, 1, 5);
+    dc.Bezier2(P5, BackLowerCtrl, Point2, 15);
+    dc.Bezier2(Point2, BackUpperCtrl, O2, 10);
+    dc.Bezier2(O2, FrontUpperCtrl, Point1, 10);
+    dc.Bezier2(Point1, FrontLowerCtrl, P1, 20);
+    dc.Bezier2Part(P1, FrontArcCtrl, FrontArcEnd, 0, FrontArcParam, 10);
+    dc.Arc3(FrontSeamCentre, P9, L31, 1, 10);
+    dc.Arc3(FrontSeamCentreLow, L31, H4, 1, 10);
+    dc.Bezier2(H4, HemCtrl, H3, 10);
+    dc.LineTo(H6);
+    dc.Bezier2(H6, UnderBackSeamCtrl3, L5, 15);
+    dc.Bezier3(L5, UnderBackSeamCtrl2, UnderBackSeamCtrl1, UnderBackSeamTop, 15);
+    dc.Bezier3Part(P5, UnderBackCubicCtrl2, UnderBackCubicCtrl1, Point5, 1 - backT, 1, 5);
+    dc.Bezier2(Point5, UnderBackCtrl, P3, 25);
+    SetIn::DrawNotch(dc, CapNotch);
+    // The under sleeve's front seam, the top sleeve's back seam and the two
+    // vent seams with their flaps.
+    dc.SetPenWidth(outline);
+    dc.Bezier2(P3, UnderFrontCtrl, UnderFrontTop, 15);
+    dc.Arc3(UnderFrontCentre, UnderFrontTop, L3, 1, 10);
+    dc.Arc3(UnderFrontCentreLow, L3, H3, 1, 10);
+    dc.MoveTo(H6);
+    dc.LineTo(H5);
+    dc.Bezier2(H5, BackSeamCtrl3, L4, 15);
+    dc.Bezier3(L4, BackSeamCtrl2, BackSeamCtrl1, P8, 15);
+    dc.Bezier3(P8, VentCtrl1, VentCtrl2, VentElbow, 15);
+    dc.Bezier2(VentElbow, VentCtrl3, TopFlap.end, 12);
+    dc.LineTo(TopFlap.farCorner);
+    dc.LineTo(TopFlap.corner);
+    dc.LineTo(H2);
+    dc.SetPenWidth(1);
+    dc.LineTo(TopFlap.end);
+    dc.MoveTo(UnderFlap.end);
+    dc.LineTo(H2);
+    dc.SetPenWidth(outline);
+    dc.LineTo(UnderFlap.corner);
+    dc.LineTo(UnderFlap.farCorner);
+    dc.LineTo(UnderFlap.end);
+    dc.Bezier2(UnderFlap.end, UnderVentCtrl3, UnderVentElbow, 12);
+    dc.Bezier3(UnderVentElbow, UnderVentCtrl2, UnderVentCtrl1, UnderBackSeamTop, 15);
+
+    // Construction lines.
+    dc.SetPenWidth(1);
+    dc.LineTo(P8);
+    const Vector* const kLines[][7] = {
+        {&P81, &P91},
+        {&P9, &UnderFrontTop},
+    };
+    for (const auto& line : kLines) {
+        dc.MoveTo(*line[0]);
+        for (int i = 1; i < 7 && line[i]; ++i) dc.LineTo(*line[i]);
+    }
+    dc.Bezier2(UnderFrontTop, UnderFrontGuideCtrl, P1, 16);
+    dc.LineTo(O3);
+    dc.LineTo(Point1);
+    SetIn::DrawNotch(dc, TopNotch, false);
+    const Vector* const kMore[][7] = {
+        {&Point2, &O4, &P5, &P4, &L2, &H2},
+        {&H3, &HemCtrl, &H4},
+        {&H, &O, &O1, &P5},
+    };
+    for (const auto& line : kMore) {
+        dc.MoveTo(*line[0]);
+        for (int i = 1; i < 7 && line[i]; ++i) dc.LineTo(*line[i]);
+    }
+    dc.Bezier3Part(P5, UnderBackCubicCtrl2, UnderBackCubicCtrl1, Point5, 0, 1 - backT, 5);
+    const Vector* const kLast[][7] = {
+        {&P5, &Point4, &Point5},
+        {&Point4, &P2},
+        {&L4, &L31},
+        {&ElbowTickUpper, &ElbowTickLower},
+        {&H0, &L0, &P2, &O2},
+    };
+    for (const auto& line : kLast) {
+        dc.MoveTo(*line[0]);
+        for (int i = 1; i < 7 && line[i]; ++i) dc.LineTo(*line[i]);
+    }
+}
+
+void TTwoSeam::DrawMen(TDrawContext& dc, int outline) const {
     const float backT = BackCubicParam;
     // The top sleeve's back cap and its front cap down to the front notch.
     dc.SetPenWidth(outline);
@@ -340,6 +600,24 @@ void TTwoSeam::DrawOutline(TDrawContext& dc, int outline) const {
 
 void TTwoSeam::WriteLabels(TDrawContext& dc, bool printer) const {
     using Row = Labels::Row<TTwoSeam>;
+    static const Row kWomen[] = {
+        {"O2", &TTwoSeam::O2, 2},   {"1", &TTwoSeam::Point1, 4}, {"O3", &TTwoSeam::O3, 1},
+        {"O", &TTwoSeam::O, 2},     {"P1", &TTwoSeam::P1, 2},    {"P", &TTwoSeam::P, 3},
+        {"P9", &TTwoSeam::P9, 2},   {"P91", &TTwoSeam::P91, 3},  {"L31", &TTwoSeam::L31, 3},
+        {"L", &TTwoSeam::L, 3},     {"L1", &TTwoSeam::L1, 6},    {"L3", &TTwoSeam::L3, 7},
+        {"L0", &TTwoSeam::L0, 2},   {"H", &TTwoSeam::H, 1},      {"H4", &TTwoSeam::H4, 3},
+        {"H3", &TTwoSeam::H3, 3},   {"H0", &TTwoSeam::H0, 3},    {"H6", &TTwoSeam::H6, 3},
+        {"H2", &TTwoSeam::H2, 3},   {"H5", &TTwoSeam::H5, 2},    {"L5", &TTwoSeam::L5, 2},
+        {"L2", &TTwoSeam::L2, 2},   {"L4", &TTwoSeam::L4, 5},    {"P81", &TTwoSeam::P81, 9},
+        {"P4", &TTwoSeam::P4, 3},   {"P2", &TTwoSeam::P2, 7},    {"P3", &TTwoSeam::P3, 3},
+        {"4", &TTwoSeam::Point4, 2}, {"5", &TTwoSeam::Point5, 4}, {"P6", &TTwoSeam::P6, 7},
+        {"P8", &TTwoSeam::P8, 8},   {"P5", &TTwoSeam::P5, 8},    {"2", &TTwoSeam::Point2, 3},
+        {"O4", &TTwoSeam::O4, 1},   {"O1", &TTwoSeam::O1, 1},
+    };
+    if (Women()) {
+        Labels::PutAll(dc, printer, *this, kWomen);
+        return;
+    }
     static const Row kLabels[] = {
         {"H5", &TTwoSeam::H5, 2},   {"H2", &TTwoSeam::H2, 3},   {"H6", &TTwoSeam::H6, 3},
         {"H0", &TTwoSeam::H0, 3},   {"H3", &TTwoSeam::H3, 3},   {"H", &TTwoSeam::H, 1},

@@ -1,8 +1,13 @@
-// The two-seam sleeve: a top sleeve and an under sleeve drafted in one
-// frame and drawn overlapping, parting at the front seam and at the back
-// (elbow) seam.  So far the men's draft, which the men's coats and blazers
-// take as sleeve kind 12 (TMenTwoSeam, " Двухшовный").
+// The two-seam sleeve (sleeve kind 2, " Двухшовный"): a top sleeve and an
+// under sleeve drafted in one frame and drawn overlapping, parting at the
+// front seam and at the back (elbow) seam; offered with the women's
+// bodices.  The men's draft, which the men's coats and blazers take as
+// sleeve kind 12 (TMenTwoSeam), differs in the front cap and seams, the hem
+// and the vents.
 //
+// The women's top sleeve's front runs from P9 on the front seam circle over
+// the arc P1 → FrontArcCtrl, "1" and the cap top; the men's from P9 on the
+// underarm line over P1 and FrontArcJoin.
 // The top sleeve's cap runs from its front seam point P9 up over P1, the
 // cap top O2 and "2" down to P5 and its back seam point BackSeamTop; the
 // under sleeve's cap from its front seam point UnderFrontTop down to P3 and
@@ -32,12 +37,26 @@ public:
     Vector Point2, Point4, Point5, MidMirror, BackSeamTop, P81, UnderBackUnderarm, UnderFrontCtrl, BackLowerCtrl,
         BackUpperCtrl, BackCubicCtrl1, BackCubicCtrl2, UnderBackCubicCtrl1, UnderBackCubicCtrl2, UnderFrontMid,
         UnderFrontTop, FrontArcJoin, UnderBackCtrl, UnderBackSeamTop;
-    // The vent flaps at the hem ends of the back seams (14 cm by 4 cm): the
+    // The vent flaps (the men's at the hem ends of the back seams, 14 cm by
+    // 4 cm; the women's at H2 up both vent seams, 10 cm by 3 cm): the
     // corner on the hem, the far corner, and the end up the seam.
     struct Flap {
         Vector corner, farCorner, end;
     };
     Flap TopFlap, UnderFlap;
+    // The women's front: "1" with the upper front arcs' controls, the arc
+    // P1 → FrontArcCtrl → FrontArcEnd on which P9 lies (at FrontArcParam),
+    // P91 on the underarm line, and the under sleeve's front guide.
+    Vector Point1, FrontUpperCtrl, FrontLowerCtrl, FrontArcCtrl, FrontArcEnd, P91, UnderFrontGuideCtrl;
+    // The women's front seams: circle arcs about these centres, radius
+    // FrontSeamRadius above the elbow and FrontSeamRadiusLow below it; the
+    // hem's control; the back seams' foot BackUnderarm.
+    Vector FrontSeamCentre, UnderFrontCentre, FrontSeamCentreLow, UnderFrontCentreLow, HemCtrl, BackUnderarm;
+    // The women's vent seams, from VentTop (UnderVentTop) on the underarm
+    // line over VentElbow (UnderVentElbow) to H2, with their controls.
+    Vector VentTop, UnderVentTop, VentElbow, UnderVentElbow, VentCtrl1, VentAim, VentCtrl2, VentCtrl3, UnderVentCtrl1,
+        UnderVentAim, UnderVentCtrl2, UnderVentCtrl3;
+    float FrontSeamRadius = 0.0f, FrontSeamRadiusLow = 0.0f, FrontArcParam = 0.0f;
     // Marks: the cap top's (a bar on the coats, a notch 1 cm along the front
     // cap on the shirts), the under sleeve's balance notch and the top
     // sleeve's front notch.
@@ -57,9 +76,9 @@ public:
     float CapLengthRequired = 0.0f;  // (n + 1)·A
     float CapMismatch = 0.0f;        // CapLengthRequired − CapLength
     float FrontCapLength = 0.0f;     // O2 down the front to P9, and UnderFrontTop to P3
-    SleeveGarment::Family Family = SleeveGarment::Family::MenCoat;
+    SleeveGarment::Family Family = SleeveGarment::Family::Women;
 
-    explicit TTwoSeam(int kind);
+    explicit TTwoSeam(int kind = 2);
 
     void Draft(const SleeveGarment& g) override;
 
@@ -72,11 +91,18 @@ private:
     // the caps miss of (n + 1)·A.
     SetIn::CapMismatch PlaceUnderarmLine(float y0);
     void BuildCap();
+    void BuildWomensFront();
+    void BuildMensFront();
     // The balance notch, the top sleeve's front notch and the notches and
     // shoulder mark the garment keeps.
     void PlaceNotches(const SleeveGarment& g);
     // Elbow line, hem, seams, flaps and the extent box.
     void BuildLowerSleeve(float y0, double pad, double h);
+    void BuildWomensLowerSleeve(float y0, float yE);
+    void BuildMensLowerSleeve(float y0, float yE);
+    void DrawWomen(TDrawContext& dc, int outline) const;
+    void DrawMen(TDrawContext& dc, int outline) const;
+    bool Women() const { return Family == SleeveGarment::Family::Women; }
 };
 
 // The men's coats' and blazers' two-seam sleeve (kind 12).

@@ -16,8 +16,8 @@ TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     for (int type = 7; type <= 14; ++type) EXPECT_TRUE(HasModelMaker(type)) << type;
     EXPECT_TRUE(HasCollarMaker(1));
     for (int kind = 2; kind <= kCollarKinds; ++kind) EXPECT_FALSE(HasCollarMaker(kind)) << kind;
-    // The one-seam sleeves of the bodices and of the men's coats, the men's coats' two-seam sleeve.
-    for (int kind = 1; kind <= kSleeveKinds; ++kind) EXPECT_EQ(HasSleeveMaker(kind), kind == 1 || kind == 12 || kind == 13) << kind;
+    // The one-seam and two-seam sleeves of the bodices and of the men's coats.
+    for (int kind = 1; kind <= kSleeveKinds; ++kind) EXPECT_EQ(HasSleeveMaker(kind), kind == 1 || kind == 2 || kind == 12 || kind == 13) << kind;
 }
 
 class DressWithPiecesTest : public DressWindowsTest {
