@@ -15,6 +15,7 @@
 #include "tests/garments/GarmentWindowTest.h"
 #include "tests/garments/PagesAndPixels.h"
 #include "tests/garments/coats_men/MenPatternFixture.h"
+#include "tests/garments/shirts_men/MenDressFixture.h"
 #include "tests/kernel/PdfPaths.h"
 #include "tests/sleeves/set_in/SleeveFixture.h"
 
@@ -187,4 +188,35 @@ TEST(MenTwoSeamDraft, ATooWideSleeveFailsAsTheCap) {
     DraftOn(s, g, 28);
     s.UpperArmGirth = 80;
     EXPECT_THROW(s.Draft(MenCoatSleeveGarment(g)), int);
+}
+
+// On the men's shirts' and jackets' armholes the same draft fits its caps,
+// marks the cap top with a notch 1 cm down the front cap, places the front
+// notch by the shirt's shoulder arc and leaves the pad out of the length.
+TEST(MenTwoSeamDraft, TheShirtsBranch) {
+    for (MenDressKind kind : kMenKinds) {
+        SCOPED_TRACE(int(kind));
+        TTestMenDress d;
+        TTwoSeam s;
+        Put(s, kSleeveSamples);
+        s.ShoulderPad = 2;
+        d.CapEaseNorm = kSleeveSamples.capEaseNorm;
+        BodiceChoice choice;
+        choice.sleeve = &s;
+        choice.sleeveKind = 2;
+        DraftMenDress(d, kShirtSamples, kind, choice);
+        s.Draft(MenShirtSleeveGarment(d));
+        EXPECT_EQ(s.Family, SleeveGarment::Family::MenShirt);
+        const double a = d.ArmholeLength, n = d.CapEaseNorm;
+        EXPECT_NEAR(CapsByChords(s), (n + 1) * a, 0.1);
+        const std::vector<CapArc> first = {CapArc::Quad(s.O2, s.O3, s.FrontArcJoin)};
+        EXPECT_NEAR(LengthAlong(first, s.TopNotch.point).first, 1.0, 0.1);
+        EXPECT_NEAR(Dist(s.TopNotch.point, s.TopNotch.foot), 0.6, 1e-4);
+        const std::vector<CapArc> frontCap = {CapArc::Quad(s.O2, s.O3, s.FrontArcJoin),
+                                              CapArc::Quad(s.FrontArcJoin, s.P1, s.P9)};
+        EXPECT_NEAR(LengthAlong(frontCap, s.FrontNotch.point).first,
+                    0.22 * a * n + Quad(d.Point4, d.FrontArmholeCtrl4, d.P10), 0.11);
+        EXPECT_NEAR(s.H.y, -(57.4 + s.CapEase + d.InterliningEase), 1e-4);
+        EXPECT_TRUE(Finite(s.H5) && Finite(s.H6));
+    }
 }
