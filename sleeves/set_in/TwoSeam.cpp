@@ -274,6 +274,15 @@ SeamControls Seam(const Vector& top, const Vector& along, const Vector& elbow, c
     return c;
 }
 
+// Draws each line of points (at most six, the rest null) as one stroke.
+template <std::size_t N>
+void Polylines(TDrawContext& dc, const Vector* const (&lines)[N][6]) {
+    for (const auto& line : lines) {
+        dc.MoveTo(*line[0]);
+        for (int i = 1; i < 6 && line[i]; ++i) dc.LineTo(*line[i]);
+    }
+}
+
 // A vent flap `length` up the seam from foot towards ctrl, `width` across.
 TTwoSeam::Flap FlapAt(const Vector& foot, const Vector& ctrl, float length, float width) {
     const Vector along = Vector::UnitBetween(foot, ctrl);
@@ -305,6 +314,19 @@ void TTwoSeam::BuildLowerSleeve(float y0, double pad, double h) {
     BoxBottom = std::min(Women() ? HemCtrl.y : H.y, H5.y);
 }
 
+Vector TTwoSeam::SquareHem(double quarter) {
+    const double l0h = Distance(L0, H);
+    H0 = Geom::CircleCross(L0, H, F(HemRoot(l0h * l0h - quarter * quarter)), F(quarter), 0);
+    return Vector::UnitBetween(H, H0);
+}
+
+void TTwoSeam::PlaceHemEnds(const Vector& d2, double backShift) {
+    H2 = H + d2 * F(WristWidth / 2.0);
+    const float sH = F(WristWidth / double(SleeveWidth) * backShift);
+    H5 = H2 + d2 * sH;
+    H6 = H2 - d2 * sH;
+}
+
 void TTwoSeam::BuildWomensLowerSleeve(float y0, float yE) {
     const double w = SleeveWidth;
     const double backShift = double(P6.x) - P8.x;
@@ -333,15 +355,10 @@ void TTwoSeam::BuildWomensLowerSleeve(float y0, float yE) {
         H0 = H3;
         d2 = Vector::UnitBetween(H, H0);
     } else {
-        const double l0h = Distance(L0, H);
-        H0 = Geom::CircleCross(L0, H, F(HemRoot(l0h * l0h - WristWidth * WristWidth / 16.0)), F(WristWidth / 4.0), 0);
-        d2 = Vector::UnitBetween(H, H0);
+        d2 = SquareHem(WristWidth / 4.0);
         H3 = Cross(UnderFrontTop, Vector(0, -1), H, d2);
     }
-    H2 = H + d2 * F(WristWidth / 2.0);
-    const float sH = F(WristWidth / w * backShift);
-    H5 = H2 + d2 * sH;
-    H6 = H2 - d2 * sH;
+    PlaceHemEnds(d2, backShift);
 
     // The front seams below the elbow: circle arcs through L3 and H3 (L31
     // and H4) with their centres on the elbow line.
@@ -400,23 +417,17 @@ void TTwoSeam::BuildMensLowerSleeve(float y0, float yE) {
 
     // The hem square to L0 → H0 at H0, a quarter wrist from H; a wrist too
     // narrow for the front seams' offset f is widened to 4f.
-    const double l0h = Distance(L0, H);
     Vector d2;
     if (WristWidth / 4.0 < f) {
         WristWidth = F(4 * f);
-        H0 = Geom::CircleCross(L0, H, F(HemRoot(l0h * l0h - f * f)), F(f), 0);
+        d2 = SquareHem(f);
         H3 = H0;
-        d2 = Vector::UnitBetween(H, H0);
     } else {
-        H0 = Geom::CircleCross(L0, H, F(HemRoot(l0h * l0h - WristWidth * WristWidth / 16.0)), F(WristWidth / 4.0), 0);
-        d2 = Vector::UnitBetween(H, H0);
+        d2 = SquareHem(WristWidth / 4.0);
         H3 = H + d2 * F(f);
     }
     H4 = Vector(F(2.0 * H.x - H3.x), H3.y);
-    H2 = H0 + d2 * F(WristWidth / 4.0);
-    const float sH = F(WristWidth / w * backShift);
-    H5 = H2 + d2 * sH;
-    H6 = H2 - d2 * sH;
+    PlaceHemEnds(d2, backShift);
 
     // The back seams and the vent flaps, 14 cm up them.
     const Vector down(0, -1);
@@ -444,14 +455,18 @@ void TTwoSeam::DrawOutline(TDrawContext& dc, int outline) const {
         DrawMen(dc, outline);
 }
 
+void TTwoSeam::DrawBackCap(TDrawContext& dc, int outline) const {
+    dc.SetPenWidth(outline);
+    dc.Bezier3Part(BackSeamTop, BackCubicCtrl1, BackCubicCtrl2, P5, BackCubicParam, 1, 5);
+    dc.Bezier2(P5, BackLowerCtrl, Point2, 15);
+    dc.Bezier2(Point2, BackUpperCtrl, O2, 10);
+}
+
 void TTwoSeam::DrawWomen(TDrawContext& dc, int outline) const {
     const float backT = BackCubicParam;
     // The top sleeve's cap, its front seam, the hem and the under sleeve's
     // back seam and cap.
-    dc.SetPenWidth(outline);
-    dc.Bezier3Part(BackSeamTop, BackCubicCtrl1, BackCubicCtrl2, P5, backT, 1, 5);
-    dc.Bezier2(P5, BackLowerCtrl, Point2, 15);
-    dc.Bezier2(Point2, BackUpperCtrl, O2, 10);
+    DrawBackCap(dc, outline);
     dc.Bezier2(O2, FrontUpperCtrl, Point1, 10);
     dc.Bezier2(Point1, FrontLowerCtrl, P1, 20);
     dc.Bezier2Part(P1, FrontArcCtrl, FrontArcEnd, 0, FrontArcParam, 10);
@@ -493,48 +508,36 @@ void TTwoSeam::DrawWomen(TDrawContext& dc, int outline) const {
     // Construction lines.
     dc.SetPenWidth(1);
     dc.LineTo(P8);
-    const Vector* const kLines[][7] = {
+    const Vector* const kLines[][6] = {
         {&P81, &P91},
         {&P9, &UnderFrontTop},
     };
-    for (const auto& line : kLines) {
-        dc.MoveTo(*line[0]);
-        for (int i = 1; i < 7 && line[i]; ++i) dc.LineTo(*line[i]);
-    }
+    Polylines(dc, kLines);
     dc.Bezier2(UnderFrontTop, UnderFrontGuideCtrl, P1, 16);
     dc.LineTo(O3);
     dc.LineTo(Point1);
     SetIn::DrawNotch(dc, TopNotch, false);
-    const Vector* const kMore[][7] = {
+    const Vector* const kMore[][6] = {
         {&Point2, &O4, &P5, &P4, &L2, &H2},
         {&H3, &HemCtrl, &H4},
         {&H, &O, &O1, &P5},
     };
-    for (const auto& line : kMore) {
-        dc.MoveTo(*line[0]);
-        for (int i = 1; i < 7 && line[i]; ++i) dc.LineTo(*line[i]);
-    }
+    Polylines(dc, kMore);
     dc.Bezier3Part(P5, UnderBackCubicCtrl2, UnderBackCubicCtrl1, Point5, 0, 1 - backT, 5);
-    const Vector* const kLast[][7] = {
+    const Vector* const kLast[][6] = {
         {&P5, &Point4, &Point5},
         {&Point4, &P2},
         {&L4, &L31},
         {&ElbowTickUpper, &ElbowTickLower},
         {&H0, &L0, &P2, &O2},
     };
-    for (const auto& line : kLast) {
-        dc.MoveTo(*line[0]);
-        for (int i = 1; i < 7 && line[i]; ++i) dc.LineTo(*line[i]);
-    }
+    Polylines(dc, kLast);
 }
 
 void TTwoSeam::DrawMen(TDrawContext& dc, int outline) const {
     const float backT = BackCubicParam;
     // The top sleeve's back cap and its front cap down to the front notch.
-    dc.SetPenWidth(outline);
-    dc.Bezier3Part(BackSeamTop, BackCubicCtrl1, BackCubicCtrl2, P5, backT, 1, 5);
-    dc.Bezier2(P5, BackLowerCtrl, Point2, 15);
-    dc.Bezier2(Point2, BackUpperCtrl, O2, 10);
+    DrawBackCap(dc, outline);
     dc.Bezier2(O2, O3, FrontArcJoin, 30);
     SetIn::DrawNotch(dc, FrontNotch);
     // On down the top sleeve's front seam, the hem and the back seam.
@@ -590,10 +593,7 @@ void TTwoSeam::DrawMen(TDrawContext& dc, int outline) const {
         {&ElbowTickUpper, &ElbowTickLower},
         {&L1, &L4},
     };
-    for (const auto& line : kPolylines) {
-        dc.MoveTo(*line[0]);
-        for (int i = 1; i < 6 && line[i]; ++i) dc.LineTo(*line[i]);
-    }
+    Polylines(dc, kPolylines);
     // The cap-top mark: the bar, and on the shirts the stem.
     SetIn::DrawNotch(dc, TopNotch, Family == SleeveGarment::Family::MenShirt);
 }

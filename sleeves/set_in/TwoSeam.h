@@ -100,6 +100,13 @@ private:
     void BuildLowerSleeve(float y0, double pad, double h);
     void BuildWomensLowerSleeve(float y0, float yE);
     void BuildMensLowerSleeve(float y0, float yE);
+    // H0, `quarter` from H with the hem square to L0 → H0 at H0; answers
+    // the hem's direction H → H0.
+    Vector SquareHem(double quarter);
+    // H2 half the wrist along the hem from H, H5 and H6 either side of it
+    // by the wrist's share of the back shift.
+    void PlaceHemEnds(const Vector& d2, double backShift);
+    void DrawBackCap(TDrawContext& dc, int outline) const;
     void DrawWomen(TDrawContext& dc, int outline) const;
     void DrawMen(TDrawContext& dc, int outline) const;
     bool Women() const { return Family == SleeveGarment::Family::Women; }
