@@ -283,6 +283,14 @@ void Polylines(TDrawContext& dc, const Vector* const (&lines)[N][6]) {
     }
 }
 
+// A flap's outline on from the pen: its corner on the hem, its far corner,
+// its end up the seam.
+void DrawFlap(TDrawContext& dc, const TTwoSeam::Flap& f) {
+    dc.LineTo(f.corner);
+    dc.LineTo(f.farCorner);
+    dc.LineTo(f.end);
+}
+
 // A vent flap `length` up the seam from foot towards ctrl, `width` across.
 TTwoSeam::Flap FlapAt(const Vector& foot, const Vector& ctrl, float length, float width) {
     const Vector along = Vector::UnitBetween(foot, ctrl);
@@ -499,9 +507,7 @@ void TTwoSeam::DrawWomen(TDrawContext& dc, int outline) const {
     dc.MoveTo(UnderFlap.end);
     dc.LineTo(H2);
     dc.SetPenWidth(outline);
-    dc.LineTo(UnderFlap.corner);
-    dc.LineTo(UnderFlap.farCorner);
-    dc.LineTo(UnderFlap.end);
+    DrawFlap(dc, UnderFlap);
     dc.Bezier2(UnderFlap.end, UnderVentCtrl3, UnderVentElbow, 12);
     dc.Bezier3(UnderVentElbow, UnderVentCtrl2, UnderVentCtrl1, UnderBackSeamTop, 15);
 
@@ -547,9 +553,7 @@ void TTwoSeam::DrawMen(TDrawContext& dc, int outline) const {
     dc.LineTo(H4);
     dc.Bezier2(H4, H, H3, 15);
     dc.LineTo(H5);
-    dc.LineTo(TopFlap.corner);
-    dc.LineTo(TopFlap.farCorner);
-    dc.LineTo(TopFlap.end);
+    DrawFlap(dc, TopFlap);
     dc.Bezier2(TopFlap.end, BackSeamCtrl3, L4, 15);
     dc.Bezier3(L4, BackSeamCtrl2, BackSeamCtrl1, P81, 15);
     dc.LineTo(P8);
@@ -566,9 +570,7 @@ void TTwoSeam::DrawMen(TDrawContext& dc, int outline) const {
     dc.Bezier2(UnderFrontTop, UnderFrontSeamCtrl, L3, 15);
     dc.LineTo(H3);
     dc.MoveTo(H6);
-    dc.LineTo(UnderFlap.corner);
-    dc.LineTo(UnderFlap.farCorner);
-    dc.LineTo(UnderFlap.end);
+    DrawFlap(dc, UnderFlap);
     dc.Bezier2(UnderFlap.end, UnderBackSeamCtrl3, L5, 15);
     dc.Bezier3(L5, UnderBackSeamCtrl2, UnderBackSeamCtrl1, UnderBackUnderarm, 15);
     dc.LineTo(UnderBackSeamTop);
