@@ -274,6 +274,18 @@ SeamControls Seam(const Vector& top, const Vector& along, const Vector& elbow, c
     return c;
 }
 
+// The back seams of both pieces: the top sleeve's from `top` over L4 to
+// H5, the under sleeve's from UnderBackUnderarm over L5 to H6, both leaving
+// the underarm line straight down.
+void PlaceBackSeams(TTwoSeam& s, const Vector& top, const SeamShape& k) {
+    const Vector down(0, -1);
+    const SeamControls t = Seam(top, down, s.L4, s.H5, k);
+    s.BackSeamCtrl1 = t.ctrl1, s.BackSeamAim = t.aim, s.BackSeamCtrl2 = t.ctrl2, s.BackSeamCtrl3 = t.ctrl3;
+    const SeamControls u = Seam(s.UnderBackUnderarm, down, s.L5, s.H6, k);
+    s.UnderBackSeamCtrl1 = u.ctrl1, s.UnderBackSeamAim = u.aim, s.UnderBackSeamCtrl2 = u.ctrl2,
+    s.UnderBackSeamCtrl3 = u.ctrl3;
+}
+
 // Draws each line of points (at most six, the rest null) as one stroke.
 template <std::size_t N>
 void Polylines(TDrawContext& dc, const Vector* const (&lines)[N][6]) {
@@ -378,13 +390,8 @@ void TTwoSeam::BuildWomensLowerSleeve(float y0, float yE) {
     HemCtrl = Cross(Vector(F((double(UnderFrontTop.x) + P9.x) / 2), 0), Vector(0, -1), H, d2);
 
     // The back seams, and the vent seams that end at H2.
-    const Vector down(0, -1);
     const SeamShape plain{0.4, 0.42, 0.3, 0.26};
-    const SeamControls top = Seam(BackUnderarm, down, L4, H5, plain);
-    BackSeamCtrl1 = top.ctrl1, BackSeamAim = top.aim, BackSeamCtrl2 = top.ctrl2, BackSeamCtrl3 = top.ctrl3;
-    const SeamControls under = Seam(UnderBackUnderarm, down, L5, H6, plain);
-    UnderBackSeamCtrl1 = under.ctrl1, UnderBackSeamAim = under.aim, UnderBackSeamCtrl2 = under.ctrl2,
-    UnderBackSeamCtrl3 = under.ctrl3;
+    PlaceBackSeams(*this, BackUnderarm, plain);
     const double a = Distance(L2, H2), b = Distance(P4, L2) + a, c = (double(P6.y) - P4.y) + b;
     const double f1 = Checked::Div(b, c, "two-seam sleeve vent") * backShift;
     const double f2 = Checked::Div(a, c, "two-seam sleeve vent") * backShift;
@@ -438,13 +445,8 @@ void TTwoSeam::BuildMensLowerSleeve(float y0, float yE) {
     PlaceHemEnds(d2, backShift);
 
     // The back seams and the vent flaps, 14 cm up them.
-    const Vector down(0, -1);
     const SeamShape plain{0.3, 0.58, 0.3, 0.24};
-    const SeamControls top = Seam(P81, down, L4, H5, plain);
-    BackSeamCtrl1 = top.ctrl1, BackSeamAim = top.aim, BackSeamCtrl2 = top.ctrl2, BackSeamCtrl3 = top.ctrl3;
-    const SeamControls under = Seam(UnderBackUnderarm, down, L5, H6, plain);
-    UnderBackSeamCtrl1 = under.ctrl1, UnderBackSeamAim = under.aim, UnderBackSeamCtrl2 = under.ctrl2,
-    UnderBackSeamCtrl3 = under.ctrl3;
+    PlaceBackSeams(*this, P81, plain);
     TopFlap = FlapAt(H5, BackSeamCtrl3, 14, 4);
     UnderFlap = FlapAt(H6, UnderBackSeamCtrl3, 14, 4);
 
