@@ -3,13 +3,15 @@
 //
 // A collar keeps no pointer to its garment; it asks the main window's
 // garment again in every calculation, through the one accessor each bodice
-// family offers (CurrentDress for the women's bodices, CurrentMenPattern for
-// the men's vest, coats and blazers).
+// family offers (CurrentDress for the women's bodices, CurrentMenDress for
+// the men's shirts and jackets, CurrentMenPattern for the men's vest, coats
+// and blazers).
 #pragma once
 
 #include "kernel/Geometry.h"
 
 class TDress;
+class TMenDress;
 class TMenPattern;
 
 struct BodiceNeck {
@@ -21,6 +23,8 @@ struct BodiceNeck {
 // The neck of a women's bodice: N is the whole length of its two back-neck
 // arcs A01 -> A9 -> A2.
 BodiceNeck NeckOf(const TDress& dress);
+// The neck of a men's shirt or jacket, likewise from its two back-neck arcs.
+BodiceNeck NeckOf(const TMenDress& dress);
 // The neck of a men's vest, coat or blazer: N as its draft stored it.
 BodiceNeck NeckOf(const TMenPattern& pattern);
 
@@ -29,3 +33,19 @@ BodiceNeck NeckOf(const TMenPattern& pattern);
 // fit, which only a damaged order file can bring about) fails the
 // calculation with EFloatError, so that the calculation road reports it.
 BodiceNeck NeckOfCurrentBodice();
+
+// The main window's garment type (0 without a main window): the collars
+// that take their sizes from the kind of garment read it.
+int CurrentGarmentType();
+
+// The groups of garments by which the separate collars size their pieces.
+enum class CollarGarmentGroup {
+    Other,            // the dresses 7, 8, the men's shirts 22, 23, ...
+    WomensJacket,     // 9, 10
+    WomensCoat,       // 11-14
+    MensJacket,       // 24, 25
+    MensAutumnCoat,   // 28-30
+    MensWinterCoat,   // 31-33
+    Blazer,           // 34, 35
+};
+CollarGarmentGroup CollarGarmentGroupOf(int garmentType);

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <cmath>
 
+#include "garments/common/PatternPen.h"
 #include "kernel/DrawContext.h"
 #include "shell/Factory.h"
 #include "shell/MainForm.h"
@@ -68,6 +69,28 @@ void TCollarFrame::SetBox(float left, float right, float top, float bottom) {
     BoxRight = right;
     BoxTop = top;
     BoxBottom = bottom;
+}
+
+void TCollarFrame::LinesTo(TDrawContext& dc, std::initializer_list<Vector> points) {
+    for (const Vector& p : points) dc.LineTo(p);
+}
+
+void TCollarFrame::Path(TDrawContext& dc, std::initializer_list<Vector> points) {
+    PatternPen{dc, false}.Line(points);
+}
+
+void TCollarFrame::RoundedCorner(TDrawContext& dc, const Vector& from, const Vector& vertex, const Vector& to,
+                                 int chords) {
+    dc.LineTo(from);
+    dc.Bezier2(from, vertex, to, chords);
+}
+
+void TCollarFrame::TrimmedArc(TDrawContext& dc, const Vector& p0, const Vector& p1, const Vector& p2, float start,
+                              float keep, int keptChords, int trimmedChords) {
+    dc.SetPenWidth(kOutlinePen);
+    dc.Bezier2Part(p0, p1, p2, start, keep, keptChords);
+    dc.SetPenWidth(kConstructionPen);
+    dc.Bezier2Part(p0, p1, p2, keep, 1, trimmedChords);
 }
 
 void TCollarFrame::Calculate() {

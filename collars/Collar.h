@@ -19,6 +19,7 @@
 //   its last good draft.
 #pragma once
 
+#include <initializer_list>
 #include <vector>
 
 #include "kernel/Geometry.h"
@@ -92,6 +93,20 @@ protected:
     void PlaceHandle(CollarHandle& handle, const Vector& defaultPoint) const;
 
     void SetBox(float left, float right, float top, float bottom);
+
+    // Drawing steps the collars repeat.
+    // Lines on from the pen through the points.
+    static void LinesTo(TDrawContext& dc, std::initializer_list<Vector> points);
+    // A separate run of lines: to the first point, then through the rest.
+    static void Path(TDrawContext& dc, std::initializer_list<Vector> points);
+    // A corner rounded by a quadratic arc: a line on to `from`, then the
+    // arc from there about `vertex` to `to`.
+    static void RoundedCorner(TDrawContext& dc, const Vector& from, const Vector& vertex, const Vector& to,
+                              int chords);
+    // A quadratic arc trimmed at `keep`: from `start` to `keep` as outline,
+    // the rest to its end as a construction line (the pen stays at width 1).
+    static void TrimmedArc(TDrawContext& dc, const Vector& p0, const Vector& p1, const Vector& p2, float start,
+                           float keep, int keptChords, int trimmedChords);
 
 private:
     std::vector<CollarHandle*> handles_;

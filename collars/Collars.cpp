@@ -1,6 +1,20 @@
 #include "collars/Collars.h"
 
+#include "collars/AttachedStand.h"
+#include "collars/MenForCoat.h"
+#include "collars/ForCoat.h"
+#include "collars/Shawl.h"
 #include "collars/Stand.h"
+#include "collars/StandDown.h"
+#include "collars/Wholly.h"
 #include "shell/Factory.h"
 
-void RegisterCollars() { RegisterCollarMaker(TStand::kKind, [] { return new TStand; }); }
+void RegisterCollars() {
+    RegisterCollarMaker(TStand::kKind, [] { return new TStand; });
+    RegisterCollarMaker(TStandDown::kKind, [] { return new TStandDown; });
+    RegisterCollarMaker(TWholly::kKind, [] { return new TWholly; });
+    RegisterCollarMaker(TAttachedStand::kKind, [] { return new TAttachedStand; });
+    RegisterCollarMaker(TMenForCoat::kKind, [] { return new TMenForCoat; });
+    RegisterCollarMaker(TForCoat::kKind, [] { return new TForCoat; });
+    RegisterCollarMaker(TShawl::kKind, [] { return new TShawl; });
+}

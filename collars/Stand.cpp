@@ -86,13 +86,10 @@ void TStand::DrawPiece(TDrawContext& dc) const {
     dc.MoveTo(NotchBase);
     dc.SetPenWidth(kOutlinePen);
     dc.LineTo(C3);
-    dc.Bezier2Part(C3, LowerCtrl, FrontEnd, 0, keep, kOutlineChords);
-    // The trimmed remainder and the construction lines.
-    dc.SetPenWidth(kConstructionPen);
-    dc.Bezier2Part(C3, LowerCtrl, FrontEnd, keep, 1, kTrimmedChords);
-    dc.LineTo(C2);
-    dc.LineTo(C3);
-    dc.LineTo(C5);
+    // The kept part of the rising arc, the trimmed remainder and the
+    // construction lines.
+    TrimmedArc(dc, C3, LowerCtrl, FrontEnd, 0, keep, kOutlineChords, kTrimmedChords);
+    LinesTo(dc, {C2, C3, C5});
     // The upper edge, the front edge and the back edge.
     dc.SetPenWidth(kOutlinePen);
     dc.Bezier2(C5, UpperCtrl, C6, kOutlineChords);

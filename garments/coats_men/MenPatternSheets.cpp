@@ -340,6 +340,12 @@ PatternSheets::Box TMenPattern::Extent() const {
         for (const Vector& p : {H, H3, H31, H32}) box.Take(p);
     box.Take(RightEdge(), T32.y);
     ExtendBox(box);
+    // A collar drafted in place (kinds 7, 8) is printed with the pattern.
+    if (CollarInPlace()) {
+        const TCollar* collar = CollarNow();
+        box.Take(collar->BoxLeft, collar->BoxTop);
+        box.Take(collar->BoxRight, collar->BoxBottom);
+    }
     return box;
 }
 
@@ -600,6 +606,7 @@ void TMenPattern::Print() {
         WalkPrintPages(GarmentSheets::SheetText(1, count), [&](const PrintPage&) {
             GarmentSheets::SetPaperLabelFont();
             DrawPieces({PrinterDC, GarmentSheets::kPaperOutline, true, true});
+            if (CollarInPlace()) CollarNow()->PrintOn(PrinterDC);
         });
         // The set-in sleeve's sheet is the sleeve's own drawing, tiled over
         // its box.

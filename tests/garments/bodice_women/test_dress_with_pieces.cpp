@@ -8,16 +8,19 @@
 
 namespace {
 
-// What the base selection offers with the bodices: no collar and the stand
-// collar, no sleeve and the one-seam sleeve; the other kinds stay greyed
-// until they are built.
+// What the base selection offers with the bodices: every garment type, and
+// the collars and sleeves built so far (the others stay greyed until they
+// are built).
 TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     RegisterBuiltInModels();
     for (int type = 7; type <= 14; ++type) EXPECT_TRUE(HasModelMaker(type)) << type;
-    EXPECT_TRUE(HasCollarMaker(1));
-    for (int kind = 2; kind <= kCollarKinds; ++kind) EXPECT_FALSE(HasCollarMaker(kind)) << kind;
-    // The one-seam and two-seam sleeves of the bodices and of the men's coats.
-    for (int kind = 1; kind <= kSleeveKinds; ++kind) EXPECT_EQ(HasSleeveMaker(kind), kind == 1 || kind == 2 || kind == 12 || kind == 13) << kind;
+    // The stand, stand-and-fall, in-one-with-the-front, jacket, shawl and
+    // attached-stand collars, and the men's jacket collar (offered with the men's vest,
+    // coats and blazers only).
+    for (int kind : {1, 2, 3, 4, 5, 6, 7}) EXPECT_TRUE(HasCollarMaker(kind)) << kind;
+    // The set-in sleeves: one-seam, two-seam, with elbow dart, shirt, and
+    // the men's coats' two-seam, one-seam and with elbow dart.
+    for (int kind : {1, 2, 3, 4, 12, 13, 14}) EXPECT_TRUE(HasSleeveMaker(kind)) << kind;
 }
 
 class DressWithPiecesTest : public DressWindowsTest {

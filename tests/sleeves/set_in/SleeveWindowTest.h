@@ -1,7 +1,9 @@
-// What the sleeves' window tests share: the row of the measurement column
-// by its caption, and the straight segments of a printed file.
+// The program's windows with a garment and a sleeve chosen and calculated
+// from the garment's sample values, for the set-in sleeves' tests on the
+// road.
 #pragma once
 
+#include <QLabel>
 #include <QLineEdit>
 #include <cmath>
 #include <string>
@@ -12,12 +14,25 @@
 
 class SleeveWindowTest : public GarmentWindowTest {
 protected:
+    // The type with the collar and sleeve kinds, its sample values in the
+    // fields, calculated; the sleeve, as the sleeve class asked for.
+    template <class Sleeve>
+    Sleeve& CalculateWith(int type, int collar, int sleeveKind) {
+        main->FillSamples = true;
+        EXPECT_TRUE(main->CreateModel(type, collar, sleeveKind)) << type;
+        main->FillSamples = false;
+        messages.clear();
+        main->CalcExecute();
+        return dynamic_cast<Sleeve&>(*main->Sleeve);
+    }
+
     // The row of the column whose caption is `caption`; 0 when none shows it.
     int Row(const std::string& caption) const {
         for (int n = 1; n <= kMeasureRows; ++n)
             if (!main->Line(n)->isHidden() && main->Line(n)->text().toStdString() == caption) return n;
         return 0;
     }
+
     // Calculates with the upper arm `girth` wide: the road stops with the
     // cap's message and the garment is not calculated.
     void ExpectTheCapsFailure(int upperArmRow, const char* girth) {

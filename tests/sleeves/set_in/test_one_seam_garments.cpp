@@ -12,7 +12,6 @@
 #include "kernel/DrawContext.h"
 #include "shell/OrderFile.h"
 #include "shell/Settings.h"
-#include "tests/garments/GarmentWindowTest.h"
 #include "tests/garments/PagesAndPixels.h"
 #include "tests/kernel/PdfPaths.h"
 #include "tests/sleeves/set_in/SleeveFixture.h"
@@ -22,16 +21,8 @@ namespace {
 
 class OneSeamGarmentsTest : public SleeveWindowTest {
 protected:
-    // The type with the collar kind and the one-seam sleeve, its sample
-    // values in the fields, calculated; the sleeve.
-    TOneSeam& CalculateWithSleeve(int type, int collar) {
-        main->FillSamples = true;
-        EXPECT_TRUE(main->CreateModel(type, collar, 1)) << type;
-        main->FillSamples = false;
-        messages.clear();
-        main->CalcExecute();
-        return dynamic_cast<TOneSeam&>(*main->Sleeve);
-    }
+    // The type with the collar kind and the one-seam sleeve, calculated.
+    TOneSeam& CalculateWithSleeve(int type, int collar) { return CalculateWith<TOneSeam>(type, collar, 1); }
     TDress& Dress() const { return dynamic_cast<TDress&>(*main->Model); }
 };
 

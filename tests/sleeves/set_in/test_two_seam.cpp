@@ -198,14 +198,9 @@ TEST(MenTwoSeamDraft, TheShirtsBranch) {
         SCOPED_TRACE(int(kind));
         TTestMenDress d;
         TTwoSeam s;
-        Put(s, kSleeveSamples);
-        s.ShoulderPad = 2;
-        d.CapEaseNorm = kSleeveSamples.capEaseNorm;
-        BodiceChoice choice;
-        choice.sleeve = &s;
-        choice.sleeveKind = 2;
-        DraftMenDress(d, kShirtSamples, kind, choice);
-        s.Draft(MenShirtSleeveGarment(d));
+        SleeveMeasures m = kSleeveSamples;
+        m.pad = 2;
+        DraftOnShirt(s, d, 2, m, kind);
         EXPECT_EQ(s.Family, SleeveGarment::Family::MenShirt);
         const double a = d.ArmholeLength, n = d.CapEaseNorm;
         EXPECT_NEAR(CapsByChords(s), (n + 1) * a, 0.1);

@@ -14,6 +14,7 @@
 #include "shell/OrderFile.h"
 #include "sleeves/set_in/TwoSeam.h"
 #include "tests/garments/PagesAndPixels.h"
+#include "tests/sleeves/set_in/EveryDress.h"
 #include "tests/sleeves/set_in/SleeveFixture.h"
 #include "tests/sleeves/set_in/SleeveWindowTest.h"
 
@@ -23,18 +24,6 @@ using namespace SleeveCheck;
 
 double Quad(const Vector& a, const Vector& b, const Vector& c) { return Bezier2::ArcLength(a, b, c, 0, 1); }
 
-void DraftTwoSeam(TTwoSeam& s, TDress& d, const SleeveMeasures& m = kSleeveSamples,
-                  const DressMeasures& body = kDressSamples, DressKind kind = DressKind::Dress,
-                  Silhouette silhouette = Silhouette::Straight) {
-    Put(s, m);
-    d.CapEaseNorm = m.capEaseNorm;
-    DressChoice choice;
-    choice.sleeve = &s;
-    choice.sleeveKind = 2;
-    DraftDress(d, body, kind, silhouette, choice);
-    s.Draft(WomenSleeveGarment(d));
-}
-
 }  // namespace
 
 // On every bodice, with and without interlining: both caps are (n + 1)·A
@@ -43,60 +32,54 @@ void DraftTwoSeam(TTwoSeam& s, TDress& d, const SleeveMeasures& m = kSleeveSampl
 // front; the bodice's notches lie as far up its armhole from G2 as the
 // notch from UnderFrontTop (front) and from P5 less 0.24·A·n (back).
 TEST(TwoSeamDraft, TheCapsSeamsAndNotchesOnEveryBodice) {
-    for (DressKind k : kKinds)
-        for (Silhouette sil : kSilhouettes)
-            for (const DressMeasures& body : {kDressSamples, kWinterCoatSamples}) {
-                SCOPED_TRACE("type " + std::to_string(TypeOf(k, sil)) + " h " + std::to_string(body.h));
-                TTestDress d;
-                TTwoSeam s;
-                DraftTwoSeam(s, d, kSleeveSamples, body, k, sil);
-                const double a = d.ArmholeLength, n = d.CapEaseNorm;
-                EXPECT_LT(std::fabs(s.CapMismatch), 0.1);
-                const double front = Quad(s.O2, s.FrontUpperCtrl, s.Point1) + Quad(s.Point1, s.FrontLowerCtrl, s.P1) +
-                                     Bezier2::ArcLength(s.P1, s.FrontArcCtrl, s.FrontArcEnd, 0, s.FrontArcParam) +
-                                     Quad(s.UnderFrontTop, s.UnderFrontCtrl, s.P3);
-                const double back = Bezier3::ArcLength(s.BackSeamTop, s.BackCubicCtrl1, s.BackCubicCtrl2, s.P5, 0, 1,
-                                                       50) +
-                                    Quad(s.P5, s.BackLowerCtrl, s.Point2) + Quad(s.Point2, s.BackUpperCtrl, s.O2) +
-                                    Quad(s.P3, s.UnderBackCtrl, s.Point5);
-                EXPECT_NEAR(front + back, (n + 1) * a, 0.1);
-                EXPECT_NEAR(s.CapEase, 0.662 * a * n, 1e-5);
+    OnEveryGarment<TTwoSeam>([](TDress& d, const TTwoSeam& s) {
+        const double a = d.ArmholeLength, n = d.CapEaseNorm;
+        EXPECT_LT(std::fabs(s.CapMismatch), 0.1);
+        const double front = Quad(s.O2, s.FrontUpperCtrl, s.Point1) + Quad(s.Point1, s.FrontLowerCtrl, s.P1) +
+                             Bezier2::ArcLength(s.P1, s.FrontArcCtrl, s.FrontArcEnd, 0, s.FrontArcParam) +
+                             Quad(s.UnderFrontTop, s.UnderFrontCtrl, s.P3);
+        const double back = Bezier3::ArcLength(s.BackSeamTop, s.BackCubicCtrl1, s.BackCubicCtrl2, s.P5, 0, 1,
+                                               50) +
+                            Quad(s.P5, s.BackLowerCtrl, s.Point2) + Quad(s.Point2, s.BackUpperCtrl, s.O2) +
+                            Quad(s.P3, s.UnderBackCtrl, s.Point5);
+        EXPECT_NEAR(front + back, (n + 1) * a, 0.1);
+        EXPECT_NEAR(s.CapEase, 0.662 * a * n, 1e-5);
 
-                // The circles: P9 and P91 at the radius from the upper centre.
-                EXPECT_NEAR(Dist(s.FrontSeamCentre, s.P9), s.FrontSeamRadius, 0.01);
-                EXPECT_NEAR(Dist(s.FrontSeamCentre, s.P91), s.FrontSeamRadius, 1e-3);
-                EXPECT_NEAR(Dist(s.FrontSeamCentre, s.L31), s.FrontSeamRadius, 1e-3);
-                EXPECT_NEAR(Dist(s.UnderFrontCentreLow, s.H3), s.FrontSeamRadiusLow, 1e-2);
+        // The circles: P9 and P91 at the radius from the upper centre.
+        EXPECT_NEAR(Dist(s.FrontSeamCentre, s.P9), s.FrontSeamRadius, 0.01);
+        EXPECT_NEAR(Dist(s.FrontSeamCentre, s.P91), s.FrontSeamRadius, 1e-3);
+        EXPECT_NEAR(Dist(s.FrontSeamCentre, s.L31), s.FrontSeamRadius, 1e-3);
+        EXPECT_NEAR(Dist(s.UnderFrontCentreLow, s.H3), s.FrontSeamRadiusLow, 1e-2);
 
-                const double toP3 = Quad(s.UnderFrontTop, s.UnderFrontCtrl, s.P3);
-                const double dn = (0.5 + 0.41 * n) * a - front;
-                const std::vector<CapArc> under = {CapArc::Quad(s.UnderFrontTop, s.UnderFrontCtrl, s.P3),
-                                                   CapArc::Quad(s.P3, s.UnderBackCtrl, s.Point5)};
-                EXPECT_NEAR(LengthAlong(under, s.CapNotch.point).first, toP3 + dn, 0.11);
+        const double toP3 = Quad(s.UnderFrontTop, s.UnderFrontCtrl, s.P3);
+        const double dn = (0.5 + 0.41 * n) * a - front;
+        const std::vector<CapArc> under = {CapArc::Quad(s.UnderFrontTop, s.UnderFrontCtrl, s.P3),
+                                           CapArc::Quad(s.P3, s.UnderBackCtrl, s.Point5)};
+        EXPECT_NEAR(LengthAlong(under, s.CapNotch.point).first, toP3 + dn, 0.11);
 
-                const SleeveGarment g = WomenSleeveGarment(d);
-                const std::vector<CapArc> frontArm = {
-                    CapArc::Quad(g.front[0].start, g.front[0].ctrl, g.front[0].end),
-                    CapArc::Quad(g.front[1].start, g.front[1].ctrl, g.front[1].end),
-                    CapArc::Quad(g.frontBeyond.start, g.frontBeyond.ctrl, g.frontBeyond.end)};
-                EXPECT_NEAR(LengthAlong(frontArm, d.ArmholeNotches[0]).first, toP3 + dn, 0.11);
-                const double fromP5 = Quad(s.P3, s.UnderBackCtrl, s.Point5) +
-                                      Bezier3::ArcLength(s.Point5, s.UnderBackCubicCtrl1, s.UnderBackCubicCtrl2, s.P5,
-                                                         0, s.BackCubicParam, 50);
-                const std::vector<CapArc> backArm = {
-                    CapArc::Quad(g.back[0].start, g.back[0].ctrl, g.back[0].end),
-                    CapArc::Quad(g.back[1].start, g.back[1].ctrl, g.back[1].end),
-                    CapArc::Quad(g.backBeyond.start, g.backBeyond.ctrl, g.backBeyond.end)};
-                EXPECT_NEAR(LengthAlong(backArm, d.ArmholeNotches[4]).first, fromP5 - 0.24 * a * n - dn, 0.11);
+        const SleeveGarment g = WomenSleeveGarment(d);
+        const std::vector<CapArc> frontArm = {
+            CapArc::Quad(g.front[0].start, g.front[0].ctrl, g.front[0].end),
+            CapArc::Quad(g.front[1].start, g.front[1].ctrl, g.front[1].end),
+            CapArc::Quad(g.frontBeyond.start, g.frontBeyond.ctrl, g.frontBeyond.end)};
+        EXPECT_NEAR(LengthAlong(frontArm, d.ArmholeNotches[0]).first, toP3 + dn, 0.11);
+        const double fromP5 = Quad(s.P3, s.UnderBackCtrl, s.Point5) +
+                              Bezier3::ArcLength(s.Point5, s.UnderBackCubicCtrl1, s.UnderBackCubicCtrl2, s.P5,
+                                                 0, s.BackCubicParam, 50);
+        const std::vector<CapArc> backArm = {
+            CapArc::Quad(g.back[0].start, g.back[0].ctrl, g.back[0].end),
+            CapArc::Quad(g.back[1].start, g.back[1].ctrl, g.back[1].end),
+            CapArc::Quad(g.backBeyond.start, g.backBeyond.ctrl, g.backBeyond.end)};
+        EXPECT_NEAR(LengthAlong(backArm, d.ArmholeNotches[4]).first, fromP5 - 0.24 * a * n - dn, 0.11);
 
-                // The hem: H2 half the wrist from H; the flaps 10 by 3 cm.
-                EXPECT_NEAR(Dist(s.H, s.H2), s.WristWidth / 2, 1e-3);
-                EXPECT_NEAR(Dist(s.H2, s.TopFlap.end), 10, 1e-3);
-                EXPECT_NEAR(Dist(s.H2, s.UnderFlap.corner), 3, 1e-3);
-                EXPECT_EQ(s.BoxTop, 0.0f);
-                EXPECT_EQ(s.BoxRight, s.H4.x);
-                EXPECT_TRUE(std::isfinite(s.BoxLeft) && std::isfinite(s.BoxBottom));
-            }
+        // The hem: H2 half the wrist from H; the flaps 10 by 3 cm.
+        EXPECT_NEAR(Dist(s.H, s.H2), s.WristWidth / 2, 1e-3);
+        EXPECT_NEAR(Dist(s.H2, s.TopFlap.end), 10, 1e-3);
+        EXPECT_NEAR(Dist(s.H2, s.UnderFlap.corner), 3, 1e-3);
+        EXPECT_EQ(s.BoxTop, 0.0f);
+        EXPECT_EQ(s.BoxRight, s.H4.x);
+        EXPECT_TRUE(std::isfinite(s.BoxLeft) && std::isfinite(s.BoxBottom));
+    });
 }
 
 // The hem and elbow include the shoulder pad; a wrist narrower than
@@ -113,7 +96,7 @@ TEST(TwoSeamDraft, PadAndWrist) {
         m.wristEase = c.wristEase;
         TTestDress d;
         TTwoSeam s;
-        DraftTwoSeam(s, d, m);
+        DraftSleeve(s, d, m);
         EXPECT_NEAR(s.H.y, -(57.4 + c.pad + s.CapEase), 1e-4);
         EXPECT_NEAR(s.L.y, -(0.58 * 57.4 + c.pad + s.CapEase), 1e-4);
         const double wr = c.wrist + c.wristEase;
@@ -126,7 +109,7 @@ TEST(TwoSeamDraft, PadAndWrist) {
 TEST(TwoSeamDraft, ATooWideSleeveFailsAsTheCap) {
     TTestDress d;
     TTwoSeam s;
-    DraftTwoSeam(s, d);
+    DraftSleeve(s, d);
     s.UpperArmGirth = 80;
     EXPECT_THROW(s.Draft(WomenSleeveGarment(d)), int);
 }

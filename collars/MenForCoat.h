@@ -1,0 +1,121 @@
+// The men's jacket collar with its lapel (collar kind 7): the notched collar
+// of the men's coats, blazers and the vest.
+//
+// Drafted in the garment's own coordinates on the front of sheet 1, with
+// the lapel, the roll line and the front edge from the top of the lapel down
+// to the hem; beside it lie two separate pieces, the stand above the back
+// neck point A01 and the fall spread from the front so that its roll line is
+// as long as the stand's top edge (MenForCoatPieces.cpp).
+//
+// Two handles: A5, where the collar's front end meets the lapel, slides
+// along the front centre line A3 -> G8 through the garment's own A5; the
+// break point, where the lapel turns back, moves within the front edge,
+// the roll line, the gorge level and the waist line (and the vest's lower
+// edge).  The garment's points are only read.
+#pragma once
+
+#include "collars/Collar.h"
+#include "collars/Lapel.h"
+
+class TMenPattern;
+
+class TMenForCoat : public TCollarFrame {
+public:
+    static constexpr int kKind = 7;
+
+    float StandHeight = 0.0f;  // s1, the stand's height at the back, by garment type
+    float Extension = 0.0f;    // s2, the front edge's default reach beyond the centre line
+    float FallWidth = 0.0f;    // s1 + 1.5
+    float EndWidth = 0.0f;     // (s1 + 1.5) 0.888: the collar's front end edge
+    float CrossParam = 0.0f;   // CrossPoint's parameter on the neck curve C2 -> A6
+    AxesSystem PieceAxes;      // maps the fall from the front into its piece
+
+    // ---- Handles. ----
+    CollarHandle Gorge;   // handle 1: A5
+    CollarHandle Break;   // handle 2: the break point
+    Vector& A5 = Gorge.Point;
+    Vector& BreakPoint = Break.Point;
+
+    // ---- On the front. ----
+    Vector A6;           // where the collar's neck curve ends on the front
+    Vector L;            // the break point's foot on the centre line
+    Vector EdgeTop;      // top of the front edge, 1 cm above the break point
+    Vector C;            // where the roll line touches the circle around A4
+    Vector C1;           // C + N along the roll line
+    Vector C2;           // back end of the neck edge
+    Vector TurnedEnd;    // C1 turned about C by the lowered neck's excess
+    Vector C3;           // back end of the roll line
+    Vector C4;           // back end of the outer edge
+    Vector F;            // roll line crossed with ShoulderMid -> A5
+    Vector F2;           // A6 + s1 towards A5
+    Vector ShoulderMid;  // midpoint of the garment's P10 and A4
+    Vector RollShoulder; // roll line crossed with A3 -> G8
+    Vector GorgeLimit;   // farthest position of A5 towards A3
+    Vector GorgeCross;   // construction point of that limit
+    Vector MirrorP10;    // the garment's P10 mirrored in the roll line
+    Vector GorgeShoulder;
+    Vector EndPoint;     // outer end of the collar's front end edge
+    Vector OuterPoint;   // outer edge, 2 s1 + 1.5 from the neck curve
+    Vector CrossPoint;   // neck curve crossed by the shoulder line P10 -> A4
+    Vector OuterMid;     // joint of the outer edge's two arcs
+    Vector LapelPoint;   // A5 + FallWidth across A3 -> G8
+    Vector OuterCtrl1, OuterCtrl2;  // the outer edge C4 -> OuterMid -> EndPoint
+    Vector NeckCtrl;                // the neck curve C2 -> A6
+    // The lapel folded back across the roll line.
+    Vector FoldedA5, FoldedEndPoint, FoldedOuterMid, FoldedLapelPoint, FoldedOuterCtrl2;
+
+    // ---- The front edge down to the hem. ----
+    Vector EdgeBendUpper, EdgeBendLower;  // on the arc G8 -> G7 (break zones 1 and 2)
+    Vector EdgeAnchor;  // centre line crossed with the line through A5 along T32 - A5
+    Vector T33;         // the front edge at the waist line
+    Vector H33;         // vest: where the front edge meets the lower edge
+    Vector B33;         // coats and blazers: bottom of the front edge (labelled "H33" on the blazers)
+    Vector HemCorner;   // the garment's B32 (H32 for the blazers)
+    Lapel::BreakMarks Marks;
+    bool VestHemAbove = false;  // vest: T33 lies at or above H33
+    int BreakZone = 3;          // 1, 2 or 3: where on the front edge the break point lies
+    float ExtensionAtBreak = 0.0f;  // |L - break point|, shown after "L0 :"
+    float LimitTowardA3 = 0.0f;     // how far A5 may slide from the garment's A5
+    float LimitTowardG8 = 0.0f;
+    mutable float BreakTopLimit = 0.0f;  // highest y the last break-point drag allowed
+
+    // ---- The separate pieces. ----
+    // The stand.
+    Vector StandC2, StandC3, StandF2, StandA6, StandNeckCtrl;
+    // The fall: its roll line PieceC3 -> [PieceFoldCtrl] -> PieceF2, its
+    // outer edge PieceBackOuter -> [Ctrl1] -> PieceOuterMid -> [Ctrl2] ->
+    // PieceEndPoint, its front end to PieceA5.
+    Vector PieceC3, PieceBackOuter, PieceOuterPoint, PieceEndPoint, PieceA5, PieceF2, PieceFoldCtrl;
+    Vector PieceOuterCtrl1, PieceOuterCtrl2, PieceOuterMid;
+    // The fall's cutting line, 0.5 cm outside: PieceC4 -> [SeamCtrl1] ->
+    // SeamMid -> [SeamCtrl2] -> SeamEnd.
+    Vector PieceC4, SeamMid, SeamEnd, SeamCtrl1, SeamCtrl2;
+
+    TMenForCoat();
+
+    // The draft on the given garment of the family (Construct reads the main
+    // window's garment and calls it).
+    void Draft(const TMenPattern& g);
+
+protected:
+    void Construct() override;
+    void DrawPiece(TDrawContext& dc) const override;
+    void LabelPiece(TDrawContext& dc, bool printer) const override;
+    Vector Limit(const CollarHandle& handle, const Vector& p) const override;
+
+private:
+    // The neck-edge length both the front and the stand match: |A4 A6| + N.
+    float neckTarget_ = 0.0f;
+    bool vest_ = false;
+    bool raglan_ = false;
+    int type_ = 0;
+
+    void PlaceBreak(const TMenPattern& g, Vector& l, Vector& m);
+    void PlaceFrontEdge(const TMenPattern& g);
+    void PlaceStand(const TMenPattern& g);
+    void PlaceFall(const TMenPattern& g);
+    void PlaceCuttingLine();
+    void DrawFall(TDrawContext& dc) const;
+    void DrawStand(TDrawContext& dc) const;
+    Vector LimitBreak(const TMenPattern& g, Vector p) const;
+};
