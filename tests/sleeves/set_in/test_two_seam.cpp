@@ -181,6 +181,27 @@ TEST(MenTwoSeamDraft, ALargeBackArcPutsTheNotchOnTheUnderSleevesFront) {
     EXPECT_LT(s.CapNotch.point.y, s.UnderFrontTop.y);
 }
 
+// The top sleeve's front notch moves onto the second front arc
+// (FrontArcJoin → P1 → P9) once the garment's shoulder arc plus 0.22·A·n
+// is longer than the first (O2 → O3 → FrontArcJoin).
+TEST(MenTwoSeamDraft, ALongShoulderArcPutsTheFrontNotchOnTheSecondArc) {
+    TTestMenPattern g;
+    TMenTwoSeam s;
+    DraftOn(s, g, 28);
+    EXPECT_LT(Dist(s.FrontNotch.point, s.O2), Dist(s.FrontArcJoin, s.O2));  // on the first arc
+    SleeveGarment sg = MenCoatSleeveGarment(g);
+    const double first = Quad(s.O2, s.O3, s.FrontArcJoin);
+    // A straight shoulder arc 2 cm longer than the first cap arc.
+    const Vector start = sg.frontShoulder.start;
+    const Vector end = start + Vector(0, float(first + 2 - 0.22 * sg.armholeLength * sg.capEaseNorm));
+    sg.frontShoulder = {start, (start + end) / 2, end};
+    s.Draft(sg);
+    const std::vector<CapArc> second = {CapArc::Quad(s.FrontArcJoin, s.P1, s.P9)};
+    const auto [along, off] = LengthAlong(second, s.FrontNotch.point);
+    EXPECT_LT(off, 0.05);
+    EXPECT_NEAR(along, 2, 0.11);
+}
+
 // A sleeve too wide for the armhole ends in the integer 1.
 TEST(MenTwoSeamDraft, ATooWideSleeveFailsAsTheCap) {
     TTestMenPattern g;
