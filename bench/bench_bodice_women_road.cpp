@@ -2,9 +2,11 @@
 // sleeve and the stand collar, from its sample values: the guarded block
 // of the calculation road at 1:1 after the sheets are cleared (the draft
 // with the sleeve's cap fitting and the collar, the segments, the three
-// sheets drawn with their captions and tables), and the draft alone; and
-// the same road with the batwing sleeve (its side searches and underarm
-// equalisation, the front and the back drawn with the sleeve).
+// sheets drawn with their captions and tables), and the draft alone; the
+// same road with the batwing sleeve (its side searches and underarm
+// equalisation, the front and the back drawn with the sleeve); and the same
+// road for the men's winter coat with a separate side part and the two-seam
+// sleeve.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -22,17 +24,20 @@ constexpr int kWinterCoatFitted = 14;
 constexpr int kStandCollar = 1;
 constexpr int kOneSeamSleeve = 1;
 constexpr int kBatwingSleeve = 11;
+constexpr int kMenWinterCoat = 33;
+constexpr int kNoCollar = 0;
+constexpr int kMenTwoSeamSleeve = 12;
 
 // The program's windows at 96 ppi with the coat chosen, its samples in the
 // fields and the scale 1:1; null when that could not be had.
 class CoatOnTheRoad {
 public:
-    explicit CoatOnTheRoad(int sleeveKind = kOneSeamSleeve) {
+    explicit CoatOnTheRoad(int type = kWinterCoatFitted, int collar = kStandCollar, int sleeve = kOneSeamSleeve) {
         SetScreenPixelsPerInchOverride(96);
         forms_ = std::make_unique<bench::ProgramForms>(dir_.path().toStdString());
         TMainForm& main = forms_->Main();
         main.FillSamples = true;
-        ready_ = forms_->Allocated() && main.CreateModel(kWinterCoatFitted, kStandCollar, sleeveKind);
+        ready_ = forms_->Allocated() && main.CreateModel(type, collar, sleeve);
         if (ready_ && ScreenDC.Scale != 1) main.MasAtMainChange(3);
         ready_ = ready_ && ScreenDC.Scale == 1;
     }
@@ -51,7 +56,7 @@ private:
 };
 
 void RunCoatRoad(benchmark::State& state, int sleeveKind) {
-    CoatOnTheRoad road(sleeveKind);
+    CoatOnTheRoad road(kWinterCoatFitted, kStandCollar, sleeveKind);
     if (!road.Ready()) {
         state.SkipWithError("the fitted winter coat could not be chosen at 1:1");
         return;
@@ -70,6 +75,16 @@ BENCHMARK(BM_WinterCoatCalculateRoadAtOneToOne)->Unit(benchmark::kMillisecond);
 // Required: at most 10 ms.
 void BM_WinterCoatBatwingRoadAtOneToOne(benchmark::State& state) { RunCoatRoad(state, kBatwingSleeve); }
 BENCHMARK(BM_WinterCoatBatwingRoadAtOneToOne)->Unit(benchmark::kMillisecond);
+
+void BM_MenWinterCoatTwoSeamRoadAtOneToOne(benchmark::State& state) {
+    CoatOnTheRoad road(kMenWinterCoat, kNoCollar, kMenTwoSeamSleeve);
+    if (!road.Ready() || !road.Main().Model->GetMeasures()) {
+        state.SkipWithError("the men's winter coat with the two-seam sleeve could not be had at 1:1");
+        return;
+    }
+    bench::RunCalculateRoad(state, *road.Main().Model, *road.LastSheet());
+}
+BENCHMARK(BM_MenWinterCoatTwoSeamRoadAtOneToOne)->Unit(benchmark::kMillisecond);
 
 void BM_WinterCoatDraft(benchmark::State& state) {
     CoatOnTheRoad road;

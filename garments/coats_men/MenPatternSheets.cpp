@@ -12,6 +12,7 @@
 #include "kernel/OrderInfo.h"
 #include "kernel/PrintTiling.h"
 #include "kernel/SheetCaptions.h"
+#include "platform/Printer.h"
 #include "shell/GarmentSheets.h"
 #include "shell/MainForm.h"
 
@@ -607,6 +608,17 @@ void TMenPattern::Print() {
             DrawPieces({PrinterDC, GarmentSheets::kPaperOutline, true, true});
             if (CollarInPlace()) CollarNow()->PrintOn(PrinterDC);
         });
+        // The set-in sleeve's sheet is the sleeve's own drawing, tiled over
+        // its box.
+        TSleeve* sleeve = SleeveNow();
+        if (sleeve && SleeveKindNow() >= 12 && SleeveKindNow() <= 14) {
+            ThePrinter().NewPage();
+            TilePrintSheets(sleeve->BoxLeft, sleeve->BoxRight, sleeve->BoxTop, sleeve->BoxBottom);
+            WalkPrintPages(GarmentSheets::SheetText(2, count), [&](const PrintPage&) {
+                GarmentSheets::SetPaperLabelFont();
+                sleeve->DrawPiece(PrinterDC, true);
+            });
+        }
         GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(count, count), [&] {
             DrawTablesAndComment(TableMedium::Paper, MenTables(*this, TableMedium::Paper), 184, 489);
         });

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kKind = 1;
-
 float F(double v) { return FloatStore::Scalar(v, "one-seam sleeve"); }
 
 // The crossing of the line through p along d with the line through q
@@ -23,18 +21,19 @@ float Len(const CapArc& a) { return a.Length(); }
 
 }  // namespace
 
-TOneSeam::TOneSeam() : TSetInSleeve(kKind) {}
+TOneSeam::TOneSeam(int kind) : TSetInSleeve(kind) {}
 
 // ---------------------------------------------------------------------------
 // The draft
 
 void TOneSeam::Draft(const SleeveGarment& g) {
     Family = g.family;
-    const bool women = g.family == SleeveGarment::Family::Women;
+    // The women's and the men's coats' sleeve is lengthened by the shoulder
+    // pad and carries a bar at the cap top; the men's shirts' does neither.
+    const bool padded = g.family != SleeveGarment::Family::MenShirt;
     const double h = g.interliningEase;
-    // The women's sleeve is lengthened by the shoulder pad, the men's
-    // shirts' is not.
-    const double pad = women ? ShoulderPad : 0.0;
+    const double pad = padded ? ShoulderPad : 0.0;
+    BalanceOffset = g.balanceOffset;
 
     // 1. Eases, cap ease, W, Wr, (n + 1)·A and the first cap-base level.
     const SetIn::Sizes z = SetIn::DeriveSizes(*this, g);
@@ -49,29 +48,31 @@ void TOneSeam::Draft(const SleeveGarment& g) {
     O3 = Vector(F(0.6 * O.x), 0);
     O4 = Vector(F(0.5 * O1.x), 0);
 
-    // 3. The women's cap top carries a bar.
-    if (women) TopNotch = SetIn::TopBar(O2);
+    // 3. The padded sleeves' cap top carries a bar.
+    if (padded) TopNotch = SetIn::TopBar(O2);
 
     // 5. Hem line: Др1с + Пн + cap ease + h below the cap top.
     H = Vector(O2.x, F(-(ArmLength + pad + CapEase + h)));
 
     // 4, 6 - 8. Width line P6–P3 at y0, centred 0.015·W left of the cap
-    // top's vertical; hem line, underarm points and the cap.
+    // top's vertical (and X further back on the men's coats); hem line,
+    // underarm points and the cap.
     float y0 = z.startLevel;
-    SetIn::CapMismatch m = PlaceWidthLine(y0, F(double(O.x) + 0.235 * Width));
+    SetIn::CapMismatch m = PlaceWidthLine(y0, F(double(O.x) + 0.235 * Width - g.armholeArcLength));
 
     // 9. Fit the cap to (n + 1)·A with equal halves.
     SetIn::FitCap(y0, m, [this](float level, float shift) { return PlaceWidthLine(level, F(double(P3.x) + shift)); });
 
     // 10. The cap-top notch of the men's shirts, then the front notch that
-    // meets P6 and the back notch that meets the back armhole point.
-    if (!women) TopNotch = SetIn::TopNotch(CapArc::Quad(O2, FrontUpperCtrl, Point1));
+    // meets P6 and the back notch that meets the back armhole point (each
+    // with the garment's ease share beyond it).
+    if (!padded) TopNotch = SetIn::TopNotch(CapArc::Quad(O2, FrontUpperCtrl, Point1));
     const CapArc front[] = {CapArc::Quad(P31, Point3, P1), CapArc::Quad(P1, FrontLowerCtrl, Point1)};
-    FrontNotch = SetIn::PlaceNotch(front, g.FrontArmholeLength(), +1.0f);
+    FrontNotch = SetIn::PlaceNotch(front, F(double(g.FrontArmholeLength()) + g.frontNotchEase), +1.0f);
     const CapArc back[] = {CapArc::Quad(P61, BackSeamCtrl, Point5),
                            CapArc::Cubic(Point5, BackCubicCtrl2, BackCubicCtrl1, P5),
                            CapArc::Quad(P5, BackLowerCtrl, Point2)};
-    BackNotch = SetIn::PlaceNotch(back, g.BackArmholeLength(), -1.0f);
+    BackNotch = SetIn::PlaceNotch(back, F(double(g.BackArmholeLength()) + g.backNotchEase), -1.0f);
 
     // 11. Width-line marks and the elbow level 0.58·Др1с (+ Пн) + cap ease + h
     // below the cap top.
@@ -172,7 +173,7 @@ void TOneSeam::BuildCapCurves() {
                          Len(CapArc::Cubic(P5, BackCubicCtrl1, BackCubicCtrl2, Point5)) +
                          Len(CapArc::Quad(Point5, BackSeamCtrl, P61)));
     CapLength = F(double(frontLength) + backLength);
-    BalanceMismatch = F(double(frontLength) - backLength);
+    BalanceMismatch = F(double(BalanceOffset) + frontLength - backLength);
 }
 
 // ---------------------------------------------------------------------------
@@ -237,7 +238,7 @@ void TOneSeam::DrawOutline(TDrawContext& dc, int outline) const {
     // The cap-top mark: the bar, and on the men's shirts the stem.
     dc.MoveTo(TopNotch.bar2);
     dc.LineTo(TopNotch.bar1);
-    if (Family != SleeveGarment::Family::Women) {
+    if (Family == SleeveGarment::Family::MenShirt) {
         dc.MoveTo(TopNotch.foot);
         dc.LineTo(TopNotch.point);
     }

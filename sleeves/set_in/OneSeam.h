@@ -1,6 +1,7 @@
 // The one-seam sleeve (sleeve kind 1, " Одношовный"): a set-in sleeve with
 // one seam under the arm, offered with the women's dresses, jackets and
-// coats and with the men's shirts and jackets.
+// coats and with the men's shirts and jackets; and its men's coats' kind
+// (13, TMenOneSeam), drafted alike from the coat's armhole.
 //
 // The top line O1–O2–O carries the cap top O2; the width line P6–P3 lies at
 // the cap-base level y0 and is W long; the hem line H2–H1 is Wr long and
@@ -32,12 +33,16 @@ public:
     float CapLength = 0.0f;          // front plus back cap as built
     float CapLengthRequired = 0.0f;  // (n + 1)·A
     float CapMismatch = 0.0f;        // CapLengthRequired − CapLength
-    float BalanceMismatch = 0.0f;    // front cap − back cap
+    // The back cap half is to be longer than the front half by this (the
+    // garment's balance offset, 0 but on the men's coats).
+    float BalanceOffset = 0.0f;
+    float BalanceMismatch = 0.0f;    // BalanceOffset + front cap − back cap
     // The bodice family of the last draft: the men's shirts' sleeve has no
-    // shoulder pad in its length and a notch at the cap top.
+    // shoulder pad in its length and a notch at the cap top, the others a
+    // bar.
     SleeveGarment::Family Family = SleeveGarment::Family::Women;
 
-    TOneSeam();
+    explicit TOneSeam(int kind = 1);
 
     void Draft(const SleeveGarment& g) override;
 
@@ -63,4 +68,13 @@ private:
     // The cap's construction points, its control points, CapLength and
     // BalanceMismatch from the frame points and the working directions.
     void BuildCapCurves();
+};
+
+// The one-seam sleeve of the men's coats (sleeve kind 13, " Одношовный"):
+// the width line starts X back, the back cap half is longer by the coat's
+// balance offset, and the notches lie the coat's ease shares beyond the
+// armhole's points.  The coat keeps its own notches.
+class TMenOneSeam : public TOneSeam {
+public:
+    TMenOneSeam() : TOneSeam(13) {}
 };

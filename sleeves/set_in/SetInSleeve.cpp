@@ -17,6 +17,7 @@ constexpr float kBarHalf = 0.2f;     // foot to either bar end
 BalanceNotch NotchAt(const CapArc& arc, float t, float side) {
     BalanceNotch n;
     n.point = arc.Point(t);
+    n.param = t;
     const Vector tangent = arc.Tangent(t);
     const Vector normal = Vector::Perpendicular(tangent);
     n.foot = n.point + normal * (side * kNotchDepth);

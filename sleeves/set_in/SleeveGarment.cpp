@@ -64,6 +64,7 @@ SleeveGarment MenShirtSleeveGarment(TMenDress& d) {
     g.back[1] = {d.BackArmholeJoin, d.BackArmholeCtrl1, d.P31};
     g.frontBeyond = {d.P6, d.FrontArmholeCtrl3, d.Point4};
     g.backBeyond = {d.P31, d.BackArmholeCtrl, d.P};
+    g.frontShoulder = {d.Point4, d.FrontArmholeCtrl4, d.P10};
     return g;
 }
 

@@ -18,6 +18,7 @@ class TMenPattern;
 // across the foot, 0.2 cm either side of it along the curve.
 struct BalanceNotch {
     Vector point, foot, bar1, bar2;
+    float param = 0.0f;  // the point's parameter on its arc
 };
 
 // A quadratic arc of the armhole: start, control point, end.
@@ -56,8 +57,9 @@ struct SleeveGarment {
     // The arc beyond each: from P6 up the front, from the back armhole point
     // up the back.  A notch the sleeve writes into the garment may lie on it.
     ArmholeArc frontBeyond, backBeyond;
-    // The upper front armhole of the men's coats from its point "2" up to
-    // the shoulder point P10 (frontBeyond ends at "2").
+    // The men's upper front armhole from where frontBeyond ends (the coats'
+    // "2", the shirts' "4") up to the shoulder point P10; none on the
+    // women's bodices.
     ArmholeArc frontShoulder;
     // Writes the notches a sleeve places on the garment's front and back
     // armhole into the garment (foot along minus the arc's left normal at

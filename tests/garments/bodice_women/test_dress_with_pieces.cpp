@@ -18,9 +18,10 @@ TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     // attached-stand collars, and the men's jacket collar (offered with the men's vest,
     // coats and blazers only).
     for (int kind : {1, 2, 3, 4, 5, 6, 7}) EXPECT_TRUE(HasCollarMaker(kind)) << kind;
-    // The set-in sleeves: one-seam, with elbow dart (also the men's coats'),
-    // shirt; the kimono sleeves and the batwing.
-    for (int kind : {1, 3, 4, 7, 8, 11, 14}) EXPECT_TRUE(HasSleeveMaker(kind)) << kind;
+    // The set-in sleeves: one-seam, two-seam, with elbow dart, shirt, and
+    // the men's coats' two-seam, one-seam and with elbow dart; the kimono
+    // sleeves and the batwing.
+    for (int kind : {1, 2, 3, 4, 7, 8, 11, 12, 13, 14}) EXPECT_TRUE(HasSleeveMaker(kind)) << kind;
 }
 
 class DressWithPiecesTest : public DressWindowsTest {

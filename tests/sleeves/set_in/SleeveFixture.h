@@ -89,6 +89,19 @@ inline std::pair<double, double> LengthAlong(const std::vector<CapArc>& chain, c
     return {bestAlong, best};
 }
 
+// The cap's halves as chains of arcs: the front from P31 up to O2, the back
+// from P61 up to O2.
+inline std::vector<CapArc> FrontChain(const TOneSeam& s) {
+    CapArc a[3];
+    s.FrontCap(a);
+    return {a[0], a[1], a[2]};
+}
+inline std::vector<CapArc> BackChain(const TOneSeam& s) {
+    CapArc a[4];
+    s.BackCap(a);
+    return {a[0], a[1], a[2], a[3]};
+}
+
 inline double ChordLength(const std::vector<CapArc>& chain) {
     return LengthAlong(chain, chain.back().p[chain.back().cubic ? 3 : 2]).first;
 }

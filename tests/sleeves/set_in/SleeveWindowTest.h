@@ -32,6 +32,18 @@ protected:
             if (!main->Line(n)->isHidden() && main->Line(n)->text().toStdString() == caption) return n;
         return 0;
     }
+
+    // Calculates with the upper arm `girth` wide: the road stops with the
+    // cap's message and the garment is not calculated.
+    void ExpectTheCapsFailure(int upperArmRow, const char* girth) {
+        main->Meas(upperArmRow)->setText(girth);
+        messages.clear();
+        main->CalcExecute();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, "Ширина рукава больше допустимой. ");
+        EXPECT_EQ(messages[0].caption, "Сбой при расчёте оката");
+        EXPECT_FALSE(main->Model->calculated);
+    }
 };
 
 // Whether the file draws a straight segment mm long (to 0.1 mm).

@@ -17,16 +17,6 @@ namespace {
 
 using namespace SleeveCheck;
 
-std::vector<CapArc> FrontChain(const TOneSeam& s) {
-    CapArc a[3];
-    s.FrontCap(a);
-    return {a[0], a[1], a[2]};
-}
-std::vector<CapArc> BackChain(const TOneSeam& s) {
-    CapArc a[4];
-    s.BackCap(a);
-    return {a[0], a[1], a[2], a[3]};
-}
 
 // The armhole from G2 up to P6 and up to P3, along the bodice's own arcs.
 double FrontArmholeToP6(const TDress& d) {

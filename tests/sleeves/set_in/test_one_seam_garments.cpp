@@ -102,13 +102,7 @@ TEST_F(OneSeamGarmentsTest, ATooWideSleeveStopsTheCalculationWithTheCapsMessage)
         const int upperArm = Row("Оп.в:"), upperArmEase = Row("Попв:");
         ASSERT_GT(upperArm, 0);
         ASSERT_GT(upperArmEase, 0);
-        main->Meas(upperArm)->setText("75");
-        messages.clear();
-        main->CalcExecute();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text, "Ширина рукава больше допустимой. ");
-        EXPECT_EQ(messages[0].caption, "Сбой при расчёте оката");
-        EXPECT_FALSE(main->Model->calculated);
+        ExpectTheCapsFailure(upperArm, "75");
         const QImage& sheet = report->List2()->Bitmap();
         EXPECT_EQ(DarkPixels(sheet, QRect(0, 100, sheet.width(), sheet.height() - 200)), 0);
 
