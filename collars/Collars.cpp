@@ -2,6 +2,7 @@
 
 #include "collars/AttachedStand.h"
 #include "collars/MenForCoat.h"
+#include "collars/MenShawl.h"
 #include "collars/Stand.h"
 #include "collars/StandDown.h"
 #include "collars/Wholly.h"
@@ -13,4 +14,5 @@ void RegisterCollars() {
     RegisterCollarMaker(TWholly::kKind, [] { return new TWholly; });
     RegisterCollarMaker(TAttachedStand::kKind, [] { return new TAttachedStand; });
     RegisterCollarMaker(TMenForCoat::kKind, [] { return new TMenForCoat; });
+    RegisterCollarMaker(TMenShawl::kKind, [] { return new TMenShawl; });
 }

@@ -1,6 +1,7 @@
-// The men's jacket collar on the main window's garments of the men's
-// outerwear family: each garment type with its sample measurements, the
-// collar calculated by the garment on the calculation road.
+// The men's jacket collar (or another collar of the men's outerwear family,
+// by Kind) on the main window's garments of the family: each garment type
+// with its sample measurements, the collar calculated by the garment on the
+// calculation road.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,10 +15,13 @@
 
 class MenForCoatTest : public GarmentWindowTest {
 protected:
-    // The garment of `type` with the jacket collar and no sleeve (or the
-    // given one), its sample rows typed and calculated.
+    // The collar kind the garments are drafted with.
+    virtual int Kind() const { return TMenForCoat::kKind; }
+
+    // The garment of `type` with the collar and no sleeve (or the given
+    // one), its sample rows typed and calculated.
     TMenPattern& Calculated(int type, int sleeve = 0) {
-        EXPECT_TRUE(main->CreateModel(type, TMenForCoat::kKind, sleeve)) << type;
+        EXPECT_TRUE(main->CreateModel(type, Kind(), sleeve)) << type;
         Type(Rows(type, sleeve));
         messages.clear();
         main->CalcExecute();

@@ -1,0 +1,213 @@
+#include "collars/MenShawl.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "collars/LapelSteps.h"
+#include "garments/coats_men/MenPattern.h"
+#include "garments/common/DraftSteps.h"
+#include "garments/common/PointLabels.h"
+#include "kernel/Bezier.h"
+#include "kernel/Checked.h"
+#include "kernel/DrawContext.h"
+#include "kernel/FloatStore.h"
+#include "shell/MeasureColumn.h"
+
+namespace {
+
+using DraftSteps::Arc;
+using LapelSteps::Cross;
+using LapelSteps::Turned;
+using LapelSteps::Unit;
+
+float Dist(const Vector& a, const Vector& b) { return Geom::Distance(a, b); }
+
+// s and e by garment type.
+struct Sizes {
+    float stand, extension;
+};
+Sizes SizesOf(int type) {
+    if (type >= 28 && type <= 33) return {3.5f, 4.0f};  // coats
+    if (type == 34 || type == 35) return {3.0f, 2.0f};  // blazers
+    if (type == MenPatternType::kVest) return {2.5f, 2.0f};
+    return {3.0f, 3.0f};
+}
+
+constexpr int kArcChords = 20;
+constexpr int kEdgeChords = 40;
+
+}  // namespace
+
+TMenShawl::TMenShawl() : TMenLapelCollar(kKind) { AddHandle(Break); }
+
+void TMenShawl::Construct() {
+    Draft(Garment("men's shawl collar: the garment is not a men's vest, coat or blazer"));
+}
+
+void TMenShawl::Draft(const TMenPattern& g) {
+    Take(g);
+    const float N = g.NeckLength;
+    const Vector& A4 = g.A4;
+    const Vector& A5 = g.A5;
+    const Vector& centre = g.FrontNeckCentre;
+
+    // 1. The sizes of the garment type.
+    const Sizes sizes = SizesOf(type_);
+    const float s = StandHeight = sizes.stand;
+    Extension = sizes.extension;
+    FallWidth = s + 1.5f;
+    NeckDrop = 1.0f;
+
+    // 2. The break point, L1 and L, the marks at the break level.
+    Vector l, m;
+    PlaceBreak(g, l, m);
+
+    // 3. The roll line from L1 touches the circle of s around A4; C5 lies
+    //    the fall's width beyond C.
+    C = Lapel::RollTouch(L1, A4, s);
+    C5 = C + Unit(A4, C) * FallWidth;
+
+    // 4. - 6. N along the roll line beyond C, turned about the roll line's
+    //    entry into the front neckline's circle.
+    const Vector roll = Unit(L1, C);
+    C1 = C + roll * N;
+    F = Lapel::EnterCircle(L1, C, centre, Dist(centre, A5));
+    const float turn = FloatStore::Scalar(Checked::Div(g.LowNeckExcess, FallWidth, "men's shawl collar: turn"),
+                                          "men's shawl collar: turn");
+    TurnedEnd = F + Geom::Rotated(roll, turn) * Dist(F, C1);
+
+    // 7., 8. The neck edge from A4, C2 sliding along it until it is N long.
+    NeckCtrl = A4 + Vector::UnitNormalBetween(A4, centre) * (Dist(A4, TurnedEnd) / 3.0f);
+    l = Unit(TurnedEnd, NeckCtrl);
+    m = Turned(l);
+    C2 = TurnedEnd;
+    Lapel::MatchLength(
+        N - Arc(C2, NeckCtrl, A4),
+        [&](float d) {
+            C2 = C2 - l * d;
+            return N - Arc(C2, NeckCtrl, A4);
+        },
+        "men's shawl collar: neck edge length");
+
+    // 9. The back ends of the roll line and the outer edge.
+    C3 = C2 + m * s;
+    C4 = C3 + m * FallWidth;
+
+    // 10. The controls of the roll line and the outer edge.
+    RollCtrl = Cross(C, roll, C3, l);
+    OuterCtrl = Cross(C4, l, C5, roll);
+    EdgeCtrl = C5 - roll * (0.25f * Dist(C5, L1));
+
+    // 11. The line from A51, 1 cm beyond A5, touching the front neckline's
+    //     circle, and where it meets the outer edge.
+    A51 = A5 + Unit(g.A3, A5) * NeckDrop;
+    NeckTangent = Lapel::Touch(A51, centre, Dist(A5, centre), 1);
+    float t = 0.5f;
+    L2 = Bezier2::CrossLine(NeckTangent, Unit(NeckTangent, A51), C5, EdgeCtrl, L1, t);
+
+    // 12. The roll line on the front edge and its depth along the edge.
+    PlaceRollFront(g);
+
+    // 13. The front edge down to the waist and the hem.
+    PlaceFrontEdge(g);
+
+    // 14. The extent box.
+    SetBox(std::min(C2.x, TurnedEnd.x), BoxRight, C4.y, BoxBottom);
+}
+
+// Where the roll line's line crosses the front edge below A5, segment by
+// segment down the edge (a crossing beyond a segment's end goes on to the
+// next; the last takes it wherever it falls), and the length of the edge
+// from A5 down to it.
+void TMenShawl::PlaceRollFront(const TMenPattern& g) {
+    const Vector roll = Unit(L1, C);
+    std::vector<Vector> edge = {g.A5};
+    if (g.FrontEdgeTurn) {
+        edge.push_back(g.G8);
+        edge.push_back(g.G7);
+    }
+    edge.push_back(g.T32);
+    float depth = 0;
+    for (size_t i = 0; i + 1 < edge.size(); ++i) {
+        const Vector& a = edge[i];
+        const Vector& b = edge[i + 1];
+        const Vector x = Cross(a, Unit(a, b), L1, roll);
+        const float t = Checked::Div(Vector::Dot(x - a, b - a), Vector::Dot(b - a, b - a),
+                                     "men's shawl collar: front edge");
+        if (t <= 1.0f || i + 2 == edge.size()) {
+            RollFront = x;
+            RollDepth = depth + Dist(a, x);
+            return;
+        }
+        depth += Dist(a, b);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Dragging
+
+Vector TMenShawl::Limit(const CollarHandle&, const Vector& point) const {
+    const TMenPattern& g = Garment("men's shawl collar: no garment");
+    Vector p = point;
+    // 1. At least 1 cm below A51.
+    p.y = std::min(p.y, A51.y - 1.0f);
+    // 2. On the front's side of the line from C to A5.
+    const Vector n = Vector::UnitNormalBetween(C, g.A5);
+    const float D = Vector::Dot((p - C) - Unit(g.A5, g.G8), n);
+    if (D > 0) p = p - n * D;
+    // 3. - 5. Right of the front edge, above the waist, inside the vest.
+    return LimitToFrontEdge(g, C, p);
+}
+
+// ---------------------------------------------------------------------------
+// Drawing
+
+void TMenShawl::DrawPiece(TDrawContext& dc) const {
+    const TMenPattern* g = CurrentMenPattern();
+    const Vector a4 = g ? g->A4 : C;
+
+    // 1. Construction lines and the marks at the break level.
+    dc.SetPenWidth(kConstructionPen);
+    Path(dc, {a4, C5});
+    Path(dc, {NeckTangent, L2});
+    Marks.Draw(dc, kOutlinePen);
+
+    // 2. The roll line and the neck edge's construction.
+    Path(dc, {L1, C1});
+    dc.Arc3(F, C1, TurnedEnd, 1, kArcChords);
+    dc.LineTo(C2);
+    dc.Bezier2(C, RollCtrl, C3, kArcChords);
+
+    // 3. The collar's outline: the neck edge, the back end, the outer edge
+    //    down to the break point.
+    dc.SetPenWidth(kOutlinePen);
+    dc.Bezier2(a4, NeckCtrl, C2, kArcChords);
+    dc.LineTo(C4);
+    dc.Bezier2(C4, OuterCtrl, C5, kArcChords);
+    dc.Bezier2(C5, EdgeCtrl, L1, kEdgeChords);
+    dc.LineTo(BreakPoint);
+
+    // 4. The front edge down to the hem.
+    DrawFrontEdgeDown(dc);
+}
+
+void TMenShawl::LabelPiece(TDrawContext& dc, bool printer) const {
+    const auto put = [&](const Vector& p, const std::string& text, int placement) {
+        Labels::Put(dc, printer, p, text, placement);
+    };
+    put(C3, "C3", 8);
+    put(C4, "C4", 6);
+    put(C2, "C2", 5);
+    put(C1, "C1", 1);
+    put(C, "C", 3);
+    put(C5, "C5", 2);
+    put(F, "F", 2);
+    put(A51, "A51", 3);
+    put(L2, "L2", 3);
+    put(RollFront, ":" + MeasureColumn::OneDecimalText(RollDepth), 2);
+    put(L1, "L1", 2);
+    LabelBreak(dc, printer);
+    put(L, "L", 3);
+    LabelHem(dc, printer);
+}
