@@ -16,23 +16,10 @@
 namespace {
 
 using DraftSteps::Arc;
-using LapelSteps::Cross;
-using LapelSteps::Turned;
-using LapelSteps::Unit;
+using namespace LapelSteps;
 
-float Dist(const Vector& a, const Vector& b) { return Geom::Distance(a, b); }
-
-// s1 and s2 by garment type.
-struct Sizes {
-    float stand, extension;
-};
-Sizes SizesOf(int type) {
-    if (type >= 28 && type <= 30) return {3.5f, 3.0f};  // demi-season coats
-    if (type >= 31 && type <= 33) return {4.0f, 3.0f};  // winter coats
-    if (type == 34 || type == 35) return {2.5f, 2.0f};  // blazers
-    if (type == MenPatternType::kVest) return {2.0f, 2.0f};
-    return {3.0f, 3.0f};
-}
+// s1 and s2: demi-season coats, winter coats, blazers, the vest.
+constexpr TMenLapelCollar::Sizes kSizes[4] = {{3.5f, 3.0f}, {4.0f, 3.0f}, {2.5f, 2.0f}, {2.0f, 2.0f}};
 
 int SleeveKindNow() { return MainForm ? MainForm->SleeveKind : 0; }
 
@@ -46,24 +33,16 @@ TMenForCoat::TMenForCoat() : TMenLapelCollar(kKind) {
     AddHandle(Break);
 }
 
-void TMenForCoat::Construct() {
-    Draft(Garment("men's jacket collar: the garment is not a men's vest, coat or blazer"));
-}
-
 void TMenForCoat::Draft(const TMenPattern& g) {
     const bool dragging = DraggingCollar();
-    Take(g);
+    // 1. The sizes of the garment type.
+    Take(g, kSizes);
+    const float s1 = StandHeight;
     const int sleeve = SleeveKindNow();
     raglan_ = sleeve == 15 || sleeve == 16;
     const float N = g.NeckLength;
     const Vector& A4 = g.A4;
     const Vector& A5g = g.A5;
-
-    // 1. The sizes of the garment type.
-    const Sizes sizes = SizesOf(type_);
-    const float s1 = StandHeight = sizes.stand;
-    Extension = sizes.extension;
-    FallWidth = s1 + 1.5f;
     EndWidth = FloatStore::Scalar(double(FallWidth) * 0.888, "men's jacket collar: end width");
 
     // 2. - 4. The break point and its marks; handle 1 on the garment's A5
@@ -176,17 +155,16 @@ void TMenForCoat::Draft(const TMenPattern& g) {
 // Dragging
 
 Vector TMenForCoat::Limit(const CollarHandle& handle, const Vector& p) const {
-    const TMenPattern* g = CurrentMenPattern();
-    if (!g) Checked::Fail("men's jacket collar: no garment");
+    const TMenPattern& g = Garment();
     if (&handle == &Gorge) {
         // A5 slides along A3 -> G8 through the garment's A5, within its limits.
-        const Vector e = Unit(g->A3, g->G8);
-        float s = Vector::Dot(p - g->A5, e);
+        const Vector e = Unit(g.A3, g.G8);
+        float s = Vector::Dot(p - g.A5, e);
         if (s > LimitTowardG8) s = LimitTowardG8;
         if (s < -LimitTowardA3) s = -LimitTowardA3;
-        return g->A5 + e * s;
+        return g.A5 + e * s;
     }
-    return LimitBreak(*g, p);
+    return LimitBreak(g, p);
 }
 
 Vector TMenForCoat::LimitBreak(const TMenPattern& g, Vector p) const {

@@ -22,8 +22,6 @@ class TMenForCoat : public TMenLapelCollar {
 public:
     static constexpr int kKind = 7;
 
-    float StandHeight = 0.0f;  // s1, the stand's height at the back, by garment type
-    float FallWidth = 0.0f;    // s1 + 1.5
     float EndWidth = 0.0f;     // (s1 + 1.5) 0.888: the collar's front end edge
     float CrossParam = 0.0f;   // CrossPoint's parameter on the neck curve C2 -> A6
     AxesSystem PieceAxes;      // maps the fall from the front into its piece
@@ -76,12 +74,9 @@ public:
 
     TMenForCoat();
 
-    // The draft on the given garment of the family (Construct reads the main
-    // window's garment and calls it).
-    void Draft(const TMenPattern& g);
+    void Draft(const TMenPattern& g) override;
 
 protected:
-    void Construct() override;
     void DrawPiece(TDrawContext& dc) const override;
     void LabelPiece(TDrawContext& dc, bool printer) const override;
     Vector Limit(const CollarHandle& handle, const Vector& p) const override;

@@ -12,24 +12,34 @@
 
 namespace {
 
-using LapelSteps::Cross;
-using LapelSteps::Turned;
-using LapelSteps::Unit;
-
-float Dist(const Vector& a, const Vector& b) { return Geom::Distance(a, b); }
+using namespace LapelSteps;
 
 }  // namespace
 
-const TMenPattern& TMenLapelCollar::Garment(const char* what) const {
+TMenLapelCollar::Sizes TMenLapelCollar::SizesOf(int type, const Sizes (&table)[4]) {
+    if (type >= 28 && type <= 30) return table[0];
+    if (type >= 31 && type <= 33) return table[1];
+    if (type == 34 || type == 35) return table[2];
+    if (type == MenPatternType::kVest) return table[3];
+    return {3.0f, 3.0f};
+}
+
+void TMenLapelCollar::Construct() { Draft(Garment()); }
+
+const TMenPattern& TMenLapelCollar::Garment() const {
     const TMenPattern* g = CurrentMenPattern();
-    if (!g) Checked::Fail(what);
+    if (!g) Checked::Fail("men's lapel collar: the garment is not a men's vest, coat or blazer");
     return *g;
 }
 
-void TMenLapelCollar::Take(const TMenPattern& g) {
+void TMenLapelCollar::Take(const TMenPattern& g, const Sizes (&table)[4]) {
     type_ = g.Type();
     vest_ = dynamic_cast<const TVest*>(&g) != nullptr;
     blazer_ = type_ == 34 || type_ == 35;
+    const Sizes sizes = SizesOf(type_, table);
+    StandHeight = sizes.stand;
+    Extension = sizes.extension;
+    FallWidth = StandHeight + 1.5f;
 }
 
 void TMenLapelCollar::PlaceBreak(const TMenPattern& g, Vector& l, Vector& m) {

@@ -16,7 +16,22 @@ class TMenPattern;
 
 class TMenLapelCollar : public TCollarFrame {
 public:
-    float Extension = 0.0f;  // s2, the front edge's default reach beyond the centre line
+    // The collar's stand height and the front edge's default reach.
+    struct Sizes {
+        float stand, extension;
+    };
+    // The sizes of the garment type from a collar's table of the
+    // demi-season coats (28-30), the winter coats (31-33), the blazers (34,
+    // 35) and the vest (36); 3.0 and 3.0 for any other type.
+    static Sizes SizesOf(int type, const Sizes (&table)[4]);
+
+    // The draft on the given garment of the family (Construct reads the main
+    // window's garment and calls it).
+    virtual void Draft(const TMenPattern& g) = 0;
+
+    float StandHeight = 0.0f;  // the collar's stand at the back, by garment type
+    float Extension = 0.0f;    // s2, the front edge's default reach beyond the centre line
+    float FallWidth = 0.0f;    // the stand's height + 1.5
 
     CollarHandle Break;  // the break point's handle
     Vector& BreakPoint = Break.Point;
@@ -39,10 +54,12 @@ public:
 protected:
     explicit TMenLapelCollar(int kind) : TCollarFrame(kind) {}
 
+    void Construct() override;
     // The garment of the main window; fails when it is not of the family.
-    const TMenPattern& Garment(const char* what) const;
-    // Notes the garment's type and whether it is the vest.
-    void Take(const TMenPattern& g);
+    const TMenPattern& Garment() const;
+    // Notes the garment's type and whether it is the vest, and takes the
+    // sizes of its type from the collar's table.
+    void Take(const TMenPattern& g, const Sizes (&table)[4]);
 
     // The break point (its default s2 off the centre line only while no
     // handle is dragged), the top of the front edge, the foot L, the marks

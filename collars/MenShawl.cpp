@@ -17,22 +17,10 @@
 namespace {
 
 using DraftSteps::Arc;
-using LapelSteps::Cross;
-using LapelSteps::Turned;
-using LapelSteps::Unit;
+using namespace LapelSteps;
 
-float Dist(const Vector& a, const Vector& b) { return Geom::Distance(a, b); }
-
-// s and e by garment type.
-struct Sizes {
-    float stand, extension;
-};
-Sizes SizesOf(int type) {
-    if (type >= 28 && type <= 33) return {3.5f, 4.0f};  // coats
-    if (type == 34 || type == 35) return {3.0f, 2.0f};  // blazers
-    if (type == MenPatternType::kVest) return {2.5f, 2.0f};
-    return {3.0f, 3.0f};
-}
+// s and e: demi-season coats, winter coats, blazers, the vest.
+constexpr TMenLapelCollar::Sizes kSizes[4] = {{3.5f, 4.0f}, {3.5f, 4.0f}, {3.0f, 2.0f}, {2.5f, 2.0f}};
 
 constexpr int kArcChords = 20;
 constexpr int kEdgeChords = 40;
@@ -41,23 +29,15 @@ constexpr int kEdgeChords = 40;
 
 TMenShawl::TMenShawl() : TMenLapelCollar(kKind) { AddHandle(Break); }
 
-void TMenShawl::Construct() {
-    Draft(Garment("men's shawl collar: the garment is not a men's vest, coat or blazer"));
-}
-
 void TMenShawl::Draft(const TMenPattern& g) {
-    Take(g);
+    // 1. The sizes of the garment type.
+    Take(g, kSizes);
+    const float s = StandHeight;
+    NeckDrop = 1.0f;
     const float N = g.NeckLength;
     const Vector& A4 = g.A4;
     const Vector& A5 = g.A5;
     const Vector& centre = g.FrontNeckCentre;
-
-    // 1. The sizes of the garment type.
-    const Sizes sizes = SizesOf(type_);
-    const float s = StandHeight = sizes.stand;
-    Extension = sizes.extension;
-    FallWidth = s + 1.5f;
-    NeckDrop = 1.0f;
 
     // 2. The break point, L1 and L, the marks at the break level.
     Vector l, m;
@@ -148,7 +128,7 @@ void TMenShawl::PlaceRollFront(const TMenPattern& g) {
 // Dragging
 
 Vector TMenShawl::Limit(const CollarHandle&, const Vector& point) const {
-    const TMenPattern& g = Garment("men's shawl collar: no garment");
+    const TMenPattern& g = Garment();
     Vector p = point;
     // 1. At least 1 cm below A51.
     p.y = std::min(p.y, A51.y - 1.0f);

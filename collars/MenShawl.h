@@ -20,8 +20,6 @@ class TMenShawl : public TMenLapelCollar {
 public:
     static constexpr int kKind = 8;
 
-    float StandHeight = 0.0f;  // s, by garment type
-    float FallWidth = 0.0f;    // s + 1.5
     float NeckDrop = 0.0f;     // how far A51 lies beyond A5, 1.0
     float RollDepth = 0.0f;    // along the front edge from A5 down to RollFront, shown after ":"
 
@@ -46,12 +44,9 @@ public:
 
     TMenShawl();
 
-    // The draft on the given garment of the family (Construct reads the main
-    // window's garment and calls it).
-    void Draft(const TMenPattern& g);
+    void Draft(const TMenPattern& g) override;
 
 protected:
-    void Construct() override;
     void DrawPiece(TDrawContext& dc) const override;
     void LabelPiece(TDrawContext& dc, bool printer) const override;
     Vector Limit(const CollarHandle& handle, const Vector& p) const override;

@@ -34,18 +34,6 @@ protected:
     int Kind() const override { return TMenShawl::kKind; }
     TMenShawl& Shawl() { return dynamic_cast<TMenShawl&>(*main->Collar); }
 
-    // A press on p and a move to q, the collar calculated after it.
-    void DragFromTo(const Vector& p, const Vector& q) {
-        main->DraggingCollar = Shawl().HitTest(p.x, p.y);
-        ASSERT_TRUE(main->DraggingCollar);
-        Shawl().Drag(q.x, q.y);
-        Shawl().Calculate();
-    }
-    void TearDown() override {
-        if (main) main->DraggingCollar = false;
-        MenForCoatTest::TearDown();
-    }
-
     // The front edge below A5 as the roll line's depth is measured along it.
     static std::vector<Vector> FrontEdge(const TMenPattern& g) {
         if (g.FrontEdgeTurn) return {g.A5, g.G8, g.G7, g.T32};
@@ -173,34 +161,8 @@ TEST_F(MenShawlTest, TheCollarsBoxLiesOnSheetOne) {
 // The base selection offers the shawl collar with an open neckline on
 // every garment of the family, and choosing it drafts the garment with it.
 TEST_F(MenShawlTest, ChoosableInTheBaseSelectionForTheWholeFamily) {
-    auto dialog = std::make_unique<TNewPrForm>();
-    dialog->RefreshAvailability();
-    std::vector<int> offered;
-    for (int node = 0; node < kBaseTreeNodes; ++node) {
-        const int type = BaseNode(node)->type;
-        if (type < MenPatternType::kFirstCoat || type > MenPatternType::kVest) continue;
-        SCOPED_TRACE(type);
-        dialog->SelectNode(node);
-        dialog->ComboBox3->setCurrentIndex(1);  // "Открытая"
-        dialog->ComboBox3Change();
-        const int item = dialog->ComboBox2->findText("Покроя шаль");
-        ASSERT_GE(item, 0);
-        const auto* model = qobject_cast<const QStandardItemModel*>(dialog->ComboBox2->model());
-        ASSERT_NE(model, nullptr);
-        EXPECT_TRUE(model->item(item)->isEnabled());
-        dialog->ComboBox2->setCurrentIndex(item);
-        dialog->ComboBox2Change();
-        EXPECT_EQ(dialog->ChosenCollar(), TMenShawl::kKind);
-        dialog->ComboBox1->setCurrentIndex(0);  // "Без рукава"
-        dialog->ComboBox1Change();
-        dialog->ChoosButClick();
-        EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages[0].text);
-        EXPECT_EQ(main->ModelIndex, type);
-        EXPECT_EQ(main->CollarKind, TMenShawl::kKind);
-        EXPECT_NE(dynamic_cast<TMenShawl*>(main->Collar), nullptr);
-        offered.push_back(type);
-    }
-    EXPECT_EQ(offered.size(), 9u);
+    ExpectChoosableForTheWholeFamily("Покроя шаль");
+    EXPECT_NE(dynamic_cast<TMenShawl*>(main->Collar), nullptr);
 }
 
 // ---------------------------------------------------------------------------
@@ -267,96 +229,28 @@ TEST_F(MenShawlTest, TheBreakPointStaysBelowA51RightOfTheFrontEdgeAndAboveTheWai
 // a draft that fails while dragging is reported once and the collar keeps
 // its last good draft.
 TEST_F(MenShawlTest, DraggedOnTheSheetAndAFailedDraftReported) {
-    TMenPattern& g = Calculated(31);
-    TMenShawl& k = Shawl();
-    const auto at = [](const Vector& p) {
-        ScreenDC.RestoreCollarOrigin();
-        return QPoint(ScreenDC.PixelX(p.x), ScreenDC.PixelY(p.y));
-    };
-    const Vector start = k.BreakPoint;
-    const QPoint press = at(start);
-    report->ListMouseDown(1, Qt::LeftButton, press.x(), press.y());
-    ASSERT_TRUE(main->DraggingCollar);
-    const int twoCm = int(2 * ScreenDC.PxPerCmX + 0.5f);
-    report->ListMouseMove(1, Qt::LeftButton, press.x() + twoCm, press.y() + twoCm);
-    EXPECT_TRUE(messages.empty());
-    EXPECT_NEAR(k.BreakPoint.x, start.x + 2, 0.2);
-    EXPECT_NEAR(k.BreakPoint.y, start.y - 2, 0.2);
-    EXPECT_GT(k.ExtensionAtBreak, k.Extension + 1.5f);
-    const QImage& sheet = report->List1()->Bitmap();
-    EXPECT_EQ(sheet.pixel(at(k.BreakPoint + Vector(CollarHandle::kHalfSide, 0))), qRgb(0, 255, 0));
-    const Vector good = k.BreakPoint;
-
-    // The garment's neck data spoilt under the drag: the draft fails.
-    g.LowNeckExcess = std::numeric_limits<float>::quiet_NaN();
-    report->ListMouseMove(1, Qt::LeftButton, press.x() + twoCm, press.y() + 2 * twoCm);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Не допустимое положение воротника. ");
-    EXPECT_EQ(messages[0].caption, "Сбой при расчёте воротника");
-    EXPECT_FALSE(main->DraggingCollar);
-    EXPECT_EQ(k.BreakPoint, good);
-    report->ListMouseMove(1, Qt::LeftButton, press.x() + twoCm, press.y() + 3 * twoCm);
-    EXPECT_EQ(messages.size(), 1u) << "reported once";
-    report->ListMouseUp(1, Qt::LeftButton, press.x(), press.y());
+    ExpectTheBreakPointDraggedOnTheSheet();
 }
 
 // ---------------------------------------------------------------------------
 // The order file, printing, failures
 
 TEST_F(MenShawlTest, AnOrderWithTheCollarIsSavedReopenedAndPrinted) {
-    for (int type : {29, 35, 36}) {
-        SCOPED_TRACE(type);
-        Calculated(type);
-        const Vector breakPoint = Shawl().BreakPoint;
-        const float box[4] = {Shawl().BoxLeft, Shawl().BoxRight, Shawl().BoxTop, Shawl().BoxBottom};
-        const std::string path = TempPath("menshawl" + std::to_string(type) + ".mdr");
-        ASSERT_TRUE(SaveOrderTo(*main, path));
-        ASSERT_TRUE(main->CreateModel(28, 0, 0));
-        EXPECT_EQ(main->CollarType->text().toStdString(), "");
-        ASSERT_TRUE(OpenOrderFrom(*main, path));
-        EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages[0].text);
-        EXPECT_EQ(main->ModelIndex, type);
-        EXPECT_EQ(main->CollarKind, TMenShawl::kKind);
-        EXPECT_EQ(main->CollarType->text().toStdString(), " Покроя шаль");
-        ASSERT_TRUE(main->Model->calculated);
-        const TMenShawl& k = Shawl();
-        EXPECT_EQ(k.BreakPoint, breakPoint);
-        EXPECT_EQ(k.BoxLeft, box[0]);
-        EXPECT_EQ(k.BoxRight, box[1]);
-        EXPECT_EQ(k.BoxTop, box[2]);
-        EXPECT_EQ(k.BoxBottom, box[3]);
-
-        // Printed at true scale: the tiled area takes in the whole collar.
-        PrintAt(1, "menshawl" + std::to_string(type));
-        EXPECT_GE(PrintLayout.SpanX - TilingMargin(1), k.BoxRight - k.BoxLeft - 0.01);
-        ExpectPrintsItsPages("menshawl" + std::to_string(type), true);
-    }
+    ExpectSavedReopenedAndPrinted({29, 35, 36}, " Покроя шаль", "menshawl");
 }
 
 // Paired with a garment outside the men's outerwear family (only a damaged
 // order file can do it), the collar fails the calculation through the
 // road's message.
 TEST_F(MenShawlTest, OnAGarmentOfAnotherFamilyTheRoadReportsTheFailure) {
-    main->FillSamples = true;
-    ASSERT_TRUE(main->CreateModel(7, TMenShawl::kKind, 0));
-    messages.clear();
-    main->CalcExecute();
-    EXPECT_FALSE(main->Model->calculated);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Пожалуйста, проверьте измерения. ");
-    EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+    ExpectTheRoadToReportAnotherFamily();
 }
 
 // A waist wide enough to carry the front edge straight from A5 to T32: the
 // break point is placed and limited along that line, and the roll line's
 // depth is measured along it.
 TEST_F(MenShawlTest, AFrontEdgeWithoutTheTurn) {
-    ASSERT_TRUE(main->CreateModel(28, TMenShawl::kKind, 0));
-    std::vector<std::string> rows = Rows(28, 0);
-    rows[4] = "60";  // Ст
-    Type(rows);
-    main->CalcExecute();
-    TMenPattern& g = *CurrentMenPattern();
+    TMenPattern& g = CalculatedWithoutTheTurn();
     ASSERT_TRUE(g.calculated) << (messages.empty() ? "" : messages[0].text);
     ASSERT_FALSE(g.FrontEdgeTurn);
     TMenShawl& k = Shawl();
