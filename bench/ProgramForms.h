@@ -15,6 +15,7 @@
 #include <string>
 
 #include "bench/ShowUntilExposed.h"
+#include "kernel/DrawContext.h"
 #include "kernel/Units.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
@@ -56,6 +57,14 @@ public:
 
     // Whether the drawing window could allocate its sheets at some scale.
     bool Allocated() const { return allocated_; }
+    // The garment chosen with its pieces and its samples in the fields, the
+    // sheets at 1:1; false when that could not be had.
+    bool ChooseAtOneToOne(int type, int collar, int sleeve) {
+        main_->FillSamples = true;
+        const bool chosen = allocated_ && main_->CreateModel(type, collar, sleeve);
+        if (chosen && ScreenDC.Scale != 1) main_->MasAtMainChange(3);
+        return chosen && ScreenDC.Scale == 1;
+    }
     TMainForm& Main() { return *main_; }
     TReporForm& Report() { return *report_; }
 

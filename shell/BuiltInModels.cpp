@@ -5,6 +5,7 @@
 #include "garments/coats_men/CoatsMen.h"
 #include "garments/lower_men/LowerMen.h"
 #include "garments/lower_women/LowerWomen.h"
+#include "garments/shirts_men/MenShirts.h"
 #include "sleeves/set_in/SetInSleeves.h"
 
 void RegisterBuiltInModels() {
@@ -13,6 +14,7 @@ void RegisterBuiltInModels() {
     RegisterLowerMenGarments();
     RegisterWomenBodiceGarments();
     RegisterMenCoatsGarments();
+    RegisterMenShirtGarments();
     RegisterCollars();
     RegisterSetInSleeves();
 }

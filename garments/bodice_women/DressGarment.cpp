@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "garments/common/BodiceFrame.h"
+#include "garments/common/BodiceTables.h"
 #include "garments/common/PatternPen.h"
 #include "kernel/DrawContext.h"
 #include "kernel/MeasureFigure.h"
@@ -118,11 +120,6 @@ SleeveGroup GroupOfKind(int sleeveKind) {
     return g == SleeveGroup::Other ? SleeveGroup::None : g;
 }
 
-std::string Caption(DressQ q, Silhouette s) {
-    if (q == Q::H && s == Silhouette::Fitted) return "H:";
-    return Info(q).caption;
-}
-
 // The table text of a quantity: its caption without the colon.
 const char* const kTableTexts[] = {"Сш", "Сг1", "Сг2", "Ст", "Сб",  "Вг",  "Дт.п", "Шг",   "Цг", "Дт.с",
                                    "Вп.к", "Шс", "Цл", "Дб", "Пк",  "Шп",  "Др1с", "Оп.в", "Озап", "Пн",
@@ -138,26 +135,6 @@ float HalfSheet() { return 2 * kSheetQuarterWidth; }
 const char* const kFrontAndBack = "Полочка и спинка";
 const char* const kFrontWithSleeve = "Полочка с рукавом";
 const char* const kBackWithSleeve = "Спинка с рукавом";
-
-// The tables' corners (table units) on the screen and on paper.
-constexpr int kScreenTableX[3] = {50, 296, 541};
-constexpr int kPaperTableX[3] = {35, 282, 529};
-constexpr int kTableY = 57;
-constexpr int kCommentX = 228;
-constexpr int kPaperCommentX = 184;
-
-ValueTableLayout BodiceMeasureLayout(TableMedium m) {
-    return {"Полочка и спинка (см)", m == TableMedium::Screen ? 44 : 30, "Измерение", 20, "Величина", 125, 40, 140,
-            m == TableMedium::Screen ? 1 : 0};
-}
-ValueTableLayout SleeveLayout(TableMedium m) {
-    return {"Рукав (см)", m == TableMedium::Screen ? 73 : 62, "Измерение", 20, "Величина", 125, 40, 140,
-            m == TableMedium::Screen ? 1 : 0};
-}
-ValueTableLayout SegmentLayout(TableMedium m) {
-    return {"Полочка и спинка (см)", m == TableMedium::Screen ? 44 : 30, "Отрезок", 28, "Величина", 125, 30, 140,
-            m == TableMedium::Screen ? 1 : 0};
-}
 
 bool CollarKindIn(int kind, std::initializer_list<int> kinds) {
     return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
@@ -192,23 +169,11 @@ bool IsAllInOneSleeve(int sleeveKind) { return sleeveKind == 7 || sleeveKind == 
 TDressGarment::TDressGarment(DressKind kind, Silhouette shape) : kind_(kind), shape_(shape) {
     calculated = false;
     if (!MainForm) return;
-    // The order panel shows the rows of the pieces chosen with the garment
-    // (and keeps what it shows already).
-    MainForm->ShowPieceRows(MainForm->Collar || MainForm->CollarRowShown(),
-                            MainForm->Sleeve || MainForm->SleeveRowShown());
     HasSleeve = MainForm->Sleeve != nullptr;
-    LayOutColumn();
-    MeasureColumn::WriteOrderCaption(Type());
-    GarmentSheets::Show(SheetCount(), true);
+    BodiceFrame::Open(Type(), Rows(ColumnOf(Group())), SheetCount());
 }
 
-TDressGarment::~TDressGarment() {
-    if (!MainForm) return;
-    // Every row the column may have used, whatever sleeve it was built for.
-    MeasureColumn::Hide(1, kMeasureRows);
-    GarmentSheets::Show(3, false);
-    MainForm->ShowPieceRows(false, false);
-}
+TDressGarment::~TDressGarment() { BodiceFrame::Close(); }
 
 int TDressGarment::Type() const { return 7 + 2 * static_cast<int>(kind_) + (shape_ == Silhouette::Fitted ? 1 : 0); }
 
@@ -297,43 +262,22 @@ std::vector<MeasureRow> TDressGarment::Rows(const std::vector<DressQ>& column) {
             default: return Info(q).sample;
         }
     };
-    // Captions, integer digits and fractions live in samples_ for as long
-    // as the rows are read.
-    samples_.clear();
-    samples_.reserve(3 * column.size());
+    std::vector<BodiceFrame::Row> rows;
     for (DressQ q : column) {
-        const std::string text = sample(q) ? sample(q) : "";
-        const size_t dot = text.find('.');
-        samples_.push_back(Caption(q, shape_));
-        samples_.push_back(text.substr(0, dot));
-        samples_.push_back(dot == std::string::npos ? std::string() : text.substr(dot + 1));
+        const bool fittedH = q == Q::H && shape_ == Silhouette::Fitted;
+        rows.push_back({fittedH ? "H:" : Info(q).caption, Info(q).hint, sample(q) ? sample(q) : ""});
     }
-    std::vector<MeasureRow> rows;
-    for (size_t k = 0; k < column.size(); ++k)
-        rows.push_back({samples_[3 * k].c_str(), Info(column[k]).hint, samples_[3 * k + 1].c_str(),
-                        samples_[3 * k + 2].c_str()});
-    return rows;
+    return BodiceFrame::MeasureRows(rows, samples_);
 }
 
-void TDressGarment::LayOutColumn() {
-    const std::vector<MeasureRow> rows = Rows(ColumnOf(Group()));
-    MeasureColumn::LayOut(rows.data(), int(rows.size()));
-}
+std::vector<float*> TDressGarment::Slots(const std::vector<DressQ>& column) { return BodiceFrame::TargetsOf(*this, column); }
 
 bool TDressGarment::GetMeasures() {
-    const std::vector<DressQ> column = ColumnOf(Group());
-    std::vector<float> values(column.size(), 0.0f);
-    std::vector<float*> dest;
-    for (float& v : values) dest.push_back(&v);
-    if (!MeasureColumn::Read(dest.data(), int(dest.size()))) return false;
-    for (size_t k = 0; k < column.size(); ++k)
-        if (float* slot = Slot(column[k])) *slot = values[k];
+    if (!BodiceFrame::ReadColumn(Slots(ColumnOf(Group())))) return false;
     // The upper-arm ease must hold the bust ease (the shirt sleeve and the
     // batwing have none).
     const SleeveGroup g = Group();
-    if ((g == SleeveGroup::SetIn || g == SleeveGroup::Shaping) &&
-        MeasureColumn::Exceeds(BustEase, MainForm->Sleeve->UpperArmEase))
-        return MeasureColumn::Refuse("Попв < Пг");
+    if (!BodiceFrame::CheckUpperArmEase(g == SleeveGroup::SetIn || g == SleeveGroup::Shaping, BustEase)) return false;
     return CheckSilhouette();
 }
 
@@ -351,8 +295,7 @@ bool TDressGarment::CheckLoadedMeasures() {
 
 void TDressGarment::ClearInputs(int sleeveKind) {
     calculated = false;
-    MeasureColumn::ClearOrder(Type(), 1, int(ColumnOf(GroupOfKind(sleeveKind)).size()));
-    if (MainForm) MainForm->ShowPieceRows(MainForm->Collar != nullptr, MainForm->Sleeve != nullptr);
+    BodiceFrame::ClearOrder(Type(), int(ColumnOf(GroupOfKind(sleeveKind)).size()));
 }
 
 void TDressGarment::ShowMeasure(int n) {
@@ -364,12 +307,7 @@ void TDressGarment::ShowMeasure(int n) {
 // ---------------------------------------------------------------------------
 // The order block
 
-void TDressGarment::SaveMeasures(RecordWriter& f) {
-    for (DressQ q : ColumnOf(Group())) {
-        const float* slot = Slot(q);
-        f.WriteFloat(slot ? *slot : 0.0f);
-    }
-}
+void TDressGarment::SaveMeasures(RecordWriter& f) { BodiceFrame::WriteBlock(f, Slots(ColumnOf(Group()))); }
 
 void TDressGarment::LoadMeasures(RecordReader& f) {
     const int version = MainForm ? MainForm->FileVersion : 1;  // on its own: the current format
@@ -380,22 +318,10 @@ void TDressGarment::LoadMeasures(RecordReader& f) {
         record = ColumnOf(Group());
     else
         return;
-    for (DressQ q : record) {
-        const float v = f.ReadFloat();
-        if (float* slot = Slot(q)) *slot = v;
-    }
+    BodiceFrame::ReadBlock(f, Slots(record));
     if (version == 0) CapEaseNorm = kVersion0CapEase[static_cast<int>(kind_)];
     AfterLoad(version);
-    ShowLoaded(ColumnOf(Group()));
-}
-
-void TDressGarment::ShowLoaded(const std::vector<DressQ>& column) {
-    std::vector<float> values;
-    for (DressQ q : column) {
-        const float* slot = Slot(q);
-        values.push_back(slot ? *slot : 0.0f);
-    }
-    MeasureColumn::Load(values.data(), int(values.size()));
+    BodiceFrame::ShowValues(Slots(ColumnOf(Group())));
 }
 
 // ---------------------------------------------------------------------------
@@ -408,8 +334,7 @@ void TDressGarment::Calculate() {
     Draft(choice);
     DraftSilhouette();
     // The women's bodices fit the sleeve first, then the collar.
-    if (MainForm && MainForm->Sleeve) MainForm->Sleeve->Calculate();
-    if (MainForm && MainForm->Collar) MainForm->Collar->Calculate();
+    BodiceFrame::CalculatePieces(false);
     calculated = true;
 }
 
@@ -425,16 +350,12 @@ std::vector<ValueTableRow> TDressGarment::MeasureTableRows() const {
 }
 
 std::vector<ValueTableRow> TDressGarment::SleeveTableRows() const {
-    const TSleeve* s = MainForm ? MainForm->Sleeve : nullptr;
-    if (!s) return {};
-    const ValueTableRow arm{"Др1с", s->ArmLength}, upper{"Оп.в", s->UpperArmGirth}, wrist{"Озап", s->WristGirth},
-        upperEase{"Попв", s->UpperArmEase}, wristEase{"Поз", s->WristEase}, norm{"H", CapEaseNorm, 3},
-        drop{"С.пр", s->ArmholeDrop};
+    using T = BodiceTables::SleeveTable;
     switch (Group()) {
-        case SleeveGroup::SetIn: return {arm, upper, wrist, upperEase, wristEase, norm};
-        case SleeveGroup::Shirt: return {arm, wrist, wristEase, norm};
-        case SleeveGroup::Shaping: return {arm, upper, wrist, upperEase, wristEase};
-        case SleeveGroup::Batwing: return {arm, wrist, wristEase, drop};
+        case SleeveGroup::SetIn: return BodiceTables::SleeveRows(T::SetIn, CapEaseNorm);
+        case SleeveGroup::Shirt: return BodiceTables::SleeveRows(T::Shirt, CapEaseNorm);
+        case SleeveGroup::Shaping: return BodiceTables::SleeveRows(T::Shaping, CapEaseNorm);
+        case SleeveGroup::Batwing: return BodiceTables::SleeveRows(T::Batwing, CapEaseNorm);
         default: return {};
     }
 }
@@ -452,13 +373,7 @@ std::vector<ValueTableRow> TDressGarment::SegmentTableRows() const {
 namespace {
 
 std::vector<PlacedTable> PlaceTables(const TDressGarment& g, TableMedium m) {
-    const int* x = m == TableMedium::Screen ? kScreenTableX : kPaperTableX;
-    std::vector<PlacedTable> tables = {{x[0], kTableY, BodiceMeasureLayout(m), g.MeasureTableRows()}};
-    const std::vector<ValueTableRow> sleeve = g.SleeveTableRows();
-    if (!sleeve.empty()) tables.push_back({x[1], kTableY, SleeveLayout(m), sleeve});
-    const std::vector<ValueTableRow> segments = g.SegmentTableRows();
-    if (!segments.empty()) tables.push_back({x[2], kTableY, SegmentLayout(m), segments});
-    return tables;
+    return BodiceTables::Place(m, g.MeasureTableRows(), g.SleeveTableRows(), g.SegmentTableRows());
 }
 
 // The comment under the tables: below the longer measurement table of the
@@ -470,10 +385,7 @@ int CommentY(const TDressGarment& g) { return g.Shape() == Silhouette::Fitted ? 
 void TDressGarment::DrawTables(int) {
     // Nothing of a draft that does not stand.
     if (!calculated) return;
-    const int last = SheetCount();
-    if (!GarmentSheets::AttachWithCaptions(last, GarmentSheets::SheetText(last, last))) return;
-    DrawTablesAndComment(TableMedium::Screen, PlaceTables(*this, TableMedium::Screen), kCommentX, CommentY(*this));
-    GarmentSheets::Refresh(last);
+    BodiceFrame::DrawTables(SheetCount(), PlaceTables(*this, TableMedium::Screen), CommentY(*this));
 }
 
 // ---------------------------------------------------------------------------
@@ -519,17 +431,8 @@ void TDressGarment::SetSheetOneOrigin() {
 // their own axes, shifted so that their (0, 0) meets the neck.
 void TDressGarment::DrawCollar(TDrawContext& dc) const {
     if (!CurrentCollarKind()) return;
-    TCollar* c = MainForm->Collar;
     Vector shift;
-    const bool shifted = CollarShift(shift);
-    if (shifted) dc.PushShift(shift.x, shift.y);
-    if (&dc == &ScreenDC) {
-        c->Draw();
-        c->DrawLabels();
-    } else {
-        c->PrintOn(dc);
-    }
-    if (shifted) dc.PopShift();
+    BodiceFrame::DrawCollar(dc, CollarShift(shift) ? &shift : nullptr);
 }
 
 void TDressGarment::DrawSheetPieces(const PatternPen& pen, int sheet) const {
@@ -578,12 +481,7 @@ PatternSheets::Box TDressGarment::PieceBox(int sheet) const {
     PatternSheets::Box box;
     // The collar's box on sheet 1, in the bodice's axes.
     Vector shift;
-    if (sheet == 1 && CurrentCollarKind()) {
-        const TCollar* c = MainForm->Collar;
-        if (!CollarShift(shift)) shift = Vector(0, 0);
-        box.Take(c->BoxLeft + shift.x, c->BoxTop - shift.y);
-        box.Take(c->BoxRight + shift.x, c->BoxBottom - shift.y);
-    }
+    if (sheet == 1 && CurrentCollarKind()) BodiceFrame::TakeCollarBox(box, CollarShift(shift) ? &shift : nullptr);
     for (const Vector& p : {A, A0, A01, A1, A2, A9, A3, A4, A5, A6, A7, A8, P, P1, P2, P3, P4, P10, P11, P7, P5,
                             P6, P9, B0, B, B2, B21, B3, T, T1, T2, T3, T5, G, G3, BackCentreWaist, U01, U03, K,
                             PocketSlantEnd1, PocketSlantEnd2, PocketSlantEnd3, PocketVBottom, PocketVTop})
@@ -594,17 +492,15 @@ PatternSheets::Box TDressGarment::PieceBox(int sheet) const {
 // Below the header: the collar's caption (sheet 1), the sleeve's (every
 // sheet that carries the sleeve), then the sheet's piece caption.
 void TDressGarment::Furniture(int sheet) const {
-    const int count = SheetCount();
-    if (!GarmentSheets::AttachWithCaptions(sheet, GarmentSheets::SheetText(sheet, count))) return;
     const int kind = CurrentSleeveKind();
     const bool allInOne = IsAllInOneSleeve(kind);
     const bool sleeveSheet = MainForm->Sleeve && (allInOne || sheet == 2);
     std::vector<std::string> lines;
-    if (sheet == 1 && MainForm->Collar) lines.push_back("Воротник: " + MainForm->CollarType->text().toStdString());
-    if (sleeveSheet) lines.push_back("Рукав: " + MainForm->SleeveType->text().toStdString());
+    if (sheet == 1 && MainForm->Collar) lines.push_back(BodiceFrame::CollarLine());
+    if (sleeveSheet) lines.push_back(BodiceFrame::SleeveLine());
     if (sheet == 1) lines.push_back(allInOne ? kFrontWithSleeve : kFrontAndBack);
     if (sheet == 2 && allInOne) lines.push_back(kBackWithSleeve);
-    for (size_t k = 0; k < lines.size(); ++k) ScreenDC.TextAt(24, 24 + 18 * int(k), lines[k]);
+    BodiceFrame::Caption(sheet, SheetCount(), lines);
 }
 
 void TDressGarment::DrawSheetOne() {
@@ -615,13 +511,7 @@ void TDressGarment::DrawSheetOne() {
     GarmentSheets::Refresh(1);
 }
 
-void TDressGarment::DrawSleeveSheet() {
-    if (!GarmentSheets::Attach(2)) return;
-    MainForm->Sleeve->Draw();
-    MainForm->Sleeve->DrawLabels();
-    Furniture(2);
-    GarmentSheets::Refresh(2);
-}
+void TDressGarment::DrawSleeveSheet() { BodiceFrame::DrawSleeveSheet(SheetCount()); }
 
 void TDressGarment::Draw() {
     if (!calculated || !MainForm || !GarmentSheets::Attach(1)) return;
@@ -678,39 +568,16 @@ void TDressGarment::RedrawSleeve() {
 // print scale ("Лист 1 из 2", ...), then a page of the tables.
 
 void TDressGarment::Print() {
-    if (!calculated) {
-        ShowNothingToPrint();
-        return;
-    }
-    const int count = SheetCount();
     const bool allInOne = IsAllInOneSleeve(CurrentSleeveKind());
-    PrinterDC.BeginTrueScalePage(float(CurrentOrder().TilingMode()));
-    RunPrintJob([&] {
-        for (int sheet = 1; sheet < count; ++sheet) {
-            if (sheet > 1) ThePrinter().NewPage();
+    BodiceFrame::Print(
+        calculated, SheetCount(),
+        [&](int sheet) {
             // The separate sleeve's sheet is the sleeve's own drawing.
-            TSleeve* sleeve = sheet == 2 && !allInOne ? MainForm->Sleeve : nullptr;
-            PatternSheets::Box box;
-            if (sleeve) {
-                box.Take(sleeve->BoxLeft, sleeve->BoxTop);
-                box.Take(sleeve->BoxRight, sleeve->BoxBottom);
-            } else {
-                box = PieceBox(sheet);
-            }
-            TilePrintSheets(box.left, box.right, box.top, box.bottom);
-            WalkPrintPages(GarmentSheets::SheetText(sheet, count), [&](const PrintPage&) {
-                GarmentSheets::SetPaperLabelFont();
-                if (sleeve) {
-                    sleeve->DrawPiece(PrinterDC, true);
-                    return;
-                }
-                if (sheet == 1) DrawCollar(PrinterDC);
-                DrawSheetPieces({PrinterDC, true, GarmentSheets::kPaperOutline}, sheet);
-            });
-        }
-        GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(count, count), [&] {
-            DrawTablesAndComment(TableMedium::Paper, PlaceTables(*this, TableMedium::Paper), kPaperCommentX,
-                                 CommentY(*this));
-        });
-    });
+            if (sheet == 2 && !allInOne) return BodiceFrame::PrintedSleeve();
+            return BodiceFrame::PrintedSheet{PieceBox(sheet), [this, sheet] {
+                                                 if (sheet == 1) DrawCollar(PrinterDC);
+                                                 DrawSheetPieces({PrinterDC, true, GarmentSheets::kPaperOutline}, sheet);
+                                             }};
+        },
+        [&] { return PlaceTables(*this, TableMedium::Paper); }, CommentY(*this));
 }

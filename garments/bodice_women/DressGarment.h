@@ -124,8 +124,8 @@ protected:
 private:
     int SheetCount() const;
     std::vector<MeasureRow> Rows(const std::vector<DressQ>& column);
-    void LayOutColumn();
-    void ShowLoaded(const std::vector<DressQ>& column);
+    // The values behind a list of quantities.
+    std::vector<float*> Slots(const std::vector<DressQ>& column);
     // Sheet 1 with the collar at its place; the origin the collar draws at.
     void SetSheetOneOrigin();
     // The collar at the origin in force on the screen or on paper.

@@ -20,16 +20,55 @@
 // control points, ticks and guides have descriptive names.
 #pragma once
 
+#include <vector>
+
 #include "garments/common/BodiceChoice.h"
 #include "garments/shirts_men/MenDressEase.h"
 #include "kernel/Geometry.h"
 #include "kernel/Models.h"
+
+class TCollar;
+struct PatternPen;
 
 // The garment types of the family: the shirt and the jacket, each straight
 // then fitted.
 namespace MenDressType {
 constexpr int kStraightShirt = 22;  // 22, 23 the shirts, 24, 25 the jackets
 }  // namespace MenDressType
+
+// What the outline and the point names read of the pieces chosen with the
+// garment besides the draft.
+struct MenOutlineChoice {
+    int sleeveKind = 0;  // 0 without a sleeve
+    int collarKind = 0;  // 0 without a collar
+    // The collar is the jacket collar, and c6 its point "С6", which
+    // finishes the raglan front's neck edge.
+    bool jacketCollar = false;
+    Vector c6;
+
+    bool HasSleeve() const { return sleeveKind != 0; }
+    // The front has the plain overlap edge (neither the jacket nor the shawl
+    // collar, which make the front edge themselves).
+    bool Edge() const { return collarKind != 4 && collarKind != 5; }
+    bool Raglan() const { return sleeveKind == 5 || sleeveKind == 6; }
+};
+
+// The main window's pieces as the outline reads them.
+MenOutlineChoice CurrentMenOutlineChoice();
+
+// How the outline learns the jacket collar's "С6": the jacket collar
+// registers a function that answers true (and the point) for a collar of its
+// class and false for any other.  Without one, no collar is the jacket
+// collar.  Answers the function registered before.
+using JacketCollarPoint = bool (*)(const TCollar& collar, Vector& c6);
+JacketCollarPoint SetJacketCollarPoint(JacketCollarPoint point);
+
+// A point name of the sheet: its text, the point and the label placement.
+struct MenPointName {
+    const char* text;
+    Vector point;
+    int placement;
+};
 
 class TMenDress : public TModel {
 public:
@@ -171,6 +210,14 @@ public:
 
     void ClearSheets() override;
     void CalcSegments() override;
+
+    // The back and front as drafted, outline thick and construction lines
+    // thin, in the set-in layout (no sleeve, sleeve kinds 1 to 4) or the
+    // raglan layout (5, 6); nothing for any other sleeve kind.
+    void DrawOutline(const PatternPen& pen, const MenOutlineChoice& c) const;
+    // The point names of the same layouts, in writing order.
+    std::vector<MenPointName> PointNames(const MenOutlineChoice& c) const;
+    void LabelPoints(const PatternPen& pen, const MenOutlineChoice& c) const;
 
 private:
     // One pass over the upper front armhole for the current P4.y; returns

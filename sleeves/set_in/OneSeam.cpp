@@ -143,43 +143,36 @@ void TOneSeam::BuildCapCurves() {
     // 2, 3. "1" on the bisector at O3 of the top line and O3 → P1, with the
     // controls of the two upper front arcs where the normal at "1" crosses
     // those lines.
-    const Vector b = FloatStore::Unit(double(dP.x) + dT.x, double(dP.y) + dT.y, "one-seam sleeve");
-    const float c = Vector::Dot(b, dT);
-    Point1 = O3 + b * F(0.54 * O3.x * c);
-    const Vector nB = Vector::UnitNormalBetween(O3, Point1);
-    FrontLowerCtrl = Cross(O3, dP, Point1, nB);
-    FrontUpperCtrl = Cross(O3, dT, Point1, nB);
+    const SetIn::CapCorner front = SetIn::RoundCorner(O3, P1, O1, 0.54 * O3.x);
+    Point1 = front.point;
+    FrontUpperCtrl = front.topCtrl;
+    FrontLowerCtrl = front.lowerCtrl;
 
     // 4, 5. "2" likewise at O4 on the back.
-    const Vector dPb = Vector::UnitBetween(O4, P5);
-    const Vector dTb = Vector::UnitBetween(O4, O);
-    const Vector bb = FloatStore::Unit(double(dPb.x) + dTb.x, double(dPb.y) + dTb.y, "one-seam sleeve");
-    const float cb = Vector::Dot(bb, dTb);
-    Point2 = O4 + bb * F(0.46 * std::fabs(O4.x) * cb);
-    const Vector nBb = Vector::UnitNormalBetween(O4, Point2);
-    BackUpperCtrl = Cross(O4, dTb, Point2, nBb);
-    BackLowerCtrl = Cross(O4, dPb, Point2, nBb);
+    const SetIn::CapCorner back = SetIn::RoundCorner(O4, P5, O, 0.46 * std::fabs(O4.x));
+    Point2 = back.point;
+    BackUpperCtrl = back.topCtrl;
+    BackLowerCtrl = back.lowerCtrl;
 
     // 6. The lower back cap: the cubic P5 → "5", bulging into the piece by
     // 0.05·|P5 P61| at "4", and the arc "5" → P61 that meets the back seam
     // at a right angle.
-    Point4 = (P61 + P5) / 2;
-    const float half = Geom::Distance(P5, Point4);
-    BackCubicCtrl1 = P5 + dPb * F(0.2 * half);
-    const Vector down = Vector::UnitBetween(P5, P61);
-    Point5 = Point4 + Vector::UnitNormalBetween(P5, P61) * F(0.05 * Geom::Distance(P5, P61));
-    BackCubicCtrl2 = Point5 - down * F(0.25 * half);
-    BackSeamCtrl = Cross(P61, Vector::UnitNormalBetween(P61, H2), Point5, down);
+    const SetIn::LowerBackCap lower = SetIn::BuildLowerBack(P5, O4, P61, H2);
+    Point4 = lower.point4;
+    BackCubicCtrl1 = lower.ctrl1;
+    Point5 = lower.point5;
+    BackCubicCtrl2 = lower.ctrl2;
+    BackSeamCtrl = lower.seamCtrl;
 
     // 7. The halves' lengths, the front from P31 up, the back from O2 down.
-    const float front = F(double(Len(CapArc::Quad(P31, Point3, P1))) + Len(CapArc::Quad(P1, FrontLowerCtrl, Point1)) +
+    const float frontLength = F(double(Len(CapArc::Quad(P31, Point3, P1))) + Len(CapArc::Quad(P1, FrontLowerCtrl, Point1)) +
                           Len(CapArc::Quad(Point1, FrontUpperCtrl, O2)));
-    const float back = F(double(Len(CapArc::Quad(O2, BackUpperCtrl, Point2))) +
+    const float backLength = F(double(Len(CapArc::Quad(O2, BackUpperCtrl, Point2))) +
                          Len(CapArc::Quad(Point2, BackLowerCtrl, P5)) +
                          Len(CapArc::Cubic(P5, BackCubicCtrl1, BackCubicCtrl2, Point5)) +
                          Len(CapArc::Quad(Point5, BackSeamCtrl, P61)));
-    CapLength = F(double(front) + back);
-    BalanceMismatch = F(double(front) - back);
+    CapLength = F(double(frontLength) + backLength);
+    BalanceMismatch = F(double(frontLength) - backLength);
 }
 
 // ---------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "sleeves/set_in/SetInSleeve.h"
 
+#include "garments/common/DraftSteps.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
@@ -9,7 +10,6 @@ namespace {
 
 float F(double v) { return FloatStore::Scalar(v, "set-in sleeve"); }
 
-constexpr int kCubicIntervals = 10;  // Simpson's double intervals of a cubic's length
 constexpr float kNotchDepth = 0.6f;  // point to foot
 constexpr float kBarHalf = 0.2f;     // foot to either bar end
 
@@ -56,18 +56,19 @@ CapArc CapArc::Quad(const Vector& p0, const Vector& p1, const Vector& p2) {
     return a;
 }
 
-CapArc CapArc::Cubic(const Vector& p0, const Vector& p1, const Vector& p2, const Vector& p3) {
+CapArc CapArc::Cubic(const Vector& p0, const Vector& p1, const Vector& p2, const Vector& p3, int intervals) {
     CapArc a;
     a.p[0] = p0;
     a.p[1] = p1;
     a.p[2] = p2;
     a.p[3] = p3;
     a.cubic = true;
+    a.intervals = intervals;
     return a;
 }
 
 float CapArc::LengthTo(float t) const {
-    if (cubic) return F(Bezier3::ArcLength(p[0], p[1], p[2], p[3], 0.0, t, kCubicIntervals));
+    if (cubic) return F(Bezier3::ArcLength(p[0], p[1], p[2], p[3], 0.0, t, intervals));
     return Bezier2::ArcLength(p[0], p[1], p[2], 0.0f, t);
 }
 
@@ -124,6 +125,31 @@ BalanceNotch SetIn::TopBar(const Vector& top) {
 }
 
 BalanceNotch SetIn::TopNotch(const CapArc& firstFrontArc) { return PlaceNotch(&firstFrontArc, 1, 1.0f, -1.0f, 0.2f); }
+
+SetIn::CapCorner SetIn::RoundCorner(const Vector& corner, const Vector& down, const Vector& along, double share) {
+    const Vector dP = Vector::UnitBetween(corner, down), dT = Vector::UnitBetween(corner, along);
+    const Vector b = FloatStore::Unit(double(dP.x) + dT.x, double(dP.y) + dT.y, "sleeve cap corner");
+    CapCorner k;
+    k.point = corner + b * F(share * Vector::Dot(b, dT));
+    const Vector n = Vector::UnitNormalBetween(corner, k.point);
+    k.topCtrl = DraftSteps::Crossing(corner, dT, k.point, n, "sleeve cap corner: parallel lines");
+    k.lowerCtrl = DraftSteps::Crossing(corner, dP, k.point, n, "sleeve cap corner: parallel lines");
+    return k;
+}
+
+SetIn::LowerBackCap SetIn::BuildLowerBack(const Vector& p5, const Vector& o4, const Vector& underarm,
+                                          const Vector& seamEnd) {
+    LowerBackCap c;
+    c.point4 = (underarm + p5) / 2;
+    const float half = Geom::Distance(p5, c.point4);
+    c.ctrl1 = p5 + Vector::UnitBetween(o4, p5) * F(0.2 * half);
+    const Vector down = Vector::UnitBetween(p5, underarm);
+    c.point5 = c.point4 + Vector::UnitNormalBetween(p5, underarm) * F(0.05 * Geom::Distance(p5, underarm));
+    c.ctrl2 = c.point5 - down * F(0.25 * half);
+    c.seamCtrl = DraftSteps::Crossing(underarm, Vector::UnitNormalBetween(underarm, seamEnd), c.point5, down,
+                                      "sleeve back cap: parallel lines");
+    return c;
+}
 
 void SetIn::DrawNotch(TDrawContext& dc, const BalanceNotch& n, bool stem) {
     dc.SetPenWidth(1);

@@ -26,13 +26,15 @@ struct TDrawContext;
 
 // One arc of a sleeve cap: a quadratic (p[0], p[1], p[2]) or a cubic
 // (p[0] .. p[3]) Bézier curve.  Lengths of quadratics are exact, of cubics
-// by Simpson's rule with 10 double intervals.
+// by Simpson's rule with 10 double intervals unless the sleeve asks for
+// others.
 struct CapArc {
     Vector p[4];
     bool cubic = false;
+    int intervals = 10;  // Simpson's double intervals of a cubic's length
 
     static CapArc Quad(const Vector& p0, const Vector& p1, const Vector& p2);
-    static CapArc Cubic(const Vector& p0, const Vector& p1, const Vector& p2, const Vector& p3);
+    static CapArc Cubic(const Vector& p0, const Vector& p1, const Vector& p2, const Vector& p3, int intervals = 10);
     // Length from the start to t.
     float LengthTo(float t) const;
     float Length() const { return LengthTo(1.0f); }
@@ -111,6 +113,26 @@ BalanceNotch TopBar(const Vector& top);
 // The notch 1 cm along the front cap from the cap top, on the first front
 // arc (which starts at the cap top): foot 0.6 cm along minus the normal.
 BalanceNotch TopNotch(const CapArc& firstFrontArc);
+
+// A rounded corner of the cap frame at a point of the top line: the cap
+// point on the bisector of the corner between the line down to `down` and
+// the top line towards `along`, share·c from the corner (c the cosine of
+// half the corner), and where the normal at that point meets the top line
+// (topCtrl) and the line down (lowerCtrl): the controls of the two arcs
+// that meet there.
+struct CapCorner {
+    Vector point, topCtrl, lowerCtrl;
+};
+CapCorner RoundCorner(const Vector& corner, const Vector& down, const Vector& along, double share);
+
+// The lower back cap from P5 down to the underarm point: "4" midway, the
+// cubic P5 → "5" bulging 0.05·|P5 underarm| into the piece at "4"
+// (ctrl1 next to P5, along O4 → P5; ctrl2 next to "5"), and the arc "5" →
+// underarm that meets the back seam (towards seamEnd) at a right angle.
+struct LowerBackCap {
+    Vector point4, ctrl1, point5, ctrl2, seamCtrl;
+};
+LowerBackCap BuildLowerBack(const Vector& p5, const Vector& o4, const Vector& underarm, const Vector& seamEnd);
 
 // A notch as the sleeve sheet shows it, pen width 1: the stem (when asked)
 // and the bar.

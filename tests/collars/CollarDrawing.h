@@ -7,6 +7,7 @@
 
 #include "kernel/DrawContext.h"
 #include "platform/Canvas.h"
+#include "platform/Printer.h"
 
 class CollarDrawing {
 public:
@@ -34,6 +35,17 @@ public:
         return false;
     }
 
+    // The first and last inked pixel of the row; false when it has none.
+    static bool InkSpan(const QImage& image, int row, int& first, int& last) {
+        first = last = -1;
+        for (int x = 0; x < image.width(); ++x)
+            if (Ink(image.pixel(x, row))) {
+                if (first < 0) first = x;
+                last = x;
+            }
+        return first >= 0;
+    }
+
     static QImage White(int width, int height) {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -44,4 +56,26 @@ private:
 
     ImageCanvas canvas_;
     TDrawContext saved_;
+};
+
+// A page of an A4 printer at 300 dpi, drawn at true scale 1:mode onto a
+// white image of its own through `Paper`.
+class PaperPage {
+public:
+    static constexpr double kCmPerDot = 2.54 / 300.0;
+
+    PaperPage(int mode, int width, int height) : canvas_(CollarDrawing::White(width, height)) {
+        const FixedPrinterMetrics a4(2480, 3508, 210, 297);
+        Paper.BeginTrueScalePage(float(mode), a4);
+        Paper.AttachPrinterCanvas(&canvas_);
+        Paper.SetIntOffset(0, 0);
+    }
+    PaperPage(const PaperPage&) = delete;
+    PaperPage& operator=(const PaperPage&) = delete;
+
+    TDrawContext Paper;
+    const QImage& Image() { return canvas_.Image(); }
+
+private:
+    ImageCanvas canvas_;
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/collars/HandleCollar.h"
+#include "tests/collars/HandleOnSheet.h"
 #include "tests/garments/bodice_women/DressWindowFixture.h"
 
 namespace {
@@ -21,20 +22,8 @@ protected:
     }
 
     THandleCollar& Collar() { return dynamic_cast<THandleCollar&>(*main->Collar); }
-    // The pixel of sheet 1 where the collar's point p is drawn.
-    QPoint At(const Vector& p) const {
-        ScreenDC.RestoreCollarOrigin();
-        return QPoint(ScreenDC.PixelX(p.x), ScreenDC.PixelY(p.y));
-    }
-    bool GreenAround(const Vector& p) {
-        const QPoint c = At(p);
-        const int r = int(CollarHandle::kHalfSide * ScreenDC.PxPerCmX) + 2;
-        const QImage& sheet = report->List1()->Bitmap();
-        for (int y = c.y() - r; y <= c.y() + r; ++y)
-            for (int x = c.x() - r; x <= c.x() + r; ++x)
-                if (sheet.valid(x, y) && sheet.pixel(x, y) == qRgb(0, 255, 0)) return true;
-        return false;
-    }
+    QPoint At(const Vector& p) const { return CollarPixel(p); }
+    bool GreenAround(const Vector& p) { return ::GreenAround(report->List1()->Bitmap(), p); }
 
 private:
     CollarMaker kept_;

@@ -130,27 +130,16 @@ TEST_F(StandOnGarmentsTest, TheCollarPrintsAtTrueScale) {
         EXPECT_TRUE(messages.empty()) << mode;
         EXPECT_GT(PdfPages(path), 1) << mode;
 
-        const FixedPrinterMetrics a4(2480, 3508, 210, 297);
-        TDrawContext paper;
-        paper.BeginTrueScalePage(float(mode), a4);
-        ImageCanvas page(CollarDrawing::White(3200, 800));
-        paper.AttachPrinterCanvas(&page);
-        paper.SetIntOffset(0, 0);
+        PaperPage page(mode, 3200, 800);
+        TDrawContext& paper = page.Paper;
         paper.SetOrigin(0.5f, 5.5f);
         Stand().PrintOn(paper);
-        const QImage& printed = page.Image();
         // Along y = 0.25 cm: the back edge at x = 0, the line from the
         // untrimmed front end down to C2 at x = L.
-        const int row = paper.PixelY(0.25f);
         int first = -1, last = -1;
-        for (int x = 0; x < printed.width(); ++x)
-            if (CollarDrawing::Ink(printed.pixel(x, row))) {
-                if (first < 0) first = x;
-                last = x;
-            }
-        ASSERT_GE(first, 0) << mode;
-        const double cm = (last - first) * 2.54 / 300.0;
-        EXPECT_NEAR(cm, double(s.Length) / mode, 2 * 2.54 / 300.0) << mode;
+        ASSERT_TRUE(CollarDrawing::InkSpan(page.Image(), paper.PixelY(0.25f), first, last)) << mode;
+        const double cm = (last - first) * PaperPage::kCmPerDot;
+        EXPECT_NEAR(cm, double(s.Length) / mode, 2 * PaperPage::kCmPerDot) << mode;
     }
 }
 

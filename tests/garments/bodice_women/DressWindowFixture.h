@@ -11,7 +11,7 @@
 #include "garments/bodice_women/DressGarment.h"
 #include "shell/Factory.h"
 #include "tests/garments/bodice_women/DressFixture.h"
-#include "tests/garments/GarmentWindowTest.h"
+#include "tests/garments/BodiceWindowTest.h"
 
 // A collar that only has its extent box and counts its drawings.
 class TBoxCollar : public TTestCollar {
@@ -33,7 +33,7 @@ inline const std::vector<std::string> kStraightBody = {"Сш:", "Сг1:", "Сг2
 inline const std::vector<std::string> kStraightBodySamples = {"18.1", "43.8", "48", "53",  "26.5", "43", "17.1", "9.6",
                                                               "38",   "41",   "18", "7.6", "20.2", "4",  "13.5"};
 
-class DressWindowsTest : public GarmentWindowTest {
+class DressWindowsTest : public BodiceWindowTest {
 protected:
     void RegisterGarments() override {
         // Stand-ins for the pieces the tests choose; the real ones come
@@ -45,18 +45,12 @@ protected:
     void AfterTearDown() override {
         for (auto& k : keptSleeves_) RegisterSleeveMaker(k.first, k.second);
         RegisterCollarMaker(1, keptCollar_);
-        GarmentWindowTest::AfterTearDown();
+        BodiceWindowTest::AfterTearDown();
     }
 
     TDressGarment& Choose(int type, int collar = 0, int sleeve = 0) {
         EXPECT_TRUE(main->CreateModel(type, collar, sleeve)) << type;
         return *dynamic_cast<TDressGarment*>(main->Model);
-    }
-    std::string Caption(int n) const { return main->Line(n)->text().toStdString(); }
-    int VisibleRows() const {
-        int n = 0;
-        while (n < kMeasureRows && !main->Line(n + 1)->isHidden()) ++n;
-        return n;
     }
     // The samples of the current column into its fields, as the option
     // would write them.
@@ -65,6 +59,7 @@ protected:
         Choose(type, collar, sleeve);
         main->FillSamples = false;
     }
+    void TypeSamplesOf(int type, int collar, int sleeve) override { TypeSamples(type, collar, sleeve); }
 
     // The program's own one-seam sleeve and stand collar instead of the
     // stand-ins.

@@ -147,14 +147,7 @@ TEST_F(DressWindowsTest, EachRowShowsItsQuantitysIllustration) {
         {7, 1, 25, MeasureHints::Womenh},     {8, 11, 24, MeasureHints::Women5v3},
         {10, 1, 16, MeasureHints::WomenLine16},
     };
-    for (const auto& c : cases) {
-        Choose(c.type, 0, c.sleeve);
-        c.illustration();
-        const QImage expected = main->LineImage.Bitmap().copy();
-        MeasureHints::LowerLine7();
-        main->Model->ShowMeasure(c.row);
-        EXPECT_EQ(main->LineImage.Bitmap(), expected) << c.type << " sleeve " << c.sleeve << " row " << c.row;
-    }
+    for (const auto& c : cases) ExpectRowIllustration(c.type, c.sleeve, c.row, c.illustration);
     // Beyond the column nothing changes.
     Choose(7, 0, 0);
     const QImage before = main->LineImage.Bitmap().copy();
@@ -168,19 +161,7 @@ TEST_F(DressWindowsTest, ClearInputsEmptiesTheRowsOfTheKindGiven) {
     const struct {
         int type, sleeve, clearedFor, emptied;
     } cases[] = {{8, 1, 0, 20}, {8, 1, 1, 27}, {7, 1, 0, 18}, {12, 4, 4, 25}, {13, 0, 0, 18}};
-    for (const auto& c : cases) {
-        TypeSamples(c.type, 0, c.sleeve);
-        main->CustomerData->setText("Иванова");
-        main->Model->calculated = true;
-        main->OrderNumber = 41;
-        main->Model->ClearInputs(c.clearedFor);
-        const std::string context = std::to_string(c.type) + " cleared for " + std::to_string(c.clearedFor);
-        EXPECT_FALSE(main->Model->calculated) << context;
-        for (int n = 1; n <= c.emptied; ++n) EXPECT_EQ(Field(n), "") << context << " row " << n;
-        if (c.emptied < VisibleRows()) EXPECT_NE(Field(c.emptied + 1), "") << context;
-        EXPECT_EQ(main->ModelType->text().toStdString(), std::string(ModelCaption(c.type)) + "41") << context;
-        EXPECT_EQ(main->CustomerData->text().toStdString(), "") << context;
-    }
+    for (const auto& c : cases) ExpectClearInputsEmpties(c.type, c.sleeve, c.clearedFor, c.emptied);
 }
 
 // The collar and sleeve rows of the order panel follow the pieces.

@@ -174,30 +174,11 @@ TEST_F(DressRoadTest, FailuresReachTheRoadsMessages) {
 // Saved and opened again, every garment shows the values it saved and
 // drafts them to the same points.
 TEST_F(DressRoadTest, OrdersOfEveryTypeReopen) {
-    for (const Choice& c : EveryTypeWithAndWithoutSleeve()) {
-        TDressGarment& saved = Calculated(c.type, 0, c.sleeve);
-        ASSERT_TRUE(saved.calculated) << Name(c);
-        const Vector p10 = saved.P10, b0 = saved.B0;
-        const int rows = VisibleRows();
-        std::vector<std::string> fields;
-        for (int n = 1; n <= rows; ++n) fields.push_back(Field(n));
-        const std::string path = TempPath("order.mdr");
-        ASSERT_TRUE(SaveOrderTo(*main, path)) << Name(c);
-
-        main->CreateModel(0, -1, -1);
-        messages.clear();
-        ASSERT_TRUE(OpenOrderFrom(*main, path)) << Name(c);
-        EXPECT_TRUE(messages.empty()) << Name(c);
-        TDressGarment* opened = dynamic_cast<TDressGarment*>(main->Model);
-        ASSERT_NE(opened, nullptr) << Name(c);
-        EXPECT_EQ(opened->Type(), c.type);
-        EXPECT_EQ(main->SleeveKind, c.sleeve);
-        ASSERT_EQ(VisibleRows(), rows) << Name(c);
-        for (int n = 1; n <= rows; ++n) EXPECT_EQ(Field(n), fields[size_t(n - 1)]) << Name(c) << " row " << n;
-        EXPECT_TRUE(opened->calculated) << Name(c);
-        EXPECT_EQ(opened->P10, p10) << Name(c);
-        EXPECT_EQ(opened->B0, b0) << Name(c);
-    }
+    for (const Choice& c : EveryTypeWithAndWithoutSleeve())
+        ExpectOrderReopens(c.type, c.sleeve, [](TModel& m) {
+            const auto& g = dynamic_cast<TDressGarment&>(m);
+            return std::vector<Vector>{g.P10, g.B0};
+        });
 }
 
 // An order whose values cannot be drafted opens, and the calculation that
@@ -365,11 +346,7 @@ TEST_F(DressRoadTest, EveryGarmentPrintsAtTrueScale) {
             EXPECT_FALSE(ThePrinter().Printing());
             // The chest line G → G3 across, the back centre A0 → T down, as
             // the last page drew them.
-            const double dpiX = ThePrinter().Device().logicalDpiX(), dpiY = ThePrinter().Device().logicalDpiY();
-            const double across = (PrinterDC.PixelX(g.G3.x) - PrinterDC.PixelX(g.G.x)) * 2.54 / dpiX;
-            const double down = (PrinterDC.PixelY(g.T.y) - PrinterDC.PixelY(g.A0.y)) * 2.54 / dpiY;
-            EXPECT_NEAR(across / (double(g.SegGG3) / mode), 1.0, 1e-3) << type << " 1:" << mode;
-            EXPECT_NEAR(down / ((double(g.A0.y) - g.T.y) / mode), 1.0, 1e-3) << type << " 1:" << mode;
+            ExpectPrintedAtScale(g.G.x, g.G3.x, g.A0.y, g.T.y, mode, "type " + std::to_string(type));
             const int piecePages = PiecePages(g);
             EXPECT_EQ(PdfPages(path), piecePages + 1) << type << " 1:" << mode;
             if (mode == 1) EXPECT_GT(piecePages, pieces ? 2 : 1) << type;

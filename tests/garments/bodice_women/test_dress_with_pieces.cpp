@@ -8,20 +8,19 @@
 
 namespace {
 
-// What the base selection offers with the bodices: the collars built so far
-// and the one-seam sleeve; the other sleeve kinds stay greyed until they
-// are built.
+// What the base selection offers with the bodices: every garment type, and
+// the collars and sleeves built so far (the others stay greyed until they
+// are built).
 TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     RegisterBuiltInModels();
     for (int type = 7; type <= 14; ++type) EXPECT_TRUE(HasModelMaker(type)) << type;
-    // The stand, stand-and-fall, in-one-with-the-front and attached-stand
-    // collars.
-    for (int kind : {1, 2, 3, 6}) EXPECT_TRUE(HasCollarMaker(kind)) << kind;
-    EXPECT_TRUE(HasSleeveMaker(1));
-    // The men's jacket collar (kind 7) is built too, offered with the men's
-    // vest, coats and blazers only.
-    EXPECT_TRUE(HasCollarMaker(7));
-    for (int kind = 2; kind <= kSleeveKinds; ++kind) EXPECT_FALSE(HasSleeveMaker(kind)) << kind;
+    // The stand, stand-and-fall, in-one-with-the-front, jacket, shawl and
+    // attached-stand collars, and the men's jacket collar (offered with the men's vest,
+    // coats and blazers only).
+    for (int kind : {1, 2, 3, 4, 5, 6, 7}) EXPECT_TRUE(HasCollarMaker(kind)) << kind;
+    // The set-in sleeves: one-seam, with elbow dart (also the men's coats'),
+    // shirt.
+    for (int kind : {1, 3, 4, 14}) EXPECT_TRUE(HasSleeveMaker(kind)) << kind;
 }
 
 class DressWithPiecesTest : public DressWindowsTest {

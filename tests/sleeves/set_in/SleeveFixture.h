@@ -1,4 +1,4 @@
-// A one-seam sleeve on a women's bodice drafted on its own: the bodice of
+// A set-in sleeve on a women's bodice drafted on its own: the bodice of
 // the dress fixture drafted for a sleeve of kind 1, the sample values of the
 // sleeve rows of its column, and the sleeve's draft on that armhole.
 #pragma once
@@ -9,6 +9,7 @@
 
 #include "sleeves/set_in/OneSeam.h"
 #include "tests/garments/bodice_women/DressFixture.h"
+#include "tests/garments/shirts_men/MenDressFixture.h"
 
 // The sleeve rows of the dress's column: Др1с, Оп.в, Озап, Пн, Попв, Поз,
 // and the cap-ease norm Н.
@@ -39,12 +40,25 @@ inline void DraftForSleeve(TDress& d, const TSleeve& s, const SleeveMeasures& m,
 }
 
 // The sleeve with the given inputs drafted on the bodice's armhole.
-inline void DraftSleeve(TOneSeam& s, TDress& d, const SleeveMeasures& m = kSleeveSamples,
+inline void DraftSleeve(TSetInSleeve& s, TDress& d, const SleeveMeasures& m = kSleeveSamples,
                         const DressMeasures& body = kDressSamples, DressKind kind = DressKind::Dress,
                         Silhouette silhouette = Silhouette::Straight) {
     Put(s, m);
     DraftForSleeve(d, s, m, body, kind, silhouette);
     s.Draft(WomenSleeveGarment(d));
+}
+
+// The sleeve of the given kind with the given inputs drafted on a men's
+// shirt or jacket.
+inline void DraftOnShirt(TSetInSleeve& s, TMenDress& d, int sleeveKind, const SleeveMeasures& m = kSleeveSamples,
+                         MenDressKind kind = MenDressKind::Shirt, const ShirtMeasures& body = kShirtSamples) {
+    Put(s, m);
+    d.CapEaseNorm = m.capEaseNorm;
+    BodiceChoice choice;
+    choice.sleeve = &s;
+    choice.sleeveKind = sleeveKind;
+    DraftMenDress(d, body, kind, choice);
+    s.Draft(MenShirtSleeveGarment(d));
 }
 
 // ---- Measuring a drafted sleeve independently of its draft. ----

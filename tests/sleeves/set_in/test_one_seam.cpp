@@ -11,7 +11,7 @@
 #include "kernel/Bezier.h"
 #include "tests/DraftExpect.h"
 #include "tests/garments/shirts_men/MenDressFixture.h"
-#include "tests/sleeves/set_in/SleeveFixture.h"
+#include "tests/sleeves/set_in/EveryDress.h"
 
 namespace {
 
@@ -38,28 +38,13 @@ double BackArmholeToP3(const TDress& d) {
            Bezier2::ArcLength(d.BackArmMid, d.BackArmCtrl2, d.P3, 0, 1);
 }
 
-// Runs check on the sample sleeve drafted on every garment of the family,
-// with and without interlining.
-template <class Check>
-void OnEveryGarment(Check check) {
-    for (DressKind k : kKinds)
-        for (Silhouette sil : kSilhouettes)
-            for (const DressMeasures& body : {kDressSamples, kWinterCoatSamples}) {
-                SCOPED_TRACE("type " + std::to_string(TypeOf(k, sil)) + " h " + std::to_string(body.h));
-                TTestDress d;
-                TOneSeam s;
-                DraftSleeve(s, d, kSleeveSamples, body, k, sil);
-                check(d, s);
-            }
-}
-
 }  // namespace
 
 // On every garment of the family the fitted cap is (n + 1)·A long with
 // halves of equal length, both as the sleeve sums them and as the drawn
 // curves measure.
 TEST(OneSeamDraft, TheCapFitsEveryBodicesArmhole) {
-    OnEveryGarment([](const TDress& d, const TOneSeam& s) {
+    OnEveryGarment<TOneSeam>([](const TDress& d, const TOneSeam& s) {
         const double required = (1 + double(kSleeveSamples.capEaseNorm)) * d.ArmholeLength;
         EXPECT_NEAR(s.CapLengthRequired, required, 1e-4);
         EXPECT_LT(std::fabs(s.CapMismatch), 0.1);
@@ -78,7 +63,7 @@ TEST(OneSeamDraft, TheCapFitsEveryBodicesArmhole) {
 // halves leave the top horizontally, the front cap meets the front seam and
 // the back cap the back seam at right angles.
 TEST(OneSeamDraft, TheCapIsSmoothAndMeetsTheSeamsSquare) {
-    OnEveryGarment([](const TDress& d, const TOneSeam& s) {
+    OnEveryGarment<TOneSeam>([](const TDress& d, const TOneSeam& s) {
         EXPECT_LT(Bend(s.FrontUpperCtrl, s.Point1, s.FrontLowerCtrl), 1e-3);  // at "1"
         EXPECT_LT(Bend(s.FrontLowerCtrl, s.P1, s.Point3), 1e-3);              // at P1
         EXPECT_LT(Bend(s.BackUpperCtrl, s.Point2, s.BackLowerCtrl), 1e-3);    // at "2"
@@ -160,7 +145,7 @@ TEST(OneSeamDraft, SizesFromTheNormAndTheInterlining) {
 // armhole from G2, the back notch as far from P61 as P3 from G2; each has
 // its stem 0.6 cm into the piece and a bar 0.4 cm across.
 TEST(OneSeamDraft, NotchesMeetTheArmholesPoints) {
-    OnEveryGarment([](const TDress& d, const TOneSeam& s) {
+    OnEveryGarment<TOneSeam>([](const TDress& d, const TOneSeam& s) {
         const std::vector<CapArc> front = FrontChain(s), back = BackChain(s);
         const auto [f, fOff] = LengthAlong(front, s.FrontNotch.point);
         const auto [b, bOff] = LengthAlong(back, s.BackNotch.point);
@@ -232,7 +217,7 @@ TEST(OneSeamDraft, WomensAndMenShirtsBranches) {
 // sides the widest points of the cap and seams, its bottom the lowest of
 // the back hem end and the back hem's control point.
 TEST(OneSeamDraft, TheExtentBoxHoldsThePiece) {
-    OnEveryGarment([](const TDress& d, const TOneSeam& s) {
+    OnEveryGarment<TOneSeam>([](const TDress& d, const TOneSeam& s) {
         float left = 1e9f, right = -1e9f, top = -1e9f, bottom = 1e9f;
         for (const Vector& q : Outline(s)) {
             left = std::min(left, q.x);

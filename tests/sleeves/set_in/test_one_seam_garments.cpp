@@ -12,41 +12,19 @@
 #include "kernel/DrawContext.h"
 #include "shell/OrderFile.h"
 #include "shell/Settings.h"
-#include "tests/garments/GarmentWindowTest.h"
 #include "tests/garments/PagesAndPixels.h"
 #include "tests/kernel/PdfPaths.h"
 #include "tests/sleeves/set_in/SleeveFixture.h"
+#include "tests/sleeves/set_in/SleeveWindowTest.h"
 
 namespace {
 
-class OneSeamGarmentsTest : public GarmentWindowTest {
+class OneSeamGarmentsTest : public SleeveWindowTest {
 protected:
-    // The type with the collar kind and the one-seam sleeve, its sample
-    // values in the fields, calculated; the sleeve.
-    TOneSeam& CalculateWithSleeve(int type, int collar) {
-        main->FillSamples = true;
-        EXPECT_TRUE(main->CreateModel(type, collar, 1)) << type;
-        main->FillSamples = false;
-        messages.clear();
-        main->CalcExecute();
-        return dynamic_cast<TOneSeam&>(*main->Sleeve);
-    }
+    // The type with the collar kind and the one-seam sleeve, calculated.
+    TOneSeam& CalculateWithSleeve(int type, int collar) { return CalculateWith<TOneSeam>(type, collar, 1); }
     TDress& Dress() const { return dynamic_cast<TDress&>(*main->Model); }
-
-    // The row of the column whose caption is `caption`; 0 when none shows it.
-    int Row(const std::string& caption) const {
-        for (int n = 1; n <= kMeasureRows; ++n)
-            if (!main->Line(n)->isHidden() && main->Line(n)->text().toStdString() == caption) return n;
-        return 0;
-    }
 };
-
-// Whether the file draws a straight segment mm long (to 0.1 mm).
-bool HasSegment(const std::vector<PdfSegment>& segments, double mm) {
-    for (const PdfSegment& s : segments)
-        if (std::fabs(s.Length() - mm) < 0.1) return true;
-    return false;
-}
 
 }  // namespace
 

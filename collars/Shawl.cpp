@@ -1,0 +1,177 @@
+#include "collars/Shawl.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "garments/common/PointLabels.h"
+#include "kernel/Bezier.h"
+#include "kernel/DrawContext.h"
+#include "kernel/FloatStore.h"
+
+namespace {
+
+constexpr float kBreakDrop = 0.15f;  // of the way from G3 down to the waist
+constexpr float kNeckDrop = 1.0f;
+constexpr float kBelowA51 = 1.0f;    // the break point stays this far below A51
+constexpr int kArcChords = 20;
+constexpr int kNeckChords = 40;
+constexpr int kEdgeChords = 60;
+constexpr int kRaglanChords = 10;
+
+// The tangent length from p to the circle of radius r about c; p inside the
+// circle throws.
+float TangentLength(const Vector& p, const Vector& c, float r, const char* what) {
+    const double d = Geom::Distance(p, c);
+    return FloatStore::Scalar(Checked::Sqrt(d * d - double(r) * r, what), what);
+}
+
+}  // namespace
+
+TShawl::TShawl() : TLapelCollar(kKind) {}
+
+void TShawl::Construct() { Draft(OpenFrontOfCurrentBodice(), CurrentGarmentType()); }
+
+void TShawl::Draft(const OpenFront& f, int garmentType) {
+    const Vector& A4 = f.Neck.A4;
+    const Vector& A5 = f.Neck.A5;
+    const Vector& X = f.NeckCentre;
+
+    // 1. Sizes.
+    const Sizes sizes = SizesFor(garmentType);
+    StandHeight = sizes.standHeight;
+    Extension = sizes.extension;
+    const float s = StandHeight;
+    FallWidth = s + 1.5f;
+    BreakDrop = (f.G3.y - f.BreakGuide.y) * kBreakDrop;
+    NeckDrop = kNeckDrop;
+    NeckLength = f.NeckLength;
+    const float N = NeckLength;
+
+    // 2-3. The break point e ahead of the hem end, BreakDrop below G3
+    //      (while it is not dragged), and its marks.
+    PlaceBreak(Vector(f.Hem.x + Extension, f.G3.y - BreakDrop), A5, f.Hem.y);
+
+    // 4. The roll line from L1 touches the circle of radius s about A4.
+    C = Geom::CircleCross(L1, A4, TangentLength(L1, A4, s, "shawl collar roll line"), s, 0);
+
+    // 5-6. The outer edge at the shoulder; C1 up the roll line.
+    C5 = C + eVector(A4, C) * FallWidth;
+    Vector l = eVector(L1, C);
+    C1 = C + l * N;
+
+    // 7. The roll line met with the neck circle; a line that misses the
+    //    circle (on either side) takes the neck centre.
+    const float r = Geom::Distance(X, A5);
+    {
+        const Vector n = Vector::Perpendicular(l);
+        const float a = Vector::Dot(X - L1, n);
+        if (std::fabs(a) > r)
+            F = X;
+        else
+            F = X - n * a - l * FloatStore::Scalar(Checked::Sqrt(double(r) * r - double(a) * a, "shawl collar"),
+                                                   "shawl collar");
+    }
+
+    // 8. C1 turned about F by the lowered back neckline's excess over the
+    //    fall.
+    const float R = Geom::Distance(F, C1);
+    Vector::Rotate(l, FloatStore::Scalar(Checked::Div(f.LowNeckExcess, FallWidth, "shawl collar turn"),
+                                         "shawl collar turn"));
+    TurnedEnd = F + l * R;
+
+    // 9. The neck edge leaves A4 along the neck circle.
+    NeckCtrl = A4 + nVector(A4, X) * (Geom::Distance(A4, TurnedEnd) / 3);
+
+    // 10. Its back end moved along the end direction until the edge is N
+    //     long.
+    l = eVector(TurnedEnd, NeckCtrl);
+    const Vector m = Vector::Perpendicular(l);
+    C2 = TurnedEnd;
+    float d = N - Bezier2::ArcLength(A4, NeckCtrl, C2, 0, 1);
+    for (int pass = 0; std::fabs(d) > kNeckTolerance; ++pass) {
+        if (pass == kMaxNeckPasses || !std::isfinite(d)) Checked::Fail("shawl collar neck edge");
+        C2 = C2 - l * d;
+        d = N - Bezier2::ArcLength(A4, NeckCtrl, C2, 0, 1);
+    }
+
+    // 11-12. The back edge, square to the neck edge's end, and the roll line.
+    C3 = C2 + m * s;
+    C4 = C3 + m * FallWidth;
+    RollCtrl = Geom::IntersectLines(C, C3, eVector(L1, C), l);
+
+    // 13. The tangent from A51, 1 cm below A5, to the neck circle.
+    A51 = Vector(A5.x, A5.y - NeckDrop);
+    NeckTangent = Geom::CircleCross(A51, X, TangentLength(A51, X, r, "shawl collar neck tangent"), r, 1);
+
+    // 14-15. The outer edge, and where the tangent line meets it.
+    const eVector outer(L1, C4);
+    OuterCtrl = Geom::IntersectLines(C4, C5, l, outer);
+    EdgeCtrl = C5 - outer * (0.25f * Geom::Distance(C5, L1));
+    float t = 0.5f;
+    L2 = Bezier2::CrossLine(NeckTangent, eVector(NeckTangent, A51), C5, EdgeCtrl, L1, t);
+
+    // 16-17. The lengths shown and the limits of the next drag.
+    PlaceRoll(C, f.G3, A5, A51.y - kBelowA51);
+
+    // 18. The extent box.
+    SetBox(std::min(C2.x, TurnedEnd.x), BreakPoint.Point.x, C4.y, f.ShawlBottom.y);
+}
+
+void TShawl::DrawPiece(TDrawContext& dc) const {
+    const OpenFront f = OpenFrontOfCurrentBodice();
+    const Vector& A4 = f.Neck.A4;
+
+    // 1-3. The front edge with the marks at the break level, the roll line
+    //      to C1 and the turn, the neck edge.
+    DrawFrontEdge(dc, f.Hem);
+    dc.SetPenWidth(kConstructionPen);
+    dc.LineTo(C1);
+    dc.Arc3(F, C1, TurnedEnd, 1, kArcChords);
+    dc.LineTo(C2);
+    dc.SetPenWidth(kOutlinePen);
+    dc.Bezier2(C2, NeckCtrl, A4, kNeckChords);
+    dc.SetPenWidth(kConstructionPen);
+    dc.LineTo(C5);
+
+    // 4. The back edge, the roll line, the tangent line.
+    dc.MoveTo(C2);
+    dc.SetPenWidth(kOutlinePen);
+    dc.LineTo(C3);
+    dc.SetPenWidth(kConstructionPen);
+    dc.Bezier2(C3, RollCtrl, C, kNeckChords);
+    dc.MoveTo(NeckTangent);
+    dc.LineTo(L2);
+
+    // 5. The outer edge.
+    dc.MoveTo(L1);
+    dc.SetPenWidth(kOutlinePen);
+    dc.Bezier2(L1, EdgeCtrl, C5, kEdgeChords);
+    dc.Bezier2(C5, OuterCtrl, C4, kNeckChords);
+    dc.LineTo(C3);
+
+    // 6. The neckline on a raglan sleeve, round to A41, and the front's
+    //    top corner.
+    if (f.RaglanNeck) {
+        dc.MoveTo(A4);
+        dc.Arc3(f.NeckCentre, A4, f.A41, 1, kRaglanChords);
+        dc.SetPenWidth(kConstructionPen);
+        dc.MoveTo(f.a1);
+        dc.LineTo(f.A3);
+        dc.LineTo(A4);
+    }
+}
+
+void TShawl::LabelPiece(TDrawContext& dc, bool printer) const {
+    static const Labels::Row<TShawl> kLabels[] = {
+        {"C3", &TShawl::C3, 8}, {"C4", &TShawl::C4, 6}, {"C2", &TShawl::C2, 5},   {"C1", &TShawl::C1, 2},
+        {"C", &TShawl::C, 3},   {"C5", &TShawl::C5, 2}, {"F", &TShawl::F, 2},     {"A51", &TShawl::A51, 3},
+        {"L2", &TShawl::L2, 3},
+    };
+    Labels::PutAll(dc, printer, *this, kLabels);
+    LabelBreak(dc, printer);
+    const OpenFront f = OpenFrontOfCurrentBodice();
+    if (f.RaglanNeck) {
+        Labels::Put(dc, printer, f.Neck.A4, "A4", 7);
+        Labels::Put(dc, printer, f.A3, "A3", 2);
+    }
+}

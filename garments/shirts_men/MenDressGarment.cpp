@@ -1,0 +1,393 @@
+// The men's shirts and jackets' frame: the column, the order block, the
+// draft in the family's order, the sheets, the tables and printing.
+#include <algorithm>
+
+#include "garments/common/BodiceFrame.h"
+#include "garments/common/BodiceTables.h"
+#include "garments/common/PatternPen.h"
+#include "garments/shirts_men/MenShirts.h"
+#include "kernel/DrawContext.h"
+#include "kernel/MeasureFigure.h"
+#include "kernel/SheetCaptions.h"
+#include "kernel/Units.h"
+#include "shell/GarmentSheets.h"
+#include "shell/MainForm.h"
+#include "shell/MeasureColumn.h"
+
+namespace {
+
+using Q = MenQ;
+
+// ---------------------------------------------------------------------------
+// The quantities
+
+struct Quantity {
+    const char* caption;
+    const char* hint;
+    const char* table;   // the text of its row in the tables
+    const char* sample;  // the shirt's sample; the jacket's Пб and Поз differ
+    void (*illustration)();
+};
+
+// By MenQ.  The cap-ease norm's caption is the Cyrillic Н, its table text
+// the Latin H; the height's table text is the Latin P.
+const Quantity kQuantities[] = {
+    {"Р:", "Рост", "P", "176", MeasureHints::MenLine1},
+    {"Сш:", "Полуобхват шеи", "Сш", "20.7", MeasureHints::MenLine2},
+    {"Сг2:", "Полуобхват груди второй", "Сг2", "52.2", MeasureHints::MenLine3},
+    {"Ст:", "Полуобхват талии", "Ст", "47", MeasureHints::MenLine4},
+    {"Сб:", "Полуобхват бёдер", "Сб", "53.4", MeasureHints::MenLine5},
+    {"Дт.п:", "Длина талии спереди", "Дт.п", "47.2", MeasureHints::MenLine7},
+    {"Шг:", "Ширина груди", "Шг", "19.4", MeasureHints::MenLine8},
+    {"Впр.з:", "Высота проймы сзади", "Впр.з", "21.9", MeasureHints::MenLine10},
+    {"Дт.с:", "Длина спины до талии", "Дт.с", "45.2", MeasureHints::MenLine11},
+    {"Вп.к:", "Высота плеча косая", "Вп.к", "48.3", MeasureHints::MenLine12},
+    {"Шс:", "Ширина спины", "Шс", "20.1", MeasureHints::MenLine13},
+    {"Шп:", "Ширина плечевого ската", "Шп", "15.4", MeasureHints::MenLine14},
+    {"Пк:", "Положение корпуса", "Пк", "6", MeasureHints::MenLine15},
+    {"Шк:", "Ширина кокетки", "Шк", "7", MeasureHints::MenShk},
+    {"Др1с:", "Длина руки до первого сустава большого пальца", "Др1с", "61.7", MeasureHints::MenLine16},
+    {"Оп.в:", "Обхват плеча в верхней части", "Оп.в", "32.8", MeasureHints::MenLine17},
+    {"Озап:", "Обхват запястья", "Озап", "18.5", MeasureHints::MenLine18},
+    {"Пг:", "Прибавка по линии груди общая", "Пг", "7", MeasureHints::Men7},
+    {"Пт:", "Прибавка к полуобхвату талии", "Пт", "5", MeasureHints::Men3},
+    {"Пб:", "Прибавка к полуобхвату бёдер", "Пб", "5", MeasureHints::Men6},
+    {"Попв:", "Прибавка к обхвату плеча вверху", "Попв", "10", MeasureHints::Men10},
+    {"Поз:", "Прибавка к обхвату запястья", "Поз", "9", MeasureHints::MenfESh},
+    {"Н:", "Норма посадки оката рукава", "H", "0.04", MeasureHints::Men004},
+    {"h:", "Прибавка на утепляющую прокладку", "h", "0", MeasureHints::Men0},
+};
+
+const Quantity& Info(MenQ q) { return kQuantities[static_cast<int>(q)]; }
+
+// The jacket's own samples.
+const char* Sample(MenQ q, MenDressKind kind) {
+    if (kind == MenDressKind::Jacket && q == Q::Pb) return "6";
+    if (kind == MenDressKind::Jacket && q == Q::Poz) return "10";
+    return Info(q).sample;
+}
+
+// The rows after the body rows, by sleeve group, as the straight column has
+// them; the fitted column has Пт after Пг.
+std::vector<MenQ> SleeveRows(MenSleeveGroup g) {
+    switch (g) {
+        case MenSleeveGroup::None:
+            return {Q::Shk, Q::Pg, Q::Pb, Q::h};
+        case MenSleeveGroup::SetIn:
+            return {Q::Shk, Q::Dr1s, Q::Opv, Q::Ozap, Q::Pg, Q::Pb, Q::Popv, Q::Poz, Q::H, Q::h};
+        case MenSleeveGroup::Shirt:
+            return {Q::Shk, Q::Dr1s, Q::Ozap, Q::Pg, Q::Pb, Q::Poz, Q::H, Q::h};
+        case MenSleeveGroup::Raglan:
+            return {Q::Dr1s, Q::Opv, Q::Ozap, Q::Pg, Q::Pb, Q::Popv, Q::Poz, Q::h};
+        case MenSleeveGroup::Other:
+            break;
+    }
+    return {};
+}
+
+std::vector<MenQ> Column(MenSilhouette shape, MenSleeveGroup group) {
+    std::vector<MenQ> column = {Q::R, Q::Cw, Q::Cg2, Q::Cb, Q::Dtp, Q::Shg, Q::Vprz, Q::Dts, Q::Vpk, Q::Shs, Q::Shp, Q::Pk};
+    const bool fitted = shape == MenSilhouette::Fitted;
+    if (fitted) column.insert(column.begin() + 3, Q::Ct);
+    for (MenQ q : SleeveRows(group)) {
+        column.push_back(q);
+        if (fitted && q == Q::Pg) column.push_back(Q::Pt);
+    }
+    return column;
+}
+
+// After the column's ClearInputs argument: a sleeve kind 1 .. 6 names its
+// group, anything else the rows without a sleeve.
+MenSleeveGroup GroupOfKind(int sleeveKind) {
+    const MenSleeveGroup g = MenSleeveGroupOf(true, sleeveKind);
+    return g == MenSleeveGroup::Other ? MenSleeveGroup::None : g;
+}
+
+int CurrentSleeveKind() { return MainForm && MainForm->Sleeve ? MainForm->SleeveKind : 0; }
+int CurrentCollarKind() { return MainForm && MainForm->Collar ? MainForm->CollarKind : 0; }
+bool StandCollar(int kind) { return kind == 1 || kind == 2 || kind == 6; }
+bool CollarInPlace(int kind) { return kind == 4 || kind == 5; }
+
+// Half the sheet width: the side line stands on it.
+float HalfSheet() { return 2 * kSheetQuarterWidth; }
+
+constexpr const char* kFrontAndBack = "Полочка и спинка";
+
+}  // namespace
+
+MenSleeveGroup MenSleeveGroupOf(bool withSleeve, int sleeveKind) {
+    if (!withSleeve) return MenSleeveGroup::None;
+    if (sleeveKind >= 1 && sleeveKind <= 3) return MenSleeveGroup::SetIn;
+    if (sleeveKind == 4) return MenSleeveGroup::Shirt;
+    if (sleeveKind == 5 || sleeveKind == 6) return MenSleeveGroup::Raglan;
+    return MenSleeveGroup::Other;
+}
+
+int MenDressBlockSize(int type, int sleeveKind) {
+    if (type < 22 || type > 25) return -1;
+    const MenSilhouette shape = type % 2 == 0 ? MenSilhouette::Straight : MenSilhouette::Fitted;
+    return 4 * int(Column(shape, MenSleeveGroupOf(sleeveKind >= 1, sleeveKind)).size());
+}
+
+// ---------------------------------------------------------------------------
+// Life of the garment
+
+TMenDressGarment::TMenDressGarment(MenDressKind kind, MenSilhouette shape) : kind_(kind), shape_(shape) {
+    calculated = false;
+    if (!MainForm) return;
+    HasSleeve = MainForm->Sleeve != nullptr;
+    BodiceFrame::Open(Type(), Rows(ColumnOf(Group())), SheetCount());
+}
+
+TMenDressGarment::~TMenDressGarment() { BodiceFrame::Close(); }
+
+int TMenDressGarment::Type() const {
+    return MenDressType::kStraightShirt + 2 * static_cast<int>(kind_) + (shape_ == MenSilhouette::Fitted ? 1 : 0);
+}
+
+int TMenDressGarment::SheetCount() const { return MainForm && MainForm->Sleeve ? 3 : 2; }
+
+MenSleeveGroup TMenDressGarment::Group() const {
+    return MainForm ? MenSleeveGroupOf(MainForm->Sleeve != nullptr, MainForm->SleeveKind) : MenSleeveGroup::None;
+}
+
+std::vector<MenQ> TMenDressGarment::ColumnOf(MenSleeveGroup group) const { return Column(shape_, group); }
+
+float* TMenDressGarment::Slot(MenQ q) {
+    TSleeve* s = MainForm ? MainForm->Sleeve : nullptr;
+    switch (q) {
+        case Q::R: return &Height;
+        case Q::Cw: return &NeckHalfGirth;
+        case Q::Cg2: return &BustHalfGirth;
+        case Q::Cb: return &HipHalfGirth;
+        case Q::Dtp: return &FrontWaistLength;
+        case Q::Shg: return &ChestWidth;
+        case Q::Vprz: return &BackArmholeHeight;
+        case Q::Dts: return &BackWaistLength;
+        case Q::Vpk: return &ShoulderHeight;
+        case Q::Shs: return &BackWidth;
+        case Q::Shp: return &ShoulderLength;
+        case Q::Pk: return &Posture;
+        case Q::Shk: return &YokeWidth;
+        case Q::Pg: return &BustEase;
+        case Q::Pb: return &HipEase;
+        case Q::H: return &CapEaseNorm;
+        case Q::h: return &InterliningEase;
+        case Q::Dr1s: return s ? &s->ArmLength : nullptr;
+        case Q::Opv: return s ? &s->UpperArmGirth : nullptr;
+        case Q::Ozap: return s ? &s->WristGirth : nullptr;
+        case Q::Popv: return s ? &s->UpperArmEase : nullptr;
+        case Q::Poz: return s ? &s->WristEase : nullptr;
+        case Q::Ct:
+        case Q::Pt: return SilhouetteSlot(q);
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// The measurement column
+
+std::vector<MeasureRow> TMenDressGarment::Rows(const std::vector<MenQ>& column) {
+    std::vector<BodiceFrame::Row> rows;
+    for (MenQ q : column) rows.push_back({Info(q).caption, Info(q).hint, Sample(q, kind_)});
+    return BodiceFrame::MeasureRows(rows, samples_);
+}
+
+std::vector<float*> TMenDressGarment::Targets(const std::vector<MenQ>& column) { return BodiceFrame::TargetsOf(*this, column); }
+
+bool TMenDressGarment::GetMeasures() {
+    if (!BodiceFrame::ReadColumn(Targets(ColumnOf(Group())))) return false;
+    // The upper-arm ease must hold the bust ease (the shirt sleeve has none).
+    const MenSleeveGroup g = Group();
+    return BodiceFrame::CheckUpperArmEase(g == MenSleeveGroup::SetIn || g == MenSleeveGroup::Raglan, BustEase);
+}
+
+void TMenDressGarment::ClearInputs(int sleeveKind) {
+    calculated = false;
+    BodiceFrame::ClearOrder(Type(), int(ColumnOf(GroupOfKind(sleeveKind)).size()));
+}
+
+void TMenDressGarment::ShowMeasure(int n) {
+    const std::vector<MenQ> column = ColumnOf(Group());
+    if (n >= 1 && n <= int(column.size())) Info(column[size_t(n - 1)]).illustration();
+}
+
+// ---------------------------------------------------------------------------
+// The order block
+
+void TMenDressGarment::SaveMeasures(RecordWriter& f) { BodiceFrame::WriteBlock(f, Targets(ColumnOf(Group()))); }
+
+void TMenDressGarment::LoadMeasures(RecordReader& f) {
+    const std::vector<float*> targets = Targets(ColumnOf(Group()));
+    BodiceFrame::ReadBlock(f, targets);
+    BodiceFrame::ShowValues(targets);
+}
+
+// ---------------------------------------------------------------------------
+// The draft
+
+void TMenDressGarment::Calculate() {
+    SetEase(EaseOf(kind_));
+    BodiceChoice choice = CurrentBodiceChoice(Type());
+    choice.modelIndex = Type();
+    Draft(choice);
+    DraftSilhouette();
+    // The men's garments fit the collar first, then the sleeve.
+    BodiceFrame::CalculatePieces(true);
+    calculated = true;
+}
+
+// ---------------------------------------------------------------------------
+// The tables
+
+std::vector<ValueTableRow> TMenDressGarment::MeasureTableRows() const {
+    auto* self = const_cast<TMenDressGarment*>(this);  // Slot only names the values
+    const bool raglan = MenSleeveGroupOf(true, CurrentSleeveKind()) == MenSleeveGroup::Raglan;
+    std::vector<ValueTableRow> rows;
+    for (MenQ q : ColumnOf(MenSleeveGroup::None))
+        if (!(raglan && q == Q::Shk)) rows.push_back({Info(q).table, *self->Slot(q)});
+    return rows;
+}
+
+std::vector<ValueTableRow> TMenDressGarment::SleeveTableRows() const {
+    using T = BodiceTables::SleeveTable;
+    switch (Group()) {
+        case MenSleeveGroup::SetIn: return BodiceTables::SleeveRows(T::SetIn, CapEaseNorm);
+        case MenSleeveGroup::Shirt: return BodiceTables::SleeveRows(T::Shirt, CapEaseNorm);
+        case MenSleeveGroup::Raglan: return BodiceTables::SleeveRows(T::Shaping, CapEaseNorm);
+        default: return {};
+    }
+}
+
+std::vector<ValueTableRow> TMenDressGarment::SegmentTableRows() const {
+    return {{"[ G, G3 ]", ChestLineLength},
+            {"[ G, G0 ]", -G.x},
+            {"[ G0, G3 ]", G3.x},
+            {"[ A01, H0 ]", BackLength},
+            {"[ A5, H11 ]", FrontLength}};
+}
+
+namespace {
+
+std::vector<PlacedTable> PlaceTables(const TMenDressGarment& g, TableMedium m) {
+    return BodiceTables::Place(m, g.MeasureTableRows(), g.SleeveTableRows(), g.SegmentTableRows());
+}
+
+// The comment under the tables.
+constexpr int kCommentY = 489;
+
+}  // namespace
+
+void TMenDressGarment::DrawTables(int) {
+    // Nothing of a draft that does not stand.
+    if (!calculated) return;
+    BodiceFrame::DrawTables(SheetCount(), PlaceTables(*this, TableMedium::Screen), kCommentY);
+}
+
+// ---------------------------------------------------------------------------
+// The sheets
+
+Vector TMenDressGarment::SheetOneOrigin() const {
+    const float top = std::max(A21.y, A3.y);
+    const int kind = CurrentCollarKind();
+    const TCollar* c = kind ? MainForm->Collar : nullptr;
+    if (c && StandCollar(kind)) return Vector(HalfSheet(), top + c->BoxTop - c->BoxBottom + 12);
+    if (c && CollarInPlace(kind)) return Vector(HalfSheet() - (A.x + c->BoxRight) / 2, c->BoxTop + 8);
+    // No collar, or a kind these garments are never offered with.
+    return Vector(HalfSheet(), top + 10);
+}
+
+bool TMenDressGarment::CollarShift(Vector& shift) const {
+    if (!StandCollar(CurrentCollarKind())) return false;
+    shift = Vector(A01.x, -std::max(A21.y, A3.y) - 2);
+    return true;
+}
+
+// The collar at the origin in force: the stand collars in their own axes
+// above the back neck, the jacket and shawl collars in place on the front.
+void TMenDressGarment::DrawCollar(TDrawContext& dc) const {
+    if (!CurrentCollarKind()) return;
+    Vector shift;
+    BodiceFrame::DrawCollar(dc, CollarShift(shift) ? &shift : nullptr);
+}
+
+void TMenDressGarment::DrawPieces(const PatternPen& pen) const {
+    const MenOutlineChoice choice = CurrentMenOutlineChoice();
+    DrawOutline(pen, choice);
+    DrawSideSeams(pen);
+    LabelPoints(pen, choice);
+    LabelWaistPoints(pen);
+}
+
+PatternSheets::Box TMenDressGarment::PieceBox() const {
+    PatternSheets::Box box;
+    Vector shift;
+    if (CurrentCollarKind()) BodiceFrame::TakeCollarBox(box, CollarShift(shift) ? &shift : nullptr);
+    for (const Vector& p : {A, A01, A1, A2, A21, A9, A3, A4, A5, A51, a1, P, P1, P10, P11, G, G3, H0, H1, H5, H11,
+                            B41, B51, B4, B5, BackSideHem, FrontSideHem})
+        box.Take(p);
+    return box;
+}
+
+// Below the header: the collar's caption, then the piece caption.
+void TMenDressGarment::CaptionSheetOne() const {
+    std::vector<std::string> lines;
+    if (MainForm->Collar) lines.push_back(BodiceFrame::CollarLine());
+    lines.push_back(kFrontAndBack);
+    BodiceFrame::Caption(1, SheetCount(), lines);
+}
+
+void TMenDressGarment::DrawSheetOne() {
+    if (!GarmentSheets::Attach(1)) return;
+    DrawPieces({ScreenDC, false, GarmentSheets::kScreenOutline});
+    DrawCollar(ScreenDC);
+    CaptionSheetOne();
+    GarmentSheets::Refresh(1);
+}
+
+void TMenDressGarment::DrawSleeveSheet() { BodiceFrame::DrawSleeveSheet(SheetCount()); }
+
+void TMenDressGarment::Draw() {
+    if (!calculated || !MainForm || !GarmentSheets::Attach(1)) return;
+    const Vector origin = SheetOneOrigin();
+    ScreenDC.SetOrigin(origin.x, origin.y);
+    DrawSheetOne();
+    if (TSleeve* sleeve = MainForm->Sleeve) {
+        const int kind = MainForm->SleeveKind;
+        ScreenDC.SetOrigin(HalfSheet(), (kind == 5 || kind == 6) ? sleeve->BoxTop + 10 : 10.0f);
+        ScreenDC.SaveSleeveOrigin();
+        DrawSleeveSheet();
+    }
+    // The drawing window turns mouse positions on sheet 1 into cm from here.
+    ScreenDC.SetOrigin(origin.x, origin.y);
+    ScreenDC.SaveCollarOrigin();
+}
+
+void TMenDressGarment::RedrawCollar() {
+    if (!calculated || !MainForm) return;
+    GarmentSheets::ClearSheet(1);
+    DrawSheetOne();
+}
+
+void TMenDressGarment::RedrawSleeve() {
+    if (!calculated || !MainForm || !MainForm->Sleeve) return;
+    GarmentSheets::ClearSheet(2);
+    DrawSleeveSheet();
+}
+
+// ---------------------------------------------------------------------------
+// Printing: sheet 1 and the sleeve's sheet, each tiled over its own block of
+// pages at the print scale, then a page of the tables.
+
+void TMenDressGarment::Print() {
+    BodiceFrame::Print(
+        calculated, SheetCount(),
+        [&](int sheet) {
+            if (sheet == 2) return BodiceFrame::PrintedSleeve();
+            return BodiceFrame::PrintedSheet{PieceBox(), [this] {
+                                                 DrawCollar(PrinterDC);
+                                                 DrawPieces({PrinterDC, true, GarmentSheets::kPaperOutline});
+                                             }};
+        },
+        [&] { return PlaceTables(*this, TableMedium::Paper); }, kCommentY);
+}
