@@ -8,10 +8,9 @@
 
 namespace Lapel {
 
-Vector Touch(const Vector& from, const Vector& centre, float radius, int flag) {
+Vector Touch(const Vector& from, const Vector& centre, float radius, int flag, const char* what) {
     const double d = Geom::Distance(from, centre);
-    const float tangent = FloatStore::Scalar(Checked::Sqrt(d * d - double(radius) * radius, "roll line: tangent"),
-                                             "roll line: tangent");
+    const float tangent = FloatStore::Scalar(Checked::Sqrt(d * d - double(radius) * radius, what), what);
     return Geom::CircleCross(from, centre, tangent, radius, flag);
 }
 
@@ -21,7 +20,8 @@ Vector EnterCircle(const Vector& start, const Vector& through, const Vector& cen
     const double a = Vector::Dot(centre - start, n);
     // Beyond the radius on either side the line misses the circle.
     if (std::fabs(a) > radius) return centre;
-    const float along = FloatStore::Scalar(std::sqrt(double(radius) * radius - a * a), "roll line: neck circle");
+    const float along =
+        FloatStore::Scalar(Checked::Sqrt(double(radius) * radius - a * a, "roll line: neck circle"), "roll line: neck circle");
     return centre - n * float(a) - u * along;
 }
 

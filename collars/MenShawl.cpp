@@ -40,49 +40,22 @@ void TMenShawl::Draft(const TMenPattern& g) {
     const Vector& centre = g.FrontNeckCentre;
 
     // 2. The break point, L1 and L, the marks at the break level.
-    Vector l, m;
-    PlaceBreak(g, l, m);
+    Vector along, across;
+    PlaceBreak(g, along, across);
 
-    // 3. The roll line from L1 touches the circle of s around A4; C5 lies
-    //    the fall's width beyond C.
-    C = Lapel::RollTouch(L1, A4, s);
-    C5 = C + Unit(A4, C) * FallWidth;
-
-    // 4. - 6. N along the roll line beyond C, turned about the roll line's
-    //    entry into the front neckline's circle.
+    // 3. - 9. The roll line, the neck edge N long, the back edge.
+    DraftFall(L1, A4, centre, Dist(centre, A5), s, N, g.LowNeckExcess);
+    const Vector& l = NeckEnd;
     const Vector roll = Unit(L1, C);
-    C1 = C + roll * N;
-    F = Lapel::EnterCircle(L1, C, centre, Dist(centre, A5));
-    const float turn = FloatStore::Scalar(Checked::Div(g.LowNeckExcess, FallWidth, "men's shawl collar: turn"),
-                                          "men's shawl collar: turn");
-    TurnedEnd = F + Geom::Rotated(roll, turn) * Dist(F, C1);
 
-    // 7., 8. The neck edge from A4, C2 sliding along it until it is N long.
-    NeckCtrl = A4 + Vector::UnitNormalBetween(A4, centre) * (Dist(A4, TurnedEnd) / 3.0f);
-    l = Unit(TurnedEnd, NeckCtrl);
-    m = Turned(l);
-    C2 = TurnedEnd;
-    Lapel::MatchLength(
-        N - Arc(C2, NeckCtrl, A4),
-        [&](float d) {
-            C2 = C2 - l * d;
-            return N - Arc(C2, NeckCtrl, A4);
-        },
-        "men's shawl collar: neck edge length");
-
-    // 9. The back ends of the roll line and the outer edge.
-    C3 = C2 + m * s;
-    C4 = C3 + m * FallWidth;
-
-    // 10. The controls of the roll line and the outer edge.
-    RollCtrl = Cross(C, roll, C3, l);
+    // 10. The controls of the outer edge.
     OuterCtrl = Cross(C4, l, C5, roll);
     EdgeCtrl = C5 - roll * (0.25f * Dist(C5, L1));
 
     // 11. The line from A51, 1 cm beyond A5, touching the front neckline's
     //     circle, and where it meets the outer edge.
     A51 = A5 + Unit(g.A3, A5) * NeckDrop;
-    NeckTangent = Lapel::Touch(A51, centre, Dist(A5, centre), 1);
+    NeckTangent = Lapel::Touch(A51, centre, Dist(A5, centre), 1, "shawl collar neck tangent");
     float t = 0.5f;
     L2 = Bezier2::CrossLine(NeckTangent, Unit(NeckTangent, A51), C5, EdgeCtrl, L1, t);
 

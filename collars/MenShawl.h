@@ -15,8 +15,9 @@
 #pragma once
 
 #include "collars/MenLapel.h"
+#include "collars/ShawlFall.h"
 
-class TMenShawl : public TMenLapelCollar {
+class TMenShawl : public TMenLapelCollar, public ShawlFall {
 public:
     static constexpr int kKind = 8;
 
@@ -26,19 +27,9 @@ public:
     Vector& L1 = EdgeTop;  // the roll line's start
 
     Vector A51;          // A5 + NeckDrop along A3 -> A5
-    Vector C;            // where the roll line touches the circle of s around A4
-    Vector C1;           // C + N along the roll line
-    Vector F;            // the roll line's entry into the front neckline's circle
-    Vector TurnedEnd;    // C1 turned about F by the lowered neck's excess
-    Vector C2;           // back end of the neck edge
-    Vector C3;           // back end of the roll line
-    Vector C4;           // back end of the outer edge
-    Vector C5;           // the outer edge at the shoulder
     Vector L2;           // the line from NeckTangent towards A51 on the outer edge
     Vector NeckTangent;  // where the line from A51 touches the front neckline's circle
     Vector RollFront;    // the roll line crossed with the front edge below A5
-    Vector NeckCtrl;     // the neck edge A4 -> C2
-    Vector RollCtrl;     // the roll line C -> C3
     Vector OuterCtrl;    // the outer edge C4 -> C5
     Vector EdgeCtrl;     // the outer edge C5 -> L1
 
