@@ -1,5 +1,6 @@
-// One frame of a collar handle drag at 1:1: the men's jacket collar's break
-// point on the winter coat moved by the drawing window as the mouse moves
+// One frame of a collar handle drag at 1:1: the break point of the men's
+// jacket collar (argument 7) or shawl collar (argument 8) on the winter coat
+// moved by the drawing window as the mouse moves
 // (the handle limited, the collar drafted again, sheet 1 redrawn and the
 // window repainted), beside a plain fill of one sheet bitmap of the same
 // size: `x_fill` is how many such fills one frame costs.
@@ -11,7 +12,7 @@
 #include <chrono>
 
 #include "bench/ProgramForms.h"
-#include "collars/MenForCoat.h"
+#include "collars/MenLapel.h"
 #include "kernel/DrawContext.h"
 #include "platform/SheetImage.h"
 
@@ -35,14 +36,14 @@ void BM_CollarDragFrameAt1to1(benchmark::State& state) {
         TMainForm& main = forms.Main();
         TReporForm& report = forms.Report();
         main.FillSamples = true;
-        if (!forms.Allocated() || !main.CreateModel(31, TMenForCoat::kKind, 0)) {
-            state.SkipWithError("the winter coat with the jacket collar could not be made");
+        if (!forms.Allocated() || !main.CreateModel(31, int(state.range(0)), 0)) {
+            state.SkipWithError("the winter coat with the collar could not be made");
             return;
         }
         main.Mashtab11Execute();
         main.Calc->trigger();
         QApplication::processEvents();
-        auto* collar = dynamic_cast<TMenForCoat*>(main.Collar);
+        auto* collar = dynamic_cast<TMenLapelCollar*>(main.Collar);
         if (ScreenDC.Scale != 1 || !main.Model->calculated || !collar) {
             state.SkipWithError("the coat could not be calculated at 1:1");
             return;
@@ -80,6 +81,6 @@ void BM_CollarDragFrameAt1to1(benchmark::State& state) {
     }
     SetScreenPixelsPerInchOverride(0);
 }
-BENCHMARK(BM_CollarDragFrameAt1to1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CollarDragFrameAt1to1)->Arg(7)->Arg(8)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "collars/AttachedStand.h"
 #include "collars/MenForCoat.h"
 #include "collars/ForCoat.h"
+#include "collars/MenShawl.h"
 #include "collars/Shawl.h"
 #include "collars/Stand.h"
 #include "collars/StandDown.h"
@@ -16,6 +17,7 @@ void RegisterCollars() {
     RegisterCollarMaker(TWholly::kKind, [] { return new TWholly; });
     RegisterCollarMaker(TAttachedStand::kKind, [] { return new TAttachedStand; });
     RegisterCollarMaker(TMenForCoat::kKind, [] { return new TMenForCoat; });
+    RegisterCollarMaker(TMenShawl::kKind, [] { return new TMenShawl; });
     RegisterCollarMaker(TForCoat::kKind, [] { return new TForCoat; });
     RegisterCollarMaker(TShawl::kKind, [] { return new TShawl; });
     // The men's shirt's raglan front takes its neck edge from the jacket

@@ -1,16 +1,28 @@
 #include "collars/Lapel.h"
 
+#include <cmath>
+
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
 
 namespace Lapel {
 
-Vector RollTouch(const Vector& edgeTop, const Vector& neckPoint, float radius) {
-    const double d = Geom::Distance(edgeTop, neckPoint);
-    const float tangent = FloatStore::Scalar(Checked::Sqrt(d * d - double(radius) * radius, "roll line: tangent"),
-                                             "roll line: tangent");
-    return Geom::CircleCross(edgeTop, neckPoint, tangent, radius, 0);
+Vector Touch(const Vector& from, const Vector& centre, float radius, int flag, const char* what) {
+    const double d = Geom::Distance(from, centre);
+    const float tangent = FloatStore::Scalar(Checked::Sqrt(d * d - double(radius) * radius, what), what);
+    return Geom::CircleCross(from, centre, tangent, radius, flag);
+}
+
+Vector EnterCircle(const Vector& start, const Vector& through, const Vector& centre, float radius) {
+    const Vector u = Vector::UnitBetween(start, through);
+    const Vector n = Vector::Perpendicular(u);
+    const double a = Vector::Dot(centre - start, n);
+    // Beyond the radius on either side the line misses the circle.
+    if (std::fabs(a) > radius) return centre;
+    const float along =
+        FloatStore::Scalar(Checked::Sqrt(double(radius) * radius - a * a, "roll line: neck circle"), "roll line: neck circle");
+    return centre - n * float(a) - u * along;
 }
 
 Vector Fold(const Vector& touch, const Vector& along, const Vector& p) {

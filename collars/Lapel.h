@@ -11,10 +11,24 @@ struct TDrawContext;
 
 namespace Lapel {
 
+// Where a line from `from` touches the circle of `radius` around `centre`:
+// the compass crossing at the tangent length from `from`, on the side of
+// from -> centre that `flag` chooses as Geom::CircleCross does.  `from`
+// inside the circle throws EFloatError naming `what`.
+Vector Touch(const Vector& from, const Vector& centre, float radius, int flag, const char* what);
+
 // Where the roll line from `edgeTop` touches the circle of `radius` around
-// `neckPoint`: the compass crossing at the tangent length from edgeTop,
-// right of edgeTop -> neckPoint.  edgeTop inside the circle throws.
-Vector RollTouch(const Vector& edgeTop, const Vector& neckPoint, float radius);
+// `neckPoint`: the touch right of edgeTop -> neckPoint.  edgeTop inside the
+// circle throws.
+inline Vector RollTouch(const Vector& edgeTop, const Vector& neckPoint, float radius,
+                        const char* what = "roll line: tangent") {
+    return Touch(edgeTop, neckPoint, radius, 0, what);
+}
+
+// Where the line from `start` through `through` first meets the circle of
+// `radius` around `centre` (the crossing nearer `start`); a line that misses
+// the circle gives the centre.
+Vector EnterCircle(const Vector& start, const Vector& through, const Vector& centre, float radius);
 
 // p folded back across the roll line through `touch` with the unit
 // direction `along`.

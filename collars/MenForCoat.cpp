@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "garments/coats_men/MenPattern.h"
-#include "garments/coats_men/Vest.h"
 #include "collars/LapelSteps.h"
 #include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
@@ -13,30 +12,14 @@
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
 #include "shell/MainForm.h"
-#include "shell/MeasureColumn.h"
 
 namespace {
 
 using DraftSteps::Arc;
-using LapelSteps::Cross;
-using LapelSteps::Turned;
-using LapelSteps::Unit;
+using namespace LapelSteps;
 
-float Dist(const Vector& a, const Vector& b) { return Geom::Distance(a, b); }
-
-// s1 and s2 by garment type.
-struct Sizes {
-    float stand, extension;
-};
-Sizes SizesOf(int type) {
-    if (type >= 28 && type <= 30) return {3.5f, 3.0f};  // demi-season coats
-    if (type >= 31 && type <= 33) return {4.0f, 3.0f};  // winter coats
-    if (type == 34 || type == 35) return {2.5f, 2.0f};  // blazers
-    if (type == MenPatternType::kVest) return {2.0f, 2.0f};
-    return {3.0f, 3.0f};
-}
-
-bool Blazer(int type) { return type == 34 || type == 35; }
+// s1 and s2: demi-season coats, winter coats, blazers, the vest.
+constexpr TMenLapelCollar::Sizes kSizes[4] = {{3.5f, 3.0f}, {4.0f, 3.0f}, {2.5f, 2.0f}, {2.0f, 2.0f}};
 
 int SleeveKindNow() { return MainForm ? MainForm->SleeveKind : 0; }
 
@@ -45,95 +28,28 @@ constexpr int kNeckChords = 30;
 
 }  // namespace
 
-TMenForCoat::TMenForCoat() : TCollarFrame(kKind) {
+TMenForCoat::TMenForCoat() : TMenLapelCollar(kKind) {
     AddHandle(Gorge);
     AddHandle(Break);
 }
 
-void TMenForCoat::Construct() {
-    const TMenPattern* g = CurrentMenPattern();
-    if (!g) Checked::Fail("men's jacket collar: the garment is not a men's vest, coat or blazer");
-    Draft(*g);
-}
-
-// Step 3: the break point (its default only while no handle is dragged),
-// the top of the front edge and the foot L; l along the front edge
-// downwards, m across it outwards.
-void TMenForCoat::PlaceBreak(const TMenPattern& g, Vector& l, Vector& m) {
-    const Vector& A5g = g.A5;
-    const float s2 = Extension;
-    const Vector o = Unit(g.G4, g.G3);
-    if (!DraggingCollar()) {
-        BreakZone = 3;
-        A5 = A5g;
-        Vector top;
-        if (g.FrontEdgeTurn) {
-            top = g.G7 + m * s2;
-            top = Cross(top, l, g.G7, o) + l * 2.0f;
-            BreakPoint = top + l;
-            L = Cross(g.G7, l, BreakPoint, m);
-        } else {
-            l = Unit(A5g, g.T32);
-            m = Turned(l);
-            EdgeAnchor = Cross(g.G7, o, A5g, l);
-            top = EdgeAnchor + m * s2;
-            top = Cross(top, l, g.G7, o) + l * 2.0f;
-            BreakPoint = top + l;
-            L = Cross(EdgeAnchor, l, BreakPoint, m);
-        }
-        EdgeTop = top;
-        return;
-    }
-    if (g.FrontEdgeTurn) {
-        const Vector upper = Unit(A5g, g.G8);
-        const Vector radial = Unit(g.G6, BreakPoint);
-        if (Vector::Dot(BreakPoint - g.G8, upper) <= 0) {
-            BreakZone = 1;
-            l = upper;
-            m = Turned(l);
-            L = Cross(A5g, l, BreakPoint, m);
-        } else if (Vector::Dot(BreakPoint - g.G7, Turned(radial)) > 0) {
-            BreakZone = 2;
-            m = radial;
-            l = Vector(radial.y, -radial.x);
-            L = Cross(g.G8, l, BreakPoint, m);
-        } else {
-            BreakZone = 3;
-            l = Unit(g.G7, g.T32);
-            m = Turned(l);
-            L = Cross(g.G7, l, BreakPoint, m);
-        }
-    } else {
-        l = Unit(A5g, g.T32);
-        m = Turned(l);
-        L = Cross(EdgeAnchor, l, BreakPoint, m);
-    }
-    EdgeTop = BreakPoint - l;
-}
-
 void TMenForCoat::Draft(const TMenPattern& g) {
     const bool dragging = DraggingCollar();
-    type_ = g.Type();
-    vest_ = dynamic_cast<const TVest*>(&g) != nullptr;
+    // 1. The sizes of the garment type.
+    Take(g, kSizes);
+    const float s1 = StandHeight;
     const int sleeve = SleeveKindNow();
     raglan_ = sleeve == 15 || sleeve == 16;
     const float N = g.NeckLength;
     const Vector& A4 = g.A4;
     const Vector& A5g = g.A5;
-
-    // 1. The sizes of the garment type.
-    const Sizes sizes = SizesOf(type_);
-    const float s1 = StandHeight = sizes.stand;
-    Extension = sizes.extension;
-    FallWidth = s1 + 1.5f;
     EndWidth = FloatStore::Scalar(double(FallWidth) * 0.888, "men's jacket collar: end width");
 
-    // 2. - 4. The break point and its marks.
-    Vector l = Unit(g.G7, g.T32);
-    Vector m = Turned(l);
+    // 2. - 4. The break point and its marks; handle 1 on the garment's A5
+    //    unless it is dragged.
+    if (!dragging) A5 = A5g;
+    Vector l, m;
     PlaceBreak(g, l, m);
-    Marks.Place(BreakPoint, L, l, m);
-    ExtensionAtBreak = Dist(L, BreakPoint);
 
     // 5. The roll line from the top of the front edge touches the circle of
     //    s1 - 0.5 around A4.
@@ -164,9 +80,8 @@ void TMenForCoat::Draft(const TMenPattern& g) {
         }
     }
 
-    // 9. The handle boxes.
+    // 9. The handle boxes (the break point's with the break point).
     Gorge.PlaceBox();
-    Break.PlaceBox();
 
     // 10. The neck edge on the front: N along the roll line beyond C, turned
     //     by the lowered back neck's excess.
@@ -236,60 +151,20 @@ void TMenForCoat::Draft(const TMenPattern& g) {
     SetBox(StandC2.x, std::max(BoxRight, LapelPoint.x), std::max(PieceC4.y, SeamEnd.y), BoxBottom);
 }
 
-// Steps 19 and 20: T33 on the waist line and the bottom of the front edge;
-// the box's right side and bottom for now.
-void TMenForCoat::PlaceFrontEdge(const TMenPattern& g) {
-    const Vector down = Unit(g.FrontEdgeTurn ? g.G7 : g.A5, g.T32);
-    const Vector toEdge = Vector::UnitNormalBetween(g.G7, g.T32);
-    if (g.FrontEdgeTurn && BreakZone == 1) {
-        const Vector l = Unit(g.G6, g.G8);
-        EdgeBendUpper = Cross(g.G8, l, BreakPoint, Turned(l));
-        const float d = Dist(g.G8, EdgeBendUpper);
-        EdgeBendLower = g.G7 + Unit(g.G6, g.G7) * d;
-        T33 = g.T32 + toEdge * d;
-    } else if (g.FrontEdgeTurn && BreakZone == 2) {
-        const Vector l = Unit(g.G6, g.G7);
-        EdgeBendLower = Cross(g.G7, l, BreakPoint, Turned(l));
-        T33 = g.T32 + toEdge * Dist(g.G7, EdgeBendLower);
-    } else {
-        T33 = Cross(g.T32, Turned(down), BreakPoint, down);
-    }
-
-    float right = 0, bottom = 0;
-    if (const TVest* vest = dynamic_cast<const TVest*>(&g)) {
-        const Vector l = Unit(vest->H5, g.H32);
-        H33 = Cross(g.H32, l, T33, Unit(g.G3, g.T3));
-        VestHemAbove = T33.y >= H33.y;
-        if (!VestHemAbove) H33 = Cross(EdgeTop, Unit(EdgeTop, T33), g.H32, l);
-        right = H33.x;
-        bottom = vest->H5.y;
-    } else {
-        const bool blazer = Blazer(type_);
-        const float hemY = blazer ? g.H31.y : g.B31.y;
-        HemCorner = blazer ? g.H32 : g.B32;
-        B33 = Vector(T33.x, hemY);
-        right = T33.x;
-        bottom = hemY;
-    }
-    BoxRight = right;
-    BoxBottom = bottom;
-}
-
 // ---------------------------------------------------------------------------
 // Dragging
 
 Vector TMenForCoat::Limit(const CollarHandle& handle, const Vector& p) const {
-    const TMenPattern* g = CurrentMenPattern();
-    if (!g) Checked::Fail("men's jacket collar: no garment");
+    const TMenPattern& g = Garment();
     if (&handle == &Gorge) {
         // A5 slides along A3 -> G8 through the garment's A5, within its limits.
-        const Vector e = Unit(g->A3, g->G8);
-        float s = Vector::Dot(p - g->A5, e);
+        const Vector e = Unit(g.A3, g.G8);
+        float s = Vector::Dot(p - g.A5, e);
         if (s > LimitTowardG8) s = LimitTowardG8;
         if (s < -LimitTowardA3) s = -LimitTowardA3;
-        return g->A5 + e * s;
+        return g.A5 + e * s;
     }
-    return LimitBreak(*g, p);
+    return LimitBreak(g, p);
 }
 
 Vector TMenForCoat::LimitBreak(const TMenPattern& g, Vector p) const {
@@ -311,34 +186,8 @@ Vector TMenForCoat::LimitBreak(const TMenPattern& g, Vector p) const {
     const float D = Vector::Dot((p - C) - Unit(g.G7, g.T32), n);
     if (D > 0) p = p - n * D;
 
-    // 3. Not left of the front edge at its height.
-    Vector a = A5g, b = g.T32;
-    if (g.FrontEdgeTurn) {
-        if (p.y > g.G8.y) {
-            b = g.G8;
-        } else if (p.y > g.G7.y) {
-            a = g.G8;
-            b = g.G7;
-        } else {
-            a = g.G7;
-        }
-    }
-    p.x = std::max(p.x, Geom::XAtY(a, b, p.y));
-
-    // 4. Not below the waist line.
-    const Vector up = Unit(g.T32, g.FrontEdgeTurn ? g.G7 : A5g);
-    if (Vector::Dot(p - g.T32, up) < 0) {
-        p = Cross(g.T32, Turned(up), p, Unit(EdgeTop, C));
-        if (p.x < g.T32.x) p = g.T32;
-    }
-
-    // 5. The vest: inside its lower edge.
-    if (const TVest* vest = dynamic_cast<const TVest*>(&g)) {
-        const Vector n5 = Vector::UnitNormalBetween(vest->H5, g.H32);
-        const float d5 = Vector::Dot(p - vest->H5, n5);
-        if (d5 < 0) p = p - n5 * d5;
-    }
-    return p;
+    // 3. - 5. Right of the front edge, above the waist, inside the vest.
+    return LimitToFrontEdge(g, C, p);
 }
 
 // ---------------------------------------------------------------------------
@@ -396,31 +245,7 @@ void TMenForCoat::DrawPiece(TDrawContext& dc) const {
     dc.MoveTo(EdgeTop);
     dc.SetPenWidth(kOutlinePen);
     dc.LineTo(BreakPoint);
-    const bool turn = g && g->FrontEdgeTurn;
-    const auto bends = [&](float above) {
-        if (!turn) return;
-        if (BreakZone == 1 && EdgeBendUpper.y > above) dc.LineTo(EdgeBendUpper);
-        if ((BreakZone == 1 || BreakZone == 2) && EdgeBendLower.y > above) dc.LineTo(EdgeBendLower);
-    };
-    if (!vest_) {
-        bends(-1e30f);
-        dc.LineTo(T33);
-        dc.LineTo(B33);
-        dc.SetPenWidth(Blazer(type_) ? kOutlinePen : kConstructionPen);
-        dc.LineTo(HemCorner);
-    } else {
-        const TVest* vest = dynamic_cast<const TVest*>(g);
-        const Vector h5 = vest ? vest->H5 : H33;
-        if (VestHemAbove) {
-            bends(-1e30f);
-            dc.LineTo(T33);
-        } else {
-            bends(H33.y + 1.0f);
-        }
-        dc.LineTo(H33);
-        dc.LineTo(h5);
-    }
-    dc.SetPenWidth(kConstructionPen);
+    DrawFrontEdgeDown(dc);
 }
 
 void TMenForCoat::LabelPiece(TDrawContext& dc, bool printer) const {
@@ -445,12 +270,6 @@ void TMenForCoat::LabelPiece(TDrawContext& dc, bool printer) const {
     put(F, "F", 2);
     put(A5, "A5", 7);
     put(L, "L", 3);
-    Labels::Put(dc, printer, BreakPoint, "L0 :" + MeasureColumn::OneDecimalText(ExtensionAtBreak), 3);
-    if (vest_) {
-        if (VestHemAbove) put(T33, "T33", 2);
-        put(H33, "H33", 3);
-    } else {
-        put(T33, "T33", 2);
-        put(B33, Blazer(type_) ? "H33" : "B33", 2);
-    }
+    LabelBreak(dc, printer);
+    LabelHem(dc, printer);
 }

@@ -14,32 +14,24 @@
 // edge).  The garment's points are only read.
 #pragma once
 
-#include "collars/Collar.h"
-#include "collars/Lapel.h"
+#include "collars/MenLapel.h"
 
 class TMenPattern;
 
-class TMenForCoat : public TCollarFrame {
+class TMenForCoat : public TMenLapelCollar {
 public:
     static constexpr int kKind = 7;
 
-    float StandHeight = 0.0f;  // s1, the stand's height at the back, by garment type
-    float Extension = 0.0f;    // s2, the front edge's default reach beyond the centre line
-    float FallWidth = 0.0f;    // s1 + 1.5
     float EndWidth = 0.0f;     // (s1 + 1.5) 0.888: the collar's front end edge
     float CrossParam = 0.0f;   // CrossPoint's parameter on the neck curve C2 -> A6
     AxesSystem PieceAxes;      // maps the fall from the front into its piece
 
-    // ---- Handles. ----
+    // ---- Handles (the break point, handle 2, with the front edge). ----
     CollarHandle Gorge;   // handle 1: A5
-    CollarHandle Break;   // handle 2: the break point
     Vector& A5 = Gorge.Point;
-    Vector& BreakPoint = Break.Point;
 
     // ---- On the front. ----
     Vector A6;           // where the collar's neck curve ends on the front
-    Vector L;            // the break point's foot on the centre line
-    Vector EdgeTop;      // top of the front edge, 1 cm above the break point
     Vector C;            // where the roll line touches the circle around A4
     Vector C1;           // C + N along the roll line
     Vector C2;           // back end of the neck edge
@@ -64,17 +56,6 @@ public:
     // The lapel folded back across the roll line.
     Vector FoldedA5, FoldedEndPoint, FoldedOuterMid, FoldedLapelPoint, FoldedOuterCtrl2;
 
-    // ---- The front edge down to the hem. ----
-    Vector EdgeBendUpper, EdgeBendLower;  // on the arc G8 -> G7 (break zones 1 and 2)
-    Vector EdgeAnchor;  // centre line crossed with the line through A5 along T32 - A5
-    Vector T33;         // the front edge at the waist line
-    Vector H33;         // vest: where the front edge meets the lower edge
-    Vector B33;         // coats and blazers: bottom of the front edge (labelled "H33" on the blazers)
-    Vector HemCorner;   // the garment's B32 (H32 for the blazers)
-    Lapel::BreakMarks Marks;
-    bool VestHemAbove = false;  // vest: T33 lies at or above H33
-    int BreakZone = 3;          // 1, 2 or 3: where on the front edge the break point lies
-    float ExtensionAtBreak = 0.0f;  // |L - break point|, shown after "L0 :"
     float LimitTowardA3 = 0.0f;     // how far A5 may slide from the garment's A5
     float LimitTowardG8 = 0.0f;
     mutable float BreakTopLimit = 0.0f;  // highest y the last break-point drag allowed
@@ -93,12 +74,9 @@ public:
 
     TMenForCoat();
 
-    // The draft on the given garment of the family (Construct reads the main
-    // window's garment and calls it).
-    void Draft(const TMenPattern& g);
+    void Draft(const TMenPattern& g) override;
 
 protected:
-    void Construct() override;
     void DrawPiece(TDrawContext& dc) const override;
     void LabelPiece(TDrawContext& dc, bool printer) const override;
     Vector Limit(const CollarHandle& handle, const Vector& p) const override;
@@ -106,12 +84,8 @@ protected:
 private:
     // The neck-edge length both the front and the stand match: |A4 A6| + N.
     float neckTarget_ = 0.0f;
-    bool vest_ = false;
     bool raglan_ = false;
-    int type_ = 0;
 
-    void PlaceBreak(const TMenPattern& g, Vector& l, Vector& m);
-    void PlaceFrontEdge(const TMenPattern& g);
     void PlaceStand(const TMenPattern& g);
     void PlaceFall(const TMenPattern& g);
     void PlaceCuttingLine();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "collars/Lapel.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/DrawContext.h"
@@ -17,13 +18,6 @@ constexpr int kArcChords = 20;
 constexpr int kNeckChords = 40;
 constexpr int kEdgeChords = 60;
 constexpr int kRaglanChords = 10;
-
-// The tangent length from p to the circle of radius r about c; p inside the
-// circle throws.
-float TangentLength(const Vector& p, const Vector& c, float r, const char* what) {
-    const double d = Geom::Distance(p, c);
-    return FloatStore::Scalar(Checked::Sqrt(d * d - double(r) * r, what), what);
-}
 
 }  // namespace
 
@@ -51,57 +45,14 @@ void TShawl::Draft(const OpenFront& f, int garmentType) {
     //      (while it is not dragged), and its marks.
     PlaceBreak(Vector(f.Hem.x + Extension, f.G3.y - BreakDrop), A5, f.Hem.y);
 
-    // 4. The roll line from L1 touches the circle of radius s about A4.
-    C = Geom::CircleCross(L1, A4, TangentLength(L1, A4, s, "shawl collar roll line"), s, 0);
-
-    // 5-6. The outer edge at the shoulder; C1 up the roll line.
-    C5 = C + eVector(A4, C) * FallWidth;
-    Vector l = eVector(L1, C);
-    C1 = C + l * N;
-
-    // 7. The roll line met with the neck circle; a line that misses the
-    //    circle (on either side) takes the neck centre.
+    // 4-12. The roll line, the neck edge N long, the back edge.
     const float r = Geom::Distance(X, A5);
-    {
-        const Vector n = Vector::Perpendicular(l);
-        const float a = Vector::Dot(X - L1, n);
-        if (std::fabs(a) > r)
-            F = X;
-        else
-            F = X - n * a - l * FloatStore::Scalar(Checked::Sqrt(double(r) * r - double(a) * a, "shawl collar"),
-                                                   "shawl collar");
-    }
-
-    // 8. C1 turned about F by the lowered back neckline's excess over the
-    //    fall.
-    const float R = Geom::Distance(F, C1);
-    Vector::Rotate(l, FloatStore::Scalar(Checked::Div(f.LowNeckExcess, FallWidth, "shawl collar turn"),
-                                         "shawl collar turn"));
-    TurnedEnd = F + l * R;
-
-    // 9. The neck edge leaves A4 along the neck circle.
-    NeckCtrl = A4 + nVector(A4, X) * (Geom::Distance(A4, TurnedEnd) / 3);
-
-    // 10. Its back end moved along the end direction until the edge is N
-    //     long.
-    l = eVector(TurnedEnd, NeckCtrl);
-    const Vector m = Vector::Perpendicular(l);
-    C2 = TurnedEnd;
-    float d = N - Bezier2::ArcLength(A4, NeckCtrl, C2, 0, 1);
-    for (int pass = 0; std::fabs(d) > kNeckTolerance; ++pass) {
-        if (pass == kMaxNeckPasses || !std::isfinite(d)) Checked::Fail("shawl collar neck edge");
-        C2 = C2 - l * d;
-        d = N - Bezier2::ArcLength(A4, NeckCtrl, C2, 0, 1);
-    }
-
-    // 11-12. The back edge, square to the neck edge's end, and the roll line.
-    C3 = C2 + m * s;
-    C4 = C3 + m * FallWidth;
-    RollCtrl = Geom::IntersectLines(C, C3, eVector(L1, C), l);
+    DraftFall(L1, A4, X, r, s, N, f.LowNeckExcess);
+    const Vector& l = NeckEnd;
 
     // 13. The tangent from A51, 1 cm below A5, to the neck circle.
     A51 = Vector(A5.x, A5.y - NeckDrop);
-    NeckTangent = Geom::CircleCross(A51, X, TangentLength(A51, X, r, "shawl collar neck tangent"), r, 1);
+    NeckTangent = Lapel::Touch(A51, X, r, 1, "shawl collar neck tangent");
 
     // 14-15. The outer edge, and where the tangent line meets it.
     const eVector outer(L1, C4);

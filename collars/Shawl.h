@@ -9,14 +9,11 @@
 #pragma once
 
 #include "collars/LapelCollar.h"
+#include "collars/ShawlFall.h"
 
-class TShawl : public TLapelCollar {
+class TShawl : public TLapelCollar, public ShawlFall {
 public:
     static constexpr int kKind = 5;
-    // The neck edge's length is matched to within this many cm, in at most
-    // kMaxNeckPasses passes.
-    static constexpr float kNeckTolerance = 0.1f;
-    static constexpr int kMaxNeckPasses = 100;
 
     // Sizes (cm).
     float Extension = 0.0f;    // e: the break point's default distance ahead of the hem end
@@ -29,16 +26,6 @@ public:
     Vector A51;          // A5 − (0, NeckDrop)
     Vector NeckTangent;  // where the tangent from A51 touches the neck circle
     Vector L2;           // the line from NeckTangent towards A51 met with the outer edge
-    Vector C;            // where the roll line from L1 touches the circle of radius s about A4
-    Vector C1;           // C + N along the roll line
-    Vector F;            // the roll line met with the neck circle (the neck centre when it misses)
-    Vector TurnedEnd;    // C1 turned about F by the lowered neckline's excess
-    Vector C5;           // the outer edge at the shoulder: C + (s + 1.5) away from A4
-    Vector C2;           // the back end of the neck edge
-    Vector C3;           // the back end of the roll line: C2 + s m
-    Vector C4;           // the back end of the outer edge: C3 + (s + 1.5) m
-    Vector NeckCtrl;     // the neck edge A4 -> C2
-    Vector RollCtrl;     // the roll line C3 -> C
     Vector OuterCtrl;    // the outer edge C5 -> C4
     Vector EdgeCtrl;     // the outer edge L1 -> C5
 

@@ -1,5 +1,6 @@
-// What the lapel collars build alike: the roll line's touch point, the
-// lapel folded back across it, and the bounded length matching.
+// What the lapel collars build alike: the roll line's touch point and its
+// entry into the neckline's circle, the lapel folded back across it, and
+// the bounded length matching.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,6 +22,31 @@ TEST(Lapel, TheRollLineTouchesTheCircleAroundTheNeckPoint) {
     EXPECT_LT(Geom::Side(top, Vector::UnitBetween(top, neck), c), 0);
     // A top of the edge inside the circle has no tangent.
     EXPECT_THROW(Lapel::RollTouch(Vector(1, 1), neck, r), EFloatError);
+}
+
+// The roll line entering the neckline's circle: the crossing nearer the
+// line's start; a line that passes the circle on either side gives the
+// centre rather than the square root of a negative.
+TEST(Lapel, TheRollLineEntersTheNecklinesCircle) {
+    const Vector centre(10, 0);
+    const float r = 4;
+    struct Case {
+        const char* name;
+        Vector start, through;
+        Vector expected;
+    } cases[] = {
+        {"through the centre", Vector(0, 0), Vector(1, 0), Vector(6, 0)},
+        {"off the centre", Vector(0, 2), Vector(1, 2), Vector(10 - std::sqrt(12.0f), 2)},
+        {"touching", Vector(0, 4), Vector(1, 4), Vector(10, 4)},
+        {"from the other side", Vector(20, 0), Vector(19, 0), Vector(14, 0)},
+        {"passing above", Vector(0, 5), Vector(1, 5), centre},
+        {"passing below", Vector(0, -5), Vector(1, -5), centre},
+    };
+    for (const Case& c : cases) {
+        const Vector f = Lapel::EnterCircle(c.start, c.through, centre, r);
+        EXPECT_NEAR(f.x, c.expected.x, 1e-3) << c.name;
+        EXPECT_NEAR(f.y, c.expected.y, 1e-3) << c.name;
+    }
 }
 
 TEST(Lapel, FoldingMirrorsAcrossTheRollLine) {

@@ -154,53 +154,13 @@ TEST_F(MenForCoatTest, TheCollarsBoxLiesOnSheetOne) {
 // The base selection offers the collar with an open neckline on every
 // garment of the family, and choosing it drafts the garment with it.
 TEST_F(MenForCoatTest, ChoosableInTheBaseSelectionForTheWholeFamily) {
-    auto dialog = std::make_unique<TNewPrForm>();
-    dialog->RefreshAvailability();
-    std::vector<int> offered;
-    for (int node = 0; node < kBaseTreeNodes; ++node) {
-        const int type = BaseNode(node)->type;
-        if (type < MenPatternType::kFirstCoat || type > MenPatternType::kVest) continue;
-        SCOPED_TRACE(type);
-        dialog->SelectNode(node);
-        dialog->ComboBox3->setCurrentIndex(1);  // "Открытая"
-        dialog->ComboBox3Change();
-        const int item = dialog->ComboBox2->findText("Пиджачный");
-        ASSERT_GE(item, 0);
-        const auto* model = qobject_cast<const QStandardItemModel*>(dialog->ComboBox2->model());
-        ASSERT_NE(model, nullptr);
-        EXPECT_TRUE(model->item(item)->isEnabled());
-        dialog->ComboBox2->setCurrentIndex(item);
-        dialog->ComboBox2Change();
-        EXPECT_EQ(dialog->ChosenCollar(), TMenForCoat::kKind);
-        dialog->ComboBox1->setCurrentIndex(0);  // "Без рукава"
-        dialog->ComboBox1Change();
-        dialog->ChoosButClick();
-        EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages[0].text);
-        EXPECT_EQ(main->ModelIndex, type);
-        EXPECT_EQ(main->CollarKind, TMenForCoat::kKind);
-        EXPECT_NE(dynamic_cast<TMenForCoat*>(main->Collar), nullptr);
-        offered.push_back(type);
-    }
-    EXPECT_EQ(offered.size(), 9u);
+    ExpectChoosableForTheWholeFamily("Пиджачный");
 }
 
 // ---------------------------------------------------------------------------
 // The handles
 
-class MenForCoatHandles : public MenForCoatTest {
-protected:
-    // A press on p and a move to q, the collar calculated after it.
-    void DragFromTo(const Vector& p, const Vector& q) {
-        main->DraggingCollar = Collar().HitTest(p.x, p.y);
-        ASSERT_TRUE(main->DraggingCollar);
-        Collar().Drag(q.x, q.y);
-        Collar().Calculate();
-    }
-    void TearDown() override {
-        if (main) main->DraggingCollar = false;
-        MenForCoatTest::TearDown();
-    }
-};
+class MenForCoatHandles : public MenForCoatTest {};
 
 TEST_F(MenForCoatHandles, HandleOneSlidesAlongTheCentreLineWithinItsLimits) {
     for (int type : {28, 34, 36}) {
@@ -306,38 +266,7 @@ TEST_F(MenForCoatHandles, TheBreakPointStaysWithinTheFrontEdgeTheRollLineAndTheW
 // a draft that fails while dragging is reported once and the collar keeps
 // its last good draft.
 TEST_F(MenForCoatHandles, DraggedOnTheSheetAndAFailedDraftReported) {
-    TMenPattern& g = Calculated(31);
-    TMenForCoat& k = Collar();
-    const auto at = [](const Vector& p) {
-        ScreenDC.RestoreCollarOrigin();
-        return QPoint(ScreenDC.PixelX(p.x), ScreenDC.PixelY(p.y));
-    };
-    const Vector start = k.BreakPoint;
-    const QPoint press = at(start);
-    report->ListMouseDown(1, Qt::LeftButton, press.x(), press.y());
-    ASSERT_TRUE(main->DraggingCollar);
-    const int twoCm = int(2 * ScreenDC.PxPerCmX + 0.5f);
-    report->ListMouseMove(1, Qt::LeftButton, press.x() + twoCm, press.y() + twoCm);
-    EXPECT_TRUE(messages.empty());
-    EXPECT_NEAR(k.BreakPoint.x, start.x + 2, 0.2);
-    EXPECT_NEAR(k.BreakPoint.y, start.y - 2, 0.2);
-    EXPECT_GT(k.ExtensionAtBreak, k.Extension + 1.5f);
-    const QImage& sheet = report->List1()->Bitmap();
-    const QPoint moved = at(k.BreakPoint + Vector(CollarHandle::kHalfSide, 0));
-    EXPECT_EQ(sheet.pixel(moved), qRgb(0, 255, 0));
-    const Vector good = k.BreakPoint;
-
-    // The garment's neck data spoilt under the drag: the draft fails.
-    g.LowNeckExcess = std::numeric_limits<float>::quiet_NaN();
-    report->ListMouseMove(1, Qt::LeftButton, press.x() + twoCm, press.y() + 2 * twoCm);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Не допустимое положение воротника. ");
-    EXPECT_EQ(messages[0].caption, "Сбой при расчёте воротника");
-    EXPECT_FALSE(main->DraggingCollar);
-    EXPECT_EQ(k.BreakPoint, good);
-    report->ListMouseMove(1, Qt::LeftButton, press.x() + twoCm, press.y() + 3 * twoCm);
-    EXPECT_EQ(messages.size(), 1u) << "reported once";
-    report->ListMouseUp(1, Qt::LeftButton, press.x(), press.y());
+    ExpectTheBreakPointDraggedOnTheSheet();
 }
 
 // With a men's raglan the A3-side limit of A5 is the nearer of the gorge's
@@ -375,27 +304,7 @@ TEST_F(MenForCoatHandles, WithARaglanTheLimitTowardsA3IsTheNearerOne) {
 // The order file and printing
 
 TEST_F(MenForCoatTest, AnOrderWithTheCollarIsSavedReopenedAndPrinted) {
-    for (int type : {29, 35, 36}) {
-        SCOPED_TRACE(type);
-        Calculated(type);
-        const Vector breakPoint = Collar().BreakPoint;
-        const std::string path = TempPath("menforcoat" + std::to_string(type) + ".mdr");
-        ASSERT_TRUE(SaveOrderTo(*main, path));
-        ASSERT_TRUE(main->CreateModel(28, 0, 0));
-        ASSERT_TRUE(OpenOrderFrom(*main, path));
-        EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages[0].text);
-        EXPECT_EQ(main->ModelIndex, type);
-        EXPECT_EQ(main->CollarKind, TMenForCoat::kKind);
-        EXPECT_EQ(main->CollarType->text().toStdString(), " Пиджачный");
-        ASSERT_TRUE(main->Model->calculated);
-        EXPECT_EQ(Collar().BreakPoint, breakPoint);
-
-        // Printed at true scale: the tiled area takes in the whole collar.
-        PrintAt(1, "menforcoat" + std::to_string(type));
-        const TMenForCoat& k = Collar();
-        EXPECT_GE(PrintLayout.SpanX - TilingMargin(1), k.BoxRight - k.BoxLeft - 0.01);
-        ExpectPrintsItsPages("menforcoat" + std::to_string(type), true);
-    }
+    ExpectSavedReopenedAndPrinted({29, 35, 36}, " Пиджачный", "menforcoat");
 }
 
 }  // namespace
@@ -406,14 +315,7 @@ namespace {
 // order file can do it), the collar fails the calculation through the
 // road's message instead of reading a garment it does not have.
 TEST_F(MenForCoatTest, OnAGarmentOfAnotherFamilyTheRoadReportsTheFailure) {
-    main->FillSamples = true;
-    ASSERT_TRUE(main->CreateModel(7, TMenForCoat::kKind, 0));
-    messages.clear();
-    main->CalcExecute();
-    EXPECT_FALSE(main->Model->calculated);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Пожалуйста, проверьте измерения. ");
-    EXPECT_EQ(messages[0].caption, "Сбой при расчёте");
+    ExpectTheRoadToReportAnotherFamily();
 }
 
 }  // namespace
@@ -447,12 +349,7 @@ namespace {
 // below the bust: the front edge runs straight from A5 to T32, without the
 // turn at the bust, and the break point is placed and limited along it.
 TEST_F(MenForCoatHandles, AFrontEdgeWithoutTheTurn) {
-    ASSERT_TRUE(main->CreateModel(28, TMenForCoat::kKind, 0));
-    std::vector<std::string> rows = Rows(28, 0);
-    rows[4] = "60";  // Ст
-    Type(rows);
-    main->CalcExecute();
-    TMenPattern& g = *CurrentMenPattern();
+    TMenPattern& g = CalculatedWithoutTheTurn();
     ASSERT_TRUE(g.calculated) << (messages.empty() ? "" : messages[0].text);
     ASSERT_FALSE(g.FrontEdgeTurn);
     TMenForCoat& k = Collar();
