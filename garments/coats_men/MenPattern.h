@@ -363,6 +363,8 @@ protected:
     // The collar drawn in place (kinds 7 and 8) or apart (1, 2, 6).
     bool CollarInPlace() const;
     bool CollarApart() const;
+    // Where a collar drafted apart is drawn on sheet 1 (added to its own axes).
+    Vector ApartCollarShift() const;
 
 private:
     // The upper front armhole and front shoulder for the current P8;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "garments/coats_men/MenPattern.h"
+#include "garments/common/BodiceFrame.h"
 #include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/DrawContext.h"
@@ -340,11 +341,15 @@ PatternSheets::Box TMenPattern::Extent() const {
         for (const Vector& p : {H, H3, H31, H32}) box.Take(p);
     box.Take(RightEdge(), T32.y);
     ExtendBox(box);
-    // A collar drafted in place (kinds 7, 8) is printed with the pattern.
+    // A collar drafted in place (kinds 7, 8) is printed with the pattern,
+    // and so is one drafted apart (kinds 1, 2, 6), above the back neck.
     if (CollarInPlace()) {
         const TCollar* collar = CollarNow();
         box.Take(collar->BoxLeft, collar->BoxTop);
         box.Take(collar->BoxRight, collar->BoxBottom);
+    } else if (CollarApart()) {
+        const Vector shift = ApartCollarShift();
+        BodiceFrame::TakeCollarBox(box, &shift);
     }
     return box;
 }
@@ -449,6 +454,10 @@ bool TMenPattern::CollarApart() const {
     return CollarNow() && (kind == 1 || kind == 2 || kind == 6);
 }
 
+// A collar drafted apart stands above the back neck, 2 cm clear of the
+// pattern's top, its left end at A01.
+Vector TMenPattern::ApartCollarShift() const { return Vector(A01.x, -std::max(A2.y, A3.y) - 2); }
+
 void TMenPattern::PlaceSheet1() {
     TCollar* collar = CollarNow();
     const float top = std::max(A2.y, A3.y);
@@ -460,10 +469,8 @@ void TMenPattern::PlaceSheet1() {
         collar->DrawLabels();
     } else if (CollarApart()) {
         ScreenDC.SetOrigin(kHalfSheet - (T.x + RightEdge()) / 2, top + collar->BoxTop - collar->BoxBottom + 12);
-        ScreenDC.PushShift(A01.x, -top - 2);
-        collar->Draw();
-        collar->DrawLabels();
-        ScreenDC.PopShift();
+        const Vector shift = ApartCollarShift();
+        BodiceFrame::DrawCollar(ScreenDC, &shift);
     }
     //  Any other collar kind is not drawn on this sheet; the origin stays.
     ScreenDC.SaveCollarOrigin();
@@ -606,7 +613,12 @@ void TMenPattern::Print() {
         WalkPrintPages(GarmentSheets::SheetText(1, count), [&](const PrintPage&) {
             GarmentSheets::SetPaperLabelFont();
             DrawPieces({PrinterDC, GarmentSheets::kPaperOutline, true, true});
-            if (CollarInPlace()) CollarNow()->PrintOn(PrinterDC);
+            if (CollarInPlace()) {
+                CollarNow()->PrintOn(PrinterDC);
+            } else if (CollarApart()) {
+                const Vector shift = ApartCollarShift();
+                BodiceFrame::DrawCollar(PrinterDC, &shift);
+            }
         });
         // The set-in sleeve's sheet is the sleeve's own drawing, tiled over
         // its box.

@@ -454,6 +454,29 @@ TEST_F(MenCoatsWindowTest, EachTypeDrawsAndPrints) {
     }
 }
 
+// A collar drafted apart from the pattern (the stand, stand-and-fall and
+// attached-stand collars) stands above the back neck on sheet 1: the pages
+// tile all of it, and it is printed with the pattern.
+TEST_F(MenCoatsWindowTest, ACollarDraftedApartIsTiledAndPrinted) {
+    for (int type : {28, 34, 36}) {
+        for (int collar : {1, 2, 6}) {
+            const std::string context = std::to_string(type) + " collar " + std::to_string(collar);
+            main->Neckline = 0;
+            Choose(type, collar, 0);
+            Type(type == 36 ? kVestRows : With(kBody, {"7", "7", "7", "0.4"}));
+            main->CalcExecute();
+            ASSERT_TRUE(main->Model->calculated) << context;
+            ScreenDC.ResetDrawnExtent();
+            main->Model->Draw();
+            const TDrawContext::Extent drawn = ScreenDC.DrawnExtent();
+            PrintAt(1, "apart" + context);
+            EXPECT_GE(PrintLayout.SpanX - TilingMargin(1), drawn.right - drawn.left - 0.01) << context;
+            EXPECT_GE(PrintLayout.SpanY - TilingMargin(1), drawn.bottom - drawn.top - 0.01) << context;
+            ExpectPrintsItsPages("apart" + std::to_string(type) + "_" + std::to_string(collar), true);
+        }
+    }
+}
+
 // The vest with either neckline, and with waists that leave out the front
 // dart, the side shaping and the back dart in turn, calculates and draws.
 TEST_F(MenCoatsWindowTest, TheVestDrawsEveryLayout) {
