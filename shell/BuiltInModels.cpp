@@ -6,6 +6,7 @@
 #include "garments/lower_men/LowerMen.h"
 #include "garments/lower_women/LowerWomen.h"
 #include "sleeves/set_in/SetInSleeves.h"
+#include "sleeves/shaping/RaglanSleeves.h"
 
 void RegisterBuiltInModels() {
     // Each family adds its registration here as it is built.
@@ -15,4 +16,5 @@ void RegisterBuiltInModels() {
     RegisterMenCoatsGarments();
     RegisterCollars();
     RegisterSetInSleeves();
+    RegisterRaglanSleeves();
 }

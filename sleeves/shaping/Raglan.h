@@ -1,0 +1,117 @@
+// The raglan sleeves of the women's bodices: the raglan line laid into the
+// bodice with its drag handle, and the sleeve piece cut off by it.
+//
+// TRaglan lays the back raglan line from A9 to the back armhole and the
+// front one from the front neck to the front armhole into the bodice, both
+// bent through a control point C2 that the user drags, and builds the upper
+// part of the sleeve piece: the neck and shoulder pieces the lines separate
+// from the bodice, carried into the sleeve's two frames, and the sleeve's
+// width line.  Both frames have their origin at the top of the middle line,
+// x across the sleeve (the back half at x < 0) and y up.  The derived
+// classes add the caps fitted to the raglan seams and the lower sleeve.
+#pragma once
+
+#include "collars/Wholly.h"
+#include "kernel/Geometry.h"
+#include "sleeves/common/SleevePiece.h"
+
+class TDress;
+struct PatternPen;
+
+namespace Raglan {
+// The fitting loops of the caps correct at most this many times; a cap
+// that has not fitted by then never will, and the sleeve fails with the
+// integer 1.
+constexpr int kMaxFitPasses = 200;
+// Half the side of the handle's square about C2 (cm).
+constexpr float kHandleHalf = 0.6f;
+}  // namespace Raglan
+
+class TRaglan : public TSleevePiece, public TWhollyRaglanHost {
+public:
+    explicit TRaglan(int kind) : TSleevePiece(kind) {}
+
+    float SleeveWidth = 0.0f;      // W = Оп.в + Попв + 3h
+    float WristWidth = 0.0f;       // Озап + Поз + 3h
+    float MinOffset = 0.0f;        // the handle's least distance from the raglan base line
+    float MaxOffset = 0.0f;        // and its greatest
+    float BackTouchT = 0.0f;       // parameter of BackTouch on its armhole arc
+    float NeckAngle = 0.0f;        // at A9, from the neck arc's tangent to the raglan's
+    float BackSeamLength = 0.0f;   // what the back cap must measure
+    float FrontSeamLength = 0.0f;  // what the front cap must measure
+    float Interlining = 0.0f;      // h
+
+    // In the back frame: A91, A21, P1, P12, NeckCtrl, BackTipEnd,
+    // BackUnderarm ("O"), BackMiddle ("O1").  In the front frame: A7, A71,
+    // P7, P11, NeckCentre, ShoulderCtrl, FrontTip, FrontTipEnd, FrontSeamTop,
+    // FrontSeamCtrl, FrontUnderarm ("O2"), FrontMiddle, HemMiddle ("H").
+    // BackTouch, BackOffset and FrontOffset stay in bodice coordinates.
+    Vector A91, A21, A7, A71;
+    Vector BackTouch, BackOffset, FrontOffset;
+    Vector BackUnderarm, BackMiddle, FrontUnderarm, FrontMiddle;
+    Vector NeckCentre, P1, P7, P11, P12, FrontTip, FrontSeamTop, HemMiddle;
+    Vector NeckCtrl, ShoulderCtrl, BackTipEnd, FrontTipEnd, FrontSeamCtrl;
+    AxesSystem BackFrame, FrontFrame;
+    int BackSide = 0;
+
+    // The collar made in one with the front, when it lies on the sleeve.
+    bool HasWhollyCollar = false;
+    WhollyOnSleeve Wholly;
+
+    // Drafts for the main window's garment (a women's bodice); the handle
+    // stays where it was dragged while a drag is on.
+    void Calculate() override;
+    // Drafts the raglan line into d and the whole sleeve.  keepHandle keeps
+    // d.C2; whollyCollar leaves the top of the box to that collar.  Throws
+    // the integer 1 when the sleeve cannot be built, EFloatError on a
+    // degenerate construction.
+    void Draft(TDress& d, bool keepHandle, bool whollyCollar);
+
+    void Draw() override;
+    void DrawLabels() override;
+    void DrawPiece(TDrawContext& dc, bool printer) override;
+
+    // The handle: a press within the square about C2 (edges included).
+    bool HitTest(float x, float y) override;
+    // Moves C2 along the base line's normal, within MinOffset .. MaxOffset.
+    void Drag(float x, float y) override;
+    // The box top from the collar's parts on the sleeve.
+    void UpdateExtent();
+
+    AxesSystem& WhollyBackFrame() override { return BackFrame; }
+    AxesSystem& WhollyFrontFrame() override { return FrontFrame; }
+    void TakeWhollyCollar(const WhollyOnSleeve& parts) override;
+
+protected:
+    // The caps and the lower sleeve, after the upper part is drafted.
+    virtual void DraftLower() = 0;
+    virtual void DrawLower(const PatternPen& pen) const = 0;
+    virtual void LabelLower(const PatternPen& pen) const = 0;
+
+private:
+    void DraftBodice(TDress& d, bool keepHandle);
+    void DraftUpper(TDress& d, bool whollyCollar);
+    void DrawUpper(const PatternPen& pen) const;
+    void LabelUpper(const PatternPen& pen) const;
+    // C1 and the base line's normal of the last draft, for the handle.
+    Vector c1_, normal_;
+};
+
+// Kind 5: the straight raglan sleeve.
+class TRaglanStright : public TRaglan {
+public:
+    TRaglanStright() : TRaglan(5) {}
+
+    Vector P, P4, P31, P61, CapCircleCentre;
+    Vector H1, H11, H2, H21, H3, H31, H4, H41;
+    Vector FrontCapCtrl, BackCapCorner, BackCapCtrl1, BackCapCtrl2;
+    float CapCircleRadius = 0.0f;
+
+protected:
+    void DraftLower() override;
+    void DrawLower(const PatternPen& pen) const override;
+    void LabelLower(const PatternPen& pen) const override;
+
+private:
+    float FrontCapMiss();
+};

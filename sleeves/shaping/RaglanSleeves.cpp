@@ -1,0 +1,8 @@
+#include "sleeves/shaping/RaglanSleeves.h"
+
+#include "shell/Factory.h"
+#include "sleeves/shaping/Raglan.h"
+
+void RegisterRaglanSleeves() {
+    RegisterSleeveMaker(5, [] { return new TRaglanStright; });
+}
