@@ -308,9 +308,9 @@ void TRaglan::TakeWhollyCollar(const WhollyOnSleeve& parts) {
 }
 
 void TRaglan::UpdateExtent() {
-    // The collar's tops at the back and the front stand highest.
-    BoxTop = std::max({Wholly.Back[0].y, Wholly.Back[1].y, Wholly.Back[5].y, Wholly.Front[0].y,
-                       Wholly.Front[1].y, Wholly.Front[7].y, A91.y, A71.y});
+    // The collar's parts stand highest: C2 and D9 at the back, C6 and
+    // the outer arc's first control at the front.
+    BoxTop = std::max({Wholly.Back[3].y, Wholly.D9.y, Wholly.Front[3].y, Wholly.Front[4].y});
 }
 
 // ---------------------------------------------------------------------------
@@ -361,31 +361,42 @@ void TRaglan::DrawPiece(TDrawContext& dc, bool printer) {
 
 void TRaglan::DrawUpper(const PatternPen& pen) const {
     if (HasWhollyCollar) {
-        // The collar's back part continues the back neck piece up, its
-        // front part the front shoulder piece.
-        const Vector* b = Wholly.Back;
-        const Vector* f = Wholly.Front;
+        // The collar's back part continues the back neck piece from D9, its
+        // front part the front shoulder up to C7.
+        const Vector* b = Wholly.Back;   // shoulder start, its control, BackRise, C2, BackTopCtrl, C
+        const Vector* f = Wholly.Front;  // shoulder start, its control, ShoulderRise, C6, OuterCtrl1,
+                                         // OuterMid, OuterCtrl2, A5
         pen.Thin();
         pen.Quad(A91, NeckCtrl, A21, 10);
+        pen.To(b[0]);
         pen.Thick();
-        pen.Line({A91, b[2]});
-        pen.Quad(b[2], b[4], b[5], 10);
-        pen.Line({b[5], b[1], b[0], P1});
+        pen.Line({A91, Wholly.D9});
+        pen.QuadPart(b[5], b[4], b[3], 1 - Wholly.NeckParam, 1, 10);
+        pen.To(b[2]);
+        pen.Quad(b[2], b[1], b[0], 10);
+        pen.To(P1);
         pen.Quad(P1, P12, BackTipEnd, 20);
         pen.Thin();
-        pen.Line({BackTipEnd, P12, P1});
+        pen.To(P12);
+        pen.To(P1);
         pen.Line({P12, P11});
         pen.Thick();
         pen.Quad(FrontTipEnd, FrontTip, P11, 20);
         pen.Quad(P11, ShoulderCtrl, P7, 20);
-        pen.Line({P7, f[0]});
+        pen.To(f[0]);
         pen.Thin();
-        pen.Line({f[0], A7});
+        pen.To(A7);
         pen.ArcFrom(NeckCentre, A7, A71, 10);
         pen.Thick();
-        pen.Line({f[0], f[1], f[2], f[3]});
-        pen.Quad(f[3], f[4], f[5], 10);
-        pen.Quad(f[5], f[6], f[7], 10);
+        pen.Quad(f[0], f[1], f[2], 20);
+        pen.To(f[3]);
+        if (Wholly.C7Arc == 1) {
+            pen.QuadPart(f[3], f[4], f[5], 0, Wholly.C7Param, 10);
+        } else {
+            pen.Quad(f[3], f[4], f[5], 20);
+            pen.QuadPart(f[5], f[6], f[7], 0, Wholly.C7Param, 10);
+        }
+        pen.To(Wholly.C7);
         pen.To(A71);
         pen.Quad(A71, FrontSeamCtrl, FrontSeamTop, 20);
         return;
@@ -410,14 +421,14 @@ void TRaglan::LabelUpper(const PatternPen& pen) const {
     pen.Label(A91, "A91", 6);
     if (HasWhollyCollar) {
         pen.Label(Wholly.D9, "D91", 6);
-        pen.Label(Wholly.Back[0], "D21", 2);
+        pen.Label(Wholly.Back[3], "D21", 2);
     }
     pen.Label(A21, "A21", 2);
     pen.Label(P1, "P1", 7);
     pen.Label(P12, "P12", 3);
     pen.Label(P11, "P11", 3);
     if (HasWhollyCollar) {
-        pen.Label(Wholly.Front[0], "C61", 1);
+        pen.Label(Wholly.Front[3], "C61", 1);
         pen.Label(Wholly.C7, "C71", 2);
     }
     pen.Label(A7, "A7", 1);

@@ -36,6 +36,10 @@ TEST_F(RaglanGarmentsTest, Smoke) {
             for (auto& m : messages) ADD_FAILURE() << m.text;
             EXPECT_TRUE(main->Model->calculated);
             auto& r = dynamic_cast<TRaglanStright&>(s);
+            if (type == 8 && collar != 1) {
+                report->List1()->Bitmap().save(QString("/tmp/raglan_s1_%1.png").arg(collar));
+                report->List2()->Bitmap().save(QString("/tmp/raglan_s2_%1.png").arg(collar));
+            }
             printf("%d %d W=%g box %g %g %g %g P=(%g %g) P31=(%g %g)\n", type, collar, s.SleeveWidth, s.BoxLeft,
                    s.BoxTop, s.BoxRight, s.BoxBottom, r.P.x, r.P.y, r.P31.x, r.P31.y);
         }
