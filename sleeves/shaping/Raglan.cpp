@@ -327,12 +327,12 @@ bool TRaglan::HitTest(float x, float y) {
 
 void TRaglan::Drag(float x, float y) {
     TDress* d = CurrentDress();
-    if (!d) return;
+    // Must not throw: a pointer position that is no number moves nothing.
+    if (!d || !std::isfinite(x) || !std::isfinite(y)) return;
     d->RaglanDragPoint = Vector(x, y) + d->RaglanGrabOffset;
     float s = Vector::Dot(d->RaglanDragPoint - c1_, normal_);
-    // A NaN offset (a pointer far off the sheet) falls to the least bend.
-    if (!(s > MinOffset)) s = MinOffset;
-    if (s > MaxOffset) s = MaxOffset;
+    if (s <= MinOffset) s = MinOffset;
+    if (s >= MaxOffset) s = MaxOffset;
     d->C2 = c1_ + normal_ * s;
 }
 

@@ -4,43 +4,308 @@
 // printed.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "garments/bodice_women/Dress.h"
+#include "kernel/Bezier.h"
+#include "kernel/DrawContext.h"
+#include "shell/Factory.h"
+#include "shell/OrderFile.h"
 #include "sleeves/shaping/Raglan.h"
 #include "tests/garments/GarmentWindowTest.h"
+#include "tests/garments/PagesAndPixels.h"
+#include "tests/kernel/PdfPaths.h"
 
 namespace {
 
+double Dist(const Vector& a, const Vector& b) { return std::hypot(double(a.x) - b.x, double(a.y) - b.y); }
+
+// Lengths by dense chords, independent of the draft's own formulas.
+double QuadLength(const Vector& p0, const Vector& c, const Vector& p2) {
+    double sum = 0;
+    Vector last = p0;
+    for (int i = 1; i <= 2000; ++i) {
+        const Vector p = Bezier2::Point(p0, c, p2, i / 2000.0f);
+        sum += Dist(last, p);
+        last = p;
+    }
+    return sum;
+}
+double CubicLength(const Vector& p0, const Vector& c1, const Vector& c2, const Vector& p3) {
+    double sum = 0;
+    Vector last = p0;
+    for (int i = 1; i <= 2000; ++i) {
+        const Vector p = Bezier3::Point(p0, c1, c2, p3, i / 2000.0f);
+        sum += Dist(last, p);
+        last = p;
+    }
+    return sum;
+}
+
+bool Finite(const Vector& v) { return std::isfinite(v.x) && std::isfinite(v.y); }
+
 class RaglanGarmentsTest : public GarmentWindowTest {
 protected:
-    TRaglan& CalculateWithSleeve(int type, int collar, int kind = 5) {
+    // The type with the collar kind and the straight raglan, its sample
+    // values in the fields, calculated; the sleeve.
+    TRaglanStright& CalculateWithSleeve(int type, int collar) {
         main->FillSamples = true;
-        EXPECT_TRUE(main->CreateModel(type, collar, kind)) << type;
+        EXPECT_TRUE(main->CreateModel(type, collar, 5)) << type;
         main->FillSamples = false;
         messages.clear();
         main->CalcExecute();
-        return dynamic_cast<TRaglan&>(*main->Sleeve);
+        return dynamic_cast<TRaglanStright&>(*main->Sleeve);
     }
     TDress& Dress() const { return dynamic_cast<TDress&>(*main->Model); }
+
+    int Row(const std::string& caption) const {
+        for (int n = 1; n <= kMeasureRows; ++n)
+            if (!main->Line(n)->isHidden() && main->Line(n)->text().toStdString() == caption) return n;
+        return 0;
+    }
+    // The pixel of sheet 1 where the bodice's point p is drawn.
+    QPoint OnSheetOne(const Vector& p) const {
+        ScreenDC.RestoreCollarOrigin();
+        return QPoint(ScreenDC.PixelX(p.x), ScreenDC.PixelY(p.y));
+    }
 };
 
 }  // namespace
 
-TEST_F(RaglanGarmentsTest, Smoke) {
+// The dialog offers the raglan with every women's bodice.
+TEST_F(RaglanGarmentsTest, TheStraightRaglanIsRegistered) {
+    EXPECT_TRUE(HasSleeveMaker(5));
+    EXPECT_STREQ(SleeveCaption(5), " Реглан прямой");
+}
+
+// Every type of the family with no collar, the stand collar and the collar
+// in one with the front: the raglan line lies in the bodice with its handle
+// halfway out, the caps fit their seams, the width line and the hem stand
+// where the construction puts them, and the piece lies drawn within its box.
+TEST_F(RaglanGarmentsTest, DraftedOnEveryGarmentAndDrawnOnItsSheet) {
     for (int type = 7; type <= 14; ++type)
         for (int collar : {0, 1, 3}) {
             SCOPED_TRACE(testing::Message() << "type " << type << " collar " << collar);
-            TRaglan& s = CalculateWithSleeve(type, collar);
-            for (auto& m : messages) ADD_FAILURE() << m.text;
-            EXPECT_TRUE(main->Model->calculated);
-            auto& r = dynamic_cast<TRaglanStright&>(s);
-            if (type == 8 && collar != 1) {
-                report->List1()->Bitmap().save(QString("/tmp/raglan_s1_%1.png").arg(collar));
-                report->List2()->Bitmap().save(QString("/tmp/raglan_s2_%1.png").arg(collar));
-            }
-            printf("%d %d W=%g box %g %g %g %g P=(%g %g) P31=(%g %g)\n", type, collar, s.SleeveWidth, s.BoxLeft,
-                   s.BoxTop, s.BoxRight, s.BoxBottom, r.P.x, r.P.y, r.P31.x, r.P31.y);
+            TRaglanStright& s = CalculateWithSleeve(type, collar);
+            ASSERT_TRUE(main->Model->calculated) << (messages.empty() ? "" : messages[0].text);
+            EXPECT_TRUE(messages.empty());
+            EXPECT_EQ(main->SleeveType->text().toStdString(), " Реглан прямой");
+            const TDress& d = Dress();
+
+            // The handle: a quarter of |C1 X| out from the base line's
+            // midpoint on its left, the box 0.6 cm about it.
+            EXPECT_NEAR(Dist(d.C1, (d.A9 + d.P3) * 0.5f), 0, 1e-4);
+            const double bend = Dist(d.C1, d.C2);
+            EXPECT_NEAR(bend, 0.5 * s.MaxOffset, 1e-4);
+            EXPECT_GT(Vector::Cross(d.P3 - d.A9, d.C2 - d.C1), 0);
+            EXPECT_NEAR(Vector::Dot(d.P3 - d.A9, d.C2 - d.C1), 0, 1e-3);
+            EXPECT_NEAR(s.MinOffset, 0.04 * Dist(d.A9, d.P3), 1e-4);
+            EXPECT_EQ(d.RaglanHandleBox[0], Vector(d.C2.x - 0.6f, d.C2.y + 0.6f));
+            EXPECT_EQ(d.RaglanHandleBox[3], Vector(d.C2.x + 0.6f, d.C2.y - 0.6f));
+            // The front raglan is bent as far: both its bends (dart closed
+            // and open) stand |C1 C2| off their base lines.
+            EXPECT_NEAR(Dist(d.FrontRaglanMid, d.RaglanWorkPoints1[0]), bend, 1e-3);
+            EXPECT_NEAR(Dist(d.TurnedRaglanMid, d.RaglanWorkPoints2[0]), bend, 1e-3);
+            // The back raglan runs into the armhole along its tangent at Q.
+            EXPECT_TRUE(d.RaglanSide == 1 || d.RaglanSide == 2);
+            EXPECT_TRUE(d.RaglanFrontSide == 1 || d.RaglanFrontSide == 2);
+
+            // The caps are fitted to their seams.
+            EXPECT_NEAR(QuadLength(s.FrontSeamTop, s.FrontCapCtrl, s.P31), s.FrontSeamLength, 0.1);
+            EXPECT_NEAR(CubicLength(s.P61, s.BackCapCtrl1, s.BackCapCtrl2, s.A91), s.BackSeamLength, 0.1);
+            // The width line at the fitted underarm level; P and P4 a quarter
+            // of W either side of the middle line.
+            EXPECT_NEAR(s.SleeveWidth, s.UpperArmGirth + s.UpperArmEase + 3 * d.InterliningEase, 1e-4);
+            for (const Vector& v : {s.BackUnderarm, s.BackMiddle, s.FrontUnderarm, s.FrontMiddle, s.P4})
+                EXPECT_EQ(v.y, s.P.y);
+            EXPECT_NEAR(s.P.x, 0.25 * s.SleeveWidth, 1e-3);
+            EXPECT_EQ(s.P4.x, -s.P.x);
+            EXPECT_NEAR(s.FrontUnderarm.x - s.BackUnderarm.x, s.SleeveWidth, 1e-3);
+            // The hem: w wide, centred on the width line's ends; the back
+            // half dips and the front half rises by a sixth of their halves.
+            EXPECT_NEAR(s.H1.x - s.H2.x, s.WristWidth, 1e-4);
+            EXPECT_NEAR(s.H1.x + s.H2.x, s.BackUnderarm.x + s.FrontUnderarm.x, 1e-4);
+            EXPECT_NEAR(s.HemMiddle.y, -(s.ArmLength + s.ShoulderPad + d.InterliningEase), 1e-4);
+            EXPECT_NEAR(s.H31.y, s.HemMiddle.y - (s.HemMiddle.x - s.H3.x) / 6, 1e-4);
+            EXPECT_NEAR(s.H41.y, s.HemMiddle.y + (s.H4.x - s.HemMiddle.x) / 6, 1e-4);
+            // Both underarm seams as long as the front's from the width line.
+            EXPECT_NEAR(Dist(s.P31, s.H11), s.FrontMiddle.y - s.HemMiddle.y, 1e-3);
+            EXPECT_NEAR(Dist(s.P61, s.H21), Dist(s.P61, s.H2) + Dist(s.P31, s.H11) - Dist(s.P31, s.H1), 1e-3);
+
+            // With the collar in one with the front its parts stand on the
+            // sleeve and set the box's top.
+            EXPECT_EQ(s.HasWhollyCollar, collar == 3);
+            if (collar == 3)
+                EXPECT_EQ(s.BoxTop, std::max({s.Wholly.Back[3].y, s.Wholly.D9.y, s.Wholly.Front[3].y,
+                                              s.Wholly.Front[4].y}));
+            else
+                EXPECT_EQ(s.BoxTop, std::max({s.A91.y, s.A21.y, s.A7.y, s.A71.y}));
+
+            // Sheet 2: the piece's box about the sleeve origin holds the
+            // outline; nothing lies right of it.
+            ScreenDC.RestoreSleeveOrigin();
+            const QImage& sheet = report->List2()->Bitmap();
+            const int left = ScreenDC.PixelX(s.BoxLeft), right = ScreenDC.PixelX(s.BoxRight);
+            const int top = ScreenDC.PixelY(s.BoxTop), bottom = ScreenDC.PixelY(s.BoxBottom);
+            EXPECT_GT(DarkPixels(sheet, QRect(left, top, right - left + 1, bottom - top + 1)), 500);
+            const int midY = ScreenDC.PixelY((s.P31.y + s.H11.y) / 2);
+            EXPECT_EQ(DarkPixels(sheet, QRect(right + 3, midY - 20, 40, 40)), 0);
+            // Sheet 1: the green handle about C2.
+            const QPoint c2 = OnSheetOne(d.C2);
+            EXPECT_EQ(report->List1()->Bitmap().pixel(c2.x() + int(0.6f * ScreenDC.PxPerCmX), c2.y()),
+                      qRgb(0, 255, 0));
         }
+}
+
+// The handle on sheet 1: pressed on C2 it is grabbed, dragged it bends both
+// raglan lines and the sleeve is drafted anew, within the limits on either
+// side; the next calculation puts it back halfway.
+TEST_F(RaglanGarmentsTest, TheHandleBendsTheRaglanWithinItsLimits) {
+    for (int type : {7, 12}) {
+        SCOPED_TRACE(type);
+        TRaglanStright& s = CalculateWithSleeve(type, 1);
+        ASSERT_TRUE(main->Model->calculated);
+        TDress& d = Dress();
+        const Vector c1 = d.C1, c2 = d.C2;
+        const Vector n = Vector::UnitNormalBetween(d.A9, d.P3);
+        const float backSeam = s.BackSeamLength;
+        const Vector p61 = s.P61;
+
+        // Beside the box: nothing grabbed.  On its very corner: grabbed.
+        EXPECT_FALSE(s.HitTest(c2.x + 0.61f, c2.y));
+        EXPECT_TRUE(s.HitTest(c2.x + 0.6f, c2.y - 0.6f));
+        EXPECT_NEAR(d.RaglanGrabOffset.x, -0.6, 1e-5);
+        EXPECT_NEAR(d.RaglanGrabOffset.y, 0.6, 1e-5);
+
+        const QPoint press = OnSheetOne(c2);
+        report->ListMouseDown(1, Qt::LeftButton, press.x(), press.y());
+        ASSERT_TRUE(main->DraggingSleeve);
+        const float px = ScreenDC.PxPerCmX;
+        auto moveBy = [&](float cm) {
+            report->ListMouseMove(1, Qt::LeftButton, press.x() + int(std::lround(n.x * cm * px)),
+                                  press.y() - int(std::lround(n.y * cm * px)));
+        };
+        // A little further out: C2 follows along the normal, and the bodice
+        // and the sleeve are drafted with it.
+        moveBy(0.5f * s.MaxOffset * 0.5f);
+        const double out = Vector::Dot(d.C2 - c1, n);
+        EXPECT_GT(out, Dist(c1, c2) + 0.1);
+        EXPECT_LT(out, s.MaxOffset);
+        EXPECT_NEAR(Vector::Cross(n, d.C2 - c1), 0, 1e-3);
+        EXPECT_NE(s.BackSeamLength, backSeam);
+        EXPECT_NE(s.P61, p61);
+        EXPECT_NEAR(Dist(d.FrontRaglanMid, d.RaglanWorkPoints1[0]), out, 1e-3);
+        EXPECT_TRUE(messages.empty());
+        // Far beyond either limit: held at the limit.
+        moveBy(20);
+        EXPECT_NEAR(Vector::Dot(d.C2 - c1, n), s.MaxOffset, 1e-4);
+        moveBy(-20);  // across the base line
+        EXPECT_NEAR(Vector::Dot(d.C2 - c1, n), s.MinOffset, 1e-4);
+        EXPECT_TRUE(main->Model->calculated);
+        report->ListMouseUp(1, Qt::LeftButton, press.x(), press.y());
+        EXPECT_FALSE(main->DraggingSleeve);
+
+        // Calculated again: halfway out once more.
+        main->CalcExecute();
+        EXPECT_EQ(d.C2, c2);
+        EXPECT_EQ(s.BackSeamLength, backSeam);
+    }
+}
+
+// A drag whose draft fails: the cap's message once, the drag ended, and
+// neither the bodice's handle nor the sleeve takes a NaN.
+TEST_F(RaglanGarmentsTest, AFailedDragIsReportedOnceAndDrawsNoNaN) {
+    TRaglanStright& s = CalculateWithSleeve(9, 0);
+    ASSERT_TRUE(main->Model->calculated);
+    TDress& d = Dress();
+    const QPoint press = OnSheetOne(d.C2);
+    report->ListMouseDown(1, Qt::LeftButton, press.x(), press.y());
+    ASSERT_TRUE(main->DraggingSleeve);
+    s.UpperArmGirth = 90;  // no cap can be built this wide
+    report->ListMouseMove(1, Qt::LeftButton, press.x() + 3, press.y());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Ширина рукава больше допустимой. ");
+    EXPECT_EQ(messages[0].caption, "Сбой при расчёте оката");
+    EXPECT_FALSE(main->DraggingSleeve);
+    EXPECT_FALSE(main->Model->calculated);
+    report->ListMouseMove(1, Qt::LeftButton, press.x() + 6, press.y());
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(Finite(d.C2));
+
+    // A pointer position that is no number leaves the handle where it was.
+    const Vector c2 = d.C2;
+    s.Drag(std::numeric_limits<float>::quiet_NaN(), 0);
+    EXPECT_EQ(d.C2, c2);
+}
+
+// A sleeve too wide for the bodice: the road's message, no piece kept on
+// the sleeve sheet; back to a sound width it drafts again.
+TEST_F(RaglanGarmentsTest, ATooWideSleeveStopsTheCalculationWithTheCapsMessage) {
+    for (int type : {8, 13}) {
+        SCOPED_TRACE(type);
+        CalculateWithSleeve(type, 0);
+        ASSERT_TRUE(main->Model->calculated);
+        const int upperArm = Row("Оп.в:");
+        ASSERT_GT(upperArm, 0);
+        const std::string sound = main->Meas(upperArm)->text().toStdString();
+        main->Meas(upperArm)->setText("75");
+        messages.clear();
+        main->CalcExecute();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, "Ширина рукава больше допустимой. ");
+        EXPECT_EQ(messages[0].caption, "Сбой при расчёте оката");
+        EXPECT_FALSE(main->Model->calculated);
+        const QImage& sheet = report->List2()->Bitmap();
+        EXPECT_EQ(DarkPixels(sheet, QRect(0, 100, sheet.width(), sheet.height() - 200)), 0);
+        main->Meas(upperArm)->setText(QString::fromStdString(sound));
+        messages.clear();
+        main->CalcExecute();
+        EXPECT_TRUE(main->Model->calculated);
+    }
+}
+
+// Saved and reopened, the order drafts the same sleeve.
+TEST_F(RaglanGarmentsTest, SavedAndReopenedTheSleeveIsTheSame) {
+    for (int type : {7, 14}) {
+        SCOPED_TRACE(type);
+        TRaglanStright& s = CalculateWithSleeve(type, 3);
+        ASSERT_TRUE(main->Model->calculated);
+        const Vector p31 = s.P31, h21 = s.H21, c7 = s.Wholly.C7;
+        const float back = s.BackSeamLength;
+        const std::string path = TempPath("raglan" + std::to_string(type) + ".mdr");
+        ASSERT_TRUE(SaveOrderTo(*main, path));
+        main->CreateModel(0, -1, -1);
+        EXPECT_EQ(main->SleeveType->text().toStdString(), "");
+        ASSERT_TRUE(OpenOrderFrom(*main, path));
+        ASSERT_TRUE(main->Model->calculated);
+        const auto& opened = dynamic_cast<const TRaglanStright&>(*main->Sleeve);
+        EXPECT_EQ(main->SleeveType->text().toStdString(), " Реглан прямой");
+        EXPECT_EQ(opened.P31, p31);
+        EXPECT_EQ(opened.H21, h21);
+        EXPECT_EQ(opened.Wholly.C7, c7);
+        EXPECT_EQ(opened.BackSeamLength, back);
+    }
+}
+
+// Printed at 1:1 and 1:2 the sleeve's pages carry its underarm seams and
+// its width line at their true length at the print scale.
+TEST_F(RaglanGarmentsTest, ThePrintedSleeveMeasuresTrue) {
+    TRaglanStright& s = CalculateWithSleeve(10, 1);
+    ASSERT_TRUE(main->Model->calculated);
+    for (int mode : {1, 2}) {
+        SCOPED_TRACE(mode);
+        const std::vector<PdfSegment> segments = PdfSegments(PrintAt(mode, "raglan"));
+        const double mmPerCm = 10.0 / mode;
+        auto has = [&](double mm) {
+            for (const PdfSegment& seg : segments)
+                if (std::fabs(seg.Length() - mm) < 0.1) return true;
+            return false;
+        };
+        EXPECT_TRUE(has(Dist(s.P31, s.H11) * mmPerCm));
+        EXPECT_TRUE(has(Dist(s.BackUnderarm, s.FrontUnderarm) * mmPerCm));
+        EXPECT_TRUE(has(Dist(s.P4, s.P61) * mmPerCm));
+    }
 }
