@@ -115,3 +115,34 @@ protected:
 private:
     float FrontCapMiss();
 };
+
+// Kind 6: the raglan sleeve shaped to the bent arm by a dart at the elbow
+// in the back seam (or, when the hem runs on too far, partly by the hem).
+class TRaglanWDart : public TRaglan {
+public:
+    TRaglanWDart() : TRaglan(6) {}
+
+    Vector DartSeamPoint;  // where the dart's centre line from Lp meets the back seam
+    Vector DartFoldCross;  // work point of the fold
+    Vector DartFoldPoint;  // apex of the back seam edge between L4 and L5
+    Vector L, L1, L3, L4, L5, Lp, Lpp;
+    Vector UnderarmControl;  // arc FrontSeamTop → [UnderarmControl] → O2
+    Vector SeamCorner, SeamControl1, SeamControl2;  // the back seam cubic O → … → A91
+    Vector HemSeamCross;  // the hem line through H2 met with the back seam line
+    Vector AxisHemPoint;  // end of the middle line on the hem
+    Vector H0, H2, H3, H4;
+    Vector AxisCornerIn, AxisCornerOut;  // 3 cm either side of L on the middle line
+    bool DartDrawn = false;
+    bool HemSplit = false;
+
+protected:
+    void DraftLower() override;
+    void DrawLower(const PatternPen& pen) const override;
+    void LabelLower(const PatternPen& pen) const override;
+
+private:
+    // The tangent point H2 of the hem circle, H0, and the hem ends H3, H4
+    // for the current wrist width; lpH2 is |Lp H|².
+    void PlaceHem(float lpH2);
+    float FrontArcMiss();
+};

@@ -5,4 +5,5 @@
 
 void RegisterRaglanSleeves() {
     RegisterSleeveMaker(5, [] { return new TRaglanStright; });
+    RegisterSleeveMaker(6, [] { return new TRaglanWDart; });
 }

@@ -17,13 +17,13 @@ TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     // The stand, stand-and-fall, in-one-with-the-front and attached-stand
     // collars.
     for (int kind : {1, 2, 3, 6}) EXPECT_TRUE(HasCollarMaker(kind)) << kind;
-    // The one-seam and the straight raglan sleeves.
-    for (int kind : {1, 5}) EXPECT_TRUE(HasSleeveMaker(kind)) << kind;
+    // The one-seam sleeve and the two raglans.
+    for (int kind : {1, 5, 6}) EXPECT_TRUE(HasSleeveMaker(kind)) << kind;
     // The men's jacket collar (kind 7) is built too, offered with the men's
     // vest, coats and blazers only.
     EXPECT_TRUE(HasCollarMaker(7));
     for (int kind = 2; kind <= kSleeveKinds; ++kind)
-        if (kind != 5) EXPECT_FALSE(HasSleeveMaker(kind)) << kind;
+        if (kind != 5 && kind != 6) EXPECT_FALSE(HasSleeveMaker(kind)) << kind;
 }
 
 class DressWithPiecesTest : public DressWindowsTest {

@@ -1,4 +1,4 @@
-// The straight raglan sleeve with the women's dresses, jackets and coats:
+// The raglan sleeves (straight, and with the elbow dart) with the women's dresses, jackets and coats:
 // chosen in the base selection, laid into the bodice on the road, drawn on
 // the sleeve sheet, dragged by its handle, kept in the order file and
 // printed.
@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "garments/bodice_women/Dress.h"
 #include "kernel/Bezier.h"
@@ -49,15 +50,15 @@ bool Finite(const Vector& v) { return std::isfinite(v.x) && std::isfinite(v.y); 
 
 class RaglanGarmentsTest : public GarmentWindowTest {
 protected:
-    // The type with the collar kind and the straight raglan, its sample
+    // The type with the collar kind and the raglan of the kind, its sample
     // values in the fields, calculated; the sleeve.
-    TRaglanStright& CalculateWithSleeve(int type, int collar) {
+    TRaglan& CalculateWithSleeve(int type, int collar, int kind) {
         main->FillSamples = true;
-        EXPECT_TRUE(main->CreateModel(type, collar, 5)) << type;
+        EXPECT_TRUE(main->CreateModel(type, collar, kind)) << type;
         main->FillSamples = false;
         messages.clear();
         main->CalcExecute();
-        return dynamic_cast<TRaglanStright&>(*main->Sleeve);
+        return dynamic_cast<TRaglan&>(*main->Sleeve);
     }
     TDress& Dress() const { return dynamic_cast<TDress&>(*main->Model); }
 
@@ -75,104 +76,142 @@ protected:
 
 }  // namespace
 
-// The dialog offers the raglan with every women's bodice.
-TEST_F(RaglanGarmentsTest, TheStraightRaglanIsRegistered) {
-    EXPECT_TRUE(HasSleeveMaker(5));
-    EXPECT_STREQ(SleeveCaption(5), " Реглан прямой");
+constexpr int kKinds[] = {5, 6};
+const char* const kCaptions[] = {" Реглан прямой", " Реглан с вытачкой"};
+
+// The dialog offers both raglans with every women's bodice.
+TEST_F(RaglanGarmentsTest, TheRaglansAreRegistered) {
+    for (int kind : kKinds) EXPECT_TRUE(HasSleeveMaker(kind)) << kind;
 }
 
-// Every type of the family with no collar, the stand collar and the collar
-// in one with the front: the raglan line lies in the bodice with its handle
-// halfway out, the caps fit their seams, the width line and the hem stand
-// where the construction puts them, and the piece lies drawn within its box.
+// The straight sleeve: the caps fitted to their seams, the width line at
+// the fitted underarm level, the hem w wide about the middle of the width
+// line.
+void ExpectStraightSleeve(const TRaglanStright& s, float h) {
+    EXPECT_NEAR(QuadLength(s.FrontSeamTop, s.FrontCapCtrl, s.P31), s.FrontSeamLength, 0.1);
+    EXPECT_NEAR(CubicLength(s.P61, s.BackCapCtrl1, s.BackCapCtrl2, s.A91), s.BackSeamLength, 0.1);
+    // P and P4 a quarter of W either side of the middle line.
+    for (const Vector& v : {s.BackUnderarm, s.BackMiddle, s.FrontUnderarm, s.FrontMiddle, s.P4})
+        EXPECT_EQ(v.y, s.P.y);
+    EXPECT_NEAR(s.P.x, 0.25 * s.SleeveWidth, 1e-3);
+    EXPECT_EQ(s.P4.x, -s.P.x);
+    EXPECT_NEAR(s.FrontUnderarm.x - s.BackUnderarm.x, s.SleeveWidth, 1e-3);
+    // The hem: the back half dips and the front half rises by a sixth of
+    // their halves.
+    EXPECT_NEAR(s.H1.x - s.H2.x, s.WristWidth, 1e-4);
+    EXPECT_NEAR(s.H1.x + s.H2.x, s.BackUnderarm.x + s.FrontUnderarm.x, 1e-4);
+    EXPECT_NEAR(s.HemMiddle.y, -(s.ArmLength + s.ShoulderPad + h), 1e-4);
+    EXPECT_NEAR(s.H31.y, s.HemMiddle.y - (s.HemMiddle.x - s.H3.x) / 6, 1e-4);
+    EXPECT_NEAR(s.H41.y, s.HemMiddle.y + (s.H4.x - s.HemMiddle.x) / 6, 1e-4);
+    // Both underarm seams as long as the front's from the width line.
+    EXPECT_NEAR(Dist(s.P31, s.H11), s.FrontMiddle.y - s.HemMiddle.y, 1e-3);
+    EXPECT_NEAR(Dist(s.P61, s.H21), Dist(s.P61, s.H2) + Dist(s.P31, s.H11) - Dist(s.P31, s.H1), 1e-3);
+    EXPECT_EQ(s.BoxLeft, std::min(s.P61.x, s.H21.x));
+    EXPECT_EQ(s.BoxBottom, std::min(s.H21.y, s.H31.y));
+}
+
+// The darted sleeve: the underarm arc and the back seam fitted, the elbow
+// line lowered by the pad, the hem tangent to its circle, and the back seam
+// made 1.5 % longer than the front whether the excess went into the dart
+// alone or partly into the hem.
+void ExpectDartedSleeve(const TRaglanWDart& s, float h) {
+    EXPECT_NEAR(QuadLength(s.FrontSeamTop, s.UnderarmControl, s.FrontUnderarm), s.FrontSeamLength, 0.1);
+    EXPECT_NEAR(CubicLength(s.BackUnderarm, s.SeamControl1, s.SeamControl2, s.A91), s.BackSeamLength, 0.1);
+    for (const Vector& v : {s.BackUnderarm, s.BackMiddle, s.FrontMiddle}) EXPECT_EQ(v.y, s.FrontUnderarm.y);
+    EXPECT_NEAR(s.L.y, -(0.58 * s.ArmLength + s.ShoulderPad + h), 1e-4);
+    EXPECT_NEAR(s.L1.x, s.FrontUnderarm.x - 0.035 * s.SleeveWidth, 1e-4);
+    EXPECT_NEAR(s.L1.x - s.L3.x, 0.9 * s.SleeveWidth, 1e-3);
+    EXPECT_EQ(s.Lp, Vector((s.L3.x + s.L.x) * 0.5f, s.L.y));
+    EXPECT_EQ(s.Lpp, Vector(0.25f * s.SleeveWidth, s.L.y));
+    EXPECT_EQ(s.HemMiddle.x, 0.25f * s.SleeveWidth);
+    // H2 on the circle of half the wrist about H, where the line from Lp
+    // touches it.
+    EXPECT_NEAR(Dist(s.HemMiddle, s.H2), 0.5 * s.WristWidth, 1e-3);
+    EXPECT_NEAR(Vector::Dot(s.H2 - s.HemMiddle, s.H2 - s.Lp), 0, 1e-2);
+    // The dart's legs equally long; the seam's two parts beside it.
+    EXPECT_NEAR(Dist(s.DartSeamPoint, s.L4), Dist(s.DartSeamPoint, s.L5), 1e-3);
+    EXPECT_NEAR(Dist(s.BackUnderarm, s.L4) + Dist(s.L5, s.H4), 1.015 * Dist(s.FrontUnderarm, s.H3), 2e-3);
+    EXPECT_EQ(s.BoxLeft, s.BackUnderarm.x);
+    EXPECT_EQ(s.BoxRight, s.FrontUnderarm.x);
+    EXPECT_EQ(s.BoxBottom, std::min(s.H2.y, s.H4.y));
+}
+
+// Every type of the family, each raglan, with no collar, the stand collar
+// and the collar in one with the front: the raglan line lies in the bodice
+// with its handle halfway out, the sleeve stands as its construction puts
+// it, and the piece lies drawn within its box.
 TEST_F(RaglanGarmentsTest, DraftedOnEveryGarmentAndDrawnOnItsSheet) {
     for (int type = 7; type <= 14; ++type)
-        for (int collar : {0, 1, 3}) {
-            SCOPED_TRACE(testing::Message() << "type " << type << " collar " << collar);
-            TRaglanStright& s = CalculateWithSleeve(type, collar);
-            ASSERT_TRUE(main->Model->calculated) << (messages.empty() ? "" : messages[0].text);
-            EXPECT_TRUE(messages.empty());
-            EXPECT_EQ(main->SleeveType->text().toStdString(), " Реглан прямой");
-            const TDress& d = Dress();
+        for (int k = 0; k < 2; ++k)
+            for (int collar : {0, 1, 3}) {
+                SCOPED_TRACE(testing::Message() << "type " << type << " kind " << kKinds[k] << " collar " << collar);
+                TRaglan& s = CalculateWithSleeve(type, collar, kKinds[k]);
+                ASSERT_TRUE(main->Model->calculated) << (messages.empty() ? "" : messages[0].text);
+                EXPECT_TRUE(messages.empty());
+                EXPECT_EQ(main->SleeveType->text().toStdString(), kCaptions[k]);
+                const TDress& d = Dress();
 
-            // The handle: a quarter of |C1 X| out from the base line's
-            // midpoint on its left, the box 0.6 cm about it.
-            EXPECT_NEAR(Dist(d.C1, (d.A9 + d.P3) * 0.5f), 0, 1e-4);
-            const double bend = Dist(d.C1, d.C2);
-            EXPECT_NEAR(bend, 0.5 * s.MaxOffset, 1e-4);
-            EXPECT_GT(Vector::Cross(d.P3 - d.A9, d.C2 - d.C1), 0);
-            EXPECT_NEAR(Vector::Dot(d.P3 - d.A9, d.C2 - d.C1), 0, 1e-3);
-            EXPECT_NEAR(s.MinOffset, 0.04 * Dist(d.A9, d.P3), 1e-4);
-            EXPECT_EQ(d.RaglanHandleBox[0], Vector(d.C2.x - 0.6f, d.C2.y + 0.6f));
-            EXPECT_EQ(d.RaglanHandleBox[3], Vector(d.C2.x + 0.6f, d.C2.y - 0.6f));
-            // The front raglan is bent as far: both its bends (dart closed
-            // and open) stand |C1 C2| off their base lines.
-            EXPECT_NEAR(Dist(d.FrontRaglanMid, d.RaglanWorkPoints1[0]), bend, 1e-3);
-            EXPECT_NEAR(Dist(d.TurnedRaglanMid, d.RaglanWorkPoints2[0]), bend, 1e-3);
-            // The back raglan runs into the armhole along its tangent at Q.
-            EXPECT_TRUE(d.RaglanSide == 1 || d.RaglanSide == 2);
-            EXPECT_TRUE(d.RaglanFrontSide == 1 || d.RaglanFrontSide == 2);
+                // The handle: a quarter of |C1 X| out from the base line's
+                // midpoint on its left, the box 0.6 cm about it.
+                EXPECT_NEAR(Dist(d.C1, (d.A9 + d.P3) * 0.5f), 0, 1e-4);
+                const double bend = Dist(d.C1, d.C2);
+                EXPECT_NEAR(bend, 0.5 * s.MaxOffset, 1e-4);
+                EXPECT_GT(Vector::Cross(d.P3 - d.A9, d.C2 - d.C1), 0);
+                EXPECT_NEAR(Vector::Dot(d.P3 - d.A9, d.C2 - d.C1), 0, 1e-3);
+                EXPECT_NEAR(s.MinOffset, 0.04 * Dist(d.A9, d.P3), 1e-4);
+                EXPECT_EQ(d.RaglanHandleBox[0], Vector(d.C2.x - 0.6f, d.C2.y + 0.6f));
+                EXPECT_EQ(d.RaglanHandleBox[3], Vector(d.C2.x + 0.6f, d.C2.y - 0.6f));
+                // The front raglan is bent as far: both its bends (dart
+                // closed and open) stand |C1 C2| off their base lines.
+                EXPECT_NEAR(Dist(d.FrontRaglanMid, d.RaglanWorkPoints1[0]), bend, 1e-3);
+                EXPECT_NEAR(Dist(d.TurnedRaglanMid, d.RaglanWorkPoints2[0]), bend, 1e-3);
+                EXPECT_TRUE(d.RaglanSide == 1 || d.RaglanSide == 2);
+                EXPECT_TRUE(d.RaglanFrontSide == 1 || d.RaglanFrontSide == 2);
+                EXPECT_NEAR(s.SleeveWidth, s.UpperArmGirth + s.UpperArmEase + 3 * d.InterliningEase, 1e-4);
 
-            // The caps are fitted to their seams.
-            EXPECT_NEAR(QuadLength(s.FrontSeamTop, s.FrontCapCtrl, s.P31), s.FrontSeamLength, 0.1);
-            EXPECT_NEAR(CubicLength(s.P61, s.BackCapCtrl1, s.BackCapCtrl2, s.A91), s.BackSeamLength, 0.1);
-            // The width line at the fitted underarm level; P and P4 a quarter
-            // of W either side of the middle line.
-            EXPECT_NEAR(s.SleeveWidth, s.UpperArmGirth + s.UpperArmEase + 3 * d.InterliningEase, 1e-4);
-            for (const Vector& v : {s.BackUnderarm, s.BackMiddle, s.FrontUnderarm, s.FrontMiddle, s.P4})
-                EXPECT_EQ(v.y, s.P.y);
-            EXPECT_NEAR(s.P.x, 0.25 * s.SleeveWidth, 1e-3);
-            EXPECT_EQ(s.P4.x, -s.P.x);
-            EXPECT_NEAR(s.FrontUnderarm.x - s.BackUnderarm.x, s.SleeveWidth, 1e-3);
-            // The hem: w wide, centred on the width line's ends; the back
-            // half dips and the front half rises by a sixth of their halves.
-            EXPECT_NEAR(s.H1.x - s.H2.x, s.WristWidth, 1e-4);
-            EXPECT_NEAR(s.H1.x + s.H2.x, s.BackUnderarm.x + s.FrontUnderarm.x, 1e-4);
-            EXPECT_NEAR(s.HemMiddle.y, -(s.ArmLength + s.ShoulderPad + d.InterliningEase), 1e-4);
-            EXPECT_NEAR(s.H31.y, s.HemMiddle.y - (s.HemMiddle.x - s.H3.x) / 6, 1e-4);
-            EXPECT_NEAR(s.H41.y, s.HemMiddle.y + (s.H4.x - s.HemMiddle.x) / 6, 1e-4);
-            // Both underarm seams as long as the front's from the width line.
-            EXPECT_NEAR(Dist(s.P31, s.H11), s.FrontMiddle.y - s.HemMiddle.y, 1e-3);
-            EXPECT_NEAR(Dist(s.P61, s.H21), Dist(s.P61, s.H2) + Dist(s.P31, s.H11) - Dist(s.P31, s.H1), 1e-3);
+                if (kKinds[k] == 5)
+                    ExpectStraightSleeve(dynamic_cast<const TRaglanStright&>(s), d.InterliningEase);
+                else
+                    ExpectDartedSleeve(dynamic_cast<const TRaglanWDart&>(s), d.InterliningEase);
 
-            // With the collar in one with the front its parts stand on the
-            // sleeve and set the box's top.
-            EXPECT_EQ(s.HasWhollyCollar, collar == 3);
-            if (collar == 3)
-                EXPECT_EQ(s.BoxTop, std::max({s.Wholly.Back[3].y, s.Wholly.D9.y, s.Wholly.Front[3].y,
-                                              s.Wholly.Front[4].y}));
-            else
-                EXPECT_EQ(s.BoxTop, std::max({s.A91.y, s.A21.y, s.A7.y, s.A71.y}));
+                // With the collar in one with the front its parts stand on
+                // the sleeve and set the box's top.
+                EXPECT_EQ(s.HasWhollyCollar, collar == 3);
+                if (collar == 3)
+                    EXPECT_EQ(s.BoxTop, std::max({s.Wholly.Back[3].y, s.Wholly.D9.y, s.Wholly.Front[3].y,
+                                                  s.Wholly.Front[4].y}));
+                else
+                    EXPECT_EQ(s.BoxTop, std::max({s.A91.y, s.A21.y, s.A7.y, s.A71.y}));
 
-            // Sheet 2: the piece's box about the sleeve origin holds the
-            // outline; nothing lies right of it.
-            ScreenDC.RestoreSleeveOrigin();
-            const QImage& sheet = report->List2()->Bitmap();
-            const int left = ScreenDC.PixelX(s.BoxLeft), right = ScreenDC.PixelX(s.BoxRight);
-            const int top = ScreenDC.PixelY(s.BoxTop), bottom = ScreenDC.PixelY(s.BoxBottom);
-            EXPECT_GT(DarkPixels(sheet, QRect(left, top, right - left + 1, bottom - top + 1)), 500);
-            const int midY = ScreenDC.PixelY((s.P31.y + s.H11.y) / 2);
-            EXPECT_EQ(DarkPixels(sheet, QRect(right + 3, midY - 20, 40, 40)), 0);
-            // Sheet 1: the green handle about C2.
-            const QPoint c2 = OnSheetOne(d.C2);
-            EXPECT_EQ(report->List1()->Bitmap().pixel(c2.x() + int(0.6f * ScreenDC.PxPerCmX), c2.y()),
-                      qRgb(0, 255, 0));
-        }
+                // Sheet 2: the piece's box about the sleeve origin holds the
+                // outline; nothing lies right of it.
+                ScreenDC.RestoreSleeveOrigin();
+                const QImage& sheet = report->List2()->Bitmap();
+                const int left = ScreenDC.PixelX(s.BoxLeft), right = ScreenDC.PixelX(s.BoxRight);
+                const int top = ScreenDC.PixelY(s.BoxTop), bottom = ScreenDC.PixelY(s.BoxBottom);
+                EXPECT_GT(DarkPixels(sheet, QRect(left, top, right - left + 1, bottom - top + 1)), 500);
+                const int midY = ScreenDC.PixelY((s.FrontUnderarm.y + s.HemMiddle.y) / 2);
+                EXPECT_EQ(DarkPixels(sheet, QRect(right + 6, midY - 20, 40, 40)), 0);
+                // Sheet 1: the green handle about C2.
+                const QPoint c2 = OnSheetOne(d.C2);
+                EXPECT_EQ(report->List1()->Bitmap().pixel(c2.x() + int(0.6f * ScreenDC.PxPerCmX), c2.y()),
+                          qRgb(0, 255, 0));
+            }
 }
 
 // The handle on sheet 1: pressed on C2 it is grabbed, dragged it bends both
 // raglan lines and the sleeve is drafted anew, within the limits on either
 // side; the next calculation puts it back halfway.
 TEST_F(RaglanGarmentsTest, TheHandleBendsTheRaglanWithinItsLimits) {
-    for (int type : {7, 12}) {
-        SCOPED_TRACE(type);
-        TRaglanStright& s = CalculateWithSleeve(type, 1);
+    for (auto [type, kind] : {std::pair{7, 5}, {12, 5}, {8, 6}, {11, 6}}) {
+        SCOPED_TRACE(testing::Message() << "type " << type << " kind " << kind);
+        TRaglan& s = CalculateWithSleeve(type, 1, kind);
         ASSERT_TRUE(main->Model->calculated);
         TDress& d = Dress();
         const Vector c1 = d.C1, c2 = d.C2;
         const Vector n = Vector::UnitNormalBetween(d.A9, d.P3);
         const float backSeam = s.BackSeamLength;
-        const Vector p61 = s.P61;
+        const Vector underarm = s.BackUnderarm;
 
         // Beside the box: nothing grabbed.  On its very corner: grabbed.
         EXPECT_FALSE(s.HitTest(c2.x + 0.61f, c2.y));
@@ -196,7 +235,7 @@ TEST_F(RaglanGarmentsTest, TheHandleBendsTheRaglanWithinItsLimits) {
         EXPECT_LT(out, s.MaxOffset);
         EXPECT_NEAR(Vector::Cross(n, d.C2 - c1), 0, 1e-3);
         EXPECT_NE(s.BackSeamLength, backSeam);
-        EXPECT_NE(s.P61, p61);
+        EXPECT_NE(s.BackUnderarm, underarm);
         EXPECT_NEAR(Dist(d.FrontRaglanMid, d.RaglanWorkPoints1[0]), out, 1e-3);
         EXPECT_TRUE(messages.empty());
         // Far beyond either limit: held at the limit.
@@ -218,7 +257,7 @@ TEST_F(RaglanGarmentsTest, TheHandleBendsTheRaglanWithinItsLimits) {
 // A drag whose draft fails: the cap's message once, the drag ended, and
 // neither the bodice's handle nor the sleeve takes a NaN.
 TEST_F(RaglanGarmentsTest, AFailedDragIsReportedOnceAndDrawsNoNaN) {
-    TRaglanStright& s = CalculateWithSleeve(9, 0);
+    TRaglan& s = CalculateWithSleeve(9, 0, 6);
     ASSERT_TRUE(main->Model->calculated);
     TDress& d = Dress();
     const QPoint press = OnSheetOne(d.C2);
@@ -244,9 +283,9 @@ TEST_F(RaglanGarmentsTest, AFailedDragIsReportedOnceAndDrawsNoNaN) {
 // A sleeve too wide for the bodice: the road's message, no piece kept on
 // the sleeve sheet; back to a sound width it drafts again.
 TEST_F(RaglanGarmentsTest, ATooWideSleeveStopsTheCalculationWithTheCapsMessage) {
-    for (int type : {8, 13}) {
+    for (auto [type, kind] : {std::pair{8, 5}, {13, 6}}) {
         SCOPED_TRACE(type);
-        CalculateWithSleeve(type, 0);
+        CalculateWithSleeve(type, 0, kind);
         ASSERT_TRUE(main->Model->calculated);
         const int upperArm = Row("Оп.в:");
         ASSERT_GT(upperArm, 0);
@@ -267,45 +306,59 @@ TEST_F(RaglanGarmentsTest, ATooWideSleeveStopsTheCalculationWithTheCapsMessage) 
     }
 }
 
-// Saved and reopened, the order drafts the same sleeve.
+// Saved and reopened, the order drafts the same sleeve, the collar in one
+// with the front on it.
 TEST_F(RaglanGarmentsTest, SavedAndReopenedTheSleeveIsTheSame) {
-    for (int type : {7, 14}) {
+    for (auto [type, k] : {std::pair{7, 0}, {14, 1}}) {
         SCOPED_TRACE(type);
-        TRaglanStright& s = CalculateWithSleeve(type, 3);
+        TRaglan& s = CalculateWithSleeve(type, 3, kKinds[k]);
         ASSERT_TRUE(main->Model->calculated);
-        const Vector p31 = s.P31, h21 = s.H21, c7 = s.Wholly.C7;
-        const float back = s.BackSeamLength;
+        const Vector o = s.BackUnderarm, o2 = s.FrontUnderarm, c7 = s.Wholly.C7;
+        const float back = s.BackSeamLength, left = s.BoxLeft, bottom = s.BoxBottom, top = s.BoxTop;
         const std::string path = TempPath("raglan" + std::to_string(type) + ".mdr");
         ASSERT_TRUE(SaveOrderTo(*main, path));
         main->CreateModel(0, -1, -1);
         EXPECT_EQ(main->SleeveType->text().toStdString(), "");
         ASSERT_TRUE(OpenOrderFrom(*main, path));
         ASSERT_TRUE(main->Model->calculated);
-        const auto& opened = dynamic_cast<const TRaglanStright&>(*main->Sleeve);
-        EXPECT_EQ(main->SleeveType->text().toStdString(), " Реглан прямой");
-        EXPECT_EQ(opened.P31, p31);
-        EXPECT_EQ(opened.H21, h21);
+        const auto& opened = dynamic_cast<const TRaglan&>(*main->Sleeve);
+        EXPECT_EQ(main->SleeveType->text().toStdString(), kCaptions[k]);
+        EXPECT_EQ(main->SleeveKind, kKinds[k]);
+        EXPECT_EQ(opened.BackUnderarm, o);
+        EXPECT_EQ(opened.FrontUnderarm, o2);
         EXPECT_EQ(opened.Wholly.C7, c7);
         EXPECT_EQ(opened.BackSeamLength, back);
+        EXPECT_EQ(opened.BoxLeft, left);
+        EXPECT_EQ(opened.BoxBottom, bottom);
+        EXPECT_EQ(opened.BoxTop, top);
     }
 }
 
 // Printed at 1:1 and 1:2 the sleeve's pages carry its underarm seams and
 // its width line at their true length at the print scale.
 TEST_F(RaglanGarmentsTest, ThePrintedSleeveMeasuresTrue) {
-    TRaglanStright& s = CalculateWithSleeve(10, 1);
-    ASSERT_TRUE(main->Model->calculated);
-    for (int mode : {1, 2}) {
-        SCOPED_TRACE(mode);
-        const std::vector<PdfSegment> segments = PdfSegments(PrintAt(mode, "raglan"));
-        const double mmPerCm = 10.0 / mode;
-        auto has = [&](double mm) {
-            for (const PdfSegment& seg : segments)
-                if (std::fabs(seg.Length() - mm) < 0.1) return true;
-            return false;
-        };
-        EXPECT_TRUE(has(Dist(s.P31, s.H11) * mmPerCm));
-        EXPECT_TRUE(has(Dist(s.BackUnderarm, s.FrontUnderarm) * mmPerCm));
-        EXPECT_TRUE(has(Dist(s.P4, s.P61) * mmPerCm));
+    for (int kind : kKinds) {
+        TRaglan& s = CalculateWithSleeve(10, 1, kind);
+        ASSERT_TRUE(main->Model->calculated);
+        for (int mode : {1, 2}) {
+            SCOPED_TRACE(testing::Message() << "kind " << kind << " 1:" << mode);
+            const std::vector<PdfSegment> segments = PdfSegments(PrintAt(mode, "raglan" + std::to_string(kind)));
+            const double mmPerCm = 10.0 / mode;
+            auto has = [&](const Vector& a, const Vector& b) {
+                for (const PdfSegment& seg : segments)
+                    if (std::fabs(seg.Length() - Dist(a, b) * mmPerCm) < 0.1) return true;
+                return false;
+            };
+            EXPECT_TRUE(has(s.BackUnderarm, s.FrontUnderarm));
+            if (kind == 5) {
+                const auto& r = dynamic_cast<const TRaglanStright&>(s);
+                EXPECT_TRUE(has(r.P31, r.H11));
+                EXPECT_TRUE(has(r.P4, r.P61));
+            } else {
+                const auto& r = dynamic_cast<const TRaglanWDart&>(s);
+                EXPECT_TRUE(has(r.FrontUnderarm, r.H3));
+                EXPECT_TRUE(has(r.L3, r.L1));
+            }
+        }
     }
 }
