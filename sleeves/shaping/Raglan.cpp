@@ -359,50 +359,9 @@ void TRaglan::DrawPiece(TDrawContext& dc, bool printer) {
     LabelLower(pen);
 }
 
-void TRaglan::DrawUpper(const PatternPen& pen) const {
-    if (HasWhollyCollar) {
-        // The collar's back part continues the back neck piece from D9, its
-        // front part the front shoulder up to C7.
-        const Vector* b = Wholly.Back;   // shoulder start, its control, BackRise, C2, BackTopCtrl, C
-        const Vector* f = Wholly.Front;  // shoulder start, its control, ShoulderRise, C6, OuterCtrl1,
-                                         // OuterMid, OuterCtrl2, A5
-        pen.Thin();
-        pen.Quad(A91, NeckCtrl, A21, 10);
-        pen.To(b[0]);
-        pen.Thick();
-        pen.Line({A91, Wholly.D9});
-        pen.QuadPart(b[5], b[4], b[3], 1 - Wholly.NeckParam, 1, 10);
-        pen.To(b[2]);
-        pen.Quad(b[2], b[1], b[0], 10);
-        pen.To(P1);
-        pen.Quad(P1, P12, BackTipEnd, 20);
-        pen.Thin();
-        pen.To(P12);
-        pen.To(P1);
-        pen.Line({P12, P11});
-        pen.Thick();
-        pen.Quad(FrontTipEnd, FrontTip, P11, 20);
-        pen.Quad(P11, ShoulderCtrl, P7, 20);
-        pen.To(f[0]);
-        pen.Thin();
-        pen.To(A7);
-        pen.ArcFrom(NeckCentre, A7, A71, 10);
-        pen.Thick();
-        pen.Quad(f[0], f[1], f[2], 20);
-        pen.To(f[3]);
-        if (Wholly.C7Arc == 1) {
-            pen.QuadPart(f[3], f[4], f[5], 0, Wholly.C7Param, 10);
-        } else {
-            pen.Quad(f[3], f[4], f[5], 20);
-            pen.QuadPart(f[5], f[6], f[7], 0, Wholly.C7Param, 10);
-        }
-        pen.To(Wholly.C7);
-        pen.To(A71);
-        pen.Quad(A71, FrontSeamCtrl, FrontSeamTop, 20);
-        return;
-    }
-    pen.Thick();
-    pen.Quad(A91, NeckCtrl, A21, 10);
+// The back shoulder from P1 with its curved tip, the shoulder line across
+// the tips, and the front shoulder from its tip to P7.
+void TRaglan::DrawShoulders(const PatternPen& pen) const {
     pen.To(P1);
     pen.Quad(P1, P12, BackTipEnd, 20);
     pen.Thin();
@@ -412,8 +371,47 @@ void TRaglan::DrawUpper(const PatternPen& pen) const {
     pen.Thick();
     pen.Quad(FrontTipEnd, FrontTip, P11, 20);
     pen.Quad(P11, ShoulderCtrl, P7, 20);
+}
+
+void TRaglan::DrawUpper(const PatternPen& pen) const {
+    if (!HasWhollyCollar) {
+        pen.Thick();
+        pen.Quad(A91, NeckCtrl, A21, 10);
+        DrawShoulders(pen);
+        pen.To(A7);
+        pen.ArcFrom(NeckCentre, A7, A71, 10);
+        pen.Quad(A71, FrontSeamCtrl, FrontSeamTop, 20);
+        return;
+    }
+    // The collar's back part continues the back neck piece from D9, its
+    // front part the front shoulder up to C7.
+    const Vector* b = Wholly.Back;   // shoulder start, its control, BackRise, C2, BackTopCtrl, C
+    const Vector* f = Wholly.Front;  // shoulder start, its control, ShoulderRise, C6, OuterCtrl1,
+                                     // OuterMid, OuterCtrl2, A5
+    pen.Thin();
+    pen.Quad(A91, NeckCtrl, A21, 10);
+    pen.To(b[0]);
+    pen.Thick();
+    pen.Line({A91, Wholly.D9});
+    pen.QuadPart(b[5], b[4], b[3], 1 - Wholly.NeckParam, 1, 10);
+    pen.To(b[2]);
+    pen.Quad(b[2], b[1], b[0], 10);
+    DrawShoulders(pen);
+    pen.To(f[0]);
+    pen.Thin();
     pen.To(A7);
     pen.ArcFrom(NeckCentre, A7, A71, 10);
+    pen.Thick();
+    pen.Quad(f[0], f[1], f[2], 20);
+    pen.To(f[3]);
+    if (Wholly.C7Arc == 1) {
+        pen.QuadPart(f[3], f[4], f[5], 0, Wholly.C7Param, 10);
+    } else {
+        pen.Quad(f[3], f[4], f[5], 20);
+        pen.QuadPart(f[5], f[6], f[7], 0, Wholly.C7Param, 10);
+    }
+    pen.To(Wholly.C7);
+    pen.To(A71);
     pen.Quad(A71, FrontSeamCtrl, FrontSeamTop, 20);
 }
 

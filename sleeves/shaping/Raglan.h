@@ -11,6 +11,8 @@
 // classes add the caps fitted to the raglan seams and the lower sleeve.
 #pragma once
 
+#include <cmath>
+
 #include "collars/Wholly.h"
 #include "kernel/Geometry.h"
 #include "sleeves/common/SleevePiece.h"
@@ -23,6 +25,17 @@ namespace Raglan {
 // that has not fitted by then never will, and the sleeve fails with the
 // integer 1.
 constexpr int kMaxFitPasses = 200;
+// The fitting loop of a cap or seam: while `miss` (what the piece lacks)
+// is not within `tolerance`, `correct(miss)` moves the piece and answers
+// the new miss; at the kMaxFitPasses-th correction the integer 1.  A NaN
+// miss counts as unfitted.
+template <class Correct>
+void Fit(float miss, float tolerance, Correct correct) {
+    for (int pass = 0; !(std::fabs(miss) < tolerance); ++pass) {
+        if (pass == kMaxFitPasses) throw 1;
+        miss = correct(miss);
+    }
+}
 // Half the side of the handle's square about C2 (cm).
 constexpr float kHandleHalf = 0.6f;
 }  // namespace Raglan
@@ -92,6 +105,7 @@ private:
     void DraftBodice(TDress& d, bool keepHandle);
     void DraftUpper(TDress& d, bool whollyCollar);
     void DrawUpper(const PatternPen& pen) const;
+    void DrawShoulders(const PatternPen& pen) const;
     void LabelUpper(const PatternPen& pen) const;
     // C1 and the base line's normal of the last draft, for the handle.
     Vector c1_, normal_;

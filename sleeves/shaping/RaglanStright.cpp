@@ -37,12 +37,10 @@ void TRaglanStright::DraftLower() {
 
     // 3, 4. The front cap, fitted to the front seam by moving P.
     P = Vector(FrontMiddle.x + 0.25f * W, FrontMiddle.y);
-    float miss = FrontCapMiss();
-    for (int pass = 0; !(std::fabs(miss) < kTolerance); ++pass) {
-        if (pass == Raglan::kMaxFitPasses) throw 1;
+    Raglan::Fit(FrontCapMiss(), kTolerance, [&](float miss) {
         P.y -= 0.5f * miss;
-        miss = FrontCapMiss();
-    }
+        return FrontCapMiss();
+    });
 
     // 5. The underarm level.
     FrontUnderarm.y = FrontMiddle.y = BackMiddle.y = BackUnderarm.y = P.y;
@@ -64,15 +62,13 @@ void TRaglanStright::DraftLower() {
         BackCapCtrl2 = top * (1 - s2) + BackCapCorner * s2;
         return BackSeamLength - float(Bezier3::ArcLength(P61, BackCapCtrl1, BackCapCtrl2, top, 0, 1, 30));
     };
-    miss = backMiss();
-    for (int pass = 0; !(std::fabs(miss) < kTolerance); ++pass) {
-        if (pass == Raglan::kMaxFitPasses) throw 1;
+    Raglan::Fit(backMiss(), kTolerance, [&](float miss) {
         const float k = float(Checked::Div(miss, excess, "raglan back cap"));
         s1 += 0.4f * k;
         s2 += k;
         if (s1 < 0 || s2 < 0) throw 1;
-        miss = backMiss();
-    }
+        return backMiss();
+    });
 
     // 9. The underarm seams, both as long as the front's.
     const float L = (FrontMiddle.y - HemMiddle.y) - Geom::Distance(P31, H1);

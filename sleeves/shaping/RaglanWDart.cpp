@@ -43,12 +43,10 @@ void TRaglanWDart::DraftLower() {
     L1 = Vector(FrontUnderarm.x - 0.035f * W, L.y);
 
     // 3, 4. The front underarm arc fitted to the front seam by O2's height.
-    float miss = FrontArcMiss();
-    for (int pass = 0; !(std::fabs(miss) < kTolerance); ++pass) {
-        if (pass == Raglan::kMaxFitPasses) throw 1;
+    Raglan::Fit(FrontArcMiss(), kTolerance, [&](float miss) {
         FrontUnderarm.y -= 0.5f * miss;
-        miss = FrontArcMiss();
-    }
+        return FrontArcMiss();
+    });
     BackUnderarm.y = BackMiddle.y = FrontMiddle.y = FrontUnderarm.y;
 
     // 5-7. The back seam from O to the neck point, fitted to the back seam.
@@ -64,15 +62,13 @@ void TRaglanWDart::DraftLower() {
         SeamControl2 = SeamCorner * b + top * (1 - b);
         return BackSeamLength - float(Bezier3::ArcLength(O, SeamControl1, SeamControl2, top, 0, 1, 30));
     };
-    miss = backMiss();
-    for (int pass = 0; !(std::fabs(miss) < kTolerance); ++pass) {
-        if (pass == Raglan::kMaxFitPasses) throw 1;
+    Raglan::Fit(backMiss(), kTolerance, [&](float miss) {
         const float r = float(Checked::Div(miss, excess, "raglan back seam"));
         a += 0.4f * r;
         b += r;
         if (a < 0 || b < 0) throw 1;
-        miss = backMiss();
-    }
+        return backMiss();
+    });
 
     // 8. The dart tip and the hem centre.
     Lp = Vector((L3.x + L.x) * 0.5f, L.y);
@@ -87,15 +83,12 @@ void TRaglanWDart::DraftLower() {
     }();
     PlaceHem(lpH2);
     DartDrawn = H4.x - HemSeamCross.x > 0;
-    if (!DartDrawn) {
-        float gap = Geom::Distance(HemSeamCross, H4);
-        for (int pass = 0; !(gap < kTolerance); ++pass) {
-            if (pass == Raglan::kMaxFitPasses) throw 1;
+    if (!DartDrawn)
+        Raglan::Fit(Geom::Distance(HemSeamCross, H4), kTolerance, [&](float gap) {
             WristWidth -= 0.7f * gap;
             PlaceHem(lpH2);
-            gap = Geom::Distance(HemSeamCross, H4);
-        }
-    }
+            return Geom::Distance(HemSeamCross, H4);
+        });
 
     // 13. The dart's centre line from Lp bisects the back seam's angle at
     //     the seam point.
@@ -103,14 +96,12 @@ void TRaglanWDart::DraftLower() {
     float s = 0;
     DartSeamPoint = L3;
     Vector e2 = Vector::UnitBetween(DartSeamPoint, H4);
-    float g = Vector::Dot(e1 - e2, Lp - DartSeamPoint);
-    for (int pass = 0; !(std::fabs(g) < kDartTolerance); ++pass) {
-        if (pass == Raglan::kMaxFitPasses) throw 1;
+    Raglan::Fit(Vector::Dot(e1 - e2, Lp - DartSeamPoint), kDartTolerance, [&](float g) {
         s -= 0.5f * g;
         DartSeamPoint = L3 - e1 * s;
         e2 = Vector::UnitBetween(DartSeamPoint, H4);
-        g = Vector::Dot(e1 - e2, Lp - DartSeamPoint);
-    }
+        return Vector::Dot(e1 - e2, Lp - DartSeamPoint);
+    });
 
     // 14, 15. The back seam 1.5 % longer than the front; the rest goes into
     //         the dart, or partly into the hem when that runs on too far.

@@ -70,6 +70,12 @@ protected:
         for (size_t k = 0; k < texts.size(); ++k) main->Meas(int(k) + 1)->setText(QString::fromStdString(texts[k]));
     }
     std::string Field(int n) const { return main->Meas(n)->text().toStdString(); }
+    // The row of the column whose caption is `caption`; 0 when none shows it.
+    int Row(const std::string& caption) const {
+        for (int n = 1; n <= kMeasureRows; ++n)
+            if (!main->Line(n)->isHidden() && main->Line(n)->text().toStdString() == caption) return n;
+        return 0;
+    }
 
     // GetMeasures answered ok and showed what it should: nothing when the
     // measurements pass (refusal nullptr), else exactly the failed check's

@@ -22,8 +22,9 @@ TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     // The men's jacket collar (kind 7) is built too, offered with the men's
     // vest, coats and blazers only.
     EXPECT_TRUE(HasCollarMaker(7));
-    for (int kind = 2; kind <= kSleeveKinds; ++kind)
+    for (int kind = 2; kind <= kSleeveKinds; ++kind) {
         if (kind != 5 && kind != 6) EXPECT_FALSE(HasSleeveMaker(kind)) << kind;
+    }
 }
 
 class DressWithPiecesTest : public DressWindowsTest {

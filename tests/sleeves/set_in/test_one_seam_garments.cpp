@@ -33,12 +33,6 @@ protected:
     }
     TDress& Dress() const { return dynamic_cast<TDress&>(*main->Model); }
 
-    // The row of the column whose caption is `caption`; 0 when none shows it.
-    int Row(const std::string& caption) const {
-        for (int n = 1; n <= kMeasureRows; ++n)
-            if (!main->Line(n)->isHidden() && main->Line(n)->text().toStdString() == caption) return n;
-        return 0;
-    }
 };
 
 // Whether the file draws a straight segment mm long (to 0.1 mm).

@@ -62,11 +62,6 @@ protected:
     }
     TDress& Dress() const { return dynamic_cast<TDress&>(*main->Model); }
 
-    int Row(const std::string& caption) const {
-        for (int n = 1; n <= kMeasureRows; ++n)
-            if (!main->Line(n)->isHidden() && main->Line(n)->text().toStdString() == caption) return n;
-        return 0;
-    }
     // The pixel of sheet 1 where the bodice's point p is drawn.
     QPoint OnSheetOne(const Vector& p) const {
         ScreenDC.RestoreCollarOrigin();
