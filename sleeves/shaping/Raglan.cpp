@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "garments/bodice_women/Dress.h"
+#include "garments/coats_men/MenPattern.h"
 #include "garments/common/PatternPen.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
@@ -30,15 +31,26 @@ bool WhollyCollarOn() { return MainForm && MainForm->Collar && MainForm->CollarK
 // The draft
 
 void TRaglan::Calculate() {
-    TDress* d = CurrentDress();
-    // The base selection pairs these sleeves with the bodices only; the
-    // men's shirts and jackets are not drafted with them yet.
-    if (!d) Checked::Fail("raglan sleeve without a women's bodice");
-    Draft(*d, MainForm->DraggingSleeve, WhollyCollarOn());
+    if (TDress* d = CurrentDress()) {
+        Draft(*d, MainForm->DraggingSleeve, WhollyCollarOn());
+        return;
+    }
+    // The men's coats and blazers with a side seam (kinds 15, 16); the men's
+    // shirts and jackets are not drafted with a raglan yet.
+    TMenPattern* g = CurrentMenPattern();
+    if (!g) Checked::Fail("raglan sleeve without a bodice it can be laid into");
+    DraftCoat(*g, MainForm->CollarKind);
+}
+
+void TRaglan::DraftCoat(TMenPattern& g, int collarKind) {
+    HasWhollyCollar = false;
+    DraftOnCoat(g, collarKind);
+    DraftLower();
 }
 
 void TRaglan::Draft(TDress& d, bool keepHandle, bool whollyCollar) {
     HasWhollyCollar = false;
+    onCoat_ = straightNeck_ = false;
     DraftBodice(d, keepHandle);
     DraftUpper(d, whollyCollar);
     DraftLower();
@@ -230,41 +242,16 @@ void TRaglan::DraftUpper(TDress& d, bool whollyCollar) {
     // 17. The front underarm point, swung forward as far as the back raglan
     //     leans from the base line.
     const Vector& neck = d.FrontRaglanEnd;
-    {
-        const float gamma = Geom::Angle(BackTouch, d.A9, d.P3);
-        const float k = float(Checked::Div(double(gamma) * Geom::Distance(d.A9, d.P3),
-                                           Geom::Distance(d.P6, neck), "raglan front cap line"));
-        const Vector e = Geom::Rotated(Vector::UnitBetween(neck, d.P6), k);
-        FrontOffset = neck + e * (0.83f * (Geom::Distance(neck, d.P6) + d.P6.y - d.G4.y));
-        FrontUnderarm = FrontOffset + Vector::UnitNormalBetween(neck, FrontOffset) * (1.15f * (d.G4.x - d.G2.x));
-    }
-
-    // 18, 19. The front tip, 1 cm beyond P11, and the front half of the
-    //         width line at a square to the middle line.
+    const float gamma = Geom::Angle(BackTouch, d.A9, d.P3);
+    const float k = float(Checked::Div(double(gamma) * Geom::Distance(d.A9, d.P3), Geom::Distance(d.P6, neck),
+                                       "raglan front cap line"));
+    const Vector towardP6 = Geom::Rotated(Vector::UnitBetween(neck, d.P6), k);
+    FrontOffset = neck + towardP6 * (0.83f * (Geom::Distance(neck, d.P6) + d.P6.y - d.G4.y));
+    FrontUnderarm = FrontOffset + Vector::UnitNormalBetween(neck, FrontOffset) * (1.15f * (d.G4.x - d.G2.x));
+    // 18-22. The tips 1 cm beyond P11 and P1, and the width line.
     FrontTip = d.P11 + Vector::UnitBetween(d.FrontShoulderMid, d.P11);
-    {
-        const float dist = Geom::Distance(FrontUnderarm, FrontTip);
-        const float a = 0.485f * W;
-        const float rest = dist * dist - a * a;
-        if (!(rest >= 0.0f)) throw 1;
-        FrontMiddle = Geom::CircleCross(FrontTip, FrontUnderarm, std::sqrt(rest), a, 0);
-    }
-
-    // 20-22. The back half of the width line, 0.515 W, at the same cap
-    //        height.
     P12 = d.P1 + Vector::UnitBetween(d.Q3, d.P1);
-    {
-        const eVector e(d.A9, BackTouch);
-        const nVector n(d.A9, BackTouch);
-        BackOffset = BackTouch - n * (1.15f * (d.G2.x - d.G1.x));
-        const float a = 0.515f * W;
-        const float b = Geom::Distance(FrontTip, FrontMiddle);
-        const float R = std::sqrt(a * a + b * b);
-        const float p = Vector::Dot(P12 - BackOffset, n);
-        const float q = R > p ? std::sqrt(R * R - p * p) : 0.0f;
-        BackUnderarm = P12 + e * q - n * p;
-        BackMiddle = Geom::CircleCross(P12, BackUnderarm, b, a, 1);
-    }
+    SpanWidthLine(d.A9, 0.485f * W, 0.515f * W, 1.15f * (d.G2.x - d.G1.x));
 
     // 23. The back frame.
     BackFrame.Init(P12, Vector::UnitBetween(BackUnderarm, BackMiddle));
@@ -299,6 +286,183 @@ void TRaglan::DraftUpper(TDress& d, bool whollyCollar) {
     // 26. The top of the box, unless the collar in one with the front sets
     //     it from its own parts.
     if (!whollyCollar) BoxTop = std::max({A91.y, A21.y, A7.y, A71.y});
+}
+
+// The width line at a square to the middle line, whose top is FrontTip in
+// front and P12 behind: the front half (frontHalf long) ends at
+// FrontUnderarm, the back half (backHalf) on the line through BackOffset
+// along A9 → BackTouch, backSpread behind BackTouch.  The cap height is the
+// front's; a front half longer than the tip's reach throws the integer 1.
+void TRaglan::SpanWidthLine(const Vector& a9, float frontHalf, float backHalf, float backSpread) {
+    const float dist = Geom::Distance(FrontUnderarm, FrontTip);
+    const float rest = dist * dist - frontHalf * frontHalf;
+    if (!(rest >= 0.0f)) throw 1;
+    FrontMiddle = Geom::CircleCross(FrontTip, FrontUnderarm, std::sqrt(rest), frontHalf, 0);
+    const eVector e(a9, BackTouch);
+    const nVector n(a9, BackTouch);
+    BackOffset = BackTouch - n * backSpread;
+    const float b = Geom::Distance(FrontTip, FrontMiddle);
+    const float R = std::sqrt(backHalf * backHalf + b * b);
+    const float p = Vector::Dot(P12 - BackOffset, n);
+    const float q = R > p ? std::sqrt(R * R - p * p) : 0.0f;
+    BackUnderarm = P12 + e * q - n * p;
+    BackMiddle = Geom::CircleCross(P12, BackUnderarm, b, backHalf, 1);
+}
+
+// ---------------------------------------------------------------------------
+// On a men's coat or blazer with a side seam: a fixed bend, and the back
+// half of the width line wider than the front by the kind's share.
+
+void TRaglan::DraftOnCoat(TMenPattern& g, int collarKind) {
+    onCoat_ = true;
+    straightNeck_ = collarKind == 7;
+    const float hc = Geom::Distance(g.FrontNeckCentre, g.A4);
+    // 1. The back armhole's point whose tangent passes through A9.
+    const nVector backNormal(g.BackArmholeCtrl2, g.BackArmholeCtrl3);
+    BackTouchT = 0.5f;
+    if (Vector::Dot(Vector::UnitBetween(g.A9, g.BackArmholeJoin), backNormal) <= 0) {
+        BackSide = 1;
+        BackTouch = Bezier2::TangentFromPoint(g.A9, g.P31, g.BackArmholeCtrl2, g.BackArmholeJoin, BackTouchT, 0);
+    } else {
+        BackSide = 2;
+        BackTouch = Bezier2::TangentFromPoint(g.A9, g.BackArmholeJoin, g.BackArmholeCtrl3, g.G2, BackTouchT, 0);
+    }
+    g.RaglanBackTouch = BackTouch;
+    // 2. The back raglan, bowed by 0.09 of |A9 P31|.
+    {
+        const eVector e(g.A9, BackTouch);
+        const nVector n(g.A9, BackTouch);
+        const float d = Geom::Distance(g.A9, g.P31);
+        g.C1 = g.A9 + e * (0.5f * d);
+        g.C2 = g.C1 + n * (0.09f * d);
+        g.RaglanBackCtrl1 = g.C2 - e * (0.25f * d);
+        g.RaglanBackCtrl2 = g.C2 + e * (0.2f * d);
+    }
+    // 3. Where it runs into the back armhole.
+    g.RaglanBackParam = 0.5f;
+    if (Vector::Dot(Vector::UnitBetween(g.RaglanBackCtrl2, g.BackArmholeJoin), backNormal) <= 0) {
+        g.RaglanBackCase = 1;
+        g.RaglanBackEnd = Bezier2::TangentFromPoint(g.RaglanBackCtrl2, g.P31, g.BackArmholeCtrl2, g.BackArmholeJoin,
+                                                    g.RaglanBackParam, 0);
+    } else {
+        g.RaglanBackCase = 2;
+        g.RaglanBackEnd = Bezier2::TangentFromPoint(g.RaglanBackCtrl2, g.BackArmholeJoin, g.BackArmholeCtrl3, g.G2,
+                                                    g.RaglanBackParam, 0);
+    }
+    // 4. A41: the back neck's length from A4, along the straight neck of
+    //    the men's jacket collar, else round the front neck circle.
+    const float backNeck = Len(g.A9, g.NeckCtrl2, g.A2);
+    if (straightNeck_) {
+        g.A41 = g.A4 + Vector::UnitBetween(g.A3, g.G8) * backNeck;
+    } else {
+        const Vector e = Geom::Rotated(Vector::UnitBetween(g.FrontNeckCentre, g.A4),
+                                       float(Checked::Div(backNeck, hc, "men's raglan front neck")));
+        g.A41 = g.FrontNeckCentre + e * hc;
+    }
+    // 5. The front armhole's point whose tangent passes through A41.
+    const nVector frontNormal(g.FrontArmholeCtrl1, g.FrontArmholeCtrl2);
+    float frontT = 0.5f;
+    Vector frontTouch;
+    if (Vector::Dot(Vector::UnitBetween(g.A41, g.FrontArmholeJoin), frontNormal) <= 0)
+        frontTouch = Bezier2::TangentFromPoint(g.A41, g.FrontArmholeJoin, g.FrontArmholeCtrl2, g.P6, frontT, 1);
+    else
+        frontTouch = Bezier2::TangentFromPoint(g.A41, g.FrontG2, g.FrontArmholeCtrl1, g.FrontArmholeJoin, frontT, 1);
+    g.RaglanFrontTouch = frontTouch;
+    // 6. The front raglan, bowed the other way; the garment's first control
+    //    lies towards the armhole, its second towards A41.
+    const eVector down(g.A41, frontTouch);
+    {
+        const nVector n(frontTouch, g.A41);
+        const float d = Geom::Distance(g.A41, g.P6);
+        g.C3 = g.A41 + down * (0.5f * d);
+        g.C4 = g.C3 + n * (0.09f * d);
+        g.RaglanFrontCtrl2 = g.C4 - down * (0.25f * d);
+        g.RaglanFrontCtrl1 = g.C4 + down * (0.2f * d);
+    }
+    // 7. Where it runs into the front armhole.
+    g.RaglanFrontParam = 0.5f;
+    if (Vector::Dot(Vector::UnitBetween(g.RaglanFrontCtrl1, g.FrontArmholeJoin), frontNormal) <= 0) {
+        g.RaglanFrontCase = 2;
+        g.RaglanFrontEnd = Bezier2::TangentFromPoint(g.RaglanFrontCtrl1, g.FrontArmholeJoin, g.FrontArmholeCtrl2,
+                                                     g.P6, g.RaglanFrontParam, 1);
+    } else {
+        g.RaglanFrontCase = 1;
+        g.RaglanFrontEnd = Bezier2::TangentFromPoint(g.RaglanFrontCtrl1, g.FrontG2, g.FrontArmholeCtrl1,
+                                                     g.FrontArmholeJoin, g.RaglanFrontParam, 1);
+    }
+    // 8. The blade dart's legs end on the armhole or on the raglan line,
+    //    whichever they meet first.
+    {
+        const Vector v = g.RaglanBackEnd - g.U;
+        for (Vector* leg : {&g.D1, &g.D2}) {
+            const eVector e(g.U, *leg);
+            float t = 0.5f;
+            *leg = Vector::Cross(e, v) >= 0
+                       ? Bezier2::CrossLineFrom(g.U, e, g.P31, g.BackArmholeCtrl2, g.BackArmholeJoin, t, 0)
+                       : Bezier2::CrossLineFrom(g.U, e, g.C2, g.RaglanBackCtrl2, g.RaglanBackEnd, t, 0);
+        }
+    }
+    // 9.
+    g.P3.x = g.a.x;
+    // 10, 11. What the sleeve's seams must measure.
+    {
+        float back = Len(g.A9, g.RaglanBackCtrl1, g.C2) + Len(g.C2, g.RaglanBackCtrl2, g.RaglanBackEnd);
+        if (g.RaglanBackCase == 1)
+            back += Len(g.P31, g.BackArmholeCtrl2, g.BackArmholeJoin, g.RaglanBackParam, 1) +
+                    Len(g.BackArmholeJoin, g.BackArmholeCtrl3, g.G2);
+        else
+            back += Len(g.BackArmholeJoin, g.BackArmholeCtrl3, g.G2, g.RaglanBackParam, 1);
+        BackSeamLength = back;
+        float front = Len(g.RaglanFrontEnd, g.RaglanFrontCtrl1, g.C4);
+        if (g.RaglanFrontCase == 1)
+            front += Len(g.FrontG2, g.FrontArmholeCtrl1, g.FrontArmholeJoin, 0, g.RaglanFrontParam);
+        else
+            front += Len(g.FrontG2, g.FrontArmholeCtrl1, g.FrontArmholeJoin) +
+                     Len(g.FrontArmholeJoin, g.FrontArmholeCtrl2, g.P6, 0, g.RaglanFrontParam);
+        FrontSeamLength = front;
+    }
+
+    // 12-20. The sleeve's width line.
+    const float h = g.InterliningEase;
+    Interlining = h;
+    SleeveWidth = 3 * h + UpperArmGirth + UpperArmEase;
+    const float W = SleeveWidth;
+    FrontTip = g.P10 + Vector::UnitBetween(g.A4, g.P10);
+    FrontOffset = g.A41 + down * (0.9f * (Geom::Distance(g.A41, g.P6) + g.P6.y - g.G4.y));
+    FrontUnderarm = FrontOffset + Vector::Perpendicular(down) * (1.2f * (g.G4.x - g.FrontG2.x));
+    P12 = g.P1 + Vector::UnitBetween(g.A2, g.P1);
+    NeckAngle = Geom::Angle(g.NeckCtrl2, g.A9, g.RaglanBackCtrl1);
+    const float c = kind_ == 16 ? 0.058f : 0.054f;
+    SpanWidthLine(g.A9, (0.5f - c) * W, (0.5f + c) * W, 1.2f * (g.G2.x - g.G1.x));
+
+    // 21. The back frame: the neck point and A2 with the back neck arc's
+    //     control, P1, P12 and the width line's back half.
+    BackFrame.Init(P12, Vector::UnitBetween(BackUnderarm, BackMiddle));
+    A91 = BackFrame.ToLocal(g.A9);
+    NeckCtrl = BackFrame.ToLocal(g.NeckCtrl2);
+    A21 = BackFrame.ToLocal(g.A2);
+    P1 = BackFrame.ToLocal(g.P1);
+    P12 = BackFrame.ToLocal(P12);
+    BackMiddle = BackFrame.ToLocal(BackMiddle);
+    BackUnderarm = BackFrame.ToLocal(BackUnderarm);
+    BackTipEnd = Vector(0, -2.5f);
+    // 22. The front frame: the neck from A4 to A41, the front raglan's piece
+    //     down to C4, the shoulder end P10.
+    FrontFrame.Init(FrontTip, Vector::UnitBetween(FrontMiddle, FrontUnderarm));
+    NeckCentre = FrontFrame.ToLocal(g.FrontNeckCentre);
+    A7 = FrontFrame.ToLocal(g.A4);
+    A71 = FrontFrame.ToLocal(g.A41);
+    FrontSeamCtrl = FrontFrame.ToLocal(g.RaglanFrontCtrl2);
+    FrontSeamTop = FrontFrame.ToLocal(g.C4);
+    P11 = FrontFrame.ToLocal(g.P10);
+    FrontTip = FrontFrame.ToLocal(FrontTip);
+    FrontMiddle = FrontFrame.ToLocal(FrontMiddle);
+    FrontUnderarm = FrontFrame.ToLocal(FrontUnderarm);
+    FrontTipEnd = Vector(0, -2.5f);
+    // 23, 24.
+    HemMiddle = Vector(FrontTip.x, FrontTip.y - ArmLength - ShoulderPad - h);
+    WristWidth = 3 * h + WristGirth + WristEase;
+    BoxTop = std::max({A21.y, A91.y, A7.y, A71.y});
 }
 
 void TRaglan::TakeWhollyCollar(const WhollyOnSleeve& parts) {
@@ -370,7 +534,8 @@ void TRaglan::DrawShoulders(const PatternPen& pen) const {
     pen.Line({P12, P11});
     pen.Thick();
     pen.Quad(FrontTipEnd, FrontTip, P11, 20);
-    pen.Quad(P11, ShoulderCtrl, P7, 20);
+    // The coat's shoulder runs straight from its end to the neck.
+    if (!onCoat_) pen.Quad(P11, ShoulderCtrl, P7, 20);
 }
 
 void TRaglan::DrawUpper(const PatternPen& pen) const {
@@ -379,7 +544,10 @@ void TRaglan::DrawUpper(const PatternPen& pen) const {
         pen.Quad(A91, NeckCtrl, A21, 10);
         DrawShoulders(pen);
         pen.To(A7);
-        pen.ArcFrom(NeckCentre, A7, A71, 10);
+        if (straightNeck_)
+            pen.To(A71);
+        else
+            pen.ArcFrom(NeckCentre, A7, A71, 10);
         pen.Quad(A71, FrontSeamCtrl, FrontSeamTop, 20);
         return;
     }
@@ -416,6 +584,16 @@ void TRaglan::DrawUpper(const PatternPen& pen) const {
 }
 
 void TRaglan::LabelUpper(const PatternPen& pen) const {
+    if (onCoat_) {
+        pen.Label(A91, "A9", 6);
+        pen.Label(A21, "A2", 2);
+        pen.Label(P1, "P1", 7);
+        pen.Label(P12, "P12", 3);
+        pen.Label(P11, "P10", 3);
+        pen.Label(A7, "A4", 1);
+        pen.Label(A71, "A41", 2);
+        return;
+    }
     pen.Label(A91, "A91", 6);
     if (HasWhollyCollar) {
         pen.Label(Wholly.D9, "D91", 6);

@@ -18,6 +18,7 @@
 #include "sleeves/common/SleevePiece.h"
 
 class TDress;
+class TMenPattern;
 struct PatternPen;
 
 namespace Raglan {
@@ -42,7 +43,7 @@ constexpr float kHandleHalf = 0.6f;
 
 class TRaglan : public TSleevePiece, public TWhollyRaglanHost {
 public:
-    explicit TRaglan(int kind) : TSleevePiece(kind) {}
+    explicit TRaglan(int kind) : TSleevePiece(kind), kind_(kind) {}
 
     float SleeveWidth = 0.0f;      // W = Оп.в + Попв + 3h
     float WristWidth = 0.0f;       // Озап + Поз + 3h
@@ -79,6 +80,11 @@ public:
     // the integer 1 when the sleeve cannot be built, EFloatError on a
     // degenerate construction.
     void Draft(TDress& d, bool keepHandle, bool whollyCollar);
+    // Drafts the raglan line into a men's coat or blazer with a side seam
+    // and the whole sleeve; collar kind 7 (the men's jacket collar) keeps
+    // the front neck straight.  There the sleeve's neck point "A9" stands in
+    // A91, "A2" in A21, "A4" in A7, "A41" in A71 and "P10" in P11.
+    void DraftCoat(TMenPattern& g, int collarKind);
 
     void Draw() override;
     void DrawLabels() override;
@@ -104,17 +110,22 @@ protected:
 private:
     void DraftBodice(TDress& d, bool keepHandle);
     void DraftUpper(TDress& d, bool whollyCollar);
+    void DraftOnCoat(TMenPattern& g, int collarKind);
+    void SpanWidthLine(const Vector& a9, float frontHalf, float backHalf, float backSpread);
     void DrawUpper(const PatternPen& pen) const;
     void DrawShoulders(const PatternPen& pen) const;
     void LabelUpper(const PatternPen& pen) const;
     // C1 and the base line's normal of the last draft, for the handle.
     Vector c1_, normal_;
+    int kind_;
+    bool onCoat_ = false;       // drafted on a men's coat
+    bool straightNeck_ = false;  // its front neck straight (men's jacket collar)
 };
 
 // Kind 5: the straight raglan sleeve.
 class TRaglanStright : public TRaglan {
 public:
-    TRaglanStright() : TRaglan(5) {}
+    explicit TRaglanStright(int kind = 5) : TRaglan(kind) {}
 
     Vector P, P4, P31, P61, CapCircleCentre;
     Vector H1, H11, H2, H21, H3, H31, H4, H41;
@@ -134,7 +145,7 @@ private:
 // in the back seam (or, when the hem runs on too far, partly by the hem).
 class TRaglanWDart : public TRaglan {
 public:
-    TRaglanWDart() : TRaglan(6) {}
+    explicit TRaglanWDart(int kind = 6) : TRaglan(kind) {}
 
     Vector DartSeamPoint;  // where the dart's centre line from Lp meets the back seam
     Vector DartFoldCross;  // work point of the fold
@@ -159,4 +170,16 @@ private:
     // for the current wrist width; lpH2 is |Lp H|².
     void PlaceHem(float lpH2);
     float FrontArcMiss();
+};
+
+// The men's raglans of the coats and blazers with a side seam: the same
+// sleeves on the coat's raglan line (kinds 15 and 16).
+class TMenRaglanStright : public TRaglanStright {
+public:
+    TMenRaglanStright() : TRaglanStright(15) {}
+};
+
+class TMenRaglanWDart : public TRaglanWDart {
+public:
+    TMenRaglanWDart() : TRaglanWDart(16) {}
 };

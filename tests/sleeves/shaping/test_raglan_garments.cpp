@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "garments/bodice_women/Dress.h"
+#include "garments/coats_men/MenPattern.h"
 #include "kernel/Bezier.h"
 #include "kernel/DrawContext.h"
 #include "shell/Factory.h"
@@ -74,9 +75,9 @@ protected:
 constexpr int kKinds[] = {5, 6};
 const char* const kCaptions[] = {" Реглан прямой", " Реглан с вытачкой"};
 
-// The dialog offers both raglans with every women's bodice.
+// The dialog offers the women's raglans and the men's.
 TEST_F(RaglanGarmentsTest, TheRaglansAreRegistered) {
-    for (int kind : kKinds) EXPECT_TRUE(HasSleeveMaker(kind)) << kind;
+    for (int kind : {5, 6, 15, 16}) EXPECT_TRUE(HasSleeveMaker(kind)) << kind;
 }
 
 // The straight sleeve: the caps fitted to their seams, the width line at
@@ -356,4 +357,81 @@ TEST_F(RaglanGarmentsTest, ThePrintedSleeveMeasuresTrue) {
             }
         }
     }
+}
+
+// ---------------------------------------------------------------------------
+// The men's coats with a side seam
+
+// Each coat, each men's raglan, with no collar and with the men's jacket
+// collar: the raglan line in the coat, the width line split by the kind's
+// share, the lower sleeve as the women's, the neck straight under the
+// jacket collar; no handle.
+TEST_F(RaglanGarmentsTest, TheMensRaglansOnTheCoatsWithASideSeam) {
+    for (int type : {28, 31})
+        for (int kind : {15, 16})
+            for (int collar : {0, 7}) {
+                SCOPED_TRACE(testing::Message() << "type " << type << " kind " << kind << " collar " << collar);
+                TRaglan& s = CalculateWithSleeve(type, collar, kind);
+                ASSERT_TRUE(main->Model->calculated) << (messages.empty() ? "" : messages[0].text);
+                EXPECT_TRUE(messages.empty());
+                EXPECT_EQ(main->SleeveType->text().toStdString(), kind == 15 ? " Реглан прямой" : " Реглан с вытачкой");
+                const auto& g = dynamic_cast<const TMenPattern&>(*main->Model);
+                const float h = g.InterliningEase;
+
+                // The back raglan bowed by 0.09 of |A9 P31| at its middle.
+                const double d = Dist(g.A9, g.P31);
+                EXPECT_NEAR(Dist(g.C1, g.A9), 0.5 * d, 1e-3);
+                EXPECT_NEAR(Dist(g.C1, g.C2), 0.09 * d, 1e-3);
+                EXPECT_NEAR(Dist(g.C3, g.C4), 0.09 * Dist(g.A41, g.P6), 1e-3);
+                EXPECT_EQ(g.P3.x, g.a.x);
+                // A41: on the straight neck under the jacket collar, else on
+                // the front neck circle.
+                if (collar == 7)
+                    EXPECT_NEAR(Vector::Cross(g.A41 - g.A4, g.G8 - g.A3) / Dist(g.A3, g.G8), 0, 1e-3);
+                else
+                    EXPECT_NEAR(Dist(g.FrontNeckCentre, g.A41), Dist(g.FrontNeckCentre, g.A4), 1e-3);
+
+                // The width line: 0.554 W (kind 15) or 0.558 W (kind 16)
+                // behind the middle line, the rest in front.
+                const double c = kind == 15 ? 0.054 : 0.058;
+                EXPECT_NEAR(s.BackMiddle.x - s.BackUnderarm.x, (0.5 + c) * s.SleeveWidth, 1e-3);
+                EXPECT_NEAR(s.FrontUnderarm.x - s.FrontMiddle.x, (0.5 - c) * s.SleeveWidth, 1e-3);
+                EXPECT_NEAR(s.SleeveWidth, s.UpperArmGirth + s.UpperArmEase + 3 * h, 1e-4);
+                if (kind == 15)
+                    ExpectStraightSleeve(dynamic_cast<const TRaglanStright&>(s), h);
+                else
+                    ExpectDartedSleeve(dynamic_cast<const TRaglanWDart&>(s), h);
+                EXPECT_EQ(s.BoxTop, std::max({s.A91.y, s.A21.y, s.A7.y, s.A71.y}));
+                EXPECT_FALSE(s.HitTest(g.C2.x, g.C2.y));
+
+                ScreenDC.RestoreSleeveOrigin();
+                const QImage& sheet = report->List2()->Bitmap();
+                const int left = ScreenDC.PixelX(s.BoxLeft), right = ScreenDC.PixelX(s.BoxRight);
+                const int top = ScreenDC.PixelY(s.BoxTop), bottom = ScreenDC.PixelY(s.BoxBottom);
+                EXPECT_GT(DarkPixels(sheet, QRect(left, top, right - left + 1, bottom - top + 1)), 500);
+            }
+}
+
+// A men's raglan saved and reopened, and one too wide for the coat.
+TEST_F(RaglanGarmentsTest, TheMensRaglanIsKeptAndATooWideOneFails) {
+    TRaglan& s = CalculateWithSleeve(31, 7, 16);
+    ASSERT_TRUE(main->Model->calculated);
+    const Vector o = s.BackUnderarm, o2 = s.FrontUnderarm;
+    const std::string path = TempPath("menraglan.mdr");
+    ASSERT_TRUE(SaveOrderTo(*main, path));
+    main->CreateModel(0, -1, -1);
+    ASSERT_TRUE(OpenOrderFrom(*main, path));
+    ASSERT_TRUE(main->Model->calculated);
+    EXPECT_EQ(main->SleeveKind, 16);
+    EXPECT_EQ(dynamic_cast<const TRaglan&>(*main->Sleeve).BackUnderarm, o);
+    EXPECT_EQ(dynamic_cast<const TRaglan&>(*main->Sleeve).FrontUnderarm, o2);
+
+    const int upperArm = Row("Оп.в:");
+    ASSERT_GT(upperArm, 0);
+    main->Meas(upperArm)->setText("90");
+    messages.clear();
+    main->CalcExecute();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Ширина рукава больше допустимой. ");
+    EXPECT_FALSE(main->Model->calculated);
 }
