@@ -253,39 +253,45 @@ void TRaglan::DraftUpper(TDress& d, bool whollyCollar) {
     P12 = d.P1 + Vector::UnitBetween(d.Q3, d.P1);
     SpanWidthLine(d.A9, 0.485f * W, 0.515f * W, 1.15f * (d.G2.x - d.G1.x));
 
-    // 23. The back frame.
-    BackFrame.Init(P12, Vector::UnitBetween(BackUnderarm, BackMiddle));
-    A91 = BackFrame.ToLocal(A91);
-    NeckCtrl = BackFrame.ToLocal(NeckCtrl);
-    A21 = BackFrame.ToLocal(A21);
-    P1 = BackFrame.ToLocal(d.P1);
-    P12 = BackFrame.ToLocal(P12);
-    BackMiddle = BackFrame.ToLocal(BackMiddle);
-    BackUnderarm = BackFrame.ToLocal(BackUnderarm);
-    BackTipEnd = Vector(0, -2.5f);
-
-    // 24. The front frame.
-    FrontFrame.Init(FrontTip, Vector::UnitBetween(FrontMiddle, FrontUnderarm));
-    NeckCentre = FrontFrame.ToLocal(d.RaglanWorkPoints2[1]);
-    A71 = FrontFrame.ToLocal(neck);
-    A7 = FrontFrame.ToLocal(d.A7);
-    FrontSeamCtrl = FrontFrame.ToLocal(d.FrontRaglanCtrl2);
-    FrontSeamTop = FrontFrame.ToLocal(d.FrontRaglanMid);
-    P7 = FrontFrame.ToLocal(d.P7);
-    ShoulderCtrl = FrontFrame.ToLocal(d.FrontShoulderMid);
-    P11 = FrontFrame.ToLocal(d.P11);
-    FrontTip = FrontFrame.ToLocal(FrontTip);
-    FrontMiddle = FrontFrame.ToLocal(FrontMiddle);
-    FrontUnderarm = FrontFrame.ToLocal(FrontUnderarm);
-    FrontTipEnd = Vector(0, -2.5f);
-    HemMiddle = Vector(0, -(ArmLength + ShoulderPad + h));
-
-    // 25. The wrist.
-    WristWidth = WristGirth + WristEase + 3 * h;
+    // 23-25. The pieces in the sleeve's frames; the hem and the wrist.
+    PlaceInFrames({A91, NeckCtrl, A21, d.P1},
+                  {d.RaglanWorkPoints2[1], d.A7, neck, d.FrontRaglanCtrl2, d.FrontRaglanMid, d.P7, d.FrontShoulderMid,
+                   d.P11},
+                  h);
 
     // 26. The top of the box, unless the collar in one with the front sets
     //     it from its own parts.
     if (!whollyCollar) BoxTop = std::max({A91.y, A21.y, A7.y, A71.y});
+}
+
+// Carries the pieces into the back frame (origin P12, x along the width
+// line) and the front frame (origin FrontTip); the middle line's foot
+// hangs the arm length, the pad and h below the top.
+void TRaglan::PlaceInFrames(const BackPieces& back, const FrontPieces& front, float h) {
+    BackFrame.Init(P12, Vector::UnitBetween(BackUnderarm, BackMiddle));
+    A91 = BackFrame.ToLocal(back.neckPoint);
+    NeckCtrl = BackFrame.ToLocal(back.neckCtrl);
+    A21 = BackFrame.ToLocal(back.shoulderNeck);
+    P1 = BackFrame.ToLocal(back.p1);
+    P12 = BackFrame.ToLocal(P12);
+    BackMiddle = BackFrame.ToLocal(BackMiddle);
+    BackUnderarm = BackFrame.ToLocal(BackUnderarm);
+    BackTipEnd = Vector(0, -2.5f);
+    FrontFrame.Init(FrontTip, Vector::UnitBetween(FrontMiddle, FrontUnderarm));
+    NeckCentre = FrontFrame.ToLocal(front.neckCentre);
+    A7 = FrontFrame.ToLocal(front.neckStart);
+    A71 = FrontFrame.ToLocal(front.neckEnd);
+    FrontSeamCtrl = FrontFrame.ToLocal(front.seamCtrl);
+    FrontSeamTop = FrontFrame.ToLocal(front.seamTop);
+    P7 = FrontFrame.ToLocal(front.p7);
+    ShoulderCtrl = FrontFrame.ToLocal(front.shoulderCtrl);
+    P11 = FrontFrame.ToLocal(front.shoulderEnd);
+    FrontTip = FrontFrame.ToLocal(FrontTip);
+    FrontMiddle = FrontFrame.ToLocal(FrontMiddle);
+    FrontUnderarm = FrontFrame.ToLocal(FrontUnderarm);
+    FrontTipEnd = Vector(0, -2.5f);
+    HemMiddle = Vector(FrontTip.x, FrontTip.y - ArmLength - ShoulderPad - h);
+    WristWidth = 3 * h + WristGirth + WristEase;
 }
 
 // The width line at a square to the middle line, whose top is FrontTip in
@@ -435,33 +441,12 @@ void TRaglan::DraftOnCoat(TMenPattern& g, int collarKind) {
     const float c = kind_ == 16 ? 0.058f : 0.054f;
     SpanWidthLine(g.A9, (0.5f - c) * W, (0.5f + c) * W, 1.2f * (g.G2.x - g.G1.x));
 
-    // 21. The back frame: the neck point and A2 with the back neck arc's
-    //     control, P1, P12 and the width line's back half.
-    BackFrame.Init(P12, Vector::UnitBetween(BackUnderarm, BackMiddle));
-    A91 = BackFrame.ToLocal(g.A9);
-    NeckCtrl = BackFrame.ToLocal(g.NeckCtrl2);
-    A21 = BackFrame.ToLocal(g.A2);
-    P1 = BackFrame.ToLocal(g.P1);
-    P12 = BackFrame.ToLocal(P12);
-    BackMiddle = BackFrame.ToLocal(BackMiddle);
-    BackUnderarm = BackFrame.ToLocal(BackUnderarm);
-    BackTipEnd = Vector(0, -2.5f);
-    // 22. The front frame: the neck from A4 to A41, the front raglan's piece
-    //     down to C4, the shoulder end P10.
-    FrontFrame.Init(FrontTip, Vector::UnitBetween(FrontMiddle, FrontUnderarm));
-    NeckCentre = FrontFrame.ToLocal(g.FrontNeckCentre);
-    A7 = FrontFrame.ToLocal(g.A4);
-    A71 = FrontFrame.ToLocal(g.A41);
-    FrontSeamCtrl = FrontFrame.ToLocal(g.RaglanFrontCtrl2);
-    FrontSeamTop = FrontFrame.ToLocal(g.C4);
-    P11 = FrontFrame.ToLocal(g.P10);
-    FrontTip = FrontFrame.ToLocal(FrontTip);
-    FrontMiddle = FrontFrame.ToLocal(FrontMiddle);
-    FrontUnderarm = FrontFrame.ToLocal(FrontUnderarm);
-    FrontTipEnd = Vector(0, -2.5f);
-    // 23, 24.
-    HemMiddle = Vector(FrontTip.x, FrontTip.y - ArmLength - ShoulderPad - h);
-    WristWidth = 3 * h + WristGirth + WristEase;
+    // 21-23. The neck point, A2 and the back neck arc's control, P1; the
+    //        neck from A4 to A41, the front raglan's piece down to C4, the
+    //        shoulder end P10; the hem and the wrist.
+    PlaceInFrames({g.A9, g.NeckCtrl2, g.A2, g.P1},
+                  {g.FrontNeckCentre, g.A4, g.A41, g.RaglanFrontCtrl2, g.C4, g.P10, g.P10, g.P10}, h);
+    // 24.
     BoxTop = std::max({A21.y, A91.y, A7.y, A71.y});
 }
 

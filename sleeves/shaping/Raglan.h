@@ -112,6 +112,14 @@ private:
     void DraftUpper(TDress& d, bool whollyCollar);
     void DraftOnCoat(TMenPattern& g, int collarKind);
     void SpanWidthLine(const Vector& a9, float frontHalf, float backHalf, float backSpread);
+    // The bodice points (bodice coordinates) that go onto the sleeve.
+    struct BackPieces {
+        Vector neckPoint, neckCtrl, shoulderNeck, p1;
+    };
+    struct FrontPieces {
+        Vector neckCentre, neckStart, neckEnd, seamCtrl, seamTop, p7, shoulderCtrl, shoulderEnd;
+    };
+    void PlaceInFrames(const BackPieces& back, const FrontPieces& front, float h);
     void DrawUpper(const PatternPen& pen) const;
     void DrawShoulders(const PatternPen& pen) const;
     void LabelUpper(const PatternPen& pen) const;
