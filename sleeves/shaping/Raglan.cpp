@@ -23,6 +23,19 @@ float Len(const Vector& p0, const Vector& c, const Vector& p2, float t1 = 0.0f, 
     return Bezier2::ArcLength(p0, c, p2, t1, t2);
 }
 
+// The points of a men's raglan line leaving `start` along e: its middle
+// 0.5 d along, the bow point 0.09 d off it along n, and the controls 0.25 d
+// before and 0.2 d after the bow point.
+struct RaglanBow {
+    Vector &middle, &bow, &before, &after;
+};
+void BowRaglan(const Vector& start, const Vector& e, const Vector& n, float d, RaglanBow out) {
+    out.middle = start + e * (0.5f * d);
+    out.bow = out.middle + n * (0.09f * d);
+    out.before = out.bow - e * (0.25f * d);
+    out.after = out.bow + e * (0.2f * d);
+}
+
 bool WhollyCollarOn() { return MainForm && MainForm->Collar && MainForm->CollarKind == TWholly::kKind; }
 
 }  // namespace
@@ -335,15 +348,8 @@ void TRaglan::DraftOnCoat(TMenPattern& g, int collarKind) {
     }
     g.RaglanBackTouch = BackTouch;
     // 2. The back raglan, bowed by 0.09 of |A9 P31|.
-    {
-        const eVector e(g.A9, BackTouch);
-        const nVector n(g.A9, BackTouch);
-        const float d = Geom::Distance(g.A9, g.P31);
-        g.C1 = g.A9 + e * (0.5f * d);
-        g.C2 = g.C1 + n * (0.09f * d);
-        g.RaglanBackCtrl1 = g.C2 - e * (0.25f * d);
-        g.RaglanBackCtrl2 = g.C2 + e * (0.2f * d);
-    }
+    BowRaglan(g.A9, eVector(g.A9, BackTouch), nVector(g.A9, BackTouch), Geom::Distance(g.A9, g.P31),
+              {g.C1, g.C2, g.RaglanBackCtrl1, g.RaglanBackCtrl2});
     // 3. Where it runs into the back armhole.
     g.RaglanBackParam = 0.5f;
     if (Vector::Dot(Vector::UnitBetween(g.RaglanBackCtrl2, g.BackArmholeJoin), backNormal) <= 0) {
@@ -377,14 +383,8 @@ void TRaglan::DraftOnCoat(TMenPattern& g, int collarKind) {
     // 6. The front raglan, bowed the other way; the garment's first control
     //    lies towards the armhole, its second towards A41.
     const eVector down(g.A41, frontTouch);
-    {
-        const nVector n(frontTouch, g.A41);
-        const float d = Geom::Distance(g.A41, g.P6);
-        g.C3 = g.A41 + down * (0.5f * d);
-        g.C4 = g.C3 + n * (0.09f * d);
-        g.RaglanFrontCtrl2 = g.C4 - down * (0.25f * d);
-        g.RaglanFrontCtrl1 = g.C4 + down * (0.2f * d);
-    }
+    BowRaglan(g.A41, down, nVector(frontTouch, g.A41), Geom::Distance(g.A41, g.P6),
+              {g.C3, g.C4, g.RaglanFrontCtrl2, g.RaglanFrontCtrl1});
     // 7. Where it runs into the front armhole.
     g.RaglanFrontParam = 0.5f;
     if (Vector::Dot(Vector::UnitBetween(g.RaglanFrontCtrl1, g.FrontArmholeJoin), frontNormal) <= 0) {
