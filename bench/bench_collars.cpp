@@ -10,18 +10,13 @@
 #include <QTemporaryDir>
 #include <chrono>
 
+#include "bench/DragFrames.h"
 #include "bench/ProgramForms.h"
 #include "collars/MenForCoat.h"
 #include "kernel/DrawContext.h"
 #include "platform/SheetImage.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double>(to - from).count();
-}
 
 void BM_CollarDragFrameAt1to1(benchmark::State& state) {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
@@ -54,29 +49,8 @@ void BM_CollarDragFrameAt1to1(benchmark::State& state) {
             state.SkipWithError("the break point could not be grabbed");
             return;
         }
-        const QImage& sheet = report.List1()->Bitmap();
-        QImage plain(sheet.size(), sheet.format());
-        plain.fill(Qt::white);  // its memory is touched before the first measurement
-        double frame = 0, fill = 0;
-        int step = 0;
-        for (auto _ : state) {
-            // Down and out along the front edge and back, 0 .. 1 cm.
-            const int d = (step++ % 10) * 4;
-            const Clock::time_point start = Clock::now();
-            report.ListMouseMove(1, Qt::LeftButton, x + d / 4, y + d);
-            QApplication::processEvents();
-            const Clock::time_point moved = Clock::now();
-            plain.fill(Qt::white);
-            benchmark::DoNotOptimize(plain.constBits());
-            const Clock::time_point filled = Clock::now();
-            state.SetIterationTime(Seconds(start, moved));
-            frame += Seconds(start, moved);
-            fill += Seconds(moved, filled);
-        }
-        report.ListMouseUp(1, Qt::LeftButton, x, y);
-        if (!main.Model->calculated) state.SkipWithError("a drag frame failed");
-        state.counters["fill_ms"] = benchmark::Counter(fill * 1e3, benchmark::Counter::kAvgIterations);
-        state.counters["x_fill"] = fill > 0 ? frame / fill : 0;
+        // Down and out along the front edge and back, 0 .. 1 cm.
+        bench::TimeDragFrames(state, report, main, x, y, 1, 4);
     }
     SetScreenPixelsPerInchOverride(0);
 }
