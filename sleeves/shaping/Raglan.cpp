@@ -5,6 +5,7 @@
 
 #include "garments/bodice_women/Dress.h"
 #include "garments/coats_men/MenPattern.h"
+#include "garments/shirts_men/MenDress.h"
 #include "garments/common/PatternPen.h"
 #include "kernel/Bezier.h"
 #include "kernel/Checked.h"
@@ -24,14 +25,15 @@ float Len(const Vector& p0, const Vector& c, const Vector& p2, float t1 = 0.0f, 
 }
 
 // The points of a men's raglan line leaving `start` along e: its middle
-// 0.5 d along, the bow point 0.09 d off it along n, and the controls 0.25 d
-// before and 0.2 d after the bow point.
+// 0.5 d along, the bow point `bow` d off it along n (0.09 on the coats,
+// 0.07 on the shirts), and the controls 0.25 d before and 0.2 d after the
+// bow point.
 struct RaglanBow {
     Vector &middle, &bow, &before, &after;
 };
-void BowRaglan(const Vector& start, const Vector& e, const Vector& n, float d, RaglanBow out) {
+void BowRaglan(const Vector& start, const Vector& e, const Vector& n, float d, RaglanBow out, float bow = 0.09f) {
     out.middle = start + e * (0.5f * d);
-    out.bow = out.middle + n * (0.09f * d);
+    out.bow = out.middle + n * (bow * d);
     out.before = out.bow - e * (0.25f * d);
     out.after = out.bow + e * (0.2f * d);
 }
@@ -48,11 +50,21 @@ void TRaglan::Calculate() {
         Draft(*d, MainForm->DraggingSleeve, WhollyCollarOn());
         return;
     }
-    // The men's coats and blazers with a side seam (kinds 15, 16); the men's
-    // shirts and jackets are not drafted with a raglan yet.
+    // The men's shirts and jackets (kinds 5, 6), the men's coats and
+    // blazers with a side seam (kinds 15, 16).
+    if (TMenDress* m = CurrentMenDress()) {
+        DraftShirt(*m);
+        return;
+    }
     TMenPattern* g = CurrentMenPattern();
     if (!g) Checked::Fail("raglan sleeve without a bodice it can be laid into");
     DraftCoat(*g, MainForm->CollarKind);
+}
+
+void TRaglan::DraftShirt(TMenDress& m) {
+    HasWhollyCollar = false;
+    DraftOnShirt(m);
+    DraftLower();
 }
 
 void TRaglan::DraftCoat(TMenPattern& g, int collarKind) {
@@ -63,7 +75,7 @@ void TRaglan::DraftCoat(TMenPattern& g, int collarKind) {
 
 void TRaglan::Draft(TDress& d, bool keepHandle, bool whollyCollar) {
     HasWhollyCollar = false;
-    onCoat_ = straightNeck_ = false;
+    onCoat_ = onShirt_ = straightNeck_ = false;
     DraftBodice(d, keepHandle);
     DraftUpper(d, whollyCollar);
     DraftLower();
@@ -334,6 +346,7 @@ void TRaglan::SpanWidthLine(const Vector& a9, float frontHalf, float backHalf, f
 
 void TRaglan::DraftOnCoat(TMenPattern& g, int collarKind) {
     onCoat_ = true;
+    onShirt_ = false;
     straightNeck_ = collarKind == 7;
     const float hc = Geom::Distance(g.FrontNeckCentre, g.A4);
     // 1. The back armhole's point whose tangent passes through A9.
@@ -450,6 +463,104 @@ void TRaglan::DraftOnCoat(TMenPattern& g, int collarKind) {
     BoxTop = std::max({A21.y, A91.y, A7.y, A71.y});
 }
 
+// ---------------------------------------------------------------------------
+// On a men's shirt or jacket: a fixed bend of 0.07, the width line split
+// 0.454 / 0.546, no shoulder pad.
+
+void TRaglan::DraftOnShirt(TMenDress& m) {
+    onShirt_ = true;
+    onCoat_ = straightNeck_ = false;
+    // 1. The back armhole's point whose tangent passes through A9.
+    const nVector backNormal(m.BackArmholeCtrl1, m.BackArmholeCtrl2);
+    BackTouchT = 0.5f;
+    if (Vector::Dot(Vector::UnitBetween(m.A9, m.BackArmholeJoin), backNormal) > 0) {
+        BackSide = 2;
+        BackTouch = Bezier2::TangentFromPoint(m.A9, m.BackArmholeJoin, m.BackArmholeCtrl2, m.G2, BackTouchT, 0);
+    } else {
+        BackSide = 1;
+        BackTouch = Bezier2::TangentFromPoint(m.A9, m.P31, m.BackArmholeCtrl1, m.BackArmholeJoin, BackTouchT, 0);
+    }
+    m.C1Partner = BackTouch;
+    // 2, 3. The back raglan and where it runs into the armhole.
+    BowRaglan(m.A9, eVector(m.A9, BackTouch), nVector(m.A9, BackTouch), Geom::Distance(m.A9, m.P31),
+              {m.C1, m.C2, m.BackRaglanCtrl1, m.BackRaglanCtrl2}, 0.07f);
+    m.RaglanBackParam = 0.5f;
+    if (Vector::Dot(Vector::UnitBetween(m.BackRaglanCtrl2, m.BackArmholeJoin), backNormal) > 0) {
+        m.RaglanSide = 2;
+        m.BackRaglanEnd = Bezier2::TangentFromPoint(m.BackRaglanCtrl2, m.BackArmholeJoin, m.BackArmholeCtrl2, m.G2,
+                                                    m.RaglanBackParam, 0);
+    } else {
+        m.RaglanSide = 1;
+        m.BackRaglanEnd = Bezier2::TangentFromPoint(m.BackRaglanCtrl2, m.P31, m.BackArmholeCtrl1, m.BackArmholeJoin,
+                                                    m.RaglanBackParam, 0);
+    }
+    // 4. A42: the back neck and the yoke's shoulder piece round the front
+    //    neck circle from A41.
+    {
+        const float r = m.A3.y - m.A5.y;
+        const float L = Len(m.A9, m.NeckCtrl2, m.A2) + Geom::Distance(m.A2, m.A21);
+        const Vector e = Geom::Rotated(Vector::UnitBetween(m.FrontNeckCentre, m.A41),
+                                       float(Checked::Div(L, r, "shirt raglan front neck")));
+        m.A42 = m.FrontNeckCentre + e * r;
+    }
+    // 5-7. The front touch point, the front raglan and its end.
+    const nVector frontNormal(m.FrontArmholeCtrl1, m.FrontArmholeCtrl2);
+    float frontT = 0.5f;
+    const Vector frontTouch =
+        Vector::Dot(Vector::UnitBetween(m.A42, m.FrontArmholeJoin), frontNormal) > 0
+            ? Bezier2::TangentFromPoint(m.A42, m.G2, m.FrontArmholeCtrl1, m.FrontArmholeJoin, frontT, 1)
+            : Bezier2::TangentFromPoint(m.A42, m.FrontArmholeJoin, m.FrontArmholeCtrl2, m.P6, frontT, 1);
+    m.C3Partner = frontTouch;
+    const eVector down(m.A42, frontTouch);
+    BowRaglan(m.A42, down, nVector(frontTouch, m.A42), Geom::Distance(m.A42, m.P6),
+              {m.C3, m.C4, m.FrontRaglanCtrl2, m.FrontRaglanCtrl1}, 0.07f);
+    m.RaglanFrontParam = 0.5f;
+    if (Vector::Dot(Vector::UnitBetween(m.FrontRaglanCtrl1, m.FrontArmholeJoin), frontNormal) > 0) {
+        m.RaglanFrontSide = 1;
+        m.FrontRaglanEnd = Bezier2::TangentFromPoint(m.FrontRaglanCtrl1, m.G2, m.FrontArmholeCtrl1,
+                                                     m.FrontArmholeJoin, m.RaglanFrontParam, 1);
+    } else {
+        m.RaglanFrontSide = 2;
+        m.FrontRaglanEnd = Bezier2::TangentFromPoint(m.FrontRaglanCtrl1, m.FrontArmholeJoin, m.FrontArmholeCtrl2,
+                                                     m.P6, m.RaglanFrontParam, 1);
+    }
+    // 8. What the sleeve's seams must measure (no ease at the back here).
+    {
+        float back = Len(m.A9, m.BackRaglanCtrl1, m.C2) + Len(m.C2, m.BackRaglanCtrl2, m.BackRaglanEnd);
+        if (m.RaglanSide == 1)
+            back += Len(m.P31, m.BackArmholeCtrl1, m.BackArmholeJoin, m.RaglanBackParam, 1) +
+                    Len(m.BackArmholeJoin, m.BackArmholeCtrl2, m.G2);
+        else
+            back += Len(m.BackArmholeJoin, m.BackArmholeCtrl2, m.G2, m.RaglanBackParam, 1);
+        BackSeamLength = back;
+        float front = Len(m.FrontRaglanEnd, m.FrontRaglanCtrl1, m.C4);
+        if (m.RaglanFrontSide == 1)
+            front += Len(m.G2, m.FrontArmholeCtrl1, m.FrontArmholeJoin, 0, m.RaglanFrontParam);
+        else
+            front += Len(m.G2, m.FrontArmholeCtrl1, m.FrontArmholeJoin) +
+                     Len(m.FrontArmholeJoin, m.FrontArmholeCtrl2, m.P6, 0, m.RaglanFrontParam);
+        FrontSeamLength = front;
+    }
+    // 9-14. The width line.
+    const float h = m.InterliningEase;
+    Interlining = h;
+    SleeveWidth = UpperArmGirth + UpperArmEase + 3 * h;
+    const float W = SleeveWidth;
+    FrontTip = m.P11 + Vector::UnitBetween(m.A41, m.P11);
+    FrontOffset = m.A42 + down * (0.9f * (Geom::Distance(m.A42, m.P6) + m.P6.y - m.G41.y));
+    FrontUnderarm = FrontOffset + Vector::UnitNormalBetween(m.A42, frontTouch) * (1.3f * (m.G41.x - m.G2.x));
+    P12 = m.P1 + Vector::UnitBetween(m.A21, m.P1);
+    NeckAngle = Geom::Angle(m.NeckCtrl2, m.A9, m.BackRaglanCtrl1);
+    SpanWidthLine(m.A9, 0.454f * W, 0.546f * W, 1.3f * (m.G2.x - m.G11.x));
+    // 15-17. Into the frames; the shirt's sleeve hangs without a pad.
+    A2Image = m.A2;
+    PlaceInFrames({m.A9, m.NeckCtrl2, m.A21, m.P1},
+                  {m.FrontNeckCentre, m.A41, m.A42, m.FrontRaglanCtrl2, m.C4, m.P11, m.P11, m.P11}, h);
+    A2Image = BackFrame.ToLocal(A2Image);
+    HemMiddle = Vector(0, -(ArmLength + h));
+    BoxTop = std::max({A21.y, A91.y, A7.y, A71.y});
+}
+
 void TRaglan::TakeWhollyCollar(const WhollyOnSleeve& parts) {
     Wholly = parts;
     HasWhollyCollar = true;
@@ -520,13 +631,19 @@ void TRaglan::DrawShoulders(const PatternPen& pen) const {
     pen.Thick();
     pen.Quad(FrontTipEnd, FrontTip, P11, 20);
     // The coat's shoulder runs straight from its end to the neck.
-    if (!onCoat_) pen.Quad(P11, ShoulderCtrl, P7, 20);
+    if (!onCoat_ && !onShirt_) pen.Quad(P11, ShoulderCtrl, P7, 20);
 }
 
 void TRaglan::DrawUpper(const PatternPen& pen) const {
     if (!HasWhollyCollar) {
         pen.Thick();
-        pen.Quad(A91, NeckCtrl, A21, 10);
+        if (onShirt_) {
+            // The back neck piece and the yoke's shoulder piece.
+            pen.Quad(A91, NeckCtrl, A2Image, 10);
+            pen.To(A21);
+        } else {
+            pen.Quad(A91, NeckCtrl, A21, 10);
+        }
         DrawShoulders(pen);
         pen.To(A7);
         if (straightNeck_)
@@ -569,6 +686,16 @@ void TRaglan::DrawUpper(const PatternPen& pen) const {
 }
 
 void TRaglan::LabelUpper(const PatternPen& pen) const {
+    if (onShirt_) {
+        pen.Label(A91, "A9", 6);
+        pen.Label(A21, "A21", 2);
+        pen.Label(P1, "P1", 7);
+        pen.Label(P12, "P12", 3);
+        pen.Label(P11, "P11", 3);
+        pen.Label(A7, "A41", 1);
+        pen.Label(A71, "A42", 2);
+        return;
+    }
     if (onCoat_) {
         pen.Label(A91, "A9", 6);
         pen.Label(A21, "A2", 2);

@@ -19,6 +19,7 @@
 
 class TDress;
 class TMenPattern;
+class TMenDress;
 struct PatternPen;
 
 namespace Raglan {
@@ -85,6 +86,11 @@ public:
     // the front neck straight.  There the sleeve's neck point "A9" stands in
     // A91, "A2" in A21, "A4" in A7, "A41" in A71 and "P10" in P11.
     void DraftCoat(TMenPattern& g, int collarKind);
+    // Drafts the raglan line into a men's shirt or jacket with a fixed bend
+    // and the whole sleeve: "A9" in A91, "A21" in A21 (the back neck's end
+    // "A2" in A2Image), "A41" in A7, "A42" in A71.
+    void DraftShirt(TMenDress& m);
+    Vector A2Image;
 
     void Draw() override;
     void DrawLabels() override;
@@ -102,6 +108,9 @@ public:
     void TakeWhollyCollar(const WhollyOnSleeve& parts) override;
 
 protected:
+    // The darted sleeve's elbow line is lowered by the shoulder pad but on a
+    // men's shirt or jacket.
+    bool PadAtElbow() const { return !onShirt_; }
     // The caps and the lower sleeve, after the upper part is drafted.
     virtual void DraftLower() = 0;
     virtual void DrawLower(const PatternPen& pen) const = 0;
@@ -111,6 +120,7 @@ private:
     void DraftBodice(TDress& d, bool keepHandle);
     void DraftUpper(TDress& d, bool whollyCollar);
     void DraftOnCoat(TMenPattern& g, int collarKind);
+    void DraftOnShirt(TMenDress& m);
     void SpanWidthLine(const Vector& a9, float frontHalf, float backHalf, float backSpread);
     // The bodice points (bodice coordinates) that go onto the sleeve.
     struct BackPieces {
@@ -126,7 +136,8 @@ private:
     // C1 and the base line's normal of the last draft, for the handle.
     Vector c1_, normal_;
     int kind_;
-    bool onCoat_ = false;       // drafted on a men's coat
+    bool onCoat_ = false;        // drafted on a men's coat
+    bool onShirt_ = false;       // drafted on a men's shirt or jacket
     bool straightNeck_ = false;  // its front neck straight (men's jacket collar)
 };
 

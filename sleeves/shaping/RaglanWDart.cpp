@@ -39,7 +39,7 @@ void TRaglanWDart::PlaceHem(float lpH2) {
 void TRaglanWDart::DraftLower() {
     const float W = SleeveWidth;
     // 2. The elbow line, 0.58 of the arm below the tip.
-    L = Vector(FrontMiddle.x, FrontTip.y - 0.58f * ArmLength - ShoulderPad - Interlining);
+    L = Vector(FrontMiddle.x, FrontTip.y - 0.58f * ArmLength - (PadAtElbow() ? ShoulderPad : 0.0f) - Interlining);
     L1 = Vector(FrontUnderarm.x - 0.035f * W, L.y);
 
     // 3, 4. The front underarm arc fitted to the front seam by O2's height.

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <memory>
 #include <utility>
 
 #include "garments/bodice_women/Dress.h"
@@ -19,6 +20,7 @@
 #include "sleeves/shaping/Raglan.h"
 #include "tests/garments/GarmentWindowTest.h"
 #include "tests/garments/PagesAndPixels.h"
+#include "tests/garments/shirts_men/MenDressFixture.h"
 #include "tests/kernel/PdfPaths.h"
 
 namespace {
@@ -83,7 +85,7 @@ TEST_F(RaglanGarmentsTest, TheRaglansAreRegistered) {
 // The straight sleeve: the caps fitted to their seams, the width line at
 // the fitted underarm level, the hem w wide about the middle of the width
 // line.
-void ExpectStraightSleeve(const TRaglanStright& s, float h) {
+void ExpectStraightSleeve(const TRaglanStright& s, float h, float pad) {
     EXPECT_NEAR(QuadLength(s.FrontSeamTop, s.FrontCapCtrl, s.P31), s.FrontSeamLength, 0.1);
     EXPECT_NEAR(CubicLength(s.P61, s.BackCapCtrl1, s.BackCapCtrl2, s.A91), s.BackSeamLength, 0.1);
     // P and P4 a quarter of W either side of the middle line.
@@ -96,7 +98,7 @@ void ExpectStraightSleeve(const TRaglanStright& s, float h) {
     // their halves.
     EXPECT_NEAR(s.H1.x - s.H2.x, s.WristWidth, 1e-4);
     EXPECT_NEAR(s.H1.x + s.H2.x, s.BackUnderarm.x + s.FrontUnderarm.x, 1e-4);
-    EXPECT_NEAR(s.HemMiddle.y, -(s.ArmLength + s.ShoulderPad + h), 1e-4);
+    EXPECT_NEAR(s.HemMiddle.y, -(s.ArmLength + pad + h), 1e-4);
     EXPECT_NEAR(s.H31.y, s.HemMiddle.y - (s.HemMiddle.x - s.H3.x) / 6, 1e-4);
     EXPECT_NEAR(s.H41.y, s.HemMiddle.y + (s.H4.x - s.HemMiddle.x) / 6, 1e-4);
     // Both underarm seams as long as the front's from the width line.
@@ -110,11 +112,11 @@ void ExpectStraightSleeve(const TRaglanStright& s, float h) {
 // line lowered by the pad, the hem tangent to its circle, and the back seam
 // made 1.5 % longer than the front whether the excess went into the dart
 // alone or partly into the hem.
-void ExpectDartedSleeve(const TRaglanWDart& s, float h) {
+void ExpectDartedSleeve(const TRaglanWDart& s, float h, float pad) {
     EXPECT_NEAR(QuadLength(s.FrontSeamTop, s.UnderarmControl, s.FrontUnderarm), s.FrontSeamLength, 0.1);
     EXPECT_NEAR(CubicLength(s.BackUnderarm, s.SeamControl1, s.SeamControl2, s.A91), s.BackSeamLength, 0.1);
     for (const Vector& v : {s.BackUnderarm, s.BackMiddle, s.FrontMiddle}) EXPECT_EQ(v.y, s.FrontUnderarm.y);
-    EXPECT_NEAR(s.L.y, -(0.58 * s.ArmLength + s.ShoulderPad + h), 1e-4);
+    EXPECT_NEAR(s.L.y, -(0.58 * s.ArmLength + pad + h), 1e-4);
     EXPECT_NEAR(s.L1.x, s.FrontUnderarm.x - 0.035 * s.SleeveWidth, 1e-4);
     EXPECT_NEAR(s.L1.x - s.L3.x, 0.9 * s.SleeveWidth, 1e-3);
     EXPECT_EQ(s.Lp, Vector((s.L3.x + s.L.x) * 0.5f, s.L.y));
@@ -166,9 +168,9 @@ TEST_F(RaglanGarmentsTest, DraftedOnEveryGarmentAndDrawnOnItsSheet) {
                 EXPECT_NEAR(s.SleeveWidth, s.UpperArmGirth + s.UpperArmEase + 3 * d.InterliningEase, 1e-4);
 
                 if (kKinds[k] == 5)
-                    ExpectStraightSleeve(dynamic_cast<const TRaglanStright&>(s), d.InterliningEase);
+                    ExpectStraightSleeve(dynamic_cast<const TRaglanStright&>(s), d.InterliningEase, s.ShoulderPad);
                 else
-                    ExpectDartedSleeve(dynamic_cast<const TRaglanWDart&>(s), d.InterliningEase);
+                    ExpectDartedSleeve(dynamic_cast<const TRaglanWDart&>(s), d.InterliningEase, s.ShoulderPad);
 
                 // With the collar in one with the front its parts stand on
                 // the sleeve and set the box's top.
@@ -398,9 +400,9 @@ TEST_F(RaglanGarmentsTest, TheMensRaglansOnTheCoatsWithASideSeam) {
                 EXPECT_NEAR(s.FrontUnderarm.x - s.FrontMiddle.x, (0.5 - c) * s.SleeveWidth, 1e-3);
                 EXPECT_NEAR(s.SleeveWidth, s.UpperArmGirth + s.UpperArmEase + 3 * h, 1e-4);
                 if (kind == 15)
-                    ExpectStraightSleeve(dynamic_cast<const TRaglanStright&>(s), h);
+                    ExpectStraightSleeve(dynamic_cast<const TRaglanStright&>(s), h, s.ShoulderPad);
                 else
-                    ExpectDartedSleeve(dynamic_cast<const TRaglanWDart&>(s), h);
+                    ExpectDartedSleeve(dynamic_cast<const TRaglanWDart&>(s), h, s.ShoulderPad);
                 EXPECT_EQ(s.BoxTop, std::max({s.A91.y, s.A21.y, s.A7.y, s.A71.y}));
                 EXPECT_FALSE(s.HitTest(g.C2.x, g.C2.y));
 
@@ -434,4 +436,55 @@ TEST_F(RaglanGarmentsTest, TheMensRaglanIsKeptAndATooWideOneFails) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Ширина рукава больше допустимой. ");
     EXPECT_FALSE(main->Model->calculated);
+}
+
+// ---------------------------------------------------------------------------
+// The men's shirts and jackets (the garments themselves are drafted here on
+// their own)
+
+// Both raglans on the shirt and the jacket bodice: the fixed bend of 0.07,
+// the back seam without the women's ease, the width line split 0.454 /
+// 0.546, the sleeve hanging without the shoulder pad, the elbow line too.
+TEST(RaglanOnMenShirts, AFixedBendAndNoShoulderPad) {
+    for (MenDressKind kind : kMenKinds)
+        for (int sleeveKind : {5, 6}) {
+            SCOPED_TRACE(testing::Message() << "kind " << static_cast<int>(kind) << " sleeve " << sleeveKind);
+            std::unique_ptr<TRaglan> s(sleeveKind == 5 ? static_cast<TRaglan*>(new TRaglanStright)
+                                                       : static_cast<TRaglan*>(new TRaglanWDart));
+            s->ArmLength = 62;
+            s->UpperArmGirth = 32;
+            s->WristGirth = 18;
+            s->ShoulderPad = 1;  // read by the darted sleeve only on a coat or a dress
+            s->UpperArmEase = 6;
+            s->WristEase = 6;
+            TTestMenDress m;
+            BodiceChoice choice;
+            choice.sleeve = s.get();
+            choice.sleeveKind = sleeveKind;
+            DraftMenDress(m, kShirtSamples, kind, choice);
+            s->DraftShirt(m);
+            const float h = m.InterliningEase;
+
+            const double back = Dist(m.A9, m.P31), front = Dist(m.A42, m.P6);
+            EXPECT_NEAR(Dist(m.C1, m.A9), 0.5 * back, 1e-3);
+            EXPECT_NEAR(Dist(m.C1, m.C2), 0.07 * back, 1e-3);
+            EXPECT_NEAR(Dist(m.C3, m.C4), 0.07 * front, 1e-3);
+            EXPECT_NEAR(Dist(m.FrontNeckCentre, m.A42), m.A3.y - m.A5.y, 1e-3);
+            double backSeam = QuadLength(m.A9, m.BackRaglanCtrl1, m.C2) + QuadLength(m.C2, m.BackRaglanCtrl2, m.BackRaglanEnd);
+            if (m.RaglanSide == 1)
+                backSeam += Bezier2::ArcLength(m.P31, m.BackArmholeCtrl1, m.BackArmholeJoin, m.RaglanBackParam, 1) +
+                            QuadLength(m.BackArmholeJoin, m.BackArmholeCtrl2, m.G2);
+            else
+                backSeam += Bezier2::ArcLength(m.BackArmholeJoin, m.BackArmholeCtrl2, m.G2, m.RaglanBackParam, 1);
+            EXPECT_NEAR(s->BackSeamLength, backSeam, 0.01);
+
+            EXPECT_NEAR(s->BackMiddle.x - s->BackUnderarm.x, 0.546 * s->SleeveWidth, 1e-3);
+            EXPECT_NEAR(s->FrontUnderarm.x - s->FrontMiddle.x, 0.454 * s->SleeveWidth, 1e-3);
+            EXPECT_EQ(s->BoxTop, std::max({s->A91.y, s->A21.y, s->A7.y, s->A71.y}));
+            EXPECT_FALSE(s->HitTest(m.C2.x, m.C2.y));
+            if (sleeveKind == 5)
+                ExpectStraightSleeve(dynamic_cast<const TRaglanStright&>(*s), h, 0);
+            else
+                ExpectDartedSleeve(dynamic_cast<const TRaglanWDart&>(*s), h, 0);
+        }
 }
