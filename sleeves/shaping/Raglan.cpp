@@ -344,71 +344,80 @@ void TRaglan::SpanWidthLine(const Vector& a9, float frontHalf, float backHalf, f
 // On a men's coat or blazer with a side seam: a fixed bend, and the back
 // half of the width line wider than the front by the kind's share.
 
+// The fixed-bend raglan lines of the men's bodices, from A9 and from the
+// front neck point into the two armholes, and the lengths the sleeve's
+// seams must have.  Only the data differ between the coats and the shirts.
+void TRaglan::LayFixedBend(const FixedBend& in, FixedBendLines out) {
+    const ArmholePair& back = in.back;
+    const ArmholePair& front = in.front;
+    // The back armhole's point whose tangent passes through A9, the back
+    // raglan bowed off A9 → that point, and where it runs into the armhole.
+    const nVector backNormal(back.ctrl1, back.ctrl2);
+    auto onBack = [&](const Vector& p, float& t, int& side) {
+        t = 0.5f;
+        side = Vector::Dot(Vector::UnitBetween(p, back.join), backNormal) > 0 ? 2 : 1;
+        return side == 2 ? Bezier2::TangentFromPoint(p, back.join, back.ctrl2, back.end, t, 0)
+                         : Bezier2::TangentFromPoint(p, back.start, back.ctrl1, back.join, t, 0);
+    };
+    BackTouch = onBack(in.a9, BackTouchT, BackSide);
+    out.backTouch = BackTouch;
+    BowRaglan(in.a9, eVector(in.a9, BackTouch), nVector(in.a9, BackTouch), Geom::Distance(in.a9, back.start),
+              {out.c1, out.c2, out.backCtrlNeck, out.backCtrlArm}, in.bow);
+    out.backEnd = onBack(out.backCtrlArm, out.backT, out.backSide);
+    // The same at the front from the neck point, bowed the other way.
+    const nVector frontNormal(front.ctrl1, front.ctrl2);
+    auto onFront = [&](const Vector& p, float& t, int& side) {
+        t = 0.5f;
+        side = Vector::Dot(Vector::UnitBetween(p, front.join), frontNormal) > 0 ? 1 : 2;
+        return side == 1 ? Bezier2::TangentFromPoint(p, front.start, front.ctrl1, front.join, t, 1)
+                         : Bezier2::TangentFromPoint(p, front.join, front.ctrl2, front.end, t, 1);
+    };
+    float frontT = 0.5f;
+    int frontSide = 0;
+    out.frontTouch = onFront(in.neck, frontT, frontSide);
+    BowRaglan(in.neck, eVector(in.neck, out.frontTouch), nVector(out.frontTouch, in.neck),
+              Geom::Distance(in.neck, front.end), {out.c3, out.c4, out.frontCtrlNeck, out.frontCtrlArm}, in.bow);
+    out.frontEnd = onFront(out.frontCtrlArm, out.frontT, out.frontSide);
+    // The seams: the back raglan and the back armhole below it; the front
+    // raglan's lower arc and the front armhole up to it.
+    float b = Len(in.a9, out.backCtrlNeck, out.c2) + Len(out.c2, out.backCtrlArm, out.backEnd);
+    if (out.backSide == 1)
+        b += Len(back.start, back.ctrl1, back.join, out.backT, 1) + Len(back.join, back.ctrl2, back.end);
+    else
+        b += Len(back.join, back.ctrl2, back.end, out.backT, 1);
+    BackSeamLength = b;
+    float f = Len(out.frontEnd, out.frontCtrlArm, out.c4);
+    if (out.frontSide == 1)
+        f += Len(front.start, front.ctrl1, front.join, 0, out.frontT);
+    else
+        f += Len(front.start, front.ctrl1, front.join) + Len(front.join, front.ctrl2, front.end, 0, out.frontT);
+    FrontSeamLength = f;
+}
+
 void TRaglan::DraftOnCoat(TMenPattern& g, int collarKind) {
     onCoat_ = true;
     onShirt_ = false;
     straightNeck_ = collarKind == 7;
-    const float hc = Geom::Distance(g.FrontNeckCentre, g.A4);
-    // 1. The back armhole's point whose tangent passes through A9.
-    const nVector backNormal(g.BackArmholeCtrl2, g.BackArmholeCtrl3);
-    BackTouchT = 0.5f;
-    if (Vector::Dot(Vector::UnitBetween(g.A9, g.BackArmholeJoin), backNormal) <= 0) {
-        BackSide = 1;
-        BackTouch = Bezier2::TangentFromPoint(g.A9, g.P31, g.BackArmholeCtrl2, g.BackArmholeJoin, BackTouchT, 0);
-    } else {
-        BackSide = 2;
-        BackTouch = Bezier2::TangentFromPoint(g.A9, g.BackArmholeJoin, g.BackArmholeCtrl3, g.G2, BackTouchT, 0);
-    }
-    g.RaglanBackTouch = BackTouch;
-    // 2. The back raglan, bowed by 0.09 of |A9 P31|.
-    BowRaglan(g.A9, eVector(g.A9, BackTouch), nVector(g.A9, BackTouch), Geom::Distance(g.A9, g.P31),
-              {g.C1, g.C2, g.RaglanBackCtrl1, g.RaglanBackCtrl2});
-    // 3. Where it runs into the back armhole.
-    g.RaglanBackParam = 0.5f;
-    if (Vector::Dot(Vector::UnitBetween(g.RaglanBackCtrl2, g.BackArmholeJoin), backNormal) <= 0) {
-        g.RaglanBackCase = 1;
-        g.RaglanBackEnd = Bezier2::TangentFromPoint(g.RaglanBackCtrl2, g.P31, g.BackArmholeCtrl2, g.BackArmholeJoin,
-                                                    g.RaglanBackParam, 0);
-    } else {
-        g.RaglanBackCase = 2;
-        g.RaglanBackEnd = Bezier2::TangentFromPoint(g.RaglanBackCtrl2, g.BackArmholeJoin, g.BackArmholeCtrl3, g.G2,
-                                                    g.RaglanBackParam, 0);
-    }
     // 4. A41: the back neck's length from A4, along the straight neck of
     //    the men's jacket collar, else round the front neck circle.
     const float backNeck = Len(g.A9, g.NeckCtrl2, g.A2);
     if (straightNeck_) {
         g.A41 = g.A4 + Vector::UnitBetween(g.A3, g.G8) * backNeck;
     } else {
+        const float r = Geom::Distance(g.FrontNeckCentre, g.A4);
         const Vector e = Geom::Rotated(Vector::UnitBetween(g.FrontNeckCentre, g.A4),
-                                       float(Checked::Div(backNeck, hc, "men's raglan front neck")));
-        g.A41 = g.FrontNeckCentre + e * hc;
+                                       float(Checked::Div(backNeck, r, "men's raglan front neck")));
+        g.A41 = g.FrontNeckCentre + e * r;
     }
-    // 5. The front armhole's point whose tangent passes through A41.
-    const nVector frontNormal(g.FrontArmholeCtrl1, g.FrontArmholeCtrl2);
-    float frontT = 0.5f;
-    Vector frontTouch;
-    if (Vector::Dot(Vector::UnitBetween(g.A41, g.FrontArmholeJoin), frontNormal) <= 0)
-        frontTouch = Bezier2::TangentFromPoint(g.A41, g.FrontArmholeJoin, g.FrontArmholeCtrl2, g.P6, frontT, 1);
-    else
-        frontTouch = Bezier2::TangentFromPoint(g.A41, g.FrontG2, g.FrontArmholeCtrl1, g.FrontArmholeJoin, frontT, 1);
-    g.RaglanFrontTouch = frontTouch;
-    // 6. The front raglan, bowed the other way; the garment's first control
-    //    lies towards the armhole, its second towards A41.
-    const eVector down(g.A41, frontTouch);
-    BowRaglan(g.A41, down, nVector(frontTouch, g.A41), Geom::Distance(g.A41, g.P6),
-              {g.C3, g.C4, g.RaglanFrontCtrl2, g.RaglanFrontCtrl1});
-    // 7. Where it runs into the front armhole.
-    g.RaglanFrontParam = 0.5f;
-    if (Vector::Dot(Vector::UnitBetween(g.RaglanFrontCtrl1, g.FrontArmholeJoin), frontNormal) <= 0) {
-        g.RaglanFrontCase = 2;
-        g.RaglanFrontEnd = Bezier2::TangentFromPoint(g.RaglanFrontCtrl1, g.FrontArmholeJoin, g.FrontArmholeCtrl2,
-                                                     g.P6, g.RaglanFrontParam, 1);
-    } else {
-        g.RaglanFrontCase = 1;
-        g.RaglanFrontEnd = Bezier2::TangentFromPoint(g.RaglanFrontCtrl1, g.FrontG2, g.FrontArmholeCtrl1,
-                                                     g.FrontArmholeJoin, g.RaglanFrontParam, 1);
-    }
+    // 1-3, 5-7, 10, 11. The raglan lines bowed by 0.09; the garment's
+    //    first front control lies towards the armhole, its second towards
+    //    A41.
+    LayFixedBend({g.A9, g.A41, 0.09f, {g.P31, g.BackArmholeCtrl2, g.BackArmholeJoin, g.BackArmholeCtrl3, g.G2},
+                  {g.FrontG2, g.FrontArmholeCtrl1, g.FrontArmholeJoin, g.FrontArmholeCtrl2, g.P6}},
+                 {g.RaglanBackTouch, g.C1, g.C2, g.RaglanBackCtrl1, g.RaglanBackCtrl2, g.RaglanBackEnd,
+                  g.RaglanBackParam, g.RaglanBackCase, g.RaglanFrontTouch, g.C3, g.C4, g.RaglanFrontCtrl2,
+                  g.RaglanFrontCtrl1, g.RaglanFrontEnd, g.RaglanFrontParam, g.RaglanFrontCase});
+    const Vector down = Vector::UnitBetween(g.A41, g.RaglanFrontTouch);
     // 8. The blade dart's legs end on the armhole or on the raglan line,
     //    whichever they meet first.
     {
@@ -423,23 +432,6 @@ void TRaglan::DraftOnCoat(TMenPattern& g, int collarKind) {
     }
     // 9.
     g.P3.x = g.a.x;
-    // 10, 11. What the sleeve's seams must measure.
-    {
-        float back = Len(g.A9, g.RaglanBackCtrl1, g.C2) + Len(g.C2, g.RaglanBackCtrl2, g.RaglanBackEnd);
-        if (g.RaglanBackCase == 1)
-            back += Len(g.P31, g.BackArmholeCtrl2, g.BackArmholeJoin, g.RaglanBackParam, 1) +
-                    Len(g.BackArmholeJoin, g.BackArmholeCtrl3, g.G2);
-        else
-            back += Len(g.BackArmholeJoin, g.BackArmholeCtrl3, g.G2, g.RaglanBackParam, 1);
-        BackSeamLength = back;
-        float front = Len(g.RaglanFrontEnd, g.RaglanFrontCtrl1, g.C4);
-        if (g.RaglanFrontCase == 1)
-            front += Len(g.FrontG2, g.FrontArmholeCtrl1, g.FrontArmholeJoin, 0, g.RaglanFrontParam);
-        else
-            front += Len(g.FrontG2, g.FrontArmholeCtrl1, g.FrontArmholeJoin) +
-                     Len(g.FrontArmholeJoin, g.FrontArmholeCtrl2, g.P6, 0, g.RaglanFrontParam);
-        FrontSeamLength = front;
-    }
 
     // 12-20. The sleeve's width line.
     const float h = g.InterliningEase;
@@ -470,30 +462,6 @@ void TRaglan::DraftOnCoat(TMenPattern& g, int collarKind) {
 void TRaglan::DraftOnShirt(TMenDress& m) {
     onShirt_ = true;
     onCoat_ = straightNeck_ = false;
-    // 1. The back armhole's point whose tangent passes through A9.
-    const nVector backNormal(m.BackArmholeCtrl1, m.BackArmholeCtrl2);
-    BackTouchT = 0.5f;
-    if (Vector::Dot(Vector::UnitBetween(m.A9, m.BackArmholeJoin), backNormal) > 0) {
-        BackSide = 2;
-        BackTouch = Bezier2::TangentFromPoint(m.A9, m.BackArmholeJoin, m.BackArmholeCtrl2, m.G2, BackTouchT, 0);
-    } else {
-        BackSide = 1;
-        BackTouch = Bezier2::TangentFromPoint(m.A9, m.P31, m.BackArmholeCtrl1, m.BackArmholeJoin, BackTouchT, 0);
-    }
-    m.C1Partner = BackTouch;
-    // 2, 3. The back raglan and where it runs into the armhole.
-    BowRaglan(m.A9, eVector(m.A9, BackTouch), nVector(m.A9, BackTouch), Geom::Distance(m.A9, m.P31),
-              {m.C1, m.C2, m.BackRaglanCtrl1, m.BackRaglanCtrl2}, 0.07f);
-    m.RaglanBackParam = 0.5f;
-    if (Vector::Dot(Vector::UnitBetween(m.BackRaglanCtrl2, m.BackArmholeJoin), backNormal) > 0) {
-        m.RaglanSide = 2;
-        m.BackRaglanEnd = Bezier2::TangentFromPoint(m.BackRaglanCtrl2, m.BackArmholeJoin, m.BackArmholeCtrl2, m.G2,
-                                                    m.RaglanBackParam, 0);
-    } else {
-        m.RaglanSide = 1;
-        m.BackRaglanEnd = Bezier2::TangentFromPoint(m.BackRaglanCtrl2, m.P31, m.BackArmholeCtrl1, m.BackArmholeJoin,
-                                                    m.RaglanBackParam, 0);
-    }
     // 4. A42: the back neck and the yoke's shoulder piece round the front
     //    neck circle from A41.
     {
@@ -503,44 +471,15 @@ void TRaglan::DraftOnShirt(TMenDress& m) {
                                        float(Checked::Div(L, r, "shirt raglan front neck")));
         m.A42 = m.FrontNeckCentre + e * r;
     }
-    // 5-7. The front touch point, the front raglan and its end.
-    const nVector frontNormal(m.FrontArmholeCtrl1, m.FrontArmholeCtrl2);
-    float frontT = 0.5f;
-    const Vector frontTouch =
-        Vector::Dot(Vector::UnitBetween(m.A42, m.FrontArmholeJoin), frontNormal) > 0
-            ? Bezier2::TangentFromPoint(m.A42, m.G2, m.FrontArmholeCtrl1, m.FrontArmholeJoin, frontT, 1)
-            : Bezier2::TangentFromPoint(m.A42, m.FrontArmholeJoin, m.FrontArmholeCtrl2, m.P6, frontT, 1);
-    m.C3Partner = frontTouch;
-    const eVector down(m.A42, frontTouch);
-    BowRaglan(m.A42, down, nVector(frontTouch, m.A42), Geom::Distance(m.A42, m.P6),
-              {m.C3, m.C4, m.FrontRaglanCtrl2, m.FrontRaglanCtrl1}, 0.07f);
-    m.RaglanFrontParam = 0.5f;
-    if (Vector::Dot(Vector::UnitBetween(m.FrontRaglanCtrl1, m.FrontArmholeJoin), frontNormal) > 0) {
-        m.RaglanFrontSide = 1;
-        m.FrontRaglanEnd = Bezier2::TangentFromPoint(m.FrontRaglanCtrl1, m.G2, m.FrontArmholeCtrl1,
-                                                     m.FrontArmholeJoin, m.RaglanFrontParam, 1);
-    } else {
-        m.RaglanFrontSide = 2;
-        m.FrontRaglanEnd = Bezier2::TangentFromPoint(m.FrontRaglanCtrl1, m.FrontArmholeJoin, m.FrontArmholeCtrl2,
-                                                     m.P6, m.RaglanFrontParam, 1);
-    }
-    // 8. What the sleeve's seams must measure (no ease at the back here).
-    {
-        float back = Len(m.A9, m.BackRaglanCtrl1, m.C2) + Len(m.C2, m.BackRaglanCtrl2, m.BackRaglanEnd);
-        if (m.RaglanSide == 1)
-            back += Len(m.P31, m.BackArmholeCtrl1, m.BackArmholeJoin, m.RaglanBackParam, 1) +
-                    Len(m.BackArmholeJoin, m.BackArmholeCtrl2, m.G2);
-        else
-            back += Len(m.BackArmholeJoin, m.BackArmholeCtrl2, m.G2, m.RaglanBackParam, 1);
-        BackSeamLength = back;
-        float front = Len(m.FrontRaglanEnd, m.FrontRaglanCtrl1, m.C4);
-        if (m.RaglanFrontSide == 1)
-            front += Len(m.G2, m.FrontArmholeCtrl1, m.FrontArmholeJoin, 0, m.RaglanFrontParam);
-        else
-            front += Len(m.G2, m.FrontArmholeCtrl1, m.FrontArmholeJoin) +
-                     Len(m.FrontArmholeJoin, m.FrontArmholeCtrl2, m.P6, 0, m.RaglanFrontParam);
-        FrontSeamLength = front;
-    }
+    // 1-3, 5-8. The raglan lines bowed by 0.07 (the guides from C1 and C3
+    //    end at the touch points).
+    LayFixedBend({m.A9, m.A42, 0.07f, {m.P31, m.BackArmholeCtrl1, m.BackArmholeJoin, m.BackArmholeCtrl2, m.G2},
+                  {m.G2, m.FrontArmholeCtrl1, m.FrontArmholeJoin, m.FrontArmholeCtrl2, m.P6}},
+                 {m.C1Partner, m.C1, m.C2, m.BackRaglanCtrl1, m.BackRaglanCtrl2, m.BackRaglanEnd, m.RaglanBackParam,
+                  m.RaglanSide, m.C3Partner, m.C3, m.C4, m.FrontRaglanCtrl2, m.FrontRaglanCtrl1, m.FrontRaglanEnd,
+                  m.RaglanFrontParam, m.RaglanFrontSide});
+    const Vector frontTouch = m.C3Partner;
+    const Vector down = Vector::UnitBetween(m.A42, frontTouch);
     // 9-14. The width line.
     const float h = m.InterliningEase;
     Interlining = h;

@@ -121,6 +121,28 @@ private:
     void DraftUpper(TDress& d, bool whollyCollar);
     void DraftOnCoat(TMenPattern& g, int collarKind);
     void DraftOnShirt(TMenDress& m);
+    // Two quadratic arcs of an armhole: start → ctrl1 → join → ctrl2 → end.
+    struct ArmholePair {
+        Vector start, ctrl1, join, ctrl2, end;
+    };
+    // A men's bodice as its fixed-bend raglan lines see it: A9, the front
+    // neck point, the bow, the back armhole from P31 down to G2 and the
+    // front armhole from G2 up to P6.
+    struct FixedBend {
+        Vector a9, neck;
+        float bow;
+        ArmholePair back, front;
+    };
+    // What they write into the bodice.
+    struct FixedBendLines {
+        Vector &backTouch, &c1, &c2, &backCtrlNeck, &backCtrlArm, &backEnd;
+        float& backT;
+        int& backSide;
+        Vector &frontTouch, &c3, &c4, &frontCtrlNeck, &frontCtrlArm, &frontEnd;
+        float& frontT;
+        int& frontSide;
+    };
+    void LayFixedBend(const FixedBend& in, FixedBendLines out);
     void SpanWidthLine(const Vector& a9, float frontHalf, float backHalf, float backSpread);
     // The bodice points (bodice coordinates) that go onto the sleeve.
     struct BackPieces {
