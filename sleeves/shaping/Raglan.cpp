@@ -625,39 +625,27 @@ void TRaglan::DrawUpper(const PatternPen& pen) const {
 }
 
 void TRaglan::LabelUpper(const PatternPen& pen) const {
-    if (onShirt_) {
-        pen.Label(A91, "A9", 6);
-        pen.Label(A21, "A21", 2);
-        pen.Label(P1, "P1", 7);
-        pen.Label(P12, "P12", 3);
-        pen.Label(P11, "P11", 3);
-        pen.Label(A7, "A41", 1);
-        pen.Label(A71, "A42", 2);
-        return;
-    }
-    if (onCoat_) {
-        pen.Label(A91, "A9", 6);
-        pen.Label(A21, "A2", 2);
-        pen.Label(P1, "P1", 7);
-        pen.Label(P12, "P12", 3);
-        pen.Label(P11, "P10", 3);
-        pen.Label(A7, "A4", 1);
-        pen.Label(A71, "A41", 2);
-        return;
-    }
-    pen.Label(A91, "A91", 6);
+    // The names of the neck point, the back neck's end, the shoulder end,
+    // and the front neck's two ends: as the bodice names them.
+    struct Names {
+        const char *neck, *backNeck, *shoulder, *frontNeck, *frontNeckEnd;
+    };
+    const Names names = onShirt_  ? Names{"A9", "A21", "P11", "A41", "A42"}
+                        : onCoat_ ? Names{"A9", "A2", "P10", "A4", "A41"}
+                                  : Names{"A91", "A21", "P11", "A7", "A71"};
+    pen.Label(A91, names.neck, 6);
     if (HasWhollyCollar) {
         pen.Label(Wholly.D9, "D91", 6);
         pen.Label(Wholly.Back[3], "D21", 2);
     }
-    pen.Label(A21, "A21", 2);
+    pen.Label(A21, names.backNeck, 2);
     pen.Label(P1, "P1", 7);
     pen.Label(P12, "P12", 3);
-    pen.Label(P11, "P11", 3);
+    pen.Label(P11, names.shoulder, 3);
     if (HasWhollyCollar) {
         pen.Label(Wholly.Front[3], "C61", 1);
         pen.Label(Wholly.C7, "C71", 2);
     }
-    pen.Label(A7, "A7", 1);
-    pen.Label(A71, "A71", 2);
+    pen.Label(A7, names.frontNeck, 1);
+    pen.Label(A71, names.frontNeckEnd, 2);
 }
