@@ -7,7 +7,13 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QTemporaryDir>
 #include <chrono>
+#include <string>
+
+#include "bench/ProgramForms.h"
+#include "kernel/DrawContext.h"
+#include "platform/SheetImage.h"
 
 #include "kernel/Models.h"
 #include "shell/MainForm.h"
@@ -45,6 +51,49 @@ inline void TimeDragFrames(benchmark::State& state, TReporForm& report, const TM
     if (!main.Model->calculated) state.SkipWithError("a drag frame failed");
     state.counters["fill_ms"] = benchmark::Counter(fill * 1e3, benchmark::Counter::kAvgIterations);
     state.counters["x_fill"] = fill > 0 ? frame / fill : 0;
+}
+
+// The garment of the type with the collar and sleeve kinds, its samples
+// calculated at 1:1; the handle that `handle(main)` points at (nullptr: not
+// there) pressed on sheet 1, which `grabbed(main)` confirms; then the drag
+// frames as TimeDragFrames times them.  `what` names the garment in the
+// skip messages.
+template <class Handle, class Grabbed>
+void TimeHandleDragAt1to1(benchmark::State& state, int type, int collar, int sleeve, const std::string& what,
+                          Handle handle, Grabbed grabbed, int dx, int dy) {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        state.SkipWithError("no widget application");
+        return;
+    }
+    SetScreenPixelsPerInchOverride(96);
+    {
+        QTemporaryDir dir;
+        ProgramForms forms(dir.path().toStdString());
+        TMainForm& main = forms.Main();
+        TReporForm& report = forms.Report();
+        main.FillSamples = true;
+        if (!forms.Allocated() || !main.CreateModel(type, collar, sleeve)) {
+            state.SkipWithError((what + " could not be made").c_str());
+            return;
+        }
+        main.Mashtab11Execute();
+        main.Calc->trigger();
+        QApplication::processEvents();
+        const Vector* p = main.Model->calculated ? handle(main) : nullptr;
+        if (ScreenDC.Scale != 1 || !p) {
+            state.SkipWithError((what + " could not be calculated at 1:1").c_str());
+            return;
+        }
+        ScreenDC.RestoreCollarOrigin();
+        const int x = ScreenDC.PixelX(p->x), y = ScreenDC.PixelY(p->y);
+        report.ListMouseDown(1, Qt::LeftButton, x, y);
+        if (!grabbed(main)) {
+            state.SkipWithError("the handle could not be grabbed");
+            return;
+        }
+        TimeDragFrames(state, report, main, x, y, dx, dy);
+    }
+    SetScreenPixelsPerInchOverride(0);
 }
 
 }  // namespace bench
