@@ -285,22 +285,7 @@ TEST_F(RaglanGarmentsTest, ATooWideSleeveStopsTheCalculationWithTheCapsMessage) 
         SCOPED_TRACE(type);
         CalculateWithSleeve(type, 0, kind);
         ASSERT_TRUE(main->Model->calculated);
-        const int upperArm = Row("Оп.в:");
-        ASSERT_GT(upperArm, 0);
-        const std::string sound = main->Meas(upperArm)->text().toStdString();
-        main->Meas(upperArm)->setText("75");
-        messages.clear();
-        main->CalcExecute();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text, "Ширина рукава больше допустимой. ");
-        EXPECT_EQ(messages[0].caption, "Сбой при расчёте оката");
-        EXPECT_FALSE(main->Model->calculated);
-        const QImage& sheet = report->List2()->Bitmap();
-        EXPECT_EQ(DarkPixels(sheet, QRect(0, 100, sheet.width(), sheet.height() - 200)), 0);
-        main->Meas(upperArm)->setText(QString::fromStdString(sound));
-        messages.clear();
-        main->CalcExecute();
-        EXPECT_TRUE(main->Model->calculated);
+        ExpectTooWideSleeveFails("75");
     }
 }
 
@@ -428,14 +413,7 @@ TEST_F(RaglanGarmentsTest, TheMensRaglanIsKeptAndATooWideOneFails) {
     EXPECT_EQ(dynamic_cast<const TRaglan&>(*main->Sleeve).BackUnderarm, o);
     EXPECT_EQ(dynamic_cast<const TRaglan&>(*main->Sleeve).FrontUnderarm, o2);
 
-    const int upperArm = Row("Оп.в:");
-    ASSERT_GT(upperArm, 0);
-    main->Meas(upperArm)->setText("90");
-    messages.clear();
-    main->CalcExecute();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Ширина рукава больше допустимой. ");
-    EXPECT_FALSE(main->Model->calculated);
+    ExpectTooWideSleeveFails("90");
 }
 
 // ---------------------------------------------------------------------------
