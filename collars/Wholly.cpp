@@ -150,6 +150,8 @@ void TWholly::DraftOnRaglan(const TDress& d, TWhollyRaglanHost* host) {
         for (int i = 0; i < 6; ++i) parts.Front[2 + i] = frontFrame.ToLocal(MovedFront[i]);
         const Vector* f = parts.Front + 2;  // ShoulderRise, C6, OuterCtrl1, OuterMid, OuterCtrl2, A5
         parts.C7 = C7Arc == 1 ? Bezier2::Point(f[1], f[2], f[3], C7Param) : Bezier2::Point(f[3], f[4], f[5], C7Param);
+        parts.C7Arc = C7Arc;
+        parts.C7Param = C7Param;
     }
 
     // 8. The box ends at C7; the sleeve takes its parts and updates its

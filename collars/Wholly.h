@@ -25,6 +25,10 @@ struct WhollyOnSleeve {
     // image of C7.
     Vector Front[8];
     Vector C7;
+    // C7 lies at C7Param on the outer arc C6 → OuterMid (C7Arc 1) or on
+    // OuterMid → A5 (C7Arc 2), both as moved.
+    int C7Arc = 1;
+    float C7Param = 0.0f;
 };
 
 // What a raglan sleeve offers the collar: its two frames (set up by its own

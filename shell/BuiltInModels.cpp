@@ -8,6 +8,7 @@
 #include "garments/shirts_men/MenShirts.h"
 #include "sleeves/set_in/SetInSleeves.h"
 #include "sleeves/shaping/ShapingSleeves.h"
+#include "sleeves/shaping/RaglanSleeves.h"
 
 void RegisterBuiltInModels() {
     // Each family adds its registration here as it is built.
@@ -19,4 +20,5 @@ void RegisterBuiltInModels() {
     RegisterCollars();
     RegisterSetInSleeves();
     RegisterShapingSleeves();
+    RegisterRaglanSleeves();
 }

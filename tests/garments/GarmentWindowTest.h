@@ -70,6 +70,34 @@ protected:
         for (size_t k = 0; k < texts.size(); ++k) main->Meas(int(k) + 1)->setText(QString::fromStdString(texts[k]));
     }
     std::string Field(int n) const { return main->Meas(n)->text().toStdString(); }
+    // The row of the column whose caption is `caption`; 0 when none shows it.
+    int Row(const std::string& caption) const {
+        for (int n = 1; n <= kMeasureRows; ++n)
+            if (!main->Line(n)->isHidden() && main->Line(n)->text().toStdString() == caption) return n;
+        return 0;
+    }
+    // Оп.в typed as `width`, a sleeve too wide for the garment's armhole:
+    // the road stops with the cap's message and no sheet keeps a piece of
+    // the failed draft; back to the width it had, drafted again.
+    void ExpectTooWideSleeveFails(const char* width) {
+        const int upperArm = Row("Оп.в:");
+        ASSERT_GT(upperArm, 0);
+        const QString sound = main->Meas(upperArm)->text();
+        main->Meas(upperArm)->setText(width);
+        messages.clear();
+        main->CalcExecute();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, "Ширина рукава больше допустимой. ");
+        EXPECT_EQ(messages[0].caption, "Сбой при расчёте оката");
+        EXPECT_FALSE(main->Model->calculated);
+        const QImage& sheet = report->List2()->Bitmap();
+        EXPECT_EQ(DarkPixels(sheet, QRect(0, 100, sheet.width(), sheet.height() - 200)), 0);
+        main->Meas(upperArm)->setText(sound);
+        messages.clear();
+        main->CalcExecute();
+        EXPECT_TRUE(main->Model->calculated);
+        EXPECT_TRUE(messages.empty());
+    }
 
     // GetMeasures answered ok and showed what it should: nothing when the
     // measurements pass (refusal nullptr), else exactly the failed check's

@@ -19,9 +19,9 @@ TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     // coats and blazers only).
     for (int kind : {1, 2, 3, 4, 5, 6, 7}) EXPECT_TRUE(HasCollarMaker(kind)) << kind;
     // The set-in sleeves: one-seam, two-seam, with elbow dart, shirt, and
-    // the men's coats' two-seam, one-seam and with elbow dart; the kimono
-    // sleeves and the batwing.
-    for (int kind : {1, 2, 3, 4, 7, 8, 11, 12, 13, 14}) EXPECT_TRUE(HasSleeveMaker(kind)) << kind;
+    // the men's coats' two-seam, one-seam and with elbow dart; the raglans,
+    // women's and men's; the kimono sleeves and the batwing.
+    for (int kind : {1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 15, 16}) EXPECT_TRUE(HasSleeveMaker(kind)) << kind;
 }
 
 class DressWithPiecesTest : public DressWindowsTest {

@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers the raglan sleeves with the factory.
+void RegisterRaglanSleeves();
