@@ -26,16 +26,6 @@ using namespace SleeveCheck;
 
 double Quad(const Vector& a, const Vector& b, const Vector& c) { return Bezier2::ArcLength(a, b, c, 0, 1); }
 
-// How far along the armhole chain (from G2) the point lies.
-double AlongArmhole(const ArmholeArc (&lower)[2], const ArmholeArc& beyond, const Vector& p) {
-    const std::vector<CapArc> chain = {CapArc::Quad(lower[0].start, lower[0].ctrl, lower[0].end),
-                                       CapArc::Quad(lower[1].start, lower[1].ctrl, lower[1].end),
-                                       CapArc::Quad(beyond.start, beyond.ctrl, beyond.end)};
-    const auto [along, off] = LengthAlong(chain, p);
-    EXPECT_LT(off, 0.05);
-    return along;
-}
-
 // A notch as the bodice keeps it: the stem 0.6 cm from the point to the
 // foot, the 0.4 cm bar about the foot and across the stem.
 void ExpectNotch(const Vector& point, const Vector& bar1, const Vector& foot, const Vector& bar2) {
