@@ -5,6 +5,7 @@
 #include "garments/common/ArmholeBalance.h"
 #include "garments/common/DraftSteps.h"
 #include "kernel/Bezier.h"
+#include "kernel/Checked.h"
 #include "kernel/FloatStore.h"
 #include "shell/GarmentSheets.h"
 #include "shell/MainForm.h"
@@ -169,10 +170,7 @@ void TMenDress::Draft(const BodiceChoice& choice) {
         U = Vector(F((double(A.x) + a.x) / 2), K.y);
         YokeBackEnd = Vector(a.x, U.y);
         YokeDartEnd = Vector(a.x, F(double(U.y) - d));
-        YokeParam1 = 0.5f;
-        K1 = Bezier2::CrossLine(U, Vector::UnitBetween(U, YokeBackEnd), P, BackArmholeCtrl, P31, YokeParam1);
-        YokeParam2 = 0.5f;
-        K2 = Bezier2::CrossLine(U, Vector::UnitBetween(U, YokeDartEnd), P, BackArmholeCtrl, P31, YokeParam2);
+        MeetYokeWithArmhole();
         YokeCtrl = Vector(F(U.x + 0.45 * (double(YokeBackEnd.x) - U.x)), U.y);
         YokeArc = Arc(P, BackArmholeCtrl, P31, YokeParam1, YokeParam2);
     }
@@ -313,6 +311,29 @@ void TMenDress::Draft(const BodiceChoice& choice) {
         ArmholeLength = F(double(backArmhole) + lowerFront + Arc(P6, FrontArmholeCtrl3, Point4) +
                           Arc(Point4, FrontArmholeCtrl4, P10) - YokeArc);
     }
+}
+
+void TMenDress::MeetYokeWithArmhole() {
+    YokeParam1 = 0.5f;
+    K1 = Bezier2::CrossLine(U, Vector::UnitBetween(U, YokeBackEnd), P, BackArmholeCtrl, P31, YokeParam1);
+    YokeParam2 = 0.5f;
+    K2 = Bezier2::CrossLine(U, Vector::UnitBetween(U, YokeDartEnd), P, BackArmholeCtrl, P31, YokeParam2);
+}
+
+void TMenDress::RaiseYokeToNotch(const Vector& notch) {
+    if (!HasYoke || !(K2.y < notch.y)) return;
+    // The yoke seam keeps its drop YokeArc from U to the back line and is
+    // raised until its lower line U → YokeDartEnd passes through the notch.
+    const double drop = YokeArc;
+    const double run = double(a.x) - U.x;
+    YokeDartEnd.y = F(Checked::Div(double(notch.x) - a.x, run, "men's yoke raised to the notch") * drop + notch.y);
+    const float v = F(double(YokeDartEnd.y) + drop);
+    YokeBackEnd.y = v;
+    YokeCtrl.y = v;
+    U.y = v;
+    K.y = v;
+    YokeWidth = F(double(A01.y) - K.y);
+    MeetYokeWithArmhole();
 }
 
 void TMenDress::CalcSegments() {

@@ -219,7 +219,17 @@ public:
     std::vector<MenPointName> PointNames(const MenOutlineChoice& c) const;
     void LabelPoints(const PatternPen& pen, const MenOutlineChoice& c) const;
 
+    // The two-seam sleeve's back correction: a yoke whose lower seam meets
+    // the back armhole (at K2) below the sleeve's back notch is raised, its
+    // drop YokeArc kept, until that seam passes through the notch; U, K, the
+    // seam's ends and control, YokeWidth, K1 and K2 follow.  Nothing without
+    // a yoke or with K2 at or above the notch.
+    void RaiseYokeToNotch(const Vector& notch);
+
 private:
+    // K1 and K2, where the yoke's level seam U → YokeBackEnd and its lower
+    // seam U → YokeDartEnd meet the back armhole P → P31.
+    void MeetYokeWithArmhole();
     // One pass over the upper front armhole for the current P4.y; returns
     // what the front armhole still lacks of `target`, the back armhole less
     // the lower front and YokeArc.

@@ -65,6 +65,18 @@ SleeveGarment MenShirtSleeveGarment(TMenDress& d) {
     g.frontBeyond = {d.P6, d.FrontArmholeCtrl3, d.Point4};
     g.backBeyond = {d.P31, d.BackArmholeCtrl, d.P};
     g.frontShoulder = {d.Point4, d.FrontArmholeCtrl4, d.P10};
+    // The front notch is FrontSleeveNotch with BackNotchMark as its bar end,
+    // foot and bar end; the back one BackSleeveNotch.  A yoke that meets the
+    // back armhole below the back notch is raised to it.
+    g.writeNotches = [&d](const BalanceNotch& front, const BalanceNotch& back) {
+        d.FrontSleeveNotch = front.point;
+        d.BackNotchMark[0] = front.bar1, d.BackNotchMark[1] = front.foot, d.BackNotchMark[2] = front.bar2;
+        KeepBack(d.BackSleeveNotch, back);
+        d.RaiseYokeToNotch(back.point);
+    };
+    g.writeShoulderMark = [&d](const Vector& point, const Vector& bar1, const Vector& bar2) {
+        d.FrontNotchMark[0] = point, d.FrontNotchMark[1] = bar1, d.FrontNotchMark[2] = bar2;
+    };
     return g;
 }
 

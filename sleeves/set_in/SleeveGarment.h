@@ -64,12 +64,13 @@ struct SleeveGarment {
     // Writes the notches a sleeve places on the garment's front and back
     // armhole into the garment (foot along minus the arc's left normal at
     // the front, along plus it at the back; bar1 and bar2 as PlaceNotch
-    // gives them).  Empty for a garment that keeps none (so far the men's
-    // shirts and jackets, whose notch block only the two-seam sleeve fills).
+    // gives them).  The men's shirts and jackets, whose notch block only the
+    // two-seam sleeve fills, also raise their yoke to the back notch.
     std::function<void(const BalanceNotch& front, const BalanceNotch& back)> writeNotches;
-    // The men's coats keep more of the two-seam sleeve: the parameter of
-    // the front notch on its armhole arc (the side part separates there)
-    // and the shoulder mark (point, bar end, bar end).  Empty elsewhere.
+    // The men's garments keep more of the two-seam sleeve: the coats the
+    // parameter of the front notch on its armhole arc (the side part
+    // separates there), the coats and the shirts the shoulder mark (point,
+    // bar end, bar end).  Empty elsewhere.
     std::function<void(float frontNotchParam)> writeFrontNotchParam;
     std::function<void(const Vector& point, const Vector& bar1, const Vector& bar2)> writeShoulderMark;
 
@@ -85,7 +86,10 @@ struct SleeveGarment {
 SleeveGarment WomenSleeveGarment(TDress& d);
 
 // The men's shirt or jacket as a set-in sleeve sees it (its draft done):
-// its back armhole ends at P31.
+// its back armhole ends at P31.  It keeps a two-seam sleeve's front notch in
+// FrontSleeveNotch and BackNotchMark, the back notch in BackSleeveNotch (the
+// women's order) and the shoulder mark at "4" in FrontNotchMark; the other
+// set-in sleeves leave them to the draft.
 SleeveGarment MenShirtSleeveGarment(TMenDress& d);
 
 // The men's coat or blazer as a set-in sleeve sees it (its draft done): the

@@ -1,7 +1,8 @@
 // The two-seam sleeve (sleeve kind 2, " Двухшовный"): a top sleeve and an
 // under sleeve drafted in one frame and drawn overlapping, parting at the
 // front seam and at the back (elbow) seam; offered with the women's
-// bodices.  The men's draft, which the men's coats and blazers take as
+// bodices and the men's shirts and jackets.  The men's draft, which the
+// shirts and jackets take as kind 2 and the men's coats and blazers as
 // sleeve kind 12 (TMenTwoSeam), differs in the front cap and seams, the hem
 // and the vents.
 //

@@ -3,6 +3,8 @@
 // sleeve rows of its column, and the sleeve's draft on that armhole.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -87,6 +89,17 @@ inline std::pair<double, double> LengthAlong(const std::vector<CapArc>& chain, c
             if (d < best) best = d, bestAlong = along;
         }
     return {bestAlong, best};
+}
+
+// How far along a garment's armhole (from G2, over its two lower arcs and
+// on into the arc beyond) the point lies; the point must lie on it.
+inline double AlongArmhole(const ArmholeArc (&lower)[2], const ArmholeArc& beyond, const Vector& p) {
+    const std::vector<CapArc> chain = {CapArc::Quad(lower[0].start, lower[0].ctrl, lower[0].end),
+                                       CapArc::Quad(lower[1].start, lower[1].ctrl, lower[1].end),
+                                       CapArc::Quad(beyond.start, beyond.ctrl, beyond.end)};
+    const auto [along, off] = LengthAlong(chain, p);
+    EXPECT_LT(off, 0.05);
+    return along;
 }
 
 // The cap's halves as chains of arcs: the front from P31 up to O2, the back

@@ -46,16 +46,6 @@ double CapsByChords(const TTwoSeam& s) {
     return ChordLength(top) + ChordLength(under);
 }
 
-// How far along the armhole chain (from its start) the point lies.
-double AlongArmhole(const ArmholeArc (&lower)[2], const ArmholeArc& beyond, const Vector& p) {
-    const std::vector<CapArc> chain = {CapArc::Quad(lower[0].start, lower[0].ctrl, lower[0].end),
-                                       CapArc::Quad(lower[1].start, lower[1].ctrl, lower[1].end),
-                                       CapArc::Quad(beyond.start, beyond.ctrl, beyond.end)};
-    const auto [along, off] = LengthAlong(chain, p);
-    EXPECT_LT(off, 0.05);
-    return along;
-}
-
 bool Finite(const Vector& v) { return std::isfinite(v.x) && std::isfinite(v.y); }
 
 }  // namespace
