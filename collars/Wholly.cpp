@@ -1,5 +1,7 @@
 #include "collars/Wholly.h"
 
+#include <algorithm>
+
 #include "garments/bodice_women/Dress.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
@@ -214,7 +216,7 @@ void TWholly::DrawPiece(TDrawContext& dc) const {
         return;
     }
     // With a sleeve made in one with the bodice the back lies on sheet 2
-    // (on the screen; a printed page carries the front part only).
+    // (on paper it is printed with the back's sheet, PrintOnBackSheet).
     if (&dc != &ScreenDC || !GarmentSheets::Attach(2)) return;
     dc.PushOrigin(backSheetX_, BoxTop + kBackSheetDrop);
     DrawBackPart(dc);
@@ -226,18 +228,42 @@ void TWholly::LabelPiece(TDrawContext& dc, bool printer) const {
     using W = TWholly;
     static const Labels::Row<W> kRaglan[] = {{"C", &W::C, 1}, {"D9", &W::D9, 2}, {"C7", &W::C7, 2}};
     static const Labels::Row<W> kFront[] = {{"C5", &W::C5, 6}, {"C6", &W::C6, 2}};
-    static const Labels::Row<W> kBack[] = {{"C", &W::C, 1}, {"C2", &W::C2, 1}, {"C1", &W::C1, 2}};
     if (IsRaglan(sleeveKind_)) {
         Labels::PutAll(dc, printer, *this, kRaglan);
     } else if (!IsAllInOne(sleeveKind_)) {
-        Labels::PutAll(dc, printer, *this, kBack);
+        LabelBackPart(dc, printer);
         Labels::PutAll(dc, printer, *this, kFront);
     } else {
         Labels::PutAll(dc, printer, *this, kFront);
         if (&dc != &ScreenDC || !GarmentSheets::Attach(2)) return;
         dc.PushOrigin(backSheetX_, BoxTop + kBackSheetDrop);
-        Labels::PutAll(dc, printer, *this, kBack);
+        LabelBackPart(dc, printer);
         dc.PopOrigin();
         GarmentSheets::Attach(1);
     }
+}
+
+void TWholly::LabelBackPart(TDrawContext& dc, bool printer) const {
+    using W = TWholly;
+    static const Labels::Row<W> kBack[] = {{"C", &W::C, 1}, {"C2", &W::C2, 1}, {"C1", &W::C1, 2}};
+    Labels::PutAll(dc, printer, *this, kBack);
+}
+
+void TWholly::PrintOnBackSheet(TDrawContext& dc) {
+    if (!IsAllInOne(sleeveKind_)) return;
+    DrawBackPart(dc);
+    LabelBackPart(dc, true);
+}
+
+bool TWholly::BackSheetBox(float& left, float& top, float& right, float& bottom) const {
+    if (!IsAllInOne(sleeveKind_)) return false;
+    left = right = C.x;
+    top = bottom = C.y;
+    for (const Vector& p : {C, C1, C2, BackRise, BackStart, BackCtrl, BackTopCtrl, a01_, a2_}) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        top = std::max(top, p.y);
+        bottom = std::min(bottom, p.y);
+    }
+    return true;
 }

@@ -85,6 +85,11 @@ public:
     // main window's bodice and sleeve and calls it.)
     void Draft(const TDress& d, int sleeveKind, TWhollyRaglanHost* host);
 
+    // With a sleeve made in one with the bodice the back part lies on the
+    // back's sheet: printed there, and its extent.
+    void PrintOnBackSheet(TDrawContext& dc) override;
+    bool BackSheetBox(float& left, float& top, float& right, float& bottom) const override;
+
 protected:
     void Construct() override;
     void DrawPiece(TDrawContext& dc) const override;
@@ -94,6 +99,7 @@ private:
     void DraftOnRaglan(const TDress& d, TWhollyRaglanHost* host);
     void DrawFrontPart(TDrawContext& dc) const;
     void DrawBackPart(TDrawContext& dc) const;
+    void LabelBackPart(TDrawContext& dc, bool printer) const;
 
     int sleeveKind_ = 0;
     Vector a41_, a9_, a01_, a2_, a4_, a5_, b21_;  // the bodice points the drawing needs

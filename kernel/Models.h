@@ -75,6 +75,12 @@ public:
     // handle boxes.  Every collar of the program has it from the collar
     // frame (collars/Collar.h); a piece that draws nothing needs none.
     virtual void PrintOn(TDrawContext& dc) {}
+    // A part of the collar that lies with the back on a sheet of its own
+    // (the collar in one with the front beside a sleeve made in one with the
+    // bodice), onto a printed page of that sheet, in the bodice's axes; and
+    // its extent there (false: the collar has no such part).
+    virtual void PrintOnBackSheet(TDrawContext& dc) {}
+    virtual bool BackSheetBox(float& left, float& top, float& right, float& bottom) const { return false; }
     virtual ~TCollar() = default;
 };
 

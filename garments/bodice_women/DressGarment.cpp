@@ -489,11 +489,18 @@ PatternSheets::Box TDressGarment::PieceBox(int sheet) const {
                             P6, P9, B0, B, B2, B21, B3, T, T1, T2, T3, T5, G, G3, BackCentreWaist, U01, U03, K,
                             PocketSlantEnd1, PocketSlantEnd2, PocketSlantEnd3, PocketVBottom, PocketVTop})
         box.Take(p);
-    // A sleeve made in one with the bodice reaches out beyond it.
+    // A sleeve made in one with the bodice reaches out beyond it, and a
+    // collar may have a part lying with the back.
     const TSleeve* sleeve = MainForm ? MainForm->Sleeve : nullptr;
     if (sleeve && IsAllInOneSleeve(CurrentSleeveKind()) && sleeve->BoxLeft < sleeve->BoxRight) {
         box.Take(sleeve->BoxLeft, sleeve->BoxTop);
         box.Take(sleeve->BoxRight, sleeve->BoxBottom);
+    }
+    const TCollar* collar = MainForm ? MainForm->Collar : nullptr;
+    float left, top, right, bottom;
+    if (sheet == 2 && collar && collar->BackSheetBox(left, top, right, bottom)) {
+        box.Take(left, top);
+        box.Take(right, bottom);
     }
     return box;
 }
@@ -586,6 +593,8 @@ void TDressGarment::Print() {
             return BodiceFrame::PrintedSheet{PieceBox(sheet), [this, sheet] {
                                                  if (sheet == 1) DrawCollar(PrinterDC);
                                                  DrawSheetPieces({PrinterDC, true, GarmentSheets::kPaperOutline}, sheet);
+                                                 if (sheet == 2 && MainForm->Collar)
+                                                     MainForm->Collar->PrintOnBackSheet(PrinterDC);
                                              }};
         },
         [&] { return PlaceTables(*this, TableMedium::Paper); }, CommentY(*this));

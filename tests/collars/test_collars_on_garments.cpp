@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "collars/AttachedStand.h"
@@ -17,6 +18,7 @@
 #include "kernel/Units.h"
 #include "shell/OrderFile.h"
 #include "tests/garments/bodice_women/DressWindowFixture.h"
+#include "tests/kernel/PdfPaths.h"
 
 namespace {
 
@@ -202,6 +204,28 @@ TEST_F(CollarsOnGarmentsTest, WithAnAllInOneSleeveTheBackPartIsOnSheetTwo) {
     EXPECT_EQ(DarkPixels(list1, QRect(x1 - 3, y1 - 3, 7, 7)), 0) << "C2 on sheet 1";
     const int x6 = ScreenDC.PixelX(w.C6.x), y6 = ScreenDC.PixelY(w.C6.y);
     EXPECT_GT(DarkPixels(list1, QRect(x6 - 3, y6 - 3, 7, 7)), 2) << "C6 on sheet 1";
+}
+
+
+// ... and on paper it is printed with the back's pages: its straight
+// lines (BackRise → C2 and C1 → A2) stand in the file at their true length.
+TEST_F(CollarsOnGarmentsTest, WithAnAllInOneSleeveTheBackPartIsPrintedWithTheBack) {
+    for (int sleeve : {7, 11}) {
+        const std::string context = Context(8, TWholly::kKind, sleeve);
+        ASSERT_TRUE(Calculated(8, TWholly::kKind, sleeve, context)) << context;
+        const auto& w = dynamic_cast<const TWholly&>(*main->Collar);
+        const TDress& d = *CurrentDress();
+        messages.clear();
+        const std::vector<PdfSegment> segments = PdfSegments(PrintAt(1, "wholly_back" + std::to_string(sleeve)));
+        EXPECT_TRUE(messages.empty()) << context;
+        auto has = [&](const Vector& a, const Vector& b) {
+            const double mm = 10.0 * std::hypot(double(a.x) - b.x, double(a.y) - b.y);
+            return std::any_of(segments.begin(), segments.end(),
+                               [&](const PdfSegment& s) { return std::fabs(s.Length() - mm) < 0.1; });
+        };
+        EXPECT_TRUE(has(w.BackRise, w.C2)) << context;
+        EXPECT_TRUE(has(w.C1, d.A2)) << context;
+    }
 }
 
 }  // namespace
