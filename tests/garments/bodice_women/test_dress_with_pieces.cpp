@@ -19,8 +19,8 @@ TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     // coats and blazers only).
     for (int kind : {1, 2, 3, 4, 5, 6, 7}) EXPECT_TRUE(HasCollarMaker(kind)) << kind;
     // The set-in sleeves: one-seam, with elbow dart (also the men's coats'),
-    // shirt; the kimono sleeves and the batwing.
-    for (int kind : {1, 3, 4, 7, 8, 11, 14}) EXPECT_TRUE(HasSleeveMaker(kind)) << kind;
+    // shirt; the kimono sleeves, the dropped-shoulder sleeves and the batwing.
+    for (int kind : {1, 3, 4, 7, 8, 9, 10, 11, 14}) EXPECT_TRUE(HasSleeveMaker(kind)) << kind;
 }
 
 class DressWithPiecesTest : public DressWindowsTest {
