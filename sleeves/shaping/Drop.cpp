@@ -245,12 +245,23 @@ void TDrop::DrawOutline(const PatternPen& pen) const {
     pen.Line({FrontMidTop, FrontMid});
 }
 
-void TDrop::DrawNotches(const PatternPen& pen) const {
+void TDrop::DrawSeams(const PatternPen& pen, std::initializer_list<Vector> lows) const {
+    const Vector backLow = *lows.begin(), frontLow = *(lows.end() - 1);
+    pen.Thick();
+    pen.Cubic(backLow, BackSeamCtrl1, BackSeamCtrl2, BackCapCross, 30);
     pen.Thin();
+    pen.Line({BackCapCross, BackSeamCtrl2});
     pen.Line({BackNotch, BackNotchIn});
     pen.Line({BackNotchEnd1, BackNotchEnd2});
+    pen.Line({BackSeamCtrl2, BackSeamCtrl1});
+    for (const Vector& p : lows) pen.To(p);
+    pen.To(FrontSeamCtrl2);
+    pen.To(FrontSeamCtrl1);
     pen.Line({FrontNotch, FrontNotchIn});
     pen.Line({FrontNotchEnd2, FrontNotchEnd1});
+    pen.Line({FrontSeamCtrl1, FrontCapCross});
+    pen.Thick();
+    pen.Cubic(FrontCapCross, FrontSeamCtrl1, FrontSeamCtrl2, frontLow, 30);
 }
 
 namespace {
@@ -321,16 +332,7 @@ void TDropStright::Draft(TDress& d) {
 
 void TDropStright::DrawOutline(const PatternPen& pen) const {
     TDrop::DrawOutline(pen);
-    pen.Thick();
-    pen.Cubic(BackSeamLow, BackSeamCtrl1, BackSeamCtrl2, BackCapCross, 30);
-    pen.Thin();
-    pen.Line({BackCapCross, BackSeamCtrl2});
-    DrawNotches(pen);
-    pen.Line({BackSeamCtrl2, BackSeamCtrl1, BackSeamLow, BackUnderarm, BackMid, FrontUnderarm, FrontSeamLow,
-              FrontSeamCtrl2, FrontSeamCtrl1});
-    pen.Line({FrontSeamCtrl1, FrontCapCross});
-    pen.Thick();
-    pen.Cubic(FrontCapCross, FrontSeamCtrl1, FrontSeamCtrl2, FrontSeamLow, 30);
+    DrawSeams(pen, {BackSeamLow, BackUnderarm, BackMid, FrontUnderarm, FrontSeamLow});
     pen.To(HemFrontLow);
     pen.Quad(HemFrontLow, HemFrontCtrl, HemMid, 30);
     pen.Quad(HemMid, HemBackCtrl, HemBackLow, 30);
@@ -471,15 +473,7 @@ void TDropWDart::Draft(TDress& d) {
 
 void TDropWDart::DrawOutline(const PatternPen& pen) const {
     TDrop::DrawOutline(pen);
-    pen.Thick();
-    pen.Cubic(BackUnderarm, BackSeamCtrl1, BackSeamCtrl2, BackCapCross, 30);
-    pen.Thin();
-    pen.Line({BackCapCross, BackSeamCtrl2});
-    DrawNotches(pen);
-    pen.Line({BackSeamCtrl2, BackSeamCtrl1, BackUnderarm, FrontUnderarm, FrontSeamCtrl2, FrontSeamCtrl1});
-    pen.Line({FrontSeamCtrl1, FrontCapCross});
-    pen.Thick();
-    pen.Cubic(FrontCapCross, FrontSeamCtrl1, FrontSeamCtrl2, FrontUnderarm, 30);
+    DrawSeams(pen, {BackUnderarm, FrontUnderarm});
     pen.To(HemFront);
     if (HemShortened) {
         pen.Quad(HemFront, HemCentre, HemMid, 15);

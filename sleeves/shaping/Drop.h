@@ -17,6 +17,8 @@
 // and in what hangs below.  The piece is drawn on its own sheet.
 #pragma once
 
+#include <initializer_list>
+
 #include "kernel/Geometry.h"
 #include "sleeves/common/SleevePiece.h"
 
@@ -113,8 +115,11 @@ protected:
     // The notches on the seams from Z down to backLow and from Z1 down to
     // frontLow, at the lengths of the cap arcs.
     void PlaceNotches(const Vector& backLow, const Vector& frontLow);
-    // The notch strokes and bars, pen width 1.
-    void DrawNotches(const PatternPen& pen) const;
+    // The underarm seams, bold, from the first of `lows` up to Z and from
+    // Z1 down to the last; thin, their control polygons through `lows`
+    // (the points along the upper-arm level) and the notches.  The pen
+    // stays at the front seam's lower end.
+    void DrawSeams(const PatternPen& pen, std::initializer_list<Vector> lows) const;
 
 private:
     // Unit tangents at Z and Z1.
