@@ -8,20 +8,19 @@
 
 namespace {
 
-// What the base selection offers with the bodices: every garment type, and
-// the collars and sleeves built so far (the others stay greyed until they
-// are built).
+// What the base selection offers with the bodices: every garment type,
+// every collar and every sleeve.
 TEST(DressPieces, TheBaseSelectionOffersTheBuiltPieces) {
     RegisterBuiltInModels();
     for (int type = 7; type <= 14; ++type) EXPECT_TRUE(HasModelMaker(type)) << type;
-    // The stand, stand-and-fall, in-one-with-the-front, jacket, shawl and
-    // attached-stand collars, and the men's jacket collar (offered with the men's vest,
-    // coats and blazers only).
-    for (int kind : {1, 2, 3, 4, 5, 6, 7}) EXPECT_TRUE(HasCollarMaker(kind)) << kind;
-    // The set-in sleeves: one-seam, two-seam, with elbow dart, shirt, and
-    // the men's coats' two-seam, one-seam and with elbow dart; the raglans,
-    // women's and men's; the kimono sleeves and the batwing.
-    for (int kind : {1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 15, 16}) EXPECT_TRUE(HasSleeveMaker(kind)) << kind;
+    // Every collar, the men's jacket and shawl collars among them (offered
+    // with the men's vest, coats and blazers only).
+    for (int kind = 1; kind <= kCollarKinds; ++kind) EXPECT_TRUE(HasCollarMaker(kind)) << kind;
+    // Every sleeve: the set-in ones (one-seam, two-seam, with elbow dart,
+    // shirt, and the men's coats' two-seam, one-seam and with elbow dart),
+    // the raglans, women's and men's, the kimono sleeves, the
+    // dropped-shoulder sleeves and the batwing.
+    for (int kind = 1; kind <= kSleeveKinds; ++kind) EXPECT_TRUE(HasSleeveMaker(kind)) << kind;
 }
 
 class DressWithPiecesTest : public DressWindowsTest {

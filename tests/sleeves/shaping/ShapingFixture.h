@@ -49,6 +49,32 @@ protected:
         return 0;
     }
 
+    // Types an upper-arm girth of 95 cm into the calculated garment's
+    // column and calculates: the width's message with the caption of the
+    // cap's failure, nothing calculated, then failed() on the garment as
+    // the failure left it; the sound girth typed back drafts again.
+    template <class Failed>
+    void ExpectTooWideFails(Failed failed) {
+        ASSERT_TRUE(main->Model->calculated);
+        const int upperArm = Row("Оп.в:");
+        ASSERT_GT(upperArm, 0);
+        const std::string sound = main->Meas(upperArm)->text().toStdString();
+        main->Meas(upperArm)->setText("95");
+        messages.clear();
+        main->CalcExecute();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, "Ширина рукава больше допустимой. ");
+        EXPECT_EQ(messages[0].caption, "Сбой при расчёте оката");
+        EXPECT_FALSE(main->Model->calculated);
+        failed();
+
+        main->Meas(upperArm)->setText(QString::fromStdString(sound));
+        messages.clear();
+        main->CalcExecute();
+        EXPECT_TRUE(main->Model->calculated);
+        EXPECT_TRUE(messages.empty());
+    }
+
     // Ink in a small square about the point p of the sheet drawn with the
     // origin in force.
     int InkAt(const QImage& sheet, const Vector& p, int half = 3) const {
