@@ -5,7 +5,7 @@
 // the lapel, the roll line and the front edge from the top of the lapel down
 // to the hem; beside it lie two separate pieces, the stand above the back
 // neck point A01 and the fall spread from the front so that its roll line is
-// as long as the stand's top edge (MenForCoatPieces.cpp).
+// as long as the stand's top edge (MenForCoatStandFall.cpp).
 //
 // Two handles: A5, where the collar's front end meets the lapel, slides
 // along the front centre line A3 -> G8 through the garment's own A5; the

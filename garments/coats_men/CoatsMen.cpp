@@ -1,8 +1,8 @@
 #include "garments/coats_men/CoatsMen.h"
 
 #include "garments/coats_men/MenCoatWSideSeam.h"
-#include "garments/coats_men/MenWCutOffPiece.h"
-#include "garments/coats_men/MenWOnePiece.h"
+#include "garments/coats_men/MenSeparateSide.h"
+#include "garments/coats_men/MenJoinedSide.h"
 #include "garments/coats_men/Vest.h"
 #include "shell/Factory.h"
 #include "shell/OrderFile.h"

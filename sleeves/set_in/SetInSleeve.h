@@ -19,7 +19,7 @@
 
 #include "kernel/FloatStore.h"
 #include "kernel/Geometry.h"
-#include "sleeves/common/SleevePiece.h"
+#include "sleeves/common/SleeveCommon.h"
 #include "sleeves/set_in/SleeveGarment.h"
 
 struct TDrawContext;

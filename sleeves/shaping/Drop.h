@@ -20,7 +20,7 @@
 #include <initializer_list>
 
 #include "kernel/Geometry.h"
-#include "sleeves/common/SleevePiece.h"
+#include "sleeves/common/SleeveCommon.h"
 
 struct PatternPen;
 class TDress;

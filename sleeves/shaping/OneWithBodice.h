@@ -4,7 +4,7 @@
 // 2, on the screen at the origin the garment has set or on paper.
 #pragma once
 
-#include "sleeves/common/SleevePiece.h"
+#include "sleeves/common/SleeveCommon.h"
 
 struct PatternPen;
 class TDrawContext;

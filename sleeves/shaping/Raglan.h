@@ -15,7 +15,7 @@
 
 #include "collars/Wholly.h"
 #include "kernel/Geometry.h"
-#include "sleeves/common/SleevePiece.h"
+#include "sleeves/common/SleeveCommon.h"
 
 class TDress;
 class TMenPattern;

@@ -17,7 +17,7 @@
 #include "shell/NewPrForm.h"
 #include "shell/ReporForm.h"
 #include "kernel/PrintTiling.h"
-#include "tests/StubPieces.h"
+#include "tests/StubGarments.h"
 #include "tests/collars/CollarDrawing.h"
 #include "tests/collars/MenForCoatFixture.h"
 #include "shell/OrderFile.h"

@@ -12,7 +12,7 @@
 #include "kernel/Bezier.h"
 #include "kernel/Record.h"
 #include "shell/OrderFile.h"
-#include "tests/StubPieces.h"
+#include "tests/StubGarments.h"
 
 using TTestDress = TStubGarment<TDress>;
 

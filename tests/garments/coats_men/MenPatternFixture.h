@@ -6,7 +6,7 @@
 
 #include "garments/coats_men/MenPattern.h"
 #include "kernel/Bezier.h"
-#include "tests/StubPieces.h"
+#include "tests/StubGarments.h"
 
 using TTestMenPattern = TStubGarment<TMenPattern>;
 

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "garments/coats_men/MenCoatWSideSeam.h"
-#include "garments/coats_men/MenWCutOffPiece.h"
-#include "garments/coats_men/MenWOnePiece.h"
+#include "garments/coats_men/MenSeparateSide.h"
+#include "garments/coats_men/MenJoinedSide.h"
 #include "garments/coats_men/Vest.h"
 #include "tests/DraftExpect.h"
 #include "tests/garments/coats_men/MenPatternFixture.h"

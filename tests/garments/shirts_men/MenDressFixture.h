@@ -6,7 +6,7 @@
 
 #include "garments/shirts_men/MenDress.h"
 #include "kernel/Bezier.h"
-#include "tests/StubPieces.h"
+#include "tests/StubGarments.h"
 
 using TTestMenDress = TStubGarment<TMenDress>;
 

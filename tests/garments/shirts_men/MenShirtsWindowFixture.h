@@ -11,7 +11,7 @@
 
 #include "garments/shirts_men/MenShirts.h"
 #include "shell/Factory.h"
-#include "tests/StubPieces.h"
+#include "tests/StubGarments.h"
 #include "tests/garments/BodiceWindowTest.h"
 
 // The pieces' drafts in the order they ran ('c' collar, 's' sleeve).

@@ -1,4 +1,4 @@
-#include "garments/coats_men/MenWCutOffPiece.h"
+#include "garments/coats_men/MenSeparateSide.h"
 
 #include <cmath>
 

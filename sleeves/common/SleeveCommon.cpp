@@ -1,4 +1,4 @@
-#include "sleeves/common/SleevePiece.h"
+#include "sleeves/common/SleeveCommon.h"
 
 #include <QLineEdit>
 #include <QString>

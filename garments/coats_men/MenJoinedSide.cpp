@@ -1,4 +1,4 @@
-#include "garments/coats_men/MenWOnePiece.h"
+#include "garments/coats_men/MenJoinedSide.h"
 
 #include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
