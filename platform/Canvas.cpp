@@ -122,16 +122,80 @@ void Canvas::ApplyTextPen() {
     penDirty_ = true;  // the drawing pen is set again at the next line
 }
 
+void Canvas::InvalidateOps() {
+    ops_.clear();
+    opsValid_ = false;
+}
+
+std::vector<Canvas::DrawnOp> Canvas::TakeOps() {
+    std::vector<DrawnOp> ops = std::move(ops_);
+    InvalidateOps();
+    return ops;
+}
+
+void Canvas::SetOps(std::vector<DrawnOp> ops) {
+    ops_ = std::move(ops);
+    opsValid_ = true;
+}
+
+void Canvas::PaintAll() {
+    mode_ = Mode::Paint;
+    selected_.clear();
+}
+
+void Canvas::RecordOnly() { mode_ = Mode::Record; }
+
+void Canvas::PaintSelected(std::vector<bool> selected) {
+    mode_ = Mode::PaintSelected;
+    selected_ = std::move(selected);
+    next_ = 0;
+}
+
+bool Canvas::Take(const char* what, const QRect& bounds, const std::vector<int>& values, const std::string* text,
+                  bool background) {
+    if (mode_ == Mode::PaintSelected) {
+        const size_t i = next_++;
+        return i < selected_.size() && selected_[i];
+    }
+    if (keepOps_ && opsValid_) {
+        std::string key(what);
+        auto add = [&key](int v) {
+            key += ' ';
+            key += std::to_string(v);
+        };
+        for (int v : values) add(v);
+        for (int v : {penColor_, penWidth_, brushColor_, int(brushStyle_), fontSize_, fontColor_}) add(v);
+        key += ' ';
+        key += fontFamily_;
+        if (text) {
+            key += '|';
+            key += *text;
+        }
+        ops_.push_back({std::move(key), bounds, background});
+    }
+    return mode_ == Mode::Paint;
+}
+
+namespace {
+
+// The rectangle spanning two points, widened by m pixels on every side.
+QRect Span(int x0, int y0, int x1, int y1, int m) {
+    return QRect(QPoint(std::min(x0, x1) - m, std::min(y0, y1) - m), QPoint(std::max(x0, x1) + m, std::max(y0, y1) + m));
+}
+
+}  // namespace
+
 void Canvas::MoveTo(int x, int y) {
     penPosX_ = x;
     penPosY_ = y;
 }
 
 void Canvas::LineTo(int x, int y) {
-    ApplyPen();
     const int x0 = penPosX_, y0 = penPosY_;
     penPosX_ = x;
     penPosY_ = y;
+    if (!Take("L", Span(x0, y0, x, y, DevicePenWidth(penWidth_) + 2), {x0, y0, x, y})) return;
+    ApplyPen();
     if (penWidth_ > 1) {
         painter_.drawLine(x0, y0, x, y);
         return;
@@ -174,8 +238,18 @@ void Canvas::Rectangle(int left, int top, int right, int bottom) {
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
     if (right - left < 1 || bottom - top < 1) return;
-    if (brushStyle_ == BrushStyle::Solid && penWidth_ <= 1 && penColor_ == brushColor_)
-        return FillSolid(left, top, right, bottom, brushColor_);
+    const bool fill = brushStyle_ == BrushStyle::Solid && penWidth_ <= 1 && penColor_ == brushColor_;
+    // A fill of the whole device begins the drawing anew.
+    const QPaintDevice* device = Device();
+    const bool whole = fill && left <= 0 && top <= 0 && right >= device->width() && bottom >= device->height();
+    if (whole && keepOps_ && mode_ != Mode::PaintSelected) {
+        ops_.clear();
+        opsValid_ = true;
+    }
+    if (!Take("R", Span(left, top, right, bottom, DevicePenWidth(penWidth_) + 2), {left, top, right, bottom},
+              nullptr, whole))
+        return;
+    if (fill) return FillSolid(left, top, right, bottom, brushColor_);
     ApplyPen();
     if (brushStyle_ == BrushStyle::Solid)
         painter_.fillRect(QRect(left, top, right - left, bottom - top), WinColorToQColor(brushColor_));
@@ -191,6 +265,15 @@ void Canvas::FillSolid(int left, int top, int right, int bottom, int color) {
 
 void Canvas::Polygon(const std::vector<PixelPoint>& points) {
     if (points.empty()) return;
+    std::vector<int> values;
+    values.reserve(points.size() * 2);
+    QRect box;
+    for (const PixelPoint& pt : points) {
+        values.push_back(pt.x);
+        values.push_back(pt.y);
+        box |= Span(pt.x, pt.y, pt.x, pt.y, DevicePenWidth(penWidth_) + 2);
+    }
+    if (!Take("P", box, values)) return;
     ApplyPen();
     ApplyBrush();
     QPolygon polygon;
@@ -200,6 +283,11 @@ void Canvas::Polygon(const std::vector<PixelPoint>& points) {
 }
 
 void Canvas::TextOut(int x, int y, const std::string& utf8) {
+    {
+        const QFontMetrics fm(Font(), Device());
+        const int h = fm.height(), w = fm.horizontalAdvance(ToQString(utf8));
+        if (!Take("T", QRect(x - h, y - h, w + 2 * h, 3 * h), {x, y}, &utf8)) return;
+    }
     ApplyTextPen();
     const QString text = ToQString(utf8);
     const QFontMetrics fm(painter_.font(), Device());
@@ -209,6 +297,11 @@ void Canvas::TextOut(int x, int y, const std::string& utf8) {
 }
 
 void Canvas::TextOutUp(int x, int y, const std::string& utf8) {
+    {
+        const QFontMetrics fm(Font(), Device());
+        const int h = fm.height(), w = fm.horizontalAdvance(ToQString(utf8));
+        if (!Take("U", QRect(x - h, y - w - h, 3 * h, w + 2 * h), {x, y}, &utf8)) return;
+    }
     ApplyTextPen();
     const QString text = ToQString(utf8);
     const QFontMetrics fm(painter_.font(), Device());
@@ -230,7 +323,13 @@ int Canvas::TextHeight(const std::string& utf8) const {
     return QFontMetrics(Font(), Device()).height();
 }
 
-void Canvas::Draw(int x, int y, const QImage& image) { Begin().drawImage(QPoint(x, y), image); }
+void Canvas::Draw(int x, int y, const QImage& image) {
+    const qint64 id = image.cacheKey();
+    if (!Take("I", QRect(x - 1, y - 1, image.width() + 2, image.height() + 2),
+              {x, y, image.width(), image.height(), int(id & 0x7FFFFFFF), int((id >> 31) & 0x7FFFFFFF)}))
+        return;
+    Begin().drawImage(QPoint(x, y), image);
+}
 
 bool Canvas::End() { return !painter_.isActive() || painter_.end(); }
 
@@ -254,7 +353,7 @@ void CopySpan(QImage& image, int y, int x, const std::vector<QRgb>& span) {
 
 }  // namespace
 
-ImageCanvas::ImageCanvas(QImage image) : image_(std::move(image)) {}
+ImageCanvas::ImageCanvas(QImage image) : image_(std::move(image)) { KeepOps(true); }
 
 ImageCanvas::~ImageCanvas() { End(); }
 
@@ -288,7 +387,8 @@ void ImageCanvas::BeforePainting() {
 void ImageCanvas::FillSolid(int left, int top, int right, int bottom, int color) {
     if (!Direct()) return Canvas::FillSolid(left, top, right, bottom, color);
     End();
-    const QRect rect = QRect(left, top, right - left, bottom - top) & image_.rect();
+    QRect rect = QRect(left, top, right - left, bottom - top) & image_.rect();
+    if (!clip_.isEmpty()) rect &= clip_;
     // A fill that covers the pending one replaces it: each pixel is written once.
     if (fillPending_ && rect.contains(fillRect_)) fillPending_ = false;
     FlushPendingFill();
@@ -311,14 +411,19 @@ void ImageCanvas::FlushPendingFill() {
 void ImageCanvas::HorizontalLines(const std::vector<int>& ys, int x0, int x1) {
     QRgb pixel;
     if (ys.empty() || !DirectPenPixel(pixel)) return Canvas::HorizontalLines(ys, x0, x1);
+    std::vector<int> values(ys);
+    values.push_back(x0);
+    values.push_back(x1);
+    if (!Take("H", image_.rect(), values, nullptr, true)) return MoveTo(x1, ys.back());
     FlushPendingFill();
+    const QRect area = clip_.isEmpty() ? image_.rect() : clip_ & image_.rect();
     // Pixels from x0 up to x1, end left out, as LineTo draws them.
-    const int from = std::max(std::min(x0, x1 + 1), 0);
-    const int to = std::min(std::max(x0, x1 - 1), image_.width() - 1);
+    const int from = std::max(std::min(x0, x1 + 1), area.left());
+    const int to = std::min(std::max(x0, x1 - 1), area.right());
     if (from <= to && x0 != x1) {
         const std::vector<QRgb> span(size_t(to - from + 1), pixel);
         for (int y : ys)
-            if (y >= 0 && y < image_.height()) CopySpan(image_, y, from, span);
+            if (y >= area.top() && y <= area.bottom()) CopySpan(image_, y, from, span);
     }
     MoveTo(x1, ys.back());
 }
@@ -326,13 +431,19 @@ void ImageCanvas::HorizontalLines(const std::vector<int>& ys, int x0, int x1) {
 void ImageCanvas::VerticalLines(const std::vector<int>& xs, int y0, int y1) {
     QRgb pixel;
     if (xs.empty() || !DirectPenPixel(pixel)) return Canvas::VerticalLines(xs, y0, y1);
+    std::vector<int> values(xs);
+    values.push_back(y0);
+    values.push_back(y1);
+    if (!Take("V", image_.rect(), values, nullptr, true)) return MoveTo(xs.back(), y1);
+    const QRect area = clip_.isEmpty() ? image_.rect() : clip_ & image_.rect();
     std::vector<int> columns;
     for (int x : xs)
-        if (x >= 0 && x < image_.width()) columns.push_back(x);
-    const int from = std::max(std::min(y0, y1 + 1), 0);
-    const int to = y0 == y1 ? from - 1 : std::min(std::max(y0, y1 - 1), image_.height() - 1);
+        if (x >= area.left() && x <= area.right()) columns.push_back(x);
+    const int from = std::max(std::min(y0, y1 + 1), area.top());
+    const int to = y0 == y1 ? from - 1 : std::min(std::max(y0, y1 - 1), area.bottom());
     // Row by row, a pending fill first: each row is written while in cache.
-    for (int y = 0; y < image_.height(); ++y) {
+    // A pending fill lies within the clip, as the lines do.
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         FillRow(y);
         if (y < from || y > to) continue;
         QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));

@@ -14,6 +14,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QRect>
 #include <memory>
 #include <string>
 #include <vector>
@@ -99,6 +100,29 @@ public:
     bool End();
     bool Painting() const { return painter_.isActive(); }
 
+    // The drawing since the last fill of the whole device, operation by
+    // operation: what it drew with every setting that decides its pixels
+    // (two operations with the same key paint the same pixels), the pixels
+    // it may touch, and whether it is the background (that fill, the lines
+    // drawn a row or column set at a time).  Kept while KeepOps is on and
+    // only from such a fill on: before it OpsValid is false.
+    struct DrawnOp {
+        std::string key;
+        QRect bounds;
+        bool background = false;
+    };
+    void KeepOps(bool keep) { keepOps_ = keep; }
+    bool OpsValid() const { return keepOps_ && opsValid_; }
+    void InvalidateOps();
+    std::vector<DrawnOp> TakeOps();
+    void SetOps(std::vector<DrawnOp> ops);
+    // Painting (the default); recording the operations without painting
+    // them; or painting only the operations whose place in the sequence is
+    // marked in `selected` (nothing recorded).
+    void PaintAll();
+    void RecordOnly();
+    void PaintSelected(std::vector<bool> selected);
+
 protected:
     // The device drawn on; must stay valid while the canvas lives.
     virtual QPaintDevice* Device() const = 0;
@@ -117,11 +141,26 @@ protected:
     // pen (1 pixel) and brush have the same colour.
     virtual void FillSolid(int left, int top, int right, int bottom, int color);
 
+    // Every drawing operation calls Take first: it records the operation
+    // (`what` and `values` with the settings make its key) and says whether
+    // to paint it.
+    bool Take(const char* what, const QRect& bounds, const std::vector<int>& values, const std::string* text = nullptr,
+              bool background = false);
+    bool Recording() const { return mode_ == Mode::Record; }
+
 private:
     void ApplyPen();
     void ApplyBrush();
     void ApplyTextPen();
     QFont Font() const;
+
+    enum class Mode { Paint, Record, PaintSelected };
+    Mode mode_ = Mode::Paint;
+    bool keepOps_ = false;
+    bool opsValid_ = false;
+    std::vector<DrawnOp> ops_;
+    std::vector<bool> selected_;
+    size_t next_ = 0;  // the place of the next operation while painting a selection
 
     mutable QPainter painter_;
     int penColor_ = kWinBlack;
@@ -150,6 +189,13 @@ public:
     void HorizontalLines(const std::vector<int>& ys, int x0, int x1) override;
     void VerticalLines(const std::vector<int>& xs, int y0, int y1) override;
 
+    // Whether the background can be drawn again inside a rectangle exactly
+    // as it is drawn over the whole image (a 32-bit image).
+    bool ClipsBackground() const { return Direct(); }
+    // Limits the fills and the lines drawn a row or column set at a time to
+    // the rectangle (an empty one: no limit).
+    void SetBackgroundClip(const QRect& clip) { clip_ = clip; }
+
 protected:
     QPaintDevice* Device() const override;
 
@@ -168,6 +214,7 @@ private:
     void FillRow(int y);
 
     mutable QImage image_;
+    QRect clip_;
     bool fillPending_ = false;
     QRect fillRect_;
     std::vector<QRgb> fillRow_;  // one row of the pending fill

@@ -1,5 +1,10 @@
 #include "shell/GarmentSheets.h"
 
+#include <QRegion>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
 #include "kernel/DrawContext.h"
 #include "kernel/SheetCaptions.h"
 #include "platform/Canvas.h"
@@ -31,6 +36,106 @@ void ClearSheet(int n) {
     if (!sheet) return;
     ScreenDC.ClearImage(*sheet);
     ScreenDC.DrawGrid(*sheet);
+    sheet->Refresh();
+}
+
+namespace {
+
+// The pixels an operation may touch, widened to whole tiles of 64 pixels:
+// a few large rectangles clear faster than many small ones.
+QRect Tiled(const QRect& r) {
+    constexpr int kTile = 64;
+    auto down = [](int v) { return (v >= 0 ? v / kTile : -((-v + kTile - 1) / kTile)) * kTile; };
+    const int left = down(r.left()), top = down(r.top());
+    return QRect(left, top, down(r.right()) + kTile - left, down(r.bottom()) + kTile - top);
+}
+
+// The pixels where two drawings of a sheet (background left out) may
+// differ: those of every operation of one without its equal in the other;
+// and in `selected`, the operations of `after` to paint there: those that
+// touch the pixels, which take theirs in too, until none more does.
+QRegion Changed(const std::vector<Canvas::DrawnOp>& before, const std::vector<Canvas::DrawnOp>& after,
+                std::vector<bool>& selected) {
+    std::unordered_map<std::string, int> unmatched;
+    for (const Canvas::DrawnOp& op : before)
+        if (!op.background) ++unmatched[op.key];
+    QRegion dirty;
+    selected.assign(after.size(), false);
+    for (size_t i = 0; i < after.size(); ++i) {
+        const Canvas::DrawnOp& op = after[i];
+        if (op.background) continue;
+        auto it = unmatched.find(op.key);
+        if (it != unmatched.end() && it->second > 0) {
+            --it->second;
+        } else {
+            dirty += Tiled(op.bounds);
+            selected[i] = true;
+        }
+    }
+    for (const Canvas::DrawnOp& op : before) {
+        if (op.background) continue;
+        auto it = unmatched.find(op.key);
+        if (it->second > 0) {
+            --it->second;
+            dirty += Tiled(op.bounds);
+        }
+    }
+    for (bool grew = !dirty.isEmpty(); grew;) {
+        grew = false;
+        for (size_t i = 0; i < after.size(); ++i) {
+            if (selected[i] || after[i].background || !dirty.intersects(after[i].bounds)) continue;
+            selected[i] = true;
+            dirty += Tiled(after[i].bounds);
+            grew = true;
+        }
+    }
+    return dirty;
+}
+
+}  // namespace
+
+void RedrawChanged(int n, const std::function<void()>& draw) {
+    SheetImage* sheet = Sheet(n);
+    if (!sheet) return;
+    auto* canvas = dynamic_cast<ImageCanvas*>(&sheet->GetCanvas());
+    if (!canvas || !canvas->OpsValid() || !canvas->ClipsBackground()) return draw();
+    std::vector<Canvas::DrawnOp> before = canvas->TakeOps();
+    const TDrawContext start = ScreenDC;
+    try {
+        canvas->RecordOnly();
+        draw();
+        canvas->PaintAll();
+    } catch (...) {
+        canvas->PaintAll();
+        canvas->InvalidateOps();
+        throw;
+    }
+    ScreenDC = start;
+    if (!canvas->OpsValid()) return draw();  // the drawing did not begin with a clearing
+    std::vector<Canvas::DrawnOp> after = canvas->TakeOps();
+    std::vector<bool> selected;
+    const QRegion dirty = Changed(before, after, selected) & QRegion(sheet->Bitmap().rect());
+    try {
+        canvas->KeepOps(false);
+        for (const QRect& rect : dirty) {
+            canvas->SetBackgroundClip(rect);
+            ScreenDC.ClearImage(*sheet);
+            ScreenDC.DrawGrid(*sheet);
+        }
+        canvas->SetBackgroundClip(QRect());
+        ScreenDC = start;
+        canvas->PaintSelected(std::move(selected));
+        draw();
+    } catch (...) {
+        canvas->SetBackgroundClip(QRect());
+        canvas->PaintAll();
+        canvas->KeepOps(true);
+        canvas->InvalidateOps();
+        throw;
+    }
+    canvas->PaintAll();
+    canvas->KeepOps(true);
+    canvas->SetOps(std::move(after));
     sheet->Refresh();
 }
 

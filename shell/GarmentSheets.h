@@ -29,6 +29,13 @@ void Show(int count, bool visible);
 void Clear(int count);
 // Sheet n alone, likewise.
 void ClearSheet(int n);
+// Sheet n drawn again by `draw` (which clears it with ClearSheet and draws
+// it whole), changing only the pixels where the new drawing differs from
+// the one on the sheet: the pixels end exactly as a whole drawing leaves
+// them.  `draw` runs twice, the screen context put back before each run:
+// once to list the drawing, once to paint what changed and what overlaps
+// it.  Without a list of the sheet's drawing, a plain draw.
+void RedrawChanged(int n, const std::function<void()>& draw);
 // Attaches sheet n's canvas to the screen context; false without the sheet.
 bool Attach(int n);
 // Refreshes sheet n, when there is one.

@@ -567,10 +567,22 @@ void TDressGarment::RedrawCollar() {
 void TDressGarment::RedrawSleeve() {
     if (!calculated || !MainForm || !MainForm->Sleeve) return;
     const int kind = MainForm->SleeveKind;
+    // A raglan's handle moves the bodice's armholes too: both sheets are
+    // drawn again, only where they change.
     if (kind == 5 || kind == 6) {
-        GarmentSheets::ClearSheet(1);
-        DrawSheetOne();
+        GarmentSheets::RedrawChanged(1, [this] {
+            GarmentSheets::ClearSheet(1);
+            DrawSheetOne();
+        });
         ScreenDC.RestoreSleeveOrigin();
+        GarmentSheets::RedrawChanged(2, [this, kind] {
+            GarmentSheets::ClearSheet(2);
+            if (IsAllInOneSleeve(kind))
+                DrawSheetTwoBack();
+            else
+                DrawSleeveSheet();
+        });
+        return;
     }
     GarmentSheets::ClearSheet(2);
     if (IsAllInOneSleeve(kind))
