@@ -353,7 +353,7 @@ void CopySpan(QImage& image, int y, int x, const std::vector<QRgb>& span) {
 
 }  // namespace
 
-ImageCanvas::ImageCanvas(QImage image) : image_(std::move(image)) { KeepOps(true); }
+ImageCanvas::ImageCanvas(QImage image) : image_(std::move(image)) {}
 
 ImageCanvas::~ImageCanvas() { End(); }
 

@@ -98,7 +98,12 @@ void RedrawChanged(int n, const std::function<void()>& draw) {
     SheetImage* sheet = Sheet(n);
     if (!sheet) return;
     auto* canvas = dynamic_cast<ImageCanvas*>(&sheet->GetCanvas());
-    if (!canvas || !canvas->OpsValid() || !canvas->ClipsBackground()) return draw();
+    if (!canvas || !canvas->ClipsBackground()) return draw();
+    if (!canvas->OpsValid()) {
+        // The first such redraw draws the sheet whole and lists it from then on.
+        canvas->KeepOps(true);
+        return draw();
+    }
     std::vector<Canvas::DrawnOp> before = canvas->TakeOps();
     const TDrawContext start = ScreenDC;
     try {

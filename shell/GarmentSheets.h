@@ -34,7 +34,8 @@ void ClearSheet(int n);
 // the one on the sheet: the pixels end exactly as a whole drawing leaves
 // them.  `draw` runs twice, the screen context put back before each run:
 // once to list the drawing, once to paint what changed and what overlaps
-// it.  Without a list of the sheet's drawing, a plain draw.
+// it.  Without a list of the sheet's drawing (the first time), a plain
+// draw, listed.
 void RedrawChanged(int n, const std::function<void()>& draw);
 // Attaches sheet n's canvas to the screen context; false without the sheet.
 bool Attach(int n);
