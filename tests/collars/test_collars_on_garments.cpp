@@ -219,9 +219,7 @@ TEST_F(CollarsOnGarmentsTest, WithAnAllInOneSleeveTheBackPartIsPrintedWithTheBac
         const std::vector<PdfSegment> segments = PdfSegments(PrintAt(1, "wholly_back" + std::to_string(sleeve)));
         EXPECT_TRUE(messages.empty()) << context;
         auto has = [&](const Vector& a, const Vector& b) {
-            const double mm = 10.0 * std::hypot(double(a.x) - b.x, double(a.y) - b.y);
-            return std::any_of(segments.begin(), segments.end(),
-                               [&](const PdfSegment& s) { return std::fabs(s.Length() - mm) < 0.1; });
+            return HasSegment(segments, 10.0 * std::hypot(double(a.x) - b.x, double(a.y) - b.y));
         };
         EXPECT_TRUE(has(w.BackRise, w.C2)) << context;
         EXPECT_TRUE(has(w.C1, d.A2)) << context;

@@ -76,6 +76,28 @@ protected:
             if (!main->Line(n)->isHidden() && main->Line(n)->text().toStdString() == caption) return n;
         return 0;
     }
+    // The type with the collar and sleeve kinds, its sample values in the
+    // fields, calculated; the sleeve, as the sleeve class asked for.
+    template <class Sleeve>
+    Sleeve& CalculateWith(int type, int collar, int sleeveKind) {
+        main->FillSamples = true;
+        EXPECT_TRUE(main->CreateModel(type, collar, sleeveKind)) << type;
+        main->FillSamples = false;
+        messages.clear();
+        main->CalcExecute();
+        return dynamic_cast<Sleeve&>(*main->Sleeve);
+    }
+    // Calculates with the upper arm `girth` wide: the road stops with the
+    // cap's message and the garment is not calculated.
+    void ExpectTheCapsFailure(int upperArmRow, const char* girth) {
+        main->Meas(upperArmRow)->setText(girth);
+        messages.clear();
+        main->CalcExecute();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, "Ширина рукава больше допустимой. ");
+        EXPECT_EQ(messages[0].caption, "Сбой при расчёте оката");
+        EXPECT_FALSE(main->Model->calculated);
+    }
     // Оп.в typed as `width`, a sleeve too wide for the garment's armhole:
     // the road stops with the cap's message and no sheet keeps a piece of
     // the failed draft; back to the width it had, drafted again.
@@ -83,13 +105,8 @@ protected:
         const int upperArm = Row("Оп.в:");
         ASSERT_GT(upperArm, 0);
         const QString sound = main->Meas(upperArm)->text();
-        main->Meas(upperArm)->setText(width);
-        messages.clear();
-        main->CalcExecute();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text, "Ширина рукава больше допустимой. ");
-        EXPECT_EQ(messages[0].caption, "Сбой при расчёте оката");
-        EXPECT_FALSE(main->Model->calculated);
+        ExpectTheCapsFailure(upperArm, width);
+        if (HasFatalFailure()) return;
         const QImage& sheet = report->List2()->Bitmap();
         EXPECT_EQ(DarkPixels(sheet, QRect(0, 100, sheet.width(), sheet.height() - 200)), 0);
         main->Meas(upperArm)->setText(sound);

@@ -90,3 +90,10 @@ inline std::vector<PdfSegment> PdfSegments(const std::string& path) {
     }
     return segments;
 }
+
+// Whether the file draws a straight segment mm long (to 0.1 mm).
+inline bool HasSegment(const std::vector<PdfSegment>& segments, double mm) {
+    for (const PdfSegment& s : segments)
+        if (std::fabs(s.Length() - mm) < 0.1) return true;
+    return false;
+}

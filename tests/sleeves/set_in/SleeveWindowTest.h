@@ -12,43 +12,4 @@
 #include "tests/garments/GarmentWindowTest.h"
 #include "tests/kernel/PdfPaths.h"
 
-class SleeveWindowTest : public GarmentWindowTest {
-protected:
-    // The type with the collar and sleeve kinds, its sample values in the
-    // fields, calculated; the sleeve, as the sleeve class asked for.
-    template <class Sleeve>
-    Sleeve& CalculateWith(int type, int collar, int sleeveKind) {
-        main->FillSamples = true;
-        EXPECT_TRUE(main->CreateModel(type, collar, sleeveKind)) << type;
-        main->FillSamples = false;
-        messages.clear();
-        main->CalcExecute();
-        return dynamic_cast<Sleeve&>(*main->Sleeve);
-    }
-
-    // The row of the column whose caption is `caption`; 0 when none shows it.
-    int Row(const std::string& caption) const {
-        for (int n = 1; n <= kMeasureRows; ++n)
-            if (!main->Line(n)->isHidden() && main->Line(n)->text().toStdString() == caption) return n;
-        return 0;
-    }
-
-    // Calculates with the upper arm `girth` wide: the road stops with the
-    // cap's message and the garment is not calculated.
-    void ExpectTheCapsFailure(int upperArmRow, const char* girth) {
-        main->Meas(upperArmRow)->setText(girth);
-        messages.clear();
-        main->CalcExecute();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text, "Ширина рукава больше допустимой. ");
-        EXPECT_EQ(messages[0].caption, "Сбой при расчёте оката");
-        EXPECT_FALSE(main->Model->calculated);
-    }
-};
-
-// Whether the file draws a straight segment mm long (to 0.1 mm).
-inline bool HasSegment(const std::vector<PdfSegment>& segments, double mm) {
-    for (const PdfSegment& s : segments)
-        if (std::fabs(s.Length() - mm) < 0.1) return true;
-    return false;
-}
+class SleeveWindowTest : public GarmentWindowTest {};
