@@ -522,9 +522,8 @@ void TMainForm::SetRow(int n, const std::string& caption, const std::string& hin
     label->setText(Q(caption));
     label->setStatusTip(h);
     edit->setStatusTip(h);
-    // The last row shows its hint only in the status bar.
-    label->setToolTip(n < kMeasureRows ? h : QString());
-    edit->setToolTip(n < kMeasureRows ? h : QString());
+    label->setToolTip(h);
+    edit->setToolTip(h);
     label->show();
     edit->show();
     UpdateColumnExtent();

@@ -177,7 +177,7 @@ public:
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     // Row n (1..27) of the column as a garment lays it out: caption of the
     // label ("Ст:"), the measurement's full name as the hint of label and
-    // edit (rows 1..26 also as tool tips), both shown.
+    // edit (status tip and tool tip), both shown.
     void SetRow(int n, const std::string& caption, const std::string& hint);
     // Row n hidden again, with its default caption "Измерение n:" and no
     // hint (the edit's text is left as it is).

@@ -168,7 +168,7 @@ void ClearOrder(int type, int firstRow, int count) {
     if (MainForm->Comment) MainForm->Comment->clear();
 }
 
-bool Read(float* const* dest, int count, int firstRow) {
+bool Read(const MeasureRow* rows, float* const* dest, int count, int firstRow) {
     if (!MainForm) return false;
     for (int k = 0; k < count; ++k) {
         if (EditText(firstRow + k).empty()) {
@@ -180,9 +180,13 @@ bool Read(float* const* dest, int count, int firstRow) {
     for (int k = 0; k < count; ++k) {
         const std::string text = EditText(firstRow + k);
         const MeasureParse verdict = ParseMeasureText(text, values[size_t(k)]);
-        if (verdict == MeasureParse::Ok) continue;
+        const bool nonPositiveBody = rows[k].kind == kBody && values[size_t(k)] <= 0.0f;
+        if (verdict == MeasureParse::Ok && !nonPositiveBody) continue;
         const std::string quoted = "Значение «" + QuotedText(text) + "» в поле «" + RowCode(firstRow + k) + "» ";
-        if (verdict == MeasureParse::OutOfRange)
+        if (verdict == MeasureParse::Ok)
+            ShowMessage(quoted + "вне допустимых пределов: измерение должно быть больше нуля.  ", kBadMeasuresCaption,
+                        MsgExclamation);
+        else if (verdict == MeasureParse::OutOfRange)
             ShowMessage(quoted + "вне допустимых пределов: измерение не может быть больше " +
                             std::to_string(int(kMaxMeasureCm)) + " см.  ",
                         kBadMeasuresCaption, MsgExclamation);

@@ -10,11 +10,23 @@
 
 #include <string>
 
+// What a row measures, and so which values it takes.
+enum MeasureKind {
+    // A girth, length, height or width of the body (or of the garment laid
+    // on it, such as a skirt's length or a trouser hem's width): only a
+    // value greater than zero can be drafted.
+    kBody,
+    // An ease, an allowance or a shape setting (posture, a count of
+    // pleats): zero or a negative value is a choice of the dressmaker.
+    kFree,
+};
+
 struct MeasureRow {
     const char* caption;     // the label's caption, the measurement's code and a colon ("Ст:")
     const char* hint;        // the measurement's full name, hint of label and edit
     const char* sampleInt;   // integer digits of the sample value
     const char* sampleFrac;  // its fraction digit; nullptr or "" for a whole number
+    MeasureKind kind;
 };
 
 // Caption and message of the input checks of every garment.
@@ -53,14 +65,17 @@ void WriteOrderCaption(int type);
 // again, the customer line and the comment emptied.
 void ClearOrder(int type, int firstRow, int count);
 
-// Reads the edits firstRow .. firstRow + count - 1 into *dest[k]:
+// Reads the edits firstRow .. firstRow + count - 1, described by rows[0 ..
+// count - 1], into *dest[k]:
 //  - an empty edit shows the shared "measurements missing" message;
-//  - text that is not a number, or a number beyond kMaxMeasureCm, shows a
-//    message naming the measurement and quoting the text (cut to
-//    kMaxQuotedChars characters and "…"), caption kBadMeasuresCaption,
-//    exclamation icon;
-// and the answer is false with nothing stored.  Never throws.
-bool Read(float* const* dest, int count, int firstRow = 1);
+//  - text that is not a number, a number beyond kMaxMeasureCm, or a body
+//    measurement (kBody) of zero or less shows a message naming the
+//    measurement and quoting the text (cut to kMaxQuotedChars characters
+//    and "…"), caption kBadMeasuresCaption, exclamation icon;
+// and the answer is false with nothing stored.  Never throws.  The opening
+// of an order judges the loaded values here too: they are written into the
+// edits exactly (Load) and read back.
+bool Read(const MeasureRow* rows, float* const* dest, int count, int firstRow = 1);
 
 // True when a is larger than b by more than a thousandth of a centimetre.
 // The relation checks compare sums of measurements typed to a tenth of a

@@ -27,41 +27,42 @@ struct Quantity {
     const char* caption;
     const char* hint;
     const char* sample;  // the dress's sample ("18.1"); eases come from kEaseSamples
+    MeasureKind kind;
     void (*illustration)();
 };
 
 // By DressQ.  The cap-ease norm's caption is the straight column's, with
 // the Cyrillic Н; the fitted column writes the Latin H.
 const Quantity kQuantities[] = {
-    {"Сш:", "Полуобхват шеи", "18.1", MeasureHints::WomenLine1},
-    {"Сг1:", "Полуобхват груди первый", "43.8", MeasureHints::WomenLine2},
-    {"Сг2:", "Полуобхват груди второй", "48", MeasureHints::WomenLine3},
-    {"Ст:", "Полуобхват талии", "38", MeasureHints::WomenLine4},
-    {"Сб:", "Полуобхват бёдер", "53", MeasureHints::WomenLine5},
-    {"Вг:", "Высота груди", "26.5", MeasureHints::WomenLine6},
-    {"Дт.п:", "Длина талии спереди", "43", MeasureHints::WomenLine7},
-    {"Шг:", "Ширина груди", "17.1", MeasureHints::WomenLine8},
-    {"Цг:", "Расстояние между выступающими точками грудных желёз", "9.6", MeasureHints::WomenLine9},
-    {"Дт.с:", "Длина спины до талии", "38", MeasureHints::WomenLine10},
-    {"Вп.к:", "Высота плеча косая", "41", MeasureHints::WomenLine11},
-    {"Шс:", "Ширина спины", "18", MeasureHints::WomenLine12},
-    {"Цл:", "Расстояние между выступающими точками лопаток", "7.6", MeasureHints::WomenLine13},
-    {"Дб:", "Длина бока", "20.2", MeasureHints::WomenLine14},
-    {"Пк:", "Положение корпуса", "4", MeasureHints::WomenLine15},
-    {"Шп:", "Ширина плечевого ската", "13.5", MeasureHints::WomenLine16},
-    {"Др1с:", "Длина руки до первого сустава большого пальца", "57.4", MeasureHints::WomenLine17},
-    {"Оп.в:", "Обхват плеча в верхней части", "29.1", MeasureHints::WomenLine18},
-    {"Озап:", "Обхват запястья", "15.9", MeasureHints::WomenLine19},
-    {"Пн:", "Плечевая накладка", nullptr, MeasureHints::WomenPn},
-    {"Пг:", "Прибавка по линии груди общая", nullptr, MeasureHints::WomenPg},
-    {"Пт:", "Прибавка к полуобхвату талии", nullptr, MeasureHints::WomenPt},
-    {"Пб:", "Прибавка к полуобхвату бёдер", nullptr, MeasureHints::WomenPb},
-    {"Попв:", "Прибавка к обхвату плеча вверху", nullptr, MeasureHints::Women5v1},
-    {"Поз:", "Прибавка к обхвату запястья", nullptr, MeasureHints::Women5v2},
-    {"Н:", "Норма посадки оката рукава", nullptr, MeasureHints::WomenH},
-    {"С.пр:", "Спуск проймы", nullptr, MeasureHints::Women5v3},
-    {"h:", "Прибавка на утепляющую прокладку", nullptr, MeasureHints::Womenh},
-    {"S:", "", "0", nullptr},
+    {"Сш:", "Полуобхват шеи", "18.1", kBody, MeasureHints::WomenLine1},
+    {"Сг1:", "Полуобхват груди первый", "43.8", kBody, MeasureHints::WomenLine2},
+    {"Сг2:", "Полуобхват груди второй", "48", kBody, MeasureHints::WomenLine3},
+    {"Ст:", "Полуобхват талии", "38", kBody, MeasureHints::WomenLine4},
+    {"Сб:", "Полуобхват бёдер", "53", kBody, MeasureHints::WomenLine5},
+    {"Вг:", "Высота груди", "26.5", kBody, MeasureHints::WomenLine6},
+    {"Дт.п:", "Длина талии спереди", "43", kBody, MeasureHints::WomenLine7},
+    {"Шг:", "Ширина груди", "17.1", kBody, MeasureHints::WomenLine8},
+    {"Цг:", "Расстояние между выступающими точками грудных желёз", "9.6", kBody, MeasureHints::WomenLine9},
+    {"Дт.с:", "Длина спины до талии", "38", kBody, MeasureHints::WomenLine10},
+    {"Вп.к:", "Высота плеча косая", "41", kBody, MeasureHints::WomenLine11},
+    {"Шс:", "Ширина спины", "18", kBody, MeasureHints::WomenLine12},
+    {"Цл:", "Расстояние между выступающими точками лопаток", "7.6", kBody, MeasureHints::WomenLine13},
+    {"Дб:", "Длина бока", "20.2", kBody, MeasureHints::WomenLine14},
+    {"Пк:", "Положение корпуса", "4", kFree, MeasureHints::WomenLine15},
+    {"Шп:", "Ширина плечевого ската", "13.5", kBody, MeasureHints::WomenLine16},
+    {"Др1с:", "Длина руки до первого сустава большого пальца", "57.4", kBody, MeasureHints::WomenLine17},
+    {"Оп.в:", "Обхват плеча в верхней части", "29.1", kBody, MeasureHints::WomenLine18},
+    {"Озап:", "Обхват запястья", "15.9", kBody, MeasureHints::WomenLine19},
+    {"Пн:", "Плечевая накладка", nullptr, kFree, MeasureHints::WomenPn},
+    {"Пг:", "Прибавка по линии груди общая", nullptr, kFree, MeasureHints::WomenPg},
+    {"Пт:", "Прибавка к полуобхвату талии", nullptr, kFree, MeasureHints::WomenPt},
+    {"Пб:", "Прибавка к полуобхвату бёдер", nullptr, kFree, MeasureHints::WomenPb},
+    {"Попв:", "Прибавка к обхвату плеча вверху", nullptr, kFree, MeasureHints::Women5v1},
+    {"Поз:", "Прибавка к обхвату запястья", nullptr, kFree, MeasureHints::Women5v2},
+    {"Н:", "Норма посадки оката рукава", nullptr, kFree, MeasureHints::WomenH},
+    {"С.пр:", "Спуск проймы", nullptr, kFree, MeasureHints::Women5v3},
+    {"h:", "Прибавка на утепляющую прокладку", nullptr, kFree, MeasureHints::Womenh},
+    {"S:", "", "0", kFree, nullptr},
 };
 
 const Quantity& Info(DressQ q) { return kQuantities[static_cast<int>(q)]; }
@@ -265,7 +266,7 @@ std::vector<MeasureRow> TDressGarment::Rows(const std::vector<DressQ>& column) {
     std::vector<BodiceFrame::Row> rows;
     for (DressQ q : column) {
         const bool fittedH = q == Q::H && shape_ == Silhouette::Fitted;
-        rows.push_back({fittedH ? "H:" : Info(q).caption, Info(q).hint, sample(q) ? sample(q) : ""});
+        rows.push_back({fittedH ? "H:" : Info(q).caption, Info(q).hint, sample(q) ? sample(q) : "", Info(q).kind});
     }
     return BodiceFrame::MeasureRows(rows, samples_);
 }
@@ -273,7 +274,8 @@ std::vector<MeasureRow> TDressGarment::Rows(const std::vector<DressQ>& column) {
 std::vector<float*> TDressGarment::Slots(const std::vector<DressQ>& column) { return BodiceFrame::TargetsOf(*this, column); }
 
 bool TDressGarment::GetMeasures() {
-    if (!BodiceFrame::ReadColumn(Slots(ColumnOf(Group())))) return false;
+    const std::vector<DressQ> column = ColumnOf(Group());
+    if (!BodiceFrame::ReadColumn(Rows(column), Slots(column))) return false;
     // The upper-arm ease must hold the bust ease (the shirt sleeve and the
     // batwing have none).
     const SleeveGroup g = Group();
@@ -283,12 +285,13 @@ bool TDressGarment::GetMeasures() {
 
 bool TDressGarment::CheckLoadedMeasures() {
     const std::vector<DressQ> column = ColumnOf(Group());
+    const std::vector<MeasureRow> rows = Rows(column);
     const bool version0 = MainForm && MainForm->FileVersion == 0;
     for (size_t k = 0; k < column.size(); ++k) {
         if (version0 && (column[k] == Q::H || column[k] == Q::Spr)) continue;
         float value = 0.0f;
         float* dest = &value;
-        if (!MeasureColumn::Read(&dest, 1, int(k) + 1)) return false;
+        if (!MeasureColumn::Read(&rows[k], &dest, 1, int(k) + 1)) return false;
     }
     return true;
 }

@@ -17,46 +17,47 @@ using namespace MeasureHints;
 struct MenRow {
     const char* caption;
     const char* hint;
+    MeasureKind kind;
     void (*illustration)();
 };
 
 // Rows 1 .. 16: the body.  Rows 3 and 9 share their picture.
 const MenRow kBodyRows[16] = {
-    {"Р:", "Рост", MenLine1},
-    {"Сш:", "Полуобхват шеи", MenLine2},
-    {"Сг1:", "Полуобхват груди первый", MenLine8},
-    {"Сг2:", "Полуобхват груди второй", MenLine3},
-    {"Ст:", "Полуобхват талии", MenLine4},
-    {"Сб:", "Полуобхват бёдер", MenLine5},
-    {"Вг:", "Высота груди", MenLine6},
-    {"Дт.п:", "Длина талии спереди", MenLine7},
-    {"Шг:", "Ширина груди", MenLine8},
-    {"Цг:", "Расстояние между выступающими точками грудных желёз", MenLine9},
-    {"Впр.з:", "Высота проймы сзади", MenLine10},
-    {"Дт.с:", "Длина спины до талии", MenLine11},
-    {"Вп.к:", "Высота плеча косая", MenLine12},
-    {"Шс:", "Ширина спины", MenLine13},
-    {"Шп:", "Ширина плечевого ската", MenLine14},
-    {"Пк:", "Положение корпуса", MenLine15},
+    {"Р:", "Рост", kBody, MenLine1},
+    {"Сш:", "Полуобхват шеи", kBody, MenLine2},
+    {"Сг1:", "Полуобхват груди первый", kBody, MenLine8},
+    {"Сг2:", "Полуобхват груди второй", kBody, MenLine3},
+    {"Ст:", "Полуобхват талии", kBody, MenLine4},
+    {"Сб:", "Полуобхват бёдер", kBody, MenLine5},
+    {"Вг:", "Высота груди", kBody, MenLine6},
+    {"Дт.п:", "Длина талии спереди", kBody, MenLine7},
+    {"Шг:", "Ширина груди", kBody, MenLine8},
+    {"Цг:", "Расстояние между выступающими точками грудных желёз", kBody, MenLine9},
+    {"Впр.з:", "Высота проймы сзади", kBody, MenLine10},
+    {"Дт.с:", "Длина спины до талии", kBody, MenLine11},
+    {"Вп.к:", "Высота плеча косая", kBody, MenLine12},
+    {"Шс:", "Ширина спины", kBody, MenLine13},
+    {"Шп:", "Ширина плечевого ската", kBody, MenLine14},
+    {"Пк:", "Положение корпуса", kFree, MenLine15},
 };
 
-const MenRow kBustEase{"Пг:", "Прибавка по линии груди общая", Men7};
-const MenRow kWaistEase{"Пт:", "Прибавка к полуобхвату талии", Men3};
-const MenRow kHipEase{"Пб:", "Прибавка к полуобхвату бёдер", Men6};
-const MenRow kInterlining{"h:", "Прибавка на утепляющую прокладку", Men0};
+const MenRow kBustEase{"Пг:", "Прибавка по линии груди общая", kFree, Men7};
+const MenRow kWaistEase{"Пт:", "Прибавка к полуобхвату талии", kFree, Men3};
+const MenRow kHipEase{"Пб:", "Прибавка к полуобхвату бёдер", kFree, Men6};
+const MenRow kInterlining{"h:", "Прибавка на утепляющую прокладку", kFree, Men0};
 
 // Rows 17 on with a set-in sleeve; a raglan has no "H:" row.
 const MenRow kSetInRows[11] = {
-    {"Др1с:", "Длина руки до первого сустава большого пальца", MenLine16},
-    {"Оп.в:", "Обхват плеча в верхней части", MenLine17},
-    {"Озап:", "Обхват запястья", MenLine18},
-    {"Пн:", "Плечевая накладка", MenPn},
+    {"Др1с:", "Длина руки до первого сустава большого пальца", kBody, MenLine16},
+    {"Оп.в:", "Обхват плеча в верхней части", kBody, MenLine17},
+    {"Озап:", "Обхват запястья", kBody, MenLine18},
+    {"Пн:", "Плечевая накладка", kFree, MenPn},
     kBustEase,
     kWaistEase,
     kHipEase,
-    {"Попв:", "Прибавка к обхвату плеча вверху", Men10},
-    {"Поз:", "Прибавка к обхвату запястья", MenfESh},
-    {"H:", "Норма посадки оката рукава", Men004},
+    {"Попв:", "Прибавка к обхвату плеча вверху", kFree, Men10},
+    {"Поз:", "Прибавка к обхвату запястья", kFree, MenfESh},
+    {"H:", "Норма посадки оката рукава", kFree, Men004},
     kInterlining,
 };
 constexpr int kCapEaseRow = 9;  // index of "H:" in kSetInRows
@@ -138,7 +139,7 @@ TMenPattern::TMenPattern(int type) : type_(type) {
                 fracPart = parts.back().c_str();
             }
         }
-        column.push_back({rows[k].caption, rows[k].hint, intPart, fracPart});
+        column.push_back({rows[k].caption, rows[k].hint, intPart, fracPart, rows[k].kind});
     }
     for (size_t k = 0; k < column.size(); ++k) MainForm->SetRow(int(k) + 1, column[k].caption, column[k].hint);
     if (MainForm->FillSamples && !texts.empty()) MeasureColumn::FillSamples(column.data(), int(column.size()));
@@ -178,7 +179,9 @@ std::vector<float*> TMenPattern::Slots() const {
 
 bool TMenPattern::GetMeasures() {
     const std::vector<float*> dest = Slots();
-    if (!MeasureColumn::Read(dest.data(), int(dest.size()))) return false;
+    std::vector<MeasureRow> column;
+    for (const MenRow& r : Rows(CurrentCase())) column.push_back({r.caption, r.hint, "", nullptr, r.kind});
+    if (!MeasureColumn::Read(column.data(), dest.data(), int(dest.size()))) return false;
     const TSleeve* sleeve = MainForm ? MainForm->Sleeve : nullptr;
     if (sleeve && MeasureColumn::Exceeds(BustEase, sleeve->UpperArmEase)) return MeasureColumn::Refuse("Попв < Пг");
     return true;

@@ -26,7 +26,7 @@ std::vector<MeasureRow> MeasureRows(const std::vector<Row>& rows, std::vector<st
     }
     std::vector<MeasureRow> column;
     for (size_t k = 0; k < rows.size(); ++k)
-        column.push_back({rows[k].caption, rows[k].hint, store[2 * k].c_str(), store[2 * k + 1].c_str()});
+        column.push_back({rows[k].caption, rows[k].hint, store[2 * k].c_str(), store[2 * k + 1].c_str(), rows[k].kind});
     return column;
 }
 
@@ -63,11 +63,11 @@ void CalculatePieces(bool collarFirst) {
     if (!collarFirst && collar) collar->Calculate();
 }
 
-bool ReadColumn(const std::vector<float*>& targets) {
+bool ReadColumn(const std::vector<MeasureRow>& rows, const std::vector<float*>& targets) {
     std::vector<float> values(targets.size(), 0.0f);
     std::vector<float*> dest;
     for (float& v : values) dest.push_back(&v);
-    if (!MeasureColumn::Read(dest.data(), int(dest.size()))) return false;
+    if (!MeasureColumn::Read(rows.data(), dest.data(), int(dest.size()))) return false;
     for (size_t k = 0; k < targets.size(); ++k)
         if (targets[k]) *targets[k] = values[k];
     return true;

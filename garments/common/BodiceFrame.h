@@ -16,8 +16,8 @@
 #include "garments/common/PatternSheets.h"
 #include "garments/common/ValueTable.h"
 #include "kernel/Geometry.h"
+#include "shell/MeasureColumn.h"
 
-struct MeasureRow;
 struct TDrawContext;
 class TCollar;
 class RecordWriter;
@@ -25,11 +25,13 @@ class RecordReader;
 
 namespace BodiceFrame {
 
-// A row of the column: caption, hint and the sample as text ("20.7").
+// A row of the column: caption, hint, the sample as text ("20.7") and
+// whether it measures the body.
 struct Row {
     const char* caption;
     const char* hint;
     std::string sample;
+    MeasureKind kind;
 };
 
 // The column's rows with their samples split into integer digits and
@@ -52,7 +54,7 @@ void CalculatePieces(bool collarFirst);
 
 // GetMeasures: the column's rows read into the targets; false (nothing kept)
 // as MeasureColumn::Read refuses.
-bool ReadColumn(const std::vector<float*>& targets);
+bool ReadColumn(const std::vector<MeasureRow>& rows, const std::vector<float*>& targets);
 // The values behind a garment's list of quantities, as its Slot names them.
 template <class Garment, class Quantity>
 std::vector<float*> TargetsOf(Garment& g, const std::vector<Quantity>& column) {

@@ -16,7 +16,7 @@ namespace {
 
 std::vector<MeasureRow> ColumnRows(const GarmentColumn& column) {
     std::vector<MeasureRow> rows;
-    for (const GarmentRow& r : column.rows) rows.push_back({r.caption, r.hint, r.sampleInt, r.sampleFrac});
+    for (const GarmentRow& r : column.rows) rows.push_back({r.caption, r.hint, r.sampleInt, r.sampleFrac, r.kind});
     return rows;
 }
 
@@ -71,7 +71,8 @@ bool TLowerGarment::GetMeasures() {
     std::vector<float> counts(size_t(n), 0.0f);
     std::vector<float*> dest;
     for (int k = 0; k < n; ++k) dest.push_back(places[size_t(k)].IsCount() ? &counts[size_t(k)] : places[size_t(k)].value);
-    if (!MeasureColumn::Read(dest.data(), n)) return false;
+    const std::vector<MeasureRow> rows = ColumnRows(column_);
+    if (!MeasureColumn::Read(rows.data(), dest.data(), n)) return false;
     for (int k = 0; k < n; ++k)
         if (places[size_t(k)].IsCount()) *places[size_t(k)].count = places[size_t(k)].toInt(double(counts[size_t(k)]));
     return CheckMeasures();

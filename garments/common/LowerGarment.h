@@ -30,6 +30,7 @@
 #include "garments/common/ValueTable.h"
 #include "kernel/Geometry.h"
 #include "kernel/Models.h"
+#include "shell/MeasureColumn.h"
 
 struct TDrawContext;
 
@@ -39,6 +40,7 @@ struct GarmentRow {
     const char* hint;        // the measurement's full name, hint of label and edit
     const char* sampleInt;   // integer digits of the sample value
     const char* sampleFrac;  // its fraction digit; nullptr or "" for a whole number
+    MeasureKind kind;        // a body measurement (kBody) or an ease or shape (kFree)
     void (*illustration)();  // ShowMeasure of the row (MeasureHints); nullptr: none
     // The row's text in the measurement table; nullptr: the caption without
     // its colon.

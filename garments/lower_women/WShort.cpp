@@ -24,14 +24,14 @@ namespace {
 using namespace MeasureHints;
 
 const GarmentColumn kColumn{kWShortType,
-                            {{"Ст:", "Полуобхват талии", "39", "5", LowerLine1},
-                             {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine2},
-                             {"Вс:", "Высота сидения", "23", "5", LowerLine3},
-                             {"Дш:", "Длина шорт", "30", nullptr, LowerDlinashort},
-                             {"Шн:", "Ширина низа", "30", nullptr, LowerShn2},
-                             {"Пт:", "Прибавка к полуобхвату талии", "0", "5", LowerPt3},
-                             {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr, LowerPb4},
-                             {"Пвс:", "Прибавка к высоте сидения", "0", nullptr, LowerPvs1}},
+                            {{"Ст:", "Полуобхват талии", "39", "5", kBody, LowerLine1},
+                             {"Сб:", "Полуобхват бёдер", "50", nullptr, kBody, LowerLine2},
+                             {"Вс:", "Высота сидения", "23", "5", kBody, LowerLine3},
+                             {"Дш:", "Длина шорт", "30", nullptr, kBody, LowerDlinashort},
+                             {"Шн:", "Ширина низа", "30", nullptr, kBody, LowerShn2},
+                             {"Пт:", "Прибавка к полуобхвату талии", "0", "5", kFree, LowerPt3},
+                             {"Пб:", "Прибавка к полуобхвату бёдер", "0", nullptr, kFree, LowerPb4},
+                             {"Пвс:", "Прибавка к высоте сидения", "0", nullptr, kFree, LowerPvs1}},
                             {},
                             562,
                             530};

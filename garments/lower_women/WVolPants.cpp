@@ -27,15 +27,15 @@ using namespace MeasureHints;
 
 // Rows 1..8 are floats, row 9 the pleat count (an int32 in the order file).
 const GarmentColumn kColumn{kWVolPantsType,
-                            {{"Ст:", "Полуобхват талии", "37", "5", LowerLine1},
-                             {"Сб:", "Полуобхват бёдер", "50", nullptr, LowerLine2},
-                             {"Вс:", "Высота сидения", "25", nullptr, LowerLine3},
-                             {"Дсп:", "Длина брюк спереди", "99", "9", LowerLine6},
-                             {"Шн:", "Ширина низа", "20", nullptr, LowerShn1},
-                             {"Пт:", "Прибавка по талии", "1", nullptr, LowerPt2},
-                             {"Пб:", "Прибавка по бёдрам", "6", nullptr, LowerPb1},
-                             {"Пвс:", "Прибавка к высоте сиденья", "1", nullptr, LowerPvs1},
-                             {"Кс:", "Количество складок у талии", "2", nullptr, LowerKs1}}};
+                            {{"Ст:", "Полуобхват талии", "37", "5", kBody, LowerLine1},
+                             {"Сб:", "Полуобхват бёдер", "50", nullptr, kBody, LowerLine2},
+                             {"Вс:", "Высота сидения", "25", nullptr, kBody, LowerLine3},
+                             {"Дсп:", "Длина брюк спереди", "99", "9", kBody, LowerLine6},
+                             {"Шн:", "Ширина низа", "20", nullptr, kBody, LowerShn1},
+                             {"Пт:", "Прибавка по талии", "1", nullptr, kFree, LowerPt2},
+                             {"Пб:", "Прибавка по бёдрам", "6", nullptr, kFree, LowerPb1},
+                             {"Пвс:", "Прибавка к высоте сиденья", "1", nullptr, kFree, LowerPvs1},
+                             {"Кс:", "Количество складок у талии", "2", nullptr, kFree, LowerKs1}}};
 
 // A drafting value kept as float; a non-finite one throws.
 float F(double v) { return FloatStore::Scalar(v, "model trousers draft"); }

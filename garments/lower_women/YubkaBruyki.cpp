@@ -32,12 +32,12 @@ using namespace MeasureHints;
 
 // Sheets 1 and 2 carry the halves, sheet 3 the tables and the comment.
 const GarmentColumn kColumn{kYubkaBruykiType,
-                            {{"Ст:", "Полуобхват талии", "38", nullptr, LowerLine1},
-                             {"Сб:", "Полуобхват бёдер", "53", nullptr, LowerLine2},
-                             {"Дю:", "Длина юбки", "75", nullptr, LowerDlinayubki},
-                             {"Пвс:", "Прибавка к высоте сиденья", "1", nullptr, LowerPvs4},
-                             {"Пт:", "Прибавка по талии", "0", "5", LowerPt1},
-                             {"Пб:", "Прибавка по бёдрам", "2", nullptr, LowerPb2}},
+                            {{"Ст:", "Полуобхват талии", "38", nullptr, kBody, LowerLine1},
+                             {"Сб:", "Полуобхват бёдер", "53", nullptr, kBody, LowerLine2},
+                             {"Дю:", "Длина юбки", "75", nullptr, kBody, LowerDlinayubki},
+                             {"Пвс:", "Прибавка к высоте сиденья", "1", nullptr, kFree, LowerPvs4},
+                             {"Пт:", "Прибавка по талии", "0", "5", kFree, LowerPt1},
+                             {"Пб:", "Прибавка по бёдрам", "2", nullptr, kFree, LowerPb2}},
                             {},
                             533,
                             549,

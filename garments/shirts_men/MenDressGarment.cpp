@@ -26,36 +26,37 @@ struct Quantity {
     const char* hint;
     const char* table;   // the text of its row in the tables
     const char* sample;  // the shirt's sample; the jacket's Пб and Поз differ
+    MeasureKind kind;
     void (*illustration)();
 };
 
 // By MenQ.  The cap-ease norm's caption is the Cyrillic Н, its table text
 // the Latin H; the height's table text is the Latin P.
 const Quantity kQuantities[] = {
-    {"Р:", "Рост", "P", "176", MeasureHints::MenLine1},
-    {"Сш:", "Полуобхват шеи", "Сш", "20.7", MeasureHints::MenLine2},
-    {"Сг2:", "Полуобхват груди второй", "Сг2", "52.2", MeasureHints::MenLine3},
-    {"Ст:", "Полуобхват талии", "Ст", "47", MeasureHints::MenLine4},
-    {"Сб:", "Полуобхват бёдер", "Сб", "53.4", MeasureHints::MenLine5},
-    {"Дт.п:", "Длина талии спереди", "Дт.п", "47.2", MeasureHints::MenLine7},
-    {"Шг:", "Ширина груди", "Шг", "19.4", MeasureHints::MenLine8},
-    {"Впр.з:", "Высота проймы сзади", "Впр.з", "21.9", MeasureHints::MenLine10},
-    {"Дт.с:", "Длина спины до талии", "Дт.с", "45.2", MeasureHints::MenLine11},
-    {"Вп.к:", "Высота плеча косая", "Вп.к", "48.3", MeasureHints::MenLine12},
-    {"Шс:", "Ширина спины", "Шс", "20.1", MeasureHints::MenLine13},
-    {"Шп:", "Ширина плечевого ската", "Шп", "15.4", MeasureHints::MenLine14},
-    {"Пк:", "Положение корпуса", "Пк", "6", MeasureHints::MenLine15},
-    {"Шк:", "Ширина кокетки", "Шк", "7", MeasureHints::MenShk},
-    {"Др1с:", "Длина руки до первого сустава большого пальца", "Др1с", "61.7", MeasureHints::MenLine16},
-    {"Оп.в:", "Обхват плеча в верхней части", "Оп.в", "32.8", MeasureHints::MenLine17},
-    {"Озап:", "Обхват запястья", "Озап", "18.5", MeasureHints::MenLine18},
-    {"Пг:", "Прибавка по линии груди общая", "Пг", "7", MeasureHints::Men7},
-    {"Пт:", "Прибавка к полуобхвату талии", "Пт", "5", MeasureHints::Men3},
-    {"Пб:", "Прибавка к полуобхвату бёдер", "Пб", "5", MeasureHints::Men6},
-    {"Попв:", "Прибавка к обхвату плеча вверху", "Попв", "10", MeasureHints::Men10},
-    {"Поз:", "Прибавка к обхвату запястья", "Поз", "9", MeasureHints::MenfESh},
-    {"Н:", "Норма посадки оката рукава", "H", "0.04", MeasureHints::Men004},
-    {"h:", "Прибавка на утепляющую прокладку", "h", "0", MeasureHints::Men0},
+    {"Р:", "Рост", "P", "176", kBody, MeasureHints::MenLine1},
+    {"Сш:", "Полуобхват шеи", "Сш", "20.7", kBody, MeasureHints::MenLine2},
+    {"Сг2:", "Полуобхват груди второй", "Сг2", "52.2", kBody, MeasureHints::MenLine3},
+    {"Ст:", "Полуобхват талии", "Ст", "47", kBody, MeasureHints::MenLine4},
+    {"Сб:", "Полуобхват бёдер", "Сб", "53.4", kBody, MeasureHints::MenLine5},
+    {"Дт.п:", "Длина талии спереди", "Дт.п", "47.2", kBody, MeasureHints::MenLine7},
+    {"Шг:", "Ширина груди", "Шг", "19.4", kBody, MeasureHints::MenLine8},
+    {"Впр.з:", "Высота проймы сзади", "Впр.з", "21.9", kBody, MeasureHints::MenLine10},
+    {"Дт.с:", "Длина спины до талии", "Дт.с", "45.2", kBody, MeasureHints::MenLine11},
+    {"Вп.к:", "Высота плеча косая", "Вп.к", "48.3", kBody, MeasureHints::MenLine12},
+    {"Шс:", "Ширина спины", "Шс", "20.1", kBody, MeasureHints::MenLine13},
+    {"Шп:", "Ширина плечевого ската", "Шп", "15.4", kBody, MeasureHints::MenLine14},
+    {"Пк:", "Положение корпуса", "Пк", "6", kFree, MeasureHints::MenLine15},
+    {"Шк:", "Ширина кокетки", "Шк", "7", kFree, MeasureHints::MenShk},
+    {"Др1с:", "Длина руки до первого сустава большого пальца", "Др1с", "61.7", kBody, MeasureHints::MenLine16},
+    {"Оп.в:", "Обхват плеча в верхней части", "Оп.в", "32.8", kBody, MeasureHints::MenLine17},
+    {"Озап:", "Обхват запястья", "Озап", "18.5", kBody, MeasureHints::MenLine18},
+    {"Пг:", "Прибавка по линии груди общая", "Пг", "7", kFree, MeasureHints::Men7},
+    {"Пт:", "Прибавка к полуобхвату талии", "Пт", "5", kFree, MeasureHints::Men3},
+    {"Пб:", "Прибавка к полуобхвату бёдер", "Пб", "5", kFree, MeasureHints::Men6},
+    {"Попв:", "Прибавка к обхвату плеча вверху", "Попв", "10", kFree, MeasureHints::Men10},
+    {"Поз:", "Прибавка к обхвату запястья", "Поз", "9", kFree, MeasureHints::MenfESh},
+    {"Н:", "Норма посадки оката рукава", "H", "0.04", kFree, MeasureHints::Men004},
+    {"h:", "Прибавка на утепляющую прокладку", "h", "0", kFree, MeasureHints::Men0},
 };
 
 const Quantity& Info(MenQ q) { return kQuantities[static_cast<int>(q)]; }
@@ -189,14 +190,15 @@ float* TMenDressGarment::Slot(MenQ q) {
 
 std::vector<MeasureRow> TMenDressGarment::Rows(const std::vector<MenQ>& column) {
     std::vector<BodiceFrame::Row> rows;
-    for (MenQ q : column) rows.push_back({Info(q).caption, Info(q).hint, Sample(q, kind_)});
+    for (MenQ q : column) rows.push_back({Info(q).caption, Info(q).hint, Sample(q, kind_), Info(q).kind});
     return BodiceFrame::MeasureRows(rows, samples_);
 }
 
 std::vector<float*> TMenDressGarment::Targets(const std::vector<MenQ>& column) { return BodiceFrame::TargetsOf(*this, column); }
 
 bool TMenDressGarment::GetMeasures() {
-    if (!BodiceFrame::ReadColumn(Targets(ColumnOf(Group())))) return false;
+    const std::vector<MenQ> column = ColumnOf(Group());
+    if (!BodiceFrame::ReadColumn(Rows(column), Targets(column))) return false;
     // The upper-arm ease must hold the bust ease (the shirt sleeve has none).
     const MenSleeveGroup g = Group();
     return BodiceFrame::CheckUpperArmEase(g == MenSleeveGroup::SetIn || g == MenSleeveGroup::Raglan, BustEase);

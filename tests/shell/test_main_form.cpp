@@ -276,10 +276,12 @@ TEST_F(MainFormTest, AGarmentLaysOutTheColumnAndItsDestructorRestoresIt) {
     EXPECT_EQ(main->ModelTypeText(), " Платье прямого силуэта. Заказ № 1");
     EXPECT_EQ(CurrentOrder().ModelIndex(), kTestGarmentType);
 
-    // The last row keeps its hint out of the tool tips.
-    main->SetRow(27, "Пн:", "Толщина плечевой накладки");
-    EXPECT_TRUE(main->Meas(27)->toolTip().isEmpty());
-    EXPECT_EQ(main->Meas(27)->statusTip(), U("Толщина плечевой накладки"));
+    // The last row shows its hint as every other row does.
+    main->SetRow(27, "h:", "Прибавка на утепляющую прокладку");
+    for (QWidget* w : std::initializer_list<QWidget*>{main->Line(27), main->Meas(27)}) {
+        EXPECT_EQ(w->toolTip(), U("Прибавка на утепляющую прокладку"));
+        EXPECT_EQ(w->statusTip(), U("Прибавка на утепляющую прокладку"));
+    }
     main->HideRow(27);
 
     main->FormClose();  // deletes the garment

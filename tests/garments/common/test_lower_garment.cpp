@@ -36,9 +36,9 @@ std::int32_t PleatsOf(double value) {
 constexpr int kProbeType = 4;
 
 const GarmentColumn kProbeColumn{kProbeType,
-                                 {{"Ст:", "Полуобхват талии", "41", nullptr, MeasureHints::LowerLine1},
-                                  {"Пт:", "Прибавка по талии", "0", "5", MeasureHints::LowerPt2, "П т"},
-                                  {"Кс:", "Количество складок", "2", nullptr, MeasureHints::LowerKs1}},
+                                 {{"Ст:", "Полуобхват талии", "41", nullptr, kBody, MeasureHints::LowerLine1},
+                                  {"Пт:", "Прибавка по талии", "0", "5", kFree, MeasureHints::LowerPt2, "П т"},
+                                  {"Кс:", "Количество складок", "2", nullptr, kFree, MeasureHints::LowerKs1}},
                                  {2, 0, 1},
                                  300,
                                  320};

@@ -312,7 +312,8 @@ TEST_F(MJeansTest, RedrawsAtOneToOneAndOneToFour) {
 TEST_F(MJeansTest, DegenerateOrderFailsThroughTheRoadsMessage) {
     Choose(kJeans2);
     std::vector<std::string> fields = kJeans2.samples;
-    fields[2] = "0";
+    fields[2] = "1";  // Вс + Пвс = 0
+    fields[7] = "-1";
     ExpectTheRoadFails(fields);
 }
 

@@ -250,7 +250,7 @@ TEST_F(MTrousersTest, OrderOfEachTypeSavedAndReopened) {
 TEST_F(MTrousersTest, DegenerateOrderFailsThroughTheRoadsMessage) {
     Choose(kPants);
     // The hips on the hem: Дш − Дсб + (Сб/2 − 1.5)/3 = −102, the knee there too.
-    ExpectTheRoadFails({"5", "9", "102", "-1", "0.5", "1", "1.5"});
+    ExpectTheRoadFails({"1", "1.5", "102", "0.25", "0.5", "1", "1.5"});
 }
 
 // ---------------------------------------------------------------------------

@@ -291,7 +291,7 @@ TEST_F(MVolumeBryukiTest, OpenedOrderIsCheckedBeforeItIsDrafted) {
 // Measurements that pass the checks but cannot be drafted fail through the
 // road's message; nothing hangs or is drawn.
 TEST_F(MVolumeBryukiTest, DegenerateOrderFailsThroughTheRoadsMessage) {
-    ExpectTheRoadFails({"-1", "-1", "102", "19", "0", "0", "0", "3"});  // the back's hip width is 0
+    ExpectTheRoadFails({"1", "1", "102", "19", "-2", "-2", "0", "3"});  // the back's hip width is 0
 }
 
 // ---------------------------------------------------------------------------

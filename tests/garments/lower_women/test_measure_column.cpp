@@ -73,9 +73,9 @@ TEST(ParseMeasure, ANumberBeyondTheLargestMeasurementIsOutOfRange) {
 // Without a main window the texts use the program's separator.
 TEST(MeasureColumnTexts, SamplesAndValues) {
     SetDecimalSeparator(',');
-    EXPECT_EQ(MeasureColumn::SampleText({"Дтк:", "", "53", "3"}), "53,3");
-    EXPECT_EQ(MeasureColumn::SampleText({"Ст:", "", "38", nullptr}), "38");
-    EXPECT_EQ(MeasureColumn::SampleText({"Пб:", "", "1", ""}), "1");
+    EXPECT_EQ(MeasureColumn::SampleText({"Дтк:", "", "53", "3", kBody}), "53,3");
+    EXPECT_EQ(MeasureColumn::SampleText({"Ст:", "", "38", nullptr, kBody}), "38");
+    EXPECT_EQ(MeasureColumn::SampleText({"Пб:", "", "1", "", kFree}), "1");
     // A value shows as many decimals as it has, and never an exponent.
     struct Case {
         float value;

@@ -102,7 +102,7 @@ TEST_F(WBryukiTest, TheHipsMustHoldTheWaist) {
         {{"37.5", "50", "99.9", "0.5", "1"}, true},
         {{"38", "37.5", "99.9", "0.5", "1"}, true},   // Сб + Пб = Ст + Пт: D = 0
         {{"38", "37.4", "99.9", "0.5", "1"}, false},  // the hips 0.1 short
-        {{"37.5", "30", "0", "0", "0"}, false},
+        {{"37.5", "30", "99.9", "0", "0"}, false},
     };
     for (const Case& c : cases) {
         messages.clear();
@@ -212,9 +212,8 @@ TEST_F(WBryukiTest, OpenedOrderIsCheckedBeforeItIsDrafted) {
 // road's message; nothing hangs or is drawn.
 TEST_F(WBryukiTest, DegenerateOrderFailsThroughTheRoadsMessage) {
     Choose(kTrousers2);
-    std::vector<std::string> fields = kTrousers2.samples;
-    fields[2] = "0";  // Вс = 0: a front dart of no depth
-    ExpectTheRoadFails(fields);
+    // Сб + Пб = −1: the back width is 0.
+    ExpectTheRoadFails({"1", "1", "25", "99.9", "-2", "-2", "0"});
 }
 
 // ---------------------------------------------------------------------------

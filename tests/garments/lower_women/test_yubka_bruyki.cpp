@@ -137,7 +137,7 @@ TEST_F(SkirtTrousersTest, GetMeasuresAcceptsAnySixNumbers) {
     const std::vector<std::vector<std::string>> accepted = {
         kSamples,
         {"40", "38", "70", "2", "1", "0"},  // Сб + Пб < Ст + Пт: negative E
-        {"0", "0", "0", "0", "0", "0"},
+        {"1", "1", "1", "0", "0", "0"},
         {"38,5", "53", "75", "-1", "0.5", "2"},
     };
     for (const auto& fields : accepted) {
@@ -231,7 +231,8 @@ TEST_F(SkirtTrousersTest, DegenerateOrderFailsThroughTheRoadsMessage) {
     const std::string path = TempPath("degenerate.mdr");
     QFile file(QString::fromStdString(path));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    const std::string bytes = OrderBytes(std::vector<float>(6, 0.0f));
+    // Сб + Пб = 0 and E = 0: the hip line has no width.
+    const std::string bytes = OrderBytes({1.0f, 1.0f, 75.0f, 0.0f, -1.0f, -1.0f});
     file.write(bytes.data(), qint64(bytes.size()));
     file.close();
 
