@@ -1,7 +1,8 @@
 // Every garment's column, whatever its sleeve: a row that measures the body
 // (a girth, a length, a height, a width) refuses zero and less, typed or
 // opened from an order file, with a message naming the field; an ease, an
-// allowance or a shape row takes zero as before.
+// allowance or a shape row takes zero as before.  And every row shows its
+// full name as hint of its label and field.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -208,6 +210,82 @@ TEST_F(BodyMeasuresTest, LowerBodyGarmentsOpened) { ExpectOpenedVerdicts(LowerBo
 TEST_F(BodyMeasuresTest, WomensBodicesOpened) { ExpectOpenedVerdicts(Range(7, 14)); }
 TEST_F(BodyMeasuresTest, MensShirtsAndJacketsOpened) { ExpectOpenedVerdicts(Range(22, 25)); }
 TEST_F(BodyMeasuresTest, MensOuterwearOpened) { ExpectOpenedVerdicts(Range(28, 36)); }
+
+// Every row of every column, whatever its sleeve, shows its full name on its
+// label and its field, as tool tip and in the status bar: the last row
+// (a coat's "h:" with a set-in sleeve) too.
+TEST_F(BodyMeasuresTest, EveryRowShowsItsHint) {
+    const std::map<std::string, std::set<std::string>> hints = {
+        {"Р:", {"Рост"}},
+        {"Сш:", {"Полуобхват шеи"}},
+        {"Сг1:", {"Полуобхват груди первый"}},
+        {"Сг2:", {"Полуобхват груди второй"}},
+        {"Ст:", {"Полуобхват талии"}},
+        {"Сб:", {"Полуобхват бёдер"}},
+        {"Вг:", {"Высота груди"}},
+        {"Дт.п:", {"Длина талии спереди"}},
+        {"Шг:", {"Ширина груди"}},
+        {"Цг:", {"Расстояние между выступающими точками грудных желёз"}},
+        {"Дт.с:", {"Длина спины до талии"}},
+        {"Вп.к:", {"Высота плеча косая"}},
+        {"Шс:", {"Ширина спины"}},
+        {"Цл:", {"Расстояние между выступающими точками лопаток"}},
+        {"Дб:", {"Длина бока"}},
+        {"Пк:", {"Положение корпуса"}},
+        {"Шп:", {"Ширина плечевого ската"}},
+        {"Впр.з:", {"Высота проймы сзади"}},
+        {"Шк:", {"Ширина кокетки"}},
+        {"Др1с:", {"Длина руки до первого сустава большого пальца"}},
+        {"Оп.в:", {"Обхват плеча в верхней части"}},
+        {"Озап:", {"Обхват запястья"}},
+        {"Пн:", {"Плечевая накладка"}},
+        {"Пг:", {"Прибавка по линии груди общая"}},
+        {"Пт:", {"Прибавка к полуобхвату талии", "Прибавка по талии"}},
+        {"Пб:", {"Прибавка к полуобхвату бёдер", "Прибавка по бёдрам"}},
+        {"Попв:", {"Прибавка к обхвату плеча вверху"}},
+        {"Поз:", {"Прибавка к обхвату запястья"}},
+        {"Н:", {"Норма посадки оката рукава"}},
+        {"H:", {"Норма посадки оката рукава"}},
+        {"С.пр:", {"Спуск проймы"}},
+        {"h:", {"Прибавка на утепляющую прокладку"}},
+        {"Дтк:", {"Расстояние от линии талии до колена"}},
+        {"Дсб:", {"Расстояние от линии талии до пола сбоку", "Длина брюк сбоку"}},
+        {"Дсп:", {"Расстояние от линии талии до пола спереди", "Длина брюк спереди"}},
+        {"Дтс:", {"Длина спины до талии"}},
+        {"Дю:", {"Длина юбки"}},
+        {"Вс:", {"Высота сидения"}},
+        {"Пвс:", {"Прибавка к высоте сидения", "Прибавка к высоте сиденья"}},
+        {"Ок:", {"Обхват колена"}},
+        {"Пок:", {"Прибавка к обхвату колена"}},
+        {"Шн:", {"Ширина низа"}},
+        {"Кс:", {"Количество складок у талии"}},
+        {"Дш:", {"Длина шорт", "Длина шага"}},
+        {"Зп:", {"Занижение пояса спереди"}},
+        {"Псш:", {"Прибавка на свободу шага"}},
+        {"О бед.н.к.:", {"Обхват бедра над коленом"}},
+        {"П о.бед.н.к.:", {"Прибавка к обхвату бедра над коленом"}},
+    };
+    std::vector<int> types;
+    for (int t = 0; t < kModelTypes; ++t)
+        if (HasModelMaker(t)) types.push_back(t);
+    for (const Choice& c : Columns(types)) {
+        ASSERT_TRUE(main->CreateModel(c.type, c.sleeve < 0 ? -1 : 0, c.sleeve));
+        const std::vector<std::string> captions = Captions();
+        for (size_t k = 0; k < captions.size(); ++k) {
+            const int n = int(k) + 1;
+            const std::string context = "type " + std::to_string(c.type) + " sleeve " + std::to_string(c.sleeve) +
+                                        " row " + std::to_string(n) + " " + captions[k];
+            const std::string hint = main->Meas(n)->statusTip().toStdString();
+            ASSERT_TRUE(hints.count(captions[k])) << context;
+            EXPECT_TRUE(hints.at(captions[k]).count(hint)) << context << ": " << hint;
+            EXPECT_EQ(main->MeasHint(n), hint) << context;
+            for (QWidget* w : std::initializer_list<QWidget*>{main->Line(n), main->Meas(n)}) {
+                EXPECT_EQ(w->toolTip().toStdString(), hint) << context;
+                EXPECT_EQ(w->statusTip().toStdString(), hint) << context;
+            }
+        }
+    }
+}
 
 // The cases that drafted silently before: a dress's bust or neck at 0 or
 // below, a two-seam sleeve's arm length, each refused before anything is
