@@ -118,9 +118,10 @@ void WalkPrintPages(const std::string& sheetLabel, const std::function<void(cons
 }
 
 PrintedBox MeasurePrinted(const std::function<void()>& draw) {
-    // A canvas of the printer's resolution, so that the labels' text
-    // measures as it prints, that records nothing and paints nothing.
-    const double dpmX = Checked::Div(PrinterDC.PrinterWidthDots * 1000.0, PrinterDC.PrinterWidthMmExact, "printer dpm x");
+    // A canvas that paints nothing, of the printer's resolution so that
+    // the labels' text measures as it prints.
+    const double dpmX =
+        Checked::Div(PrinterDC.PrinterWidthDots * 1000.0, PrinterDC.PrinterWidthMmExact, "printer dpm x");
     const double dpmY =
         Checked::Div(PrinterDC.PrinterHeightDots * 1000.0, PrinterDC.PrinterHeightMmExact, "printer dpm y");
     QImage image(1, 1, QImage::Format_RGB32);
