@@ -478,7 +478,14 @@ void TDrawContext::PrinterLabel(const Vector& p, const std::string& text, int pl
     const Placement& pl = PlacementOf(placement);
     const double dx = pl.printerDx * double(IntFactorX);
     const double dy = pl.up ? -12.0 * IntFactorY : 0.0;
-    C().TextOut(ToPixel(PenX + dx, "label x"), ToPixel(PenY + dy, "label y"), text);
+    const int x = ToPixel(PenX + dx, "label x"), y = ToPixel(PenY + dy, "label y");
+    ::Canvas& canvas = C();
+    canvas.TextOut(x, y, text);
+    // The text on paper is part of the drawing's extent.
+    TakeX(Checked::Div(x, PxPerCmX, "label extent x"));
+    TakeX(Checked::Div(double(x) + canvas.TextWidth(text), PxPerCmX, "label extent x"));
+    TakeY(Checked::Div(y, PxPerCmY, "label extent y"));
+    TakeY(Checked::Div(double(y) + canvas.TextHeight(text), PxPerCmY, "label extent y"));
 }
 
 void TDrawContext::PrintableAreaFrame() {

@@ -124,7 +124,8 @@ struct TDrawContext {
     // sheet's top left corner (x right, y down), since the last
     // ResetDrawnExtent: OriginX + x across, OriginY - y down.  The same at
     // every scale, so a drawing that fits the sheet at one scale fits it at
-    // all.  Tables (in table units) are not counted.
+    // all.  On paper a point label's text counts too (PrinterLabel).  Tables
+    // (in table units) are not counted.
     // Empty (left > right or top > bottom) until a point is taken.
     struct Extent {
         double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;

@@ -1,11 +1,13 @@
 #include "kernel/PrintTiling.h"
 
+#include <QImage>
 #include <cmath>
 
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/OrderInfo.h"
 #include "kernel/SheetCaptions.h"
+#include "platform/Canvas.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
 
@@ -113,6 +115,47 @@ void WalkPrintPages(const std::string& sheetLabel, const std::function<void(cons
         }
         l.StartY -= pageH;
     }
+}
+
+PrintedBox MeasurePrinted(const std::function<void()>& draw) {
+    // A canvas that paints nothing, of the printer's resolution so that
+    // the labels' text measures as it prints.
+    const double dpmX =
+        Checked::Div(PrinterDC.PrinterWidthDots * 1000.0, PrinterDC.PrinterWidthMmExact, "printer dpm x");
+    const double dpmY =
+        Checked::Div(PrinterDC.PrinterHeightDots * 1000.0, PrinterDC.PrinterHeightMmExact, "printer dpm y");
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.setDotsPerMeterX(int(std::lround(dpmX)));
+    image.setDotsPerMeterY(int(std::lround(dpmY)));
+    ImageCanvas canvas(std::move(image));
+    canvas.RecordOnly();
+
+    const TDrawContext kept = PrinterDC;
+    if (kept.Canvas) {
+        canvas.SetFontFamily(kept.Canvas->FontFamily());
+        canvas.SetFontSize(kept.Canvas->FontSize());
+    }
+    TDrawContext::Extent drawn;
+    try {
+        PrinterDC.Canvas = &canvas;
+        PrinterDC.SetOrigin(0.0f, 0.0f);
+        PrinterDC.ResetDrawnExtent();
+        draw();
+        drawn = PrinterDC.DrawnExtent();
+    } catch (...) {
+        PrinterDC = kept;
+        throw;
+    }
+    PrinterDC = kept;
+    if (drawn.Empty()) return {};
+    // Sheet cm from the origin (0, 0): x across, y down.
+    return {float(drawn.left), float(drawn.right), float(-drawn.top), float(-drawn.bottom)};
+}
+
+void PrintSheet(const std::string& sheetLabel, const std::function<void(const PrintPage&)>& drawPieces) {
+    const PrintedBox box = MeasurePrinted([&] { drawPieces(PrintPage{0, 0}); });
+    TilePrintSheets(box.left, box.right, box.top, box.bottom);
+    WalkPrintPages(sheetLabel, drawPieces);
 }
 
 void RunPrintJob(const std::function<void()>& body) {

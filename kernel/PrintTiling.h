@@ -59,6 +59,22 @@ struct PrintPage {
 // bottom-right pages); a new printer page follows every page but the last.
 void WalkPrintPages(const std::string& sheetLabel, const std::function<void(const PrintPage&)>& drawPieces);
 
+// The box (pattern cm, y up) of all that `draw` puts on a page at
+// PrinterDC's scale: every line and curve, every point label with its
+// text.  `draw` runs once on a canvas that paints nothing, with PrinterDC's
+// origin at (0, 0); PrinterDC is left as it was.  A drawing of nothing has
+// the box of the point (0, 0): its sheet gets one page of furniture.
+struct PrintedBox {
+    float left = 0.0f, right = 0.0f, top = 0.0f, bottom = 0.0f;
+};
+PrintedBox MeasurePrinted(const std::function<void()>& draw);
+
+// One sheet of a print job: the page block tiled over the box of what
+// drawPieces puts on paper (MeasurePrinted, drawn as for the first page),
+// then its pages walked with the sheet label.  Whatever a sheet draws is
+// thus on its pages, whole.
+void PrintSheet(const std::string& sheetLabel, const std::function<void(const PrintPage&)>& drawPieces);
+
 // A print job: BeginDoc, the printer canvas attached to PrinterDC, body,
 // EndDoc.  When anything throws, the job is abandoned (Printer::Abort) and
 // the exception goes on to the print command.

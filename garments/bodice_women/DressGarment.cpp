@@ -483,31 +483,6 @@ bool TDressGarment::CollarShift(Vector& shift) const {
     return true;
 }
 
-PatternSheets::Box TDressGarment::PieceBox(int sheet) const {
-    PatternSheets::Box box;
-    // The collar's box on sheet 1, in the bodice's axes.
-    Vector shift;
-    if (sheet == 1 && CurrentCollarKind()) BodiceFrame::TakeCollarBox(box, CollarShift(shift) ? &shift : nullptr);
-    for (const Vector& p : {A, A0, A01, A1, A2, A9, A3, A4, A5, A6, A7, A8, P, P1, P2, P3, P4, P10, P11, P7, P5,
-                            P6, P9, B0, B, B2, B21, B3, T, T1, T2, T3, T5, G, G3, BackCentreWaist, U01, U03, K,
-                            PocketSlantEnd1, PocketSlantEnd2, PocketSlantEnd3, PocketVBottom, PocketVTop})
-        box.Take(p);
-    // A sleeve made in one with the bodice reaches out beyond it, and a
-    // collar may have a part lying with the back.
-    const TSleeve* sleeve = MainForm ? MainForm->Sleeve : nullptr;
-    if (sleeve && IsAllInOneSleeve(CurrentSleeveKind()) && sleeve->BoxLeft < sleeve->BoxRight) {
-        box.Take(sleeve->BoxLeft, sleeve->BoxTop);
-        box.Take(sleeve->BoxRight, sleeve->BoxBottom);
-    }
-    const TCollar* collar = MainForm ? MainForm->Collar : nullptr;
-    float left, top, right, bottom;
-    if (sheet == 2 && collar && collar->BackSheetBox(left, top, right, bottom)) {
-        box.Take(left, top);
-        box.Take(right, bottom);
-    }
-    return box;
-}
-
 // Below the header: the collar's caption (sheet 1), the sleeve's (every
 // sheet that carries the sleeve), then the sheet's piece caption.
 void TDressGarment::Furniture(int sheet) const {
@@ -602,15 +577,14 @@ void TDressGarment::Print() {
     const bool allInOne = IsAllInOneSleeve(CurrentSleeveKind());
     BodiceFrame::Print(
         calculated, SheetCount(),
-        [&](int sheet) {
+        [&](int sheet) -> std::function<void()> {
             // The separate sleeve's sheet is the sleeve's own drawing.
             if (sheet == 2 && !allInOne) return BodiceFrame::PrintedSleeve();
-            return BodiceFrame::PrintedSheet{PieceBox(sheet), [this, sheet] {
-                                                 if (sheet == 1) DrawCollar(PrinterDC);
-                                                 DrawSheetPieces({PrinterDC, true, GarmentSheets::kPaperOutline}, sheet);
-                                                 if (sheet == 2 && MainForm->Collar)
-                                                     MainForm->Collar->PrintOnBackSheet(PrinterDC);
-                                             }};
+            return [this, sheet] {
+                if (sheet == 1) DrawCollar(PrinterDC);
+                DrawSheetPieces({PrinterDC, true, GarmentSheets::kPaperOutline}, sheet);
+                if (sheet == 2 && MainForm->Collar) MainForm->Collar->PrintOnBackSheet(PrinterDC);
+            };
         },
         [&] { return PlaceTables(*this, TableMedium::Paper); }, CommentY(*this));
 }

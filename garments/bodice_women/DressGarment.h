@@ -97,8 +97,6 @@ public:
     // The pieces of sheet n (1: front and back, or the front with an
     // all-in-one sleeve; 2: the back with it) with their labels.
     void DrawSheetPieces(const PatternPen& pen, int sheet) const;
-    // The extent of the bodice pieces of sheet n, in draft cm.
-    PatternSheets::Box PieceBox(int sheet) const;
 
 protected:
     TDressGarment(DressKind kind, Silhouette shape);

@@ -275,8 +275,9 @@ public:
     // The table sheet (the last one): the measurements, the sleeve's values
     // and the segments, then the comment.  The scale is not used.
     void DrawTables(int scale) override;
-    // Sheet 1's pattern tiled over pages at the print scale, then a page of
-    // the tables.
+    // Every pattern sheet the screen shows (the pattern with its collar,
+    // the sleeve), each tiled over its own pages at the print scale, then a
+    // page of the tables.
     void Print() override;
 
     // ---- What the garments draw of the common draft. ----
@@ -349,12 +350,6 @@ protected:
     // centre when the collar is apart or absent.
     // Default: 3 cm beyond the front edge at the waist.
     virtual float RightEdge() const;
-    // The box of the drawn pattern, for the print tiling: the common draft
-    // (down to the hip line for the coats, the hem line for the blazers and
-    // the vest) and what ExtendBox adds.
-    PatternSheets::Box Extent() const;
-    // What a garment draws beyond the common draft.  Default: nothing.
-    virtual void ExtendBox(PatternSheets::Box& box) const;
     // Sheet 1's origin by the collar kind; false when the collar kind is
     // not drawn on the sheet (the origin is then left).
     void PlaceSheet1();

@@ -3,6 +3,7 @@
 // the table sheet and printing.
 #include <QLineEdit>
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "garments/coats_men/MenPattern.h"
@@ -10,10 +11,6 @@
 #include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/DrawContext.h"
-#include "kernel/OrderInfo.h"
-#include "kernel/PrintTiling.h"
-#include "kernel/SheetCaptions.h"
-#include "platform/Printer.h"
 #include "shell/GarmentSheets.h"
 #include "shell/MainForm.h"
 
@@ -334,28 +331,6 @@ void TMenPattern::DrawPieces(const PieceTarget& t) const {
 
 float TMenPattern::RightEdge() const { return T32.x + 3.0f; }
 
-PatternSheets::Box TMenPattern::Extent() const {
-    PatternSheets::Box box;
-    for (const Vector& p : {A, A0, A01, A2, A3, A5, P1, P10, G, T, T0, B, B3, B31, B32, T32, a1}) box.Take(p);
-    if (type_ >= MenPatternType::kFirstBlazer)
-        for (const Vector& p : {H, H3, H31, H32}) box.Take(p);
-    box.Take(RightEdge(), T32.y);
-    ExtendBox(box);
-    // A collar drafted in place (kinds 7, 8) is printed with the pattern,
-    // and so is one drafted apart (kinds 1, 2, 6), above the back neck.
-    if (CollarInPlace()) {
-        const TCollar* collar = CollarNow();
-        box.Take(collar->BoxLeft, collar->BoxTop);
-        box.Take(collar->BoxRight, collar->BoxBottom);
-    } else if (CollarApart()) {
-        const Vector shift = ApartCollarShift();
-        BodiceFrame::TakeCollarBox(box, &shift);
-    }
-    return box;
-}
-
-void TMenPattern::ExtendBox(PatternSheets::Box&) const {}
-
 // ---------------------------------------------------------------------------
 // What the coats and blazers share
 
@@ -601,38 +576,20 @@ void TMenPattern::DrawTables(int) {
 // Printing
 
 void TMenPattern::Print() {
-    if (!calculated) {
-        ShowNothingToPrint();
-        return;
-    }
-    const int count = SheetCount();
-    PrinterDC.BeginTrueScalePage(float(CurrentOrder().TilingMode()));
-    const PatternSheets::Box box = Extent();
-    TilePrintSheets(box.left, box.right, box.top, box.bottom);
-    RunPrintJob([&] {
-        WalkPrintPages(GarmentSheets::SheetText(1, count), [&](const PrintPage&) {
-            GarmentSheets::SetPaperLabelFont();
-            DrawPieces({PrinterDC, GarmentSheets::kPaperOutline, true, true});
-            if (CollarInPlace()) {
-                CollarNow()->PrintOn(PrinterDC);
-            } else if (CollarApart()) {
-                const Vector shift = ApartCollarShift();
-                BodiceFrame::DrawCollar(PrinterDC, &shift);
-            }
-        });
-        // The set-in sleeve's sheet is the sleeve's own drawing, tiled over
-        // its box.
-        TSleeve* sleeve = SleeveNow();
-        if (sleeve && SleeveKindNow() >= 12 && SleeveKindNow() <= 14) {
-            ThePrinter().NewPage();
-            TilePrintSheets(sleeve->BoxLeft, sleeve->BoxRight, sleeve->BoxTop, sleeve->BoxBottom);
-            WalkPrintPages(GarmentSheets::SheetText(2, count), [&](const PrintPage&) {
-                GarmentSheets::SetPaperLabelFont();
-                sleeve->DrawPiece(PrinterDC, true);
-            });
-        }
-        GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(count, count), [&] {
-            DrawTablesAndComment(TableMedium::Paper, MenTables(*this, TableMedium::Paper), 184, 489);
-        });
-    });
+    BodiceFrame::Print(
+        calculated, SheetCount(),
+        [&](int sheet) -> std::function<void()> {
+            // Sheet 2 holds the sleeve, whichever it is, as on the screen.
+            if (sheet == 2) return BodiceFrame::PrintedSleeve();
+            return [this] {
+                DrawPieces({PrinterDC, GarmentSheets::kPaperOutline, true, true});
+                if (CollarInPlace()) {
+                    CollarNow()->PrintOn(PrinterDC);
+                } else if (CollarApart()) {
+                    const Vector shift = ApartCollarShift();
+                    BodiceFrame::DrawCollar(PrinterDC, &shift);
+                }
+            };
+        },
+        [&] { return MenTables(*this, TableMedium::Paper); }, 489);
 }

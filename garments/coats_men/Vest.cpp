@@ -422,10 +422,6 @@ void TVest::DrawOutline(const PieceTarget& t) const {
 
 void TVest::DrawOwnNames(const PieceTarget& t) const { Labels::PutAll(t.dc, t.printer, *this, kVestLabels); }
 
-void TVest::ExtendBox(PatternSheets::Box& box) const {
-    for (const Vector& p : {BeltTip, H4, H5, H6, H7, H10, H12, K2}) box.Take(p);
-}
-
 void TVest::DrawPieces(const PieceTarget& t) const {
     DrawBase(t);
     DrawLines(t);

@@ -54,8 +54,6 @@ public:
 protected:
     void DrawPieces(const PieceTarget& t) const override;
     float RightEdge() const override { return T33.x; }
-    // The half-belt's tip, the pointed front and the back hem.
-    void ExtendBox(PatternSheets::Box& box) const override;
 
 private:
     // Steps 16 - 22 with the side seams below the waist given: the pocket

@@ -109,14 +109,6 @@ void DrawCollar(TDrawContext& dc, const Vector* shift) {
     if (shift) dc.PopShift();
 }
 
-void TakeCollarBox(PatternSheets::Box& box, const Vector* shift) {
-    const TCollar* c = MainForm ? MainForm->Collar : nullptr;
-    if (!c) return;
-    const Vector s = shift ? *shift : Vector(0, 0);
-    box.Take(c->BoxLeft + s.x, c->BoxTop - s.y);
-    box.Take(c->BoxRight + s.x, c->BoxBottom - s.y);
-}
-
 bool Caption(int sheet, int count, const std::vector<std::string>& lines) {
     if (!GarmentSheets::AttachWithCaptions(sheet, GarmentSheets::SheetText(sheet, count))) return false;
     for (size_t k = 0; k < lines.size(); ++k) ScreenDC.TextAt(24, 24 + 18 * int(k), lines[k]);
@@ -140,7 +132,7 @@ void DrawTables(int count, const std::vector<PlacedTable>& tables, int commentY)
     GarmentSheets::Refresh(count);
 }
 
-void Print(bool calculated, int count, const std::function<PrintedSheet(int sheet)>& sheet,
+void Print(bool calculated, int count, const std::function<std::function<void()>(int sheet)>& sheet,
            const std::function<std::vector<PlacedTable>()>& tables, int commentY) {
     if (!calculated) {
         ShowNothingToPrint();
@@ -150,11 +142,10 @@ void Print(bool calculated, int count, const std::function<PrintedSheet(int shee
     RunPrintJob([&] {
         for (int n = 1; n < count; ++n) {
             if (n > 1) ThePrinter().NewPage();
-            const PrintedSheet s = sheet(n);
-            TilePrintSheets(s.box.left, s.box.right, s.box.top, s.box.bottom);
-            WalkPrintPages(GarmentSheets::SheetText(n, count), [&](const PrintPage&) {
+            const std::function<void()> draw = sheet(n);
+            PrintSheet(GarmentSheets::SheetText(n, count), [&](const PrintPage&) {
                 GarmentSheets::SetPaperLabelFont();
-                s.draw();
+                draw();
             });
         }
         GarmentSheets::PrintTablesPage(GarmentSheets::SheetText(count, count), [&] {
@@ -163,13 +154,9 @@ void Print(bool calculated, int count, const std::function<PrintedSheet(int shee
     });
 }
 
-PrintedSheet PrintedSleeve() {
+std::function<void()> PrintedSleeve() {
     TSleeve* sleeve = MainForm->Sleeve;
-    PrintedSheet s;
-    s.box.Take(sleeve->BoxLeft, sleeve->BoxTop);
-    s.box.Take(sleeve->BoxRight, sleeve->BoxBottom);
-    s.draw = [sleeve] { sleeve->DrawPiece(PrinterDC, true); };
-    return s;
+    return [sleeve] { sleeve->DrawPiece(PrinterDC, true); };
 }
 
 }  // namespace BodiceFrame

@@ -74,8 +74,6 @@ void ShowValues(const std::vector<float*>& targets);
 // The collar of the main window at the origin in force, shifted when
 // `shift` is given: drawn and labelled on the screen, printed on paper.
 void DrawCollar(TDrawContext& dc, const Vector* shift);
-// Its extent box, shifted likewise, into the box.
-void TakeCollarBox(PatternSheets::Box& box, const Vector* shift);
 
 // Sheet n of count: the header and footers, then `lines` from (24, 24)
 // down; false without the sheet.
@@ -88,17 +86,13 @@ void DrawSleeveSheet(int count);
 // The tables on the last sheet, with the order comment at (x, commentY).
 void DrawTables(int count, const std::vector<PlacedTable>& tables, int commentY);
 
-// A pattern sheet as printed: the extent of its pieces and what each page
-// of it draws.
-struct PrintedSheet {
-    PatternSheets::Box box;
-    std::function<void()> draw;
-};
-// Sheets 1 .. count − 1 each tiled over its own pages at the print scale,
-// then the page of tables; "nothing to print" before a calculation.
-void Print(bool calculated, int count, const std::function<PrintedSheet(int sheet)>& sheet,
+// Sheets 1 .. count − 1, each drawn on paper by `sheet` (the same pieces as
+// the screen's sheet of that number) and tiled over the box of what it
+// draws at the print scale, then the page of tables; "nothing to print"
+// before a calculation.
+void Print(bool calculated, int count, const std::function<std::function<void()>(int sheet)>& sheet,
            const std::function<std::vector<PlacedTable>()>& tables, int commentY);
-// The separate sleeve as printed.
-PrintedSheet PrintedSleeve();
+// The separate sleeve as printed on its own sheet.
+std::function<void()> PrintedSleeve();
 
 }  // namespace BodiceFrame

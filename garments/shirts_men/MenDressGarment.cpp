@@ -321,16 +321,6 @@ void TMenDressGarment::DrawPieces(const PatternPen& pen) const {
     LabelWaistPoints(pen);
 }
 
-PatternSheets::Box TMenDressGarment::PieceBox() const {
-    PatternSheets::Box box;
-    Vector shift;
-    if (CurrentCollarKind()) BodiceFrame::TakeCollarBox(box, CollarShift(shift) ? &shift : nullptr);
-    for (const Vector& p : {A, A01, A1, A2, A21, A9, A3, A4, A5, A51, a1, P, P1, P10, P11, G, G3, H0, H1, H5, H11,
-                            B41, B51, B4, B5, BackSideHem, FrontSideHem})
-        box.Take(p);
-    return box;
-}
-
 // Below the header: the collar's caption, then the piece caption.
 void TMenDressGarment::CaptionSheetOne() const {
     std::vector<std::string> lines;
@@ -384,12 +374,12 @@ void TMenDressGarment::RedrawSleeve() {
 void TMenDressGarment::Print() {
     BodiceFrame::Print(
         calculated, SheetCount(),
-        [&](int sheet) {
+        [&](int sheet) -> std::function<void()> {
             if (sheet == 2) return BodiceFrame::PrintedSleeve();
-            return BodiceFrame::PrintedSheet{PieceBox(), [this] {
-                                                 DrawCollar(PrinterDC);
-                                                 DrawPieces({PrinterDC, true, GarmentSheets::kPaperOutline});
-                                             }};
+            return [this] {
+                DrawCollar(PrinterDC);
+                DrawPieces({PrinterDC, true, GarmentSheets::kPaperOutline});
+            };
         },
         [&] { return PlaceTables(*this, TableMedium::Paper); }, kCommentY);
 }

@@ -77,8 +77,6 @@ public:
     // The front and back of sheet 1 with the silhouette's side seams and
     // all point names (the collar apart).
     void DrawPieces(const PatternPen& pen) const;
-    // The extent of sheet 1's pieces with the collar, in draft cm.
-    PatternSheets::Box PieceBox() const;
 
 protected:
     TMenDressGarment(MenDressKind kind, MenSilhouette shape);

@@ -1,6 +1,8 @@
-// The straight segments a PDF file draws, read back from its page contents
-// (Flate-compressed streams, the "cm" matrices with q/Q, "m" and "l"), in
-// millimetres on the paper: what a ruler on the printed page would measure.
+// What a PDF file written by Qt draws, read back from its page contents
+// (Flate-compressed streams, the "cm" matrices with q/Q): the straight
+// segments ("m" and "l") in millimetres on the paper, what a ruler on the
+// printed page would measure, and the texts (BT ... ET, decoded through the
+// font's ToUnicode map) with the place they start at.
 #pragma once
 
 #include <QByteArray>
@@ -10,6 +12,7 @@
 #include <QTransform>
 #include <QtEndian>
 #include <cmath>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,9 +29,13 @@ inline QByteArray PdfInflate(const QByteArray& deflated) {
     return qUncompress(sized + deflated);
 }
 
-// The decoded content of every stream of the file.
-inline std::vector<QByteArray> PdfStreams(const std::string& path) {
-    std::vector<QByteArray> streams;
+// Every stream of the file: its dictionary and its decoded content.
+struct PdfStream {
+    QByteArray dict, content;
+};
+
+inline std::vector<PdfStream> PdfAllStreams(const std::string& path) {
+    std::vector<PdfStream> streams;
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) return streams;
     const QByteArray pdf = file.readAll();
@@ -46,49 +53,157 @@ inline std::vector<QByteArray> PdfStreams(const std::string& path) {
         const qsizetype end = pdf.indexOf("endstream", begin);
         if (end < 0) break;
         const QByteArray raw = pdf.mid(begin, end - begin);
-        streams.push_back(dict.contains("/FlateDecode") ? PdfInflate(raw) : raw);
+        streams.push_back({dict, dict.contains("/FlateDecode") ? PdfInflate(raw) : raw});
         at = end + 9;
     }
     return streams;
 }
 
-// The segments of the path operators m and l of every stream, under the
-// matrices in force (a page content starts with the identity).
+// The decoded content of every stream of the file.
+inline std::vector<QByteArray> PdfStreams(const std::string& path) {
+    std::vector<QByteArray> contents;
+    for (PdfStream& s : PdfAllStreams(path)) contents.push_back(std::move(s.content));
+    return contents;
+}
+
+// The page contents, one a page in page order (Qt writes them so): the
+// streams that set a matrix ("cm") and are not an embedded font.
+inline std::vector<QByteArray> PdfPageContents(const std::string& path) {
+    std::vector<QByteArray> pages;
+    for (PdfStream& s : PdfAllStreams(path))
+        if (!s.dict.contains("/Length1") && s.content.contains(" cm")) pages.push_back(std::move(s.content));
+    return pages;
+}
+
+// Walks a page content with the matrices in force (starting from the
+// identity): `op` gets each operator with its operands and the matrix.
+template <class Op>
+void PdfWalk(const QByteArray& content, Op op) {
+    std::vector<QTransform> saved;
+    QTransform ctm;
+    std::vector<QByteArray> operands;
+    for (const QByteArray& token : content.simplified().split(' ')) {
+        bool number = false;
+        token.toDouble(&number);
+        if (number || token.startsWith('<') || token.startsWith('/') || token.startsWith('[')) {
+            operands.push_back(token);
+            continue;
+        }
+        const auto n = operands.size();
+        if (token == "q") {
+            saved.push_back(ctm);
+        } else if (token == "Q") {
+            if (!saved.empty()) ctm = saved.back(), saved.pop_back();
+        } else if (token == "cm" && n >= 6) {
+            const QByteArray* o = &operands[n - 6];
+            ctm = QTransform(o[0].toDouble(), o[1].toDouble(), o[2].toDouble(), o[3].toDouble(), o[4].toDouble(),
+                             o[5].toDouble()) *
+                  ctm;
+        } else {
+            op(token, operands, ctm);
+        }
+        operands.clear();
+    }
+}
+
+constexpr double kPdfMmPerPoint = 25.4 / 72.0;
+
+// The segments of the path operators m and l of one page content.
+inline std::vector<PdfSegment> PdfPageSegments(const QByteArray& content) {
+    std::vector<PdfSegment> segments;
+    QPointF pen;
+    PdfWalk(content, [&](const QByteArray& token, const std::vector<QByteArray>& o, const QTransform& ctm) {
+        const auto n = o.size();
+        if (n < 2 || (token != "m" && token != "l")) return;
+        const QPointF to = ctm.map(QPointF(o[n - 2].toDouble(), o[n - 1].toDouble()));
+        if (token == "l")
+            segments.push_back({pen.x() * kPdfMmPerPoint, pen.y() * kPdfMmPerPoint, to.x() * kPdfMmPerPoint,
+                                to.y() * kPdfMmPerPoint});
+        pen = to;
+    });
+    return segments;
+}
+
+// The segments of every stream.
 inline std::vector<PdfSegment> PdfSegments(const std::string& path) {
-    constexpr double kMmPerPoint = 25.4 / 72.0;
     std::vector<PdfSegment> segments;
     for (const QByteArray& content : PdfStreams(path)) {
-        std::vector<QTransform> saved;
-        QTransform ctm;
-        std::vector<double> operands;
-        QPointF pen;
-        for (const QByteArray& token : content.simplified().split(' ')) {
-            bool number = false;
-            const double value = token.toDouble(&number);
-            if (number) {
-                operands.push_back(value);
-                continue;
-            }
-            const auto n = operands.size();
-            if (token == "q") {
-                saved.push_back(ctm);
-            } else if (token == "Q") {
-                if (!saved.empty()) ctm = saved.back(), saved.pop_back();
-            } else if (token == "cm" && n >= 6) {
-                const double* o = &operands[n - 6];
-                ctm = QTransform(o[0], o[1], o[2], o[3], o[4], o[5]) * ctm;
-            } else if (token == "m" && n >= 2) {
-                pen = ctm.map(QPointF(operands[n - 2], operands[n - 1]));
-            } else if (token == "l" && n >= 2) {
-                const QPointF to = ctm.map(QPointF(operands[n - 2], operands[n - 1]));
-                segments.push_back({pen.x() * kMmPerPoint, pen.y() * kMmPerPoint, to.x() * kMmPerPoint,
-                                    to.y() * kMmPerPoint});
-                pen = to;
-            }
-            operands.clear();
-        }
+        const std::vector<PdfSegment> page = PdfPageSegments(content);
+        segments.insert(segments.end(), page.begin(), page.end());
     }
     return segments;
+}
+
+// A text as written: the string and where it starts (mm, y up from the
+// bottom of the page).
+struct PdfText {
+    std::string text;
+    double x, y;
+};
+
+// The glyph codes of the file's fonts to characters, from their ToUnicode
+// maps (bfrange with a start or a list, bfchar).
+inline std::map<unsigned, char32_t> PdfToUnicode(const std::string& path) {
+    std::map<unsigned, char32_t> map;
+    const auto hex = [](const QByteArray& t) { return t.mid(1, t.size() - 2).toUInt(nullptr, 16); };
+    for (const PdfStream& s : PdfAllStreams(path)) {
+        if (!s.content.startsWith("/CIDInit")) continue;
+        QByteArray spaced = s.content;
+        spaced.replace("[", " [ ").replace("]", " ] ").replace("><", "> <");
+        const QList<QByteArray> t = spaced.simplified().split(' ');
+        for (qsizetype i = 0; i < t.size(); ++i) {
+            if (t[i] == "beginbfrange") {
+                for (i = i + 1; i + 2 < t.size() && t[i] != "endbfrange";) {
+                    const unsigned lo = hex(t[i]), hi = hex(t[i + 1]);
+                    if (t[i + 2] == "[") {
+                        i += 3;
+                        for (unsigned c = lo; c <= hi && t[i] != "]"; ++c, ++i) map[c] = hex(t[i]);
+                        ++i;  // ]
+                    } else {
+                        for (unsigned c = lo; c <= hi; ++c) map[c] = hex(t[i + 2]) + (c - lo);
+                        i += 3;
+                    }
+                }
+            } else if (t[i] == "beginbfchar") {
+                for (i = i + 1; i + 1 < t.size() && t[i] != "endbfchar"; i += 2) map[hex(t[i])] = hex(t[i + 1]);
+            }
+        }
+    }
+    return map;
+}
+
+// The texts of one page content: one for each BT ... ET, its glyphs (the
+// hex strings of Tj, four digits a glyph) decoded through `unicode`.
+inline std::vector<PdfText> PdfPageTexts(const QByteArray& content, const std::map<unsigned, char32_t>& unicode) {
+    std::vector<PdfText> texts;
+    std::u32string text;
+    QTransform tm;
+    QPointF start;
+    bool placed = false;
+    PdfWalk(content, [&](const QByteArray& token, const std::vector<QByteArray>& o, const QTransform& ctm) {
+        const auto n = o.size();
+        if (token == "BT") {
+            text.clear();
+            tm = QTransform();
+            placed = false;
+        } else if (token == "Tm" && n >= 6) {
+            tm = QTransform(o[n - 6].toDouble(), o[n - 5].toDouble(), o[n - 4].toDouble(), o[n - 3].toDouble(),
+                            o[n - 2].toDouble(), o[n - 1].toDouble());
+        } else if (token == "Td" && n >= 2 && !placed) {
+            start = ctm.map(tm.map(QPointF(o[n - 2].toDouble(), o[n - 1].toDouble())));
+            placed = true;
+        } else if (token == "Tj" && n >= 1 && o[n - 1].startsWith('<')) {
+            const QByteArray digits = o[n - 1].mid(1, o[n - 1].size() - 2);
+            for (qsizetype k = 0; k + 4 <= digits.size(); k += 4) {
+                const auto it = unicode.find(digits.mid(k, 4).toUInt(nullptr, 16));
+                text += it == unicode.end() ? U'?' : it->second;
+            }
+        } else if (token == "ET") {
+            texts.push_back({QString::fromStdU32String(text).toStdString(), start.x() * kPdfMmPerPoint,
+                             start.y() * kPdfMmPerPoint});
+        }
+    });
+    return texts;
 }
 
 // Whether the file draws a straight segment mm long (to 0.1 mm).

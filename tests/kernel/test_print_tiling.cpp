@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "kernel/Bezier.h"
 #include "kernel/Checked.h"
 #include "kernel/DrawContext.h"
 #include "kernel/OrderInfo.h"
@@ -219,6 +220,82 @@ TEST_F(PrintTilingTest, WalkProducesThePageCountRowByRow) {
     }
     EXPECT_EQ(PdfPages(path), count);
     EXPECT_FALSE(ThePrinter().Printing());
+}
+
+// The printed box is what the drawing puts on paper: its lines and curves,
+// and each point label with its text, measured at the print scale without
+// painting, the context left as it was.
+TEST_F(PrintTilingTest, ThePrintedBoxHoldsEveryLineAndLabelDrawn) {
+    const ExactMetrics a4(9583, 13699, 1200);
+    // Paper of the printer's resolution, so that its text measures as the
+    // printer's.
+    QImage white(40, 40, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    white.setDotsPerMeterX(47244);  // 1200 dpi
+    white.setDotsPerMeterY(47244);
+    ImageCanvas paper(white);
+    for (int s : {1, 4}) {
+        PrinterDC.BeginTrueScalePage(float(s), a4);
+        PrinterDC.AttachPrinterCanvas(&paper);
+        paper.SetFontSize(8);
+        PrinterDC.SetOrigin(7.0f, 9.0f);
+        const auto draw = [] {
+            PrinterDC.MoveTo(Vector(-10, 5));
+            PrinterDC.LineTo(Vector(30, -50));
+            PrinterDC.Bezier2(Vector(30, -50), Vector(-30, -60), Vector(-20, -20), 20);
+            PrinterDC.PrinterLabel(Vector(30, 5), "Лист с подписью", 2);            // text up and right
+        };
+        const PrintedBox box = MeasurePrinted(draw);
+        // The curve's chords reach furthest left and down.
+        float left = 0, bottom = 0;
+        for (int k = 0; k <= 20; ++k) {
+            const Vector p = Bezier2::Point(Vector(30, -50), Vector(-30, -60), Vector(-20, -20), k / 20.0f);
+            left = std::min(left, p.x);
+            bottom = std::min(bottom, p.y);
+        }
+        EXPECT_LT(left, -20.0f);
+        EXPECT_NEAR(box.left, left, 0.01) << s;
+        EXPECT_NEAR(box.bottom, bottom, 0.01) << s;
+        // The label's text: its width at 8 points on paper, s times that in
+        // pattern cm, beyond x 30; its height above y 5.
+        const double cmPerDot = 2.54 / 1200 * s;
+        EXPECT_NEAR(box.right, 30 + (2 * PrinterDC.IntFactorX + paper.TextWidth("Лист с подписью")) * cmPerDot,
+                    2 * cmPerDot)
+            << s;
+        EXPECT_GT(box.top, 5.0 + 11 * PrinterDC.IntFactorY * cmPerDot) << s;
+        // Nothing painted, nothing of the context changed.
+        EXPECT_EQ(PrinterDC.Canvas, &paper);
+        EXPECT_FLOAT_EQ(PrinterDC.OriginX, 7.0f);
+        EXPECT_FLOAT_EQ(PrinterDC.OriginY, 9.0f);
+        EXPECT_EQ(paper.Image(), white);
+    }
+    // A drawing of nothing: the point (0, 0).
+    const PrintedBox none = MeasurePrinted([] {});
+    EXPECT_EQ(none.left, 0.0f);
+    EXPECT_EQ(none.top, 0.0f);
+}
+
+// A sheet printed through PrintSheet gets the block of the box its drawing
+// fills, and each of its pages the whole drawing.
+TEST_F(PrintTilingTest, ASheetIsTiledOverWhatItDraws) {
+    order.tiling = 1;
+    const std::string path = ::testing::TempDir() + "print_tiling_sheet.pdf";
+    ThePrinter().SetPdfOutput(path);
+    PrinterDC.BeginTrueScalePage(1.0f);
+    const float pageW = PrinterDC.PageWidthCm;
+    // A line 1.5 pages wide: two columns, one row.
+    int drawn = 0;
+    RunPrintJob([&] {
+        PrintSheet("Лист 1 из 1", [&](const PrintPage&) {
+            ++drawn;
+            PrinterDC.MoveTo(Vector(0, 0));
+            PrinterDC.LineTo(Vector(1.5f * pageW, -3));
+        });
+    });
+    EXPECT_EQ(PrintLayout.LastColumn, 1);
+    EXPECT_EQ(PrintLayout.LastRow, 0);
+    EXPECT_EQ(drawn, 1 + PrintLayout.PageCount);  // measured once, then each page
+    EXPECT_EQ(PdfPages(path), 2);
 }
 
 TEST_F(PrintTilingTest, FailingJobIsAbandonedAndTheErrorGoesOn) {
