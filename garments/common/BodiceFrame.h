@@ -72,6 +72,10 @@ void ShowValues(const std::vector<float*>& targets);
 // The collar of the main window at the origin in force, shifted when
 // `shift` is given: drawn and labelled on the screen, printed on paper.
 void DrawCollar(TDrawContext& dc, const Vector* shift);
+// Its screen drawing in two halves, shifted likewise: the lines alone, and
+// the labels alone (a garment that draws its own labels between them).
+void DrawCollarLines(const Vector* shift);
+void LabelCollar(const Vector* shift);
 // Its extent box, shifted likewise, into the box.
 void TakeCollarBox(PatternSheets::Box& box, const Vector* shift);
 
