@@ -426,10 +426,13 @@ void TVest::ExtendBox(PatternSheets::Box& box) const {
     for (const Vector& p : {BeltTip, H4, H5, H6, H7, H10, H12, K2}) box.Take(p);
 }
 
-void TVest::DrawPieces(const PieceTarget& t) const {
+void TVest::DrawPieceLines(const PieceTarget& t) const {
     DrawBase(t);
     DrawLines(t);
     DrawOutline(t);
+}
+
+void TVest::LabelPieces(const PieceTarget& t) const {
     DrawPointNames(t);
     DrawLinePointNames(t);
     DrawOwnNames(t);
