@@ -215,6 +215,7 @@ protected:
 private:
     void DrawFrontDart(const PatternPen& pen) const;
     void DrawBackDartAndCentre(const PatternPen& pen) const;
+    void LabelFrontWaist(const PatternPen& pen) const;
     void LabelBackWaist(const PatternPen& pen) const;
 };
 

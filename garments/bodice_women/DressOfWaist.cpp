@@ -292,14 +292,20 @@ void TDressOfWaist::DrawBackLines(const PatternPen& pen) const {
 }
 
 void TDressOfWaist::LabelLines(const PatternPen& pen) const {
+    pen.Label(B5, "B5", 8);
     pen.Label(B4, "B4", 2);
-    LabelFrontLines(pen);
+    pen.Label(B21, "B21", 3);
+    LabelFrontWaist(pen);
     LabelBackWaist(pen);
 }
 
 void TDressOfWaist::LabelFrontLines(const PatternPen& pen) const {
     pen.Label(B5, "B5", 8);
     pen.Label(B21, "B21", 3);
+    LabelFrontWaist(pen);
+}
+
+void TDressOfWaist::LabelFrontWaist(const PatternPen& pen) const {
     if (SecondDart > 0) {
         pen.Label(T15, "T15", 7);
         pen.Label(T16, "T16", 2);

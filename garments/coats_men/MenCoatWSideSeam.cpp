@@ -128,7 +128,7 @@ void TMenCoatWSideSeam::DrawOutline(const PieceTarget& t) const {
     dc.Bezier2(FrontG2, SeamCtrl22a, T22, 15);
     dc.Bezier3(T22, SeamCtrl22b, SeamCtrl5, B5, 15);
     // 2. The front hem.
-    dc.SetPenWidth(1);
+    dc.SetPenWidth(FrontHemPen(t));
     dc.Bezier2(B5, HemCtrl, B31, 20);
     // 3. The neck and the front edge, by the collar.
     DrawNeckAndOverlap(t, {EdgeNeck, EdgeG8, EdgeG7, EdgeT32, EdgeWaist, EdgeHem}, B32);
@@ -161,10 +161,13 @@ void TMenCoatWSideSeam::DrawOwnNames(const PieceTarget& t) const {
     Labels::PutAll(t.dc, t.printer, *this, kSideSeamLabels);
 }
 
-void TMenCoatWSideSeam::DrawPieces(const PieceTarget& t) const {
+void TMenCoatWSideSeam::DrawPieceLines(const PieceTarget& t) const {
     DrawBase(t);
     DrawLines(t);
     DrawOutline(t);
+}
+
+void TMenCoatWSideSeam::LabelPieces(const PieceTarget& t) const {
     DrawPointNames(t);
     DrawLinePointNames(t);
     DrawOwnNames(t);

@@ -37,7 +37,8 @@ public:
     void CalcSideSeam();
 
 protected:
-    void DrawPieces(const PieceTarget& t) const override;
+    void DrawPieceLines(const PieceTarget& t) const override;
+    void LabelPieces(const PieceTarget& t) const override;
     float RightEdge() const override { return EdgeHem.x; }
 
 private:

@@ -145,21 +145,42 @@ void TMenWOnePiece::DrawOutline(const PieceTarget& t) const {
     } else {
         dc.MoveTo(T0);
         dc.LineTo(B0);
-        dc.SetPenWidth(1);
+        dc.SetPenWidth(FrontHemPen(t));
         dc.Bezier2(B31, HemCtrl, B5, 40);
+        dc.SetPenWidth(1);
     }
 }
 
-void TMenWOnePiece::DrawPieces(const PieceTarget& t) const {
+void TMenWOnePiece::DrawPieceLines(const PieceTarget& t) const {
     DrawBase(t);
     DrawOutline(t);
+}
+
+namespace {
+
+// The garment's own point names in their order; the coat's are the
+// blazer's without its hem line.
+using G = TMenWOnePiece;
+using namespace SidePartNames;
+bool WithDart(const G& g) { return g.HasFrontDart; }
+const Labels::Row<G> kOwnNames[] = {
+    {"H", &G::H, 4, Blazer<G>},         {"H0", &G::H0, 3, Blazer<G>},       {"H1", &G::H1, 3, Blazer<G>},
+    {"H5", &G::H5, 2, HemApart<G>},     {"H4", &G::H4, 5, HemApart<G>},     {"H5", &G::H5, 5, HemCrossed<G>},
+    {"H4", &G::H4, 2, HemCrossed<G>},   {"H2", &G::H2, 2, Blazer<G>},       {"H3", &G::H3, 8, Blazer<G>},
+    {"H31", &G::H31, 9, Blazer<G>},     {"H32", &G::H32, 3, Blazer<G>},     {"B2", &G::B2, 2},
+    {"B1", &G::B1, 3},                  {"B5", &G::B5, 2, HipApart<G>},     {"B4", &G::B4, 5, HipApart<G>},
+    {"B5", &G::B5, 5, HipCrossed<G>},   {"B4", &G::B4, 2, HipCrossed<G>},   {"B0", &G::B0, 3},
+    {"T11", &G::T11, 10},               {"T1", &G::T1, 2},                  {"T8", &G::T8, 3},
+    {"P12", &G::P12, 9},                {"P13", &G::P13, 2},                {"T2", &G::T2, 2},
+    {"T6", &G::T6, 8},                  {"T7", &G::T7, 2},                  {"K2", &G::K2, 7},
+    {"K", &G::K, 2},                    {"K1", &G::K1, 3},                  {"T52", &G::T52, 10, WithDart},
+    {"G61", &G::G61, 2, WithDart},      {"1", &G::FrontArmhole1, 4},        {"2", &G::FrontArmhole2, 2},
+    {"P10", &G::P10, 10},               {"A5", &G::A5, 7, A5Named<G>},
+};
+
+}  // namespace
+
+void TMenWOnePiece::LabelPieces(const PieceTarget& t) const {
     DrawPointNames(t);
-    DrawSharedNames(t);
-    Labels::Put(t.dc, t.printer, B2, "B2", 2);
-    Labels::Put(t.dc, t.printer, T7, "T7", 2);
-    Labels::Put(t.dc, t.printer, K, "K", 2);
-    if (HasFrontDart) {
-        Labels::Put(t.dc, t.printer, T52, "T52", 10);
-        Labels::Put(t.dc, t.printer, G61, "G61", 2);
-    }
+    Labels::PutAll(t.dc, t.printer, *this, kOwnNames);
 }

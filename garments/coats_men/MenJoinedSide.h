@@ -30,7 +30,8 @@ public:
 
 protected:
     explicit TMenWOnePiece(int type) : TMenSidePart(type) {}
-    void DrawPieces(const PieceTarget& t) const override;
+    void DrawPieceLines(const PieceTarget& t) const override;
+    void LabelPieces(const PieceTarget& t) const override;
 
 private:
     void DrawOutline(const PieceTarget& t) const;

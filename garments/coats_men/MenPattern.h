@@ -307,6 +307,8 @@ public:
     static bool OwnFrontEdge();
     // The garment type the garment was made as (0 for a bare draft).
     int Type() const { return type_; }
+    // The blazers (34, 35) run on to the hem line; the coats end at the hip.
+    bool IsBlazer() const { return type_ == MenPatternType::kFirstBlazer || type_ == MenPatternType::kFirstBlazer + 1; }
 
 protected:
     // Lays out the column for the main window's collar and sleeve, writes
@@ -331,8 +333,12 @@ protected:
         const Vector &neck, &g8, &g7, &t32, &waist, &hem;
     };
     // The neck arc A4 → A5 and, with a front edge of its own, the overlap
-    // down to `hemEnd` (B32 or H32); collar kind 8 only the arc.
+    // down to `hemEnd` (B32 or H32); collar kind 8 only the arc.  The
+    // overlap's bottom is part of the front hem and takes its pen.
     void DrawNeckAndOverlap(const PieceTarget& t, const OverlapView& o, const Vector& hemEnd) const;
+    // The pen of the front hem: the blazers' hem at H is cut and drawn with
+    // the outline; the coats' hem at B is a construction line.
+    int FrontHemPen(const PieceTarget& t) const;
     // The front hem from `front` (B31 or H31) to the side `side`: its
     // middle and the control on the hem line's direction.
     void PlaceFrontHem(const Vector& front, const Vector& side, Vector& mid, Vector& ctrl) const;
@@ -343,9 +349,12 @@ protected:
     static void DrawBreastPocket(const PieceTarget& t, const Vector& p1, const Vector& p2, const Vector& p3,
                                  const Vector& p4);
 
-    // The pattern of sheet 1 with its labels, after the collar is placed.
-    // Default: the common draft with its labels.
-    virtual void DrawPieces(const PieceTarget& t) const;
+    // The pattern of sheet 1 with its labels, after the collar is placed:
+    // all its lines first, then all its labels, so that no line runs over
+    // a label.  Default: the common draft and its labels.
+    void DrawPieces(const PieceTarget& t) const;
+    virtual void DrawPieceLines(const PieceTarget& t) const;
+    virtual void LabelPieces(const PieceTarget& t) const;
     // The right end of the pattern that sheet 1 centres with the back
     // centre when the collar is apart or absent.
     // Default: 3 cm beyond the front edge at the waist.

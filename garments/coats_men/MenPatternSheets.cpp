@@ -325,9 +325,13 @@ void TMenPattern::DrawLinePointNames(const PieceTarget& t) const {
 }
 
 void TMenPattern::DrawPieces(const PieceTarget& t) const {
-    DrawBase(t);
-    DrawPointNames(t);
+    DrawPieceLines(t);
+    LabelPieces(t);
 }
+
+void TMenPattern::DrawPieceLines(const PieceTarget& t) const { DrawBase(t); }
+
+void TMenPattern::LabelPieces(const PieceTarget& t) const { DrawPointNames(t); }
 
 float TMenPattern::RightEdge() const { return T32.x + 3.0f; }
 
@@ -375,7 +379,7 @@ void TMenPattern::DrawNeckAndOverlap(const PieceTarget& t, const OverlapView& o,
         dc.LineTo(o.t32);
         dc.LineTo(o.waist);
         dc.LineTo(o.hem);
-        dc.SetPenWidth(1);
+        dc.SetPenWidth(FrontHemPen(t));
         dc.LineTo(hemEnd);
     } else if (CollarKindNow() == 8) {
         if (raglan) {
@@ -390,6 +394,8 @@ void TMenPattern::DrawNeckAndOverlap(const PieceTarget& t, const OverlapView& o,
     }
     dc.SetPenWidth(1);
 }
+
+int TMenPattern::FrontHemPen(const PieceTarget& t) const { return IsBlazer() ? t.outline : 1; }
 
 void TMenPattern::PlaceFrontHem(const Vector& front, const Vector& side, Vector& mid, Vector& ctrl) const {
     mid = DraftSteps::Mid(front, side);
@@ -485,11 +491,13 @@ void TMenPattern::RedrawCollar() {
     GarmentSheets::Attach(1);
     //  Sheet 1's own origin: with a sleeve Draw leaves the sleeve sheet's.
     ScreenDC.RestoreCollarOrigin();
-    DrawPieces({ScreenDC, GarmentSheets::kScreenOutline, false, true});
-    if (TCollar* collar = CollarNow()) {
-        collar->Draw();
-        collar->DrawLabels();
-    }
+    //  The collar's lines go with the pattern's, its labels after them all.
+    const PieceTarget screen{ScreenDC, GarmentSheets::kScreenOutline, false, true};
+    TCollar* collar = CollarNow();
+    DrawPieceLines(screen);
+    if (collar) collar->Draw();
+    LabelPieces(screen);
+    if (collar) collar->DrawLabels();
     CaptionSheet1();
     GarmentSheets::Refresh(1);
 }

@@ -186,7 +186,6 @@ void TMenWCutOffPiece::DrawOutline(const PieceTarget& t) const {
         }
         dc.LineTo(H6);
         dc.SetPenWidth(1);
-        dc.MoveTo(H7);
         dc.LineTo(H3);
         dc.MoveTo(H31);
         dc.LineTo(B31);
@@ -218,7 +217,11 @@ void TMenWCutOffPiece::DrawOutline(const PieceTarget& t) const {
     dc.SetPenWidth(1);
     dc.MoveTo(G2);
     dc.LineTo(blazer ? H2 : B2);
-    if (!blazer) dc.Bezier2(B31, HemCtrl, B7, 20);
+    if (!blazer) {
+        dc.SetPenWidth(FrontHemPen(t));
+        dc.Bezier2(B31, HemCtrl, B7, 20);
+        dc.SetPenWidth(1);
+    }
     dc.MoveTo(T51);
     dc.LineTo(T2);
     // 3. The side part: its armhole, its back edge.
@@ -259,24 +262,38 @@ void TMenWCutOffPiece::DrawOutline(const PieceTarget& t) const {
     DrawNeckAndOverlap(t, {EdgeNeck, EdgeG8, EdgeG7, EdgeT32, EdgeWaist, EdgeHem}, blazer ? H32 : B32);
 }
 
-void TMenWCutOffPiece::DrawPieces(const PieceTarget& t) const {
+void TMenWCutOffPiece::DrawPieceLines(const PieceTarget& t) const {
     DrawBase(t);
     DrawOutline(t);
+}
+
+namespace {
+
+// The garment's own point names in their order: the blazer's hem line
+// first, B0 with the hem line on the blazer and after the hip line's ends
+// on the coat.
+using G = TMenWCutOffPiece;
+using namespace SidePartNames;
+const Labels::Row<G> kOwnNames[] = {
+    {"H32", &G::H32, 3, Blazer<G>},     {"H31", &G::H31, 9, Blazer<G>},     {"H3", &G::H3, 8, Blazer<G>},
+    {"H7", &G::H7, 5, Blazer<G>},       {"H6", &G::H6, 5, Blazer<G>},       {"B7", &G::B7, 3, Blazer<G>},
+    {"B7", &G::B7, 4, Coat<G>},         {"B6", &G::B6, 8},                  {"B2", &G::B2, 3},
+    {"H2", &G::H2, 2, Blazer<G>},       {"H1", &G::H1, 3, Blazer<G>},       {"H5", &G::H5, 2, HemApart<G>},
+    {"H4", &G::H4, 5, HemApart<G>},     {"H5", &G::H5, 5, HemCrossed<G>},   {"H4", &G::H4, 2, HemCrossed<G>},
+    {"H0", &G::H0, 3, Blazer<G>},       {"H", &G::H, 4, Blazer<G>},         {"B0", &G::B0, 3, Blazer<G>},
+    {"B1", &G::B1, 3},                  {"B5", &G::B5, 2, HipApart<G>},     {"B4", &G::B4, 5, HipApart<G>},
+    {"B5", &G::B5, 5, HipCrossed<G>},   {"B4", &G::B4, 2, HipCrossed<G>},   {"B0", &G::B0, 3, Coat<G>},
+    {"T11", &G::T11, 10},               {"T1", &G::T1, 2},                  {"T8", &G::T8, 3},
+    {"P12", &G::P12, 9},                {"P13", &G::P13, 2},                {"T2", &G::T2, 2},
+    {"T6", &G::T6, 8},                  {"K2", &G::K2, 7},                  {"K3", &G::K3, 2},
+    {"K4", &G::K4, 3},                  {"K12", &G::K12, 6},                {"K11", &G::K11, 2},
+    {"K1", &G::K1, 3},                  {"G61", &G::G61, 2},                {"1", &G::FrontArmhole1, 4},
+    {"2", &G::FrontArmhole2, 2},        {"P10", &G::P10, 10},               {"A5", &G::A5, 7, A5Named<G>},
+};
+
+}  // namespace
+
+void TMenWCutOffPiece::LabelPieces(const PieceTarget& t) const {
     DrawPointNames(t);
-    DrawSharedNames(t);
-    const auto put = [&](const Vector& p, const char* text, int placement) {
-        Labels::Put(t.dc, t.printer, p, text, placement);
-    };
-    if (IsBlazer()) {
-        put(H7, "H7", 5);
-        put(H6, "H6", 5);
-    }
-    put(B7, "B7", IsBlazer() ? 3 : 4);
-    put(B6, "B6", 8);
-    put(B2, "B2", 3);
-    put(K3, "K3", 2);
-    put(K4, "K4", 3);
-    put(K12, "K12", 6);
-    put(K11, "K11", 2);
-    put(G61, "G61", 2);
+    Labels::PutAll(t.dc, t.printer, *this, kOwnNames);
 }

@@ -53,7 +53,8 @@ public:
 
 protected:
     explicit TMenWCutOffPiece(int type) : TMenSidePart(type) {}
-    void DrawPieces(const PieceTarget& t) const override;
+    void DrawPieceLines(const PieceTarget& t) const override;
+    void LabelPieces(const PieceTarget& t) const override;
 
 private:
     void DrawOutline(const PieceTarget& t) const;

@@ -1,6 +1,5 @@
 #include "garments/coats_men/MenSidePart.h"
 
-#include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/DrawContext.h"
 #include "kernel/FloatStore.h"
@@ -12,41 +11,7 @@ float F(double v) { return FloatStore::Scalar(v, "men's side part"); }
 
 Vector Left(const Vector& p, float by) { return Vector(p.x - by, p.y); }
 
-// ---- The labels both side-part constructions write. ----
-using SideLabel = Labels::Row<TMenSidePart>;
-bool Blazer(const TMenSidePart& g) { return g.IsBlazer(); }
-bool HemApart(const TMenSidePart& g) { return g.IsBlazer() && g.H5.x > g.H4.x; }
-bool HemCrossed(const TMenSidePart& g) { return g.IsBlazer() && !(g.H5.x > g.H4.x); }
-bool HipApart(const TMenSidePart& g) { return g.B5.x > g.B4.x; }
-bool HipCrossed(const TMenSidePart& g) { return !HipApart(g); }
-bool A5Shown(const TMenSidePart&) {
-    const int collar = MainForm ? MainForm->CollarKind : 0;
-    return collar != 7 && collar != 8;
-}
-
-const SideLabel kSharedLabels[] = {
-    {"H", &TMenSidePart::H, 4, Blazer},        {"H0", &TMenSidePart::H0, 3, Blazer},
-    {"H1", &TMenSidePart::H1, 3, Blazer},      {"H5", &TMenSidePart::H5, 2, HemApart},
-    {"H4", &TMenSidePart::H4, 5, HemApart},    {"H5", &TMenSidePart::H5, 5, HemCrossed},
-    {"H4", &TMenSidePart::H4, 2, HemCrossed},  {"H2", &TMenSidePart::H2, 2, Blazer},
-    {"H3", &TMenSidePart::H3, 8, Blazer},      {"H31", &TMenSidePart::H31, 9, Blazer},
-    {"H32", &TMenSidePart::H32, 3, Blazer},    {"B1", &TMenSidePart::B1, 3},
-    {"B5", &TMenSidePart::B5, 2, HipApart},    {"B4", &TMenSidePart::B4, 5, HipApart},
-    {"B5", &TMenSidePart::B5, 5, HipCrossed},  {"B4", &TMenSidePart::B4, 2, HipCrossed},
-    {"B0", &TMenSidePart::B0, 3},              {"T11", &TMenSidePart::T11, 10},
-    {"T1", &TMenSidePart::T1, 2},              {"T8", &TMenSidePart::T8, 3},
-    {"P12", &TMenSidePart::P12, 9},            {"P13", &TMenSidePart::P13, 2},
-    {"T2", &TMenSidePart::T2, 2},              {"T6", &TMenSidePart::T6, 8},
-    {"K2", &TMenSidePart::K2, 7},              {"K1", &TMenSidePart::K1, 3},
-    {"1", &TMenSidePart::FrontArmhole1, 4},    {"2", &TMenSidePart::FrontArmhole2, 2},
-    {"P10", &TMenSidePart::P10, 10},           {"A5", &TMenSidePart::A5, 7, A5Shown},
-};
-
 }  // namespace
-
-bool TMenSidePart::IsBlazer() const {
-    return Type() == MenPatternType::kFirstBlazer || Type() == MenPatternType::kFirstBlazer + 1;
-}
 
 void TMenSidePart::PlaceSplit() {
     const int sleeve = MainForm && MainForm->Sleeve ? MainForm->SleeveKind : 0;
@@ -146,6 +111,7 @@ void TMenSidePart::DrawPocketTicks(const PieceTarget& t) const {
     }
 }
 
-void TMenSidePart::DrawSharedNames(const PieceTarget& t) const {
-    Labels::PutAll(t.dc, t.printer, *this, kSharedLabels);
+bool TMenSidePart::NamesA5() {
+    const int collar = MainForm ? MainForm->CollarKind : 0;
+    return collar != 7 && collar != 8;
 }

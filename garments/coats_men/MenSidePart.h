@@ -27,8 +27,9 @@ public:
     Vector BreastPocket1, BreastPocket2, BreastPocket3, BreastPocket4;  // the blazers'
     int SplitArc = 0;  // 1: SplitPoint on FrontG2 → FrontArmholeJoin, 2: on FrontArmholeJoin → P6
 
-    // The blazers (34, 35) run on to the hem line; the coats end at the hip.
-    bool IsBlazer() const;
+    // Whether A5 is named: not where the collar (kinds 7, 8) draws the
+    // neck and the front edge.
+    static bool NamesA5();
 
 protected:
     explicit TMenSidePart(int type) : TMenPattern(type) {}
@@ -52,11 +53,28 @@ protected:
     void DrawFrontArmholeFromSplit(const PieceTarget& t) const;
     // The back seam P13 → T11 → B4 and B5 → T8 → P13.
     void DrawBackSeam(const PieceTarget& t) const;
-    // The labels both constructions write: the blazers' hem line, the back
-    // seam, the pocket's ends, the upper front, A5.
-    void DrawSharedNames(const PieceTarget& t) const;
     // The pocket end marks across K1 and K2.
     void DrawPocketTicks(const PieceTarget& t) const;
 
     float RightEdge() const override { return EdgeHem.x; }
 };
+
+// When a row of a side-part garment's point names shows: on the blazers or
+// the coats only, by which way the seam's two ends lie at the hem and at
+// the hip line, and A5 where the garment draws its neck.
+namespace SidePartNames {
+template <class G>
+bool Blazer(const G& g) { return g.IsBlazer(); }
+template <class G>
+bool Coat(const G& g) { return !g.IsBlazer(); }
+template <class G>
+bool HemApart(const G& g) { return g.IsBlazer() && g.H5.x > g.H4.x; }
+template <class G>
+bool HemCrossed(const G& g) { return g.IsBlazer() && !(g.H5.x > g.H4.x); }
+template <class G>
+bool HipApart(const G& g) { return g.B5.x > g.B4.x; }
+template <class G>
+bool HipCrossed(const G& g) { return !(g.B5.x > g.B4.x); }
+template <class G>
+bool A5Named(const G&) { return TMenSidePart::NamesA5(); }
+}  // namespace SidePartNames

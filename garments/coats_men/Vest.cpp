@@ -422,10 +422,13 @@ void TVest::DrawOutline(const PieceTarget& t) const {
 
 void TVest::DrawOwnNames(const PieceTarget& t) const { Labels::PutAll(t.dc, t.printer, *this, kVestLabels); }
 
-void TVest::DrawPieces(const PieceTarget& t) const {
+void TVest::DrawPieceLines(const PieceTarget& t) const {
     DrawBase(t);
     DrawLines(t);
     DrawOutline(t);
+}
+
+void TVest::LabelPieces(const PieceTarget& t) const {
     DrawPointNames(t);
     DrawLinePointNames(t);
     DrawOwnNames(t);

@@ -52,7 +52,8 @@ public:
     void LoadMeasures(RecordReader& f) override;
 
 protected:
-    void DrawPieces(const PieceTarget& t) const override;
+    void DrawPieceLines(const PieceTarget& t) const override;
+    void LabelPieces(const PieceTarget& t) const override;
     float RightEdge() const override { return T33.x; }
 
 private:

@@ -96,17 +96,32 @@ void ShowValues(const std::vector<float*>& targets) {
     MeasureColumn::Load(values.data(), int(values.size()));
 }
 
-void DrawCollar(TDrawContext& dc, const Vector* shift) {
+namespace {
+
+// What `part` does with the main window's collar, under the shift.
+template <class Part>
+void OnCollar(TDrawContext& dc, const Vector* shift, Part part) {
     TCollar* c = MainForm ? MainForm->Collar : nullptr;
     if (!c) return;
     if (shift) dc.PushShift(shift->x, shift->y);
-    if (&dc == &ScreenDC) {
-        c->Draw();
-        c->DrawLabels();
-    } else {
-        c->PrintOn(dc);
-    }
+    part(*c);
     if (shift) dc.PopShift();
+}
+
+}  // namespace
+
+void DrawCollar(TDrawContext& dc, const Vector* shift) {
+    if (&dc != &ScreenDC) return OnCollar(dc, shift, [&](TCollar& c) { c.PrintOn(dc); });
+    DrawCollarLines(shift);
+    LabelCollar(shift);
+}
+
+void DrawCollarLines(const Vector* shift) {
+    OnCollar(ScreenDC, shift, [](TCollar& c) { c.Draw(); });
+}
+
+void LabelCollar(const Vector* shift) {
+    OnCollar(ScreenDC, shift, [](TCollar& c) { c.DrawLabels(); });
 }
 
 bool Caption(int sheet, int count, const std::vector<std::string>& lines) {

@@ -74,6 +74,10 @@ void ShowValues(const std::vector<float*>& targets);
 // The collar of the main window at the origin in force, shifted when
 // `shift` is given: drawn and labelled on the screen, printed on paper.
 void DrawCollar(TDrawContext& dc, const Vector* shift);
+// Its screen drawing in two halves, shifted likewise: the lines alone, and
+// the labels alone (a garment that draws its own labels between them).
+void DrawCollarLines(const Vector* shift);
+void LabelCollar(const Vector* shift);
 
 // Sheet n of count: the header and footers, then `lines` from (24, 24)
 // down; false without the sheet.

@@ -313,10 +313,11 @@ void TMenDressGarment::DrawCollar(TDrawContext& dc) const {
     BodiceFrame::DrawCollar(dc, CollarShift(shift) ? &shift : nullptr);
 }
 
-void TMenDressGarment::DrawPieces(const PatternPen& pen) const {
+void TMenDressGarment::DrawPieces(const PatternPen& pen, const std::function<void()>& beforeLabels) const {
     const MenOutlineChoice choice = CurrentMenOutlineChoice();
     DrawOutline(pen, choice);
     DrawSideSeams(pen);
+    if (beforeLabels) beforeLabels();
     LabelPoints(pen, choice);
     LabelWaistPoints(pen);
 }
@@ -331,8 +332,13 @@ void TMenDressGarment::CaptionSheetOne() const {
 
 void TMenDressGarment::DrawSheetOne() {
     if (!GarmentSheets::Attach(1)) return;
-    DrawPieces({ScreenDC, false, GarmentSheets::kScreenOutline});
-    DrawCollar(ScreenDC);
+    // The collar's lines go with the pieces' lines, its labels after all
+    // the pieces' names: no line runs over a label.
+    Vector shift;
+    const Vector* collarShift = CollarShift(shift) ? &shift : nullptr;
+    DrawPieces({ScreenDC, false, GarmentSheets::kScreenOutline},
+               [&] { BodiceFrame::DrawCollarLines(collarShift); });
+    BodiceFrame::LabelCollar(collarShift);
     CaptionSheetOne();
     GarmentSheets::Refresh(1);
 }

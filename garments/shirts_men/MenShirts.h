@@ -11,6 +11,7 @@
 // eases), chosen by their kind.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -75,8 +76,9 @@ public:
     std::vector<ValueTableRow> SegmentTableRows() const;
 
     // The front and back of sheet 1 with the silhouette's side seams and
-    // all point names (the collar apart).
-    void DrawPieces(const PatternPen& pen) const;
+    // all point names (the collar apart); `beforeLabels`, when given, draws
+    // between the lines and the names.
+    void DrawPieces(const PatternPen& pen, const std::function<void()>& beforeLabels = nullptr) const;
 
 protected:
     TMenDressGarment(MenDressKind kind, MenSilhouette shape);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "garments/common/DraftSteps.h"
 #include "garments/common/PointLabels.h"
@@ -211,6 +212,8 @@ void TTwoSeam::PlaceNotches(const SleeveGarment& g) {
     // The under sleeve's notch lies (0.5 + 0.41·n)·A from the cap top over
     // the front of the cap (X nearer on the coats): dn past P3 towards "5",
     // or −dn back towards UnderFrontTop.
+    // Unlike the other notches, its first bar end lies against the stem's
+    // side: along +T̂ under the stem −N̂, along −T̂ under +N̂.
     const float dn = F((0.41 * n + 0.5) * a - FrontCapLength - g.armholeArcLength);
     if (dn < 0) {
         const CapArc front[] = {CapArc::Quad(P3, UnderFrontCtrl, UnderFrontTop)};
@@ -219,6 +222,7 @@ void TTwoSeam::PlaceNotches(const SleeveGarment& g) {
         const CapArc back[] = {CapArc::Quad(P3, UnderBackCtrl, Point5)};
         CapNotch = SetIn::PlaceNotch(back, dn, +1.0f, 0.5f);
     }
+    std::swap(CapNotch.bar1, CapNotch.bar2);
 
     // The men's top sleeve's front notch meets the shoulder point of the
     // armhole: the garment's upper front arc plus 0.22·A·n down from the

@@ -258,11 +258,13 @@ using LabelRow = Labels::Row<Sleeve>;
 const LabelRow<TKimono> kFrontLabels[] = {
     {"P13", &TKimono::P13, 8}, {"O3", &TKimono::O3, 6}, {"N1", &TKimono::N1, 2},
     {"O2", &TKimono::O2, 3},   {"F1", &TKimono::F1, 3}, {"F2", &TKimono::F2, 2},
-    {"F", &TKimono::F, 1},     {"F3", &TKimono::F3, 5}, {"M1", &TKimono::FrontEnd, 3},
+    {"F", &TKimono::F, 1},     {"F3", &TKimono::F3, 5},
 };
 const LabelRow<TKimono> kBackLabels[] = {
-    {"P12", &TKimono::P12, 2}, {"O1", &TKimono::O1, 2},     {"N", &TKimono::N, 1},
-    {"O", &TKimono::O, 4},     {"M", &TKimono::BackEnd, 2},
+    {"P12", &TKimono::P12, 2},
+    {"O1", &TKimono::O1, 2},
+    {"N", &TKimono::N, 1},
+    {"O", &TKimono::O, 4},
 };
 
 template <class Sleeve, std::size_t N>
@@ -340,11 +342,13 @@ const LabelRow<TKimonoStright> kStraightFrontLabels[] = {
     {"H0", &TKimonoStright::H0, 5},
     {"H01", &TKimonoStright::H01, 2},
     {"H3", &TKimonoStright::H3, 3},
+    {"M1", &TKimonoStright::FrontEnd, 3},
 };
 const LabelRow<TKimonoStright> kStraightBackLabels[] = {
     {"H", &TKimonoStright::H, 2},
     {"H4", &TKimonoStright::H4, 3},
     {"H1", &TKimonoStright::H1, 7},
+    {"M", &TKimonoStright::BackEnd, 2},
 };
 
 }  // namespace
@@ -486,8 +490,10 @@ void TKimonoWDart::DrawFront(const PatternPen& pen) const {
     pen.Line({O3, FrontTopRound1});
     pen.Quad(FrontTopRound1, L5, FrontTopRound2, 10);
     pen.To(H3);
+    // The top line before the turn: the arc from H3 back to H2 about the
+    // elbow, then on through L5.
     pen.Thin();
-    pen.dc.Arc3(L5, H3, H2, 0, 10);
+    pen.dc.Arc3(L5, H2, H3, 0, 10);
     pen.To(FrontTopRound1);
     pen.Line({FrontTopRound2, L5, L6});
     pen.Line({FrontElbowRound1, L6, FrontElbowRound2});
@@ -508,7 +514,7 @@ void TKimonoWDart::DrawBack(const PatternPen& pen) const {
     pen.Quad(BackTopRound1, L, BackTopRound2, 10);
     pen.To(H1);
     pen.Thin();
-    pen.dc.Arc3(L, H1, H, 0, 10);
+    pen.dc.Arc3(L, H, H1, 0, 10);
     pen.To(BackTopRound1);
     pen.Line({BackTopRound2, L, Lp, Hp});
     pen.Line({H4, H1});
@@ -549,8 +555,10 @@ using D = TKimonoWDart;
 const LabelRow<D> kDartFrontLabels[] = {
     {"L5", &D::L5, 6}, {"H2", &D::H2, 6},   {"H3", &D::H3, 5},   {"Hpp", &D::Hpp, 5},
     {"H5", &D::H5, 3}, {"H02", &D::H02, 2}, {"Lpp", &D::Lpp, 2}, {"L6", &D::L6, 3},
+    {"M1", &D::FrontEnd, 3},
 };
 const LabelRow<D> kDartBackLabels[] = {
+    {"M", &D::BackEnd, 2},
     {"Lp", &D::Lp, 1},
     {"L", &D::L, 2},
     {"H1", &D::H1, 2},

@@ -6,6 +6,9 @@
 
 #include <QPrinter>
 
+#include <algorithm>
+
+#include "tests/SheetStrokes.h"
 #include "tests/garments/bodice_women/DressWindowFixture.h"
 
 namespace {
@@ -136,6 +139,41 @@ TEST_F(DressRoadTest, TheCollarStandsAboveTheBackNeck) {
 
 // A failure of the draft reaches the road's message and leaves nothing
 // drawn; the garment is not calculated.
+// The silhouette's point names on sheet 1 in the order they are written:
+// on the shared sheet the hip points B5, B4, B21, then the fitted waist's
+// front and back points; on the front with a sleeve made in one with it B5
+// and B21 (the straight front B21, B5), then the fitted front's.
+TEST_F(DressRoadTest, TheSilhouettesNamesComeInTheirOrder) {
+    for (int type = 7; type <= 14; ++type)
+        for (int sleeve : {0, 7}) {
+            SCOPED_TRACE(testing::Message() << "type " << type << " sleeve " << sleeve);
+            TDressGarment& g = Calculated(type, 0, sleeve);
+            ASSERT_TRUE(g.calculated);
+            const SheetStrokes sheet(report->List1()->GetCanvas(), [&] {
+                g.ClearSheets();
+                g.Draw();
+            });
+            std::vector<std::string> expected;
+            auto* fitted = dynamic_cast<TDressOfWaist*>(&g);
+            if (sleeve == 0)
+                expected = {"B5", "B4", "B21"};
+            else
+                expected = fitted ? std::vector<std::string>{"B5", "B21"} : std::vector<std::string>{"B21", "B5"};
+            if (fitted) {
+                if (fitted->SecondDart > 0) expected.insert(expected.end(), {"T15", "T16"});
+                expected.insert(expected.end(), {"T9", "T8", "T7"});
+                if (sleeve == 0) expected.insert(expected.end(), {"T6", "T14", "T13", "T11"});
+            }
+            const std::vector<std::string> texts = sheet.Texts();
+            const auto first = std::find_if(texts.begin(), texts.end(),
+                                             [](const std::string& t) { return t == "B5" || t == "B4" || t == "B21"; });
+            ASSERT_NE(first, texts.end());
+            const std::vector<std::string> written(
+                first, first + std::min<std::ptrdiff_t>(texts.end() - first, std::ptrdiff_t(expected.size())));
+            EXPECT_EQ(written, expected);
+        }
+}
+
 TEST_F(DressRoadTest, FailuresReachTheRoadsMessages) {
     // The armhole does not balance: the front shoulder swings between two
     // crossings.

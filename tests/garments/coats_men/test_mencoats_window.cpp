@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextEdit>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@
 #include "garments/coats_men/MenJoinedSide.h"
 #include "garments/coats_men/Vest.h"
 #include "shell/Factory.h"
+#include "shell/GarmentSheets.h"
+#include "tests/SheetStrokes.h"
 #include "tests/StubGarments.h"
 #include "tests/garments/coats_men/MenPatternFixture.h"
 #include "tests/garments/GarmentWindowTest.h"
@@ -81,6 +84,21 @@ public:
     }
 };
 
+// A collar drafted in place that draws one line and names one point at the
+// back neck, so that a sheet shows where its drawing falls.
+class TMarkingCollar : public TTestCollar {
+public:
+    void Draw() override {
+        ScreenDC.SetPenWidth(1);
+        ScreenDC.MoveTo(Neck());
+        ScreenDC.LineTo(Neck() + Vector(3, 3));
+    }
+    void DrawLabels() override { ScreenDC.Label(Neck(), "Collar", 2); }
+
+private:
+    static Vector Neck() { return CurrentMenPattern()->A01; }
+};
+
 // The sample texts of the side-seam coats, with '.'.
 const std::vector<std::string> kBody = {"176",  "20.7", "51.1", "52.2", "49",   "53.4", "27.8", "47.2",
                                         "19.4", "9.7",  "21.9", "45.2", "48.3", "20.1", "15.4", "8"};
@@ -99,6 +117,7 @@ protected:
         keptSleeves[2] = RegisterSleeveMaker(12, [] { return new TSplittingSleeve; });
         keptCollars[0] = RegisterCollarMaker(1, [] { return new TLoggingCollar; });
         keptCollars[1] = RegisterCollarMaker(7, [] { return new TLoggingCollar; });
+        keptCollars[2] = RegisterCollarMaker(8, [] { return new TMarkingCollar; });
     }
     void AfterTearDown() override {
         RegisterSleeveMaker(13, keptSleeves[0]);
@@ -106,6 +125,7 @@ protected:
         RegisterSleeveMaker(12, keptSleeves[2]);
         RegisterCollarMaker(1, keptCollars[0]);
         RegisterCollarMaker(7, keptCollars[1]);
+        RegisterCollarMaker(8, keptCollars[2]);
         gLog = nullptr;
         GarmentWindowTest::AfterTearDown();
     }
@@ -115,9 +135,24 @@ protected:
         return *dynamic_cast<TMenPattern*>(main->Model);
     }
     std::string Caption(int n) const { return main->Line(n)->text().toStdString(); }
+    // Sheet 1 of the type without a collar or a sleeve, calculated from the
+    // samples and drawn: what the sheet received.  The screen's origin is
+    // then the sheet's own.
+    SheetStrokes SheetOneOf(int type) {
+        TMenPattern& g = Choose(type, 0, 0);
+        Type(With(kBody, {"7", "7", "7", "0.4"}));
+        main->CalcExecute();
+        EXPECT_TRUE(g.calculated);
+        SheetStrokes sheet(report->List1()->GetCanvas(), [&] {
+            g.ClearSheets();
+            g.Draw();
+        });
+        ScreenDC.RestoreCollarOrigin();
+        return sheet;
+    }
 
     SleeveMaker keptSleeves[3];
-    CollarMaker keptCollars[2];
+    CollarMaker keptCollars[3];
 };
 
 // ---------------------------------------------------------------------------
@@ -562,6 +597,112 @@ TEST_F(MenCoatsWindowTest, WithoutACollarSheetOneCentresBackAndOverlap) {
     ASSERT_TRUE(coat.calculated);
     EXPECT_FLOAT_EQ(ScreenDC.CollarOrigin.x, 52.5f - (coat.T.x + coat.EdgeHem.x) / 2);
     EXPECT_FLOAT_EQ(ScreenDC.CollarOrigin.y, std::max(coat.A2.y, coat.A3.y) + 10);
+}
+
+// The front hem and the 3 cm overlap's bottom from EdgeHem to the front
+// edge are one line of the cut: drawn with the outline's pen on the blazers,
+// whose hem at H is cut; thin on the coats, whose hem at B is a guide.  On
+// the blazer with a separate side part the thin hem line runs from the side
+// part's hem point H6 on to H3.
+TEST_F(MenCoatsWindowTest, TheOverlapsBottomTakesTheFrontHemsPen) {
+    for (int type : {28, 29, 30, 34, 35}) {
+        SCOPED_TRACE(type);
+        const SheetStrokes sheet = SheetOneOf(type);
+        TMenPattern& g = *dynamic_cast<TMenPattern*>(main->Model);
+        ASSERT_TRUE(g.calculated);
+        const bool blazer = type >= 34;
+        const Vector edgeHem = type == 28 ? dynamic_cast<TMenCoatWSideSeam&>(g).EdgeHem
+                                          : dynamic_cast<TMenSidePart&>(g).EdgeHem;
+        const Vector front = blazer ? g.H32 : g.B32;
+        const int bottom = sheet.LineBetween(Pixel(edgeHem), Pixel(front));
+        ASSERT_GE(bottom, 0);
+        EXPECT_EQ(sheet.all[bottom].width, blazer ? GarmentSheets::kScreenOutline : 1);
+        // The overlap's side above it is outline on every garment.
+        const Vector waist(edgeHem.x, g.T32.y);
+        const int side = sheet.LineBetween(Pixel(waist), Pixel(edgeHem));
+        ASSERT_GE(side, 0);
+        EXPECT_EQ(sheet.all[side].width, GarmentSheets::kScreenOutline);
+        if (type == 35) {
+            const auto& apart = dynamic_cast<TMenWCutOffPiece&>(g);
+            const int hem = sheet.LineBetween(Pixel(apart.H6), Pixel(g.H3));
+            ASSERT_GE(hem, 0);
+            EXPECT_EQ(sheet.all[hem].width, 1);
+            EXPECT_LT(sheet.LineBetween(Pixel(apart.H7), Pixel(g.H3), 0, true), 0);
+        }
+    }
+}
+
+// After a collar drag every line of sheet 1, the collar's among them, is
+// drawn before the first name, so that no line runs over a label; the
+// collar's name comes after the pattern's.
+TEST_F(MenCoatsWindowTest, RedrawingTheCollarDrawsEveryLineBeforeTheNames) {
+    for (int type : {28, 29, 35, 36}) {
+        SCOPED_TRACE(type);
+        const bool vest = type == 36;
+        TMenPattern& g = Choose(type, 8, 0);
+        Type(vest ? kVestRows : With(kBody, {"7", "7", "7", "0.4"}));
+        main->CalcExecute();
+        ASSERT_TRUE(g.calculated);
+        const SheetStrokes sheet(report->List1()->GetCanvas(), [&] { g.RedrawCollar(); });
+        ScreenDC.RestoreCollarOrigin();
+        const int collarLine = sheet.LineBetween(Pixel(g.A01), Pixel(g.A01 + Vector(3, 3)));
+        ASSERT_GE(collarLine, 0);
+        const int firstText = sheet.FirstText();
+        ASSERT_GE(firstText, 0);
+        EXPECT_LT(sheet.LastLine(kWinBlack), firstText);
+        const int collarName = sheet.TextAt("Collar");
+        ASSERT_GE(collarName, 0);
+        for (const char* name : {"A01", "T", "G2"}) {
+            const int at = sheet.TextAt(name);
+            if (at >= 0) {
+                EXPECT_LT(at, collarName) << name;
+            }
+        }
+    }
+}
+
+// The side-part garments' own point names in the order they are written,
+// after the common ones: the one-piece blazer's hem line first, the coat's
+// the same without it; on the separate side part the blazer's hem line
+// between its side part's points, B0 with it on the blazer and after the
+// hip line's ends on the coat.
+TEST_F(MenCoatsWindowTest, TheSidePartGarmentsNamesComeInTheirOrder) {
+    for (int type : {29, 34, 30, 35}) {
+        SCOPED_TRACE(type);
+        const SheetStrokes sheet = SheetOneOf(type);
+        TMenPattern& g = *dynamic_cast<TMenPattern*>(main->Model);
+        ASSERT_TRUE(g.calculated);
+        const bool blazer = type >= 34;
+        std::vector<std::string> expected;
+        const auto add = [&](std::initializer_list<const char*> names) {
+            for (const char* n : names) expected.push_back(n);
+        };
+        if (type == 29 || type == 34) {
+            const auto& one = dynamic_cast<TMenWOnePiece&>(g);
+            if (blazer) {
+                add({"H", "H0", "H1"});
+                add({"H5", "H4", "H2", "H3", "H31", "H32"});
+            }
+            add({"B2", "B1", "B5", "B4", "B0", "T11", "T1", "T8", "P12", "P13", "T2", "T6", "T7", "K2", "K", "K1"});
+            if (one.HasFrontDart) add({"T52", "G61"});
+        } else {
+            if (blazer) add({"H32", "H31", "H3", "H7", "H6"});
+            add({"B7", "B6", "B2"});
+            if (blazer) {
+                add({"H2", "H1", "H5", "H4", "H0", "H", "B0"});
+            }
+            add({"B1", "B5", "B4"});
+            if (!blazer) add({"B0"});
+            add({"T11", "T1", "T8", "P12", "P13", "T2", "T6", "K2", "K3", "K4", "K12", "K11", "K1", "G61"});
+        }
+        add({"1", "2", "P10", "A5"});
+        const std::vector<std::string> texts = sheet.Texts();
+        const auto first = std::find(texts.begin(), texts.end(), expected.front());
+        ASSERT_NE(first, texts.end());
+        const std::vector<std::string> written(first,
+                                               first + std::min<std::ptrdiff_t>(texts.end() - first, expected.size()));
+        EXPECT_EQ(written, expected);
+    }
 }
 
 }  // namespace

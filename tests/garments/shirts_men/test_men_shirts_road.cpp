@@ -10,6 +10,7 @@
 #include "collars/ForCoat.h"
 #include "collars/Stand.h"
 #include "sleeves/set_in/OneSeam.h"
+#include "tests/SheetStrokes.h"
 #include "tests/garments/shirts_men/MenShirtsWindowFixture.h"
 
 namespace {
@@ -128,6 +129,44 @@ TEST_F(MenShirtsRoadTest, TheCollarIsDraftedFirstAndPlacesSheetOne) {
             EXPECT_NEAR(ScreenDC.CollarOrigin.y, 4 + 8, 1e-4) << c.collar;
         }
     }
+}
+
+// A stand-in collar that draws one line and names one point, in its own
+// axes.
+class TMarkingCollar : public TBoxedCollar {
+public:
+    void Draw() override {
+        ScreenDC.SetPenWidth(1);
+        ScreenDC.MoveTo(Vector(0, 0));
+        ScreenDC.LineTo(Vector(3, 3));
+    }
+    void DrawLabels() override { ScreenDC.Label(Vector(0, 0), "Collar", 2); }
+};
+
+// On sheet 1 the collar's lines are drawn with the pieces' lines, before
+// any name, and the collar's name after the pieces' names: no line runs
+// over a label, on the calculation's drawing and after a collar drag alike.
+TEST_F(MenShirtsRoadTest, EveryLineOfSheetOneComesBeforeTheNames) {
+    for (int kind : {1, 4, 5}) RegisterCollarMaker(kind, [] { return new TMarkingCollar; });
+    for (int type = 22; type <= 25; ++type)
+        for (int collar : {1, 4, 5}) {
+            SCOPED_TRACE(testing::Message() << "type " << type << " collar " << collar);
+            TMenDressGarment& g = Calculated(type, collar, collar == 5 ? 0 : 1);
+            ASSERT_TRUE(g.calculated);
+            const SheetStrokes drawn(report->List1()->GetCanvas(), [&] {
+                g.ClearSheets();
+                g.Draw();
+            });
+            const SheetStrokes redrawn(report->List1()->GetCanvas(), [&] { g.RedrawCollar(); });
+            for (const SheetStrokes* sheet : {&drawn, &redrawn}) {
+                const int firstText = sheet->FirstText(), collarName = sheet->TextAt("Collar");
+                ASSERT_GE(firstText, 0);
+                EXPECT_LT(sheet->LastLine(kWinBlack), firstText);
+                ASSERT_GE(collarName, 0);
+                EXPECT_GT(collarName, sheet->TextAt("G2"));
+                EXPECT_GE(sheet->TextAt("G2"), 0);
+            }
+        }
 }
 
 // A failure of the draft reaches the road's message; nothing is drawn and

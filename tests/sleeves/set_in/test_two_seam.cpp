@@ -48,6 +48,22 @@ double CapsByChords(const TTwoSeam& s) {
 
 bool Finite(const Vector& v) { return std::isfinite(v.x) && std::isfinite(v.y); }
 
+// The under sleeve's notch as its bars are named: the stem 0.6 cm from the
+// point to the foot, the bar 0.4 cm across its end, the first bar end on
+// the stem turned a quarter counter-clockwise (along the cap's tangent
+// where the stem runs against the normal, against it where the stem runs
+// along the normal).
+void ExpectTheCapNotchsBars(const TTwoSeam& s) {
+    const BalanceNotch& n = s.CapNotch;
+    const Vector stem = n.foot - n.point;
+    EXPECT_NEAR(std::hypot(stem.x, stem.y), 0.6, 1e-4);
+    const Vector across = Vector::Perpendicular(stem) * (1.0f / 3);
+    EXPECT_NEAR(n.bar1.x, n.foot.x + across.x, 1e-4);
+    EXPECT_NEAR(n.bar1.y, n.foot.y + across.y, 1e-4);
+    EXPECT_NEAR(n.bar2.x, n.foot.x - across.x, 1e-4);
+    EXPECT_NEAR(n.bar2.y, n.foot.y - across.y, 1e-4);
+}
+
 }  // namespace
 
 // On every coat and blazer: both caps together are (n + 1)·A; the under
@@ -161,6 +177,7 @@ TEST(MenTwoSeamDraft, ALargeBackArcPutsTheNotchOnTheUnderSleevesFront) {
     sg.armholeArcLength = 0;
     s.Draft(sg);
     EXPECT_LT(s.CapNotch.point.x, s.P3.x);  // towards "5"
+    ExpectTheCapNotchsBars(s);
     // dn halfway between P3 and UnderFrontTop.
     const double dn = (0.5 + 0.41 * sg.capEaseNorm) * sg.armholeLength - s.FrontCapLength;
     sg.armholeArcLength = float(dn + 0.5 * Quad(s.P3, s.UnderFrontCtrl, s.UnderFrontTop));
@@ -169,6 +186,7 @@ TEST(MenTwoSeamDraft, ALargeBackArcPutsTheNotchOnTheUnderSleevesFront) {
     EXPECT_NEAR(LengthAlong(front, s.CapNotch.point).first, 0.5 * Quad(s.P3, s.UnderFrontCtrl, s.UnderFrontTop), 0.11);
     EXPECT_GT(s.CapNotch.point.x, s.P3.x);  // towards UnderFrontTop
     EXPECT_LT(s.CapNotch.point.y, s.UnderFrontTop.y);
+    ExpectTheCapNotchsBars(s);
 }
 
 // The top sleeve's front notch moves onto the second front arc

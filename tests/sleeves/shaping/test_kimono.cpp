@@ -5,12 +5,15 @@
 // scale.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "kernel/DrawContext.h"
 #include "shell/OrderFile.h"
 #include "sleeves/shaping/Kimono.h"
+#include "tests/SheetStrokes.h"
 #include "tests/kernel/PdfPaths.h"
 #include "tests/sleeves/shaping/ShapingFixture.h"
 
@@ -22,7 +25,62 @@ class KimonoTest : public ShapingSleeveTest {
 protected:
     TKimonoStright& Straight(int type, int collar = 0) { return CalculateWith<TKimonoStright>(type, collar, 7); }
     TKimonoWDart& Darted(int type, int collar = 0) { return CalculateWith<TKimonoWDart>(type, collar, 8); }
+
+    // What sheet n (1 the front, 2 the back) receives when the garment is
+    // drawn; the screen's origin is then the sheet's own.
+    SheetStrokes SheetDrawn(int n) {
+        SheetImage* sheet = n == 1 ? report->List1() : report->List2();
+        SheetStrokes strokes(sheet->GetCanvas(), [&] {
+            main->Model->ClearSheets();
+            main->Model->Draw();
+        });
+        if (n == 1)
+            ScreenDC.RestoreCollarOrigin();
+        else
+            ScreenDC.RestoreSleeveOrigin();
+        return strokes;
+    }
 };
+
+// The sheet's texts from `first` on, as many as `expected` holds.
+std::vector<std::string> TextsFrom(const SheetStrokes& sheet, const std::string& first, std::size_t count) {
+    const std::vector<std::string> texts = sheet.Texts();
+    std::size_t i = 0;
+    while (i < texts.size() && texts[i] != first) ++i;
+    return std::vector<std::string>(texts.begin() + i, texts.begin() + std::min(texts.size(), i + count));
+}
+
+// The thin arc about `centre` drawn from `from` to `to` in `chords` chords,
+// each short and on the circle, and the thin line on from `to` to `next`.
+void ExpectThinArcThenLine(const SheetStrokes& sheet, const Vector& centre, const Vector& from, const Vector& to,
+                           int chords, const Vector& next) {
+    const Pixel a(from), b(to), c(centre), n(next);
+    int i = 0;
+    while (i < int(sheet.all.size()) && !(sheet.all[i].kind == 'L' && sheet.all[i].width == 1 &&
+                                          sheet.all[i].From(a.x, a.y)))
+        ++i;
+    ASSERT_LT(i + chords + 1, int(sheet.all.size())) << "no thin line from the arc's start";
+    const double r = std::hypot(double(a.x) - c.x, double(a.y) - c.y);
+    const double chord = std::hypot(double(a.x) - b.x, double(a.y) - b.y) / chords + 2;
+    int x = a.x, y = a.y;
+    // The chords, and the closing line to the arc's end.
+    for (int k = 0; k <= chords; ++k) {
+        const Stroke& s = sheet.all[i + k];
+        SCOPED_TRACE(testing::Message() << "chord " << k);
+        EXPECT_EQ(s.kind, 'L');
+        EXPECT_EQ(s.width, 1);
+        EXPECT_TRUE(s.From(x, y));
+        EXPECT_LE(s.Length(), chord);
+        EXPECT_NEAR(std::hypot(double(s.x1) - c.x, double(s.y1) - c.y), r, 2);
+        x = s.x1;
+        y = s.y1;
+    }
+    EXPECT_EQ(x, b.x);
+    EXPECT_EQ(y, b.y);
+    const Stroke& on = sheet.all[i + chords + 1];
+    EXPECT_EQ(on.width, 1);
+    EXPECT_TRUE(on.From(b.x, b.y) && on.To(n.x, n.y)) << on.x0 << "," << on.y0 << " → " << on.x1 << "," << on.y1;
+}
 
 // What both kimono sleeves build alike, measured on the drafted points.
 void ExpectTheTopAndWidthLines(const TKimono& s, const TDress& d) {
@@ -279,6 +337,60 @@ TEST_F(KimonoTest, DartedSleeveOnEveryBodice) {
         EXPECT_GT(InkAt(back, (s.O1 + s.BackTopRound1) * 0.5f), 0);
         EXPECT_GT(InkAt(back, s.H1), 0);
     });
+}
+
+// The darted sleeve shows the top line as it ran before the lower sleeve
+// was turned: a thin arc about the elbow from the turned wrist end back to
+// the original one, then the original top line thin through the elbow, on
+// the front (about L5, H3 to H2) and on the back (about L, H1 to H).
+TEST_F(KimonoTest, TheTopLineBeforeTheTurnIsDrawnFromTheTurnedWristEnd) {
+    for (int type : {7, 8}) {
+        SCOPED_TRACE(type);
+        TKimonoWDart& s = Darted(type);
+        ASSERT_TRUE(main->Model->calculated);
+        {
+            SCOPED_TRACE("front");
+            const SheetStrokes front = SheetDrawn(1);
+            ExpectThinArcThenLine(front, s.L5, s.H3, s.H2, 10, s.FrontTopRound1);
+        }
+        {
+            SCOPED_TRACE("back");
+            const SheetStrokes back = SheetDrawn(2);
+            ExpectThinArcThenLine(back, s.L, s.H1, s.H, 10, s.BackTopRound1);
+        }
+    }
+}
+
+// The sleeves' point names in the order they are written: the base's and
+// the gusset's, the sleeve's own, the front's meeting point M1 last; the
+// back's meeting point M last on the straight sleeve, first of its own on
+// the darted one.
+TEST_F(KimonoTest, ThePointNamesComeInTheirOrder) {
+    const std::vector<std::string> frontBase = {"P13", "O3", "N1", "O2", "F1", "F2", "F", "F3"};
+    const std::vector<std::string> backBase = {"P12", "O1", "N", "O"};
+    const auto plus = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    for (int type : {7, 8}) {
+        SCOPED_TRACE(type);
+        Straight(type);
+        ASSERT_TRUE(main->Model->calculated);
+        std::vector<std::string> front = plus(frontBase, {"H2", "H0", "H01", "H3", "M1"});
+        std::vector<std::string> back = plus(backBase, {"H", "H4", "H1", "M"});
+        EXPECT_EQ(TextsFrom(SheetDrawn(1), "P13", front.size()), front);
+        EXPECT_EQ(TextsFrom(SheetDrawn(2), "P12", back.size()), back);
+
+        TKimonoWDart& s = Darted(type);
+        ASSERT_TRUE(main->Model->calculated);
+        front = plus(frontBase, {"L5", "H2", "H3", "Hpp", "H5", "H02", "Lpp", "L6", "M1"});
+        back = plus(backBase, {"M", "Lp", "L", "H1", "H", "Hp"});
+        back = plus(back, s.DartDrawn ? std::vector<std::string>{"H4", "L4", "L3"}
+                                      : std::vector<std::string>{"H4", "H41", "L2"});
+        back.push_back("L1");
+        EXPECT_EQ(TextsFrom(SheetDrawn(1), "P13", front.size()), front);
+        EXPECT_EQ(TextsFrom(SheetDrawn(2), "P12", back.size()), back);
+    }
 }
 
 // The back seam's extra length decides between the dart and the shortened
