@@ -19,33 +19,6 @@ void SetCollarCaption(const char* text) {
 bool DraggingCollar() { return MainForm && MainForm->DraggingCollar; }
 
 // ---------------------------------------------------------------------------
-// Handles
-
-void CollarHandle::PlaceBox() {
-    const float h = kHalfSide;
-    Box[0] = Vector(Point.x - h, Point.y + h);
-    Box[1] = Vector(Point.x + h, Point.y + h);
-    Box[2] = Vector(Point.x - h, Point.y - h);
-    Box[3] = Vector(Point.x + h, Point.y - h);
-}
-
-bool CollarHandle::Contains(float x, float y) const {
-    return x >= Box[0].x && x <= Box[1].x && y >= Box[2].y && y <= Box[0].y;
-}
-
-void CollarHandle::Draw(TDrawContext& dc) const {
-    const int color = dc.GetPenColor();
-    dc.SetPenWidth(TCollarFrame::kOutlinePen);
-    dc.SetPenColor(kColor);
-    dc.MoveTo(Box[0]);
-    dc.LineTo(Box[1]);
-    dc.LineTo(Box[3]);
-    dc.LineTo(Box[2]);
-    dc.LineTo(Box[0]);
-    dc.SetPenColor(color);
-}
-
-// ---------------------------------------------------------------------------
 // The frame
 
 TCollarFrame::TCollarFrame(int kind) {
@@ -57,9 +30,9 @@ TCollarFrame::~TCollarFrame() { SetCollarCaption(""); }
 
 void TCollarFrame::ClearCaption() { SetCollarCaption(""); }
 
-void TCollarFrame::AddHandle(CollarHandle& handle) { handles_.push_back(&handle); }
+void TCollarFrame::AddHandle(DragHandle& handle) { handles_.push_back(&handle); }
 
-void TCollarFrame::PlaceHandle(CollarHandle& handle, const Vector& defaultPoint) const {
+void TCollarFrame::PlaceHandle(DragHandle& handle, const Vector& defaultPoint) const {
     if (!DraggingCollar()) handle.Point = defaultPoint;
     handle.PlaceBox();
 }
@@ -108,14 +81,14 @@ void TCollarFrame::Calculate() {
         throw;
     }
     lastGood_.clear();
-    for (const CollarHandle* h : handles_) lastGood_.push_back(h->Point);
+    for (const DragHandle* h : handles_) lastGood_.push_back(h->Point);
 }
 
 void TCollarFrame::Draw() { DrawPiece(ScreenDC); }
 
 void TCollarFrame::DrawLabels() {
     LabelPiece(ScreenDC, false);
-    for (const CollarHandle* h : handles_) h->Draw(ScreenDC);
+    for (const DragHandle* h : handles_) h->Draw(ScreenDC);
 }
 
 void TCollarFrame::PrintOn(TDrawContext& dc) {
@@ -123,12 +96,10 @@ void TCollarFrame::PrintOn(TDrawContext& dc) {
     LabelPiece(dc, true);
 }
 
-bool TCollarFrame::HitTest(float x, float y) {
-    if (!MainForm || !MainForm->Model || !MainForm->Model->calculated) return false;
-    for (CollarHandle* h : handles_) {
-        if (h->Contains(x, y)) {
+bool TCollarFrame::HitTest(int sheet, float x, float y) {
+    for (DragHandle* h : handles_) {
+        if (h->Grab(sheet, x, y)) {
             grabbed_ = h;
-            grabOffset_ = Vector(h->Point.x - x, h->Point.y - y);
             return true;
         }
     }
@@ -136,10 +107,9 @@ bool TCollarFrame::HitTest(float x, float y) {
 }
 
 void TCollarFrame::Drag(float x, float y) {
-    if (!grabbed_) return;
-    const Vector p(x + grabOffset_.x, y + grabOffset_.y);
+    if (!grabbed_ || !grabbed_->Follow(x, y)) return;
     try {
-        const Vector limited = Limit(*grabbed_, p);
+        const Vector limited = Limit(*grabbed_, grabbed_->DragPoint);
         if (std::isfinite(limited.x) && std::isfinite(limited.y)) grabbed_->Point = limited;
     } catch (...) {
         // The handle stays at its last point.

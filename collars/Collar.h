@@ -10,9 +10,10 @@
 //   parts pen width 1 (kOutlinePen, kConstructionPen).
 // - Its extent box, which Construct writes last (SetBox).
 // - The handle protocol of the collars that can be reshaped by dragging:
-//   a handle is a point of the collar with a 1.2 cm box around it; a press
-//   inside the box of a calculated draft grabs it, a drag moves it by the
-//   mouse (keeping the grab offset) within the collar's limits, and while
+//   a handle (DragHandle) is a point of the collar with a 1.2 cm box around
+//   it; a press inside the box where it is drawn grabs it, a drag moves it
+//   by the mouse (keeping the grab offset) within the collar's limits, and
+//   while
 //   the main window's DraggingCollar is set the construction keeps the
 //   dragged point instead of its default.  A draft that fails while a handle
 //   is dragged goes back to the last point that drafted, so the collar holds
@@ -22,28 +23,11 @@
 #include <initializer_list>
 #include <vector>
 
+#include "garments/common/DragHandle.h"
 #include "kernel/Geometry.h"
 #include "kernel/Models.h"
 
 struct TDrawContext;
-
-// A drag handle: the handle point and the corners of its box.
-struct CollarHandle {
-    static constexpr float kHalfSide = 0.6f;  // the box is the point ± 0.6 cm
-    static constexpr int kColor = 65280;      // pure green
-
-    Vector Point;
-    // (x − 0.6, y + 0.6), (x + 0.6, y + 0.6), (x − 0.6, y − 0.6), (x + 0.6, y − 0.6).
-    Vector Box[4];
-
-    // Rebuilds the box around the point.
-    void PlaceBox();
-    // Whether (x, y) lies in the box, edges included.
-    bool Contains(float x, float y) const;
-    // The box as a closed square, pen width 2 in green; the pen colour is
-    // restored afterwards, the width stays 2.
-    void Draw(TDrawContext& dc) const;
-};
 
 class TCollarFrame : public TCollar {
 public:
@@ -63,9 +47,9 @@ public:
     void ClearCaption() final;
     void Hook4() final {}
     void Hook5() final {}
-    // Grabs the first handle whose box holds (x, y), when the garment is
-    // calculated; false (and nothing grabbed) otherwise.
-    bool HitTest(float x, float y) final;
+    // Grabs the first handle drawn on the sheet whose box holds (x, y)
+    // (DragHandle::Grab); false (and nothing grabbed) otherwise.
+    bool HitTest(int sheet, float x, float y) final;
     // Moves the grabbed handle to (x, y) plus the grab offset, within the
     // collar's limits.  Never throws: a point the limits cannot judge
     // leaves the handle where it was.
@@ -84,13 +68,13 @@ protected:
     virtual void LabelPiece(TDrawContext& dc, bool printer) const = 0;
     // A dragged handle point kept within the collar's limits (as given by
     // default).  May throw; the drag then leaves the handle where it was.
-    virtual Vector Limit(const CollarHandle& handle, const Vector& p) const { return p; }
+    virtual Vector Limit(const DragHandle& handle, const Vector& p) const { return p; }
 
     // Makes a member of the collar one of its handles, in hit order.
-    void AddHandle(CollarHandle& handle);
+    void AddHandle(DragHandle& handle);
     // The handle point: the default while no handle is dragged, else the
     // point the drag left; then its box.
-    void PlaceHandle(CollarHandle& handle, const Vector& defaultPoint) const;
+    void PlaceHandle(DragHandle& handle, const Vector& defaultPoint) const;
 
     void SetBox(float left, float right, float top, float bottom);
 
@@ -109,10 +93,9 @@ protected:
                            float keep, int keptChords, int trimmedChords);
 
 private:
-    std::vector<CollarHandle*> handles_;
+    std::vector<DragHandle*> handles_;
     std::vector<Vector> lastGood_;  // the handle points of the last good draft
-    CollarHandle* grabbed_ = nullptr;
-    Vector grabOffset_;             // handle point minus the press point
+    DragHandle* grabbed_ = nullptr;
 };
 
 // Whether the main window's collar handle is being dragged.

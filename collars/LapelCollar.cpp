@@ -52,7 +52,7 @@ void TLapelCollar::PlaceRoll(const Vector& c, const Vector& g3, const Vector& a5
     limitTop_ = highest;
 }
 
-Vector TLapelCollar::Limit(const CollarHandle&, const Vector& drag) const {
+Vector TLapelCollar::Limit(const DragHandle&, const Vector& drag) const {
     Vector p = drag;
     if (p.x < limitA5_.x) p.x = limitA5_.x;
     if (p.y > limitTop_) p.y = limitTop_;

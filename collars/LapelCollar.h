@@ -21,7 +21,7 @@ public:
     };
     static Sizes SizesFor(int garmentType);
 
-    CollarHandle BreakPoint;  // the handle: the lapel's break point on the front edge
+    DragHandle BreakPoint;  // the handle: the lapel's break point on the front edge
     Vector L;                 // (A5.x, break y): the front centre at the break level
     Vector L1;                // 1 cm above the break point: where the roll line starts
     Vector EdgeBottom;        // (break x, y of the hem point)
@@ -46,7 +46,7 @@ protected:
     // not above `highest`, and not above the line through (c.x, c.y − 1)
     // parallel to c -> A5.
     void PlaceRoll(const Vector& c, const Vector& g3, const Vector& a5, float highest);
-    Vector Limit(const CollarHandle& handle, const Vector& p) const override;
+    Vector Limit(const DragHandle& handle, const Vector& p) const override;
 
     // From the hem end up the moved front edge to the break point, the
     // marks at the break level, and on to L1 (the pen left at width 2).

@@ -154,7 +154,7 @@ void TMenForCoat::Draft(const TMenPattern& g) {
 // ---------------------------------------------------------------------------
 // Dragging
 
-Vector TMenForCoat::Limit(const CollarHandle& handle, const Vector& p) const {
+Vector TMenForCoat::Limit(const DragHandle& handle, const Vector& p) const {
     const TMenPattern& g = Garment();
     if (&handle == &Gorge) {
         // A5 slides along A3 -> G8 through the garment's A5, within its limits.

@@ -27,7 +27,7 @@ public:
     AxesSystem PieceAxes;      // maps the fall from the front into its piece
 
     // ---- Handles (the break point, handle 2, with the front edge). ----
-    CollarHandle Gorge;   // handle 1: A5
+    DragHandle Gorge;   // handle 1: A5
     Vector& A5 = Gorge.Point;
 
     // ---- On the front. ----
@@ -79,7 +79,7 @@ public:
 protected:
     void DrawPiece(TDrawContext& dc) const override;
     void LabelPiece(TDrawContext& dc, bool printer) const override;
-    Vector Limit(const CollarHandle& handle, const Vector& p) const override;
+    Vector Limit(const DragHandle& handle, const Vector& p) const override;
 
 private:
     // The neck-edge length both the front and the stand match: |A4 A6| + N.

@@ -33,7 +33,7 @@ public:
     float Extension = 0.0f;    // s2, the front edge's default reach beyond the centre line
     float FallWidth = 0.0f;    // the stand's height + 1.5
 
-    CollarHandle Break;  // the break point's handle
+    DragHandle Break;  // the break point's handle
     Vector& BreakPoint = Break.Point;
 
     Vector L;        // the break point's foot on the centre line

@@ -100,7 +100,7 @@ void TMenShawl::PlaceRollFront(const TMenPattern& g) {
 // ---------------------------------------------------------------------------
 // Dragging
 
-Vector TMenShawl::Limit(const CollarHandle&, const Vector& point) const {
+Vector TMenShawl::Limit(const DragHandle&, const Vector& point) const {
     const TMenPattern& g = Garment();
     Vector p = point;
     // 1. At least 1 cm below A51.

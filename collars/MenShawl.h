@@ -40,7 +40,7 @@ public:
 protected:
     void DrawPiece(TDrawContext& dc) const override;
     void LabelPiece(TDrawContext& dc, bool printer) const override;
-    Vector Limit(const CollarHandle& handle, const Vector& p) const override;
+    Vector Limit(const DragHandle& handle, const Vector& p) const override;
 
 private:
     void PlaceRollFront(const TMenPattern& g);

@@ -16,6 +16,14 @@
 TDrawContext ScreenDC;
 TDrawContext PrinterDC;
 
+namespace {
+
+// How many times each sheet of the drawing window (1..3) has been cleared.
+// Kept apart from the contexts, which are copied to be restored.
+unsigned sheetClearings[4] = {0, 0, 0, 0};
+
+}  // namespace
+
 const char* const kScaleTooFineText =
     "Из-за фрагментации памяти система выделила \nблок не достаточный для отображения чертежа \nв заданном "
     "масштабе. Для использования данного \nмасштаба необходимо перезагрузить систему.";
@@ -374,7 +382,29 @@ void TDrawContext::SetScale(int n) {
     Scale = n;
 }
 
+int TDrawContext::SheetNumber(const SheetImage* image) const {
+    if (!Window || !image) return 0;
+    const SheetImage* sheets[3] = {Window->List1(), Window->List2(), Window->List3()};
+    for (int k = 0; k < 3; ++k)
+        if (sheets[k] == image) return k + 1;
+    return 0;
+}
+
+TDrawContext::SheetMark TDrawContext::MarkHere() const {
+    if (!Window || !Canvas) return {};
+    SheetImage* sheets[3] = {Window->List1(), Window->List2(), Window->List3()};
+    for (int k = 0; k < 3; ++k)
+        if (sheets[k] && sheets[k]->HasBitmap() && &sheets[k]->GetCanvas() == Canvas)
+            return {k + 1, sheetClearings[k + 1]};
+    return {};
+}
+
+bool TDrawContext::StillOn(const SheetMark& mark, int n) const {
+    return n >= 1 && n <= 3 && mark.sheet == n && mark.clearings == sheetClearings[n];
+}
+
 void TDrawContext::ClearImage(SheetImage& image) {
+    if (const int n = SheetNumber(&image)) ++sheetClearings[n];
     ::Canvas& canvas = image.GetCanvas();
     const int penColor = canvas.PenColor();
     canvas.SetBrushStyle(BrushStyle::Solid);

@@ -158,6 +158,18 @@ struct TDrawContext {
     void SetCanvas(::Canvas* canvas);
     void SetSheetWindow(SheetWindow* window) { Window = window; }
 
+    // Where something is drawn on the drawing window: the sheet (1..3, 0 for
+    // any other canvas) and how many times that sheet had been cleared.  A
+    // mark stays on its sheet until the sheet is cleared again.
+    struct SheetMark {
+        int sheet = 0;
+        unsigned clearings = 0;
+    };
+    // The mark of what is drawn now, on the current canvas.
+    SheetMark MarkHere() const;
+    // Whether what was drawn under the mark is still on sheet n.
+    bool StillOn(const SheetMark& mark, int n) const;
+
     // The pixel of a pattern point and of a table point (truncated, checked).
     int PixelX(float x) const;
     int PixelY(float y) const;
@@ -234,6 +246,8 @@ private:
     void TakeY(double sheetY) const;
     ::Canvas& C() const;
     SheetWindow& W() const;
+    // The number (1..3) of a sheet of the drawing window, 0 for any other image.
+    int SheetNumber(const SheetImage* image) const;
     // Places List1..List3 at the current sheet size and sets the size
     // limits; clears each sheet (creating its bitmap) when clear is set.
     void PlaceSheets(bool clear);

@@ -66,8 +66,10 @@ public:
     virtual void ClearCaption() = 0;
     virtual void Hook4() = 0;
     virtual void Hook5() = 0;
-    // (x, y) in cm on sheet 1; true when it grabs a handle.
-    virtual bool HitTest(float x, float y) = 0;
+    // A press at (x, y) cm on the drawing window's sheet (1..3), in the axes
+    // that sheet's pieces were drawn in; true when it grabs a handle drawn
+    // on that sheet.
+    virtual bool HitTest(int sheet, float x, float y) = 0;
     // Moves the grabbed handle; must not throw.
     virtual void Drag(float x, float y) = 0;
     // Draw and DrawLabels onto a printed page: the same piece on the given
@@ -117,7 +119,8 @@ public:
     virtual void ClearCaption() = 0;
     virtual void Hook8() = 0;
     virtual void Hook9() = 0;
-    virtual bool HitTest(float x, float y) = 0;
+    // As the collar's: only a handle drawn on the pressed sheet is grabbed.
+    virtual bool HitTest(int sheet, float x, float y) = 0;
     // Must not throw.
     virtual void Drag(float x, float y) = 0;
     // The separate sleeve piece with its point names drawn through dc: what

@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "kernel/Models.h"
 #include "platform/MessageBox.h"
@@ -41,6 +42,35 @@ namespace {
 // a button is held.
 constexpr Qt::CursorShape kOpenHand = Qt::OpenHandCursor;
 constexpr Qt::CursorShape kCloseHand = Qt::ClosedHandCursor;
+
+// Pointer positions are taken no farther than this many pixels from a
+// sheet's or the background's corner: farther than any sheet reaches at any
+// scale, and near enough that the pixel arithmetic of a press, a drag and
+// panning cannot overflow.
+constexpr int kPointerReach = 1 << 24;
+
+int PointerPixel(int v) { return std::clamp(v, -kPointerReach, kPointerReach); }
+
+// A window system's pointer coordinate as a pixel; no number at all is 0.
+int PointerPixel(double v) {
+    if (std::isnan(v)) return 0;
+    return int(std::lround(std::clamp(v, double(-kPointerReach), double(kPointerReach))));
+}
+
+QPoint PointerPixel(const QPointF& p) { return QPoint(PointerPixel(p.x()), PointerPixel(p.y())); }
+
+// Points the screen drawing context at the axes the garment drew the pieces
+// of sheet n in: sheet 1's are kept as the collar's origin, sheet 2's as the
+// sleeve's.  Sheet 3 holds no handle; false.
+bool RestoreSheetOrigin(int sheet) {
+    if (sheet == 1)
+        ScreenDC.RestoreCollarOrigin();
+    else if (sheet == 2)
+        ScreenDC.RestoreSleeveOrigin();
+    else
+        return false;
+    return true;
+}
 
 constexpr int kControlBarHeight = 31;
 constexpr int kToolButtonSize = 28;
@@ -74,15 +104,15 @@ protected:
         for (const QRect& r : rest) painter.fillRect(r, Qt::white);
     }
     void mousePressEvent(QMouseEvent* e) override {
-        const QPoint p = e->position().toPoint();
+        const QPoint p = PointerPixel(e->position());
         form_->ListMouseDown(sheet_, e->button(), p.x(), p.y());
     }
     void mouseMoveEvent(QMouseEvent* e) override {
-        const QPoint p = e->position().toPoint();
+        const QPoint p = PointerPixel(e->position());
         form_->ListMouseMove(sheet_, e->buttons(), p.x(), p.y());
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
-        const QPoint p = e->position().toPoint();
+        const QPoint p = PointerPixel(e->position());
         form_->ListMouseUp(sheet_, e->button(), p.x(), p.y());
     }
 
@@ -413,30 +443,26 @@ void TReporForm::RunMouseHandler(const std::function<void()>& handler) {
 
 void TReporForm::ListMouseDown(int sheet, Qt::MouseButton button, int x, int y) {
     if (button != Qt::LeftButton) return;
+    x = PointerPixel(x);
+    y = PointerPixel(y);
     RunMouseHandler([&] {
         pressX_ = x;
         pressY_ = y;
         SetPressCursor();
-        if (!MainForm || !MainForm->Model) return;
+        if (!MainForm || !MainForm->Model || !RestoreSheetOrigin(sheet)) return;
         TMainForm& m = *MainForm;
-        if (sheet == 1) {
-            ScreenDC.RestoreCollarOrigin();
-            const float cx = ScreenDC.PixelToCmX(x);
-            const float cy = ScreenDC.PixelToCmY(y);
-            if (m.Collar) m.DraggingCollar = m.Collar->HitTest(cx, cy);
-            // Only the raglan sleeves have their handle on sheet 1.
-            if (m.Sleeve) m.DraggingSleeve = (m.SleeveKind == 5 || m.SleeveKind == 6) && m.Sleeve->HitTest(cx, cy);
-        } else if (sheet == 2 && m.Sleeve) {
-            ScreenDC.RestoreSleeveOrigin();
-            m.DraggingSleeve = m.Sleeve->HitTest(ScreenDC.PixelToCmX(x), ScreenDC.PixelToCmY(y));
-        }
+        // Each part grabs only a handle it has drawn on the pressed sheet.
+        const float cx = ScreenDC.PixelToCmX(x);
+        const float cy = ScreenDC.PixelToCmY(y);
+        if (m.Collar) m.DraggingCollar = m.Collar->HitTest(sheet, cx, cy);
+        if (m.Sleeve) m.DraggingSleeve = m.Sleeve->HitTest(sheet, cx, cy);
     });
 }
 
 template <class Part>
-void TReporForm::DragStep(Part& part, void (TModel::*redraw)(), void (TDrawContext::*origin)(), int x, int y,
-                          const char* text, const char* caption) {
-    (ScreenDC.*origin)();
+void TReporForm::DragStep(Part& part, void (TModel::*redraw)(), int sheet, int x, int y, const char* text,
+                          const char* caption) {
+    RestoreSheetOrigin(sheet);
     part.Drag(ScreenDC.PixelToCmX(x), ScreenDC.PixelToCmY(y));  // must not throw: outside the guard
     try {
         part.Calculate();
@@ -448,27 +474,23 @@ void TReporForm::DragStep(Part& part, void (TModel::*redraw)(), void (TDrawConte
 
 void TReporForm::ListMouseMove(int sheet, Qt::MouseButtons buttons, int x, int y) {
     if (!(buttons & Qt::LeftButton)) return;
+    x = PointerPixel(x);
+    y = PointerPixel(y);
     RunMouseHandler([&] {
         TMainForm* m = MainForm;
         const bool collar = m && m->DraggingCollar && m->Model && m->Collar;
         const bool sleeve = m && m->DraggingSleeve && m->Model && m->Sleeve;
-        if (sheet == 1 && (collar || sleeve)) {
-            // Both handles are on sheet 1 in the collar's axes, as at the press.
-            if (collar)
-                DragStep(*m->Collar, &TModel::RedrawCollar, &TDrawContext::RestoreCollarOrigin, x, y,
-                         kCollarDragFailedText, kCollarDragFailedCaption);
-            // Read afresh: a failed collar drag has ended the sleeve's too.
-            if (m->DraggingSleeve && m->Sleeve && m->Model)
-                DragStep(*m->Sleeve, &TModel::RedrawSleeve, &TDrawContext::RestoreCollarOrigin, x, y,
-                         kSleeveDragFailedText, kSleeveDragFailedCaption);
-            List1()->Refresh();
-        } else if (sheet == 2 && sleeve) {
-            DragStep(*m->Sleeve, &TModel::RedrawSleeve, &TDrawContext::RestoreSleeveOrigin, x, y,
-                     kSleeveDragFailedText, kSleeveDragFailedCaption);
-            List2()->Refresh();
-        } else {
+        if (!(collar || sleeve) || sheet < 1 || sheet > 2) {
             PanSheet(x, y);
+            return;
         }
+        // The handles were grabbed on this sheet, in its axes.
+        if (collar)
+            DragStep(*m->Collar, &TModel::RedrawCollar, sheet, x, y, kCollarDragFailedText, kCollarDragFailedCaption);
+        // Read afresh: a failed collar drag has ended the sleeve's too.
+        if (m->DraggingSleeve && m->Sleeve && m->Model)
+            DragStep(*m->Sleeve, &TModel::RedrawSleeve, sheet, x, y, kSleeveDragFailedText, kSleeveDragFailedCaption);
+        sheets_[sheet - 1].Refresh();
     });
 }
 
@@ -476,8 +498,8 @@ void TReporForm::ListMouseUp(int sheet, Qt::MouseButton button, int x, int y) { 
 
 void TReporForm::ScrollBox1MouseDown(Qt::MouseButton button, int x, int y) {
     if (button != Qt::LeftButton) return;
-    pressX_ = x;
-    pressY_ = y;
+    pressX_ = PointerPixel(x);
+    pressY_ = PointerPixel(y);
     pressHorz_ = HorzScrollPos();
     pressVert_ = VertScrollPos();
     SetPressCursor();
@@ -485,8 +507,8 @@ void TReporForm::ScrollBox1MouseDown(Qt::MouseButton button, int x, int y) {
 
 void TReporForm::ScrollBox1MouseMove(Qt::MouseButtons buttons, int x, int y) {
     if (!(buttons & Qt::LeftButton)) return;
-    SetHorzScrollPos(pressHorz_ + (pressX_ - x));
-    SetVertScrollPos(pressVert_ + (pressY_ - y));
+    SetHorzScrollPos(pressHorz_ + (pressX_ - PointerPixel(x)));
+    SetVertScrollPos(pressVert_ + (pressY_ - PointerPixel(y)));
 }
 
 void TReporForm::ScrollBox1MouseUp(Qt::MouseButton button, int x, int y) { EndPress(); }
@@ -499,14 +521,15 @@ bool TReporForm::eventFilter(QObject* watched, QEvent* event) {
         const QEvent::Type type = event->type();
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease) {
             auto* e = static_cast<QMouseEvent*>(event);
-            QPoint p = e->position().toPoint();
+            QPointF p = e->position();
             if (watched == container_) p = container_->mapTo(ScrollBox1->viewport(), p);
+            const QPoint at = PointerPixel(p);
             if (type == QEvent::MouseButtonPress)
-                ScrollBox1MouseDown(e->button(), p.x(), p.y());
+                ScrollBox1MouseDown(e->button(), at.x(), at.y());
             else if (type == QEvent::MouseMove)
-                ScrollBox1MouseMove(e->buttons(), p.x(), p.y());
+                ScrollBox1MouseMove(e->buttons(), at.x(), at.y());
             else
-                ScrollBox1MouseUp(e->button(), p.x(), p.y());
+                ScrollBox1MouseUp(e->button(), at.x(), at.y());
             return true;
         }
     }

@@ -88,7 +88,9 @@ public:
     void HelpExecute();
     void MasAtReportChange(int index);
     // Mouse on sheet n (1..3) at (x, y) in the sheet's pixels; buttons is
-    // the state of all buttons during a move.
+    // the state of all buttons during a move.  A press asks the collar and
+    // the sleeve for a handle drawn on that sheet.  Every handler takes any
+    // position: one beyond the reach of the sheets counts as at that reach.
     void ListMouseDown(int sheet, Qt::MouseButton button, int x, int y);
     void ListMouseMove(int sheet, Qt::MouseButtons buttons, int x, int y);
     void ListMouseUp(int sheet, Qt::MouseButton button, int x, int y);
@@ -147,11 +149,11 @@ private:
     // Ends a drag that failed: sheets cleared, not calculated, both flags
     // cleared (so further moves raise no more messages), then the message.
     void DragFailed(const char* text, const char* caption);
-    // One move of a drag: the origin of the part's axes, the part's Drag,
-    // then guarded its Calculate and the garment's redraw of its sheet.
+    // One move of a drag on sheet n: the axes of that sheet, the part's
+    // Drag, then guarded its Calculate and the garment's redraw.
     template <class Part>
-    void DragStep(Part& part, void (TModel::*redraw)(), void (TDrawContext::*origin)(), int x, int y,
-                  const char* text, const char* caption);
+    void DragStep(Part& part, void (TModel::*redraw)(), int sheet, int x, int y, const char* text,
+                  const char* caption);
 
     SheetImage sheets_[3];
     QWidget* views_[3] = {nullptr, nullptr, nullptr};

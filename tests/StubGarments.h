@@ -34,7 +34,7 @@ public:
     void ClearCaption() override {}
     void Hook8() override {}
     void Hook9() override {}
-    bool HitTest(float, float) override { return false; }
+    bool HitTest(int, float, float) override { return false; }
     void Drag(float, float) override {}
 };
 
@@ -46,7 +46,7 @@ public:
     void ClearCaption() override {}
     void Hook4() override {}
     void Hook5() override {}
-    bool HitTest(float, float) override { return false; }
+    bool HitTest(int, float, float) override { return false; }
     void Drag(float, float) override {}
 };
 

@@ -24,6 +24,7 @@
 #include "garments/bodice_women/DressAllowances.h"
 #include "garments/common/ArmholeBalance.h"
 #include "garments/common/BodiceChoice.h"
+#include "garments/common/DragHandle.h"
 #include "kernel/FloatStore.h"
 #include "kernel/Geometry.h"
 #include "kernel/Models.h"
@@ -150,8 +151,7 @@ public:
     // ---- Written by the bodice-shaping sleeves. ----
     Vector C1;  // midpoint of A9 and P3 (raglan), or the dropped shoulder's point
     Vector C2;  // the draggable control point of the raglan line
-    Vector RaglanDragPoint;      // mouse point plus grab offset while dragging
-    Vector RaglanHandleBox[4];   // corners of the box 0.6 cm about C2
+    DragHandle RaglanHandle;     // the handle at C2, drawn on the bodice's sheet
     Vector RaglanWorkPoints1[2];  // the raglan sleeve's own working points
     Vector FrontRaglanMid;        // junction of the two front raglan arcs
     Vector TurnedRaglanMid;       // the same beyond the bust dart
@@ -169,7 +169,6 @@ public:
     Vector P71, A41;
     Vector FrontRaglanEnd;  // neck end of the front raglan line with the dart open
     Vector A81;
-    Vector RaglanGrabOffset;  // C2 minus the press point
     // Curve parameters where the raglan (or dropped) lines meet the arcs
     // chosen by the sides below.
     float RaglanBackParam = 0.0f;

@@ -25,9 +25,6 @@ bool IsFitted(int modelIndex) { return modelIndex >= 8 && modelIndex <= 14 && mo
 
 bool Kimono(int sleeveKind) { return sleeveKind == 7 || sleeveKind == 8; }
 
-// The raglan handle: a green square about C2.
-constexpr int kHandleColour = 65280;
-
 const Row kPocketLabels[] = {
     {"Tk", &TDress::Tk, 2}, {"K1", &TDress::K1, 3}, {"K", &TDress::K, 2}, {"K0", &TDress::K0, 3},
     {"K2", &TDress::K2, 5},
@@ -385,12 +382,7 @@ void TDress::LabelBodice(const PatternPen& pen, int sleeveKind) const {
             LabelPockets(pen);
             return;
         }
-        pen.Thick();
-        const int colour = pen.dc.GetPenColor();
-        pen.dc.SetPenColor(kHandleColour);
-        const Vector* box = RaglanHandleBox;
-        pen.Line({box[0], box[1], box[3], box[2], box[0]});
-        pen.dc.SetPenColor(colour);
+        RaglanHandle.Draw(pen.dc);
     } else if (sleeveKind == 9 || sleeveKind == 10) {
         Put(pen, *this, kDroppedLabels);
     }

@@ -21,6 +21,6 @@ public:
     void Hook8() override {}
     void Hook9() override {}
     // No handles unless a kind says otherwise.
-    bool HitTest(float, float) override { return false; }
+    bool HitTest(int, float, float) override { return false; }
     void Drag(float, float) override {}
 };

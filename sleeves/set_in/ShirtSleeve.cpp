@@ -20,8 +20,6 @@ float F(double v) { return FloatStore::Scalar(v, "shirt sleeve"); }
 
 bool Dragging() { return MainForm && MainForm->DraggingSleeve; }
 
-bool GarmentCalculated() { return MainForm && MainForm->Model && MainForm->Model->calculated; }
-
 float CubicLength(const Vector& p0, const Vector& p1, const Vector& p2, const Vector& p3) {
     return F(Bezier3::ArcLength(p0, p1, p2, p3, 0.0, 1.0, kCapIntervals));
 }
@@ -234,35 +232,27 @@ void TShirtSleeve::PleatMark(float d, float ts, float backRest, Vector* marks) c
 // ---------------------------------------------------------------------------
 // The handles
 
-bool TShirtSleeve::HitTestHandle1(float x, float y) {
-    if (!CapHandle.Contains(x, y)) return false;
-    CapGrabOffset = Vector(O1.x - x, O1.y - y);
-    ActiveHandle = 1;
+bool TShirtSleeve::HitTest(int sheet, float x, float y) {
+    if (!Drafted) return false;
+    if (CapHandle.Grab(sheet, x, y))
+        ActiveHandle = 1;
+    else if (HemHandle.Grab(sheet, x, y))
+        ActiveHandle = 2;
+    else
+        return false;
     return true;
-}
-
-bool TShirtSleeve::HitTestHandle2(float x, float y) {
-    if (!HemHandle.Contains(x, y)) return false;
-    HemGrabOffset = Vector(H.x - x, H.y - y);
-    ActiveHandle = 2;
-    return true;
-}
-
-bool TShirtSleeve::HitTest(float x, float y) {
-    if (!GarmentCalculated() || !Drafted) return false;
-    return HitTestHandle1(x, y) || HitTestHandle2(x, y);
 }
 
 void TShirtSleeve::Drag(float x, float y) {
     // Only y moves a handle; a point beyond the limits (or no number at
     // all) leaves it where it was.
     if (ActiveHandle == 1) {
-        CapHandleDragPoint = Vector(x + CapGrabOffset.x, y + CapGrabOffset.y);
-        const float py = CapHandleDragPoint.y;
+        if (!CapHandle.Follow(x, y)) return;
+        const float py = CapHandle.DragPoint.y;
         if (CapHandleMin <= py && py <= CapHandleMax) O1.y = py;
     } else if (ActiveHandle == 2) {
-        HemHandleDragPoint = Vector(x + HemGrabOffset.x, y + HemGrabOffset.y);
-        const float py = HemHandleDragPoint.y;
+        if (!HemHandle.Follow(x, y)) return;
+        const float py = HemHandle.DragPoint.y;
         if (HemHandleMin <= py && py <= HemHandleMax) H.y = py;
     }
 }

@@ -18,7 +18,7 @@
 // until a calculation succeeds.
 #pragma once
 
-#include "collars/Collar.h"
+#include "garments/common/DragHandle.h"
 #include "sleeves/set_in/SetInSleeve.h"
 
 class TShirtSleeve : public TSetInSleeve {
@@ -46,11 +46,9 @@ public:
     // A buttonhole: its left end with its bar's upper and lower ends, then
     // its right end with its bar's.
     Vector ButtonholeRow1[6], ButtonholeRow2[6];
-    // The handles: O1 and H with their boxes, and where the last drag put
-    // the grabbed point (kept within the limits or not).
-    CollarHandle CapHandle, HemHandle;
-    Vector CapHandleDragPoint, HemHandleDragPoint;
-    Vector CapGrabOffset, HemGrabOffset;
+    // The handles: O1 and H with their boxes; each keeps where the last drag
+    // put its grabbed point (kept within the limits or not).
+    DragHandle CapHandle, HemHandle;
 
     float CapHandleMax = 0.0f, CapHandleMin = 0.0f;  // the y range of O1
     float HemHandleMax = 0.0f, HemHandleMin = 0.0f;  // the y range of H
@@ -77,9 +75,9 @@ public:
     // DraggingSleeve is set.
     void Draft(const SleeveGarment& g) override;
 
-    // Grabs the cap handle, else the hem handle, when the garment is
-    // calculated and (x, y) lies in its box.
-    bool HitTest(float x, float y) override;
+    // Grabs the cap handle, else the hem handle, when the sleeve is drafted
+    // and the handle grabs the press (DragHandle::Grab).
+    bool HitTest(int sheet, float x, float y) override;
     // Moves the grabbed handle's point vertically to y plus the grab offset,
     // when that lies within the handle's limits.
     void Drag(float x, float y) override;
@@ -100,8 +98,6 @@ private:
     float WristWidth = 0.0f;  // Wr′ = Озап + Поз + 3h + 9
     float lastGoodCapY_ = 0.0f, lastGoodHemY_ = 0.0f;
 
-    bool HitTestHandle1(float x, float y);
-    bool HitTestHandle2(float x, float y);
     // Places the width line W wide with its front end at o2x, the hem line
     // under it, and builds the cap.
     void PlaceWidthLine(float width, float o2x);

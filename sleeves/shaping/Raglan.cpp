@@ -95,11 +95,8 @@ void TRaglan::DraftBodice(TDress& d, bool keepHandle) {
 
     // 2. The handle, halfway out unless a drag holds it.
     if (!keepHandle) d.C2 = d.C1 + n * (0.5f * MaxOffset);
-    const float h = Raglan::kHandleHalf;
-    d.RaglanHandleBox[0] = Vector(d.C2.x - h, d.C2.y + h);
-    d.RaglanHandleBox[1] = Vector(d.C2.x + h, d.C2.y + h);
-    d.RaglanHandleBox[2] = Vector(d.C2.x - h, d.C2.y - h);
-    d.RaglanHandleBox[3] = Vector(d.C2.x + h, d.C2.y - h);
+    d.RaglanHandle.Point = d.C2;
+    d.RaglanHandle.PlaceBox();
 
     // 3. The back raglan A9 → C2 → Q, Q where its tangent meets the back
     //    armhole.
@@ -515,21 +512,16 @@ void TRaglan::UpdateExtent() {
 // ---------------------------------------------------------------------------
 // The handle
 
-bool TRaglan::HitTest(float x, float y) {
+bool TRaglan::HitTest(int sheet, float x, float y) {
     TDress* d = CurrentDress();
-    if (!d) return false;
-    const Vector* box = d->RaglanHandleBox;
-    const bool hit = x >= box[0].x && x <= box[1].x && y >= box[2].y && y <= box[0].y;
-    if (hit) d->RaglanGrabOffset = d->C2 - Vector(x, y);
-    return hit;
+    return d && d->RaglanHandle.Grab(sheet, x, y);
 }
 
 void TRaglan::Drag(float x, float y) {
     TDress* d = CurrentDress();
     // Must not throw: a pointer position that is no number moves nothing.
-    if (!d || !std::isfinite(x) || !std::isfinite(y)) return;
-    d->RaglanDragPoint = Vector(x, y) + d->RaglanGrabOffset;
-    float s = Vector::Dot(d->RaglanDragPoint - c1_, normal_);
+    if (!d || !d->RaglanHandle.Follow(x, y)) return;
+    float s = Vector::Dot(d->RaglanHandle.DragPoint - c1_, normal_);
     if (s <= MinOffset) s = MinOffset;
     if (s >= MaxOffset) s = MaxOffset;
     d->C2 = c1_ + normal_ * s;

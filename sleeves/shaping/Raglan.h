@@ -38,8 +38,6 @@ void Fit(float miss, float tolerance, Correct correct) {
         miss = correct(miss);
     }
 }
-// Half the side of the handle's square about C2 (cm).
-constexpr float kHandleHalf = 0.6f;
 }  // namespace Raglan
 
 class TRaglan : public TSleevePiece, public TWhollyRaglanHost {
@@ -96,8 +94,9 @@ public:
     void DrawLabels() override;
     void DrawPiece(TDrawContext& dc, bool printer) override;
 
-    // The handle: a press within the square about C2 (edges included).
-    bool HitTest(float x, float y) override;
+    // The handle at C2 on the bodice's sheet (DragHandle::Grab); the men's
+    // bodices have none.
+    bool HitTest(int sheet, float x, float y) override;
     // Moves C2 along the base line's normal, within MinOffset .. MaxOffset.
     void Drag(float x, float y) override;
     // The box top from the collar's parts on the sleeve.

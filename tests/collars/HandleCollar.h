@@ -12,7 +12,7 @@
 
 class THandleCollar : public TCollarFrame {
 public:
-    CollarHandle Tip;
+    DragHandle Tip;
     Vector Corner;           // drafted from the tip
     bool limitFails = false;  // the limits cannot judge the point
 
@@ -32,7 +32,7 @@ protected:
         dc.LineTo(Tip.Point);
     }
     void LabelPiece(TDrawContext&, bool) const override {}
-    Vector Limit(const CollarHandle&, const Vector& p) const override {
+    Vector Limit(const DragHandle&, const Vector& p) const override {
         if (limitFails) throw std::runtime_error("no limit");
         return Vector(std::min(p.x, 10.0f), p.y);
     }

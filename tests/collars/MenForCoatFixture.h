@@ -55,7 +55,7 @@ protected:
 
     // A press on p and a move to q, the collar calculated after it.
     void DragFromTo(const Vector& p, const Vector& q) {
-        main->DraggingCollar = main->Collar->HitTest(p.x, p.y);
+        main->DraggingCollar = main->Collar->HitTest(1, p.x, p.y);
         ASSERT_TRUE(main->DraggingCollar);
         main->Collar->Drag(q.x, q.y);
         main->Collar->Calculate();
@@ -136,7 +136,7 @@ protected:
         EXPECT_NEAR(k.BreakPoint.y, start.y - 2, 0.2);
         EXPECT_GT(k.ExtensionAtBreak, k.Extension + 1.5f);
         const QImage& sheet = report->List1()->Bitmap();
-        EXPECT_EQ(sheet.pixel(at(k.BreakPoint + Vector(CollarHandle::kHalfSide, 0))), qRgb(0, 255, 0));
+        EXPECT_EQ(sheet.pixel(at(k.BreakPoint + Vector(DragHandle::kHalfSide, 0))), qRgb(0, 255, 0));
         const Vector good = k.BreakPoint;
 
         // The garment's neck data spoilt under the drag: the draft fails.

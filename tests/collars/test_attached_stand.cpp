@@ -114,7 +114,7 @@ TEST_F(AttachedStandWindowTest, DraftsOnEveryWomensBodiceWithoutAHandle) {
             s->Calculate();
             ExpectAttachedStandShape(*s, NeckOf(*d));
             EXPECT_EQ(s->StandHeight, AttachedStandSizesFor(type).StandHeight);
-            for (const Vector& p : {s->A, s->B1, s->B6, s->O1, s->Dip}) EXPECT_FALSE(s->HitTest(p.x, p.y));
+            for (const Vector& p : {s->A, s->B1, s->B6, s->O1, s->Dip}) EXPECT_FALSE(s->HitTest(1, p.x, p.y));
         }
     }
 }

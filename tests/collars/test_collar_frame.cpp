@@ -8,6 +8,7 @@
 #include "platform/Canvas.h"
 #include "tests/collars/CollarDrawing.h"
 #include "tests/collars/HandleCollar.h"
+#include "tests/collars/HandleOnSheet.h"
 #include "tests/ProgramWindows.h"
 #include "tests/garments/bodice_women/DressFixture.h"
 
@@ -25,11 +26,12 @@ protected:
         main->Collar = collar;
         collar->Calculate();
         dress->calculated = true;
+        DrawLabelsOnSheet(*collar, 1);
     }
     // A press, then drags to the given points, each followed by the
     // collar's Calculate, as the drawing window runs them.
     bool Press(float x, float y) {
-        main->DraggingCollar = collar->HitTest(x, y);
+        main->DraggingCollar = collar->HitTest(1, x, y);
         return main->DraggingCollar;
     }
     void Move(float x, float y) {
@@ -38,8 +40,8 @@ protected:
     }
 };
 
-// The box is the handle point ± 0.6 cm, edges included; nothing is grabbed
-// before the garment is calculated.
+// The box is the handle point ± 0.6 cm, edges included, on the sheet the
+// box is drawn on; nothing is grabbed before the garment is calculated.
 TEST_F(CollarFrameTest, APressGrabsTheHandleInsideItsBox) {
     EXPECT_EQ(collar->Tip.Box[0], Vector(4.4f, 5.6f));
     EXPECT_EQ(collar->Tip.Box[3], Vector(5.6f, 4.4f));
@@ -48,9 +50,17 @@ TEST_F(CollarFrameTest, APressGrabsTheHandleInsideItsBox) {
         bool grabs;
     } cases[] = {{5, 5, true},         {4.4f, 5.6f, true},  {5.6f, 4.4f, true}, {5.61f, 5, false},
                  {5, 4.39f, false},    {4.39f, 5, false},   {5, 5.61f, false},  {0, 0, false}};
-    for (const Case& c : cases) EXPECT_EQ(collar->HitTest(c.x, c.y), c.grabs) << c.x << ", " << c.y;
+    for (const Case& c : cases) EXPECT_EQ(collar->HitTest(1, c.x, c.y), c.grabs) << c.x << ", " << c.y;
+    // Only on the sheet it is drawn on, and only until that sheet is cleared.
+    EXPECT_FALSE(collar->HitTest(2, 5, 5));
+    EXPECT_FALSE(collar->HitTest(3, 5, 5));
+    ScreenDC.ClearImage(*report->List1());
+    EXPECT_FALSE(collar->HitTest(1, 5, 5));
+    DrawLabelsOnSheet(*collar, 2);
+    EXPECT_FALSE(collar->HitTest(1, 5, 5));
+    EXPECT_TRUE(collar->HitTest(2, 5, 5));
     dress->calculated = false;
-    EXPECT_FALSE(collar->HitTest(5, 5));
+    EXPECT_FALSE(collar->HitTest(1, 5, 5));
 }
 
 // The handle keeps its place relative to the cursor, stays within its

@@ -11,6 +11,7 @@
 
 #include "tests/ProgramWindows.h"
 #include "tests/collars/CollarDrawing.h"
+#include "tests/collars/HandleOnSheet.h"
 #include "tests/collars/LapelShape.h"
 #include "tests/garments/bodice_women/DressFixture.h"
 #include "tests/garments/shirts_men/MenDressFixture.h"
@@ -183,8 +184,9 @@ TEST_F(LapelDraftTest, ADragKeepsTheBreakPointWithinItsLimits) {
             for (const Case& k : cases) {
                 SCOPED_TRACE(::testing::Message() << "collar " << kind << " type " << type << ": " << k.name);
                 c.Calculate();
+                DrawLabelsOnSheet(c, 1);
                 // Pressed 0.3 cm off the handle point: the grab offset.
-                ASSERT_TRUE(c.HitTest(start.x + 0.3f, start.y - 0.3f));
+                ASSERT_TRUE(c.HitTest(1, start.x + 0.3f, start.y - 0.3f));
                 const Vector base = k.fromA5 ? A5 : start;
                 const Vector p(base.x + k.dx, base.y + k.dy);
                 c.Drag(p.x + 0.3f, p.y - 0.3f);
@@ -220,16 +222,17 @@ TEST_F(LapelDraftTest, OnlyAPressOnTheHandleOfACalculatedDraftGrabsIt) {
     for (int kind : kCollars) {
         auto& c = static_cast<TLapelCollar&>(Garment(9, kind));
         c.Calculate();
+        DrawLabelsOnSheet(c, 1);
         const Vector b = c.BreakPoint.Point;
-        EXPECT_TRUE(c.HitTest(b.x + 0.6f, b.y - 0.6f));
-        EXPECT_FALSE(c.HitTest(b.x + 0.65f, b.y));
-        EXPECT_FALSE(c.HitTest(b.x, b.y + 0.65f));
+        EXPECT_TRUE(c.HitTest(1, b.x + 0.6f, b.y - 0.6f));
+        EXPECT_FALSE(c.HitTest(1, b.x + 0.65f, b.y));
+        EXPECT_FALSE(c.HitTest(1, b.x, b.y + 0.65f));
         auto& fresh = static_cast<TLapelCollar&>(Garment(9, kind));
         fresh.Calculate();
         fresh.Drag(b.x + 1, b.y - 1);
         EXPECT_EQ(fresh.BreakPoint.Point, b);
         main->Model->calculated = false;
-        EXPECT_FALSE(fresh.HitTest(b.x, b.y));
+        EXPECT_FALSE(fresh.HitTest(1, b.x, b.y));
     }
 }
 

@@ -53,7 +53,7 @@ TEST_F(MenForCoatTest, SizesAndTheDefaultBreakPointByGarmentType) {
         EXPECT_EQ(k.A5, g.A5);
         EXPECT_EQ(k.BreakZone, 3);
         // Each handle box around its point.
-        for (const CollarHandle* h : {&k.Gorge, &k.Break}) EXPECT_TRUE(h->Contains(h->Point.x, h->Point.y));
+        for (const DragHandle* h : {&k.Gorge, &k.Break}) EXPECT_TRUE(h->Contains(h->Point.x, h->Point.y));
     }
 }
 
@@ -145,7 +145,7 @@ TEST_F(MenForCoatTest, TheCollarsBoxLiesOnSheetOne) {
                 EXPECT_TRUE(sheet.valid(ScreenDC.PixelX(x), ScreenDC.PixelY(y))) << x << ", " << y;
             }
         for (const Vector& p : {k.A5, k.BreakPoint}) {
-            const QPoint c(ScreenDC.PixelX(p.x + CollarHandle::kHalfSide), ScreenDC.PixelY(p.y));
+            const QPoint c(ScreenDC.PixelX(p.x + DragHandle::kHalfSide), ScreenDC.PixelY(p.y));
             EXPECT_EQ(sheet.pixel(c), qRgb(0, 255, 0)) << p.x << ", " << p.y;
         }
     }
@@ -203,7 +203,7 @@ TEST_F(MenForCoatHandles, APressOnAPointInBothSquaresTakesHandleOne) {
     k.Break.PlaceBox();
     const Vector between = k.A5 + Vector(0.15f, -0.15f);
     const Vector breakBefore = k.BreakPoint;
-    main->DraggingCollar = k.HitTest(between.x, between.y);
+    main->DraggingCollar = k.HitTest(1, between.x, between.y);
     ASSERT_TRUE(main->DraggingCollar);
     k.Drag(between.x + 1, between.y - 1);
     EXPECT_NE(k.A5, g.A5);

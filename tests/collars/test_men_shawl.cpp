@@ -153,7 +153,7 @@ TEST_F(MenShawlTest, TheCollarsBoxLiesOnSheetOne) {
             for (float y : {k.BoxTop, k.BoxBottom}) {
                 EXPECT_TRUE(sheet.valid(ScreenDC.PixelX(x), ScreenDC.PixelY(y))) << x << ", " << y;
             }
-        const QPoint c(ScreenDC.PixelX(k.BreakPoint.x + CollarHandle::kHalfSide), ScreenDC.PixelY(k.BreakPoint.y));
+        const QPoint c(ScreenDC.PixelX(k.BreakPoint.x + DragHandle::kHalfSide), ScreenDC.PixelY(k.BreakPoint.y));
         EXPECT_EQ(sheet.pixel(c), qRgb(0, 255, 0));
     }
 }

@@ -150,7 +150,7 @@ TEST_F(StandWindowTest, HasNoHandle) {
     s.Calculate();
     const Vector c6 = s.C6, c4 = s.C4, ctrl = s.UpperCtrl;
     for (const Vector& p : {s.C, s.C4, s.C6, s.C5, s.NotchTop, Vector(s.BoxRight / 2, s.BoxTop / 2)}) {
-        EXPECT_FALSE(s.HitTest(p.x, p.y));
+        EXPECT_FALSE(s.HitTest(1, p.x, p.y));
         main->DraggingCollar = true;
         s.Drag(p.x + 3, p.y + 3);
         s.Calculate();

@@ -149,8 +149,8 @@ TEST_F(StandDownWindowTest, DraftsFromTheMensShirtsNeck) {
     EXPECT_EQ(s->Width, 7.5f);
     ExpectStandDownShape(*s);
     d->calculated = true;
-    EXPECT_FALSE(s->HitTest(s->C3.x, s->C3.y));
-    EXPECT_FALSE(s->HitTest(s->C.x, s->C.y));
+    EXPECT_FALSE(s->HitTest(1, s->C3.x, s->C3.y));
+    EXPECT_FALSE(s->HitTest(1, s->C.x, s->C.y));
 }
 
 }  // namespace

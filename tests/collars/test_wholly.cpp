@@ -171,7 +171,7 @@ TEST_F(WhollyWindowTest, OnAnyOtherGarmentTheCalculationFails) {
     main->ModelIndex = 28;
     DraftMen(*g, kCoatSamples, 28);
     EXPECT_THROW(w->Calculate(), EFloatError);
-    EXPECT_FALSE(w->HitTest(g->A4.x, g->A4.y));
+    EXPECT_FALSE(w->HitTest(1, g->A4.x, g->A4.y));
 }
 
 // A dress whose neckline has shrunk to a point before its collar is

@@ -60,7 +60,7 @@ public:
     void ClearCaption() override { caption_.Clear(); }
     void Hook4() override {}
     void Hook5() override {}
-    bool HitTest(float, float) override { return false; }
+    bool HitTest(int, float, float) override { return false; }
     void Drag(float, float) override {}
 
 private:
@@ -81,7 +81,7 @@ public:
     void ClearCaption() override { caption_.Clear(); }
     void Hook8() override {}
     void Hook9() override {}
-    bool HitTest(float, float) override { return false; }
+    bool HitTest(int, float, float) override { return false; }
     void Drag(float, float) override {}
 
 private:

@@ -15,6 +15,8 @@
 #include <QToolBar>
 #include <QKeyEvent>
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -102,9 +104,11 @@ private:
 // The handle part shared by the fake collar and sleeve.
 struct FakeHandle {
     bool hit = true;
+    int sheet = 1;  // the sheet its handle is drawn on: only a press there grabs it
     Fault calculateFault = Fault::None;
     Fault dragFault = Fault::None;
     std::vector<Point> hits;
+    std::vector<int> hitSheets;
     std::vector<Point> drags;
 };
 
@@ -118,9 +122,10 @@ public:
         log_.push_back(name_ + ".Calculate");
         Raise(h_.calculateFault);
     }
-    bool HitTest(float x, float y) override {
+    bool HitTest(int sheet, float x, float y) override {
         h_.hits.push_back({x, y});
-        return h_.hit;
+        h_.hitSheets.push_back(sheet);
+        return h_.hit && sheet == h_.sheet;
     }
     void Drag(float x, float y) override {
         log_.push_back(name_ + ".Drag");
@@ -157,17 +162,17 @@ public:
 
 // ---- Mouse events straight to a widget. ----
 
-void SendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons, QPoint p) {
-    QMouseEvent event(type, QPointF(p), QPointF(w->mapToGlobal(p)), button, buttons, Qt::NoModifier);
+void SendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons, QPointF p) {
+    QMouseEvent event(type, p, w->mapToGlobal(p), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(w, &event);
 }
-void Press(QWidget* w, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
+void Press(QWidget* w, QPointF p, Qt::MouseButton button = Qt::LeftButton) {
     SendMouse(w, QEvent::MouseButtonPress, button, button, p);
 }
-void Move(QWidget* w, QPoint p, Qt::MouseButtons buttons = Qt::LeftButton) {
+void Move(QWidget* w, QPointF p, Qt::MouseButtons buttons = Qt::LeftButton) {
     SendMouse(w, QEvent::MouseMove, Qt::NoButton, buttons, p);
 }
-void Release(QWidget* w, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
+void Release(QWidget* w, QPointF p, Qt::MouseButton button = Qt::LeftButton) {
     SendMouse(w, QEvent::MouseButtonRelease, button, Qt::NoButton, p);
 }
 
@@ -231,6 +236,9 @@ protected:
             MainForm->Collar = collar_.get();
         }
         if (sleeveKind > 0) {
+            // The raglan sleeves' handle lies on the bodice's sheet, the
+            // others' on the sleeve's.
+            sleeveHandle_.sheet = sleeveKind == 5 || sleeveKind == 6 ? 1 : 2;
             sleeve_ = std::make_unique<FakeSleeve>(log_, sleeveHandle_);
             MainForm->Sleeve = sleeve_.get();
         }
@@ -439,27 +447,38 @@ TEST_F(ReporFormTest, OtherButtonsLeaveCursorAndFlagsButTheirReleaseClearsThem) 
 
 // ---- Collar and sleeve drags ----
 
-TEST_F(ReporFormTest, PressOnSheetOneAsksTheCollarAndOnlyARaglanSleeve) {
+// A press asks the collar and the sleeve on sheets 1 and 2, telling them the
+// sheet, in that sheet's axes: only a handle drawn on the pressed sheet is
+// grabbed (the fakes' collar and raglan handles lie on sheet 1, the other
+// sleeves' on sheet 2).  Sheet 3 carries no handle.
+TEST_F(ReporFormTest, APressGrabsOnlyAHandleDrawnOnThePressedSheet) {
     ShowSheets();
     const QPoint at(120, 240);
-    const Point collarCm = Cm(at, 10, 20);
     struct Case {
+        int sheet;
         int sleeveKind;
-        bool sleeveAsked;
-    } cases[] = {{1, false}, {5, true}, {6, true}, {12, false}};
+        bool collarGrabbed, sleeveGrabbed;
+    } cases[] = {{1, 1, true, false}, {1, 5, true, true},   {1, 6, true, true}, {1, 12, true, false},
+                 {2, 1, false, true}, {2, 5, false, false}, {2, 4, false, true}, {3, 4, false, false}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.sleeveKind);
+        SCOPED_TRACE(testing::Message() << "sheet " << c.sheet << " sleeve " << c.sleeveKind);
         collarHandle_ = FakeHandle();
         sleeveHandle_ = FakeHandle();
         MakeGarment(true, c.sleeveKind);
-        Press(View(1), at);
-        ASSERT_EQ(collarHandle_.hits.size(), 1u);
-        EXPECT_FLOAT_EQ(collarHandle_.hits[0].x, collarCm.x);
-        EXPECT_FLOAT_EQ(collarHandle_.hits[0].y, collarCm.y);
-        EXPECT_TRUE(MainForm->DraggingCollar);
-        EXPECT_EQ(MainForm->DraggingSleeve, c.sleeveAsked);
-        EXPECT_EQ(sleeveHandle_.hits.size(), c.sleeveAsked ? 1u : 0u);
-        Release(View(1), at);
+        Press(View(c.sheet), at);
+        const std::vector<int> asked = c.sheet == 3 ? std::vector<int>{} : std::vector<int>{c.sheet};
+        EXPECT_EQ(collarHandle_.hitSheets, asked);
+        EXPECT_EQ(sleeveHandle_.hitSheets, asked);
+        if (c.sheet != 3) {
+            const Point cm = c.sheet == 1 ? Cm(at, 10, 20) : Cm(at, 30, 40);
+            for (const FakeHandle* h : {&collarHandle_, &sleeveHandle_}) {
+                EXPECT_FLOAT_EQ(h->hits[0].x, cm.x);
+                EXPECT_FLOAT_EQ(h->hits[0].y, cm.y);
+            }
+        }
+        EXPECT_EQ(MainForm->DraggingCollar, c.collarGrabbed);
+        EXPECT_EQ(MainForm->DraggingSleeve, c.sleeveGrabbed);
+        Release(View(c.sheet), at);
     }
 }
 
@@ -530,6 +549,76 @@ TEST_F(ReporFormTest, SleeveDragOnSheetTwoUsesTheSleeveAxes) {
     EXPECT_FALSE(MainForm->DraggingSleeve);
     Move(View(2), {20, 60});
     EXPECT_EQ(Horz()->value(), 30);
+}
+
+// Pointer positions at the far ends of the int range (the handlers), and
+// window-system positions beyond it or no number at all (the widgets): no
+// press, drag, release or panning overflows, the panning stops at the ends
+// of the scroll range, and the drags get finite positions beyond the sheet.
+TEST_F(ReporFormTest, NoPointerPositionBreaksAPressADragOrPanning) {
+    ShowSheets();
+    constexpr int kLow = std::numeric_limits<int>::min(), kHigh = std::numeric_limits<int>::max();
+    MakeGarment(true, 5);  // the collar and the raglan handle grabbed on sheet 1
+    QWidget* viewport = form_->ScrollBox1->viewport();
+    for (int sheet : {0, 1, 2, 3}) {  // 0: the background
+        SCOPED_TRACE(sheet);
+        collarHandle_.drags.clear();
+        sleeveHandle_.drags.clear();
+        Horz()->setValue(0);
+        Vert()->setValue(0);
+        auto down = [&](int x, int y) {
+            sheet ? form_->ListMouseDown(sheet, Qt::LeftButton, x, y)
+                  : form_->ScrollBox1MouseDown(Qt::LeftButton, x, y);
+        };
+        auto move = [&](int x, int y) {
+            sheet ? form_->ListMouseMove(sheet, Qt::LeftButton, x, y)
+                  : form_->ScrollBox1MouseMove(Qt::LeftButton, x, y);
+        };
+        auto up = [&](int x, int y) {
+            sheet ? form_->ListMouseUp(sheet, Qt::LeftButton, x, y) : form_->ScrollBox1MouseUp(Qt::LeftButton, x, y);
+        };
+        down(751, 751);
+        const bool dragging = MainForm->DraggingCollar;
+        EXPECT_EQ(dragging, sheet == 1);
+        move(kLow, kLow);
+        if (!dragging) {
+            EXPECT_EQ(Horz()->value(), Horz()->maximum());
+            EXPECT_EQ(Vert()->value(), Vert()->maximum());
+        }
+        move(kHigh, kHigh);
+        if (!dragging) {
+            EXPECT_EQ(Horz()->value(), 0);
+            EXPECT_EQ(Vert()->value(), 0);
+        }
+        up(kLow, kHigh);
+        down(kHigh, kLow);
+        move(kLow, kHigh);
+        up(kHigh, kHigh);
+        if (dragging) {
+            ASSERT_EQ(collarHandle_.drags.size(), 3u);
+            ASSERT_EQ(sleeveHandle_.drags.size(), 3u);
+            for (const FakeHandle* h : {&collarHandle_, &sleeveHandle_}) {
+                EXPECT_LT(h->drags[0].x, -1e5f);
+                EXPECT_GT(h->drags[0].y, 1e5f);
+                EXPECT_GT(h->drags[1].x, 1e5f);
+                EXPECT_LT(h->drags[1].y, -1e5f);
+                EXPECT_TRUE(std::isfinite(h->drags[2].x) && std::isfinite(h->drags[2].y));
+            }
+        }
+    }
+    // Through the widgets, positions beyond any int and no number.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (QWidget* w : {View(1), View(2), View(3), viewport}) {
+        Horz()->setValue(0);
+        Press(w, {751, 751});
+        Move(w, {-1e300, -1e12});
+        Move(w, {1e12, nan});
+        Release(w, {nan, 1e300});
+        EXPECT_GE(Horz()->value(), 0);
+        EXPECT_LE(Horz()->value(), Horz()->maximum());
+        EXPECT_FALSE(MainForm->DraggingCollar || MainForm->DraggingSleeve);
+    }
+    EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(ReporFormTest, FailedDragIsReportedOnceAndEndsTheDrag) {

@@ -73,7 +73,7 @@ TEST_F(OneSeamWindowTest, TheSleeveNamesItselfWhileChosen) {
     main->Sleeve->ClearCaption();
     EXPECT_EQ(main->SleeveType->text().toStdString(), "");
     main->Sleeve->Hook8();  // the unused slots do nothing
-    EXPECT_FALSE(main->Sleeve->HitTest(0, 0));
+    EXPECT_FALSE(main->Sleeve->HitTest(2, 0, 0));
 
     ASSERT_TRUE(main->CreateModel(7, 0, 1));  // the same kind again: the same sleeve stays
     ASSERT_TRUE(main->CreateModel(7, 0, 0));

@@ -178,7 +178,7 @@ TEST_F(SetInKindsTest, HandlesMoveWithinTheirLimits) {
         SCOPED_TRACE(testing::Message() << "handle " << c.handle << " y " << c.y);
         main->CalcExecute();  // back to the defaults
         const Vector& point = c.handle == 1 ? s.O1 : s.H;
-        ASSERT_TRUE(s.HitTest(point.x, point.y));
+        ASSERT_TRUE(s.HitTest(2, point.x, point.y));
         EXPECT_EQ(s.ActiveHandle, c.handle);
         const float before = point.y;
         main->DraggingSleeve = true;
@@ -195,7 +195,7 @@ TEST_F(SetInKindsTest, HandlesMoveWithinTheirLimits) {
     }
     // The limits as the cases above leave them: 11.5 and 3 cm cuffs.
     main->CalcExecute();
-    ASSERT_TRUE(s.HitTest(s.H.x, s.H.y));
+    ASSERT_TRUE(s.HitTest(2, s.H.x, s.H.y));
     main->DraggingSleeve = true;
     s.Drag(s.H.x, hemY + 5);
     s.Calculate();
@@ -213,12 +213,12 @@ TEST_F(SetInKindsTest, HandlesMoveWithinTheirLimits) {
 TEST_F(SetInKindsTest, HandlesAreRefusedOnAnUncalculatedGarment) {
     auto& s = dynamic_cast<TShirtSleeve&>(Calculate(7, kShirtKind));
     ASSERT_TRUE(main->Model->calculated);
-    EXPECT_FALSE(s.HitTest(s.O1.x + 0.61f, s.O1.y));
-    EXPECT_TRUE(s.HitTest(s.O1.x + 0.6f, s.O1.y - 0.6f));  // the box's edge counts
+    EXPECT_FALSE(s.HitTest(2, s.O1.x + 0.61f, s.O1.y));
+    EXPECT_TRUE(s.HitTest(2, s.O1.x + 0.6f, s.O1.y - 0.6f));  // the box's edge counts
     main->Model->calculated = false;
     s.ActiveHandle = 0;
-    EXPECT_FALSE(s.HitTest(s.O1.x, s.O1.y));
-    EXPECT_FALSE(s.HitTest(s.H.x, s.H.y));
+    EXPECT_FALSE(s.HitTest(2, s.O1.x, s.O1.y));
+    EXPECT_FALSE(s.HitTest(2, s.H.x, s.H.y));
     EXPECT_EQ(s.ActiveHandle, 0);
 }
 

@@ -180,5 +180,5 @@ TEST(ShirtSleeveDraft, InputThatCannotBeDraftedDrawsNothing) {
     EXPECT_NO_THROW(s.Calculate());  // no garment at all: not drafted, no throw
     EXPECT_FALSE(s.Drafted);
     EXPECT_EQ(s.BoxBottom, 0);
-    EXPECT_FALSE(s.HitTest(s.O1.x, s.O1.y));
+    EXPECT_FALSE(s.HitTest(2, s.O1.x, s.O1.y));
 }

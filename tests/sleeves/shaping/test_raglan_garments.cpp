@@ -157,8 +157,8 @@ TEST_F(RaglanGarmentsTest, DraftedOnEveryGarmentAndDrawnOnItsSheet) {
                 EXPECT_GT(Vector::Cross(d.P3 - d.A9, d.C2 - d.C1), 0);
                 EXPECT_NEAR(Vector::Dot(d.P3 - d.A9, d.C2 - d.C1), 0, 1e-3);
                 EXPECT_NEAR(s.MinOffset, 0.04 * Dist(d.A9, d.P3), 1e-4);
-                EXPECT_EQ(d.RaglanHandleBox[0], Vector(d.C2.x - 0.6f, d.C2.y + 0.6f));
-                EXPECT_EQ(d.RaglanHandleBox[3], Vector(d.C2.x + 0.6f, d.C2.y - 0.6f));
+                EXPECT_EQ(d.RaglanHandle.Box[0], Vector(d.C2.x - 0.6f, d.C2.y + 0.6f));
+                EXPECT_EQ(d.RaglanHandle.Box[3], Vector(d.C2.x + 0.6f, d.C2.y - 0.6f));
                 // The front raglan is bent as far: both its bends (dart
                 // closed and open) stand |C1 C2| off their base lines.
                 EXPECT_NEAR(Dist(d.FrontRaglanMid, d.RaglanWorkPoints1[0]), bend, 1e-3);
@@ -212,10 +212,10 @@ TEST_F(RaglanGarmentsTest, TheHandleBendsTheRaglanWithinItsLimits) {
         const Vector underarm = s.BackUnderarm;
 
         // Beside the box: nothing grabbed.  On its very corner: grabbed.
-        EXPECT_FALSE(s.HitTest(c2.x + 0.61f, c2.y));
-        EXPECT_TRUE(s.HitTest(c2.x + 0.6f, c2.y - 0.6f));
-        EXPECT_NEAR(d.RaglanGrabOffset.x, -0.6, 1e-5);
-        EXPECT_NEAR(d.RaglanGrabOffset.y, 0.6, 1e-5);
+        EXPECT_FALSE(s.HitTest(1, c2.x + 0.61f, c2.y));
+        EXPECT_TRUE(s.HitTest(1, c2.x + 0.6f, c2.y - 0.6f));
+        EXPECT_NEAR(d.RaglanHandle.GrabOffset.x, -0.6, 1e-5);
+        EXPECT_NEAR(d.RaglanHandle.GrabOffset.y, 0.6, 1e-5);
 
         const QPoint press = OnSheetOne(c2);
         report->ListMouseDown(1, Qt::LeftButton, press.x(), press.y());
@@ -389,7 +389,7 @@ TEST_F(RaglanGarmentsTest, TheMensRaglansOnTheCoatsWithASideSeam) {
                 else
                     ExpectDartedSleeve(dynamic_cast<const TRaglanWDart&>(s), h, s.ShoulderPad);
                 EXPECT_EQ(s.BoxTop, std::max({s.A91.y, s.A21.y, s.A7.y, s.A71.y}));
-                EXPECT_FALSE(s.HitTest(g.C2.x, g.C2.y));
+                EXPECT_FALSE(s.HitTest(1, g.C2.x, g.C2.y));
 
                 ScreenDC.RestoreSleeveOrigin();
                 const QImage& sheet = report->List2()->Bitmap();
@@ -459,7 +459,7 @@ TEST(RaglanOnMenShirts, AFixedBendAndNoShoulderPad) {
             EXPECT_NEAR(s->BackMiddle.x - s->BackUnderarm.x, 0.546 * s->SleeveWidth, 1e-3);
             EXPECT_NEAR(s->FrontUnderarm.x - s->FrontMiddle.x, 0.454 * s->SleeveWidth, 1e-3);
             EXPECT_EQ(s->BoxTop, std::max({s->A91.y, s->A21.y, s->A7.y, s->A71.y}));
-            EXPECT_FALSE(s->HitTest(m.C2.x, m.C2.y));
+            EXPECT_FALSE(s->HitTest(1, m.C2.x, m.C2.y));
             if (sleeveKind == 5)
                 ExpectStraightSleeve(dynamic_cast<const TRaglanStright&>(*s), h, 0);
             else
