@@ -9,6 +9,7 @@
 #include "shell/GarmentSheets.h"
 #include "shell/MainForm.h"
 #include "shell/MeasureColumn.h"
+#include "shell/OrderFile.h"
 
 namespace {
 
@@ -114,6 +115,12 @@ int MenColumnRows(MenColumnCase c) {
     return 27;
 }
 
+std::vector<std::string> MenColumnCaptions(MenColumnCase c) {
+    std::vector<std::string> captions;
+    for (const MenRow& row : Rows(c)) captions.push_back(row.caption);
+    return captions;
+}
+
 TMenPattern::TMenPattern(int type) : type_(type) {
     const MenSamples& samples = MenSamplesOf(type);
     calculated = false;
@@ -183,6 +190,8 @@ bool TMenPattern::GetMeasures() {
     if (sleeve && MeasureColumn::Exceeds(BustEase, sleeve->UpperArmEase)) return MeasureColumn::Refuse("Попв < Пг");
     return true;
 }
+
+bool TMenPattern::CheckLoadedMeasures() { return CheckOpenedRows(int(Slots().size())); }
 
 void TMenPattern::ShowMeasure(int n) {
     const std::vector<MenRow> rows = Rows(CurrentCase());

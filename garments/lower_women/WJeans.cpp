@@ -308,8 +308,8 @@ void TWJeansBase::DrawLabels(TDrawContext& dc, bool printer) const {
 void RegisterWJeans() {
     RegisterModelMaker(kWJeansType, [] { return new TWJeans; });
     RegisterModelMaker(kWJeans2Type, [] { return new TWJeans2; });
-    // Seven floats: Ст, Сб, Ок, Дсп, Пок, Пт, Пб.
-    RegisterOrderBlockSize(kWJeansType, [](int, int, int) { return 28; });
-    // Nine floats: Ст, Сб, Вс, Ок, Дсп, Пт, Пб, Пвс, Пок.
-    RegisterOrderBlockSize(kWJeans2Type, [](int, int, int) { return 36; });
+    // Seven floats: Ст, Сб, Ок, Дсп, Пок, Пт, Пб; nine for the second: Ст,
+    // Сб, Вс, Ок, Дсп, Пт, Пб, Пвс, Пок.
+    RegisterLowerBlock(kJeans);
+    RegisterLowerBlock(kJeans2);
 }

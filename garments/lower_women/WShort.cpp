@@ -316,5 +316,5 @@ void TWShort::DrawHalves(TDrawContext& dc, int outline, bool printer) const {
 void RegisterWShort() {
     RegisterModelMaker(kWShortType, [] { return new TWShort; });
     // Eight floats: Ст, Сб, Вс, Дш, Шн, Пт, Пб, Пвс.
-    RegisterOrderBlockSize(kWShortType, [](int, int, int) { return 32; });
+    RegisterLowerBlock(kColumn);
 }
