@@ -10,7 +10,6 @@
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
-#include "shell/OrderFile.h"
 
 using namespace MenTrousers;
 

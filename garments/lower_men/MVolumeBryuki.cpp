@@ -14,7 +14,6 @@
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
-#include "shell/OrderFile.h"
 
 // What tells the two trousers apart: the column, the float fields its rows
 // fill before Кс, and whether the seat depth is a measurement

@@ -7,7 +7,6 @@
 #include "garments/lower_women/Yubka.h"
 #include "garments/lower_women/YubkaBruyki.h"
 #include "shell/Factory.h"
-#include "shell/OrderFile.h"
 
 void RegisterLowerWomenGarments() {
     RegisterYubka();        // type 0

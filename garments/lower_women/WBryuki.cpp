@@ -14,7 +14,6 @@
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
-#include "shell/OrderFile.h"
 
 using DraftSteps::Arc;
 using DraftSteps::Aside;

@@ -14,7 +14,6 @@
 #include "kernel/MeasureFigure.h"
 #include "platform/Text.h"
 #include "shell/Factory.h"
-#include "shell/OrderFile.h"
 
 using DraftSteps::HemControls;
 

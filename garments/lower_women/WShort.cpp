@@ -14,7 +14,6 @@
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
-#include "shell/OrderFile.h"
 
 using DraftSteps::HemControls;
 using DraftSteps::Mid;

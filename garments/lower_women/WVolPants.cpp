@@ -15,7 +15,6 @@
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
-#include "shell/OrderFile.h"
 
 using DraftSteps::Arc;
 using DraftSteps::HemControls;

@@ -20,7 +20,6 @@
 #include "shell/Factory.h"
 #include "shell/GarmentSheets.h"
 #include "shell/MeasureColumn.h"
-#include "shell/OrderFile.h"
 
 using DraftSteps::Mid;
 
