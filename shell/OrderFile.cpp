@@ -38,6 +38,8 @@ const char* const kWriteFailedText = "Ошибка при записи в фай
 const char* const kOpenFailedText = "Ошибка при открытии файла!  ";
 const char* const kDamagedText = "Файл основы повреждён и не может быть открыт: ";
 const char* const kShortReason = "файл короче, чем должен быть";
+const char* const kTooLargeReason = "файл слишком велик: основа занимает не больше 1 МБ";
+static_assert(kOrderMaxFileSize == 1 << 20, "the message names the largest order");
 
 // ---------------------------------------------------------------------------
 // The blocks the garments declared.
@@ -348,7 +350,7 @@ std::string EncodeOrder(const OrderContents& order) {
 
 bool DecodeOrder(const std::string& bytes, OrderContents& out, std::string& reason) {
     if (bytes.size() > kOrderMaxFileSize) {
-        reason = "файл слишком велик для файла основы";
+        reason = kTooLargeReason;
         return false;
     }
     OrderContents order;
@@ -498,7 +500,7 @@ bool OpenOrderFrom(TMainForm& form, const std::string& path) {
         return false;
     }
     if (file.size() > qint64(kOrderMaxFileSize)) {
-        ShowDamaged("файл слишком велик для файла основы");
+        ShowDamaged(kTooLargeReason);
         return false;
     }
     const QByteArray data = file.readAll();

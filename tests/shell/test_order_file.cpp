@@ -323,6 +323,7 @@ TEST_F(OrderFileTest, DamagedFilesAreRefusedBeforeAnythingChanges) {
         {"last string missing", good.substr(0, good.size() - 4), "короче"},
         {"one byte short", good.substr(0, good.size() - 1), "короче"},
         {"one byte more", good + std::string(1, '\0'), "лишние"},
+        {"larger than any order", good + std::string(kOrderMaxFileSize, '\0'), "слишком велик"},
         {"type 37", with(0, IntBytes(37)), "вид основы (37)"},
         {"type -1", with(0, IntBytes(-1)), "вид основы (-1)"},
         {"version 2", with(4, IntBytes(2)), "версия формата (2)"},
