@@ -40,10 +40,11 @@ public:
     // Asked by the opening of an order right after LoadMeasures: whether the
     // loaded values may be drafted; shows the garment's own message and
     // answers false when not.  Never throws.  The fields show exactly the
-    // loaded values, so by default the garment's usual checks (GetMeasures)
-    // judge the values as the file holds them.  A garment whose older
-    // format versions lack some fields overrides it and judges only what
-    // the file's version holds.
+    // loaded values.  An order is drafted as it was saved: the garments
+    // judge each loaded row on its own, as typing it would be judged, and
+    // not the relations between measurements that GetMeasures adds (and
+    // only the rows the file's version holds).  By default, for a piece
+    // without such rows, GetMeasures judges them.
     virtual bool CheckLoadedMeasures() { return GetMeasures(); }
     virtual ~TModel() = default;
 };

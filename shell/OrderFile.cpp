@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <exception>
 
@@ -25,6 +26,7 @@
 #include "shell/BaseCatalog.h"
 #include "shell/Factory.h"
 #include "shell/MainForm.h"
+#include "shell/MeasureColumn.h"
 #include "shell/ReporForm.h"
 
 namespace {
@@ -36,14 +38,24 @@ const char* const kWriteFailedText = "Ошибка при записи в фай
 const char* const kOpenFailedText = "Ошибка при открытии файла!  ";
 const char* const kDamagedText = "Файл основы повреждён и не может быть открыт: ";
 const char* const kShortReason = "файл короче, чем должен быть";
+const char* const kTooLargeReason = "файл слишком велик: основа занимает не больше 1 МБ";
+static_assert(kOrderMaxFileSize == 1 << 20, "the message names the largest order");
 
 // ---------------------------------------------------------------------------
-// Block sizes the garments declared.
+// The blocks the garments declared.
 
-std::array<OrderBlockSize, kModelTypes>& BlockSizes() {
-    static std::array<OrderBlockSize, kModelTypes> sizes;
-    return sizes;
+std::array<OrderBlockLayout, kModelTypes>& BlockLayouts() {
+    static std::array<OrderBlockLayout, kModelTypes> layouts;
+    return layouts;
 }
+
+std::string WithoutColon(std::string caption) {
+    if (!caption.empty() && caption.back() == ':') caption.pop_back();
+    return caption;
+}
+
+// A block of `bytes` bytes of unnamed floats.
+OrderBlockItems UnnamedFloats(std::size_t bytes) { return OrderBlockItems(bytes / 4); }
 
 // ---------------------------------------------------------------------------
 // Reading the texts at the end of the file.
@@ -74,14 +86,20 @@ struct TailFailure {
     std::size_t reached = 0;
 };
 
-bool ReadString(Cursor& c, std::string& out, TailFailure& why) {
+// `what` names the text as the user knows it ("заказчик").
+bool ReadString(Cursor& c, std::string& out, const std::string& what, TailFailure& why) {
     std::int32_t len = 0;
     if (!c.Int(len)) {
         why.reason = kShortReason;
         return false;
     }
-    if (len < 0 || len > kOrderMaxString) {
-        why.reason = "длина строки (" + std::to_string(len) + ") вне допустимых 0.." + std::to_string(kOrderMaxString);
+    if (len < 0) {
+        why.reason = "длина текста «" + what + "» записана отрицательным числом (" + std::to_string(len) + ")";
+        return false;
+    }
+    if (len > kOrderMaxString) {
+        why.reason = "текст «" + what + "» длиннее " + std::to_string(kOrderMaxString) + " знаков (" +
+                     std::to_string(len) + ")";
         return false;
     }
     if (c.bytes.size() - c.pos < std::size_t(len)) {
@@ -101,20 +119,21 @@ bool ReadTexts(const std::string& bytes, std::size_t from, Texts& out, TailFailu
         why.reached = c.pos - from;
         return false;
     };
-    if (!ReadString(c, out.caption, why) || !ReadString(c, out.customer, why)) return fail();
+    if (!ReadString(c, out.caption, "подпись заказа", why) || !ReadString(c, out.customer, "заказчик", why))
+        return fail();
     std::int32_t n = 0;
     if (!c.Int(n)) {
         why.reason = kShortReason;
         return fail();
     }
     if (n < 0 || n > kOrderMaxCommentCount) {
-        why.reason = "число строк комментария (" + std::to_string(n) + ") вне допустимых 0.." +
-                     std::to_string(kOrderMaxCommentCount);
+        why.reason = "число строк комментария (" + std::to_string(n) + ") " +
+                     (n < 0 ? std::string("меньше нуля") : "больше " + std::to_string(kOrderMaxCommentCount));
         return fail();
     }
     out.lines.assign(std::size_t(n) + 1, std::string());
-    for (std::string& line : out.lines)
-        if (!ReadString(c, line, why)) return fail();
+    for (std::size_t i = 0; i < out.lines.size(); ++i)
+        if (!ReadString(c, out.lines[i], "строка комментария " + std::to_string(i + 1), why)) return fail();
     if (c.pos != bytes.size()) {
         why.reason = "после комментария в файле лишние данные";
         return fail();
@@ -127,16 +146,58 @@ constexpr std::size_t kMaxTextsSize = 4 + (kOrderMaxCommentCount + 3) * (4 + std
 // The shortest: two empty strings, the count, one empty line.
 constexpr std::size_t kMinTextsSize = 16;
 
-// True when every 4-byte item of [from, to) is a finite float.
-bool AllFinite(const std::string& bytes, std::size_t from, std::size_t to) {
-    Cursor c{bytes, from};
-    std::int32_t item = 0;
-    while (c.pos + 4 <= to && c.Int(item)) {
-        float f;
-        std::memcpy(&f, &item, 4);
-        if (!std::isfinite(f)) return false;
+// The places on a 4-byte step from `from` at which the rest of the file
+// reads exactly as the texts; the texts of the first into `texts`, and the
+// failure that got furthest into `furthest`.
+std::vector<std::size_t> TextPlaces(const std::string& bytes, std::size_t from, Texts& texts, TailFailure& furthest) {
+    std::vector<std::size_t> ends;
+    if (bytes.size() < from + kMinTextsSize) return ends;
+    const std::size_t last = bytes.size() - kMinTextsSize;
+    std::size_t first = from;
+    if (bytes.size() - from > kMaxTextsSize) first += (bytes.size() - from - kMaxTextsSize + 3) / 4 * 4;
+    for (std::size_t at = first; at <= last; at += 4) {
+        Texts t;
+        TailFailure why;
+        if (ReadTexts(bytes, at, t, why)) {
+            if (ends.empty()) texts = t;
+            ends.push_back(at);
+        } else if (why.reached >= furthest.reached || furthest.reason.empty()) {
+            furthest = why;
+        }
     }
-    return true;
+    return ends;
+}
+
+// A float of the block as the dressmaker reads it in a message.
+std::string FloatText(float v) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%g", double(v));
+    return buffer;
+}
+
+// Why the values of the block from `from` cannot be the items', or "".
+std::string RefusedValue(const std::string& bytes, std::size_t from, const OrderBlockItems& items) {
+    Cursor c{bytes, from};
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        std::int32_t raw = 0;
+        if (!c.Int(raw)) return kShortReason;
+        const OrderBlockItem& item = items[k];
+        if (item.refuse) {
+            const std::string why = item.refuse(raw);
+            if (!why.empty()) return why;
+            continue;
+        }
+        float v;
+        std::memcpy(&v, &raw, 4);
+        const std::string name = item.name.empty() ? "мерка № " + std::to_string(k + 1) : "мерка «" + item.name + "»";
+        if (std::isnan(v)) return name + " записана не числом";
+        if (std::isinf(v)) return name + " записана бесконечностью";
+        if (v < -kMaxMeasureCm)
+            return name + " (" + FloatText(v) + ") меньше допустимых -" + std::to_string(int(kMaxMeasureCm)) + " см";
+        if (v > kMaxMeasureCm)
+            return name + " (" + FloatText(v) + ") больше допустимых " + std::to_string(int(kMaxMeasureCm)) + " см";
+    }
+    return std::string();
 }
 
 // ---------------------------------------------------------------------------
@@ -228,8 +289,45 @@ void ShowDamaged(const std::string& reason) {
 // ---------------------------------------------------------------------------
 // The file's contents
 
+OrderBlockItems OrderBlockFloats(const std::vector<std::string>& captions) {
+    OrderBlockItems items;
+    for (const std::string& caption : captions) items.push_back({WithoutColon(caption), nullptr});
+    return items;
+}
+
+OrderBlockItem OrderBlockCount(const std::string& caption, int least, int most) {
+    const std::string name = WithoutColon(caption);
+    return {name, [name, least, most](std::int32_t v) {
+                if (v >= least && v <= most) return std::string();
+                return "«" + name + "» в файле равно " + std::to_string(v) + ", а может быть только от " +
+                       std::to_string(least) + " до " + std::to_string(most);
+            }};
+}
+
+void RegisterOrderBlockLayout(int type, OrderBlockLayout layout) {
+    if (ModelCaption(type)) BlockLayouts()[std::size_t(type)] = std::move(layout);
+}
+
 void RegisterOrderBlockSize(int type, OrderBlockSize size) {
-    if (ModelCaption(type)) BlockSizes()[std::size_t(type)] = std::move(size);
+    if (!size) {
+        RegisterOrderBlockLayout(type, nullptr);
+        return;
+    }
+    RegisterOrderBlockLayout(type, [size](int version, int collar, int sleeve) -> std::optional<OrderBlockItems> {
+        const int bytes = size(version, collar, sleeve);
+        if (bytes < 0) return std::nullopt;
+        return UnnamedFloats(std::size_t(bytes));
+    });
+}
+
+bool CheckOpenedRows(const std::vector<MeasureRow>& rows, const std::function<bool(int row)>& held) {
+    for (int row = 1; row <= int(rows.size()); ++row) {
+        if (held && !held(row)) continue;
+        float value = 0.0f;
+        float* dest = &value;
+        if (!MeasureColumn::Read(&rows[std::size_t(row - 1)], &dest, 1, row)) return false;
+    }
+    return true;
 }
 
 std::string EncodeOrder(const OrderContents& order) {
@@ -252,7 +350,7 @@ std::string EncodeOrder(const OrderContents& order) {
 
 bool DecodeOrder(const std::string& bytes, OrderContents& out, std::string& reason) {
     if (bytes.size() > kOrderMaxFileSize) {
-        reason = "файл слишком велик для файла основы";
+        reason = kTooLargeReason;
         return false;
     }
     OrderContents order;
@@ -266,10 +364,7 @@ bool DecodeOrder(const std::string& bytes, OrderContents& out, std::string& reas
         reason = "неизвестный вид основы (" + std::to_string(type) + ")";
         return false;
     }
-    if (version != 0 && version != 1) {
-        reason = "неизвестная версия формата (" + std::to_string(version) + ")";
-        return false;
-    }
+    const std::string unknownVersion = "неизвестная версия формата (" + std::to_string(version) + ")";
     if (type >= 7 && (!header.Int(collar) || !header.Int(sleeve))) {
         reason = kShortReason;
         return false;
@@ -281,44 +376,44 @@ bool DecodeOrder(const std::string& bytes, OrderContents& out, std::string& reas
     }
     const std::size_t blockStart = header.pos;
 
-    // Where the garment's block ends: at its declared size, or at the one
+    // Where the garment's block ends: at its declared length, or at the one
     // place (on a 4-byte step) from which the rest reads as the texts.
     Texts texts;
     std::size_t blockEnd = 0;
-    const OrderBlockSize& declared = BlockSizes()[std::size_t(type)];
+    OrderBlockItems items;
+    const OrderBlockLayout& declared = BlockLayouts()[std::size_t(type)];
     if (declared) {
-        const int size = declared(version, collar, sleeve);
-        if (size < 0) {
-            reason = "версия формата " + std::to_string(version) + " не подходит для этой основы";
+        const std::optional<OrderBlockItems> layout = declared(version, collar, sleeve);
+        if (!layout) {
+            reason = unknownVersion;
             return false;
         }
-        blockEnd = blockStart + std::size_t(size);
+        items = *layout;
+        blockEnd = blockStart + 4 * items.size();
         TailFailure why;
         if (blockEnd > bytes.size() || !ReadTexts(bytes, blockEnd, texts, why)) {
-            reason = blockEnd > bytes.size() ? kShortReason : why.reason;
+            // A block of another length: say so when the texts stand
+            // whole at one other place.
+            Texts elsewhere;
+            TailFailure furthest;
+            const std::vector<std::size_t> ends = TextPlaces(bytes, blockStart, elsewhere, furthest);
+            if (ends.size() == 1) {
+                const std::size_t found = (ends.front() - blockStart) / 4;
+                reason = std::string("мерок в файле ") + (found < items.size() ? "меньше" : "больше") +
+                         ", чем у этой основы (" + std::to_string(found) + " вместо " +
+                         std::to_string(items.size()) + ")";
+            } else {
+                reason = blockEnd > bytes.size() ? kShortReason : why.reason;
+            }
             return false;
         }
     } else {
-        if (bytes.size() < blockStart + kMinTextsSize) {
-            reason = kShortReason;
+        if (version != 0 && version != 1) {
+            reason = unknownVersion;
             return false;
         }
-        const std::size_t last = bytes.size() - kMinTextsSize;
-        std::size_t first = blockStart;
-        if (bytes.size() - blockStart > kMaxTextsSize)
-            first += (bytes.size() - blockStart - kMaxTextsSize + 3) / 4 * 4;
-        std::vector<std::size_t> ends;
         TailFailure furthest;
-        for (std::size_t at = first; at <= last; at += 4) {
-            Texts t;
-            TailFailure why;
-            if (ReadTexts(bytes, at, t, why)) {
-                if (ends.empty()) texts = t;
-                ends.push_back(at);
-            } else if (why.reached >= furthest.reached || furthest.reason.empty()) {
-                furthest = why;
-            }
-        }
+        const std::vector<std::size_t> ends = TextPlaces(bytes, blockStart, texts, furthest);
         if (ends.empty()) {
             reason = furthest.reason.empty() ? kShortReason : furthest.reason;
             return false;
@@ -328,9 +423,11 @@ bool DecodeOrder(const std::string& bytes, OrderContents& out, std::string& reas
             return false;
         }
         blockEnd = ends.front();
+        items = UnnamedFloats(blockEnd - blockStart);
     }
-    if (!AllFinite(bytes, blockStart, blockEnd)) {
-        reason = "в мерках основы недопустимое (бесконечное или неопределённое) значение";
+    const std::string refused = RefusedValue(bytes, blockStart, items);
+    if (!refused.empty()) {
+        reason = refused;
         return false;
     }
 
@@ -403,7 +500,7 @@ bool OpenOrderFrom(TMainForm& form, const std::string& path) {
         return false;
     }
     if (file.size() > qint64(kOrderMaxFileSize)) {
-        ShowDamaged("файл слишком велик для файла основы");
+        ShowDamaged(kTooLargeReason);
         return false;
     }
     const QByteArray data = file.readAll();

@@ -17,14 +17,19 @@
 // factory is called, so a refused file leaves the open order as it was.  The
 // garment's block has no length of its own: it ends where the rest of the
 // file reads exactly as the texts (caption, customer, count, lines up to the
-// file's end).  A garment may also declare its block size
-// (RegisterOrderBlockSize); the block must then end exactly there.
+// file's end).  A garment may also declare what its block holds
+// (RegisterOrderBlockLayout); the block must then be exactly that long, and
+// its values are checked one by one.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
+
+struct MeasureRow;
 
 class TMainForm;
 
@@ -54,20 +59,56 @@ std::string EncodeOrder(const OrderContents& order);
 
 // Reads and checks a whole file.  On a refusal answers false and `reason`
 // holds why, in Russian (it follows "Файл основы повреждён и не может быть
-// открыт: ").  Checks: the file is complete; type 0..36; version 0 or 1;
+// открыт: ").  Checks: the file is complete; type 0..36; a format version
+// the garment reads (0 or 1 for a garment that declared no block);
 // kinds that the base dialog offers for the type (BaseKindsOffered);
-// string lengths 0..255; comment count 0..27; every 4-byte item of the
-// garment's block a finite float; the block size the one the garment
-// declared (when it did), else a single place where the texts fit.
+// string lengths 0..255; comment count 0..27; the block as long as the
+// garment's (when it declared one, else a single place where the texts
+// fit); every float of the block a number within ±kMaxMeasureCm and every
+// integer one the garment accepts.
 // The comment's last, empty line (the terminator of a file with 27 lines or
 // fewer) is not part of `comment`.
 bool DecodeOrder(const std::string& bytes, OrderContents& out, std::string& reason);
 
-// The size in bytes of a garment type's block for a file of this version
-// and these kinds, or -1 when the garment reads no such block.
+// ---- What a garment's block holds, for the checks of an opened file. ----
+
+// One value of a garment's block: a float (a length, an ease or a ratio) or
+// a 32-bit integer (a count, a choice).
+struct OrderBlockItem {
+    // How the user knows the value: the code of its row ("Ст"), or what it
+    // is ("вырез горловины"); "" when unknown.
+    std::string name;
+    // An integer: why its value cannot be one the program wrote, in the
+    // user's words, or "" when it can.  Unset for a float.
+    std::function<std::string(std::int32_t value)> refuse;
+};
+using OrderBlockItems = std::vector<OrderBlockItem>;
+
+// Floats named by the captions of their rows ("Ст:" gives "Ст").
+OrderBlockItems OrderBlockFloats(const std::vector<std::string>& captions);
+// An integer count from `least` to `most`.
+OrderBlockItem OrderBlockCount(const std::string& caption, int least, int most);
+
+// A garment type's block in a file of this version and these kinds, or
+// std::nullopt when the garment reads no such version.
+using OrderBlockLayout = std::function<std::optional<OrderBlockItems>(int version, int collarKind, int sleeveKind)>;
+// Declares (or, with an empty function, forgets) the block of a type.
+void RegisterOrderBlockLayout(int type, OrderBlockLayout layout);
+
+// The size in bytes of a garment type's block of unnamed floats for a file
+// of this version and these kinds, or -1 when the garment reads no such
+// block.
 using OrderBlockSize = std::function<int(int version, int collarKind, int sleeveKind)>;
-// Declares (or, with an empty function, forgets) the block size of a type.
+// Declares (or forgets) a block of unnamed floats by its size.
 void RegisterOrderBlockSize(int type, OrderBlockSize size);
+
+// The opening's check of the values an order brought into the column: the
+// rows 1 .. rows.size() that `rows` describe, each judged on its own as reading the column judges a row,
+// without the relations between measurements that GetMeasures adds (an
+// order is drafted as it was saved).  Rows for which `held` answers false
+// (a value an older file does not hold) are not judged.  False after the
+// column's message.
+bool CheckOpenedRows(const std::vector<MeasureRow>& rows, const std::function<bool(int row)>& held = nullptr);
 
 // ---- The two roads of the main window. ----
 

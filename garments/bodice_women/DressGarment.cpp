@@ -17,6 +17,7 @@
 #include "shell/GarmentSheets.h"
 #include "shell/MainForm.h"
 #include "shell/MeasureColumn.h"
+#include "shell/OrderFile.h"
 
 namespace {
 
@@ -141,16 +142,47 @@ bool CollarKindIn(int kind, std::initializer_list<int> kinds) {
     return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
 }
 
+// The column's quantities, row 1 first, of a silhouette for a sleeve group.
+std::vector<DressQ> ColumnOfShape(bool fitted, SleeveGroup group) {
+    std::vector<DressQ> column = {Q::Cw, Q::Cg1, Q::Cg2, Q::Cb, Q::Vg,  Q::Dtp, Q::Shg, Q::Tsg,
+                                  Q::Dts, Q::Vpk, Q::Shs, Q::Tsl, Q::Db, Q::Pk, Q::Shp};
+    if (fitted) column.insert(column.begin() + 3, Q::Ct);
+    for (DressQ q : SleeveRows(group)) {
+        column.push_back(q);
+        if (fitted && q == Q::Pg) column.push_back(Q::Pt);
+    }
+    return column;
+}
+
+// The older (format-0) record of a silhouette.
+std::vector<DressQ> RecordV0OfShape(bool fitted, bool withSleeve) {
+    std::vector<DressQ> record = {Q::Cw, Q::Cg1, Q::Cg2, Q::Cb,  Q::Shg, Q::Tsg, Q::Shs, Q::Tsl, Q::Shp,
+                                  Q::Dtp, Q::Vg, Q::Dts, Q::Vpk, Q::Db, Q::Pk, Q::Pg, Q::h, Q::Pb};
+    if (fitted) {
+        record.insert(record.begin() + 3, Q::Ct);
+        record.insert(record.end() - 1, Q::Pt);  // before Пб
+        record.push_back(Q::S);
+    }
+    if (withSleeve) record.insert(record.end(), {Q::Pn, Q::Dr1s, Q::Opv, Q::Ozap, Q::Popv, Q::Poz});
+    return record;
+}
+
 }  // namespace
 
-int DressBlockSize(int type, int version, int sleeveKind) {
-    if (type < 7 || type > 14) return -1;
+std::optional<std::vector<std::string>> DressBlockCaptions(int type, int version, int sleeveKind) {
+    if (type < 7 || type > 14 || (version != 0 && version != 1)) return std::nullopt;
     const bool fitted = type % 2 == 0;
     const bool withSleeve = sleeveKind >= 1;
-    if (version == 0) return 4 * ((fitted ? 21 : 18) + (withSleeve ? 6 : 0));
-    const std::vector<DressQ> rows = SleeveRows(SleeveGroupOf(withSleeve, sleeveKind));
-    const bool pt = std::find(rows.begin(), rows.end(), Q::Pg) != rows.end();
-    return 4 * ((fitted ? 16 : 15) + int(rows.size()) + (fitted && pt ? 1 : 0));
+    const std::vector<DressQ> record = version == 0 ? RecordV0OfShape(fitted, withSleeve)
+                                                    : ColumnOfShape(fitted, SleeveGroupOf(withSleeve, sleeveKind));
+    std::vector<std::string> captions;
+    for (DressQ q : record) captions.push_back(q == Q::S ? "S" : Info(q).caption);
+    return captions;
+}
+
+int DressBlockSize(int type, int version, int sleeveKind) {
+    const auto captions = DressBlockCaptions(type, version, sleeveKind);
+    return captions ? 4 * int(captions->size()) : -1;
 }
 
 SleeveGroup SleeveGroupOf(bool withSleeve, int sleeveKind) {
@@ -185,27 +217,11 @@ SleeveGroup TDressGarment::Group() const {
 }
 
 std::vector<DressQ> TDressGarment::ColumnOf(SleeveGroup group) const {
-    std::vector<DressQ> column = {Q::Cw, Q::Cg1, Q::Cg2, Q::Cb, Q::Vg,  Q::Dtp, Q::Shg, Q::Tsg,
-                                  Q::Dts, Q::Vpk, Q::Shs, Q::Tsl, Q::Db, Q::Pk, Q::Shp};
-    const bool fitted = shape_ == Silhouette::Fitted;
-    if (fitted) column.insert(column.begin() + 3, Q::Ct);
-    for (DressQ q : SleeveRows(group)) {
-        column.push_back(q);
-        if (fitted && q == Q::Pg) column.push_back(Q::Pt);
-    }
-    return column;
+    return ColumnOfShape(shape_ == Silhouette::Fitted, group);
 }
 
 std::vector<DressQ> TDressGarment::RecordV0(bool withSleeve) const {
-    std::vector<DressQ> record = {Q::Cw, Q::Cg1, Q::Cg2, Q::Cb,  Q::Shg, Q::Tsg, Q::Shs, Q::Tsl, Q::Shp,
-                                  Q::Dtp, Q::Vg, Q::Dts, Q::Vpk, Q::Db, Q::Pk, Q::Pg, Q::h, Q::Pb};
-    if (shape_ == Silhouette::Fitted) {
-        record.insert(record.begin() + 3, Q::Ct);
-        record.insert(record.end() - 1, Q::Pt);  // before Пб
-        record.push_back(Q::S);
-    }
-    if (withSleeve) record.insert(record.end(), {Q::Pn, Q::Dr1s, Q::Opv, Q::Ozap, Q::Popv, Q::Poz});
-    return record;
+    return RecordV0OfShape(shape_ == Silhouette::Fitted, withSleeve);
 }
 
 float* TDressGarment::Slot(DressQ q) {
@@ -285,15 +301,12 @@ bool TDressGarment::GetMeasures() {
 
 bool TDressGarment::CheckLoadedMeasures() {
     const std::vector<DressQ> column = ColumnOf(Group());
-    const std::vector<MeasureRow> rows = Rows(column);
+    // An older file holds neither Н nor С.пр.
     const bool version0 = MainForm && MainForm->FileVersion == 0;
-    for (size_t k = 0; k < column.size(); ++k) {
-        if (version0 && (column[k] == Q::H || column[k] == Q::Spr)) continue;
-        float value = 0.0f;
-        float* dest = &value;
-        if (!MeasureColumn::Read(&rows[k], &dest, 1, int(k) + 1)) return false;
-    }
-    return true;
+    return CheckOpenedRows(Rows(column), [&](int row) {
+        const DressQ q = column[size_t(row - 1)];
+        return !(version0 && (q == Q::H || q == Q::Spr));
+    });
 }
 
 void TDressGarment::ClearInputs(int sleeveKind) {

@@ -11,6 +11,10 @@
 // other data (allowances, order caption, sample eases), chosen by its kind.
 #pragma once
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include <string>
 #include <vector>
 
@@ -42,6 +46,9 @@ SleeveGroup SleeveGroupOf(bool withSleeve, int sleeveKind);
 // file's format version and the sleeve kind of its header (0 or less: no
 // sleeve).
 int DressBlockSize(int type, int version, int sleeveKind);
+// The captions of the rows that block holds, in its order; std::nullopt for
+// another type or a version other than 0 and 1.
+std::optional<std::vector<std::string>> DressBlockCaptions(int type, int version, int sleeveKind);
 
 // The sleeve kinds whose sleeve is made in one with the bodice: the front
 // and the back lie on sheets of their own.

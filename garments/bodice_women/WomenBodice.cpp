@@ -13,7 +13,9 @@ void RegisterWomenBodiceGarments() {
     RegisterModelMaker(13, [] { return new TCoatOfWinterStraight; });
     RegisterModelMaker(14, [] { return new TCoatOfWinterWaist; });
     for (int type = 7; type <= 14; ++type)
-        RegisterOrderBlockSize(type, [type](int version, int, int sleeveKind) {
-            return DressBlockSize(type, version, sleeveKind);
+        RegisterOrderBlockLayout(type, [type](int version, int, int sleeveKind) -> std::optional<OrderBlockItems> {
+            const auto captions = DressBlockCaptions(type, version, sleeveKind);
+            if (!captions) return std::nullopt;
+            return OrderBlockFloats(*captions);
         });
 }

@@ -4,18 +4,38 @@
 #include "garments/coats_men/MenSeparateSide.h"
 #include "garments/coats_men/MenJoinedSide.h"
 #include "garments/coats_men/Vest.h"
+#include "shell/BaseCatalog.h"
 #include "shell/Factory.h"
 #include "shell/OrderFile.h"
 
 namespace {
 
-// A garment of the family with the factory, and the size of its order-file
-// block by the sleeve the order names.
+constexpr int kVestType = MenPatternType::kVest;
+
+// A garment of the family with the factory, and its order-file block by
+// the sleeve the order names.
 void Register(int type, ModelMaker maker) {
     RegisterModelMaker(type, std::move(maker));
-    RegisterOrderBlockSize(type, [](int, int, int sleeveKind) {
-        return 4 * MenColumnRows(MenColumnCaseOf(sleeveKind > 0, sleeveKind));
+    RegisterOrderBlockLayout(type, [](int, int, int sleeveKind) -> std::optional<OrderBlockItems> {
+        return OrderBlockFloats(MenColumnCaptions(MenColumnCaseOf(sleeveKind > 0, sleeveKind)));
     });
+}
+
+// The vest's neckline as its block holds it: closed or open, and one with
+// which the base dialog offers the order's collar.
+OrderBlockItem VestNeckline(int collarKind) {
+    return {"вырез горловины", [collarKind](std::int32_t neckline) {
+                if (neckline != kNecklineClosed && neckline != kNecklineOpen)
+                    return "горловина в файле записана числом " + std::to_string(neckline) + ", а может быть " +
+                           std::to_string(kNecklineClosed) + " («" + kNecklineTexts[kNecklineClosed] + "») или " +
+                           std::to_string(kNecklineOpen) + " («" + kNecklineTexts[kNecklineOpen] + "»)";
+                if (CollarList(kVestType, neckline).IndexOfKind(collarKind) >= 0) return std::string();
+                // The collar is offered with the other neckline only.
+                const BaseList other = CollarList(kVestType, 1 - neckline);
+                const BaseListItem* collar = other.Item(other.IndexOfKind(collarKind));
+                return std::string("воротник «") + (collar ? collar->text : "?") + "» не делается с горловиной «" +
+                       kNecklineTexts[neckline] + "»";
+            }};
 }
 
 }  // namespace
@@ -27,6 +47,10 @@ void RegisterMenCoatsGarments() {
     Register(34, [] { return new TMenBlazerWOnePiece; });
     Register(35, [] { return new TMenBlazerWCutOffPiece; });
     // The vest's block: its neckline and the 20 floats of its column.
-    RegisterModelMaker(36, [] { return new TVest; });
-    RegisterOrderBlockSize(36, [](int, int, int) { return 4 + 4 * MenColumnRows(MenColumnCase::NoSleeve); });
+    RegisterModelMaker(kVestType, [] { return new TVest; });
+    RegisterOrderBlockLayout(kVestType, [](int, int collarKind, int) -> std::optional<OrderBlockItems> {
+        OrderBlockItems items = {VestNeckline(collarKind)};
+        for (OrderBlockItem& item : OrderBlockFloats(MenColumnCaptions(MenColumnCase::NoSleeve))) items.push_back(item);
+        return items;
+    });
 }

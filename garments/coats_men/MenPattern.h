@@ -76,6 +76,8 @@ enum class MenColumnCase { NoSleeve, SetIn, Raglan };
 MenColumnCase MenColumnCaseOf(bool hasSleeve, int sleeveKind);
 // The number of rows (and of floats in the order-file block): 20, 27, 26.
 int MenColumnRows(MenColumnCase c);
+// The captions of those rows, in column (and block) order.
+std::vector<std::string> MenColumnCaptions(MenColumnCase c);
 
 // The constants of garment type 28 .. 36.  The coats and blazers come in
 // three constructions: with a side seam (FrontShift 0), with a side part in
@@ -240,6 +242,8 @@ public:
     // the column's message) into the fields and the sleeve; then Попв ≥ Пг
     // with a sleeve.  Nothing is stored unless every row reads.
     bool GetMeasures() override;
+    // An opened order: each row on its own, not Попв ≥ Пг.
+    bool CheckLoadedMeasures() override;
     void ShowMeasure(int n) override;
     // Empties the rows of that sleeve kind, lays the order panel out again
     // for the current collar and sleeve, writes the order caption.
@@ -376,6 +380,8 @@ private:
     float FrontShoulder(float target);
     // Where each row's value lives, for the current sleeve.
     std::vector<float*> Slots() const;
+    // The rows of the column these fields are read from, as the column judges them.
+    std::vector<MeasureRow> ColumnRows() const;
     void DrawSheet1();
 
     int type_ = 0;

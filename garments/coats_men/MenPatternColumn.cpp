@@ -9,6 +9,7 @@
 #include "shell/GarmentSheets.h"
 #include "shell/MainForm.h"
 #include "shell/MeasureColumn.h"
+#include "shell/OrderFile.h"
 
 namespace {
 
@@ -115,6 +116,12 @@ int MenColumnRows(MenColumnCase c) {
     return 27;
 }
 
+std::vector<std::string> MenColumnCaptions(MenColumnCase c) {
+    std::vector<std::string> captions;
+    for (const MenRow& row : Rows(c)) captions.push_back(row.caption);
+    return captions;
+}
+
 TMenPattern::TMenPattern(int type) : type_(type) {
     const MenSamples& samples = MenSamplesOf(type);
     calculated = false;
@@ -177,15 +184,22 @@ std::vector<float*> TMenPattern::Slots() const {
     return s;
 }
 
-bool TMenPattern::GetMeasures() {
-    const std::vector<float*> dest = Slots();
+std::vector<MeasureRow> TMenPattern::ColumnRows() const {
     std::vector<MeasureRow> column;
     for (const MenRow& r : Rows(CurrentCase())) column.push_back({r.caption, r.hint, "", nullptr, r.kind});
+    return column;
+}
+
+bool TMenPattern::GetMeasures() {
+    const std::vector<float*> dest = Slots();
+    const std::vector<MeasureRow> column = ColumnRows();
     if (!MeasureColumn::Read(column.data(), dest.data(), int(dest.size()))) return false;
     const TSleeve* sleeve = MainForm ? MainForm->Sleeve : nullptr;
     if (sleeve && MeasureColumn::Exceeds(BustEase, sleeve->UpperArmEase)) return MeasureColumn::Refuse("Попв < Пг");
     return true;
 }
+
+bool TMenPattern::CheckLoadedMeasures() { return CheckOpenedRows(ColumnRows()); }
 
 void TMenPattern::ShowMeasure(int n) {
     const std::vector<MenRow> rows = Rows(CurrentCase());

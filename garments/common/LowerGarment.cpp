@@ -1,5 +1,7 @@
 #include "garments/common/LowerGarment.h"
 
+#include <algorithm>
+
 #include <QLineEdit>
 #include <QString>
 
@@ -11,6 +13,7 @@
 #include "shell/GarmentSheets.h"
 #include "shell/MainForm.h"
 #include "shell/MeasureColumn.h"
+#include "shell/OrderFile.h"
 
 namespace {
 
@@ -37,6 +40,17 @@ std::vector<int> RecordOrder(const GarmentColumn& column) {
 }
 
 }  // namespace
+
+void RegisterLowerBlock(const GarmentColumn& column, const std::vector<RecordCount>& counts) {
+    OrderBlockItems items;
+    for (int k : RecordOrder(column)) {
+        const char* caption = column.rows[size_t(k)].caption;
+        const auto count = std::find_if(counts.begin(), counts.end(), [k](const RecordCount& c) { return c.row == k; });
+        items.push_back(count == counts.end() ? OrderBlockFloats({caption}).front()
+                                              : OrderBlockCount(caption, count->least, count->most));
+    }
+    RegisterOrderBlockLayout(column.type, [items](int, int, int) -> std::optional<OrderBlockItems> { return items; });
+}
 
 TLowerGarment::TLowerGarment(const GarmentColumn& column) : column_(column) {
     for (const GarmentRow& r : column_.rows) tableTexts_.push_back(TableText(r));

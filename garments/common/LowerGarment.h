@@ -81,6 +81,17 @@ struct MeasureSlot {
     float AsFloat() const { return value ? *value : float(*count); }
 };
 
+// A count row of a column (the number of pleats): the integer values from
+// `least` to `most` that an order file can hold for it.
+struct RecordCount {
+    int row;  // index into GarmentColumn::rows
+    int least, most;
+};
+// Declares the order-file block of the column's garment type: each row's
+// value in record order, a float named by the row's caption, or the
+// integer of a count row.
+void RegisterLowerBlock(const GarmentColumn& column, const std::vector<RecordCount>& counts = {});
+
 // Where DrawPieces draws: the context, the outline pen (construction lines
 // are 1), labels through PrinterLabel (paper) or Label (screen), and whether
 // the point labels are drawn at all (a one-sheet print leaves them out).
@@ -105,6 +116,8 @@ public:
     // message; a text that is no number: the column's message), then runs
     // CheckMeasures.  Nothing is stored unless every row reads.
     bool GetMeasures() override;
+    // An opened order is judged by GetMeasures, relations included: a waist
+    // wider than the hips would draft a negative suppression.
     // Sheet 1 at SheetOrigin(), DrawPieces on the screen; nothing unless
     // calculated.
     void Draw() override;

@@ -10,7 +10,6 @@
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
-#include "shell/OrderFile.h"
 
 using namespace MenTrousers;
 
@@ -314,6 +313,6 @@ void RegisterMBryuki() {
     RegisterModelMaker(kMBryukiType, [] { return new TMBryuki; });
     RegisterModelMaker(kMBryuki2Type, [] { return new TMBryuki2; });
     // Ст, Сб, Дсб, Пт, Пб; TMBryuki2 adds Вс and Пвс.
-    RegisterOrderBlockSize(kMBryukiType, [](int, int, int) { return 4 * int(kKind1.column.rows.size()); });
-    RegisterOrderBlockSize(kMBryuki2Type, [](int, int, int) { return 4 * int(kKind2.column.rows.size()); });
+    RegisterLowerBlock(kKind1.column);
+    RegisterLowerBlock(kKind2.column);
 }

@@ -12,7 +12,6 @@
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
-#include "shell/OrderFile.h"
 
 using DraftSteps::HemControls;
 
@@ -403,8 +402,8 @@ PatternSheets::Box TMJeansDraft::Extent() const {
 void RegisterMJeans() {
     RegisterModelMaker(kMJeansType, [] { return new TMJeans; });
     RegisterModelMaker(kMJeans2Type, [] { return new TMJeans2; });
-    // Seven floats: Ст, Сб, О бед.н.к., Дсб, П о.бед.н.к., Пт, Пб.
-    RegisterOrderBlockSize(kMJeansType, [](int, int, int) { return 28; });
-    // Nine floats: Ст, Сб, Вс, О бед.н.к., Дсб, Пт, Пб, Пвс, П о.бед.н.к.
-    RegisterOrderBlockSize(kMJeans2Type, [](int, int, int) { return 36; });
+    // Seven floats: Ст, Сб, О бед.н.к., Дсб, П о.бед.н.к., Пт, Пб; nine for
+    // the second: Ст, Сб, Вс, О бед.н.к., Дсб, Пт, Пб, Пвс, П о.бед.н.к.
+    RegisterLowerBlock(kJeans);
+    RegisterLowerBlock(kJeans2);
 }

@@ -9,7 +9,6 @@
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
-#include "shell/OrderFile.h"
 
 using namespace MenTrousers;
 
@@ -414,6 +413,6 @@ void RegisterMPants() {
     RegisterModelMaker(kMPantsType, [] { return new TMPants; });
     RegisterModelMaker(kMPants2Type, [] { return new TMPants2; });
     // Ст, Сб, Дсб, Дш, Пт, Пб, Псш; TMPants2 adds Зп after Дш.
-    RegisterOrderBlockSize(kMPantsType, [](int, int, int) { return 4 * int(kKind1.column.rows.size()); });
-    RegisterOrderBlockSize(kMPants2Type, [](int, int, int) { return 4 * int(kKind2.column.rows.size()); });
+    RegisterLowerBlock(kKind1.column);
+    RegisterLowerBlock(kKind2.column);
 }

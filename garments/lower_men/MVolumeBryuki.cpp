@@ -14,7 +14,6 @@
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
-#include "shell/OrderFile.h"
 
 // What tells the two trousers apart: the column, the float fields its rows
 // fill before Кс, and whether the seat depth is a measurement
@@ -630,6 +629,6 @@ void RegisterMVolumeBryuki() {
     RegisterModelMaker(kMVolumeBryukiType, [] { return new TMVolumeBryuki; });
     RegisterModelMaker(kMVolumeBryuki2Type, [] { return new TMVolumeBryuki2; });
     // The floats of the rows, then Кс as a 32-bit integer.
-    RegisterOrderBlockSize(kMVolumeBryukiType, [](int, int, int) { return 4 * int(kKind1.column.rows.size()); });
-    RegisterOrderBlockSize(kMVolumeBryuki2Type, [](int, int, int) { return 4 * int(kKind2.column.rows.size()); });
+    for (const MVolumeBryukiKind* kind : {&kKind1, &kKind2})
+        RegisterLowerBlock(kind->column, {{int(kind->column.rows.size()) - 1, kMinPleats, kMaxPleats}});
 }

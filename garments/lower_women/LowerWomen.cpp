@@ -7,12 +7,9 @@
 #include "garments/lower_women/Yubka.h"
 #include "garments/lower_women/YubkaBruyki.h"
 #include "shell/Factory.h"
-#include "shell/OrderFile.h"
 
 void RegisterLowerWomenGarments() {
-    RegisterModelMaker(kYubkaType, [] { return new TYubka; });
-    // Eight floats: Ст, Сб, Дтк, Дсб, Дсп, Дтс, Пт, Пб.
-    RegisterOrderBlockSize(kYubkaType, [](int, int, int) { return 32; });
+    RegisterYubka();        // type 0
     RegisterYubkaBruyki();  // type 6
     RegisterWBryuki();      // types 1 and 16
     RegisterWJeans();       // types 2 and 18

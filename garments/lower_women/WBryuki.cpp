@@ -14,7 +14,6 @@
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
-#include "shell/OrderFile.h"
 
 using DraftSteps::Arc;
 using DraftSteps::Aside;
@@ -751,6 +750,6 @@ void RegisterWBryuki() {
     RegisterModelMaker(kWBryukiType, [] { return new TWBryuki; });
     RegisterModelMaker(kWBryuki2Type, [] { return new TWBryuki2; });
     // Ст, Сб, Дсп, Пт, Пб; TWBryuki2 adds Вс and Пвс.
-    RegisterOrderBlockSize(kWBryukiType, [](int, int, int) { return 4 * int(kKind1.column.rows.size()); });
-    RegisterOrderBlockSize(kWBryuki2Type, [](int, int, int) { return 4 * int(kKind2.column.rows.size()); });
+    RegisterLowerBlock(kKind1.column);
+    RegisterLowerBlock(kKind2.column);
 }

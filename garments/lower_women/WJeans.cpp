@@ -14,7 +14,6 @@
 #include "kernel/MeasureFigure.h"
 #include "platform/Text.h"
 #include "shell/Factory.h"
-#include "shell/OrderFile.h"
 
 using DraftSteps::HemControls;
 
@@ -308,8 +307,8 @@ void TWJeansBase::DrawLabels(TDrawContext& dc, bool printer) const {
 void RegisterWJeans() {
     RegisterModelMaker(kWJeansType, [] { return new TWJeans; });
     RegisterModelMaker(kWJeans2Type, [] { return new TWJeans2; });
-    // Seven floats: Ст, Сб, Ок, Дсп, Пок, Пт, Пб.
-    RegisterOrderBlockSize(kWJeansType, [](int, int, int) { return 28; });
-    // Nine floats: Ст, Сб, Вс, Ок, Дсп, Пт, Пб, Пвс, Пок.
-    RegisterOrderBlockSize(kWJeans2Type, [](int, int, int) { return 36; });
+    // Seven floats: Ст, Сб, Ок, Дсп, Пок, Пт, Пб; nine for the second: Ст,
+    // Сб, Вс, Ок, Дсп, Пт, Пб, Пвс, Пок.
+    RegisterLowerBlock(kJeans);
+    RegisterLowerBlock(kJeans2);
 }

@@ -14,7 +14,6 @@
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
-#include "shell/OrderFile.h"
 
 using DraftSteps::HemControls;
 using DraftSteps::Mid;
@@ -316,5 +315,5 @@ void TWShort::DrawHalves(TDrawContext& dc, int outline, bool printer) const {
 void RegisterWShort() {
     RegisterModelMaker(kWShortType, [] { return new TWShort; });
     // Eight floats: Ст, Сб, Вс, Дш, Шн, Пт, Пб, Пвс.
-    RegisterOrderBlockSize(kWShortType, [](int, int, int) { return 32; });
+    RegisterLowerBlock(kColumn);
 }

@@ -15,7 +15,6 @@
 #include "kernel/MeasureFigure.h"
 #include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
-#include "shell/OrderFile.h"
 
 using DraftSteps::Arc;
 using DraftSteps::HemControls;
@@ -208,7 +207,7 @@ int PleatCountOf(double value) {
 void RegisterWVolPants() {
     RegisterModelMaker(kWVolPantsType, [] { return new TWVolPants; });
     // Ст, Сб, Вс, Дсп, Шн, Пт, Пб, Пвс as floats, then Кс as an int32.
-    RegisterOrderBlockSize(kWVolPantsType, [](int, int, int) { return 4 * int(kColumn.rows.size()); });
+    RegisterLowerBlock(kColumn, {{int(kColumn.rows.size()) - 1, 1, 3}});
 }
 
 // ---------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include "kernel/FloatStore.h"
 #include "kernel/MeasureFigure.h"
 #include "kernel/Units.h"
+#include "shell/Factory.h"
 #include "shell/MeasureColumn.h"
 
 using DraftSteps::Arc;
@@ -106,6 +107,12 @@ float F(double v) { return FloatStore::Scalar(v, "skirt draft"); }
 // Life cycle and the measurement column
 
 TYubka::TYubka() : TLowerGarment(kColumn) {}
+
+void RegisterYubka() {
+    RegisterModelMaker(kYubkaType, [] { return new TYubka; });
+    // Eight floats: Ст, Сб, Дтк, Дсб, Дсп, Дтс, Пт, Пб.
+    RegisterLowerBlock(kColumn);
+}
 
 std::vector<MeasureSlot> TYubka::Slots() {
     return {WaistHalfGirth, HipHalfGirth, WaistToKnee, SideWaistToFloor,

@@ -20,6 +20,10 @@ struct TDrawContext;
 // The garment type of the skirt in the piece factory.
 constexpr int kYubkaType = 0;
 
+// Registers the skirt with the piece factory and its block with the order
+// file.
+void RegisterYubka();
+
 class TYubka : public TLowerGarment {
 public:
     // ---- Measurements (cm), in the order of the column's rows 1..8. ----

@@ -20,7 +20,6 @@
 #include "shell/Factory.h"
 #include "shell/GarmentSheets.h"
 #include "shell/MeasureColumn.h"
-#include "shell/OrderFile.h"
 
 using DraftSteps::Mid;
 
@@ -181,7 +180,7 @@ std::vector<ValueTableRow> RowsOf(const Y& y, const ResultRow* rows, size_t coun
 void RegisterYubkaBruyki() {
     RegisterModelMaker(kYubkaBruykiType, [] { return new TYubka_Bruyki; });
     // Six floats: Ст, Сб, Дю, Пвс, Пт, Пб.
-    RegisterOrderBlockSize(kYubkaBruykiType, [](int, int, int) { return 4 * int(kColumn.rows.size()); });
+    RegisterLowerBlock(kColumn);
 }
 
 // ---------------------------------------------------------------------------

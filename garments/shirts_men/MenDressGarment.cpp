@@ -13,6 +13,7 @@
 #include "shell/GarmentSheets.h"
 #include "shell/MainForm.h"
 #include "shell/MeasureColumn.h"
+#include "shell/OrderFile.h"
 
 namespace {
 
@@ -124,10 +125,17 @@ MenSleeveGroup MenSleeveGroupOf(bool withSleeve, int sleeveKind) {
     return MenSleeveGroup::Other;
 }
 
+std::vector<std::string> MenDressBlockCaptions(int type, int sleeveKind) {
+    if (type < 22 || type > 25) return {};
+    const MenSilhouette shape = type % 2 == 0 ? MenSilhouette::Straight : MenSilhouette::Fitted;
+    std::vector<std::string> captions;
+    for (MenQ q : Column(shape, MenSleeveGroupOf(sleeveKind >= 1, sleeveKind))) captions.push_back(Info(q).caption);
+    return captions;
+}
+
 int MenDressBlockSize(int type, int sleeveKind) {
     if (type < 22 || type > 25) return -1;
-    const MenSilhouette shape = type % 2 == 0 ? MenSilhouette::Straight : MenSilhouette::Fitted;
-    return 4 * int(Column(shape, MenSleeveGroupOf(sleeveKind >= 1, sleeveKind)).size());
+    return 4 * int(MenDressBlockCaptions(type, sleeveKind).size());
 }
 
 // ---------------------------------------------------------------------------
@@ -203,6 +211,8 @@ bool TMenDressGarment::GetMeasures() {
     const MenSleeveGroup g = Group();
     return BodiceFrame::CheckUpperArmEase(g == MenSleeveGroup::SetIn || g == MenSleeveGroup::Raglan, BustEase);
 }
+
+bool TMenDressGarment::CheckLoadedMeasures() { return CheckOpenedRows(Rows(ColumnOf(Group()))); }
 
 void TMenDressGarment::ClearInputs(int sleeveKind) {
     calculated = false;

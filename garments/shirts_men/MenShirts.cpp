@@ -9,5 +9,8 @@ void RegisterMenShirtGarments() {
     RegisterModelMaker(24, [] { return new TMenJacketOfStraight; });
     RegisterModelMaker(25, [] { return new TMenJacketOfWaist; });
     for (int type = 22; type <= 25; ++type)
-        RegisterOrderBlockSize(type, [type](int, int, int sleeveKind) { return MenDressBlockSize(type, sleeveKind); });
+        // One layout whatever the file's format version.
+        RegisterOrderBlockLayout(type, [type](int, int, int sleeveKind) -> std::optional<OrderBlockItems> {
+            return OrderBlockFloats(MenDressBlockCaptions(type, sleeveKind));
+        });
 }

@@ -36,12 +36,17 @@ MenSleeveGroup MenSleeveGroupOf(bool withSleeve, int sleeveKind);
 // The size in bytes of a garment's order block by its type (22 .. 25) and
 // the sleeve kind of its header (0 or less: no sleeve); -1 for another type.
 int MenDressBlockSize(int type, int sleeveKind);
+// The captions of the rows that block holds, in its order (none for another
+// type).
+std::vector<std::string> MenDressBlockCaptions(int type, int sleeveKind);
 
 class TMenDressGarment : public TMenDress {
 public:
     ~TMenDressGarment() override;
 
     bool GetMeasures() override;
+    // An opened order: each row on its own, no relation between them.
+    bool CheckLoadedMeasures() override;
     // The ease constants of the garment, the common draft, the silhouette
     // step, then the collar's and the sleeve's own (the men's garments
     // draft the collar first); marks the garment calculated.

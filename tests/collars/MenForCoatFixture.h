@@ -32,6 +32,9 @@ protected:
     // The garment of `type` with the collar and no sleeve (or the given
     // one), its sample rows typed and calculated.
     TMenPattern& Calculated(int type, int sleeve = 0) {
+        // The neckline with which the base dialog offers the collar (the
+        // vest drafts by it).
+        main->Neckline = CollarList(type, kNecklineOpen).IndexOfKind(Kind()) >= 0 ? kNecklineOpen : kNecklineClosed;
         EXPECT_TRUE(main->CreateModel(type, Kind(), sleeve)) << type;
         Type(Rows(type, sleeve));
         messages.clear();

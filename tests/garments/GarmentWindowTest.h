@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextEdit>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,33 @@ protected:
             if (!main->Line(n)->isHidden() && main->Line(n)->text().toStdString() == caption) return n;
         return 0;
     }
+    // The order file at `path` changed by `change` (its header, its block as
+    // raw bytes) and written back.
+    void RewriteOrder(const std::string& path, const std::function<void(OrderContents&)>& change) {
+        QFile in(QString::fromStdString(path));
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        OrderContents order;
+        std::string reason;
+        ASSERT_TRUE(DecodeOrder(in.readAll().toStdString(), order, reason)) << reason;
+        in.close();
+        change(order);
+        const std::string bytes = EncodeOrder(order);
+        QFile out(QString::fromStdString(path));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(out.write(bytes.data(), qint64(bytes.size())), qint64(bytes.size()));
+    }
+    // The 4-byte item `index` of a block replaced by an integer or a float.
+    static void SetBlockInt(OrderContents& order, size_t index, std::int32_t v) {
+        RecordWriter w;
+        w.WriteInt(v);
+        order.block.replace(4 * index, 4, w.Bytes());
+    }
+    static void SetBlockFloat(OrderContents& order, size_t index, float v) {
+        RecordWriter w;
+        w.WriteFloat(v);
+        order.block.replace(4 * index, 4, w.Bytes());
+    }
+
     // The type with the collar and sleeve kinds, its sample values in the
     // fields, calculated; the sleeve, as the sleeve class asked for.
     template <class Sleeve>

@@ -323,6 +323,7 @@ TEST_F(OrderFileTest, DamagedFilesAreRefusedBeforeAnythingChanges) {
         {"last string missing", good.substr(0, good.size() - 4), "короче"},
         {"one byte short", good.substr(0, good.size() - 1), "короче"},
         {"one byte more", good + std::string(1, '\0'), "лишние"},
+        {"larger than any order", good + std::string(kOrderMaxFileSize, '\0'), "слишком велик"},
         {"type 37", with(0, IntBytes(37)), "вид основы (37)"},
         {"type -1", with(0, IntBytes(-1)), "вид основы (-1)"},
         {"version 2", with(4, IntBytes(2)), "версия формата (2)"},
@@ -331,19 +332,29 @@ TEST_F(OrderFileTest, DamagedFilesAreRefusedBeforeAnythingChanges) {
         {"collar 9", with(8, IntBytes(9)), "воротник вида 9"},
         {"men's sleeve on a dress", with(12, IntBytes(12)), "рукавом вида 12"},
         {"sleeve -1 on a bodice", with(12, IntBytes(-1)), "рукавом вида -1"},
-        {"not-a-number in the block", with(16, FloatBytes(std::numeric_limits<float>::quiet_NaN())), "значение"},
-        {"infinity in the block", with(24, FloatBytes(std::numeric_limits<float>::infinity())), "значение"},
-        {"caption length 256", with(texts, IntBytes(256)), "длина строки"},
-        {"customer length -1", with(customerAt, IntBytes(-1)), "длина строки"},
-        {"comment count 28", with(countAt, IntBytes(28)), "число строк комментария (28)"},
-        {"comment count -1", with(countAt, IntBytes(-1)), "число строк комментария (-1)"},
-        {"comment line length 300", with(countAt + 4, IntBytes(300)), "длина строки"},
+        {"not-a-number in the block", with(16, FloatBytes(std::numeric_limits<float>::quiet_NaN())),
+         "мерка № 1 записана не числом"},
+        {"infinity in the block", with(24, FloatBytes(std::numeric_limits<float>::infinity())),
+         "мерка № 3 записана бесконечностью"},
+        {"a value below -500", with(20, FloatBytes(-1e30f)), "мерка № 2 (-1e+30) меньше допустимых -500 см"},
+        {"a value above 500", with(20, FloatBytes(500.5f)), "мерка № 2 (500.5) больше допустимых 500 см"},
+        // (Without a declared block the caption's place is a guess.)
+        {"caption length 256", with(texts, IntBytes(256)), "подпись заказа"},
+        {"customer length -1", with(customerAt, IntBytes(-1)),
+         "длина текста «заказчик» записана отрицательным числом (-1)"},
+        {"comment count 28", with(countAt, IntBytes(28)), "число строк комментария (28) больше 27"},
+        {"comment count -1", with(countAt, IntBytes(-1)), "число строк комментария (-1) меньше нуля"},
+        {"comment line length 300", with(countAt + 4, IntBytes(300)),
+         "текст «строка комментария 1» длиннее 255 знаков (300)"},
     };
 
     // The window holds another order that must survive every refusal.
     for (bool declared : {false, true}) {
         SCOPED_TRACE(declared ? "block size declared" : "block size found from the texts");
-        if (declared) RegisterOrderBlockSize(kBodice, [](int, int, int) { return kBlockSize; });
+        // Declared as the women's bodices do: versions 0 and 1 only.
+        if (declared)
+            RegisterOrderBlockSize(kBodice,
+                                   [](int version, int, int) { return version == 0 || version == 1 ? kBlockSize : -1; });
         FillOrder(kBodice, 2, 1, "Сидорова", "не трогать");
         main->Meas(2)->setText(QStringLiteral("77"));
         main->Model->calculated = true;
@@ -438,6 +449,72 @@ TEST_F(OrderFileTest, ABlockNotToTheGarmentsMeasure) {
     const WindowState again = State();
     EXPECT_FALSE(OpenOrderFrom(*main, Path("old.mdr")));
     EXPECT_TRUE(State() == again);
+}
+
+// A garment that declares what its block holds gets messages that name the
+// value the file damaged, and decides which format versions it reads.
+TEST_F(OrderFileTest, ADeclaredBlockNamesWhatIsDamaged) {
+    // Ст and Сб as floats, then a count of 1 .. 3; read whatever the version.
+    RegisterOrderBlockLayout(kBodice, [](int, int, int) -> std::optional<OrderBlockItems> {
+        OrderBlockItems items = OrderBlockFloats({"Ст:", "Сб:"});
+        items.push_back(OrderBlockCount("Кс:", 1, 3));
+        return items;
+    });
+    OrderContents order;
+    order.type = kBodice;
+    order.collarKind = 1;
+    order.sleeveKind = 2;
+    order.caption = " Платье. Заказ № 3";
+    order.customer = "Иванова";
+    const std::string st = FloatBytes(38), sb = FloatBytes(53), ks = IntBytes(2);
+    struct Case {
+        const char* name;
+        std::string block;
+        int version;
+        const char* reason;  // "" when the file opens
+    };
+    const std::vector<Case> cases = {
+        {"whole", st + sb + ks, 1, ""},
+        {"any version", st + sb + ks, 7, ""},
+        {"a value short", st + sb, 1, "мерок в файле меньше, чем у этой основы (2 вместо 3)"},
+        {"a value more", st + sb + ks + ks, 1, "мерок в файле больше, чем у этой основы (4 вместо 3)"},
+        {"huge negative", FloatBytes(-1e30f) + sb + ks, 1, "мерка «Ст» (-1e+30) меньше допустимых -500 см"},
+        {"above 500", st + FloatBytes(1e4f) + ks, 1, "мерка «Сб» (10000) больше допустимых 500 см"},
+        {"not a number", st + FloatBytes(std::numeric_limits<float>::quiet_NaN()) + ks, 1,
+         "мерка «Сб» записана не числом"},
+        {"infinite", FloatBytes(-std::numeric_limits<float>::infinity()) + sb + ks, 1,
+         "мерка «Ст» записана бесконечностью"},
+        // An integer is judged as the integer it is, even when its bits
+        // would be no number as a float.
+        {"damaged count", st + sb + IntBytes(-521416928), 1,
+         "«Кс» в файле равно -521416928, а может быть только от 1 до 3"},
+        {"count of NaN bits", st + sb + IntBytes(0x7fc00000), 1, "«Кс» в файле равно 2143289344"},
+        {"count 0", st + sb + IntBytes(0), 1, "«Кс» в файле равно 0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        order.block = c.block;
+        order.version = c.version;
+        OrderContents read;
+        std::string reason;
+        const bool ok = DecodeOrder(EncodeOrder(order), read, reason);
+        EXPECT_EQ(ok, !*c.reason) << reason;
+        if (*c.reason) EXPECT_NE(reason.find(c.reason), std::string::npos) << reason;
+        else EXPECT_EQ(read.block, c.block);
+    }
+
+    // A garment that reads no such version refuses it by name.
+    RegisterOrderBlockLayout(kBodice, [](int version, int, int) -> std::optional<OrderBlockItems> {
+        if (version != 1) return std::nullopt;
+        return OrderBlockFloats({"Ст:", "Сб:", "Дсб:"});
+    });
+    order.version = 2;
+    order.block = st + sb + sb;
+    OrderContents read;
+    std::string reason;
+    EXPECT_FALSE(DecodeOrder(EncodeOrder(order), read, reason));
+    EXPECT_EQ(reason, "неизвестная версия формата (2)");
+    RegisterOrderBlockLayout(kBodice, nullptr);
 }
 
 TEST_F(OrderFileTest, OpenedValuesPassTheGarmentsChecksBeforeCalculating) {

@@ -261,6 +261,27 @@ TEST_F(DressRoadTest, BlockSizesFollowTheSleeve) {
     EXPECT_EQ(r.ReadFloat(), 6.5f);
     EXPECT_EQ(DressBlockSize(7, 0, 1), 96);
     EXPECT_EQ(DressBlockSize(8, 0, 0), 84);
+    // No layout for a version this program never wrote.
+    EXPECT_EQ(DressBlockSize(7, 2, 1), -1);
+}
+
+// The women's bodices read versions 0 and 1 only: another version is a
+// damaged order, refused before the window changes.
+TEST_F(DressRoadTest, AnOrderOfAnUnknownVersionIsRefused) {
+    for (int version : {2, -1}) {
+        TypeSamples(8, 0, 1);
+        const std::string path = TempPath("version.mdr");
+        ASSERT_TRUE(SaveOrderTo(*main, path));
+        RewriteOrder(path, [&](OrderContents& o) { o.version = version; });
+        TypeSamples(7, 0, 0);
+        TModel* before = main->Model;
+        messages.clear();
+        EXPECT_FALSE(OpenOrderFrom(*main, path)) << version;
+        EXPECT_EQ(main->Model, before) << version;
+        ASSERT_EQ(messages.size(), 1u) << version;
+        EXPECT_EQ(messages[0].text, "Файл основы повреждён и не может быть открыт: неизвестная версия формата (" +
+                                        std::to_string(version) + ").  ");
+    }
 }
 
 // A format-0 order: the old layout, the garment's cap-ease norm, the

@@ -350,6 +350,31 @@ TEST_F(MenCoatsWindowTest, EachSleeveCaseSavedAndReopened) {
     }
 }
 
+// An opened coat is drafted as it was saved: Попв under Пг, refused when
+// typed, is not judged after an opening.
+TEST_F(MenCoatsWindowTest, AnOpenedCoatIsDraftedWithoutTheRelationCheck) {
+    TMenPattern& g = Choose(31, 0, 13);
+    const std::vector<std::string> rows =
+        With(kBody, {"61.8", "32.8", "18.5", "1", "9", "9", "9", "14", "14", "0.08", "0.4"});
+    Type(rows);
+    ASSERT_TRUE(g.GetMeasures());
+    const std::string path = TempPath("coat.mdr");
+    ASSERT_TRUE(SaveOrderTo(*main, path));
+    const std::vector<std::string> captions = MenColumnCaptions(MenColumnCase::SetIn);
+    const size_t popv = size_t(std::find(captions.begin(), captions.end(), "Попв:") - captions.begin());
+    ASSERT_LT(popv, captions.size());
+    RewriteOrder(path, [&](OrderContents& o) { SetBlockFloat(o, popv, 8.5f); });
+    Choose(28, 0, 0);
+    messages.clear();
+    ASSERT_TRUE(OpenOrderFrom(*main, path));
+    EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages[0].text);
+    EXPECT_EQ(Field(Row("Попв:")), "8.5");
+    EXPECT_TRUE(main->Model->calculated);
+    EXPECT_FALSE(main->Model->GetMeasures());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Попв < Пг");
+}
+
 // ---------------------------------------------------------------------------
 // The calculation
 
@@ -566,6 +591,59 @@ TEST_F(MenCoatsWindowTest, TheVestKeepsItsNecklineInTheOrder) {
     EXPECT_EQ(vest->Neckline, 1);
     EXPECT_TRUE(vest->calculated);
     for (size_t k = 0; k < kVestRows.size(); ++k) EXPECT_EQ(Field(int(k) + 1), kVestRows[k]) << k + 1;
+}
+
+// A vest order holds its neckline; the collar must be one the base dialog
+// offers with it, else the order is damaged (it would draft no neckline and
+// no front edge).
+TEST_F(MenCoatsWindowTest, AVestWhoseNecklineAndCollarDoNotPairIsRefused) {
+    main->Neckline = 0;
+    TMenPattern& g = Choose(36, 0, 0);
+    Type(kVestRows);
+    ASSERT_TRUE(g.GetMeasures());
+    const std::string saved = TempPath("vest.mdr");
+    ASSERT_TRUE(SaveOrderTo(*main, saved));
+    const char* const damaged = "Файл основы повреждён и не может быть открыт: ";
+    struct Case {
+        int neckline, collar;
+        const char* reason;  // nullptr: opens
+    } cases[] = {
+        {0, 0, nullptr},
+        {1, 0, nullptr},
+        {1, 1, "воротник «Стоячий» не делается с горловиной «Открытая»"},
+        {0, 7, "воротник «Пиджачный» не делается с горловиной «Закрытая»"},
+        {0, 8, "воротник «Покроя шаль» не делается с горловиной «Закрытая»"},
+        {2, 0, "горловина в файле записана числом 2, а может быть 0 («Закрытая») или 1 («Открытая»)"},
+        {-1, 0, "горловина в файле записана числом -1"},
+        {0x7fc00000, 0, "горловина в файле записана числом 2143289344"},  // no float either
+        {0, 4, "воротник вида 4 с рукавом вида 0 не предлагаются для этой основы"},
+    };
+    for (const Case& c : cases) {
+        const std::string name = "neckline " + std::to_string(c.neckline) + " collar " + std::to_string(c.collar);
+        const std::string path = TempPath("pair" + std::to_string(&c - cases) + ".mdr");
+        ASSERT_TRUE(QFile::copy(QString::fromStdString(saved), QString::fromStdString(path))) << name;
+        RewriteOrder(path, [&](OrderContents& o) {
+            o.collarKind = c.collar;
+            SetBlockInt(o, 0, c.neckline);
+        });
+        Choose(28, 0, 0);
+        messages.clear();
+        const bool opened = OpenOrderFrom(*main, path);
+        if (!c.reason) {
+            EXPECT_TRUE(opened) << name;
+            EXPECT_TRUE(messages.empty()) << name << ": " << (messages.empty() ? "" : messages[0].text);
+            auto* vest = dynamic_cast<TVest*>(main->Model);
+            ASSERT_NE(vest, nullptr) << name;
+            EXPECT_EQ(vest->Neckline, c.neckline) << name;
+            EXPECT_TRUE(vest->calculated) << name;
+            continue;
+        }
+        EXPECT_FALSE(opened) << name;
+        EXPECT_EQ(main->ModelIndex, 28) << name;
+        ASSERT_EQ(messages.size(), 1u) << name;
+        EXPECT_EQ(messages[0].text.rfind(damaged, 0), 0u) << name << ": " << messages[0].text;
+        EXPECT_NE(messages[0].text.find(c.reason), std::string::npos) << name << ": " << messages[0].text;
+    }
 }
 
 // The jacket and shawl collars draw the neck and the front edge: with them

@@ -288,6 +288,20 @@ TEST_F(MVolumeBryukiTest, OpenedOrderIsCheckedBeforeItIsDrafted) {
     EXPECT_EQ(messages[0].text, "Ст > Сб");
 }
 
+// The pleat count is an integer of 1 to 3 in every order the program writes;
+// any other is a damaged order, named as the count it is.
+TEST_F(MVolumeBryukiTest, AnOrderWithADamagedPleatCountIsRefused) {
+    for (std::int32_t count : {0, 4, -521416928, 0x7fc00000}) {
+        const std::string path = TempPath("pleats.mdr");
+        WriteFile(path, OrderBytes(kMVolumeBryukiType, {41, 50, 102, 19, 6, 1, 0}, count));
+        messages.clear();
+        EXPECT_FALSE(OpenOrderFrom(*main, path)) << count;
+        ASSERT_EQ(messages.size(), 1u) << count;
+        EXPECT_EQ(messages[0].text, "Файл основы повреждён и не может быть открыт: «Кс» в файле равно " +
+                                        std::to_string(count) + ", а может быть только от 1 до 3.  ");
+    }
+}
+
 // Measurements that pass the checks but cannot be drafted fail through the
 // road's message; nothing hangs or is drawn.
 TEST_F(MVolumeBryukiTest, DegenerateOrderFailsThroughTheRoadsMessage) {

@@ -202,26 +202,34 @@ TEST_F(MeasureColumnWindowTest, SavedValuesReopenUnchangedAndSaveAgainTheSame) {
     SetDecimalSeparator('.');
 }
 
-// A value the program would not take when typed (from an older or a damaged
-// file) is shown as it is and refused by the checks, not drawn.
-TEST_F(MeasureColumnWindowTest, AnOutOfRangeValueInAFileIsShownAndRefused) {
+// A value the program would not take when typed is a damaged order: the
+// message names the field and says which way the value is out of range.
+TEST_F(MeasureColumnWindowTest, AnOutOfRangeValueInAFileIsRefusedByName) {
     Type(SkirtSamples());
     const std::string path = TempPath("large.mdr");
     ASSERT_TRUE(SaveOrderTo(*main, path));
-    std::string bytes = ReadAll(path);
-    RecordWriter hips;
-    hips.WriteFloat(123456.0f);
-    bytes.replace(8 + 4, 4, hips.Bytes());  // type, version, then Ст and Сб
-    {
-        QFile f(QString::fromStdString(path));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes.data(), qint64(bytes.size()));
+    const std::string saved = ReadAll(path);
+    const struct {
+        float hips;
+        const char* text;
+    } cases[] = {
+        {123456.0f, "мерка «Сб» (123456) больше допустимых 500 см"},
+        {-1e30f, "мерка «Сб» (-1e+30) меньше допустимых -500 см"},
+    };
+    for (const auto& c : cases) {
+        std::string bytes = saved;
+        RecordWriter hips;
+        hips.WriteFloat(c.hips);
+        bytes.replace(8 + 4, 4, hips.Bytes());  // type, version, then Ст and Сб
+        {
+            QFile f(QString::fromStdString(path));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(bytes.data(), qint64(bytes.size()));
+        }
+        messages.clear();
+        EXPECT_FALSE(OpenOrderFrom(*main, path));
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, std::string("Файл основы повреждён и не может быть открыт: ") + c.text + ".  ");
+        EXPECT_EQ(Field(2), "53");  // the typed order stays
     }
-    messages.clear();
-    ASSERT_TRUE(OpenOrderFrom(*main, path));
-    EXPECT_EQ(Field(2), "123456");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text,
-              "Значение «123456» в поле «Сб» вне допустимых пределов: измерение не может быть больше 500 см.  ");
-    EXPECT_FALSE(Skirt().calculated);
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QPrinter>
+#include <algorithm>
 
 #include "collars/ForCoat.h"
 #include "collars/Stand.h"
@@ -194,6 +195,39 @@ TEST_F(MenShirtsRoadTest, OrdersOfEveryTypeReopen) {
             const auto& g = dynamic_cast<TMenDressGarment&>(m);
             return std::vector<Vector>{g.P10, g.H5, g.B41};
         });
+}
+
+// An opened order is drafted as it was saved: each row is judged on its
+// own, not Попв against Пг, and the block is read in its one layout
+// whatever format version the header names.
+TEST_F(MenShirtsRoadTest, AnOpenedOrderIsDraftedWithoutTheRelationChecks) {
+    for (int type = 22; type <= 25; ++type) {
+        for (int version : {0, 1, 2}) {
+            const std::string name = "type " + std::to_string(type) + " version " + std::to_string(version);
+            ASSERT_TRUE(Calculated(type, 0, 1).calculated) << name;
+            const std::string path = TempPath("narrow_sleeve.mdr");
+            ASSERT_TRUE(SaveOrderTo(*main, path)) << name;
+            // Попв 1 under the sample Пг 7.
+            const std::vector<std::string> captions = MenDressBlockCaptions(type, 1);
+            const size_t popv = size_t(std::find(captions.begin(), captions.end(), "Попв:") - captions.begin());
+            ASSERT_LT(popv, captions.size());
+            RewriteOrder(path, [&](OrderContents& o) {
+                o.version = version;
+                SetBlockFloat(o, popv, 1.0f);
+            });
+            main->CreateModel(0, -1, -1);
+            messages.clear();
+            ASSERT_TRUE(OpenOrderFrom(*main, path)) << name;
+            EXPECT_TRUE(messages.empty()) << name << ": " << (messages.empty() ? "" : messages[0].text);
+            EXPECT_EQ(main->ModelIndex, type) << name;
+            EXPECT_EQ(Field(Row("Попв:")), "1") << name;
+            EXPECT_EQ(Field(Row("Пг:")), "7") << name;
+            EXPECT_EQ(main->Sleeve->UpperArmEase, 1.0f) << name;
+            EXPECT_TRUE(main->Model->calculated) << name;
+            // Typed, the same values are refused.
+            EXPECT_FALSE(main->Model->GetMeasures()) << name;
+        }
+    }
 }
 
 // The block's size and layout by silhouette and sleeve; a shirt and a
