@@ -220,12 +220,31 @@ void Printer::Abort() {
     if (!ToPdfFile()) CancelSystemJob(TargetName(), device_->docName().toStdString(), jobStart_);
 }
 
+namespace {
+
+std::function<void()>& PendingRestore() {
+    static std::function<void()> restore;
+    return restore;
+}
+
+}  // namespace
+
 Printer& ThePrinter() {
     // Kept for the whole run and never destroyed: it must outlive every
     // window that prints, and the application object goes first at exit.
     static Printer* printer = new Printer;
+    if (PendingRestore()) {
+        // Taken out first: restoring uses the printer itself.
+        const std::function<void()> restore = std::move(PendingRestore());
+        PendingRestore() = nullptr;
+        restore();
+    }
     return *printer;
 }
+
+void SetPrinterRestore(std::function<void()> restore) { PendingRestore() = std::move(restore); }
+
+bool PrinterRestorePending() { return bool(PendingRestore()); }
 
 const PrinterMetrics& CurrentPrinterMetrics() { return g_metricsOverride ? *g_metricsOverride : ThePrinter(); }
 

@@ -140,7 +140,17 @@ private:
 };
 
 // The program's one printer, created at first use and kept for the run.
+// Before it is next handed out it runs the restoring function set below.
 Printer& ThePrinter();
+
+// Sets the function that gives the printer the choices restored from the
+// settings; it runs once, the next time ThePrinter() is asked for, so that
+// starting the program does not wait for the print system.  nullptr drops
+// a function that has not run.
+void SetPrinterRestore(std::function<void()> restore);
+// Whether a restoring function is still waiting: nothing has used the
+// printer since it was set.
+bool PrinterRestorePending();
 
 // The metrics a print reads: ThePrinter(), or while one is set the override
 // (tests give fixed numbers; nullptr removes it).

@@ -238,6 +238,10 @@ public:
     // The printer settings: read from / applied to ThePrinter().
     TDevMode LockDevMode();
     void ApplyDevMode(const TDevMode& mode);
+    // Gives the printer the choices restored at start (DevMode and the
+    // paper chosen in an earlier run) when a printer is listed; run at the
+    // printer's first use (SetPrinterRestore), not at start.
+    void RestorePrintChoices();
 
     // ---- OrderInfoSource. ----
     std::string ModelTypeText() const override;

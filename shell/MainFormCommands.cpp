@@ -97,18 +97,23 @@ void TMainForm::FormCreate() {
     OrderNumber = ClampedOrderNumber(r.OrderNumber);
     // The paper and orientation chosen in the page set-up of an earlier run.
     LoadUserPageChoice();
-    if (PrinterInstalled()) {
-        TDevMode mode = LockDevMode();
-        const int quality = QualityFromStored(r.PrintQuality);
-        if (quality != 0) mode.PrintQuality = quality;
-        mode.Copies = 1;
-        mode.Portrait = r.Portrait != 0;
-        const PageChoice& page = UserPageChoice();
-        if (page.hasPaper) ThePrinter().Device().setPageSize(page.paper);
-        if (page.hasOrientation) mode.Portrait = page.portrait;
-        ApplyDevMode(mode);
-    }
+    // The print choices are given to the printer when it is first used:
+    // reading the printers and making the printer waits for the print
+    // system, which start-up need not do.
+    const int quality = QualityFromStored(r.PrintQuality);
+    if (quality != 0) DevMode.PrintQuality = quality;
+    DevMode.Copies = 1;
+    const PageChoice& page = UserPageChoice();
+    DevMode.Portrait = page.hasOrientation ? page.portrait : r.Portrait != 0;
+    SetPrinterRestore([this] { RestorePrintChoices(); });
     FillSamples = r.FillSamples != 0;
+}
+
+void TMainForm::RestorePrintChoices() {
+    if (!PrinterInstalled()) return;
+    const PageChoice& page = UserPageChoice();
+    if (page.hasPaper) ThePrinter().Device().setPageSize(page.paper);
+    ApplyDevMode(DevMode);
 }
 
 void TMainForm::Timer1Timer() {
@@ -120,6 +125,9 @@ void TMainForm::Timer1Timer() {
 void TMainForm::FormClose() {
     if (closed_) return;
     closed_ = true;
+    // A printer never used this run keeps the choices restored at start.
+    const bool printerUsed = !PrinterRestorePending();
+    SetPrinterRestore(nullptr);
     delete Model;
     Model = nullptr;
     delete Collar;
@@ -143,8 +151,8 @@ void TMainForm::FormClose() {
         }
         r.ReportState = (state & Qt::WindowMinimized) ? 2 : (state & Qt::WindowMaximized) ? 1 : 0;
     }
-    if (PrinterInstalled()) {
-        const TDevMode mode = LockDevMode();
+    if (!printerUsed || PrinterInstalled()) {
+        const TDevMode mode = printerUsed ? LockDevMode() : DevMode;
         const int stored = StoredFromQuality(mode.PrintQuality);
         if (stored >= 0) r.PrintQuality = stored;
         r.Portrait = mode.Portrait ? 1 : 0;

@@ -183,7 +183,7 @@ TSettings::TSettings(int mainWidth, int mainHeight, const std::string& folder)
 }
 
 TSettings::~TSettings() {
-    Write();
+    if (onDisk_.empty() || Bytes() != onDisk_ || !QFile::exists(QString::fromStdString(FileName()))) Write();
     delete Record;
 }
 
@@ -225,6 +225,7 @@ void TSettings::Read(int mainWidth, int mainHeight) {
     if (!file.open(QIODevice::ReadOnly)) return;
     const QByteArray data = file.read(kSettingsFileSize);
     if (data.size() < kVersionSize) return;  // not even a version: a first start
+    if (file.size() == kSettingsFileSize) onDisk_ = data.toStdString();
 
     TSettingsRecord& r = *Record;
     Overlay(data.mid(kVersionSize), r);
@@ -244,16 +245,23 @@ bool TSettings::Write() {
     if (!QDir().mkpath(QString::fromStdString(Path))) return false;
     QSaveFile file(QString::fromStdString(FileName()));
     if (!file.open(QIODevice::WriteOnly)) return false;
-    QByteArray bytes(kVersionSize, '\0');
-    qToLittleEndian<int32_t>(kSettingsVersion, bytes.data());
-    bytes += Encode(*Record);
+    const std::string bytes = Bytes();
     // The buffer is flushed here, where a failure can still cancel: commit
     // would otherwise put an empty file in place of the old one.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.flush()) {
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit()) return false;
+    onDisk_ = bytes;
+    return true;
+}
+
+std::string TSettings::Bytes() const {
+    QByteArray bytes(kVersionSize, '\0');
+    qToLittleEndian<int32_t>(kSettingsVersion, bytes.data());
+    bytes += Encode(*Record);
+    return bytes.toStdString();
 }
 
 std::string TSettings::Folder() {

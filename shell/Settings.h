@@ -69,7 +69,8 @@ public:
     TSettings(int mainWidth, int mainHeight);
     // The same with the file in the given folder.
     TSettings(int mainWidth, int mainHeight, const std::string& folder);
-    // Writes the file (silently; a failure keeps the old file).
+    // Writes the file (silently; a failure keeps the old file) unless it
+    // already holds the record: a run that changed nothing leaves it alone.
     ~TSettings();
     TSettings(const TSettings&) = delete;
     TSettings& operator=(const TSettings&) = delete;
@@ -106,6 +107,10 @@ public:
 
 private:
     void Read(int mainWidth, int mainHeight);
+    // The file's bytes: the version and the record.
+    std::string Bytes() const;
+    // What the file held when read or last written ("" when unknown).
+    std::string onDisk_;
 };
 
 // The one settings object of the run, made and deleted by the main window.

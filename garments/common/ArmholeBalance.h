@@ -11,6 +11,7 @@
 
 #include <cmath>
 
+#include "garments/common/FitLoop.h"
 #include "kernel/FloatStore.h"
 
 namespace ArmholeBalance {
@@ -21,18 +22,15 @@ constexpr int kMaxCorrections = 500;
 // Starting from `height`, corrects it by the mismatch that `rebuild`
 // (which rebuilds the front shoulder for the current height and returns the
 // remaining mismatch) reports, until the mismatch is below 0.1 cm.  Throws
-// the integer 2 at the kMaxCorrections-th correction without testing it;
-// a correction that leaves the floats throws EFloatError.
+// the integer 2 at the kMaxCorrections-th correction without testing it,
+// and as soon as the mismatch runs away or stops closing (FitLoop::Fit);
+// a correction that leaves the floats otherwise throws EFloatError.
 template <class Rebuild>
 void Balance(float& height, Rebuild rebuild) {
-    float mismatch = rebuild();
-    // Written so that a NaN would go on correcting (and end at the bound)
-    // rather than pass as balanced.
-    for (int corrections = 1; !(std::fabs(mismatch) < 0.1f); ++corrections) {
-        height = FloatStore::Scalar(double(height) + mismatch, "armhole balance");
-        mismatch = rebuild();
-        if (corrections == kMaxCorrections) throw 2;
-    }
+    FitLoop::Fit(rebuild(), 0.1, kMaxCorrections - 1, 2, [&](double mismatch) {
+        height = FloatStore::Scalar(double(height) + float(mismatch), "armhole balance");
+        return double(rebuild());
+    });
 }
 
 }  // namespace ArmholeBalance

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "garments/common/DraftSteps.h"
+#include "garments/common/FitLoop.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/DrawContext.h"
 
@@ -239,13 +240,11 @@ template <class Place>
 void TOneCut::NarrowWrist(float& wr, Place place) {
     DartOpen = H4.x - HemSeamCross.x > 0;
     if (DartOpen) return;
-    for (int pass = 0;; ++pass) {
-        const float over = Geom::Distance(HemSeamCross, H4);
-        if (over < SetIn::kTolerance) return;
-        if (pass == kMaxPasses) throw 1;
+    FitLoop::Fit(Geom::Distance(HemSeamCross, H4), SetIn::kTolerance, kMaxPasses, 1, [&](double over) {
         wr = F(wr - 0.7 * over);
         place(wr);
-    }
+        return double(Geom::Distance(HemSeamCross, H4));
+    });
 }
 
 void TOneCut::FinishDart(float frontSeam, float e) {
@@ -255,14 +254,12 @@ void TOneCut::FinishDart(float frontSeam, float e) {
     DartMouth = L3;
     double s = 0;
     Vector f = Vector::UnitBetween(DartMouth, H4);
-    double v = Vector::Dot(g - f, L2 - DartMouth);
-    for (int pass = 0; !(std::fabs(v) < 0.05); ++pass) {
-        if (pass == kMaxPasses) throw 1;
+    FitLoop::Fit(Vector::Dot(g - f, L2 - DartMouth), 0.05, kMaxPasses, 1, [&](double v) {
         s -= v / 2;
         DartMouth = L3 - g * F(s);
         f = Vector::UnitBetween(DartMouth, H4);
-        v = Vector::Dot(g - f, L2 - DartMouth);
-    }
+        return double(Vector::Dot(g - f, L2 - DartMouth));
+    });
 
     // 16, 17. The intake (the back seam less 1.015 times the front); part
     // of it shortens the hem end when the hem runs long.

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "garments/common/FitLoop.h"
 #include "kernel/FloatStore.h"
 #include "kernel/Geometry.h"
 #include "sleeves/common/SleeveCommon.h"
@@ -50,7 +51,8 @@ namespace SetIn {
 constexpr float kTolerance = 0.1f;
 // The cap-fitting loop corrects the cap at most this many times.  A sound
 // cap fits after two or three corrections, each taking away most of what is
-// left; a cap still not fitted at the bound never will be.
+// left; a cap still not fitted at the bound never will be, nor one whose
+// mismatch runs away or stops closing (FitLoop).
 constexpr int kMaxCapCorrections = 1000;
 // A notch search halves its interval at most this many times; float t
 // cannot move any more long before.
@@ -166,11 +168,11 @@ protected:
 
 template <class Rebuild>
 void SetIn::FitCap(float& y0, CapMismatch m, Rebuild rebuild) {
-    // Written so that a NaN would count as unfitted and fail.
-    for (int corrections = 0;; ++corrections) {
-        if (std::fabs(m.length) < kTolerance && std::fabs(m.balance) < kTolerance) return;
-        if (!(y0 < 0.0f) || corrections == kMaxCapCorrections) throw 1;
+    auto miss = [&] { return FitLoop::Larger(m.length, m.balance); };
+    FitLoop::Fit(miss(), kTolerance, kMaxCapCorrections, 1, [&](double) {
+        if (!(y0 < 0.0f)) throw 1;
         y0 = FloatStore::Scalar(double(y0) - 0.5 * m.length, "sleeve cap fit");
         m = rebuild(y0, FloatStore::Scalar(-0.5 * m.balance, "sleeve cap fit"));
-    }
+        return miss();
+    });
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "garments/common/DraftSteps.h"
+#include "garments/common/FitLoop.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "kernel/DrawContext.h"
@@ -102,12 +103,13 @@ void TShirtSleeve::Draft(const SleeveGarment& g) {
     PlaceWidthLine(width, F(width / 2.0));
 
     // 9. Fit the width: a short cap widens, the longer half gives way.
-    for (int corrections = 0;; ++corrections) {
-        if (std::fabs(CapMismatch) < SetIn::kTolerance && std::fabs(BalanceMismatch) < SetIn::kTolerance) break;
-        if (corrections == kMaxWidthCorrections || !(width > 0.0f)) throw 1;
+    auto miss = [&] { return FitLoop::Larger(CapMismatch, BalanceMismatch); };
+    FitLoop::Fit(miss(), SetIn::kTolerance, kMaxWidthCorrections, 1, [&](double) {
+        if (!(width > 0.0f)) throw 1;
         width = F(double(width) + 0.6 * CapMismatch);
         PlaceWidthLine(width, F((double(O2.x) + O3.x + width - BalanceMismatch) / 2));
-    }
+        return miss();
+    });
 
     // 10. The cap-top mark: a bar on the women's garments, a notch 1 cm
     // along the front cap on the men's shirts.

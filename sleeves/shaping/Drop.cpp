@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "garments/common/FitLoop.h"
 #include "garments/common/PointLabels.h"
 #include "kernel/Bezier.h"
 #include "shell/Factory.h"
@@ -193,15 +194,15 @@ template <class Ends>
 void TDrop::FitSeams(Ends ends) {
     double eB = 0, eF = 0;
     BuildSeams(ends(), eB, eF);
-    // Written so that a miss that is not a number counts as unfitted.
-    for (FitPasses = 0; !(std::fabs(eB) < kTolerance && std::fabs(eF) < kTolerance); ++FitPasses) {
-        if (FitPasses == kMaxFitPasses) throw 1;
+    auto miss = [&] { return FitLoop::Larger(eB, eF); };
+    FitPasses = FitLoop::Fit(miss(), kTolerance, kMaxFitPasses, 1, [&](double) {
         FrontUnderarm.x = Fl(FrontUnderarm.x - (eB - eF) * 0.5);
         BackUnderarm.x = Fl(double(FrontUnderarm.x) - ArmWidth);
         FrontUnderarm.y = Fl(FrontUnderarm.y - (eB + eF) * 0.5);
         FrontMid.y = FrontCapPoint.y = BackCapPoint.y = BackMid.y = BackUnderarm.y = FrontUnderarm.y;
         BuildSeams(ends(), eB, eF);
-    }
+        return miss();
+    });
 }
 
 void TDrop::PlaceNotches(const Vector& backLow, const Vector& frontLow) {
@@ -421,30 +422,26 @@ void TDropWDart::Draft(TDress& d) {
     //     wrist until the corner meets the line.
     DartDrawn = HemBackEnd.x - HemSeamCross.x > 0;
     WristPasses = 0;
-    if (!DartDrawn) {
-        for (double f = Dist(HemBackEnd, HemSeamCross); !(f < kTolerance); f = Dist(HemBackEnd, HemSeamCross)) {
-            if (WristPasses == kMaxWristPasses) throw 1;
-            ++WristPasses;
+    if (!DartDrawn)
+        WristPasses = FitLoop::Fit(Dist(HemBackEnd, HemSeamCross), kTolerance, kMaxWristPasses, 1, [&](double f) {
             w -= 0.7 * f;
             WristWidth = Fl(w);
             w = WristWidth;
             PlaceHem(D2, w);
-        }
-    }
+            return Dist(HemBackEnd, HemSeamCross);
+        });
     // 12. The dart's point on the back seam line, where the line to Lp
     //     bisects the corner between the seam upwards and the line to H4.
     const Vector up = Unit(ElbowBack, BackUnderarm);
     double s = 0;
     DartPoint = ElbowBack;
     Vector u = Unit(DartPoint, HemBackEnd);
-    double g = Dot(up - u, DartTip - DartPoint);
-    for (DartPasses = 0; !(std::fabs(g) < 0.05); ++DartPasses) {
-        if (DartPasses == kMaxDartPasses) throw 1;
+    DartPasses = FitLoop::Fit(Dot(up - u, DartTip - DartPoint), 0.05, kMaxDartPasses, 1, [&](double g) {
         s -= 0.5 * g;
         DartPoint = Along(ElbowBack, up, -s);
         u = Unit(DartPoint, HemBackEnd);
-        g = Dot(up - u, DartTip - DartPoint);
-    }
+        return Dot(up - u, DartTip - DartPoint);
+    });
     // 13.-15. The back seam's excess over the front's (1.5 % allowed) goes
     //         into the dart, part of it to the hem when the hem's back part
     //         is long.

@@ -72,10 +72,11 @@ public:
     // Passes the seam fitting made.
     int FitPasses = 0;
 
-    // The seam fitting moves the upper-arm points at most this many times;
-    // a notch bisection halves its interval at most this many times.  A
-    // sleeve whose seams or notches are not found within them cannot be
-    // built: the calculation throws the integer 1.
+    // The seam fitting moves the upper-arm points at most this many times
+    // (and gives up sooner when the seams' miss runs away or stops closing,
+    // FitLoop); a notch bisection halves its interval at most this many
+    // times.  A sleeve whose seams or notches are not found cannot be built:
+    // the calculation throws the integer 1.
     static constexpr int kMaxFitPasses = 200;
     static constexpr int kMaxNotchHalvings = 60;
 
@@ -180,7 +181,7 @@ public:
     int WristPasses = 0, DartPasses = 0;
 
     // Bounds of the wrist narrowing and of the dart-point search; reaching
-    // one throws the integer 1.
+    // one, or a search that runs away (FitLoop), throws the integer 1.
     static constexpr int kMaxWristPasses = 100;
     static constexpr int kMaxDartPasses = 200;
 

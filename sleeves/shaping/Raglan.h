@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "collars/Wholly.h"
+#include "garments/common/FitLoop.h"
 #include "kernel/Geometry.h"
 #include "sleeves/common/SleeveCommon.h"
 
@@ -29,14 +30,11 @@ namespace Raglan {
 constexpr int kMaxFitPasses = 200;
 // The fitting loop of a cap or seam: while `miss` (what the piece lacks)
 // is not within `tolerance`, `correct(miss)` moves the piece and answers
-// the new miss; at the kMaxFitPasses-th correction the integer 1.  A NaN
-// miss counts as unfitted.
+// the new miss.  A loop that does not fit (FitLoop::Fit: it runs away, stops
+// closing or reaches kMaxFitPasses) fails with the integer 1.
 template <class Correct>
 void Fit(float miss, float tolerance, Correct correct) {
-    for (int pass = 0; !(std::fabs(miss) < tolerance); ++pass) {
-        if (pass == kMaxFitPasses) throw 1;
-        miss = correct(miss);
-    }
+    FitLoop::Fit(miss, tolerance, kMaxFitPasses, 1, [&](double m) { return double(correct(float(m))); });
 }
 }  // namespace Raglan
 

@@ -3,6 +3,8 @@
 // links, and the shutdown and restoring through the settings file.
 #include <QAction>
 #include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPrinter>
@@ -18,6 +20,10 @@
 #include "kernel/DrawContext.h"
 #include "platform/SheetImage.h"
 #include "platform/Printer.h"
+#include "platform/PrinterList.h"
+#include "shell/PageSetupFile.h"
+#include "shell/PrintSetUps.h"
+#include "shell/Settings.h"
 #include "tests/shell/MainFormFixture.h"
 
 namespace {
@@ -276,6 +282,71 @@ TEST_F(MainCommandsTest, PrintDisablesTheButtonsAndRestoresThemEvenWhenPrintingF
     EXPECT_TRUE(report->PrintSetUp->isEnabled());
 }
 
+// Start-up neither reads the printers nor makes the printer (the print
+// system can be slow to answer); the print set-up window, opened first,
+// finds the list and the print choices of the earlier run in force.  A run
+// that never used the printer keeps those choices for the next.
+TEST_F(MainCommandsTest, StartUpLeavesThePrintSystemAloneAndTheFirstUseFindsTheSavedChoices) {
+    main.reset();
+    std::string folder;
+    {
+        TSettings settings(683, 530);
+        settings.Record->PrintQuality = 2;  // low
+        settings.Record->Portrait = 0;
+        folder = settings.Path;
+    }
+    ASSERT_TRUE(WritePageChoice(folder, PageChoice{true, QPageSize(QPageSize::A5), false, true}));
+    static int reads;
+    reads = 0;
+    SetPrinterListOverride([] {
+        ++reads;
+        return std::vector<std::string>{"Office", "Hall"};
+    });
+    QPrinter& device = ThePrinter().Device();
+    const QPageLayout layout = device.pageLayout();
+    const int resolution = ThePrinter().QualityResolution();
+
+    // A run that does not print.
+    main = std::make_unique<TMainForm>();
+    EXPECT_EQ(reads, 0);
+    EXPECT_TRUE(PrinterRestorePending());
+    main.reset();
+    EXPECT_EQ(reads, 0);
+    EXPECT_FALSE(PrinterRestorePending());
+    {
+        TSettings written(683, 530);
+        EXPECT_EQ(written.Record->PrintQuality, 2);
+        EXPECT_EQ(written.Record->Portrait, 0);
+    }
+
+    // A run that opens the print set-up window.
+    main = std::make_unique<TMainForm>();
+    EXPECT_EQ(reads, 0);
+    main->PrintSetUpExecute();
+    EXPECT_GT(reads, 0);
+    ASSERT_NE(PrintSetUps, nullptr);
+    EXPECT_EQ(PrintSetUps->PrinterBox->currentText().toStdString(), "Office");
+    EXPECT_EQ(PrintSetUps->ComboBox1->currentIndex(), 2) << "low quality";
+    EXPECT_TRUE(PrintSetUps->RadioButtonLandscape->isChecked());
+    EXPECT_EQ(device.pageLayout().pageSize().id(), QPageSize::A5);
+    EXPECT_EQ(device.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(ThePrinter().QualityResolution(), 150);
+    PrintSetUps->CloseButton->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    main.reset();
+    {
+        TSettings written(683, 530);
+        EXPECT_EQ(written.Record->PrintQuality, 2);
+        EXPECT_EQ(written.Record->Portrait, 0);
+    }
+
+    UserPageChoice() = PageChoice();
+    device.setPageLayout(layout);
+    ThePrinter().SetQualityResolution(resolution);
+    SetPrinterListOverride([this] { return printers; });
+    main = std::make_unique<TMainForm>();
+}
+
 TEST_F(MainCommandsTest, CommandsWithoutAGarmentDoNothing) {
     printers = {"Office"};
     for (QAction* a : {main->Calc, main->ClearModel, main->ToPrint, main->Mashtab13, main->Mashtab14}) a->trigger();
@@ -366,7 +437,8 @@ TEST_F(MainCommandsTest, RestoringReadsTheOrderNumberSamplesAndPrinterChoices) {
     EXPECT_EQ(main->OrderNumber, 17);
     EXPECT_FALSE(main->FillSamples);
     EXPECT_EQ(main->DevMode.PrintQuality, -4);
-    EXPECT_EQ(device.pageLayout().orientation(), QPageLayout::Landscape);
+    // The printer takes them at its first use.
+    EXPECT_EQ(ThePrinter().Device().pageLayout().orientation(), QPageLayout::Landscape);
     EXPECT_EQ(ThePrinter().QualityResolution(), 600) << "best quality";
 
     main->DevMode.PrintQuality = -1;  // draft, as the print set-up window would choose

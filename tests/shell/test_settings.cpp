@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "platform/Screen.h"
 #include "shell/Settings.h"
@@ -162,6 +163,34 @@ TEST_F(SettingsTest, FirstStartTakesTheDefaultsAndWritesAtTheEnd) {
     s->Record->OrderNumber = 17;
     s.reset();  // closing writes the file
     EXPECT_EQ(IntAt(FileBytes(), 40), 17);
+}
+
+// A run that changed nothing leaves the file as it is (not even put in
+// place again); a change, or a file gone during the run, is written.
+TEST_F(SettingsTest, OnlyAChangedRecordIsWrittenAtTheEnd) {
+    auto inode = [this] {
+        struct stat st {};
+        return ::stat(QFile::encodeName(FilePath()).constData(), &st) == 0 ? st.st_ino : ino_t(0);
+    };
+    Open().reset();  // a first start writes the file
+    const QByteArray first = FileBytes();
+    const ino_t written = inode();
+    ASSERT_NE(written, ino_t(0));
+
+    Open().reset();
+    EXPECT_EQ(inode(), written);
+    EXPECT_EQ(FileBytes(), first);
+
+    auto s = Open();
+    s->Record->OrderNumber = 18;
+    s.reset();
+    EXPECT_NE(inode(), written);
+    EXPECT_EQ(IntAt(FileBytes(), 40), 18);
+
+    s = Open();
+    ASSERT_TRUE(QFile::remove(FilePath()));
+    s.reset();
+    EXPECT_EQ(IntAt(FileBytes(), 40), 18);
 }
 
 TEST_F(SettingsTest, DefaultsTruncateTowardZero) {

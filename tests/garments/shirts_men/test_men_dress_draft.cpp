@@ -520,9 +520,9 @@ TEST(MenDressDraft, MeasurementsThatCannotBeDraftedFail) {
         // compass circles of P10 meet at one of them only.
         {"swinging front shoulder (Вп.к 72.5)", &ShirtMeasures::Vpk, 72.5f, true},
         {"no back waist length", &ShirtMeasures::Dts, 0, true},
-        // The front shoulder sinks towards P6 with every correction until
-        // its arcs fold up.
-        {"front shoulder sinking into the armhole (Дт.п 58)", &ShirtMeasures::Dtp, 58, false},
+        // The front shoulder sinks towards P6 with every correction: the
+        // armhole's failure, not the folding arcs it would run into.
+        {"front shoulder sinking into the armhole (Дт.п 58)", &ShirtMeasures::Dtp, 58, true},
         {"no neck", &ShirtMeasures::Cw, 0, false},
     };
     for (const Case& c : cases) {
@@ -569,7 +569,7 @@ TEST(MenDressDraft, AnyMeasurementsDraftOrFailCleanly) {
                                          &TMenDress::NeckCtrl1,
                                          &TMenDress::NeckCtrl2};
     TTestSleeve sleeve;
-    int drafted = 0, armhole = 0, floatError = 0;
+    int drafted = 0, armhole = 0;
     for (int i = 0; i < 3000; ++i) {
         const ShirtMeasures m{in(100, 220), in(0, 30), in(30, 80), in(30, 80), in(0, 70), in(0, 35),
                               in(0, 35),    in(0, 70), in(0, 70),  in(0, 35),  in(0, 25), in(0, 15),
@@ -583,18 +583,18 @@ TEST(MenDressDraft, AnyMeasurementsDraftOrFailCleanly) {
             ++armhole;
             continue;
         } catch (const EFloatError&) {
-            ++floatError;
-            continue;
+            continue;  // a degenerate draft, failed cleanly
         }
         ++drafted;
         for (const auto p : points) ASSERT_TRUE(Finite(d.*p)) << "case " << i;
         ASSERT_TRUE(std::isfinite(d.ShawlNeckExcess)) << "case " << i;
         ASSERT_LT(std::fabs(FrontArmhole(d) - (BackArmhole(d) - d.YokeArc)), 0.1f) << "case " << i;
     }
-    // Every outcome occurs.
+    // Drafts and the armhole's failure both occur.  (The float errors that
+    // random measurements met were all an armhole balance running away: the
+    // armhole's failure now.)
     EXPECT_GT(drafted, 0);
     EXPECT_GT(armhole, 0);
-    EXPECT_GT(floatError, 0);
 }
 
 // A run keeps nothing from the one before but a clamped yoke width:

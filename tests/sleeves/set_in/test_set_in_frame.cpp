@@ -85,8 +85,10 @@ TEST(CapFit, CorrectionsHalveTheMismatch) {
     EXPECT_NEAR(shift, targetShift, 0.05);
 }
 
-// The loop ends: a mismatch that never shrinks fails at the bound, one
-// that lifts the base to the top fails there, and neither runs on.
+// The loop ends: a mismatch that never shrinks fails once it has stayed
+// so for FitLoop::kStallPasses corrections, one that grows fails once it
+// passes 10 m, one that lifts the base to the top fails there, and none
+// runs on.
 TEST(CapFit, ACapThatCannotBeFittedFailsAsTheCap) {
     int rebuilds = 0;
     float y0 = -10.0f;
@@ -97,7 +99,20 @@ TEST(CapFit, ACapThatCannotBeFittedFailsAsTheCap) {
                   });
               }),
               1);
-    EXPECT_EQ(rebuilds, SetIn::kMaxCapCorrections);
+    EXPECT_EQ(rebuilds, FitLoop::kStallPasses);
+
+    rebuilds = 0;
+    y0 = -10.0f;
+    float balance = 1.0f;
+    EXPECT_EQ(Thrown([&] {
+                  SetIn::FitCap(y0, {0.0f, balance}, [&](float, float) {
+                      ++rebuilds;
+                      balance *= -1.5f;  // swings wider at every correction
+                      return SetIn::CapMismatch{0.0f, balance};
+                  });
+              }),
+              1);
+    EXPECT_EQ(rebuilds, 18);  // 1.5^18 cm is past 10 m
 
     rebuilds = 0;
     y0 = -3.0f;
