@@ -136,10 +136,14 @@ std::string FormatFixed(double value, int precision, int digits) {
     return out;
 }
 
-std::string ShortDateText() {
-    const QLocale locale;
-    return locale.toString(QDate::currentDate(), locale.dateFormat(QLocale::ShortFormat)).toStdString();
+std::string ShortDateText(const QLocale& locale, const QDate& date) {
+    // Without a language of its own (the "C" locale) Qt's short format
+    // spells the month in English; the program's pages speak Russian.
+    if (locale.language() == QLocale::C) return date.toString(QStringLiteral("dd.MM.yyyy")).toStdString();
+    return locale.toString(date, locale.dateFormat(QLocale::ShortFormat)).toStdString();
 }
+
+std::string ShortDateText() { return ShortDateText(QLocale(), QDate::currentDate()); }
 
 std::string Utf8ToCp1251(const std::string& utf8) { return Convert("CP1251", "UTF-8", utf8, Utf8SequenceLength); }
 

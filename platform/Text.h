@@ -4,6 +4,9 @@
 
 #include <string>
 
+class QDate;
+class QLocale;
+
 // The decimal separator used for every number the program shows or reads;
 // by default the one of the user's locale ('.' when that is not one byte).
 char DecimalSeparator();
@@ -20,6 +23,9 @@ std::string FormatFixed(double value, int precision, int digits);
 
 // Today's date in the user's locale's short format (e.g. "31.12.2024").
 std::string ShortDateText();
+// `date` in `locale`'s short format; in digits ("31.12.2024") for a locale
+// without a language of its own.
+std::string ShortDateText(const QLocale& locale, const QDate& date);
 
 // UTF-8 <-> Windows-1251.  A character without a form in the other code
 // (or a malformed byte sequence) becomes '?'.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <QLocale>
 
 #include "platform/Screen.h"
 #include "platform/Text.h"
@@ -65,6 +66,13 @@ TEST(ShortDate, ShowsTodaysYear) {
     const std::string text = ShortDateText();
     const std::string yy = std::to_string(QDate::currentDate().year() % 100);
     EXPECT_NE(text.find(yy), std::string::npos) << text;
+}
+
+TEST(ShortDate, NoLocaleGivesDigitsNotEnglishMonths) {
+    const QDate date(2026, 12, 10);
+    EXPECT_EQ(ShortDateText(QLocale::c(), date), "10.12.2026");
+    EXPECT_EQ(ShortDateText(QLocale(QLocale::Russian, QLocale::Russia), date), "10.12.2026");
+    EXPECT_EQ(ShortDateText(QLocale(QLocale::English, QLocale::UnitedStates), date), "12/10/26");
 }
 
 TEST(Cp1251, CyrillicTextRoundTrips) {
