@@ -114,7 +114,7 @@ void TAttachedStand::Draft(const BodiceNeck& neck, int garmentType) {
 
 void TAttachedStand::DrawPiece(TDrawContext& dc) const {
     // 1. The stand's back and top edges and the extension.
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     Path(dc, {A, B, B1});
     dc.Bezier2(B1, O, FrontMid, kFrontChords);
     LinesTo(dc, {O1, A1});
@@ -127,7 +127,7 @@ void TAttachedStand::DrawPiece(TDrawContext& dc) const {
     Path(dc, {DipTop, Dip});
     // 3. The stand's neck edge.
     dc.MoveTo(A1);
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     RoundedCorner(dc, NeckCorner4, Dip, NeckCorner3, kCornerChords);
     RoundedCorner(dc, NeckCorner2, A2, NeckCorner1, kCornerChords);
     dc.LineTo(A);
@@ -145,7 +145,7 @@ void TAttachedStand::DrawPiece(TDrawContext& dc) const {
     Path(dc, {FallCorner2, A4});
     // 5. The fall's lower edge, front edge and the rest of the outer edge.
     dc.MoveTo(FallCorner1);
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.Bezier2(FallCorner1, A4, FallCorner2, kCornerChords);
     RoundedCorner(dc, FallCorner3, FallBulge, FallCorner4, kCornerChords);
     LinesTo(dc, {A51, B6});

@@ -5,6 +5,7 @@
 
 #include "garments/common/PatternPen.h"
 #include "kernel/DrawContext.h"
+#include "shell/GarmentSheets.h"
 #include "shell/Factory.h"
 #include "shell/MainForm.h"
 
@@ -60,7 +61,7 @@ void TCollarFrame::RoundedCorner(TDrawContext& dc, const Vector& from, const Vec
 
 void TCollarFrame::TrimmedArc(TDrawContext& dc, const Vector& p0, const Vector& p1, const Vector& p2, float start,
                               float keep, int keptChords, int trimmedChords) {
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.Bezier2Part(p0, p1, p2, start, keep, keptChords);
     dc.SetPenWidth(kConstructionPen);
     dc.Bezier2Part(p0, p1, p2, keep, 1, trimmedChords);
@@ -89,6 +90,10 @@ void TCollarFrame::Draw() { DrawPiece(ScreenDC); }
 void TCollarFrame::DrawLabels() {
     LabelPiece(ScreenDC, false);
     for (const DragHandle* h : handles_) h->Draw(ScreenDC);
+}
+
+int TCollarFrame::OutlinePen(const TDrawContext& dc) {
+    return &dc == &PrinterDC ? GarmentSheets::kPaperOutline : GarmentSheets::kScreenOutline;
 }
 
 void TCollarFrame::PrintOn(TDrawContext& dc) {

@@ -6,8 +6,9 @@
 // - Its drawing: Draw and DrawLabels draw on the screen sheets, PrintOn
 //   draws both onto a printed page; all three go through the collar's one
 //   drawing routine (DrawPiece) and one labelling routine (LabelPiece).
-//   Outlines take pen width 2, construction lines, notches and trimmed-off
-//   parts pen width 1 (kOutlinePen, kConstructionPen).
+//   Outlines take the garments' outline pen (width 2 on the screen, 4 on
+//   paper, as the bodice's own outline), construction lines, notches and
+//   trimmed-off parts pen width 1 (OutlinePen, kConstructionPen).
 // - Its extent box, which Construct writes last (SetBox).
 // - The handle protocol of the collars that can be reshaped by dragging:
 //   a handle (DragHandle) is a point of the collar with a 1.2 cm box around
@@ -31,8 +32,11 @@ struct TDrawContext;
 
 class TCollarFrame : public TCollar {
 public:
-    static constexpr int kOutlinePen = 2;
     static constexpr int kConstructionPen = 1;
+    // The outline pen's width on this context: the bodice's own on the
+    // screen and on paper, so that a printed collar is cut by as thick a
+    // line as the pieces beside it.
+    static int OutlinePen(const TDrawContext& dc);
 
     ~TCollarFrame() override;
 

@@ -172,14 +172,14 @@ void TForCoat::DrawPiece(TDrawContext& dc) const {
     dc.LineTo(C6Bar[1]);
 
     // 3. The neck edge and the back line.
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.Bezier3(C6, NeckCtrl1, NeckCtrl2, P6, kNeckChords);
     if (LengthDiff < 0) {
         dc.Bezier2Part(P6, BackCtrl, SwungEnd, 0, 1 - TrimParam, kArcChords);
         dc.SetPenWidth(kConstructionPen);
         dc.Bezier2Part(P6, BackCtrl, SwungEnd, 1 - TrimParam, 1, kTrimmedChords);
         dc.MoveTo(C2);
-        dc.SetPenWidth(kOutlinePen);
+        dc.SetPenWidth(OutlinePen(dc));
     } else {
         dc.Bezier2(P6, BackCtrl, SwungEnd, kArcChords);
         if (LengthDiff > 0) dc.LineTo(C2);
@@ -212,7 +212,7 @@ void TForCoat::DrawPiece(TDrawContext& dc) const {
         dc.MoveTo(A4);
         if (C6.y > f.A41.y) {
             dc.Arc3(X, A4, C6, 1, kRaglanChords);
-            dc.SetPenWidth(kOutlinePen);
+            dc.SetPenWidth(OutlinePen(dc));
             dc.Arc3(X, C6, f.A41, 1, kRaglanOutlineChords);
             dc.SetPenWidth(kConstructionPen);
         } else {

@@ -68,7 +68,7 @@ void TLapelCollar::DrawFrontEdge(TDrawContext& dc, const Vector& hem) const {
     dc.MoveTo(hem);
     dc.SetPenWidth(kConstructionPen);
     dc.LineTo(EdgeBottom);
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.LineTo(b);
     dc.MoveTo(BreakTick[0]);
     dc.SetPenWidth(kConstructionPen);
@@ -77,7 +77,7 @@ void TLapelCollar::DrawFrontEdge(TDrawContext& dc, const Vector& hem) const {
         dc.MoveTo(tick[0]);
         dc.LineTo(tick[1]);
     }
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.MoveTo(MarkLeft);
     dc.LineTo(MarkRight);
     dc.MoveTo(b);

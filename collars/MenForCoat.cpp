@@ -211,7 +211,7 @@ void TMenForCoat::DrawPiece(TDrawContext& dc) const {
         dc.LineTo(g->A41);
         dc.SetPenWidth(kConstructionPen);
         dc.LineTo(a4);
-        dc.SetPenWidth(kOutlinePen);
+        dc.SetPenWidth(OutlinePen(dc));
     } else {
         dc.LineTo(a4);
     }
@@ -227,7 +227,7 @@ void TMenForCoat::DrawPiece(TDrawContext& dc) const {
     dc.LineTo(EdgeTop);
 
     // 5. The lapel, and the lapel folded back.
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.LineTo(LapelPoint);
     dc.LineTo(A5);
     dc.SetPenWidth(kConstructionPen);
@@ -239,11 +239,11 @@ void TMenForCoat::DrawPiece(TDrawContext& dc) const {
     dc.LineTo(EdgeTop);
 
     // 6. The marks at the break level.
-    Marks.Draw(dc, kOutlinePen);
+    Marks.Draw(dc, OutlinePen(dc));
 
     // 7. The front edge down to the hem.
     dc.MoveTo(EdgeTop);
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.LineTo(BreakPoint);
     DrawFrontEdgeDown(dc);
 }

@@ -142,7 +142,7 @@ void TMenForCoat::PlaceCuttingLine() {
 }
 
 void TMenForCoat::DrawFall(TDrawContext& dc) const {
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.MoveTo(PieceBackOuter);
     dc.LineTo(PieceC4);
     dc.Bezier2(PieceC4, SeamCtrl1, SeamMid, 20);
@@ -158,7 +158,7 @@ void TMenForCoat::DrawFall(TDrawContext& dc) const {
 }
 
 void TMenForCoat::DrawStand(TDrawContext& dc) const {
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.MoveTo(StandF2);
     dc.LineTo(StandC3);
     dc.LineTo(StandC2);

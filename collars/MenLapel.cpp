@@ -176,7 +176,7 @@ void TMenLapelCollar::DrawFrontEdgeDown(TDrawContext& dc) const {
         bends(-1e30f);
         dc.LineTo(T33);
         dc.LineTo(B33);
-        dc.SetPenWidth(blazer_ ? kOutlinePen : kConstructionPen);
+        dc.SetPenWidth(blazer_ ? OutlinePen(dc) : kConstructionPen);
         dc.LineTo(HemCorner);
     } else {
         const TVest* vest = dynamic_cast<const TVest*>(g);

@@ -124,7 +124,7 @@ void TMenShawl::DrawPiece(TDrawContext& dc) const {
     dc.SetPenWidth(kConstructionPen);
     Path(dc, {a4, C5});
     Path(dc, {NeckTangent, L2});
-    Marks.Draw(dc, kOutlinePen);
+    Marks.Draw(dc, OutlinePen(dc));
 
     // 2. The roll line and the neck edge's construction.
     Path(dc, {L1, C1});
@@ -134,7 +134,7 @@ void TMenShawl::DrawPiece(TDrawContext& dc) const {
 
     // 3. The collar's outline: the neck edge, the back end, the outer edge
     //    down to the break point.
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.Bezier2(a4, NeckCtrl, C2, kArcChords);
     dc.LineTo(C4);
     dc.Bezier2(C4, OuterCtrl, C5, kArcChords);

@@ -79,14 +79,14 @@ void TShawl::DrawPiece(TDrawContext& dc) const {
     dc.LineTo(C1);
     dc.Arc3(F, C1, TurnedEnd, 1, kArcChords);
     dc.LineTo(C2);
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.Bezier2(C2, NeckCtrl, A4, kNeckChords);
     dc.SetPenWidth(kConstructionPen);
     dc.LineTo(C5);
 
     // 4. The back edge, the roll line, the tangent line.
     dc.MoveTo(C2);
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.LineTo(C3);
     dc.SetPenWidth(kConstructionPen);
     dc.Bezier2(C3, RollCtrl, C, kNeckChords);
@@ -95,7 +95,7 @@ void TShawl::DrawPiece(TDrawContext& dc) const {
 
     // 5. The outer edge.
     dc.MoveTo(L1);
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.Bezier2(L1, EdgeCtrl, C5, kEdgeChords);
     dc.Bezier2(C5, OuterCtrl, C4, kNeckChords);
     dc.LineTo(C3);

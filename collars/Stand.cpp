@@ -76,7 +76,7 @@ void TStand::DrawPiece(TDrawContext& dc) const {
     const float keep = 1 - TrimParam;  // C4 on the arc taken from C3
     // The lower edge up to the notch, the notch and its bar.
     dc.MoveTo(C);
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.LineTo(NotchBase);
     dc.SetPenWidth(kConstructionPen);
     dc.LineTo(NotchTop);
@@ -84,14 +84,14 @@ void TStand::DrawPiece(TDrawContext& dc) const {
     dc.LineTo(NotchRight);
     // The rest of the lower edge to C4.
     dc.MoveTo(NotchBase);
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.LineTo(C3);
     // The kept part of the rising arc, the trimmed remainder and the
     // construction lines.
     TrimmedArc(dc, C3, LowerCtrl, FrontEnd, 0, keep, kOutlineChords, kTrimmedChords);
     LinesTo(dc, {C2, C3, C5});
     // The upper edge, the front edge and the back edge.
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.Bezier2(C5, UpperCtrl, C6, kOutlineChords);
     dc.LineTo(C4);
     dc.MoveTo(C5);

@@ -116,7 +116,7 @@ void TStandDown::DrawPiece(TDrawContext& dc) const {
     const float keep = 1 - TrimParam;  // C3 on the second arc taken from NeckThird2
     // The neck edge to the notch, the notch and its bar.
     dc.MoveTo(C);
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.Bezier2Part(C, NeckCtrl1, NeckThird2, 0, NotchParam, kOutlineChords);
     dc.SetPenWidth(kConstructionPen);
     dc.LineTo(NotchTop);
@@ -124,11 +124,11 @@ void TStandDown::DrawPiece(TDrawContext& dc) const {
     dc.LineTo(NotchEnd2);
     dc.MoveTo(NotchBase);
     // The rest of the neck edge to C3, the trimmed remainder.
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.Bezier2Part(C, NeckCtrl1, NeckThird2, NotchParam, 1, kNotchRestChords);
     TrimmedArc(dc, NeckThird2, NeckCtrl2, NeckEnd, 0, keep, kOutlineChords, kTrimmedChords);
     // The front end and the outer edge.
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.MoveTo(C3);
     dc.LineTo(OuterFront);
     dc.Bezier2(OuterFront, OuterCtrl2, OuterPoint, kOutlineChords);

@@ -173,13 +173,13 @@ void TWholly::DrawFrontPart(TDrawContext& dc) const {
 
 void TWholly::DrawBackPart(TDrawContext& dc) const {
     dc.MoveTo(BackStart);
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.Bezier2(BackStart, BackCtrl, BackRise, kBackChords);
     dc.LineTo(C2);
     dc.SetPenWidth(kConstructionPen);
     LinesTo(dc, {C1, a2_});
     dc.MoveTo(C2);
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.Bezier2(C2, BackTopCtrl, C, kOutlineChords);
     dc.LineTo(a01_);
 }
@@ -189,7 +189,7 @@ void TWholly::DrawPiece(TDrawContext& dc) const {
     dc.MoveTo(b21_);
     dc.SetPenWidth(kConstructionPen);
     dc.LineTo(EdgeFoot);
-    dc.SetPenWidth(kOutlinePen);
+    dc.SetPenWidth(OutlinePen(dc));
     dc.LineTo(EdgeTop);
     dc.Bezier2(EdgeTop, EdgeCtrl, a5_, kEdgeChords);
     if (IsRaglan(sleeveKind_)) {
@@ -204,7 +204,7 @@ void TWholly::DrawPiece(TDrawContext& dc) const {
         dc.LineTo(C7);
         dc.LineTo(a41_);
         dc.MoveTo(a9_);
-        dc.SetPenWidth(kOutlinePen);
+        dc.SetPenWidth(OutlinePen(dc));
         dc.LineTo(D9);
         dc.Bezier2Part(C2, BackTopCtrl, C, FootParam, 1, kOutlineChords);
         dc.LineTo(a01_);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <string>
 
 #include "collars/AttachedStand.h"
@@ -16,8 +17,13 @@
 #include "collars/Wholly.h"
 #include "garments/coats_men/MenPattern.h"
 #include "kernel/Units.h"
+#include "platform/Canvas.h"
+#include "platform/SheetImage.h"
+#include "shell/BaseCatalog.h"
+#include "shell/GarmentSheets.h"
 #include "shell/OrderFile.h"
 #include "tests/garments/bodice_women/DressWindowFixture.h"
+#include "tests/SheetStrokes.h"
 #include "tests/kernel/PdfPaths.h"
 
 namespace {
@@ -227,3 +233,39 @@ TEST_F(CollarsOnGarmentsTest, WithAnAllInOneSleeveTheBackPartIsPrintedWithTheBac
 }
 
 }  // namespace
+
+// A printed collar is cut along as thick a line as the pieces printed
+// beside it: every collar the dialog offers a bodice draws its outline with
+// the paper's outline pen on paper and the screen's on the screen.
+TEST_F(CollarsOnGarmentsTest, EveryCollarsOutlineTakesTheOutlinePenOfItsMedium) {
+    auto widest = [](const SheetStrokes& strokes) {
+        int w = 0;
+        for (const Stroke& s : strokes.all)
+            if (s.kind == 'L') w = std::max(w, s.width);
+        return w;
+    };
+    for (int type = 7; type <= 35; ++type) {
+        if (IsLowerBodyType(type)) continue;
+        std::set<int> collars;
+        for (int neckline : {kNecklineClosed, kNecklineOpen}) {
+            const BaseList list = CollarList(type, neckline);
+            for (int i = 0; i < list.count; ++i)
+                if (list.Item(i)->kind > 0) collars.insert(list.Item(i)->kind);
+        }
+        for (int collar : collars) {
+            const std::string context = Context(type, collar, 0);
+            ASSERT_TRUE(Calculated(type, collar, 0, context)) << context;
+            ImageCanvas paper(QImage(64, 64, QImage::Format_RGB32));
+            const TDrawContext kept = PrinterDC;
+            PrinterDC.Canvas = &paper;
+            PrinterDC.PxPerCmX = PrinterDC.PxPerCmY = 10;  // any page's scale
+            const SheetStrokes printed(paper, [&] { main->Collar->PrintOn(PrinterDC); });
+            PrinterDC = kept;
+            EXPECT_EQ(widest(printed), GarmentSheets::kPaperOutline) << context;
+            Canvas& sheet = report->List1()->GetCanvas();
+            ScreenDC.SetCanvas(&sheet);
+            const SheetStrokes shown(sheet, [&] { main->Collar->Draw(); });
+            EXPECT_EQ(widest(shown), GarmentSheets::kScreenOutline) << context;
+        }
+    }
+}
