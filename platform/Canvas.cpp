@@ -79,6 +79,7 @@ QPainter& Canvas::Begin() {
         if (!painter_.begin(Device())) throw std::runtime_error("Canvas does not allow drawing");
         painter_.setRenderHint(QPainter::Antialiasing, false);
         painter_.setRenderHint(QPainter::TextAntialiasing, false);
+        if (mode_ == Mode::PaintSelected) painter_.setClipRegion(clip_);
         penDirty_ = brushDirty_ = fontDirty_ = true;
     }
     return painter_;
@@ -139,16 +140,23 @@ void Canvas::SetOps(std::vector<DrawnOp> ops) {
 }
 
 void Canvas::PaintAll() {
+    if (mode_ == Mode::PaintSelected && painter_.isActive()) painter_.setClipping(false);
     mode_ = Mode::Paint;
     selected_.clear();
+    clip_ = QRegion();
 }
 
-void Canvas::RecordOnly() { mode_ = Mode::Record; }
+void Canvas::RecordOnly() {
+    PaintAll();
+    mode_ = Mode::Record;
+}
 
-void Canvas::PaintSelected(std::vector<bool> selected) {
+void Canvas::PaintSelected(std::vector<bool> selected, const QRegion& clip) {
     mode_ = Mode::PaintSelected;
     selected_ = std::move(selected);
     next_ = 0;
+    clip_ = clip;
+    if (painter_.isActive()) painter_.setClipRegion(clip_);
 }
 
 bool Canvas::Take(const char* what, const QRect& bounds, const std::vector<int>& values, const std::string* text,
@@ -385,7 +393,8 @@ void ImageCanvas::BeforePainting() {
 }
 
 void ImageCanvas::FillSolid(int left, int top, int right, int bottom, int color) {
-    if (!Direct()) return Canvas::FillSolid(left, top, right, bottom, color);
+    // The painter keeps to the pixels a selection may change.
+    if (!Direct() || Clipped()) return Canvas::FillSolid(left, top, right, bottom, color);
     End();
     QRect rect = QRect(left, top, right - left, bottom - top) & image_.rect();
     if (!clip_.isEmpty()) rect &= clip_;

@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QRegion>
 #include <memory>
 #include <string>
 #include <vector>
@@ -118,10 +119,11 @@ public:
     void SetOps(std::vector<DrawnOp> ops);
     // Painting (the default); recording the operations without painting
     // them; or painting only the operations whose place in the sequence is
-    // marked in `selected` (nothing recorded).
+    // marked in `selected`, and only their pixels inside `clip` (nothing
+    // recorded).
     void PaintAll();
     void RecordOnly();
-    void PaintSelected(std::vector<bool> selected);
+    void PaintSelected(std::vector<bool> selected, const QRegion& clip);
 
 protected:
     // The device drawn on; must stay valid while the canvas lives.
@@ -147,6 +149,8 @@ protected:
     bool Take(const char* what, const QRect& bounds, const std::vector<int>& values, const std::string* text = nullptr,
               bool background = false);
     bool Recording() const { return mode_ == Mode::Record; }
+    // While painting a selection: the pixels it may change.
+    bool Clipped() const { return mode_ == Mode::PaintSelected; }
 
 private:
     void ApplyPen();
@@ -161,6 +165,7 @@ private:
     std::vector<DrawnOp> ops_;
     std::vector<bool> selected_;
     size_t next_ = 0;  // the place of the next operation while painting a selection
+    QRegion clip_;     // the pixels a selection may change
 
     mutable QPainter painter_;
     int penColor_ = kWinBlack;

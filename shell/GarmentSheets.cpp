@@ -2,6 +2,7 @@
 
 #include <QRegion>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -51,44 +52,49 @@ QRect Tiled(const QRect& r) {
 }
 
 // The pixels where two drawings of a sheet (background left out) may
-// differ: those of every operation of one without its equal in the other;
-// and in `selected`, the operations of `after` to paint there: those that
-// touch the pixels, which take theirs in too, until none more does.
+// differ, and in `selected` the operations of `after` to paint there.
+//
+// Each pixel shows the last operation that painted it.  An operation of
+// `after` is matched with an equal one of `before` (the same key paints the
+// same pixels) when the matched ones keep their order; the pixels of every
+// operation left unmatched, on either side, may change.  Outside them the
+// same operations paint in the same order, so the pixels stay; inside them
+// the background and every operation of `after` that may touch them are
+// painted again, kept to them.
 QRegion Changed(const std::vector<Canvas::DrawnOp>& before, const std::vector<Canvas::DrawnOp>& after,
                 std::vector<bool>& selected) {
-    std::unordered_map<std::string, int> unmatched;
-    for (const Canvas::DrawnOp& op : before)
-        if (!op.background) ++unmatched[op.key];
-    QRegion dirty;
-    selected.assign(after.size(), false);
+    // The places in `before` of each key, first to last.
+    std::unordered_map<std::string_view, std::vector<size_t>> places;
+    for (size_t i = before.size(); i-- > 0;)
+        if (!before[i].background) places[before[i].key].push_back(i);
+    std::vector<bool> matched(before.size(), false);
+    std::vector<bool> unmatched(after.size(), false);
+    size_t last = 0;  // one past the place of the last match
     for (size_t i = 0; i < after.size(); ++i) {
         const Canvas::DrawnOp& op = after[i];
         if (op.background) continue;
-        auto it = unmatched.find(op.key);
-        if (it != unmatched.end() && it->second > 0) {
-            --it->second;
-        } else {
-            dirty += Tiled(op.bounds);
-            selected[i] = true;
+        auto it = places.find(op.key);
+        std::vector<size_t>* free = it == places.end() ? nullptr : &it->second;
+        // An equal operation that came earlier than the last match would
+        // change the order: it is dropped.
+        while (free && !free->empty() && free->back() < last) free->pop_back();
+        if (!free || free->empty()) {
+            unmatched[i] = true;
+            continue;
         }
+        matched[free->back()] = true;
+        last = free->back() + 1;
+        free->pop_back();
     }
-    for (const Canvas::DrawnOp& op : before) {
-        if (op.background) continue;
-        auto it = unmatched.find(op.key);
-        if (it->second > 0) {
-            --it->second;
-            dirty += Tiled(op.bounds);
-        }
-    }
-    for (bool grew = !dirty.isEmpty(); grew;) {
-        grew = false;
-        for (size_t i = 0; i < after.size(); ++i) {
-            if (selected[i] || after[i].background || !dirty.intersects(after[i].bounds)) continue;
-            selected[i] = true;
-            dirty += Tiled(after[i].bounds);
-            grew = true;
-        }
-    }
+    QRegion dirty;
+    for (size_t i = 0; i < after.size(); ++i)
+        if (unmatched[i]) dirty += Tiled(after[i].bounds);
+    for (size_t i = 0; i < before.size(); ++i)
+        if (!before[i].background && !matched[i]) dirty += Tiled(before[i].bounds);
+    selected.assign(after.size(), false);
+    if (dirty.isEmpty()) return dirty;
+    for (size_t i = 0; i < after.size(); ++i)
+        selected[i] = !after[i].background && dirty.intersects(after[i].bounds);
     return dirty;
 }
 
@@ -97,26 +103,34 @@ QRegion Changed(const std::vector<Canvas::DrawnOp>& before, const std::vector<Ca
 void RedrawChanged(int n, const std::function<void()>& draw) {
     SheetImage* sheet = Sheet(n);
     if (!sheet) return;
+    auto whole = [n, &draw] {
+        ClearSheet(n);
+        draw();
+    };
     auto* canvas = dynamic_cast<ImageCanvas*>(&sheet->GetCanvas());
-    if (!canvas || !canvas->ClipsBackground()) return draw();
+    if (!canvas || !canvas->ClipsBackground()) return whole();
     if (!canvas->OpsValid()) {
         // The first such redraw draws the sheet whole and lists it from then on.
         canvas->KeepOps(true);
-        return draw();
+        return whole();
     }
     std::vector<Canvas::DrawnOp> before = canvas->TakeOps();
     const TDrawContext start = ScreenDC;
     try {
         canvas->RecordOnly();
-        draw();
+        whole();
         canvas->PaintAll();
     } catch (...) {
+        // Nothing was painted: the sheet shows the drawing before, unlisted.
         canvas->PaintAll();
         canvas->InvalidateOps();
         throw;
     }
-    ScreenDC = start;
-    if (!canvas->OpsValid()) return draw();  // the drawing did not begin with a clearing
+    const TDrawContext end = ScreenDC;
+    if (!canvas->OpsValid()) {  // the clearing did not cover the sheet
+        ScreenDC = start;
+        return whole();
+    }
     std::vector<Canvas::DrawnOp> after = canvas->TakeOps();
     std::vector<bool> selected;
     const QRegion dirty = Changed(before, after, selected) & QRegion(sheet->Bitmap().rect());
@@ -128,9 +142,11 @@ void RedrawChanged(int n, const std::function<void()>& draw) {
             ScreenDC.DrawGrid(*sheet);
         }
         canvas->SetBackgroundClip(QRect());
-        ScreenDC = start;
-        canvas->PaintSelected(std::move(selected));
-        draw();
+        if (!dirty.isEmpty()) {
+            ScreenDC = start;
+            canvas->PaintSelected(std::move(selected), dirty);
+            whole();
+        }
     } catch (...) {
         canvas->SetBackgroundClip(QRect());
         canvas->PaintAll();
@@ -141,6 +157,7 @@ void RedrawChanged(int n, const std::function<void()>& draw) {
     canvas->PaintAll();
     canvas->KeepOps(true);
     canvas->SetOps(std::move(after));
+    ScreenDC = end;
     sheet->Refresh();
 }
 

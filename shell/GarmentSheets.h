@@ -29,13 +29,16 @@ void Show(int count, bool visible);
 void Clear(int count);
 // Sheet n alone, likewise.
 void ClearSheet(int n);
-// Sheet n drawn again by `draw` (which clears it with ClearSheet and draws
-// it whole), changing only the pixels where the new drawing differs from
-// the one on the sheet: the pixels end exactly as a whole drawing leaves
-// them.  `draw` runs twice, the screen context put back before each run:
-// once to list the drawing, once to paint what changed and what overlaps
-// it.  Without a list of the sheet's drawing (the first time), a plain
-// draw, listed.
+// Sheet n cleared (ClearSheet) and drawn whole again by `draw`, changing
+// only the pixels where the new drawing differs from the one on the sheet:
+// the pixels end exactly as the clearing and `draw` leave them, and the
+// screen context as `draw` leaves it.  Every handle's drag frame redraws its
+// sheet so, through the routine that draws the sheet in a full redraw.
+// `draw` runs twice, the screen context put back before each run: once to
+// list the drawing, once to paint what changed, kept to the pixels that may
+// change.  Without a list of the sheet's drawing (the first time), a plain
+// clearing and draw, listed.  When `draw` throws, the sheet's list is
+// dropped (the next redraw draws it whole) and the exception passes on.
 void RedrawChanged(int n, const std::function<void()>& draw);
 // Attaches sheet n's canvas to the screen context; false without the sheet.
 bool Attach(int n);

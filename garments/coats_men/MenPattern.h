@@ -355,9 +355,11 @@ protected:
     PatternSheets::Box Extent() const;
     // What a garment draws beyond the common draft.  Default: nothing.
     virtual void ExtendBox(PatternSheets::Box& box) const;
-    // Sheet 1's origin by the collar kind; false when the collar kind is
-    // not drawn on the sheet (the origin is then left).
+    // Sheet 1's origin by the collar kind (kept as the collar's origin); a
+    // collar kind not drawn on the sheet leaves the origin as it is.
     void PlaceSheet1();
+    // Sheet 1's drawing at the origin in force: the collar, then the pieces.
+    void DrawSheet1();
     // The captions of sheet 1 ("Воротник: ", "Полочка и спинка").
     void CaptionSheet1() const;
     // The collar drawn in place (kinds 7 and 8) or apart (1, 2, 6).
@@ -372,7 +374,6 @@ private:
     float FrontShoulder(float target);
     // Where each row's value lives, for the current sleeve.
     std::vector<float*> Slots() const;
-    void DrawSheet1();
 
     int type_ = 0;
     int rowsLaidOut_ = 0;  // the rows the constructor showed (0: none)

@@ -465,15 +465,22 @@ void TMenPattern::PlaceSheet1() {
         ScreenDC.SetOrigin(kHalfSheet - (T.x + RightEdge()) / 2, top + 10);
     } else if (CollarInPlace()) {
         ScreenDC.SetOrigin(kHalfSheet - (T.x + collar->BoxRight) / 2, collar->BoxTop + 8);
-        collar->Draw();
-        collar->DrawLabels();
     } else if (CollarApart()) {
         ScreenDC.SetOrigin(kHalfSheet - (T.x + RightEdge()) / 2, top + collar->BoxTop - collar->BoxBottom + 12);
-        const Vector shift = ApartCollarShift();
-        BodiceFrame::DrawCollar(ScreenDC, &shift);
     }
     //  Any other collar kind is not drawn on this sheet; the origin stays.
     ScreenDC.SaveCollarOrigin();
+}
+
+void TMenPattern::DrawSheet1() {
+    if (TCollar* collar = CollarNow(); collar && CollarInPlace()) {
+        collar->Draw();
+        collar->DrawLabels();
+    } else if (CollarApart()) {
+        const Vector shift = ApartCollarShift();
+        BodiceFrame::DrawCollar(ScreenDC, &shift);
+    }
+    DrawPieces({ScreenDC, GarmentSheets::kScreenOutline, false, true});
 }
 
 void TMenPattern::CaptionSheet1() const {
@@ -489,7 +496,7 @@ void TMenPattern::CaptionSheet1() const {
 void TMenPattern::Draw() {
     if (!calculated || !GarmentSheets::Attach(1)) return;
     PlaceSheet1();
-    DrawPieces({ScreenDC, GarmentSheets::kScreenOutline, false, true});
+    DrawSheet1();
     GarmentSheets::Refresh(1);
     TSleeve* sleeve = SleeveNow();
     if (!sleeve || !GarmentSheets::Attach(2)) return;
@@ -502,21 +509,18 @@ void TMenPattern::Draw() {
     GarmentSheets::Refresh(2);
 }
 
+// A collar handle's drag frame: sheet 1 as Draw and DrawTables draw it,
+// changed only where it differs.
 void TMenPattern::RedrawCollar() {
-    SheetImage* sheet = GarmentSheets::Sheet(1);
-    if (!calculated || !sheet) return;
-    ScreenDC.ClearImage(*sheet);
-    ScreenDC.DrawGrid(*sheet);
-    GarmentSheets::Attach(1);
-    //  Sheet 1's own origin: with a sleeve Draw leaves the sleeve sheet's.
-    ScreenDC.RestoreCollarOrigin();
-    DrawPieces({ScreenDC, GarmentSheets::kScreenOutline, false, true});
-    if (TCollar* collar = CollarNow()) {
-        collar->Draw();
-        collar->DrawLabels();
-    }
-    CaptionSheet1();
-    GarmentSheets::Refresh(1);
+    if (!calculated) return;
+    GarmentSheets::RedrawChanged(1, [this] {
+        if (!GarmentSheets::Attach(1)) return;
+        //  Sheet 1's own origin: with a sleeve Draw leaves the sleeve sheet's.
+        ScreenDC.RestoreCollarOrigin();
+        DrawSheet1();
+        CaptionSheet1();
+        GarmentSheets::Refresh(1);
+    });
 }
 
 // ---------------------------------------------------------------------------
