@@ -160,7 +160,7 @@ void Canvas::PaintSelected(std::vector<bool> selected, const QRegion& clip) {
 }
 
 bool Canvas::Take(const char* what, const QRect& bounds, const std::vector<int>& values, const std::string* text,
-                  bool background) {
+                  bool background, const QLine& segment, int reach) {
     if (mode_ == Mode::PaintSelected) {
         const size_t i = next_++;
         return i < selected_.size() && selected_[i];
@@ -179,7 +179,7 @@ bool Canvas::Take(const char* what, const QRect& bounds, const std::vector<int>&
             key += '|';
             key += *text;
         }
-        ops_.push_back({std::move(key), bounds, background});
+        ops_.push_back({std::move(key), bounds, background, segment, reach});
     }
     return mode_ == Mode::Paint;
 }
@@ -202,7 +202,8 @@ void Canvas::LineTo(int x, int y) {
     const int x0 = penPosX_, y0 = penPosY_;
     penPosX_ = x;
     penPosY_ = y;
-    if (!Take("L", Span(x0, y0, x, y, DevicePenWidth(penWidth_) + 2), {x0, y0, x, y})) return;
+    const int reach = DevicePenWidth(penWidth_) + 2;
+    if (!Take("L", Span(x0, y0, x, y, reach), {x0, y0, x, y}, nullptr, false, QLine(x0, y0, x, y), reach)) return;
     ApplyPen();
     if (penWidth_ > 1) {
         painter_.drawLine(x0, y0, x, y);

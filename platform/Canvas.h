@@ -13,6 +13,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QLine>
 #include <QPainter>
 #include <QRect>
 #include <QRegion>
@@ -104,13 +105,16 @@ public:
     // The drawing since the last fill of the whole device, operation by
     // operation: what it drew with every setting that decides its pixels
     // (two operations with the same key paint the same pixels), the pixels
-    // it may touch, and whether it is the background (that fill, the lines
-    // drawn a row or column set at a time).  Kept while KeepOps is on and
-    // only from such a fill on: before it OpsValid is false.
+    // it may touch (for a line, also its segment: its pixels lie within
+    // `reach` of it), and whether it is the background (that fill, the
+    // lines drawn a row or column set at a time).  Kept while KeepOps is on
+    // and only from such a fill on: before it OpsValid is false.
     struct DrawnOp {
         std::string key;
         QRect bounds;
         bool background = false;
+        QLine segment;  // null for anything but a line
+        int reach = 0;
     };
     void KeepOps(bool keep) { keepOps_ = keep; }
     bool OpsValid() const { return keepOps_ && opsValid_; }
@@ -147,7 +151,7 @@ protected:
     // (`what` and `values` with the settings make its key) and says whether
     // to paint it.
     bool Take(const char* what, const QRect& bounds, const std::vector<int>& values, const std::string* text = nullptr,
-              bool background = false);
+              bool background = false, const QLine& segment = QLine(), int reach = 0);
     bool Recording() const { return mode_ == Mode::Record; }
     // While painting a selection: the pixels it may change.
     bool Clipped() const { return mode_ == Mode::PaintSelected; }

@@ -1,6 +1,8 @@
 #include "shell/GarmentSheets.h"
 
 #include <QRegion>
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -42,16 +44,83 @@ void ClearSheet(int n) {
 
 namespace {
 
-// The pixels an operation may touch, widened to whole tiles of 64 pixels:
-// a few large rectangles clear faster than many small ones.
-QRect Tiled(const QRect& r) {
-    constexpr int kTile = 64;
-    auto down = [](int v) { return (v >= 0 ? v / kTile : -((-v + kTile - 1) / kTile)) * kTile; };
-    const int left = down(r.left()), top = down(r.top());
-    return QRect(left, top, down(r.right()) + kTile - left, down(r.bottom()) + kTile - top);
-}
+// The tiles of 64 × 64 pixels of a sheet that may change: a few large
+// rectangles clear faster than many small ones.  An operation's pixels are
+// those of its bounds, or for a line those near its segment, so that a
+// long slanting line takes in only the tiles it crosses.
+class Tiles {
+public:
+    explicit Tiles(const QSize& size)
+        : columns_((size.width() + kTile - 1) / kTile), rows_((size.height() + kTile - 1) / kTile),
+          on_(size_t(std::max(columns_, 0)) * size_t(std::max(rows_, 0)), false) {}
 
-// The pixels where two drawings of a sheet (background left out) may
+    void Mark(const Canvas::DrawnOp& op) {
+        Visit(op, [this](int c, int r) {
+            on_[size_t(r) * size_t(columns_) + size_t(c)] = true;
+            any_ = true;
+            return false;
+        });
+    }
+    bool Touches(const Canvas::DrawnOp& op) const {
+        return any_ && Visit(op, [this](int c, int r) { return bool(on_[size_t(r) * size_t(columns_) + size_t(c)]); });
+    }
+    bool Empty() const { return !any_; }
+    // The marked tiles as rectangles: the runs of each row of tiles.
+    QRegion Region() const {
+        QRegion region;
+        std::vector<QRect> rects;
+        for (int r = 0; r < rows_; ++r)
+            for (int c = 0; c < columns_;) {
+                if (!on_[size_t(r) * size_t(columns_) + size_t(c)]) {
+                    ++c;
+                    continue;
+                }
+                const int first = c;
+                while (c < columns_ && on_[size_t(r) * size_t(columns_) + size_t(c)]) ++c;
+                rects.emplace_back(first * kTile, r * kTile, (c - first) * kTile, kTile);
+            }
+        region.setRects(rects.data(), int(rects.size()));
+        return region;
+    }
+
+private:
+    static constexpr int kTile = 64;
+
+    static int Down(int v) { return v >= 0 ? v / kTile : -((-v + kTile - 1) / kTile); }
+
+    // Calls visit(column, row) for the tiles of the rectangle within the
+    // sheet until it answers true; whether it did.
+    template <class F>
+    bool VisitRect(const QRect& r, F&& visit) const {
+        const int c0 = std::max(Down(r.left()), 0), c1 = std::min(Down(r.right()), columns_ - 1);
+        const int r0 = std::max(Down(r.top()), 0), r1 = std::min(Down(r.bottom()), rows_ - 1);
+        for (int row = r0; row <= r1; ++row)
+            for (int c = c0; c <= c1; ++c)
+                if (visit(c, row)) return true;
+        return false;
+    }
+    // The tiles of the operation: a line's in pieces of at most half a tile.
+    template <class F>
+    bool Visit(const Canvas::DrawnOp& op, F&& visit) const {
+        const QLine& l = op.segment;
+        if (l.isNull()) return VisitRect(op.bounds, visit);
+        const int pieces = std::max(std::abs(l.dx()), std::abs(l.dy())) / (kTile / 2) + 1;
+        auto at = [&](int k, int from, int d) { return from + int((long long)d * k / pieces); };
+        for (int k = 0; k < pieces; ++k) {
+            const QPoint a(at(k, l.x1(), l.dx()), at(k, l.y1(), l.dy()));
+            const QPoint b(at(k + 1, l.x1(), l.dx()), at(k + 1, l.y1(), l.dy()));
+            const QRect piece = QRect(a, b).normalized().adjusted(-op.reach, -op.reach, op.reach, op.reach);
+            if (VisitRect(piece, visit)) return true;
+        }
+        return false;
+    }
+
+    int columns_, rows_;
+    std::vector<bool> on_;
+    bool any_ = false;
+};
+
+// The tiles where two drawings of a sheet (background left out) may
 // differ, and in `selected` the operations of `after` to paint there.
 //
 // Each pixel shows the last operation that painted it.  An operation of
@@ -62,40 +131,35 @@ QRect Tiled(const QRect& r) {
 // the background and every operation of `after` that may touch them are
 // painted again, kept to them.
 QRegion Changed(const std::vector<Canvas::DrawnOp>& before, const std::vector<Canvas::DrawnOp>& after,
-                std::vector<bool>& selected) {
-    // The places in `before` of each key, first to last.
+                const QSize& size, std::vector<bool>& selected) {
+    // The places in `before` of each key, last to first.
     std::unordered_map<std::string_view, std::vector<size_t>> places;
     for (size_t i = before.size(); i-- > 0;)
         if (!before[i].background) places[before[i].key].push_back(i);
     std::vector<bool> matched(before.size(), false);
-    std::vector<bool> unmatched(after.size(), false);
+    Tiles tiles(size);
     size_t last = 0;  // one past the place of the last match
-    for (size_t i = 0; i < after.size(); ++i) {
-        const Canvas::DrawnOp& op = after[i];
+    for (const Canvas::DrawnOp& op : after) {
         if (op.background) continue;
         auto it = places.find(op.key);
         std::vector<size_t>* free = it == places.end() ? nullptr : &it->second;
-        // An equal operation that came earlier than the last match would
-        // change the order: it is dropped.
+        // An equal operation earlier than the last match would change the
+        // order: it is left unmatched.
         while (free && !free->empty() && free->back() < last) free->pop_back();
         if (!free || free->empty()) {
-            unmatched[i] = true;
+            tiles.Mark(op);
             continue;
         }
         matched[free->back()] = true;
         last = free->back() + 1;
         free->pop_back();
     }
-    QRegion dirty;
-    for (size_t i = 0; i < after.size(); ++i)
-        if (unmatched[i]) dirty += Tiled(after[i].bounds);
     for (size_t i = 0; i < before.size(); ++i)
-        if (!before[i].background && !matched[i]) dirty += Tiled(before[i].bounds);
+        if (!before[i].background && !matched[i]) tiles.Mark(before[i]);
     selected.assign(after.size(), false);
-    if (dirty.isEmpty()) return dirty;
-    for (size_t i = 0; i < after.size(); ++i)
-        selected[i] = !after[i].background && dirty.intersects(after[i].bounds);
-    return dirty;
+    if (tiles.Empty()) return QRegion();
+    for (size_t i = 0; i < after.size(); ++i) selected[i] = !after[i].background && tiles.Touches(after[i]);
+    return tiles.Region();
 }
 
 }  // namespace
@@ -133,7 +197,8 @@ void RedrawChanged(int n, const std::function<void()>& draw) {
     }
     std::vector<Canvas::DrawnOp> after = canvas->TakeOps();
     std::vector<bool> selected;
-    const QRegion dirty = Changed(before, after, selected) & QRegion(sheet->Bitmap().rect());
+    const QRect area = sheet->Bitmap().rect();
+    const QRegion dirty = Changed(before, after, area.size(), selected) & QRegion(area);
     try {
         canvas->KeepOps(false);
         for (const QRect& rect : dirty) {
