@@ -397,14 +397,33 @@ void ImageCanvas::FillSolid(int left, int top, int right, int bottom, int color)
     // The painter keeps to the pixels a selection may change.
     if (!Direct() || Clipped()) return Canvas::FillSolid(left, top, right, bottom, color);
     End();
-    QRect rect = QRect(left, top, right - left, bottom - top) & image_.rect();
-    if (!clip_.isEmpty()) rect &= clip_;
+    const QRect whole = QRect(left, top, right - left, bottom - top);
+    const std::vector<QRect> areas = Areas();
+    if (areas.size() != 1) {
+        // Filled at once, area by area.
+        FlushPendingFill();
+        for (const QRect& area : areas) {
+            const QRect rect = whole & area;
+            if (rect.isEmpty()) continue;
+            const std::vector<QRgb> span(size_t(rect.width()), WinColorToQColor(color).rgb());
+            for (int y = rect.top(); y <= rect.bottom(); ++y) CopySpan(image_, y, rect.left(), span);
+        }
+        return;
+    }
+    const QRect rect = whole & areas[0];
     // A fill that covers the pending one replaces it: each pixel is written once.
     if (fillPending_ && rect.contains(fillRect_)) fillPending_ = false;
     FlushPendingFill();
     fillRect_ = rect;
     fillPending_ = !fillRect_.isEmpty();
     fillRow_.assign(size_t(std::max(fillRect_.width(), 0)), WinColorToQColor(color).rgb());
+}
+
+std::vector<QRect> ImageCanvas::Areas() const {
+    if (clip_.isEmpty()) return {image_.rect()};
+    std::vector<QRect> areas;
+    for (const QRect& r : clip_ & QRegion(image_.rect())) areas.push_back(r);
+    return areas;
 }
 
 void ImageCanvas::FillRow(int y) {
@@ -426,11 +445,11 @@ void ImageCanvas::HorizontalLines(const std::vector<int>& ys, int x0, int x1) {
     values.push_back(x1);
     if (!Take("H", image_.rect(), values, nullptr, true)) return MoveTo(x1, ys.back());
     FlushPendingFill();
-    const QRect area = clip_.isEmpty() ? image_.rect() : clip_ & image_.rect();
-    // Pixels from x0 up to x1, end left out, as LineTo draws them.
-    const int from = std::max(std::min(x0, x1 + 1), area.left());
-    const int to = std::min(std::max(x0, x1 - 1), area.right());
-    if (from <= to && x0 != x1) {
+    for (const QRect& area : Areas()) {
+        // Pixels from x0 up to x1, end left out, as LineTo draws them.
+        const int from = std::max(std::min(x0, x1 + 1), area.left());
+        const int to = std::min(std::max(x0, x1 - 1), area.right());
+        if (from > to || x0 == x1) continue;
         const std::vector<QRgb> span(size_t(to - from + 1), pixel);
         for (int y : ys)
             if (y >= area.top() && y <= area.bottom()) CopySpan(image_, y, from, span);
@@ -445,19 +464,20 @@ void ImageCanvas::VerticalLines(const std::vector<int>& xs, int y0, int y1) {
     values.push_back(y0);
     values.push_back(y1);
     if (!Take("V", image_.rect(), values, nullptr, true)) return MoveTo(xs.back(), y1);
-    const QRect area = clip_.isEmpty() ? image_.rect() : clip_ & image_.rect();
-    std::vector<int> columns;
-    for (int x : xs)
-        if (x >= area.left() && x <= area.right()) columns.push_back(x);
-    const int from = std::max(std::min(y0, y1 + 1), area.top());
-    const int to = y0 == y1 ? from - 1 : std::min(std::max(y0, y1 - 1), area.bottom());
-    // Row by row, a pending fill first: each row is written while in cache.
-    // A pending fill lies within the clip, as the lines do.
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        FillRow(y);
-        if (y < from || y > to) continue;
-        QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        for (int x : columns) row[x] = pixel;
+    for (const QRect& area : Areas()) {
+        std::vector<int> columns;
+        for (int x : xs)
+            if (x >= area.left() && x <= area.right()) columns.push_back(x);
+        const int from = std::max(std::min(y0, y1 + 1), area.top());
+        const int to = y0 == y1 ? from - 1 : std::min(std::max(y0, y1 - 1), area.bottom());
+        // Row by row, a pending fill first: each row is written while in
+        // cache.  A pending fill lies within the one area, as the lines do.
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            FillRow(y);
+            if (y < from || y > to) continue;
+            QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+            for (int x : columns) row[x] = pixel;
+        }
     }
     fillPending_ = false;
     MoveTo(xs.back(), y1);

@@ -202,8 +202,8 @@ public:
     // as it is drawn over the whole image (a 32-bit image).
     bool ClipsBackground() const { return Direct(); }
     // Limits the fills and the lines drawn a row or column set at a time to
-    // the rectangle (an empty one: no limit).
-    void SetBackgroundClip(const QRect& clip) { clip_ = clip; }
+    // the region (an empty one: no limit).
+    void SetBackgroundClip(const QRegion& clip) { clip_ = clip; }
 
 protected:
     QPaintDevice* Device() const override;
@@ -222,8 +222,12 @@ private:
     void FlushPendingFill();
     void FillRow(int y);
 
+    // The parts of the image the background may be drawn in: the clip's
+    // rectangles within it, or the whole image.
+    std::vector<QRect> Areas() const;
+
     mutable QImage image_;
-    QRect clip_;
+    QRegion clip_;
     bool fillPending_ = false;
     QRect fillRect_;
     std::vector<QRgb> fillRow_;  // one row of the pending fill

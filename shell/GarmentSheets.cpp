@@ -201,19 +201,18 @@ void RedrawChanged(int n, const std::function<void()>& draw) {
     const QRegion dirty = Changed(before, after, area.size(), selected) & QRegion(area);
     try {
         canvas->KeepOps(false);
-        for (const QRect& rect : dirty) {
-            canvas->SetBackgroundClip(rect);
+        if (!dirty.isEmpty()) {
+            // The background, then the drawing, kept to the changed tiles.
+            canvas->SetBackgroundClip(dirty);
             ScreenDC.ClearImage(*sheet);
             ScreenDC.DrawGrid(*sheet);
-        }
-        canvas->SetBackgroundClip(QRect());
-        if (!dirty.isEmpty()) {
+            canvas->SetBackgroundClip(QRegion());
             ScreenDC = start;
             canvas->PaintSelected(std::move(selected), dirty);
             whole();
         }
     } catch (...) {
-        canvas->SetBackgroundClip(QRect());
+        canvas->SetBackgroundClip(QRegion());
         canvas->PaintAll();
         canvas->KeepOps(true);
         canvas->InvalidateOps();
