@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <stdexcept>
 
 namespace {
@@ -49,6 +50,7 @@ void Canvas::SetBrushStyle(BrushStyle style) {
 }
 
 void Canvas::SetFontSize(int points) {
+    if (points != fontSize_) metrics_.reset();
     fontSize_ = points;
     fontDirty_ = true;
 }
@@ -59,6 +61,10 @@ void Canvas::SetFontColor(int color) {
 }
 
 void Canvas::SetFontFamily(const std::string& family) {
+    if (family != fontFamily_) {
+        metrics_.reset();
+        widths_.clear();
+    }
     fontFamily_ = family;
     fontDirty_ = true;
 }
@@ -166,14 +172,13 @@ bool Canvas::Take(const char* what, const QRect& bounds, const std::vector<int>&
         return i < selected_.size() && selected_[i];
     }
     if (keepOps_ && opsValid_) {
+        // The values as raw bytes: a key is compared whole, never read.
         std::string key(what);
-        auto add = [&key](int v) {
-            key += ' ';
-            key += std::to_string(v);
-        };
-        for (int v : values) add(v);
-        for (int v : {penColor_, penWidth_, brushColor_, int(brushStyle_), fontSize_, fontColor_}) add(v);
-        key += ' ';
+        const int settings[] = {penColor_, penWidth_, brushColor_, int(brushStyle_), fontSize_, fontColor_};
+        key.reserve(key.size() + sizeof(int) * (values.size() + std::size(settings)) + fontFamily_.size() +
+                    (text ? text->size() + 1 : 0));
+        key.append(reinterpret_cast<const char*>(values.data()), values.size() * sizeof(int));
+        key.append(reinterpret_cast<const char*>(settings), sizeof settings);
         key += fontFamily_;
         if (text) {
             key += '|';
@@ -292,44 +297,72 @@ void Canvas::Polygon(const std::vector<PixelPoint>& points) {
 }
 
 void Canvas::TextOut(int x, int y, const std::string& utf8) {
-    {
-        const QFontMetrics fm(Font(), Device());
-        const int h = fm.height(), w = fm.horizontalAdvance(ToQString(utf8));
+    if (Listing()) {
+        const int h = TextHeight(utf8), w = TextWidth(utf8);
         if (!Take("T", QRect(x - h, y - h, w + 2 * h, 3 * h), {x, y}, &utf8)) return;
+    } else if (!Take("T", QRect(), {x, y}, &utf8)) {
+        return;
     }
     ApplyTextPen();
     const QString text = ToQString(utf8);
-    const QFontMetrics fm(painter_.font(), Device());
+    const QFontMetrics& fm = Metrics();
     if (brushStyle_ == BrushStyle::Solid)
-        painter_.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), WinColorToQColor(brushColor_));
+        painter_.fillRect(QRect(x, y, TextWidth(utf8), fm.height()), WinColorToQColor(brushColor_));
     painter_.drawText(x, y + fm.ascent(), text);
 }
 
 void Canvas::TextOutUp(int x, int y, const std::string& utf8) {
-    {
-        const QFontMetrics fm(Font(), Device());
-        const int h = fm.height(), w = fm.horizontalAdvance(ToQString(utf8));
+    if (Listing()) {
+        const int h = TextHeight(utf8), w = TextWidth(utf8);
         if (!Take("U", QRect(x - h, y - w - h, 3 * h, w + 2 * h), {x, y}, &utf8)) return;
+    } else if (!Take("U", QRect(), {x, y}, &utf8)) {
+        return;
     }
     ApplyTextPen();
     const QString text = ToQString(utf8);
-    const QFontMetrics fm(painter_.font(), Device());
+    const QFontMetrics& fm = Metrics();
     painter_.save();
     painter_.translate(x, y);
     painter_.rotate(-90.0);
     if (brushStyle_ == BrushStyle::Solid)
-        painter_.fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), WinColorToQColor(brushColor_));
+        painter_.fillRect(QRect(0, 0, TextWidth(utf8), fm.height()), WinColorToQColor(brushColor_));
     painter_.drawText(0, fm.ascent(), text);
     painter_.restore();
 }
 
+const QFontMetrics& Canvas::Metrics() const {
+    // Kept while the font and the device's resolution stay.
+    const QPaintDevice* device = Device();
+    const int dpi = device->logicalDpiY();
+    if (metrics_ && (metricsDevice_ != device || metricsDpi_ != dpi)) {
+        metrics_.reset();
+        widths_.clear();
+    }
+    if (!metrics_) {
+        metrics_ = std::make_unique<QFontMetrics>(Font(), Device());
+        metricsDevice_ = device;
+        metricsDpi_ = dpi;
+    }
+    return *metrics_;
+}
+
 int Canvas::TextWidth(const std::string& utf8) const {
-    return QFontMetrics(Font(), Device()).horizontalAdvance(ToQString(utf8));
+    // The widths of the texts drawn over and over (the labels of every
+    // redraw) are kept, per font size, while the family stays.
+    const QFontMetrics& fm = Metrics();  // first: it forgets the widths of another device
+    std::string key(reinterpret_cast<const char*>(&fontSize_), sizeof fontSize_);
+    key += utf8;
+    auto it = widths_.find(key);
+    if (it != widths_.end()) return it->second;
+    if (widths_.size() >= 4096) widths_.clear();
+    const int w = fm.horizontalAdvance(ToQString(utf8));
+    widths_.emplace(std::move(key), w);
+    return w;
 }
 
 int Canvas::TextHeight(const std::string& utf8) const {
     (void)utf8;  // every line of one font has the same height
-    return QFontMetrics(Font(), Device()).height();
+    return Metrics().height();
 }
 
 void Canvas::Draw(int x, int y, const QImage& image) {

@@ -12,6 +12,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLine>
 #include <QPainter>
@@ -19,6 +20,7 @@
 #include <QRegion>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // Windows colour values (0x00BBGGRR: 255 is pure red).  The only place where
@@ -153,6 +155,8 @@ protected:
     bool Take(const char* what, const QRect& bounds, const std::vector<int>& values, const std::string* text = nullptr,
               bool background = false, const QLine& segment = QLine(), int reach = 0);
     bool Recording() const { return mode_ == Mode::Record; }
+    // Whether the operations are being listed (their bounds are needed).
+    bool Listing() const { return keepOps_ && opsValid_ && mode_ != Mode::PaintSelected; }
     // While painting a selection: the pixels it may change.
     bool Clipped() const { return mode_ == Mode::PaintSelected; }
 
@@ -161,6 +165,8 @@ private:
     void ApplyBrush();
     void ApplyTextPen();
     QFont Font() const;
+    // The metrics of the font in force on the device.
+    const QFontMetrics& Metrics() const;
 
     enum class Mode { Paint, Record, PaintSelected };
     Mode mode_ = Mode::Paint;
@@ -179,6 +185,10 @@ private:
     int fontSize_ = 8;
     int fontColor_ = kWinBlack;
     std::string fontFamily_;
+    mutable std::unique_ptr<QFontMetrics> metrics_;
+    mutable const QPaintDevice* metricsDevice_ = nullptr;
+    mutable int metricsDpi_ = 0;
+    mutable std::unordered_map<std::string, int> widths_;  // TextWidth's, by font size and text
     int penPosX_ = 0;
     int penPosY_ = 0;
     bool penDirty_ = true;
