@@ -380,17 +380,14 @@ bool Canvas::End() { return !painter_.isActive() || painter_.end(); }
 
 namespace {
 
-// Writes the pixels of span (all of one value) into row y from column x.
-// memset is the fastest fill where it applies (white: all four bytes equal);
-// copying a prepared row is the next best for any other colour.
-void CopySpan(QImage& image, int y, int x, const std::vector<QRgb>& span) {
-    if (span.empty()) return;
-    QRgb* dst = reinterpret_cast<QRgb*>(image.scanLine(y)) + x;
-    const QRgb v = span[0];
+// Writes n pixels of value v from dst on.  memset is the fastest fill where
+// it applies (white: all four bytes equal).
+void FillSpan(QRgb* dst, int n, QRgb v) {
+    if (n <= 0) return;
     if (v == (v & 0xFFu) * 0x01010101u)
-        std::memset(dst, int(v & 0xFFu), span.size() * sizeof(QRgb));
+        std::memset(dst, int(v & 0xFFu), size_t(n) * sizeof(QRgb));
     else
-        std::memcpy(dst, span.data(), span.size() * sizeof(QRgb));
+        std::fill_n(dst, n, v);
 }
 
 }  // namespace
@@ -420,6 +417,26 @@ bool ImageCanvas::DirectPenPixel(QRgb& pixel) {
     return true;
 }
 
+void ImageCanvas::SetBackgroundClip(const QRegion& clip) {
+    FlushPendingFill();  // it keeps to the areas it was made in
+    areas_.clear();
+    if (clip.isEmpty()) return;
+    for (const QRect& r : clip & QRegion(image_.rect())) areas_.push_back(r);
+    if (areas_.empty()) areas_.push_back(QRect());  // nothing of the image
+}
+
+std::vector<QRect> ImageCanvas::Areas() const {
+    if (areas_.empty()) return {image_.rect()};
+    return areas_;
+}
+
+QRgb* ImageCanvas::Row(int y) { return reinterpret_cast<QRgb*>(bits_ + qsizetype(y) * stride_); }
+
+void ImageCanvas::BeginRows() {
+    bits_ = image_.bits();  // one check that the image is not shared, for all the rows
+    stride_ = image_.bytesPerLine();
+}
+
 void ImageCanvas::BeforePainting() {
     if (!fillPending_) return;
     End();
@@ -430,43 +447,28 @@ void ImageCanvas::FillSolid(int left, int top, int right, int bottom, int color)
     // The painter keeps to the pixels a selection may change.
     if (!Direct() || Clipped()) return Canvas::FillSolid(left, top, right, bottom, color);
     End();
-    const QRect whole = QRect(left, top, right - left, bottom - top);
-    const std::vector<QRect> areas = Areas();
-    if (areas.size() != 1) {
-        // Filled at once, area by area.
-        FlushPendingFill();
-        for (const QRect& area : areas) {
-            const QRect rect = whole & area;
-            if (rect.isEmpty()) continue;
-            const std::vector<QRgb> span(size_t(rect.width()), WinColorToQColor(color).rgb());
-            for (int y = rect.top(); y <= rect.bottom(); ++y) CopySpan(image_, y, rect.left(), span);
-        }
-        return;
-    }
-    const QRect rect = whole & areas[0];
+    const QRect rect = QRect(left, top, right - left, bottom - top) & image_.rect();
     // A fill that covers the pending one replaces it: each pixel is written once.
     if (fillPending_ && rect.contains(fillRect_)) fillPending_ = false;
     FlushPendingFill();
     fillRect_ = rect;
     fillPending_ = !fillRect_.isEmpty();
-    fillRow_.assign(size_t(std::max(fillRect_.width(), 0)), WinColorToQColor(color).rgb());
+    fillPixel_ = WinColorToQColor(color).rgb();
 }
 
-std::vector<QRect> ImageCanvas::Areas() const {
-    if (clip_.isEmpty()) return {image_.rect()};
-    std::vector<QRect> areas;
-    for (const QRect& r : clip_ & QRegion(image_.rect())) areas.push_back(r);
-    return areas;
-}
-
-void ImageCanvas::FillRow(int y) {
+void ImageCanvas::FillRow(int y, const QRect& area) {
     if (!fillPending_ || y < fillRect_.top() || y > fillRect_.bottom()) return;
-    CopySpan(image_, y, fillRect_.left(), fillRow_);
+    const int from = std::max(area.left(), fillRect_.left()), to = std::min(area.right(), fillRect_.right());
+    FillSpan(Row(y) + from, to - from + 1, fillPixel_);
 }
 
 void ImageCanvas::FlushPendingFill() {
     if (!fillPending_) return;
-    for (int y = fillRect_.top(); y <= fillRect_.bottom(); ++y) FillRow(y);
+    BeginRows();
+    for (const QRect& area : Areas()) {
+        const int top = std::max(area.top(), fillRect_.top()), bottom = std::min(area.bottom(), fillRect_.bottom());
+        for (int y = top; y <= bottom; ++y) FillRow(y, area);
+    }
     fillPending_ = false;
 }
 
@@ -478,14 +480,14 @@ void ImageCanvas::HorizontalLines(const std::vector<int>& ys, int x0, int x1) {
     values.push_back(x1);
     if (!Take("H", image_.rect(), values, nullptr, true)) return MoveTo(x1, ys.back());
     FlushPendingFill();
+    BeginRows();
     for (const QRect& area : Areas()) {
         // Pixels from x0 up to x1, end left out, as LineTo draws them.
         const int from = std::max(std::min(x0, x1 + 1), area.left());
         const int to = std::min(std::max(x0, x1 - 1), area.right());
         if (from > to || x0 == x1) continue;
-        const std::vector<QRgb> span(size_t(to - from + 1), pixel);
         for (int y : ys)
-            if (y >= area.top() && y <= area.bottom()) CopySpan(image_, y, from, span);
+            if (y >= area.top() && y <= area.bottom()) FillSpan(Row(y) + from, to - from + 1, pixel);
     }
     MoveTo(x1, ys.back());
 }
@@ -497,18 +499,19 @@ void ImageCanvas::VerticalLines(const std::vector<int>& xs, int y0, int y1) {
     values.push_back(y0);
     values.push_back(y1);
     if (!Take("V", image_.rect(), values, nullptr, true)) return MoveTo(xs.back(), y1);
+    BeginRows();
+    std::vector<int> columns;
     for (const QRect& area : Areas()) {
-        std::vector<int> columns;
+        columns.clear();
         for (int x : xs)
             if (x >= area.left() && x <= area.right()) columns.push_back(x);
         const int from = std::max(std::min(y0, y1 + 1), area.top());
         const int to = y0 == y1 ? from - 1 : std::min(std::max(y0, y1 - 1), area.bottom());
-        // Row by row, a pending fill first: each row is written while in
-        // cache.  A pending fill lies within the one area, as the lines do.
+        // Row by row, a pending fill first: each row is written while in cache.
         for (int y = area.top(); y <= area.bottom(); ++y) {
-            FillRow(y);
+            FillRow(y, area);
             if (y < from || y > to) continue;
-            QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+            QRgb* row = Row(y);
             for (int x : columns) row[x] = pixel;
         }
     }

@@ -213,7 +213,7 @@ public:
     bool ClipsBackground() const { return Direct(); }
     // Limits the fills and the lines drawn a row or column set at a time to
     // the region (an empty one: no limit).
-    void SetBackgroundClip(const QRegion& clip) { clip_ = clip; }
+    void SetBackgroundClip(const QRegion& clip);
 
 protected:
     QPaintDevice* Device() const override;
@@ -229,16 +229,21 @@ private:
     // The pixel value of the pen when the lines can be written directly
     // (1-pixel pen on a 32-bit image; the painter is ended); false otherwise.
     bool DirectPenPixel(QRgb& pixel);
-    void FlushPendingFill();
-    void FillRow(int y);
-
-    // The parts of the image the background may be drawn in: the clip's
-    // rectangles within it, or the whole image.
+    // The parts of the image the background is drawn in: the clip's
+    // rectangles, or the whole image.
     std::vector<QRect> Areas() const;
+    // Row y of the image, after BeginRows.
+    void BeginRows();
+    QRgb* Row(int y);
+    void FlushPendingFill();
+    // Row y of the pending fill within the area.
+    void FillRow(int y, const QRect& area);
 
     mutable QImage image_;
-    QRegion clip_;
+    std::vector<QRect> areas_;  // the clip's rectangles within the image; none: no clip
     bool fillPending_ = false;
     QRect fillRect_;
-    std::vector<QRgb> fillRow_;  // one row of the pending fill
+    QRgb fillPixel_ = 0;
+    uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
 };
