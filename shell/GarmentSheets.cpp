@@ -44,7 +44,7 @@ void ClearSheet(int n) {
 
 namespace {
 
-// The tiles of 64 × 64 pixels of a sheet that may change: a few large
+// The tiles of 32 × 32 pixels of a sheet that may change: a few large
 // rectangles clear faster than many small ones.  An operation's pixels are
 // those of its bounds, or for a line those near its segment, so that a
 // long slanting line takes in only the tiles it crosses.
@@ -84,7 +84,7 @@ public:
     }
 
 private:
-    static constexpr int kTile = 64;
+    static constexpr int kTile = 32;
 
     static int Down(int v) { return v >= 0 ? v / kTile : -((-v + kTile - 1) / kTile); }
 
