@@ -173,25 +173,28 @@ void RedrawChanged(int n, const std::function<void()>& draw) {
     };
     auto* canvas = dynamic_cast<ImageCanvas*>(&sheet->GetCanvas());
     if (!canvas || !canvas->ClipsBackground()) return whole();
-    if (!canvas->OpsValid()) {
-        // The first such redraw draws the sheet whole and lists it from then on.
-        canvas->KeepOps(true);
-        return whole();
-    }
+    // The drawing is listed first, nothing painted: a drawing that fails
+    // leaves the sheet as it was.
+    const bool listed = canvas->OpsValid();
     std::vector<Canvas::DrawnOp> before = canvas->TakeOps();
+    canvas->KeepOps(true);
     const TDrawContext start = ScreenDC;
     try {
         canvas->RecordOnly();
         whole();
         canvas->PaintAll();
     } catch (...) {
-        // Nothing was painted: the sheet shows the drawing before, unlisted.
+        // The sheet shows the drawing before, unlisted.
         canvas->PaintAll();
         canvas->InvalidateOps();
         throw;
     }
     const TDrawContext end = ScreenDC;
-    if (!canvas->OpsValid()) {  // the clearing did not cover the sheet
+    if (!listed || !canvas->OpsValid()) {
+        // No list of the drawing before (the first such redraw), or the
+        // clearing did not cover the sheet: drawn whole (and listed from its
+        // clearing on).
+        canvas->InvalidateOps();
         ScreenDC = start;
         return whole();
     }

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <cmath>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 #include "collars/LapelCollar.h"
@@ -13,6 +14,8 @@
 #include "collars/MenLapel.h"
 #include "garments/bodice_women/Dress.h"
 #include "kernel/DrawContext.h"
+#include "platform/Canvas.h"
+#include "shell/GarmentSheets.h"
 #include "sleeves/set_in/ShirtSleeve.h"
 #include "tests/garments/GarmentWindowTest.h"
 
@@ -195,4 +198,43 @@ TEST_F(DragFramesTest, EveryHandlesFramesLeaveTheSheetsAsAWholeDrawing) {
             }
         }
     EXPECT_GT(roadCompared, 0);
+}
+
+// A frame whose drawing fails leaves the sheet as the last frame drew it
+// and passes the failure on; the next frame draws the sheet as a whole
+// drawing does, whatever the failed one had listed.
+TEST_F(DragFramesTest, AFailedFrameLeavesTheLastDrawingAndTheNextFrameDrawsWhole) {
+    main->FillSamples = true;
+    ASSERT_TRUE(main->CreateModel(8, 1, 1));
+    main->Mashtab13Execute();
+    main->CalcExecute();
+    ASSERT_TRUE(main->Model->calculated);
+    ASSERT_EQ(ScreenDC.Scale, 3);
+    // A slanting line and a label that move with `shift`; `fail` throws
+    // halfway.
+    auto drawing = [](int shift, bool fail) {
+        return [shift, fail] {
+            ASSERT_TRUE(GarmentSheets::Attach(1));
+            ScreenDC.Canvas->SetPenWidth(2);
+            ScreenDC.MoveToInt(100 + shift, 100);
+            ScreenDC.LineToInt(400, 300 + shift);
+            if (fail) throw std::runtime_error("the frame failed");
+            ScreenDC.TextAt(200 + shift, 150, "A1");
+        };
+    };
+    auto whole = [&](int shift) {
+        dynamic_cast<ImageCanvas&>(report->List1()->GetCanvas()).InvalidateOps();
+        GarmentSheets::RedrawChanged(1, drawing(shift, false));
+        return report->List1()->Bitmap().copy();
+    };
+    GarmentSheets::RedrawChanged(1, drawing(0, false));
+    GarmentSheets::RedrawChanged(1, drawing(30, false));
+    const QImage last = report->List1()->Bitmap().copy();
+    EXPECT_THROW(GarmentSheets::RedrawChanged(1, drawing(60, true)), std::runtime_error);
+    EXPECT_EQ(Differing(report->List1()->Bitmap(), last), 0);
+    GarmentSheets::RedrawChanged(1, drawing(90, false));
+    GarmentSheets::RedrawChanged(1, drawing(10, false));
+    const QImage framed = report->List1()->Bitmap().copy();
+    EXPECT_EQ(Differing(framed, whole(10)), 0);
+    EXPECT_GT(Differing(framed, last), 0);
 }
