@@ -73,12 +73,18 @@ const std::vector<HandleCase>& Handles() {
         {"men's jacket collar, break point", 31, 7, 0, 1, MenBreak, CollarGrabbed, Vector(0.3f, -1), true},
         {"men's jacket collar, gorge point", 31, 7, 0, 1, MenGorge, CollarGrabbed, Vector(0, -1), true},
         {"men's shawl collar, break point", 31, 8, 0, 1, MenBreak, CollarGrabbed, Vector(0.3f, -1), true},
+        {"jacket collar on the men's jacket, break point", 24, 4, 1, 1, LapelBreak, CollarGrabbed, Vector(0.3f, -1),
+         true},
+        {"shawl collar on the men's fitted jacket, break point", 25, 5, 1, 1, LapelBreak, CollarGrabbed,
+         Vector(0.3f, -1), true},
         {"straight raglan, fitted dress", 8, 1, 5, 1, RaglanC2, SleeveGrabbed, Vector(-0.7f, 0.7f)},
         {"darted raglan, fitted dress", 8, 1, 6, 1, RaglanC2, SleeveGrabbed, Vector(-0.7f, 0.7f)},
         {"straight raglan, jacket", 9, 1, 5, 1, RaglanC2, SleeveGrabbed, Vector(-0.7f, 0.7f)},
         {"darted raglan, jacket", 9, 1, 6, 1, RaglanC2, SleeveGrabbed, Vector(-0.7f, 0.7f)},
         {"shirt sleeve's cap, winter coat", 14, 0, 4, 2, ShirtSleevePoint(1), ShirtSleeveGrabbed(1), Vector(0, -1)},
         {"shirt sleeve's hem, winter coat", 14, 0, 4, 2, ShirtSleevePoint(2), ShirtSleeveGrabbed(2), Vector(0, -1)},
+        {"shirt sleeve's cap, men's shirt", 22, 0, 4, 2, ShirtSleevePoint(1), ShirtSleeveGrabbed(1), Vector(0, -1)},
+        {"shirt sleeve's hem, men's shirt", 23, 0, 4, 2, ShirtSleevePoint(2), ShirtSleeveGrabbed(2), Vector(0, -1)},
     };
     return cases;
 }
