@@ -35,10 +35,12 @@ void ClearSheet(int n);
 // screen context as `draw` leaves it.  Every handle's drag frame redraws its
 // sheet so, through the routine that draws the sheet in a full redraw.
 // `draw` runs twice, the screen context put back before each run: once to
-// list the drawing, once to paint what changed, kept to the pixels that may
-// change.  Without a list of the sheet's drawing (the first time), a plain
-// clearing and draw, listed.  When `draw` throws, the sheet's list is
-// dropped (the next redraw draws it whole) and the exception passes on.
+// list the drawing (nothing painted), once to paint what changed, kept to
+// the tiles that may change.  Without a list of the drawing before (the
+// first time, after a failed redraw, or when the sheet's clearing does not
+// cover its bitmap), the second run draws the sheet whole.  When `draw`
+// throws while listing, the sheet stays as it was, its list is dropped and
+// the exception passes on.
 void RedrawChanged(int n, const std::function<void()>& draw);
 // Attaches sheet n's canvas to the screen context; false without the sheet.
 bool Attach(int n);
