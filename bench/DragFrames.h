@@ -1,6 +1,7 @@
-// Timing the frames of a handle drag on sheet 1, beside a plain fill of one
-// sheet bitmap of the same size: `fill_ms` is the fill, `x_fill` how many
-// such fills one frame costs.  The press must have grabbed the handle.
+// Timing the frames of a handle drag at 1:1, beside a plain fill of one
+// sheet bitmap of the same size in the same run: `fill_ms` is the fill,
+// `x_fill` how many such fills one frame costs (the median of the frames
+// over the median of the fills).  Every handle benchmark goes through here.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -8,8 +9,11 @@
 #include <QApplication>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <chrono>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "bench/ProgramForms.h"
 #include "kernel/DrawContext.h"
@@ -21,46 +25,66 @@
 
 namespace bench {
 
-// Moves the pointer from the press (x, y) by k·(dx, dy) pixels, k = 0 .. 9
-// and round again, one frame per iteration; releases it at the end.
-inline void TimeDragFrames(benchmark::State& state, TReporForm& report, const TMainForm& main, int x, int y, int dx,
-                           int dy) {
+// A drag's handle: the garment with its collar and sleeve kinds, the sheet
+// the handle lies on (1 or 2), the handle's point (`point(main)`, nullptr
+// when it is not there), whether the press grabbed it, and the pointer's
+// step per frame in pixels.
+struct DragHandle {
+    int type, collar, sleeve;
+    std::string what;  // the garment and handle, for the skip messages
+    int sheet;
+    std::function<const Vector*(TMainForm&)> point;
+    std::function<bool(TMainForm&)> grabbed;
+    int dx, dy;
+};
+
+namespace detail {
+
+inline double Median(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::nth_element(v.begin(), v.begin() + std::ptrdiff_t(v.size() / 2), v.end());
+    return v[v.size() / 2];
+}
+
+// Moves the pointer on the sheet from the press (x, y) by k·(dx, dy)
+// pixels, k = 0 .. 9 and round again, one frame per iteration (the window's
+// events handled too); releases it at the end.
+inline void TimeDragFrames(benchmark::State& state, TReporForm& report, const TMainForm& main, int sheet, int x,
+                           int y, int dx, int dy) {
     using Clock = std::chrono::steady_clock;
     auto seconds = [](Clock::time_point from, Clock::time_point to) {
         return std::chrono::duration<double>(to - from).count();
     };
-    const QImage& sheet = report.List1()->Bitmap();
-    QImage plain(sheet.size(), sheet.format());
+    const QImage& bitmap = (sheet == 1 ? report.List1() : report.List2())->Bitmap();
+    QImage plain(bitmap.size(), bitmap.format());
     plain.fill(Qt::white);  // its memory is touched before the first measurement
-    double frame = 0, fill = 0;
+    std::vector<double> frames, fills;
     int step = 0;
     for (auto _ : state) {
         const int k = step++ % 10;
         const Clock::time_point start = Clock::now();
-        report.ListMouseMove(1, Qt::LeftButton, x + k * dx, y + k * dy);
+        report.ListMouseMove(sheet, Qt::LeftButton, x + k * dx, y + k * dy);
         QApplication::processEvents();
         const Clock::time_point moved = Clock::now();
         plain.fill(Qt::white);
         benchmark::DoNotOptimize(plain.constBits());
         const Clock::time_point filled = Clock::now();
         state.SetIterationTime(seconds(start, moved));
-        frame += seconds(start, moved);
-        fill += seconds(moved, filled);
+        frames.push_back(seconds(start, moved));
+        fills.push_back(seconds(moved, filled));
     }
-    report.ListMouseUp(1, Qt::LeftButton, x, y);
+    report.ListMouseUp(sheet, Qt::LeftButton, x, y);
     if (!main.Model->calculated) state.SkipWithError("a drag frame failed");
-    state.counters["fill_ms"] = benchmark::Counter(fill * 1e3, benchmark::Counter::kAvgIterations);
-    state.counters["x_fill"] = fill > 0 ? frame / fill : 0;
+    const double fill = Median(fills);
+    state.counters["fill_ms"] = fill * 1e3;
+    state.counters["x_fill"] = fill > 0 ? Median(frames) / fill : 0;
 }
 
-// The garment of the type with the collar and sleeve kinds, its samples
-// calculated at 1:1; the handle that `handle(main)` points at (nullptr: not
-// there) pressed on sheet 1, which `grabbed(main)` confirms; then the drag
-// frames as TimeDragFrames times them.  `what` names the garment in the
-// skip messages.
-template <class Handle, class Grabbed>
-void TimeHandleDragAt1to1(benchmark::State& state, int type, int collar, int sleeve, const std::string& what,
-                          Handle handle, Grabbed grabbed, int dx, int dy) {
+}  // namespace detail
+
+// The garment calculated from its samples at 1:1, the handle pressed, then
+// the drag frames timed as above.
+inline void TimeHandleDragAt1to1(benchmark::State& state, const DragHandle& h) {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
         state.SkipWithError("no widget application");
         return;
@@ -72,26 +96,29 @@ void TimeHandleDragAt1to1(benchmark::State& state, int type, int collar, int sle
         TMainForm& main = forms.Main();
         TReporForm& report = forms.Report();
         main.FillSamples = true;
-        if (!forms.Allocated() || !main.CreateModel(type, collar, sleeve)) {
-            state.SkipWithError((what + " could not be made").c_str());
+        if (!forms.Allocated() || !main.CreateModel(h.type, h.collar, h.sleeve)) {
+            state.SkipWithError((h.what + " could not be made").c_str());
             return;
         }
         main.Mashtab11Execute();
         main.Calc->trigger();
         QApplication::processEvents();
-        const Vector* p = main.Model->calculated ? handle(main) : nullptr;
+        const Vector* p = main.Model->calculated ? h.point(main) : nullptr;
         if (ScreenDC.Scale != 1 || !p) {
-            state.SkipWithError((what + " could not be calculated at 1:1").c_str());
+            state.SkipWithError((h.what + " could not be calculated at 1:1").c_str());
             return;
         }
-        ScreenDC.RestoreCollarOrigin();
+        if (h.sheet == 1)
+            ScreenDC.RestoreCollarOrigin();
+        else
+            ScreenDC.RestoreSleeveOrigin();
         const int x = ScreenDC.PixelX(p->x), y = ScreenDC.PixelY(p->y);
-        report.ListMouseDown(1, Qt::LeftButton, x, y);
-        if (!grabbed(main)) {
+        report.ListMouseDown(h.sheet, Qt::LeftButton, x, y);
+        if (!h.grabbed(main)) {
             state.SkipWithError("the handle could not be grabbed");
             return;
         }
-        TimeDragFrames(state, report, main, x, y, dx, dy);
+        detail::TimeDragFrames(state, report, main, h.sheet, x, y, h.dx, h.dy);
     }
     SetScreenPixelsPerInchOverride(0);
 }

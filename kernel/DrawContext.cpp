@@ -406,11 +406,14 @@ bool TDrawContext::StillOn(const SheetMark& mark, int n) const {
 void TDrawContext::ClearImage(SheetImage& image) {
     if (const int n = SheetNumber(&image)) ++sheetClearings[n];
     ::Canvas& canvas = image.GetCanvas();
-    const int penColor = canvas.PenColor();
+    const int penColor = canvas.PenColor(), penWidth = canvas.PenWidth();
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetBrushColor(kWinWhite);
     canvas.SetPenColor(kWinWhite);
+    // A plain fill whatever pen the drawing before left.
+    canvas.SetPenWidth(1);
     canvas.Rectangle(0, 0, image.Width(), image.Height());
+    canvas.SetPenWidth(penWidth);
     canvas.SetPenColor(penColor);
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <stdexcept>
 
 namespace {
@@ -49,6 +50,7 @@ void Canvas::SetBrushStyle(BrushStyle style) {
 }
 
 void Canvas::SetFontSize(int points) {
+    if (points != fontSize_) metrics_.reset();
     fontSize_ = points;
     fontDirty_ = true;
 }
@@ -59,6 +61,10 @@ void Canvas::SetFontColor(int color) {
 }
 
 void Canvas::SetFontFamily(const std::string& family) {
+    if (family != fontFamily_) {
+        metrics_.reset();
+        widths_.clear();
+    }
     fontFamily_ = family;
     fontDirty_ = true;
 }
@@ -79,6 +85,7 @@ QPainter& Canvas::Begin() {
         if (!painter_.begin(Device())) throw std::runtime_error("Canvas does not allow drawing");
         painter_.setRenderHint(QPainter::Antialiasing, false);
         painter_.setRenderHint(QPainter::TextAntialiasing, false);
+        if (mode_ == Mode::PaintSelected) painter_.setClipRegion(clip_);
         penDirty_ = brushDirty_ = fontDirty_ = true;
     }
     return painter_;
@@ -139,41 +146,77 @@ void Canvas::SetOps(std::vector<DrawnOp> ops) {
 }
 
 void Canvas::PaintAll() {
+    if (mode_ == Mode::PaintSelected && painter_.isActive()) painter_.setClipping(false);
     mode_ = Mode::Paint;
     selected_.clear();
+    clip_ = QRegion();
 }
 
-void Canvas::RecordOnly() { mode_ = Mode::Record; }
+void Canvas::RecordOnly() {
+    PaintAll();
+    mode_ = Mode::Record;
+}
 
-void Canvas::PaintSelected(std::vector<bool> selected) {
+void Canvas::PaintSelected(std::vector<bool> selected, const QRegion& clip) {
     mode_ = Mode::PaintSelected;
     selected_ = std::move(selected);
     next_ = 0;
+    clip_ = clip;
+    if (painter_.isActive()) painter_.setClipRegion(clip_);
 }
 
 bool Canvas::Take(const char* what, const QRect& bounds, const std::vector<int>& values, const std::string* text,
-                  bool background) {
+                  bool background, const QLine& segment, int reach) {
     if (mode_ == Mode::PaintSelected) {
         const size_t i = next_++;
         return i < selected_.size() && selected_[i];
     }
     if (keepOps_ && opsValid_) {
+        // The values as raw bytes, their count first: a key is compared
+        // whole, and read back only by ReadOp.
         std::string key(what);
-        auto add = [&key](int v) {
-            key += ' ';
-            key += std::to_string(v);
-        };
-        for (int v : values) add(v);
-        for (int v : {penColor_, penWidth_, brushColor_, int(brushStyle_), fontSize_, fontColor_}) add(v);
-        key += ' ';
+        const int count = int(values.size());
+        const int settings[] = {penColor_, penWidth_, brushColor_, int(brushStyle_), fontSize_, fontColor_};
+        key.reserve(key.size() + sizeof(int) * (1 + values.size() + std::size(settings)) + fontFamily_.size() +
+                    (text ? text->size() + 1 : 0));
+        key.append(reinterpret_cast<const char*>(&count), sizeof count);
+        key.append(reinterpret_cast<const char*>(values.data()), values.size() * sizeof(int));
+        key.append(reinterpret_cast<const char*>(settings), sizeof settings);
         key += fontFamily_;
         if (text) {
             key += '|';
             key += *text;
         }
-        ops_.push_back({std::move(key), bounds, background});
+        ops_.push_back({std::move(key), bounds, background, segment, reach});
     }
     return mode_ == Mode::Paint;
+}
+
+Canvas::OpFields Canvas::ReadOp(const DrawnOp& op) {
+    OpFields f;
+    const std::string& key = op.key;
+    size_t at = 1;
+    auto next = [&](int& v) {
+        if (at + sizeof v > key.size()) return false;
+        std::memcpy(&v, key.data() + at, sizeof v);
+        at += sizeof v;
+        return true;
+    };
+    int count = 0;
+    if (key.empty() || !next(count) || count < 0) return f;
+    f.kind = key[0];
+    f.values.resize(size_t(count));
+    for (int& v : f.values)
+        if (!next(v)) return {};
+    int settings[6] = {};
+    for (int& v : settings)
+        if (!next(v)) return {};
+    f.penColor = settings[0];
+    f.penWidth = settings[1];
+    f.fontSize = settings[4];
+    const size_t bar = key.find('|', at);
+    if (bar != std::string::npos) f.text = key.substr(bar + 1);
+    return f;
 }
 
 namespace {
@@ -194,7 +237,8 @@ void Canvas::LineTo(int x, int y) {
     const int x0 = penPosX_, y0 = penPosY_;
     penPosX_ = x;
     penPosY_ = y;
-    if (!Take("L", Span(x0, y0, x, y, DevicePenWidth(penWidth_) + 2), {x0, y0, x, y})) return;
+    const int reach = DevicePenWidth(penWidth_) + 2;
+    if (!Take("L", Span(x0, y0, x, y, reach), {x0, y0, x, y}, nullptr, false, QLine(x0, y0, x, y), reach)) return;
     ApplyPen();
     if (penWidth_ > 1) {
         painter_.drawLine(x0, y0, x, y);
@@ -283,44 +327,72 @@ void Canvas::Polygon(const std::vector<PixelPoint>& points) {
 }
 
 void Canvas::TextOut(int x, int y, const std::string& utf8) {
-    {
-        const QFontMetrics fm(Font(), Device());
-        const int h = fm.height(), w = fm.horizontalAdvance(ToQString(utf8));
+    if (Listing()) {
+        const int h = TextHeight(utf8), w = TextWidth(utf8);
         if (!Take("T", QRect(x - h, y - h, w + 2 * h, 3 * h), {x, y}, &utf8)) return;
+    } else if (!Take("T", QRect(), {x, y}, &utf8)) {
+        return;
     }
     ApplyTextPen();
     const QString text = ToQString(utf8);
-    const QFontMetrics fm(painter_.font(), Device());
+    const QFontMetrics& fm = Metrics();
     if (brushStyle_ == BrushStyle::Solid)
-        painter_.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), WinColorToQColor(brushColor_));
+        painter_.fillRect(QRect(x, y, TextWidth(utf8), fm.height()), WinColorToQColor(brushColor_));
     painter_.drawText(x, y + fm.ascent(), text);
 }
 
 void Canvas::TextOutUp(int x, int y, const std::string& utf8) {
-    {
-        const QFontMetrics fm(Font(), Device());
-        const int h = fm.height(), w = fm.horizontalAdvance(ToQString(utf8));
+    if (Listing()) {
+        const int h = TextHeight(utf8), w = TextWidth(utf8);
         if (!Take("U", QRect(x - h, y - w - h, 3 * h, w + 2 * h), {x, y}, &utf8)) return;
+    } else if (!Take("U", QRect(), {x, y}, &utf8)) {
+        return;
     }
     ApplyTextPen();
     const QString text = ToQString(utf8);
-    const QFontMetrics fm(painter_.font(), Device());
+    const QFontMetrics& fm = Metrics();
     painter_.save();
     painter_.translate(x, y);
     painter_.rotate(-90.0);
     if (brushStyle_ == BrushStyle::Solid)
-        painter_.fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), WinColorToQColor(brushColor_));
+        painter_.fillRect(QRect(0, 0, TextWidth(utf8), fm.height()), WinColorToQColor(brushColor_));
     painter_.drawText(0, fm.ascent(), text);
     painter_.restore();
 }
 
+const QFontMetrics& Canvas::Metrics() const {
+    // Kept while the font and the device's resolution stay.
+    const QPaintDevice* device = Device();
+    const int dpi = device->logicalDpiY();
+    if (metrics_ && (metricsDevice_ != device || metricsDpi_ != dpi)) {
+        metrics_.reset();
+        widths_.clear();
+    }
+    if (!metrics_) {
+        metrics_ = std::make_unique<QFontMetrics>(Font(), Device());
+        metricsDevice_ = device;
+        metricsDpi_ = dpi;
+    }
+    return *metrics_;
+}
+
 int Canvas::TextWidth(const std::string& utf8) const {
-    return QFontMetrics(Font(), Device()).horizontalAdvance(ToQString(utf8));
+    // The widths of the texts drawn over and over (the labels of every
+    // redraw) are kept, per font size, while the family stays.
+    const QFontMetrics& fm = Metrics();  // first: it forgets the widths of another device
+    std::string key(reinterpret_cast<const char*>(&fontSize_), sizeof fontSize_);
+    key += utf8;
+    auto it = widths_.find(key);
+    if (it != widths_.end()) return it->second;
+    if (widths_.size() >= 4096) widths_.clear();
+    const int w = fm.horizontalAdvance(ToQString(utf8));
+    widths_.emplace(std::move(key), w);
+    return w;
 }
 
 int Canvas::TextHeight(const std::string& utf8) const {
     (void)utf8;  // every line of one font has the same height
-    return QFontMetrics(Font(), Device()).height();
+    return Metrics().height();
 }
 
 void Canvas::Draw(int x, int y, const QImage& image) {
@@ -338,17 +410,14 @@ bool Canvas::End() { return !painter_.isActive() || painter_.end(); }
 
 namespace {
 
-// Writes the pixels of span (all of one value) into row y from column x.
-// memset is the fastest fill where it applies (white: all four bytes equal);
-// copying a prepared row is the next best for any other colour.
-void CopySpan(QImage& image, int y, int x, const std::vector<QRgb>& span) {
-    if (span.empty()) return;
-    QRgb* dst = reinterpret_cast<QRgb*>(image.scanLine(y)) + x;
-    const QRgb v = span[0];
+// Writes n pixels of value v from dst on.  memset is the fastest fill where
+// it applies (white: all four bytes equal).
+void FillSpan(QRgb* dst, int n, QRgb v) {
+    if (n <= 0) return;
     if (v == (v & 0xFFu) * 0x01010101u)
-        std::memset(dst, int(v & 0xFFu), span.size() * sizeof(QRgb));
+        std::memset(dst, int(v & 0xFFu), size_t(n) * sizeof(QRgb));
     else
-        std::memcpy(dst, span.data(), span.size() * sizeof(QRgb));
+        std::fill_n(dst, n, v);
 }
 
 }  // namespace
@@ -378,6 +447,26 @@ bool ImageCanvas::DirectPenPixel(QRgb& pixel) {
     return true;
 }
 
+void ImageCanvas::SetBackgroundClip(const QRegion& clip) {
+    FlushPendingFill();  // it keeps to the areas it was made in
+    areas_.clear();
+    if (clip.isEmpty()) return;
+    for (const QRect& r : clip & QRegion(image_.rect())) areas_.push_back(r);
+    if (areas_.empty()) areas_.push_back(QRect());  // nothing of the image
+}
+
+std::vector<QRect> ImageCanvas::Areas() const {
+    if (areas_.empty()) return {image_.rect()};
+    return areas_;
+}
+
+QRgb* ImageCanvas::Row(int y) { return reinterpret_cast<QRgb*>(bits_ + qsizetype(y) * stride_); }
+
+void ImageCanvas::BeginRows() {
+    bits_ = image_.bits();  // one check that the image is not shared, for all the rows
+    stride_ = image_.bytesPerLine();
+}
+
 void ImageCanvas::BeforePainting() {
     if (!fillPending_) return;
     End();
@@ -385,26 +474,31 @@ void ImageCanvas::BeforePainting() {
 }
 
 void ImageCanvas::FillSolid(int left, int top, int right, int bottom, int color) {
-    if (!Direct()) return Canvas::FillSolid(left, top, right, bottom, color);
+    // The painter keeps to the pixels a selection may change.
+    if (!Direct() || Clipped()) return Canvas::FillSolid(left, top, right, bottom, color);
     End();
-    QRect rect = QRect(left, top, right - left, bottom - top) & image_.rect();
-    if (!clip_.isEmpty()) rect &= clip_;
+    const QRect rect = QRect(left, top, right - left, bottom - top) & image_.rect();
     // A fill that covers the pending one replaces it: each pixel is written once.
     if (fillPending_ && rect.contains(fillRect_)) fillPending_ = false;
     FlushPendingFill();
     fillRect_ = rect;
     fillPending_ = !fillRect_.isEmpty();
-    fillRow_.assign(size_t(std::max(fillRect_.width(), 0)), WinColorToQColor(color).rgb());
+    fillPixel_ = WinColorToQColor(color).rgb();
 }
 
-void ImageCanvas::FillRow(int y) {
+void ImageCanvas::FillRow(int y, const QRect& area) {
     if (!fillPending_ || y < fillRect_.top() || y > fillRect_.bottom()) return;
-    CopySpan(image_, y, fillRect_.left(), fillRow_);
+    const int from = std::max(area.left(), fillRect_.left()), to = std::min(area.right(), fillRect_.right());
+    FillSpan(Row(y) + from, to - from + 1, fillPixel_);
 }
 
 void ImageCanvas::FlushPendingFill() {
     if (!fillPending_) return;
-    for (int y = fillRect_.top(); y <= fillRect_.bottom(); ++y) FillRow(y);
+    BeginRows();
+    for (const QRect& area : Areas()) {
+        const int top = std::max(area.top(), fillRect_.top()), bottom = std::min(area.bottom(), fillRect_.bottom());
+        for (int y = top; y <= bottom; ++y) FillRow(y, area);
+    }
     fillPending_ = false;
 }
 
@@ -416,14 +510,14 @@ void ImageCanvas::HorizontalLines(const std::vector<int>& ys, int x0, int x1) {
     values.push_back(x1);
     if (!Take("H", image_.rect(), values, nullptr, true)) return MoveTo(x1, ys.back());
     FlushPendingFill();
-    const QRect area = clip_.isEmpty() ? image_.rect() : clip_ & image_.rect();
-    // Pixels from x0 up to x1, end left out, as LineTo draws them.
-    const int from = std::max(std::min(x0, x1 + 1), area.left());
-    const int to = std::min(std::max(x0, x1 - 1), area.right());
-    if (from <= to && x0 != x1) {
-        const std::vector<QRgb> span(size_t(to - from + 1), pixel);
+    BeginRows();
+    for (const QRect& area : Areas()) {
+        // Pixels from x0 up to x1, end left out, as LineTo draws them.
+        const int from = std::max(std::min(x0, x1 + 1), area.left());
+        const int to = std::min(std::max(x0, x1 - 1), area.right());
+        if (from > to || x0 == x1) continue;
         for (int y : ys)
-            if (y >= area.top() && y <= area.bottom()) CopySpan(image_, y, from, span);
+            if (y >= area.top() && y <= area.bottom()) FillSpan(Row(y) + from, to - from + 1, pixel);
     }
     MoveTo(x1, ys.back());
 }
@@ -435,19 +529,21 @@ void ImageCanvas::VerticalLines(const std::vector<int>& xs, int y0, int y1) {
     values.push_back(y0);
     values.push_back(y1);
     if (!Take("V", image_.rect(), values, nullptr, true)) return MoveTo(xs.back(), y1);
-    const QRect area = clip_.isEmpty() ? image_.rect() : clip_ & image_.rect();
+    BeginRows();
     std::vector<int> columns;
-    for (int x : xs)
-        if (x >= area.left() && x <= area.right()) columns.push_back(x);
-    const int from = std::max(std::min(y0, y1 + 1), area.top());
-    const int to = y0 == y1 ? from - 1 : std::min(std::max(y0, y1 - 1), area.bottom());
-    // Row by row, a pending fill first: each row is written while in cache.
-    // A pending fill lies within the clip, as the lines do.
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        FillRow(y);
-        if (y < from || y > to) continue;
-        QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        for (int x : columns) row[x] = pixel;
+    for (const QRect& area : Areas()) {
+        columns.clear();
+        for (int x : xs)
+            if (x >= area.left() && x <= area.right()) columns.push_back(x);
+        const int from = std::max(std::min(y0, y1 + 1), area.top());
+        const int to = y0 == y1 ? from - 1 : std::min(std::max(y0, y1 - 1), area.bottom());
+        // Row by row, a pending fill first: each row is written while in cache.
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            FillRow(y, area);
+            if (y < from || y > to) continue;
+            QRgb* row = Row(y);
+            for (int x : columns) row[x] = pixel;
+        }
     }
     fillPending_ = false;
     MoveTo(xs.back(), y1);

@@ -12,11 +12,15 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
+#include <QLine>
 #include <QPainter>
 #include <QRect>
+#include <QRegion>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // Windows colour values (0x00BBGGRR: 255 is pure red).  The only place where
@@ -103,14 +107,29 @@ public:
     // The drawing since the last fill of the whole device, operation by
     // operation: what it drew with every setting that decides its pixels
     // (two operations with the same key paint the same pixels), the pixels
-    // it may touch, and whether it is the background (that fill, the lines
-    // drawn a row or column set at a time).  Kept while KeepOps is on and
-    // only from such a fill on: before it OpsValid is false.
+    // it may touch (for a line, also its segment: its pixels lie within
+    // `reach` of it), and whether it is the background (that fill, the
+    // lines drawn a row or column set at a time).  Kept while KeepOps is on
+    // and only from such a fill on: before it OpsValid is false.
     struct DrawnOp {
         std::string key;
         QRect bounds;
         bool background = false;
+        QLine segment;  // null for anything but a line
+        int reach = 0;
     };
+    // A listed operation read back: its kind ('L' a line, 'R' a rectangle,
+    // 'P' a polygon, 'T' a text, 'U' a text turned upwards, 'I' an image,
+    // 'H' and 'V' background rules), its values (a line's ends x0 y0 x1 y1,
+    // a text's corner x y, ...), the pen's colour and width, the font's size
+    // and the text.
+    struct OpFields {
+        char kind = 0;
+        std::vector<int> values;
+        int penColor = 0, penWidth = 0, fontSize = 0;
+        std::string text;
+    };
+    static OpFields ReadOp(const DrawnOp& op);
     void KeepOps(bool keep) { keepOps_ = keep; }
     bool OpsValid() const { return keepOps_ && opsValid_; }
     void InvalidateOps();
@@ -118,10 +137,11 @@ public:
     void SetOps(std::vector<DrawnOp> ops);
     // Painting (the default); recording the operations without painting
     // them; or painting only the operations whose place in the sequence is
-    // marked in `selected` (nothing recorded).
+    // marked in `selected`, and only their pixels inside `clip` (nothing
+    // recorded).
     void PaintAll();
     void RecordOnly();
-    void PaintSelected(std::vector<bool> selected);
+    void PaintSelected(std::vector<bool> selected, const QRegion& clip);
 
 protected:
     // The device drawn on; must stay valid while the canvas lives.
@@ -145,14 +165,20 @@ protected:
     // (`what` and `values` with the settings make its key) and says whether
     // to paint it.
     bool Take(const char* what, const QRect& bounds, const std::vector<int>& values, const std::string* text = nullptr,
-              bool background = false);
+              bool background = false, const QLine& segment = QLine(), int reach = 0);
     bool Recording() const { return mode_ == Mode::Record; }
+    // Whether the operations are being listed (their bounds are needed).
+    bool Listing() const { return keepOps_ && opsValid_ && mode_ != Mode::PaintSelected; }
+    // While painting a selection: the pixels it may change.
+    bool Clipped() const { return mode_ == Mode::PaintSelected; }
 
 private:
     void ApplyPen();
     void ApplyBrush();
     void ApplyTextPen();
     QFont Font() const;
+    // The metrics of the font in force on the device.
+    const QFontMetrics& Metrics() const;
 
     enum class Mode { Paint, Record, PaintSelected };
     Mode mode_ = Mode::Paint;
@@ -161,6 +187,7 @@ private:
     std::vector<DrawnOp> ops_;
     std::vector<bool> selected_;
     size_t next_ = 0;  // the place of the next operation while painting a selection
+    QRegion clip_;     // the pixels a selection may change
 
     mutable QPainter painter_;
     int penColor_ = kWinBlack;
@@ -170,6 +197,10 @@ private:
     int fontSize_ = 8;
     int fontColor_ = kWinBlack;
     std::string fontFamily_;
+    mutable std::unique_ptr<QFontMetrics> metrics_;
+    mutable const QPaintDevice* metricsDevice_ = nullptr;
+    mutable int metricsDpi_ = 0;
+    mutable std::unordered_map<std::string, int> widths_;  // TextWidth's, by font size and text
     int penPosX_ = 0;
     int penPosY_ = 0;
     bool penDirty_ = true;
@@ -193,8 +224,8 @@ public:
     // as it is drawn over the whole image (a 32-bit image).
     bool ClipsBackground() const { return Direct(); }
     // Limits the fills and the lines drawn a row or column set at a time to
-    // the rectangle (an empty one: no limit).
-    void SetBackgroundClip(const QRect& clip) { clip_ = clip; }
+    // the region (an empty one: no limit).
+    void SetBackgroundClip(const QRegion& clip);
 
 protected:
     QPaintDevice* Device() const override;
@@ -210,12 +241,21 @@ private:
     // The pixel value of the pen when the lines can be written directly
     // (1-pixel pen on a 32-bit image; the painter is ended); false otherwise.
     bool DirectPenPixel(QRgb& pixel);
+    // The parts of the image the background is drawn in: the clip's
+    // rectangles, or the whole image.
+    std::vector<QRect> Areas() const;
+    // Row y of the image, after BeginRows.
+    void BeginRows();
+    QRgb* Row(int y);
     void FlushPendingFill();
-    void FillRow(int y);
+    // Row y of the pending fill within the area.
+    void FillRow(int y, const QRect& area);
 
     mutable QImage image_;
-    QRect clip_;
+    std::vector<QRect> areas_;  // the clip's rectangles within the image; none: no clip
     bool fillPending_ = false;
     QRect fillRect_;
-    std::vector<QRgb> fillRow_;  // one row of the pending fill
+    QRgb fillPixel_ = 0;
+    uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
 };

@@ -1,7 +1,10 @@
 #include "shell/GarmentSheets.h"
 
 #include <QRegion>
+#include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -41,55 +44,122 @@ void ClearSheet(int n) {
 
 namespace {
 
-// The pixels an operation may touch, widened to whole tiles of 64 pixels:
-// a few large rectangles clear faster than many small ones.
-QRect Tiled(const QRect& r) {
-    constexpr int kTile = 64;
-    auto down = [](int v) { return (v >= 0 ? v / kTile : -((-v + kTile - 1) / kTile)) * kTile; };
-    const int left = down(r.left()), top = down(r.top());
-    return QRect(left, top, down(r.right()) + kTile - left, down(r.bottom()) + kTile - top);
-}
+// The tiles of 32 × 32 pixels of a sheet that may change: a few large
+// rectangles clear faster than many small ones.  An operation's pixels are
+// those of its bounds, or for a line those near its segment, so that a
+// long slanting line takes in only the tiles it crosses.
+class Tiles {
+public:
+    explicit Tiles(const QSize& size)
+        : columns_((size.width() + kTile - 1) / kTile), rows_((size.height() + kTile - 1) / kTile),
+          on_(size_t(std::max(columns_, 0)) * size_t(std::max(rows_, 0)), false) {}
 
-// The pixels where two drawings of a sheet (background left out) may
-// differ: those of every operation of one without its equal in the other;
-// and in `selected`, the operations of `after` to paint there: those that
-// touch the pixels, which take theirs in too, until none more does.
+    void Mark(const Canvas::DrawnOp& op) {
+        Visit(op, [this](int c, int r) {
+            on_[size_t(r) * size_t(columns_) + size_t(c)] = true;
+            any_ = true;
+            return false;
+        });
+    }
+    bool Touches(const Canvas::DrawnOp& op) const {
+        return any_ && Visit(op, [this](int c, int r) { return bool(on_[size_t(r) * size_t(columns_) + size_t(c)]); });
+    }
+    bool Empty() const { return !any_; }
+    // The marked tiles as rectangles: the runs of each row of tiles.
+    QRegion Region() const {
+        QRegion region;
+        std::vector<QRect> rects;
+        for (int r = 0; r < rows_; ++r)
+            for (int c = 0; c < columns_;) {
+                if (!on_[size_t(r) * size_t(columns_) + size_t(c)]) {
+                    ++c;
+                    continue;
+                }
+                const int first = c;
+                while (c < columns_ && on_[size_t(r) * size_t(columns_) + size_t(c)]) ++c;
+                rects.emplace_back(first * kTile, r * kTile, (c - first) * kTile, kTile);
+            }
+        region.setRects(rects.data(), int(rects.size()));
+        return region;
+    }
+
+private:
+    static constexpr int kTile = 32;
+
+    static int Down(int v) { return v >= 0 ? v / kTile : -((-v + kTile - 1) / kTile); }
+
+    // Calls visit(column, row) for the tiles of the rectangle within the
+    // sheet until it answers true; whether it did.
+    template <class F>
+    bool VisitRect(const QRect& r, F&& visit) const {
+        const int c0 = std::max(Down(r.left()), 0), c1 = std::min(Down(r.right()), columns_ - 1);
+        const int r0 = std::max(Down(r.top()), 0), r1 = std::min(Down(r.bottom()), rows_ - 1);
+        for (int row = r0; row <= r1; ++row)
+            for (int c = c0; c <= c1; ++c)
+                if (visit(c, row)) return true;
+        return false;
+    }
+    // The tiles of the operation: a line's in pieces of at most half a tile.
+    template <class F>
+    bool Visit(const Canvas::DrawnOp& op, F&& visit) const {
+        const QLine& l = op.segment;
+        if (l.isNull()) return VisitRect(op.bounds, visit);
+        const int pieces = std::max(std::abs(l.dx()), std::abs(l.dy())) / (kTile / 2) + 1;
+        auto at = [&](int k, int from, int d) { return from + int((long long)d * k / pieces); };
+        for (int k = 0; k < pieces; ++k) {
+            const QPoint a(at(k, l.x1(), l.dx()), at(k, l.y1(), l.dy()));
+            const QPoint b(at(k + 1, l.x1(), l.dx()), at(k + 1, l.y1(), l.dy()));
+            const QRect piece = QRect(a, b).normalized().adjusted(-op.reach, -op.reach, op.reach, op.reach);
+            if (VisitRect(piece, visit)) return true;
+        }
+        return false;
+    }
+
+    int columns_, rows_;
+    std::vector<bool> on_;
+    bool any_ = false;
+};
+
+// The tiles where two drawings of a sheet (background left out) may
+// differ, and in `selected` the operations of `after` to paint there.
+//
+// Each pixel shows the last operation that painted it.  An operation of
+// `after` is matched with an equal one of `before` (the same key paints the
+// same pixels) when the matched ones keep their order; the pixels of every
+// operation left unmatched, on either side, may change.  Outside them the
+// same operations paint in the same order, so the pixels stay; inside them
+// the background and every operation of `after` that may touch them are
+// painted again, kept to them.
 QRegion Changed(const std::vector<Canvas::DrawnOp>& before, const std::vector<Canvas::DrawnOp>& after,
-                std::vector<bool>& selected) {
-    std::unordered_map<std::string, int> unmatched;
-    for (const Canvas::DrawnOp& op : before)
-        if (!op.background) ++unmatched[op.key];
-    QRegion dirty;
+                const QSize& size, std::vector<bool>& selected) {
+    // The places in `before` of each key, last to first.
+    std::unordered_map<std::string_view, std::vector<size_t>> places;
+    for (size_t i = before.size(); i-- > 0;)
+        if (!before[i].background) places[before[i].key].push_back(i);
+    std::vector<bool> matched(before.size(), false);
+    Tiles tiles(size);
+    size_t last = 0;  // one past the place of the last match
+    for (const Canvas::DrawnOp& op : after) {
+        if (op.background) continue;
+        auto it = places.find(op.key);
+        std::vector<size_t>* free = it == places.end() ? nullptr : &it->second;
+        // An equal operation earlier than the last match would change the
+        // order: it is left unmatched.
+        while (free && !free->empty() && free->back() < last) free->pop_back();
+        if (!free || free->empty()) {
+            tiles.Mark(op);
+            continue;
+        }
+        matched[free->back()] = true;
+        last = free->back() + 1;
+        free->pop_back();
+    }
+    for (size_t i = 0; i < before.size(); ++i)
+        if (!before[i].background && !matched[i]) tiles.Mark(before[i]);
     selected.assign(after.size(), false);
-    for (size_t i = 0; i < after.size(); ++i) {
-        const Canvas::DrawnOp& op = after[i];
-        if (op.background) continue;
-        auto it = unmatched.find(op.key);
-        if (it != unmatched.end() && it->second > 0) {
-            --it->second;
-        } else {
-            dirty += Tiled(op.bounds);
-            selected[i] = true;
-        }
-    }
-    for (const Canvas::DrawnOp& op : before) {
-        if (op.background) continue;
-        auto it = unmatched.find(op.key);
-        if (it->second > 0) {
-            --it->second;
-            dirty += Tiled(op.bounds);
-        }
-    }
-    for (bool grew = !dirty.isEmpty(); grew;) {
-        grew = false;
-        for (size_t i = 0; i < after.size(); ++i) {
-            if (selected[i] || after[i].background || !dirty.intersects(after[i].bounds)) continue;
-            selected[i] = true;
-            dirty += Tiled(after[i].bounds);
-            grew = true;
-        }
-    }
-    return dirty;
+    if (tiles.Empty()) return QRegion();
+    for (size_t i = 0; i < after.size(); ++i) selected[i] = !after[i].background && tiles.Touches(after[i]);
+    return tiles.Region();
 }
 
 }  // namespace
@@ -97,42 +167,55 @@ QRegion Changed(const std::vector<Canvas::DrawnOp>& before, const std::vector<Ca
 void RedrawChanged(int n, const std::function<void()>& draw) {
     SheetImage* sheet = Sheet(n);
     if (!sheet) return;
+    auto whole = [n, &draw] {
+        ClearSheet(n);
+        draw();
+    };
     auto* canvas = dynamic_cast<ImageCanvas*>(&sheet->GetCanvas());
-    if (!canvas || !canvas->ClipsBackground()) return draw();
-    if (!canvas->OpsValid()) {
-        // The first such redraw draws the sheet whole and lists it from then on.
-        canvas->KeepOps(true);
-        return draw();
-    }
+    if (!canvas || !canvas->ClipsBackground()) return whole();
+    // The drawing is listed first, nothing painted: a drawing that fails
+    // leaves the sheet as it was.
+    const bool listed = canvas->OpsValid();
     std::vector<Canvas::DrawnOp> before = canvas->TakeOps();
+    canvas->KeepOps(true);
     const TDrawContext start = ScreenDC;
     try {
         canvas->RecordOnly();
-        draw();
+        whole();
         canvas->PaintAll();
     } catch (...) {
+        // The sheet shows the drawing before, unlisted.
         canvas->PaintAll();
         canvas->InvalidateOps();
         throw;
     }
-    ScreenDC = start;
-    if (!canvas->OpsValid()) return draw();  // the drawing did not begin with a clearing
+    const TDrawContext end = ScreenDC;
+    if (!listed || !canvas->OpsValid()) {
+        // No list of the drawing before (the first such redraw), or the
+        // clearing did not cover the sheet: drawn whole (and listed from its
+        // clearing on).
+        canvas->InvalidateOps();
+        ScreenDC = start;
+        return whole();
+    }
     std::vector<Canvas::DrawnOp> after = canvas->TakeOps();
     std::vector<bool> selected;
-    const QRegion dirty = Changed(before, after, selected) & QRegion(sheet->Bitmap().rect());
+    const QRect area = sheet->Bitmap().rect();
+    const QRegion dirty = Changed(before, after, area.size(), selected) & QRegion(area);
     try {
         canvas->KeepOps(false);
-        for (const QRect& rect : dirty) {
-            canvas->SetBackgroundClip(rect);
+        if (!dirty.isEmpty()) {
+            // The background, then the drawing, kept to the changed tiles.
+            canvas->SetBackgroundClip(dirty);
             ScreenDC.ClearImage(*sheet);
             ScreenDC.DrawGrid(*sheet);
+            canvas->SetBackgroundClip(QRegion());
+            ScreenDC = start;
+            canvas->PaintSelected(std::move(selected), dirty);
+            whole();
         }
-        canvas->SetBackgroundClip(QRect());
-        ScreenDC = start;
-        canvas->PaintSelected(std::move(selected));
-        draw();
     } catch (...) {
-        canvas->SetBackgroundClip(QRect());
+        canvas->SetBackgroundClip(QRegion());
         canvas->PaintAll();
         canvas->KeepOps(true);
         canvas->InvalidateOps();
@@ -141,6 +224,7 @@ void RedrawChanged(int n, const std::function<void()>& draw) {
     canvas->PaintAll();
     canvas->KeepOps(true);
     canvas->SetOps(std::move(after));
+    ScreenDC = end;
     sheet->Refresh();
 }
 

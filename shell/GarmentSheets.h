@@ -29,13 +29,18 @@ void Show(int count, bool visible);
 void Clear(int count);
 // Sheet n alone, likewise.
 void ClearSheet(int n);
-// Sheet n drawn again by `draw` (which clears it with ClearSheet and draws
-// it whole), changing only the pixels where the new drawing differs from
-// the one on the sheet: the pixels end exactly as a whole drawing leaves
-// them.  `draw` runs twice, the screen context put back before each run:
-// once to list the drawing, once to paint what changed and what overlaps
-// it.  Without a list of the sheet's drawing (the first time), a plain
-// draw, listed.
+// Sheet n cleared (ClearSheet) and drawn whole again by `draw`, changing
+// only the pixels where the new drawing differs from the one on the sheet:
+// the pixels end exactly as the clearing and `draw` leave them, and the
+// screen context as `draw` leaves it.  Every handle's drag frame redraws its
+// sheet so, through the routine that draws the sheet in a full redraw.
+// `draw` runs twice, the screen context put back before each run: once to
+// list the drawing (nothing painted), once to paint what changed, kept to
+// the tiles that may change.  Without a list of the drawing before (the
+// first time, after a failed redraw, or when the sheet's clearing does not
+// cover its bitmap), the second run draws the sheet whole.  When `draw`
+// throws while listing, the sheet stays as it was, its list is dropped and
+// the exception passes on.
 void RedrawChanged(int n, const std::function<void()>& draw);
 // Attaches sheet n's canvas to the screen context; false without the sheet.
 bool Attach(int n);

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -54,15 +53,16 @@ public:
         if (!valid) return;
         for (const Canvas::DrawnOp& op : ops) {
             if (op.background) continue;
-            const std::size_t bar = op.key.find('|');
-            std::istringstream in(op.key.substr(0, bar));
+            const Canvas::OpFields f = Canvas::ReadOp(op);
             Stroke s;
-            in >> s.kind;
-            if (s.kind == 'L') {
-                in >> s.x0 >> s.y0 >> s.x1 >> s.y1 >> s.color >> s.width;
-            } else if (s.kind == 'T') {
-                in >> s.x0 >> s.y0 >> s.color >> s.width;
-                if (bar != std::string::npos) s.text = op.key.substr(bar + 1);
+            s.kind = f.kind;
+            s.color = f.penColor;
+            s.width = f.penWidth;
+            if (s.kind == 'L' && f.values.size() == 4) {
+                s.x0 = f.values[0], s.y0 = f.values[1], s.x1 = f.values[2], s.y1 = f.values[3];
+            } else if (s.kind == 'T' && f.values.size() == 2) {
+                s.x0 = f.values[0], s.y0 = f.values[1];
+                s.text = f.text;
             } else {
                 continue;
             }

@@ -549,37 +549,27 @@ void TDressGarment::DrawSheetTwoBack() {
     GarmentSheets::Refresh(2);
 }
 
+// A handle's drag frame: the sheets the handle changes, drawn by the same
+// routines as Draw, changed only where they differ.
 void TDressGarment::RedrawCollar() {
     if (!calculated || !MainForm) return;
-    GarmentSheets::ClearSheet(1);
-    DrawSheetOne();
+    GarmentSheets::RedrawChanged(1, [this] { DrawSheetOne(); });
 }
 
 void TDressGarment::RedrawSleeve() {
     if (!calculated || !MainForm || !MainForm->Sleeve) return;
     const int kind = MainForm->SleeveKind;
-    // A raglan's handle moves the bodice's armholes too: both sheets are
-    // drawn again, only where they change.
+    // A raglan's handle moves the bodice's armholes too.
     if (kind == 5 || kind == 6) {
-        GarmentSheets::RedrawChanged(1, [this] {
-            GarmentSheets::ClearSheet(1);
-            DrawSheetOne();
-        });
+        GarmentSheets::RedrawChanged(1, [this] { DrawSheetOne(); });
         ScreenDC.RestoreSleeveOrigin();
-        GarmentSheets::RedrawChanged(2, [this, kind] {
-            GarmentSheets::ClearSheet(2);
-            if (IsAllInOneSleeve(kind))
-                DrawSheetTwoBack();
-            else
-                DrawSleeveSheet();
-        });
-        return;
     }
-    GarmentSheets::ClearSheet(2);
-    if (IsAllInOneSleeve(kind))
-        DrawSheetTwoBack();
-    else
-        DrawSleeveSheet();
+    GarmentSheets::RedrawChanged(2, [this, kind] {
+        if (IsAllInOneSleeve(kind))
+            DrawSheetTwoBack();
+        else
+            DrawSleeveSheet();
+    });
 }
 
 // ---------------------------------------------------------------------------

@@ -363,9 +363,12 @@ protected:
     // centre when the collar is apart or absent.
     // Default: 3 cm beyond the front edge at the waist.
     virtual float RightEdge() const;
-    // Sheet 1's origin by the collar kind; false when the collar kind is
-    // not drawn on the sheet (the origin is then left).
+    // Sheet 1's origin by the collar kind (kept as the collar's origin); a
+    // collar kind not drawn on the sheet leaves the origin as it is.
     void PlaceSheet1();
+    // Sheet 1's drawing at the origin in force: the pieces' and the collar's
+    // lines, then their labels.
+    void DrawSheet1();
     // The captions of sheet 1 ("Воротник: ", "Полочка и спинка").
     void CaptionSheet1() const;
     // The collar drawn in place (kinds 7 and 8) or apart (1, 2, 6).
@@ -382,7 +385,6 @@ private:
     std::vector<float*> Slots() const;
     // The rows of the column these fields are read from, as the column judges them.
     std::vector<MeasureRow> ColumnRows() const;
-    void DrawSheet1();
 
     int type_ = 0;
     int rowsLaidOut_ = 0;  // the rows the constructor showed (0: none)

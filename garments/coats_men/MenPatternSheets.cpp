@@ -446,15 +446,24 @@ void TMenPattern::PlaceSheet1() {
         ScreenDC.SetOrigin(kHalfSheet - (T.x + RightEdge()) / 2, top + 10);
     } else if (CollarInPlace()) {
         ScreenDC.SetOrigin(kHalfSheet - (T.x + collar->BoxRight) / 2, collar->BoxTop + 8);
-        collar->Draw();
-        collar->DrawLabels();
     } else if (CollarApart()) {
         ScreenDC.SetOrigin(kHalfSheet - (T.x + RightEdge()) / 2, top + collar->BoxTop - collar->BoxBottom + 12);
-        const Vector shift = ApartCollarShift();
-        BodiceFrame::DrawCollar(ScreenDC, &shift);
     }
     //  Any other collar kind is not drawn on this sheet; the origin stays.
     ScreenDC.SaveCollarOrigin();
+}
+
+void TMenPattern::DrawSheet1() {
+    // Every line first, the pattern's and the collar's, then every label:
+    // no line runs over a label's text.
+    const PieceTarget screen{ScreenDC, GarmentSheets::kScreenOutline, false, true};
+    const bool collar = CollarNow() && (CollarInPlace() || CollarApart());
+    const Vector shift = ApartCollarShift();
+    const Vector* at = CollarApart() ? &shift : nullptr;
+    DrawPieceLines(screen);
+    if (collar) BodiceFrame::DrawCollarLines(at);
+    LabelPieces(screen);
+    if (collar) BodiceFrame::LabelCollar(at);
 }
 
 void TMenPattern::CaptionSheet1() const {
@@ -470,7 +479,7 @@ void TMenPattern::CaptionSheet1() const {
 void TMenPattern::Draw() {
     if (!calculated || !GarmentSheets::Attach(1)) return;
     PlaceSheet1();
-    DrawPieces({ScreenDC, GarmentSheets::kScreenOutline, false, true});
+    DrawSheet1();
     GarmentSheets::Refresh(1);
     TSleeve* sleeve = SleeveNow();
     if (!sleeve || !GarmentSheets::Attach(2)) return;
@@ -483,23 +492,18 @@ void TMenPattern::Draw() {
     GarmentSheets::Refresh(2);
 }
 
+// A collar handle's drag frame: sheet 1 as Draw and DrawTables draw it,
+// changed only where it differs.
 void TMenPattern::RedrawCollar() {
-    SheetImage* sheet = GarmentSheets::Sheet(1);
-    if (!calculated || !sheet) return;
-    ScreenDC.ClearImage(*sheet);
-    ScreenDC.DrawGrid(*sheet);
-    GarmentSheets::Attach(1);
-    //  Sheet 1's own origin: with a sleeve Draw leaves the sleeve sheet's.
-    ScreenDC.RestoreCollarOrigin();
-    //  The collar's lines go with the pattern's, its labels after them all.
-    const PieceTarget screen{ScreenDC, GarmentSheets::kScreenOutline, false, true};
-    TCollar* collar = CollarNow();
-    DrawPieceLines(screen);
-    if (collar) collar->Draw();
-    LabelPieces(screen);
-    if (collar) collar->DrawLabels();
-    CaptionSheet1();
-    GarmentSheets::Refresh(1);
+    if (!calculated) return;
+    GarmentSheets::RedrawChanged(1, [this] {
+        if (!GarmentSheets::Attach(1)) return;
+        //  Sheet 1's own origin: with a sleeve Draw leaves the sleeve sheet's.
+        ScreenDC.RestoreCollarOrigin();
+        DrawSheet1();
+        CaptionSheet1();
+        GarmentSheets::Refresh(1);
+    });
 }
 
 // ---------------------------------------------------------------------------

@@ -371,16 +371,16 @@ void TMenDressGarment::Draw() {
     ScreenDC.SaveCollarOrigin();
 }
 
+// A handle's drag frame: the handle's sheet, drawn by the same routine as
+// Draw, changed only where it differs.
 void TMenDressGarment::RedrawCollar() {
     if (!calculated || !MainForm) return;
-    GarmentSheets::ClearSheet(1);
-    DrawSheetOne();
+    GarmentSheets::RedrawChanged(1, [this] { DrawSheetOne(); });
 }
 
 void TMenDressGarment::RedrawSleeve() {
     if (!calculated || !MainForm || !MainForm->Sleeve) return;
-    GarmentSheets::ClearSheet(2);
-    DrawSleeveSheet();
+    GarmentSheets::RedrawChanged(2, [this] { DrawSleeveSheet(); });
 }
 
 // ---------------------------------------------------------------------------

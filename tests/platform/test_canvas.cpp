@@ -267,3 +267,39 @@ TEST(Canvas, FillsInARowKeepWhatTheLaterOneLeavesUncovered) {
         EXPECT_EQ(InkBox(img), c.red | c.blue);
     }
 }
+
+// The background drawn again inside a region of several rectangles: inside
+// them the pixels of a drawing over the whole image, outside them what was
+// there.
+TEST(Canvas, TheBackgroundKeepsToItsClipRegion) {
+    auto background = [](ImageCanvas& canvas) {
+        canvas.SetBrushStyle(BrushStyle::Solid);
+        canvas.SetBrushColor(kWinWhite);
+        canvas.SetPenColor(kWinWhite);
+        canvas.Rectangle(0, 0, 60, 40);
+        canvas.SetPenColor(WinRGB(200, 200, 200));
+        canvas.VerticalLines({3, 17, 40}, 0, 40);
+        canvas.HorizontalLines({5, 21}, 0, 60);
+    };
+    auto whole = WhiteCanvas(60, 40);
+    background(*whole);
+    auto clipped = WhiteCanvas(60, 40);
+    clipped->SetBrushStyle(BrushStyle::Solid);
+    clipped->SetBrushColor(255);
+    clipped->SetPenColor(255);
+    clipped->Rectangle(0, 0, 60, 40);  // all red
+    QRegion region(QRect(0, 0, 20, 10));
+    region += QRect(30, 16, 25, 20);
+    clipped->SetBackgroundClip(region);
+    background(*clipped);
+    clipped->SetBackgroundClip(QRegion());
+    const QImage& a = whole->Image();
+    const QImage& b = clipped->Image();
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 60; ++x) {
+            if (region.contains(QPoint(x, y)))
+                EXPECT_EQ(b.pixel(x, y), a.pixel(x, y)) << x << "," << y;
+            else
+                EXPECT_EQ(b.pixel(x, y), qRgb(255, 0, 0)) << x << "," << y;
+        }
+}

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -50,17 +49,16 @@ struct ScreenText {
     std::string text;
 };
 
-// The texts of the operations a sheet's canvas kept ("T x y ... family|text").
+// The texts of the operations a sheet's canvas kept.
 std::vector<ScreenText> TextsOf(const std::vector<Canvas::DrawnOp>& ops) {
     std::vector<ScreenText> texts;
     for (const Canvas::DrawnOp& op : ops) {
-        if (op.key.rfind("T ", 0) != 0) continue;
-        const size_t bar = op.key.find('|');
-        if (bar == std::string::npos) continue;
-        std::istringstream head(op.key.substr(2, bar - 2));
+        const Canvas::OpFields f = Canvas::ReadOp(op);
+        if (f.kind != 'T' || f.values.size() != 2) continue;
         ScreenText t;
-        head >> t.x >> t.y;
-        t.text = op.key.substr(bar + 1);
+        t.x = f.values[0];
+        t.y = f.values[1];
+        t.text = f.text;
         std::replace(t.text.begin(), t.text.end(), '\t', ' ');
         texts.push_back(t);
     }
