@@ -1,10 +1,12 @@
 // The images of the main window's commands, drawn here so that the program
 // needs no image files: small flat pictures in the manner of a classic tool
 // bar (24 x 24, with a 48 x 48 form for high-density screens).
+#include <QCoreApplication>
 #include <QPainter>
-#include <cmath>
 #include <QPainterPath>
 #include <QPixmap>
+#include <array>
+#include <cmath>
 
 #include "shell/MainForm.h"
 
@@ -166,12 +168,34 @@ QPixmap RenderIcon(int index, int size) {
     return pixmap;
 }
 
+// The icons drawn so far: the main window and the drawing window show some
+// of the same, and each is drawn once.  Let go with the application, whose
+// pixmaps they hold.
+constexpr int kIconCount = 8;
+std::array<QIcon, kIconCount>& DrawnIcons() {
+    static std::array<QIcon, kIconCount> icons;
+    return icons;
+}
+
+bool forgetRegistered = false;
+
+void ForgetDrawnIcons() {
+    DrawnIcons().fill(QIcon());
+    forgetRegistered = false;
+}
+
 }  // namespace
 
 QIcon MainToolIcon(int index) {
-    QIcon icon;
-    if (index < 0 || index > 7) return icon;
-    icon.addPixmap(RenderIcon(index, 24));
-    icon.addPixmap(RenderIcon(index, 48));
+    if (index < 0 || index >= kIconCount) return QIcon();
+    QIcon& icon = DrawnIcons()[size_t(index)];
+    if (icon.isNull()) {
+        if (!forgetRegistered) {
+            qAddPostRoutine(ForgetDrawnIcons);
+            forgetRegistered = true;
+        }
+        icon.addPixmap(RenderIcon(index, 24));
+        icon.addPixmap(RenderIcon(index, 48));
+    }
     return icon;
 }
