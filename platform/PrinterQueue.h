@@ -1,7 +1,8 @@
 // What the print system says of a printer queue before a job (still there,
 // accepting jobs, the print service answering) and of a job handed to it.
-// Read through CUPS where the program is built with it; elsewhere a queue
-// counts as there while Qt lists it, and a job handed over as taken.
+// Read through CUPS where the program is built with it and its library can
+// be loaded when first asked; elsewhere a queue counts as there while Qt
+// lists it, and a job handed over as taken.
 #pragma once
 
 #include <ctime>

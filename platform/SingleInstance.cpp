@@ -1,11 +1,27 @@
 #include "platform/SingleInstance.h"
 
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <exception>
+
+#ifdef Q_OS_WIN
+#include <QLocalServer>
+#include <QLocalSocket>
+#else
+#include <QFile>
+#include <QSocketNotifier>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <map>
+#endif
 
 #include "platform/MessageBox.h"
 
@@ -47,11 +63,186 @@ void RunCallback(const std::function<void()>& callback) {
 
 }  // namespace
 
+#ifdef Q_OS_WIN
+
+// The first instance's server: a named pipe through Qt's local sockets.
+class SingleInstanceGuard::Listener {
+public:
+    explicit Listener(std::function<void()> onRequest) : onRequest_(std::move(onRequest)) {}
+    ~Listener() { server_.close(); }
+
+    bool Listen(const QString& name) {
+        // We hold the lock, so a server of that name is a leftover.
+        QLocalServer::removeServer(name);
+        server_.setSocketOptions(QLocalServer::UserAccessOption);
+        if (!server_.listen(name)) return false;
+        QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] { Serve(); });
+        return true;
+    }
+
+private:
+    void Serve() {
+        while (QLocalSocket* socket = server_.nextPendingConnection()) {
+            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            auto onData = [this, socket] {
+                while (socket->canReadLine()) {
+                    if (socket->readLine() != kActivateRequest) continue;
+                    onRequest_();
+                    socket->write(kActivateReply);
+                    socket->flush();
+                }
+            };
+            QObject::connect(socket, &QLocalSocket::readyRead, socket, onData);
+            onData();  // the request may have come with the connection
+        }
+    }
+
+    std::function<void()> onRequest_;
+    QLocalServer server_;
+};
+
+#else
+
+namespace {
+
+#ifdef MSG_NOSIGNAL
+constexpr int kSendFlags = MSG_NOSIGNAL;  // a vanished peer is an error, not a signal
+#else
+constexpr int kSendFlags = 0;
+#endif
+
+void SetDescriptorFlags(int fd, bool nonBlocking) {
+    ::fcntl(fd, F_SETFD, ::fcntl(fd, F_GETFD) | FD_CLOEXEC);
+    if (nonBlocking) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+}
+
+// The socket address of a path; false when the path is too long for one.
+bool SocketAddress(const QString& name, sockaddr_un& address) {
+    const QByteArray path = QFile::encodeName(name);
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (path.isEmpty() || size_t(path.size()) >= sizeof address.sun_path) return false;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    return true;
+}
+
+}  // namespace
+
+// The first instance's server: a Unix socket heard through the Qt event
+// loop.  Plain system calls rather than Qt's network module, which would
+// load a dozen libraries (Kerberos, proxy discovery) at every start for
+// one socket.
+class SingleInstanceGuard::Listener {
+public:
+    explicit Listener(std::function<void()> onRequest) : onRequest_(std::move(onRequest)) {}
+    ~Listener() {
+        clients_.clear();
+        notifier_.reset();
+        if (fd_ >= 0) {
+            ::close(fd_);
+            ::unlink(path_.constData());
+        }
+    }
+
+    bool Listen(const QString& name) {
+        sockaddr_un address;
+        if (!SocketAddress(name, address)) return false;
+        // We hold the lock, so a socket of that name is a leftover.
+        ::unlink(address.sun_path);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (fd < 0) return false;
+        SetDescriptorFlags(fd, true);
+        // Only this user may connect: the socket's file is made without
+        // access for others (the mode before binding counts on Linux; the
+        // mode after it elsewhere).
+        ::fchmod(fd, S_IRUSR | S_IWUSR);
+        if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+            ::close(fd);
+            return false;
+        }
+        ::chmod(address.sun_path, S_IRUSR | S_IWUSR);
+        if (::listen(fd, 16) != 0) {
+            ::close(fd);
+            ::unlink(address.sun_path);
+            return false;
+        }
+        fd_ = fd;
+        path_ = address.sun_path;
+        notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] { Accept(); });
+        return true;
+    }
+
+private:
+    struct Client {
+        int fd = -1;
+        std::unique_ptr<QSocketNotifier> notifier;
+        QByteArray received;
+        ~Client() {
+            notifier.reset();
+            ::close(fd);
+        }
+    };
+
+    void Accept() {
+        for (;;) {
+            const int fd = ::accept(fd_, nullptr, nullptr);
+            if (fd < 0) {
+                if (errno == EINTR) continue;
+                return;  // nobody more waiting
+            }
+            SetDescriptorFlags(fd, true);
+            auto client = std::make_unique<Client>();
+            client->fd = fd;
+            client->notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+            QObject::connect(client->notifier.get(), &QSocketNotifier::activated, client->notifier.get(),
+                             [this, fd] { Read(fd); });
+            clients_[fd] = std::move(client);
+        }
+    }
+
+    void Read(int fd) {
+        auto found = clients_.find(fd);
+        if (found == clients_.end()) return;
+        char buffer[256];
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) return;
+        QByteArray& received = found->second->received;
+        // The peer has gone, or it sends something that is no request.
+        if (got <= 0 || received.size() > 4 * kActivateRequest.size()) {
+            clients_.erase(found);
+            return;
+        }
+        received.append(buffer, qsizetype(got));
+        qsizetype end;
+        while ((end = received.indexOf('\n')) >= 0) {
+            const bool request = received.left(end + 1) == kActivateRequest;
+            received.remove(0, end + 1);
+            if (!request) continue;
+            // The callback may turn the event loop: this client is not read
+            // meanwhile, and may be gone when it returns.
+            found->second->notifier->setEnabled(false);
+            onRequest_();
+            found = clients_.find(fd);
+            if (found == clients_.end()) return;
+            found->second->notifier->setEnabled(true);
+            ::send(fd, kActivateReply.constData(), size_t(kActivateReply.size()), kSendFlags);
+        }
+    }
+
+    std::function<void()> onRequest_;
+    int fd_ = -1;
+    QByteArray path_;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::map<int, std::unique_ptr<Client>> clients_;
+};
+
+#endif
+
 SingleInstanceGuard::SingleInstanceGuard() = default;
 
 SingleInstanceGuard::~SingleInstanceGuard() {
-    if (server_) server_->close();
-    server_.reset();
+    listener_.reset();
     if (lock_) lock_->unlock();
 }
 
@@ -86,33 +277,12 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::Acquire(const std::string& key
 }
 
 void SingleInstanceGuard::Listen(const std::string& key) {
-    const QString name = QString::fromStdString(ServerName(key));
-    // We hold the lock, so a socket of that name is a leftover.
-    QLocalServer::removeServer(name);
-    server_ = std::make_unique<QLocalServer>();
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(name)) {
-        server_.reset();  // later starts will not find us; they start anyway
-        return;
-    }
-    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] { Serve(); });
+    listener_ = std::make_unique<Listener>([this] { RunCallback(onActivate_); });
+    // Later starts will not find us when this fails; they start anyway.
+    if (!listener_->Listen(QString::fromStdString(ServerName(key)))) listener_.reset();
 }
 
-void SingleInstanceGuard::Serve() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        auto onData = [this, socket] {
-            while (socket->canReadLine()) {
-                if (socket->readLine() != kActivateRequest) continue;
-                RunCallback(onActivate_);
-                socket->write(kActivateReply);
-                socket->flush();
-            }
-        };
-        QObject::connect(socket, &QLocalSocket::readyRead, socket, onData);
-        onData();  // the request may have come with the connection
-    }
-}
+#ifdef Q_OS_WIN
 
 SingleInstanceGuard::Outcome SingleInstanceGuard::AskOtherToActivate(const std::string& key) const {
     QLocalSocket socket;
@@ -128,3 +298,44 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::AskOtherToActivate(const std::
     socket.disconnectFromServer();
     return Outcome::ActivatedOther;
 }
+
+#else
+
+SingleInstanceGuard::Outcome SingleInstanceGuard::AskOtherToActivate(const std::string& key) const {
+    sockaddr_un address;
+    if (!SocketAddress(QString::fromStdString(ServerName(key)), address)) return Outcome::OtherNotFound;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0) return Outcome::OtherNotFound;
+    SetDescriptorFlags(fd, false);
+    // Connecting, sending and waiting for the answer each wait at most the
+    // reply timeout.
+    timeval timeout;
+    timeout.tv_sec = replyTimeoutMs_ / 1000;
+    timeout.tv_usec = (replyTimeoutMs_ % 1000) * 1000;
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return Outcome::OtherNotFound;
+    }
+    qsizetype sent = 0;
+    while (sent < kActivateRequest.size()) {
+        const ssize_t n = ::send(fd, kActivateRequest.constData() + sent, size_t(kActivateRequest.size() - sent), kSendFlags);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        sent += n;
+    }
+    if (sent < kActivateRequest.size()) {
+        ::close(fd);
+        return Outcome::OtherNotFound;
+    }
+    // The request is delivered; the answer only tells that the other came
+    // forward already (a busy instance comes forward when it is free).
+    char reply[8];
+    while (::recv(fd, reply, sizeof reply, 0) < 0 && errno == EINTR) {
+    }
+    ::close(fd);
+    return Outcome::ActivatedOther;
+}
+
+#endif

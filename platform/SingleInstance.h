@@ -14,7 +14,6 @@
 #include <memory>
 #include <string>
 
-class QLocalServer;
 class QLockFile;
 
 class SingleInstanceGuard {
@@ -49,12 +48,13 @@ public:
     static std::string ServerName(const std::string& key);
 
 private:
+    class Listener;
+
     void Listen(const std::string& key);
-    void Serve();
     Outcome AskOtherToActivate(const std::string& key) const;
 
     std::unique_ptr<QLockFile> lock_;
-    std::unique_ptr<QLocalServer> server_;
+    std::unique_ptr<Listener> listener_;
     std::function<void()> onActivate_;
     int replyTimeoutMs_ = 1500;
 };

@@ -1,10 +1,15 @@
 // The images of the main window's commands, drawn here so that the program
 // needs no image files: small flat pictures in the manner of a classic tool
 // bar (24 x 24, with a 48 x 48 form for high-density screens).
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
-#include <cmath>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
+#include <array>
+#include <cmath>
 
 #include "shell/MainForm.h"
 
@@ -166,12 +171,91 @@ QPixmap RenderIcon(int index, int size) {
     return pixmap;
 }
 
+// The drawn forms, 24 and 48 pixels wide, each drawn when first shown (the
+// larger only on a high-density screen) and kept: the main window and the
+// drawing window show some of the same.  Let go with the application,
+// whose pixmaps they are.
+constexpr int kIconCount = 8;
+constexpr int kSmallSide = 24;
+constexpr int kLargeSide = 48;
+
+std::array<std::array<QPixmap, 2>, kIconCount>& DrawnForms() {
+    static std::array<std::array<QPixmap, 2>, kIconCount> forms;
+    return forms;
+}
+
+bool forgetRegistered = false;
+
+void ForgetDrawnForms() {
+    for (auto& forms : DrawnForms()) forms.fill(QPixmap());
+    forgetRegistered = false;
+}
+
+const QPixmap& DrawnForm(int index, bool large) {
+    QPixmap& form = DrawnForms()[size_t(index)][large ? 1 : 0];
+    if (form.isNull()) {
+        if (!forgetRegistered) {
+            qAddPostRoutine(ForgetDrawnForms);
+            forgetRegistered = true;
+        }
+        form = RenderIcon(index, large ? kLargeSide : kSmallSide);
+    }
+    return form;
+}
+
+// An icon of the two drawn forms that draws them only when they are shown;
+// it answers as an icon holding both would: the form that fits the size
+// asked (the smaller up to its size, else the larger), scaled down to that
+// size when larger, and the style's rendering for the disabled, active and
+// selected modes.
+class DrawnIconEngine final : public QIconEngine {
+public:
+    explicit DrawnIconEngine(int index) : index_(index) {}
+
+    QIconEngine* clone() const override { return new DrawnIconEngine(index_); }
+    QString key() const override { return QStringLiteral("ModrinDrawnIcon"); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {QSize(kSmallSide, kSmallSide), QSize(kLargeSide, kLargeSide)};
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        QSize actual = FormSize(size);
+        if (actual.width() > size.width() || actual.height() > size.height()) actual.scale(size, Qt::KeepAspectRatio);
+        return actual;
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap = DrawnForm(index_, FormSize(size).width() == kLargeSide);
+        const QSize actual = actualSize(size, mode, state);
+        if (pixmap.size() != actual) pixmap = pixmap.scaled(actual, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (mode != QIcon::Normal) {
+            QStyleOption option(0);
+            option.palette = QGuiApplication::palette();
+            const QPixmap generated = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+            if (!generated.isNull()) pixmap = generated;
+        }
+        return pixmap;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal ratio = painter->device()->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+private:
+    // The form an icon of both would take for this size.
+    static QSize FormSize(const QSize& size) {
+        const bool small = size.width() <= kSmallSide && size.height() <= kSmallSide;
+        return small ? QSize(kSmallSide, kSmallSide) : QSize(kLargeSide, kLargeSide);
+    }
+
+    int index_;
+};
+
 }  // namespace
 
 QIcon MainToolIcon(int index) {
-    QIcon icon;
-    if (index < 0 || index > 7) return icon;
-    icon.addPixmap(RenderIcon(index, 24));
-    icon.addPixmap(RenderIcon(index, 48));
-    return icon;
+    if (index < 0 || index >= kIconCount) return QIcon();
+    return QIcon(new DrawnIconEngine(index));
 }

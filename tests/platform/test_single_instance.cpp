@@ -133,6 +133,24 @@ TEST(SingleInstance, ReleasedGuardLetsTheNextStartBeFirst) {
     EXPECT_EQ(run.exitCode, 0);
 }
 
+#ifndef Q_OS_WIN
+TEST(SingleInstance, OnlyTheUserCanReachTheFirstInstance) {
+    const std::string key = UniqueKey("private");
+    const QString socket = QString::fromStdString(SingleInstanceGuard::ServerName(key));
+    {
+        SingleInstanceGuard guard;
+        ASSERT_EQ(guard.Acquire(key), Outcome::First);
+        ASSERT_TRUE(QFile::exists(socket));
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                QFileDevice::WriteOther | QFileDevice::ExeOther;
+        EXPECT_EQ(QFile::permissions(socket) & others, QFileDevice::Permissions());
+    }
+    // Released with the guard, like its lock.
+    EXPECT_FALSE(QFile::exists(socket));
+}
+#endif
+
 TEST(SingleInstance, KeysAreMadeSafeForFileNames) {
     const std::string path = SingleInstanceGuard::LockFilePath("a/b c:{Ладомирка}");
     EXPECT_NE(path.find("a_b_c__"), std::string::npos) << path;
