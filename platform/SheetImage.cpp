@@ -16,11 +16,17 @@ SheetImage::~SheetImage() = default;
 
 void SheetImage::SetAllocationLimit(std::int64_t maxPixels) { g_allocationLimit = maxPixels; }
 
-void SheetImage::Changed() {
-    if (onChange_) onChange_();
+void SheetImage::Changed(const QRegion* pixels) {
+    if (onChange_) onChange_(pixels);
 }
 
-void SheetImage::Refresh() { Changed(); }
+void SheetImage::Refresh() {
+    if (!refreshHeld_) Changed();
+}
+
+void SheetImage::Refresh(const QRegion& pixels) {
+    if (!refreshHeld_ && !pixels.isEmpty()) Changed(&pixels);
+}
 
 void SheetImage::SetLeft(int left) {
     if (left == left_) return;

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -54,16 +55,21 @@ public:
 
     // Tells the owner (the window that shows the sheet) that the sheet
     // changed: called by the setters when a value changes, and by Refresh
-    // after drawing.
-    void SetOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+    // after drawing, with the bitmap's pixels that changed (nullptr: the
+    // whole sheet, or its place or size).
+    void SetOnChange(std::function<void(const QRegion* pixels)> onChange) { onChange_ = std::move(onChange); }
     void Refresh();
+    void Refresh(const QRegion& pixels);
+    // While held, Refresh tells the owner nothing: a drawing that knows
+    // which pixels it changed refreshes them once at its end.
+    void HoldRefresh(bool hold) { refreshHeld_ = hold; }
 
     // For tests: bitmaps of more than maxPixels pixels fail as if memory had
     // run out.  0 removes the limit.
     static void SetAllocationLimit(std::int64_t maxPixels);
 
 private:
-    void Changed();
+    void Changed(const QRegion* pixels = nullptr);
 
     int left_ = 0;
     int top_ = 0;
@@ -71,5 +77,6 @@ private:
     int height_ = 0;
     bool visible_ = true;
     std::unique_ptr<ImageCanvas> canvas_;
-    std::function<void()> onChange_;
+    std::function<void(const QRegion*)> onChange_;
+    bool refreshHeld_ = false;
 };

@@ -3,6 +3,7 @@
 #include <QRegion>
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -173,6 +174,19 @@ void RedrawChanged(int n, const std::function<void()>& draw) {
     };
     auto* canvas = dynamic_cast<ImageCanvas*>(&sheet->GetCanvas());
     if (!canvas || !canvas->ClipsBackground()) return whole();
+    // The drawing's own refreshes are held: the window repaints only the
+    // pixels that changed, once, at the end (or the whole sheet when the
+    // frame is drawn whole or fails).
+    struct Held {
+        SheetImage& sheet;
+        explicit Held(SheetImage& s) : sheet(s) { sheet.HoldRefresh(true); }
+        ~Held() { sheet.HoldRefresh(false); }
+    };
+    std::optional<Held> held(std::in_place, *sheet);
+    auto refreshWhole = [&] {
+        held.reset();
+        sheet->Refresh();
+    };
     // The drawing is listed first, nothing painted: a drawing that fails
     // leaves the sheet as it was.
     const bool listed = canvas->OpsValid();
@@ -187,6 +201,7 @@ void RedrawChanged(int n, const std::function<void()>& draw) {
         // The sheet shows the drawing before, unlisted.
         canvas->PaintAll();
         canvas->InvalidateOps();
+        refreshWhole();
         throw;
     }
     const TDrawContext end = ScreenDC;
@@ -196,6 +211,7 @@ void RedrawChanged(int n, const std::function<void()>& draw) {
         // clearing on).
         canvas->InvalidateOps();
         ScreenDC = start;
+        held.reset();
         return whole();
     }
     std::vector<Canvas::DrawnOp> after = canvas->TakeOps();
@@ -219,13 +235,15 @@ void RedrawChanged(int n, const std::function<void()>& draw) {
         canvas->PaintAll();
         canvas->KeepOps(true);
         canvas->InvalidateOps();
+        refreshWhole();
         throw;
     }
     canvas->PaintAll();
     canvas->KeepOps(true);
     canvas->SetOps(std::move(after));
     ScreenDC = end;
-    sheet->Refresh();
+    held.reset();
+    sheet->Refresh(dirty);
 }
 
 void Clear(int count) {

@@ -69,7 +69,7 @@ QString DefaultRowCaption(int n) { return QString::fromUtf8("Измерение 
 class SheetImageView : public QWidget {
 public:
     SheetImageView(SheetImage& image, QWidget* parent) : QWidget(parent), image_(image) {
-        image_.SetOnChange([this] { update(); });
+        image_.SetOnChange([this](const QRegion*) { update(); });
     }
     ~SheetImageView() override { image_.SetOnChange(nullptr); }
 

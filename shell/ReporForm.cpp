@@ -92,16 +92,18 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         const QImage& bitmap = image_->Bitmap();
-        const QRect area = event->rect() & QRect(0, 0, image_->Width(), image_->Height());
-        if (bitmap.isNull()) {
-            painter.fillRect(area, Qt::white);
-            return;
+        for (const QRect& asked : event->region()) {
+            const QRect area = asked & QRect(0, 0, image_->Width(), image_->Height());
+            if (bitmap.isNull()) {
+                painter.fillRect(area, Qt::white);
+                continue;
+            }
+            const QRect inBitmap = area & bitmap.rect();
+            if (!inBitmap.isEmpty()) painter.drawImage(inBitmap.topLeft(), bitmap, inBitmap);
+            // A sheet larger than its bitmap (never after AllocateSheets) shows white beyond it.
+            const QRegion rest = QRegion(area) - QRegion(inBitmap);
+            for (const QRect& r : rest) painter.fillRect(r, Qt::white);
         }
-        const QRect inBitmap = area & bitmap.rect();
-        if (!inBitmap.isEmpty()) painter.drawImage(inBitmap.topLeft(), bitmap, inBitmap);
-        // A sheet larger than its bitmap (never after AllocateSheets) shows white beyond it.
-        const QRegion rest = QRegion(area) - QRegion(inBitmap);
-        for (const QRect& r : rest) painter.fillRect(r, Qt::white);
     }
     void mousePressEvent(QMouseEvent* e) override {
         const QPoint p = PointerPixel(e->position());
@@ -260,7 +262,7 @@ void TReporForm::BuildScrollBox() {
         views_[k] = new SheetViewWidget(this, k + 1, &sheets_[k], container_);
         sheets_[k].SetVisible(false);  // shown by the garment's sheet operations
         views_[k]->hide();
-        sheets_[k].SetOnChange([this, k] { SheetChanged(k); });
+        sheets_[k].SetOnChange([this, k](const QRegion* pixels) { SheetChanged(k, pixels); });
     }
 }
 
@@ -322,9 +324,14 @@ bool TReporForm::AllocateSheets() {
 // ---------------------------------------------------------------------------
 // Sheets and scrolling
 
-void TReporForm::SheetChanged(int k) {
-    SheetImage& sheet = sheets_[k];
+void TReporForm::SheetChanged(int k, const QRegion* pixels) {
     QWidget* view = views_[k];
+    if (pixels) {
+        // Only the drawing changed, where it says.
+        view->update(*pixels);
+        return;
+    }
+    SheetImage& sheet = sheets_[k];
     view->setGeometry(sheet.Left(), sheet.Top(), sheet.Width(), sheet.Height());
     view->setVisible(sheet.Visible());
     view->update();

@@ -133,8 +133,9 @@ private:
     void BuildActions();
     void BuildToolBars();
     void BuildScrollBox();
-    // Sheet k (0..2) changed: its widget follows it, the scroll range too.
-    void SheetChanged(int k);
+    // Sheet k (0..2) changed: its widget follows it, the scroll range too;
+    // with `pixels`, only those pixels of its drawing changed.
+    void SheetChanged(int k, const QRegion* pixels);
     void UpdateContainer();
     // Pans by the pointer's travel since the press.
     void PanSheet(int x, int y);

@@ -2,6 +2,9 @@
 // access, and a failed allocation is reported.
 #include <gtest/gtest.h>
 
+#include <QRegion>
+#include <vector>
+
 #include <functional>
 #include <string>
 
@@ -95,10 +98,31 @@ TEST_F(SheetImageTest, AllocationFailureThrowsAndLeavesNoBitmap) {
     EXPECT_EQ(sheet.Bitmap().size(), QSize(50, 20));
 }
 
+// A drawing that knows what it changed refreshes those pixels alone; while
+// refreshes are held (the drawing is under way) the owner hears nothing.
+TEST_F(SheetImageTest, RefreshTellsThePixelsThatChangedAndWaitsWhileHeld) {
+    SheetImage sheet;
+    std::vector<QRegion> told;  // an empty region: the whole sheet
+    sheet.SetOnChange([&](const QRegion* pixels) { told.push_back(pixels ? *pixels : QRegion()); });
+    const QRegion changed = QRegion(10, 10, 32, 32) + QRegion(200, 64, 32, 32);
+    sheet.HoldRefresh(true);
+    sheet.Refresh();
+    sheet.Refresh(changed);
+    EXPECT_TRUE(told.empty());
+    sheet.HoldRefresh(false);
+    sheet.Refresh(QRegion());  // nothing changed: nothing to repaint
+    EXPECT_TRUE(told.empty());
+    sheet.Refresh(changed);
+    sheet.Refresh();
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(told[0], changed);
+    EXPECT_TRUE(told[1].isEmpty());
+}
+
 TEST_F(SheetImageTest, ChangeCallbackFiresOnRealChangesAndRefresh) {
     SheetImage sheet;
     int calls = 0;
-    sheet.SetOnChange([&] { ++calls; });
+    sheet.SetOnChange([&](const QRegion*) { ++calls; });
     sheet.SetLeft(0);  // unchanged
     sheet.SetVisible(true);
     EXPECT_EQ(calls, 0);
