@@ -255,15 +255,3 @@ void TWholly::PrintOnBackSheet(TDrawContext& dc) {
     LabelBackPart(dc, true);
 }
 
-bool TWholly::BackSheetBox(float& left, float& top, float& right, float& bottom) const {
-    if (!IsAllInOne(sleeveKind_)) return false;
-    left = right = C.x;
-    top = bottom = C.y;
-    for (const Vector& p : {C, C1, C2, BackRise, BackStart, BackCtrl, BackTopCtrl, a01_, a2_}) {
-        left = std::min(left, p.x);
-        right = std::max(right, p.x);
-        top = std::max(top, p.y);
-        bottom = std::min(bottom, p.y);
-    }
-    return true;
-}

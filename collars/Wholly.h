@@ -86,9 +86,8 @@ public:
     void Draft(const TDress& d, int sleeveKind, TWhollyRaglanHost* host);
 
     // With a sleeve made in one with the bodice the back part lies on the
-    // back's sheet: printed there, and its extent.
+    // back's sheet: printed there.
     void PrintOnBackSheet(TDrawContext& dc) override;
-    bool BackSheetBox(float& left, float& top, float& right, float& bottom) const override;
 
 protected:
     void Construct() override;

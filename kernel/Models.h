@@ -80,10 +80,8 @@ public:
     virtual void PrintOn(TDrawContext& dc) {}
     // A part of the collar that lies with the back on a sheet of its own
     // (the collar in one with the front beside a sleeve made in one with the
-    // bodice), onto a printed page of that sheet, in the bodice's axes; and
-    // its extent there (false: the collar has no such part).
+    // bodice), onto a printed page of that sheet, in the bodice's axes.
     virtual void PrintOnBackSheet(TDrawContext& dc) {}
-    virtual bool BackSheetBox(float& left, float& top, float& right, float& bottom) const { return false; }
     virtual ~TCollar() = default;
 };
 

@@ -1,16 +1,10 @@
 #include "platform/SingleInstance.h"
 
 #include <QDir>
-#include <QLockFile>
-#include <QStandardPaths>
-#include <exception>
-
-#ifdef Q_OS_WIN
-#include <QLocalServer>
-#include <QLocalSocket>
-#else
 #include <QFile>
+#include <QLockFile>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -20,8 +14,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <exception>
 #include <map>
-#endif
 
 #include "platform/MessageBox.h"
 
@@ -62,46 +56,6 @@ void RunCallback(const std::function<void()>& callback) {
 }
 
 }  // namespace
-
-#ifdef Q_OS_WIN
-
-// The first instance's server: a named pipe through Qt's local sockets.
-class SingleInstanceGuard::Listener {
-public:
-    explicit Listener(std::function<void()> onRequest) : onRequest_(std::move(onRequest)) {}
-    ~Listener() { server_.close(); }
-
-    bool Listen(const QString& name) {
-        // We hold the lock, so a server of that name is a leftover.
-        QLocalServer::removeServer(name);
-        server_.setSocketOptions(QLocalServer::UserAccessOption);
-        if (!server_.listen(name)) return false;
-        QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] { Serve(); });
-        return true;
-    }
-
-private:
-    void Serve() {
-        while (QLocalSocket* socket = server_.nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            auto onData = [this, socket] {
-                while (socket->canReadLine()) {
-                    if (socket->readLine() != kActivateRequest) continue;
-                    onRequest_();
-                    socket->write(kActivateReply);
-                    socket->flush();
-                }
-            };
-            QObject::connect(socket, &QLocalSocket::readyRead, socket, onData);
-            onData();  // the request may have come with the connection
-        }
-    }
-
-    std::function<void()> onRequest_;
-    QLocalServer server_;
-};
-
-#else
 
 namespace {
 
@@ -237,8 +191,6 @@ private:
     std::map<int, std::unique_ptr<Client>> clients_;
 };
 
-#endif
-
 SingleInstanceGuard::SingleInstanceGuard() = default;
 
 SingleInstanceGuard::~SingleInstanceGuard() {
@@ -251,12 +203,8 @@ std::string SingleInstanceGuard::LockFilePath(const std::string& key) {
 }
 
 std::string SingleInstanceGuard::ServerName(const std::string& key) {
-#ifdef Q_OS_WIN
-    return SafeKey(key).toStdString();
-#else
     // A socket in the user's own folder, so that users do not meet.
     return QDir(GuardFolder()).filePath(SafeKey(key) + QStringLiteral(".socket")).toStdString();
-#endif
 }
 
 bool SingleInstanceGuard::Holds() const { return lock_ && lock_->isLocked(); }
@@ -281,25 +229,6 @@ void SingleInstanceGuard::Listen(const std::string& key) {
     // Later starts will not find us when this fails; they start anyway.
     if (!listener_->Listen(QString::fromStdString(ServerName(key)))) listener_.reset();
 }
-
-#ifdef Q_OS_WIN
-
-SingleInstanceGuard::Outcome SingleInstanceGuard::AskOtherToActivate(const std::string& key) const {
-    QLocalSocket socket;
-    socket.connectToServer(QString::fromStdString(ServerName(key)));
-    if (!socket.waitForConnected(replyTimeoutMs_)) return Outcome::OtherNotFound;
-    socket.write(kActivateRequest);
-    // Nine bytes go out in one or two writes; a few tries are plenty.
-    for (int tries = 0; tries < 4 && socket.bytesToWrite() > 0; ++tries) socket.waitForBytesWritten(replyTimeoutMs_);
-    if (socket.bytesToWrite() > 0) return Outcome::OtherNotFound;
-    // The request is delivered; the answer only tells that the other came
-    // forward already (a busy instance comes forward when it is free).
-    socket.waitForReadyRead(replyTimeoutMs_);
-    socket.disconnectFromServer();
-    return Outcome::ActivatedOther;
-}
-
-#else
 
 SingleInstanceGuard::Outcome SingleInstanceGuard::AskOtherToActivate(const std::string& key) const {
     sockaddr_un address;
@@ -338,4 +267,3 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::AskOtherToActivate(const std::
     return Outcome::ActivatedOther;
 }
 
-#endif

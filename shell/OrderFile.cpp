@@ -55,8 +55,6 @@ std::string WithoutColon(std::string caption) {
 }
 
 // A block of `bytes` bytes of unnamed floats.
-OrderBlockItems UnnamedFloats(std::size_t bytes) { return OrderBlockItems(bytes / 4); }
-
 // ---------------------------------------------------------------------------
 // Reading the texts at the end of the file.
 
@@ -308,18 +306,6 @@ void RegisterOrderBlockLayout(int type, OrderBlockLayout layout) {
     if (ModelCaption(type)) BlockLayouts()[std::size_t(type)] = std::move(layout);
 }
 
-void RegisterOrderBlockSize(int type, OrderBlockSize size) {
-    if (!size) {
-        RegisterOrderBlockLayout(type, nullptr);
-        return;
-    }
-    RegisterOrderBlockLayout(type, [size](int version, int collar, int sleeve) -> std::optional<OrderBlockItems> {
-        const int bytes = size(version, collar, sleeve);
-        if (bytes < 0) return std::nullopt;
-        return UnnamedFloats(std::size_t(bytes));
-    });
-}
-
 bool CheckOpenedRows(const std::vector<MeasureRow>& rows, const std::function<bool(int row)>& held) {
     for (int row = 1; row <= int(rows.size()); ++row) {
         if (held && !held(row)) continue;
@@ -423,7 +409,7 @@ bool DecodeOrder(const std::string& bytes, OrderContents& out, std::string& reas
             return false;
         }
         blockEnd = ends.front();
-        items = UnnamedFloats(blockEnd - blockStart);
+        items = OrderBlockItems((blockEnd - blockStart) / 4);  // floats of no name
     }
     const std::string refused = RefusedValue(bytes, blockStart, items);
     if (!refused.empty()) {

@@ -95,16 +95,9 @@ using OrderBlockLayout = std::function<std::optional<OrderBlockItems>(int versio
 // Declares (or, with an empty function, forgets) the block of a type.
 void RegisterOrderBlockLayout(int type, OrderBlockLayout layout);
 
-// The size in bytes of a garment type's block of unnamed floats for a file
-// of this version and these kinds, or -1 when the garment reads no such
-// block.
-using OrderBlockSize = std::function<int(int version, int collarKind, int sleeveKind)>;
-// Declares (or forgets) a block of unnamed floats by its size.
-void RegisterOrderBlockSize(int type, OrderBlockSize size);
-
 // The opening's check of the values an order brought into the column: the
-// rows 1 .. rows.size() that `rows` describe, each judged on its own as reading the column judges a row,
-// without the relations between measurements that GetMeasures adds (an
+// rows 1 .. rows.size() that `rows` describe, each judged on its own as
+// reading the column judges a row, without the relations between measurements that GetMeasures adds (an
 // order is drafted as it was saved).  Rows for which `held` answers false
 // (a value an older file does not hold) are not judged.  False after the
 // column's message.

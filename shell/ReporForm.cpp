@@ -497,7 +497,7 @@ void TReporForm::ListMouseMove(int sheet, Qt::MouseButtons buttons, int x, int y
         // Read afresh: a failed collar drag has ended the sleeve's too.
         if (m->DraggingSleeve && m->Sleeve && m->Model)
             DragStep(*m->Sleeve, &TModel::RedrawSleeve, sheet, x, y, kSleeveDragFailedText, kSleeveDragFailedCaption);
-        sheets_[sheet - 1].Refresh();
+        // The redraws refresh what they changed, on whichever sheets.
     });
 }
 

@@ -63,6 +63,17 @@ constexpr int kBlockSize = 4 * kTestRows;
 
 const char* const kDamaged = "Файл основы повреждён и не может быть открыт: ";
 
+// Declares (an empty `size`: forgets) a block of `size(version, collar,
+// sleeve)` bytes of floats of no name for a type; -1: no such version.
+void RegisterOrderBlockSize(int type, std::function<int(int version, int collar, int sleeve)> size) {
+    if (!size) return RegisterOrderBlockLayout(type, nullptr);
+    RegisterOrderBlockLayout(type, [size](int version, int collar, int sleeve) -> std::optional<OrderBlockItems> {
+        const int bytes = size(version, collar, sleeve);
+        if (bytes < 0) return std::nullopt;
+        return OrderBlockItems(std::size_t(bytes) / 4);
+    });
+}
+
 std::string ReadAll(const std::string& path) {
     QFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::ReadOnly)) return std::string();
