@@ -17,6 +17,17 @@ public:
     explicit EFloatError(const std::string& what) : std::runtime_error(what) {}
 };
 
+// The floating-point fault of a fitting loop that ran away: its correction
+// broke the floats while its miss was growing.  The calculation road reruns
+// it as any fault (a rerun may start from what the failed run left behind,
+// and draft); when no run drafts, it reports the failure of the piece the
+// loop was fitting (1 the sleeve cap, 2 the armhole) instead of a fault.
+class EFitRunAway : public EFloatError {
+public:
+    explicit EFitRunAway(int failure) : EFloatError("fitting loop ran away"), failure(failure) {}
+    int failure;
+};
+
 namespace Checked {
 
 // Throws EFloatError naming the operation.

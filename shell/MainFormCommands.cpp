@@ -82,6 +82,15 @@ void OpenLink(const char* url) {
         ShowMessage(std::string("Не удалось открыть адрес ") + url + ". ", kAppTitle, MsgIcon::Error);
 }
 
+// The message of a piece's own failure: 1 the sleeve cap, 2 the armhole;
+// any other integer has none.
+void ShowPieceFailure(int code) {
+    if (code == 1)
+        ShowMessage(kCapFailedText, kCapFailedCaption, MsgIcon::Error);
+    else if (code == 2)
+        ShowMessage(kCheckMeasuresText, kArmholeFailedCaption, MsgIcon::Error);
+}
+
 }  // namespace
 
 void ShowNoPrinterMessage() { ShowMessage("Принтер не установлен!  ", "", MsgIcon::Error); }
@@ -196,24 +205,25 @@ void TMainForm::DiscardDraft() {
 bool TMainForm::RunCalcBlock(const char* eighthFailureText) {
     // A floating-point fault of the kernel (EFloatError, or any other
     // exception of the standard library) reruns the whole block; the eighth
-    // failure in a row is reported.  A thrown integer is the drafting's own
-    // verdict and is never rerun.  Whatever fails, nothing of the failed
-    // draft stays drawn or printable: a half-new draft would mix the new
-    // measurements with the old pattern.
+    // failure in a row is reported, as the failure of the piece whose
+    // fitting ran away when that was the fault.  A thrown integer is the
+    // drafting's own verdict and is never rerun.  Whatever fails, nothing
+    // of the failed draft stays drawn or printable: a half-new draft would
+    // mix the new measurements with the old pattern.
     for (int run = 1; run <= kCalcRuns; ++run) {
         try {
             CalcBlock();
-        } catch (const std::exception&) {
+        } catch (const std::exception& e) {
             if (run < kCalcRuns) continue;
             DiscardDraft();
-            ShowMessage(eighthFailureText, kCalcFailedCaption, MsgIcon::Error);
+            if (const auto* runAway = dynamic_cast<const EFitRunAway*>(&e))
+                ShowPieceFailure(runAway->failure);
+            else
+                ShowMessage(eighthFailureText, kCalcFailedCaption, MsgIcon::Error);
             return false;
         } catch (int code) {
             DiscardDraft();
-            if (code == 1)
-                ShowMessage(kCapFailedText, kCapFailedCaption, MsgIcon::Error);
-            else if (code == 2)
-                ShowMessage(kCheckMeasuresText, kArmholeFailedCaption, MsgIcon::Error);
+            ShowPieceFailure(code);
             return false;
         }
         // The pattern must lie on the sheets: what lies beyond them is seen

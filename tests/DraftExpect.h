@@ -37,18 +37,24 @@ inline float OffLine(const Vector& a, const Vector& b, const Vector& p) {
 
 inline bool Finite(const Vector& v) { return std::isfinite(v.x) && std::isfinite(v.y); }
 
-// `draft` must fail: with the integer 2 (the armhole balance) when
-// `armhole`, else with EFloatError.
+// How a draft fails: the integer 2 (the armhole balance reached its
+// bound), EFitRunAway naming 2 (the balance ran away until a correction
+// broke the floats), or a plain EFloatError (a broken construction).
+enum class DraftFailure { Armhole, ArmholeRunAway, Fault };
+
+// `draft` must fail as `expected`.
 template <class Draft>
-void ExpectDraftFails(bool armhole, Draft draft, const std::string& what) {
-    if (armhole) {
-        try {
-            draft();
-            ADD_FAILURE() << what << ": drafted";
-        } catch (int code) {
-            EXPECT_EQ(code, 2) << what;
-        }
-    } else {
-        EXPECT_THROW(draft(), EFloatError) << what;
+void ExpectDraftFails(DraftFailure expected, Draft draft, const std::string& what) {
+    try {
+        draft();
+        ADD_FAILURE() << what << ": drafted";
+    } catch (int code) {
+        EXPECT_EQ(code, 2) << what;
+        EXPECT_TRUE(expected == DraftFailure::Armhole) << what << ": the integer " << code;
+    } catch (const EFitRunAway& e) {
+        EXPECT_EQ(e.failure, 2) << what;
+        EXPECT_TRUE(expected == DraftFailure::ArmholeRunAway) << what << ": the balance ran away";
+    } catch (const EFloatError& e) {
+        EXPECT_TRUE(expected == DraftFailure::Fault) << what << ": " << e.what();
     }
 }

@@ -22,9 +22,9 @@ constexpr int kMaxCorrections = 500;
 // Starting from `height`, corrects it by the mismatch that `rebuild`
 // (which rebuilds the front shoulder for the current height and returns the
 // remaining mismatch) reports, until the mismatch is below 0.1 cm.  Throws
-// the integer 2 at the kMaxCorrections-th correction without testing it,
-// and as soon as the mismatch runs away or stops closing (FitLoop::Fit);
-// a correction that leaves the floats otherwise throws EFloatError.
+// the integer 2 at the kMaxCorrections-th correction without testing it;
+// a correction that breaks the floats throws EFloatError, EFitRunAway
+// with 2 when the mismatch was growing (FitLoop::Fit).
 template <class Rebuild>
 void Balance(float& height, Rebuild rebuild) {
     FitLoop::Fit(rebuild(), 0.1, kMaxCorrections - 1, 2, [&](double mismatch) {

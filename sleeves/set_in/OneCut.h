@@ -49,9 +49,9 @@ public:
     bool MenCut = false;
     bool TopNotched = false;
 
-    // The wrist-narrowing and dart-mouth searches stop at this many passes,
-    // or sooner when they run away (FitLoop); that fails like a cap that
-    // cannot be fitted.
+    // The wrist-narrowing and dart-mouth searches stop at this many passes;
+    // that fails like a cap that cannot be fitted (as does a search that
+    // runs away until a pass breaks the floats, FitLoop).
     static constexpr int kMaxPasses = 200;
 
     TOneCut();

@@ -51,8 +51,9 @@ namespace SetIn {
 constexpr float kTolerance = 0.1f;
 // The cap-fitting loop corrects the cap at most this many times.  A sound
 // cap fits after two or three corrections, each taking away most of what is
-// left; a cap still not fitted at the bound never will be, nor one whose
-// mismatch runs away or stops closing (FitLoop).
+// left; a cap still not fitted at the bound never will be.  One whose
+// correction breaks the floats while its mismatch grows has run away
+// (FitLoop).
 constexpr int kMaxCapCorrections = 1000;
 // A notch search halves its interval at most this many times; float t
 // cannot move any more long before.

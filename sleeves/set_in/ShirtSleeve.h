@@ -63,8 +63,8 @@ public:
     bool Drafted = false;
     SleeveGarment::Family Family = SleeveGarment::Family::Women;
 
-    // The width fit corrects the width at most this many times (and gives
-    // up sooner when its mismatch runs away or stops closing, FitLoop).
+    // The width fit corrects the width at most this many times (or runs
+    // away until a correction breaks the floats, FitLoop).
     static constexpr int kMaxWidthCorrections = 1000;
 
     TShirtSleeve();

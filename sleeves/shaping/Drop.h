@@ -72,11 +72,11 @@ public:
     // Passes the seam fitting made.
     int FitPasses = 0;
 
-    // The seam fitting moves the upper-arm points at most this many times
-    // (and gives up sooner when the seams' miss runs away or stops closing,
-    // FitLoop); a notch bisection halves its interval at most this many
-    // times.  A sleeve whose seams or notches are not found cannot be built:
-    // the calculation throws the integer 1.
+    // The seam fitting moves the upper-arm points at most this many times;
+    // a notch bisection halves its interval at most this many times.  A
+    // sleeve whose seams or notches are not found cannot be built: the
+    // calculation throws the integer 1 (seams that run away until a pass
+    // breaks the floats name it in their fault, FitLoop).
     static constexpr int kMaxFitPasses = 200;
     static constexpr int kMaxNotchHalvings = 60;
 
@@ -181,7 +181,8 @@ public:
     int WristPasses = 0, DartPasses = 0;
 
     // Bounds of the wrist narrowing and of the dart-point search; reaching
-    // one, or a search that runs away (FitLoop), throws the integer 1.
+    // one throws the integer 1, which a search that runs away until a pass
+    // breaks the floats names in its fault (FitLoop).
     static constexpr int kMaxWristPasses = 100;
     static constexpr int kMaxDartPasses = 200;
 

@@ -30,8 +30,9 @@ namespace Raglan {
 constexpr int kMaxFitPasses = 200;
 // The fitting loop of a cap or seam: while `miss` (what the piece lacks)
 // is not within `tolerance`, `correct(miss)` moves the piece and answers
-// the new miss.  A loop that does not fit (FitLoop::Fit: it runs away, stops
-// closing or reaches kMaxFitPasses) fails with the integer 1.
+// the new miss.  A loop that reaches kMaxFitPasses fails with the integer
+// 1; one that runs away until a correction breaks the floats names 1 in
+// its fault (FitLoop::Fit).
 template <class Correct>
 void Fit(float miss, float tolerance, Correct correct) {
     FitLoop::Fit(miss, tolerance, kMaxFitPasses, 1, [&](double m) { return double(correct(float(m))); });

@@ -177,6 +177,8 @@ void TTestGarment::Calculate() {
         case TestScript::Step::Int2: throw 2;
         case TestScript::Step::Int7: throw 7;
         case TestScript::Step::Float: (void)Checked::Div(1.0, 0.0, "test division"); break;
+        case TestScript::Step::RunAway1: throw EFitRunAway(1);
+        case TestScript::Step::RunAway2: throw EFitRunAway(2);
         case TestScript::Step::Other: throw 'x';
     }
     calculated = true;

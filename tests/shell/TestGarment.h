@@ -12,7 +12,9 @@
 
 struct TestScript {
     // What each Calculate call does; when the queue runs dry, it succeeds.
-    enum class Step { Ok, Int1, Int2, Int7, Float, Other };
+    // RunAway1 and RunAway2: a fitting loop of the sleeve cap or of the
+    // armhole ran away until it broke the floats.
+    enum class Step { Ok, Int1, Int2, Int7, Float, RunAway1, RunAway2, Other };
     std::deque<Step> calculate;
     bool measuresOk = true;
     bool printThrows = false;

@@ -56,6 +56,9 @@ TEST_F(MainCommandsTest, CalculateRoadAndItsFailures) {
     };
     const std::vector<Step> sevenFaults(7, Step::Float);
     const std::vector<Step> eightFaults(8, Step::Float);
+    std::vector<Step> faultsThenRunAway = sevenFaults, runAwaysThenFault(7, Step::RunAway1);
+    faultsThenRunAway.push_back(Step::RunAway2);
+    runAwaysThenFault.push_back(Step::Float);
     const Case cases[] = {
         {"success", {}, 1, nullptr, nullptr, true},
         {"sleeve cap", {Step::Int1}, 1, "Ширина рукава больше допустимой. ", "Сбой при расчёте оката", false},
@@ -65,6 +68,14 @@ TEST_F(MainCommandsTest, CalculateRoadAndItsFailures) {
         {"seven faults, then success", sevenFaults, 8, nullptr, nullptr, true},
         {"a fault, then the sleeve cap", {Step::Float, Step::Int1}, 2, "Ширина рукава больше допустимой. ",
          "Сбой при расчёте оката", false},
+        // A fitting loop that ran away is a fault, rerun like any other;
+        // when every run fails, the eighth failure is reported, as its
+        // piece's failure when its loop ran away.
+        {"a runaway armhole, then success", {Step::RunAway2}, 2, nullptr, nullptr, true},
+        {"eight runaway sleeve caps", std::vector<Step>(8, Step::RunAway1), 8, "Ширина рукава больше допустимой. ",
+         "Сбой при расчёте оката", false},
+        {"seven faults, then a runaway armhole", faultsThenRunAway, 8, kCheck, "Сбой при расчёте проймы", false},
+        {"seven runaway sleeve caps, then a fault", runAwaysThenFault, 8, kCheck, "Сбой при расчёте", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -562,6 +562,9 @@ TEST_F(OrderFileTest, CalculationFailuresAfterOpening) {
         {"sleeve cap", {Step::Int1}, 1, "Ширина рукава больше допустимой. ", "Сбой при расчёте оката", false},
         {"armhole", {Step::Int2}, 1, "Пожалуйста, проверьте измерения. ", "Сбой при расчёте проймы", false},
         {"another integer", {Step::Int7}, 1, nullptr, nullptr, false},
+        {"a runaway sleeve cap, then success", {Step::RunAway1}, 2, nullptr, nullptr, true},
+        {"eight runaway armholes", std::vector<Step>(8, Step::RunAway2), 8, "Пожалуйста, проверьте измерения. ",
+         "Сбой при расчёте проймы", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -485,27 +485,28 @@ TEST(DressDraft, AZeroDartAngleDraftsWithoutADart) {
 // The armhole balance and the failures
 
 // The loop itself, with a mismatch of its own: it corrects by the mismatch
-// until that is below 0.1 cm, and throws 2 at the 500th correction, when
-// the mismatch has not come below its smallest one in 50 corrections, or as
-// soon as it passes 10 m.
+// until that is below 0.1 cm, and throws 2 at the 500th correction; one
+// whose correction overflows the height while the mismatch grows has run
+// away (EFitRunAway naming 2).
 TEST(DressArmholeBalance, CorrectsByTheMismatchUntilBelowATenth) {
+    enum End { Balanced, Bound, RunAway };
     struct Case {
         float first;   // the first mismatch
         float factor;  // each correction's mismatch is the last one times this
         int rebuilds;  // expected
-        bool fails;
+        End end;
     } cases[] = {
-        {0.05f, 0.5f, 1, false},   // balanced at once
-        {-0.0999f, 0.5f, 1, false},
-        {0.1f, 0.5f, 2, false},    // 0.1 is not below 0.1
-        {1.6f, 0.5f, 6, false},    // 1.6 0.8 0.4 0.2 0.1 0.05
-        {-3, -0.5f, 6, false},     // alternating: −3 1.5 −0.75 0.375 −0.1875 0.09375
-        {15, 0.99f, 500, false},   // below 0.1 after the 499th correction
-        {15.15f, 0.99f, 500, true},  // would be below 0.1 after a 500th: 2 instead
-        {1, 1, 51, true},          // never shrinks: 50 corrections, then 2
-        {0.5f, -1, 51, true},      // swings for ever
-        {0.5f, 1.5f, 20, true},    // grows: 2 once past 10 m
-        {2, -0.9f, 30, false},     // swings, closing
+        {0.05f, 0.5f, 1, Balanced},  // balanced at once
+        {-0.0999f, 0.5f, 1, Balanced},
+        {0.1f, 0.5f, 2, Balanced},   // 0.1 is not below 0.1
+        {1.6f, 0.5f, 6, Balanced},   // 1.6 0.8 0.4 0.2 0.1 0.05
+        {-3, -0.5f, 6, Balanced},    // alternating: −3 1.5 −0.75 0.375 −0.1875 0.09375
+        {15, 0.99f, 500, Balanced},  // below 0.1 after the 499th correction
+        {15.15f, 0.99f, 500, Bound},  // would be below 0.1 after a 500th: 2 instead
+        {1, 1, 500, Bound},          // never shrinks: 499 corrections, then 2
+        {0.5f, -1, 500, Bound},      // swings for ever
+        {0.5f, 1.5f, 219, RunAway},  // grows until the height overflows
+        {2, -0.9f, 30, Balanced},    // swings, closing
     };
     for (const Case& c : cases) {
         float p8y = 10;
@@ -513,7 +514,7 @@ TEST(DressArmholeBalance, CorrectsByTheMismatchUntilBelowATenth) {
         int rebuilds = 0;
         float applied = 0;  // the sum of all mismatches but the last
         float seen = 0;
-        bool threw = false;
+        End end = Balanced;
         try {
             TDress::BalanceArmhole(p8y, [&] {
                 ++rebuilds;
@@ -524,10 +525,13 @@ TEST(DressArmholeBalance, CorrectsByTheMismatchUntilBelowATenth) {
             });
         } catch (int code) {
             EXPECT_EQ(code, 2);
-            threw = true;
+            end = Bound;
+        } catch (const EFitRunAway& e) {
+            EXPECT_EQ(e.failure, 2);
+            end = RunAway;
         }
         const std::string context = " first " + std::to_string(c.first) + " factor " + std::to_string(c.factor);
-        EXPECT_EQ(threw, c.fails) << context;
+        EXPECT_EQ(end, c.end) << context;
         EXPECT_EQ(rebuilds, c.rebuilds) << context;
         // P8 moved by every mismatch but the last one seen.
         EXPECT_NEAR(p8y, 10 + applied, 1e-3) << context;
@@ -544,47 +548,52 @@ TEST(DressArmholeBalance, NeitherANaNNorAnOverflowPassesAsBalanced) {
                                         }),
                  EFloatError);  // the correction itself refuses it
     EXPECT_EQ(rebuilds, 1);
-    // One that runs away is the armhole's failure long before it could
-    // overflow.
+    // One that runs away until its correction overflows names the armhole's
+    // failure, and the height keeps its last value.
     p8y = 0;
     float m = 1;
-    EXPECT_THROW(TDress::BalanceArmhole(p8y,
-                                        [&] {
-                                            m *= 1e10f;
-                                            return m;
-                                        }),
-                 int);
+    try {
+        TDress::BalanceArmhole(p8y, [&] {
+            m *= 1e10f;
+            return m;
+        });
+        ADD_FAILURE() << "balanced";
+    } catch (const EFitRunAway& e) {
+        EXPECT_EQ(e.failure, 2);
+    }
     EXPECT_TRUE(std::isfinite(p8y));
 }
 
-// Measurements the draft cannot serve end in the armhole failure or the
-// float error, and leave no non-finite point behind.
+// Measurements the draft cannot serve end in the armhole failure, a
+// balance that runs away or the float error, and leave no non-finite point
+// behind.
 TEST(DressDraft, MeasurementsThatCannotBeDraftedFail) {
+    using F = DraftFailure;
     struct Case {
         const char* what;
         DressMeasures m;
         DressKind kind;
-        bool armhole;  // the integer 2, else EFloatError
+        DraftFailure failure;
     } cases[] = {
         // The front shoulder swings between two heights for ever: the
         // circles of P10 meet only on one of them.
         {"swinging front shoulder",
          {15.8f, 38.1f, 50.5f, 45.4f, 27.3f, 37.8f, 19.3f, 9.9f, 40.2f, 46, 16.2f, 8.5f, 19.2f, 3.8f, 11.9f, 3, 1.5f, 0},
          DressKind::AutumnCoat,
-         true},
-        // The mismatch grows with every correction: the armhole's failure,
-        // not the overflow it would run into.
+         F::Armhole},
+        // The mismatch grows with every correction until the arcs overflow:
+        // the balance ran away.
         {"growing mismatch",
          {19, 25, 58, 71, 21, 26.7f, 17.3f, 10.3f, 52.9f, 38.4f, 25.1f, 3.9f, 12.6f, 2.2f, 9.5f, 3, 1.5f, 0},
          DressKind::Dress,
-         true},
+         F::ArmholeRunAway},
         {"no back waist length", {18.1f, 43.8f, 48, 53, 26.5f, 43, 17.1f, 9.6f, 0, 41, 18, 7.6f, 20.2f, 4, 13.5f, 3, 1.5f, 0},
-         DressKind::Dress, false},
+         DressKind::Dress, F::Fault},
         // The bust height is shorter than the bust point's offset from A4.
         {"bust point out of reach",
          {18.1f, 43.8f, 48, 53, 1.5f, 43, 17.1f, 9.6f, 38, 41, 18, 7.6f, 20.2f, 4, 13.5f, 3, 1.5f, 0},
          DressKind::Dress,
-         false},
+         F::Fault},
     };
     for (const Case& c : cases) {
         TTestDress d;
@@ -593,7 +602,7 @@ TEST(DressDraft, MeasurementsThatCannotBeDraftedFail) {
         DressChoice choice;
         choice.sleeve = &sleeve;
         choice.sleeveKind = 1;
-        ExpectDraftFails(c.armhole, [&] { DraftDress(d, c.m, c.kind, Silhouette::Straight, choice); }, c.what);
+        ExpectDraftFails(c.failure, [&] { DraftDress(d, c.m, c.kind, Silhouette::Straight, choice); }, c.what);
         EXPECT_FALSE(d.calculated) << c.what;
         for (const Vector& p : {d.P8, d.P10, d.P11, d.Point4, d.FrontArmCtrl3, d.A7, d.G7, d.P})
             EXPECT_TRUE(Finite(p)) << c.what;

@@ -493,36 +493,38 @@ TEST(MenPatternDraft, TheCollarAndSleeveDataFollowTheKinds) {
     EXPECT_EQ(g.SleeveNotch1[0], Vector(3, 4));
 }
 
-// Measurements the draft cannot serve end in the armhole failure or the
-// float error, and leave no non-finite point behind.
+// Measurements the draft cannot serve end in the armhole failure, a
+// balance that runs away or the float error, and leave no non-finite point
+// behind.
 TEST(MenPatternDraft, MeasurementsThatCannotBeDraftedFail) {
+    using F = DraftFailure;
     struct Case {
         const char* what;
         MenMeasures m;
-        bool armhole;  // the integer 2, else EFloatError
+        DraftFailure failure;
     } cases[] = {
         // The upper front armhole swings around its length for ever.
         {"swinging front shoulder",
          {245.6f, 18.4f, 49.2f, 60.6f, 46.3f, 27.3f, 16.8f, 35.9f, 23, 12.1f, 28.8f, 65, 54.6f, 23.6f, 11.4f, 8,
           7, 7, 7, 0.07f, 0.4f},
-         true},
+         F::Armhole},
         // The back leaves the upper front less than it can ever be: the
-        // mismatch grows with every correction, the armhole's failure (not
-        // the overflow it would run into).
+        // mismatch grows with every correction until the floats overflow,
+        // the balance ran away.
         {"growing mismatch",
          {101.4f, 15.1f, 65.4f, 42.8f, 46, 78.9f, 34, 45.1f, 28.7f, 7.8f, 22.7f, 34.5f, 48.4f, 11.8f, 8.8f, 7.4f, 7,
           7, 7, 0.07f, 0.4f},
-         true},
+         F::ArmholeRunAway},
         // The bust point lies farther from the neck's line than the bust
         // height reaches, on either side.
         {"neck point beyond the bust height",
          {176, 20.7f, 51.1f, 52.2f, 49, 53.4f, 10, 47.2f, 19.4f, 40, 21.9f, 45.2f, 48.3f, 20.1f, 15.4f, 8, 7, 7, 7,
           0.07f, 0.4f},
-         false},
+         F::Fault},
         {"neck point behind the bust height",
          {176, 20.7f, 51.1f, 52.2f, 49, 53.4f, 2, 47.2f, 19.4f, -6, 21.9f, 45.2f, 48.3f, 20.1f, 15.4f, 8, 7, 7, 7,
           0.07f, 0.4f},
-         false},
+         F::Fault},
     };
     for (const Case& c : cases) {
         TTestMenPattern g;
@@ -531,7 +533,7 @@ TEST(MenPatternDraft, MeasurementsThatCannotBeDraftedFail) {
         BodiceChoice choice;
         choice.sleeve = &sleeve;
         choice.sleeveKind = 13;
-        ExpectDraftFails(c.armhole, [&] { DraftMen(g, c.m, 28, choice); }, c.what);
+        ExpectDraftFails(c.failure, [&] { DraftMen(g, c.m, 28, choice); }, c.what);
         EXPECT_FALSE(g.calculated) << c.what;
         for (const Vector& p : {g.P8, g.P10, g.FrontArmhole1, g.FrontArmhole2, g.FrontArmholeCtrl3,
                                 g.FrontArmholeCtrl4, g.A4, g.G8, g.P})

@@ -20,11 +20,15 @@ CapArc Straight(Vector a, Vector b, bool cubic = false) {
     return cubic ? CapArc::Cubic(a, a + d * (1.0f / 3), a + d * (2.0f / 3), b) : CapArc::Quad(a, (a + b) / 2, b);
 }
 
+// The integer f throws, 0 for none; the failure named by a fitting loop
+// that ran away, as -failure.
 int Thrown(const std::function<void()>& f) {
     try {
         f();
     } catch (int code) {
         return code;
+    } catch (const EFitRunAway& e) {
+        return -e.failure;
     }
     return 0;
 }
@@ -85,10 +89,9 @@ TEST(CapFit, CorrectionsHalveTheMismatch) {
     EXPECT_NEAR(shift, targetShift, 0.05);
 }
 
-// The loop ends: a mismatch that never shrinks fails once it has stayed
-// so for FitLoop::kStallPasses corrections, one that grows fails once it
-// passes 10 m, one that lifts the base to the top fails there, and none
-// runs on.
+// The loop ends: a mismatch that never shrinks fails at the bound, one
+// that swings wider runs away when its correction overflows, one that
+// lifts the base to the top fails there, and none runs on.
 TEST(CapFit, ACapThatCannotBeFittedFailsAsTheCap) {
     int rebuilds = 0;
     float y0 = -10.0f;
@@ -99,7 +102,7 @@ TEST(CapFit, ACapThatCannotBeFittedFailsAsTheCap) {
                   });
               }),
               1);
-    EXPECT_EQ(rebuilds, FitLoop::kStallPasses);
+    EXPECT_EQ(rebuilds, SetIn::kMaxCapCorrections);
 
     rebuilds = 0;
     y0 = -10.0f;
@@ -111,8 +114,8 @@ TEST(CapFit, ACapThatCannotBeFittedFailsAsTheCap) {
                       return SetIn::CapMismatch{0.0f, balance};
                   });
               }),
-              1);
-    EXPECT_EQ(rebuilds, 18);  // 1.5^18 cm is past 10 m
+              -1);
+    EXPECT_EQ(rebuilds, 219);  // 1.5^219 cm overflows a float
 
     rebuilds = 0;
     y0 = -3.0f;

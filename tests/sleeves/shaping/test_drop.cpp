@@ -243,11 +243,11 @@ TEST_F(DropTest, ATooWideSleeveStopsWithTheWidthsMessage) {
 }
 
 // A wide sleeve on a shallow cap: the seams' miss stops closing (about a
-// millimetre short of the tolerance) and then grows pass by pass.  The
-// calculation stops with the width's message, as for a sleeve too wide to
-// be built, instead of running into a float overflow and the road's "check
-// the measurements"; a bust a centimetre narrower still drafts, its seams
-// fitted.
+// millimetre short of the tolerance) and then grows pass by pass until the
+// floats overflow, on every run of the road.  The calculation stops with
+// the width's message, as for a sleeve too wide to be built, not with the
+// road's "check the measurements" of a fault; a bust a centimetre narrower
+// still drafts, its seams fitted.
 TEST_F(DropTest, SeamsThatCannotBeFittedStopWithTheWidthsMessage) {
     struct Case {
         int type;
