@@ -107,12 +107,12 @@ TEST(FitLoop, ClosesOrGivesUpWithItsOwnFailure) {
 // A loop fitted within another's correction that runs away names its own
 // piece's failure, whatever the outer loop's course.
 TEST(FitLoop, ALoopWithinACorrectionKeepsItsFailure) {
-    for (const std::vector<double>& outer : {std::vector<double>{0.5}, std::vector<double>{2}}) {
+    for (double outerMiss : {0.5, 2.0}) {  // the outer loop closing, then straying
         int corrections = 0;
         try {
             FitLoop::Fit(1, 0.1, 200, 7, [&](double) {
-                if (++corrections < 2) return outer[0];
-                std::vector<double> inner{3, kBreak};
+                if (++corrections < 2) return outerMiss;
+                const double inner[] = {3, kBreak};
                 int k = 0;
                 FitLoop::Fit(1, 0.1, 200, 3, [&](double) {
                     if (inner[k] == kBreak) Checked::Fail("test");
